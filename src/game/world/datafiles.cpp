@@ -1,0 +1,186 @@
+#include "world/datafiles.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "world/codec.h"
+#include "world/gamepaths.h"
+
+namespace orrowvale {
+namespace {
+
+std::string describeLocation(const std::string& file, int line) {
+    return line > 0 ? file + ":" + std::to_string(line) : file;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A short, printable excerpt of offending text for an error message.
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kLimit = 40;
+    if (text.size() <= kLimit) return std::string(text);
+    std::size_t cut = kLimit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+}  // namespace
+
+DataError::DataError(std::string file, int line, std::string problem)
+    : std::runtime_error(describeLocation(file, line) + ": " + problem),
+      file_(std::move(file)),
+      line_(line),
+      problem_(std::move(problem)) {}
+
+bool parseWholeNumber(std::string_view text, std::int32_t& value) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return false;
+    std::int64_t result = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        result = result * 10 + (text[i] - '0');
+        if (result > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return false;
+    }
+    if (negative) result = -result;
+    if (result > std::numeric_limits<std::int32_t>::max()) return false;
+    value = static_cast<std::int32_t>(result);
+    return true;
+}
+
+LineReader::LineReader(const std::filesystem::path& file, std::string displayName)
+    : name_(std::move(displayName)) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        throw DataError(name_, 0, "cannot open the file (it is a directory)");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        int error = errno;
+        throw DataError(name_, 0,
+                        std::string("cannot open the file (") +
+                            (error != 0 ? std::strerror(error) : "unknown error") + ")");
+    }
+    text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) throw DataError(name_, 0, "cannot read the file");
+}
+
+LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
+    std::string shown(gamePath);
+    for (char& c : shown)
+        if (c == '\\') c = '/';
+    return LineReader(paths.resolve(gamePath), shown);
+}
+
+LineReader LineReader::openData(const GamePaths& paths, std::string_view nameInData) {
+    return open(paths, "data\\" + std::string(nameInData));
+}
+
+std::string LineReader::readLine() {
+    ++line_;
+    if (midLine_) --line_;  // the rest of a line that a token was read from
+    midLine_ = false;
+    if (atEnd()) return {};
+    std::size_t newline = text_.find('\n', pos_);
+    std::size_t end = newline == std::string::npos ? text_.size() : newline;
+    std::size_t next = newline == std::string::npos ? text_.size() : newline + 1;
+    if (end > pos_ && text_[end - 1] == '\r') --end;
+    std::string_view raw(text_.data() + pos_, end - pos_);
+    pos_ = next;
+    return decodeCp949(raw);
+}
+
+std::int32_t LineReader::readWholeNumber(std::string_view what) {
+    bool ended = atEnd();
+    std::string line = readLine();
+    std::int32_t value = 0;
+    if (!parseWholeNumber(line, value))
+        fail(what, ended ? std::string_view("the end of the file") : std::string_view(line));
+    return value;
+}
+
+std::int32_t LineReader::readNumberTokenOnLine(std::string_view what) {
+    // Pass over blanks and line ends, counting the lines crossed.
+    if (!midLine_) ++line_;
+    midLine_ = true;
+    while (pos_ < text_.size()) {
+        char c = text_[pos_];
+        if (c == '\n') {
+            ++line_;
+        } else if (!isBlank(c) && c != '\r') {
+            break;
+        }
+        ++pos_;
+    }
+    if (atEnd()) {
+        midLine_ = false;
+        return 0;
+    }
+    std::size_t start = pos_;
+    while (pos_ < text_.size() && !isBlank(text_[pos_]) && text_[pos_] != '\r' &&
+           text_[pos_] != '\n')
+        ++pos_;
+    std::string_view token(text_.data() + start, pos_ - start);
+    std::int32_t value = 0;
+    if (!parseWholeNumber(token, value)) fail(what, decodeCp949(token));
+    return value;
+}
+
+std::int32_t LineReader::readNumberToken(std::string_view what) {
+    std::int32_t value = readNumberTokenOnLine(what);
+    skipRestOfLine();
+    return value;
+}
+
+void LineReader::skipRestOfLine() {
+    if (!midLine_) return;
+    midLine_ = false;
+    std::size_t newline = text_.find('\n', pos_);
+    pos_ = newline == std::string::npos ? text_.size() : newline + 1;
+}
+
+bool LineReader::skipToMarker(std::string_view markerLine) {
+    while (!atEnd())
+        if (readLine() == markerLine) return true;
+    return false;
+}
+
+void LineReader::fail(std::string_view expected, std::string_view found) const {
+    std::string shown = found.empty() ? std::string("an empty line")
+                        : found == "the end of the file"
+                            ? std::string(found)
+                            : "\"" + excerpt(found) + "\"";
+    throw DataError(name_, line_, "expected " + std::string(expected) + ", found " + shown);
+}
+
+void TextFileWriter::writeLine(std::string_view utf8) {
+    ++lines_;
+    std::size_t bad = 0;
+    std::size_t before = bytes_.size();
+    if (!tryEncodeCp949(utf8, bytes_, bad)) {
+        bytes_.resize(before);
+        throw DataError(name_, lines_,
+                        "the text \"" + excerpt(utf8) + "\" holds a character CP949 cannot hold");
+    }
+    bytes_ += "\r\n";
+}
+
+void TextFileWriter::writeNumber(std::int64_t value) { writeLine(std::to_string(value)); }
+
+void TextFileWriter::saveTo(const std::filesystem::path& file) const {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (out) out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+    if (out) out.flush();
+    if (!out) {
+        int error = errno;
+        throw DataError(name_, 0,
+                        std::string("cannot write the file (") +
+                            (error != 0 ? std::strerror(error) : "unknown error") + ")");
+    }
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orrowvale {
+
+class GamePaths;
+
+// A data or save file that cannot be read as the game expects. The message names
+// the file, the line (0 when the file could not be opened at all) and what was
+// expected there, so an author can go straight to the fault.
+class DataError : public std::runtime_error {
+public:
+    DataError(std::string file, int line, std::string problem);
+
+    const std::string& file() const { return file_; }
+    int line() const { return line_; }
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::string file_;
+    int line_;
+    std::string problem_;
+};
+
+// Markers of the section file format; a line is a marker only when it equals one
+// exactly, without blanks around it.
+namespace marker {
+inline constexpr std::string_view start = "[START]";
+inline constexpr std::string_view end = "[END]";
+inline constexpr std::string_view city = ":city";
+inline constexpr std::string_view optionStart = "-opt-";
+inline constexpr std::string_view optionEnd = "-optend-";
+inline constexpr std::string_view textStart = "&start";
+inline constexpr std::string_view textEnd = "&end";
+}  // namespace marker
+
+// Reads a CP949 text file line by line with the four primitives every reader of
+// the game is built from. Lines end in CR LF or a bare LF; they come back as UTF-8
+// without their line end. Blank lines are ordinary lines, except to number tokens.
+class LineReader {
+public:
+    // Opens a file; `displayName` is how errors name it.
+    LineReader(const std::filesystem::path& file, std::string displayName);
+    // Opens a file given as the data files write it, relative to the game directory.
+    static LineReader open(const GamePaths& paths, std::string_view gamePath);
+    // Opens a file named inside a data file, relative to "data\".
+    static LineReader openData(const GamePaths& paths, std::string_view nameInData);
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    // Number of the line last read from, 1-based; 0 before the first read.
+    int lineNumber() const { return line_; }
+    const std::string& displayName() const { return name_; }
+
+    // The next whole line; at the end of the file an empty line.
+    std::string readLine();
+    // A line holding a decimal integer: blanks before it are allowed, nothing else.
+    std::int32_t readWholeNumber(std::string_view what = "a whole-line number");
+    // Skips blanks and line ends, reads a decimal integer and drops the rest of its
+    // line. At the end of the file the value is 0.
+    std::int32_t readNumberToken(std::string_view what = "a number");
+    // As readNumberToken, but leaves the rest of the line for further tokens.
+    std::int32_t readNumberTokenOnLine(std::string_view what = "a number");
+    // Drops what is left of the current line.
+    void skipRestOfLine();
+    // Reads lines up to and including one equal to `markerLine`; false when the file
+    // ended first.
+    bool skipToMarker(std::string_view markerLine);
+
+    [[noreturn]] void fail(std::string_view expected, std::string_view found) const;
+
+private:
+    std::string text_;  // the raw CP949 bytes
+    std::size_t pos_ = 0;
+    int line_ = 0;
+    bool midLine_ = false;  // a token was read from the current line
+    std::string name_;
+};
+
+// Parses a whole decimal integer as the game's strict conversion does; false when
+// the text is anything else or does not fit in 32 bits.
+bool parseWholeNumber(std::string_view text, std::int32_t& value);
+
+// Builds a CP949 text file with CR LF line ends in memory; `saveTo` writes it out.
+class TextFileWriter {
+public:
+    explicit TextFileWriter(std::string displayName) : name_(std::move(displayName)) {}
+
+    void writeLine(std::string_view utf8);
+    void writeNumber(std::int64_t value);
+
+    const std::string& bytes() const { return bytes_; }
+    // Creates or truncates the file. Throws DataError when it cannot be written.
+    void saveTo(const std::filesystem::path& file) const;
+
+private:
+    std::string bytes_;
+    std::string name_;
+    int lines_ = 0;
+};
+
+}  // namespace orrowvale

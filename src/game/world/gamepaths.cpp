@@ -1,0 +1,76 @@
+#include "world/gamepaths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+#include <vector>
+
+namespace orrowvale {
+namespace {
+
+std::vector<std::string> splitGamePath(std::string_view gamePath) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : gamePath) {
+        if (c == '\\' || c == '/') {
+            if (!part.empty()) parts.push_back(std::move(part));
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(std::move(part));
+    return parts;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The entry of `dir` named `name` in any letter case; empty when there is none.
+std::string findIgnoringCase(const std::filesystem::path& dir, const std::string& name) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir, ec), end;
+    std::string best;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        // Several matches: take the smallest name, so the choice never depends on
+        // the order the directory happens to list them in.
+        if (sameIgnoringCase(candidate, name) && (best.empty() || candidate < best))
+            best = candidate;
+    }
+    return best;
+}
+
+}  // namespace
+
+GamePaths::GamePaths() : root_(std::filesystem::current_path()) {}
+
+GamePaths::GamePaths(std::filesystem::path gameDirectory) : root_(std::move(gameDirectory)) {}
+
+std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
+    std::filesystem::path result = root_;
+    bool found = true;
+    for (const std::string& part : splitGamePath(gamePath)) {
+        std::error_code ec;
+        if (found && !std::filesystem::exists(result / part, ec)) {
+            std::string other = findIgnoringCase(result, part);
+            if (!other.empty()) {
+                result /= other;
+                continue;
+            }
+            found = false;  // the rest cannot exist either: keep the names as written
+        }
+        result /= part;
+    }
+    return result;
+}
+
+std::filesystem::path GamePaths::data(std::string_view nameInData) const {
+    return resolve("data\\" + std::string(nameInData));
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orrowvale {
+
+// Maps game paths as the data files write them ("data\common\city.txt") to files
+// under the game directory. Separators become native, doubled or leading ones are
+// harmless, and a name that only matches with another letter case is found too,
+// since content is often authored on systems that ignore case.
+class GamePaths {
+public:
+    // The working directory.
+    GamePaths();
+    explicit GamePaths(std::filesystem::path gameDirectory);
+
+    const std::filesystem::path& gameDirectory() const { return root_; }
+
+    // A path relative to the game directory, e.g. "data\city.txt".
+    std::filesystem::path resolve(std::string_view gamePath) const;
+    // A file name as written inside a data file: relative to "data\".
+    std::filesystem::path data(std::string_view nameInData) const;
+
+private:
+    std::filesystem::path root_;
+};
+
+}  // namespace orrowvale

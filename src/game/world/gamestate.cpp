@@ -1,0 +1,70 @@
+#include "world/gamestate.h"
+
+#include <algorithm>
+
+namespace orrowvale {
+
+GameState::GameState() { scenarioFiles[1] = "scenario\\scenario1.scn"; }
+
+int GameState::cityBound() const { return std::clamp(cityCount, 0, kMaxCities); }
+
+int findFreeAdventurerSlot(const GameState& state) {
+    int found = 0;
+    for (int i = 1; i <= kMaxAdventurers; ++i)
+        if (state.adventurers[i].isFree()) found = i;
+    return found;
+}
+
+int findFreeRosterSlot(const GameState& state) {
+    int found = 0;
+    const auto& row = state.guildRoster[1];
+    for (int i = 1; i <= kRosterRowLength; ++i)
+        if (row[i] == 0) found = i;
+    return found;
+}
+
+int countGuildBranches(const GameState& state) {
+    int count = 0;
+    for (int city = 1; city <= state.cityBound(); ++city)
+        if (state.guildBranches[city] == 1) ++count;
+    return count;
+}
+
+int guildBranchFameNeeded(const GameState& state) { return 200 * countGuildBranches(state) + 100; }
+
+int addAdventurer(GameState& state, const TAdven& adventurer) {
+    int slot = findFreeAdventurerSlot(state);
+    if (slot != 0) state.adventurers[slot] = adventurer;
+    return slot;
+}
+
+bool addGuildMember(GameState& state, int number) {
+    if (!Table<TAdven, kMaxAdventurers>::contains(number)) return false;
+    int entry = findFreeRosterSlot(state);
+    if (entry == 0) return false;
+    state.guildRoster[1][entry] = number;
+    TAdven& member = state.adventurers[number];
+    member.isGuildMember = 1;
+    member.location = state.currentCity;
+    return true;
+}
+
+void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
+    state.gameTurn += turns;
+    if (state.gameTurn > 5) {
+        state.gameTurn = 1;
+        ++state.gameWeek;
+        if (hooks.weekly) hooks.weekly();
+    }
+    if (state.gameWeek > 4) {
+        state.gameWeek = 1;
+        ++state.gameMonth;
+        if (hooks.monthly) hooks.monthly();
+    }
+    if (state.gameMonth > 12) {
+        state.gameMonth = 1;
+        ++state.gameYear;
+    }
+}
+
+}  // namespace orrowvale

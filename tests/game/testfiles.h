@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "world/gamepaths.h"
+
+namespace orrowvale::testing {
+
+// A game directory of its own for one test, removed afterwards. Files are written
+// as authors write them (UTF-8, "\n") and stored as the game reads them (CP949,
+// CR LF).
+class TempGameDir {
+public:
+    TempGameDir();
+    ~TempGameDir();
+    TempGameDir(const TempGameDir&) = delete;
+    TempGameDir& operator=(const TempGameDir&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+    GamePaths paths() const { return GamePaths(root_); }
+
+    // `gamePath` as the data files write it, e.g. "data\\city.txt".
+    void write(std::string_view gamePath, std::string_view utf8Text) const;
+    void writeBytes(std::string_view gamePath, std::string_view bytes) const;
+    std::string readBytes(std::string_view gamePath) const;
+    std::filesystem::path path(std::string_view gamePath) const;
+
+private:
+    std::filesystem::path root_;
+};
+
+// The game directory the build made from the sample world.
+GamePaths sampleWorld();
+
+}  // namespace orrowvale::testing

@@ -1,0 +1,166 @@
+#include "world/datafiles.h"
+
+#include <gtest/gtest.h>
+
+#include "game/testfiles.h"
+#include "world/gamepaths.h"
+
+namespace orrowvale {
+namespace {
+
+using testing::TempGameDir;
+
+LineReader readerOf(const TempGameDir& dir, std::string_view bytes) {
+    dir.writeBytes("data\\file.txt", bytes);
+    return LineReader::open(dir.paths(), "data\\file.txt");
+}
+
+TEST(LineReader, AcceptsCrLfAndBareLfAndKeepsBlankLines) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "one\r\ntwo\n\r\nlast");
+    EXPECT_EQ(reader.readLine(), "one");
+    EXPECT_EQ(reader.readLine(), "two");
+    EXPECT_EQ(reader.readLine(), "");
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "last");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_EQ(reader.lineNumber(), 4);
+    EXPECT_EQ(reader.readLine(), "");  // reading on at the end gives empty lines
+}
+
+TEST(LineReader, DecodesCp949Lines) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "\xB1\xE6\xB5\xE5\r\n");
+    EXPECT_EQ(reader.readLine(), "길드");
+}
+
+TEST(LineReader, MarkersMatchOnlyExactly) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "free text\r\n[END] \r\n [END]\r\n[end]\r\n[END]\r\nafter\r\n");
+    EXPECT_TRUE(reader.skipToMarker(marker::end));
+    EXPECT_EQ(reader.lineNumber(), 5);
+    EXPECT_EQ(reader.readLine(), "after");
+    EXPECT_FALSE(reader.skipToMarker(marker::start));
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(LineReader, WholeLineNumbersAreStrict) {
+    struct Case {
+        const char* line;
+        bool valid;
+        int value;
+    };
+    const Case cases[] = {
+        {"42", true, 42},         {"  -7", true, -7},      {"+3", true, 3},
+        {"0", true, 0},           {"", false, 0},          {"42 ", false, 0},
+        {"4 2", false, 0},        {"x", false, 0},         {"-", false, 0},
+        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"-2147483648", true, -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        int value = 0;
+        EXPECT_EQ(parseWholeNumber(c.line, value), c.valid) << '"' << c.line << '"';
+        if (c.valid) {
+            EXPECT_EQ(value, c.value) << c.line;
+        }
+    }
+}
+
+TEST(LineReader, ABadWholeLineNumberNamesFileLineAndExpectation) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "12\r\nthirteen\r\n");
+    EXPECT_EQ(reader.readWholeNumber("the gold"), 12);
+    try {
+        reader.readWholeNumber("the gold");
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/file.txt");
+        EXPECT_EQ(error.line(), 2);
+        EXPECT_STREQ(error.what(), "data/file.txt:2: expected the gold, found \"thirteen\"");
+    }
+    try {
+        reader.readWholeNumber("the city");
+        FAIL() << "no error at the end of the file";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.line(), 3);
+        EXPECT_NE(std::string(error.what()).find("end of the file"), std::string::npos);
+    }
+}
+
+TEST(LineReader, NumberTokensSkipBlankLinesAndDropTheRestOfTheLine) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "\r\n\r\n  5 trailing words\r\n-3\r\nname\r\n");
+    EXPECT_EQ(reader.readNumberToken(), 5);
+    EXPECT_EQ(reader.lineNumber(), 3);
+    EXPECT_EQ(reader.readNumberToken(), -3);
+    EXPECT_EQ(reader.readLine(), "name");
+    EXPECT_EQ(reader.readNumberToken(), 0);  // the end of the file reads as 0
+}
+
+TEST(LineReader, SeveralTokensShareALine) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "10 50\t20  40 extra\r\n1 2 3 4\r\nrest\r\n");
+    EXPECT_EQ(reader.readNumberTokenOnLine(), 10);
+    EXPECT_EQ(reader.readNumberTokenOnLine(), 50);
+    EXPECT_EQ(reader.readNumberTokenOnLine(), 20);
+    EXPECT_EQ(reader.readNumberTokenOnLine(), 40);
+    reader.skipRestOfLine();
+    EXPECT_EQ(reader.readNumberTokenOnLine(), 1);
+    EXPECT_EQ(reader.lineNumber(), 2);
+    EXPECT_EQ(reader.readLine(), " 2 3 4");  // a line read takes what is left of the line
+    EXPECT_EQ(reader.readLine(), "rest");
+    EXPECT_EQ(reader.lineNumber(), 3);
+}
+
+TEST(LineReader, ATokenThatIsNotANumberIsAnError) {
+    TempGameDir dir;
+    LineReader reader = readerOf(dir, "\r\n12abc\r\n");
+    try {
+        reader.readNumberToken("the count");
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.line(), 2);
+        EXPECT_NE(error.problem().find("expected the count, found \"12abc\""), std::string::npos);
+    }
+}
+
+TEST(LineReader, AMissingFileNamesTheFile) {
+    TempGameDir dir;
+    try {
+        LineReader::open(dir.paths(), "data\\nowhere.txt");
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/nowhere.txt");
+        EXPECT_EQ(error.line(), 0);
+    }
+    EXPECT_THROW(LineReader::open(dir.paths(), "data"), DataError);  // a directory
+}
+
+TEST(GamePaths, MapsBackslashesAndFindsNamesInAnotherCase) {
+    TempGameDir dir;
+    dir.writeBytes("data/Common/CityNat.TXT", "1\r\n");
+    dir.writeBytes("data/common2/exact.txt", "2\r\n");
+    GamePaths paths = dir.paths();
+    EXPECT_EQ(paths.resolve("data\\common\\citynat.txt"), dir.root() / "data/Common/CityNat.TXT");
+    EXPECT_EQ(paths.data("common2\\exact.txt"), dir.root() / "data/common2/exact.txt");
+    // Doubled and leading separators are harmless.
+    EXPECT_EQ(paths.resolve("\\data\\\\common2\\exact.txt"), dir.root() / "data/common2/exact.txt");
+    // A file that is not there keeps its name, so the error names it as written.
+    EXPECT_EQ(paths.resolve("data\\missing\\x.txt"), dir.root() / "data/missing/x.txt");
+}
+
+TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
+    TextFileWriter out("data/out.txt");
+    out.writeLine("길드");
+    out.writeNumber(-12);
+    EXPECT_EQ(out.bytes(), "\xB1\xE6\xB5\xE5\r\n-12\r\n");
+    try {
+        out.writeLine("a \xE2\x80\x94 b");
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.line(), 3);
+    }
+    EXPECT_EQ(out.bytes(), "\xB1\xE6\xB5\xE5\r\n-12\r\n");  // nothing half-written
+}
+
+}  // namespace
+}  // namespace orrowvale

@@ -1,0 +1,127 @@
+#include "world/gamestate.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace orrowvale {
+namespace {
+
+using Date = std::tuple<int, int, int, int>;  // year, month, week, turn
+
+Date dateOf(const GameState& s) { return {s.gameYear, s.gameMonth, s.gameWeek, s.gameTurn}; }
+
+TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
+    struct Case {
+        Date from;
+        int turns;
+        Date to;
+        int weeks;
+        int months;
+    };
+    const Case cases[] = {
+        {{200, 4, 1, 1}, 1, {200, 4, 1, 2}, 0, 0},
+        {{200, 4, 1, 5}, 1, {200, 4, 2, 1}, 1, 0},
+        {{200, 4, 1, 4}, 3, {200, 4, 2, 1}, 1, 0},  // the excess turn is dropped
+        {{200, 4, 4, 5}, 1, {200, 5, 1, 1}, 1, 1},
+        {{200, 12, 4, 5}, 1, {201, 1, 1, 1}, 1, 1},
+        {{200, 12, 3, 5}, 1, {200, 12, 4, 1}, 1, 0},
+    };
+    for (const Case& c : cases) {
+        GameState state;
+        std::tie(state.gameYear, state.gameMonth, state.gameWeek, state.gameTurn) = c.from;
+        int weeks = 0, months = 0;
+        std::string order;
+        advanceCalendar(state, c.turns,
+                        {[&] { ++weeks, order += 'w'; }, [&] { ++months, order += 'm'; }});
+        EXPECT_EQ(dateOf(state), c.to);
+        EXPECT_EQ(weeks, c.weeks);
+        EXPECT_EQ(months, c.months);
+        if (c.months > 0) {
+            EXPECT_EQ(order, "wm");  // the week's work comes first
+        }
+    }
+}
+
+TEST(Calendar, AYearIsTwoHundredFortyTurns) {
+    GameState state;
+    int weeks = 0, months = 0;
+    for (int i = 0; i < 240; ++i) advanceCalendar(state, 1, {[&] { ++weeks; }, [&] { ++months; }});
+    EXPECT_EQ(dateOf(state), Date(201, 4, 1, 1));
+    EXPECT_EQ(weeks, 48);
+    EXPECT_EQ(months, 12);
+}
+
+TEST(FreeSlots, TheHighestFreeAdventurerSlotIsFound) {
+    GameState state;
+    EXPECT_EQ(findFreeAdventurerSlot(state), 1000);
+    for (int i = 1; i <= 998; ++i) state.adventurers[i].name = "사람";
+    EXPECT_EQ(findFreeAdventurerSlot(state), 1000);
+    state.adventurers[1000].name = "주인공";
+    EXPECT_EQ(findFreeAdventurerSlot(state), 999);
+    state.adventurers[999].name = "마지막";
+    EXPECT_EQ(findFreeAdventurerSlot(state), 0);
+    state.adventurers[3].name = "None";
+    EXPECT_EQ(findFreeAdventurerSlot(state), 3);
+}
+
+TEST(FreeSlots, TheHighestEmptyRosterEntryIsFound) {
+    GameState state;
+    EXPECT_EQ(findFreeRosterSlot(state), 1000);
+    state.guildRoster[1][1000] = 5;
+    state.guildRoster[2][999] = 7;  // other rows do not count
+    EXPECT_EQ(findFreeRosterSlot(state), 999);
+}
+
+TEST(FreeSlots, AFullTableIsNeverOverwritten) {
+    GameState state;
+    for (int i = 1; i <= 1000; ++i) state.adventurers[i].name = "사람" + std::to_string(i);
+    state.mainchrnum = 1000;
+    TAdven stranger;
+    stranger.name = "나그네";
+    EXPECT_EQ(addAdventurer(state, stranger), 0);
+    EXPECT_EQ(state.mainCharacter().name, "사람1000");
+
+    state.adventurers[10].name = "None";
+    EXPECT_EQ(addAdventurer(state, stranger), 10);
+    EXPECT_EQ(state.adventurers[10].name, "나그네");
+}
+
+TEST(FreeSlots, AFullRosterRowTakesNoNewMember) {
+    GameState state;
+    state.currentCity = 4;
+    for (int i = 1; i <= 1000; ++i) state.guildRoster[1][i] = i;
+    EXPECT_FALSE(addGuildMember(state, 17));
+    EXPECT_EQ(state.adventurers[17].isGuildMember, 0);
+
+    state.guildRoster[1][500] = 0;
+    EXPECT_TRUE(addGuildMember(state, 17));
+    EXPECT_EQ(state.guildRoster[1][500], 17);
+    EXPECT_EQ(state.adventurers[17].isGuildMember, 1);
+    EXPECT_EQ(state.adventurers[17].location, 4);
+    EXPECT_FALSE(addGuildMember(state, 1001));
+}
+
+TEST(GuildBranches, CountOnlyCitiesOfTheWorldAndSetThePrice) {
+    GameState state;
+    state.cityCount = 5;
+    state.guildBranches[2] = 1;
+    state.guildBranches[5] = 1;
+    state.guildBranches[6] = 1;  // beyond the city count
+    EXPECT_EQ(countGuildBranches(state), 2);
+    EXPECT_EQ(guildBranchFameNeeded(state), 500);
+}
+
+TEST(Tables, AreNumberedFromOneAndRefuseOtherNumbers) {
+    GameState state;
+    EXPECT_NO_THROW(state.switches[1000]);
+    EXPECT_THROW(state.switches[0], std::out_of_range);
+    EXPECT_THROW(state.quests[501], std::out_of_range);
+    EXPECT_EQ(state.quests[500].name, "None");
+    EXPECT_EQ(state.tradeGoods[100][20].name, "None");
+    EXPECT_EQ(state.scenarioFiles[1], "scenario\\scenario1.scn");
+    EXPECT_THROW(state.mainCharacter(), std::out_of_range);  // no game yet
+}
+
+}  // namespace
+}  // namespace orrowvale

@@ -50,6 +50,8 @@ std::string TempGameDir::readBytes(std::string_view gamePath) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-GamePaths sampleWorld() { return GamePaths(ORROWVALE_GAME_DIR); }
+GamePaths sampleWorld() {
+    return GamePaths(ORROWVALE_GAME_DIR);
+}
 
 }  // namespace orrowvale::testing

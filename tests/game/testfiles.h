@@ -12,7 +12,7 @@ namespace orrowvale::testing {
 // as authors write them (UTF-8, "\n") and stored as the game reads them (CP949,
 // CR LF).
 class TempGameDir {
-public:
+  public:
     TempGameDir();
     ~TempGameDir();
     TempGameDir(const TempGameDir&) = delete;
@@ -27,7 +27,7 @@ public:
     std::string readBytes(std::string_view gamePath) const;
     std::filesystem::path path(std::string_view gamePath) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

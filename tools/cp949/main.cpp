@@ -66,8 +66,8 @@ int encode(const char* in, const char* out) {
             } catch (const orrowvale::EncodingError& error) {
                 shown = error.what();
             }
-            std::cerr << in << ":" << number << ": error: " << shown << " (column "
-                      << bad + 1 << ")\n";
+            std::cerr << in << ":" << number << ": error: " << shown << " (column " << bad + 1
+                      << ")\n";
             ok = false;
         }
         if (ended) result += "\r\n";

@@ -17,13 +17,13 @@ struct Weapon {
 
 // Four types in each of the five families, looked up at 4 x (family - 1) + type.
 constexpr Weapon kWeapons[20] = {
-    {"양손검", {10, 5, 2}},   {"바스타드검", {9, 6, 4}}, {"장검", {8, 7, 4}},
-    {"단도", {5, 4, 4}},      {"워해머", {9, 7, 3}},     {"해머", {7, 6, 4}},
-    {"지팡이", {4, 2, 2}},    {"메이스", {7, 4, 2}},     {"배틀액스", {10, 7, 1}},
-    {"액스", {8, 6, 4}},      {"손도끼", {6, 4, 3}},     {"", {0, 0, 0}},
-    {"롱보우", {6, 7, 8}},    {"쇼트보우", {7, 8, 6}},   {"", {0, 0, 0}},
-    {"", {0, 0, 0}},          {"바람총", {6, 6, 6}},     {"채찍", {6, 5, 4}},
-    {"", {0, 0, 0}},          {"", {0, 0, 0}},
+    {"양손검", {10, 5, 2}}, {"바스타드검", {9, 6, 4}}, {"장검", {8, 7, 4}},
+    {"단도", {5, 4, 4}},    {"워해머", {9, 7, 3}},     {"해머", {7, 6, 4}},
+    {"지팡이", {4, 2, 2}},  {"메이스", {7, 4, 2}},     {"배틀액스", {10, 7, 1}},
+    {"액스", {8, 6, 4}},    {"손도끼", {6, 4, 3}},     {"", {0, 0, 0}},
+    {"롱보우", {6, 7, 8}},  {"쇼트보우", {7, 8, 6}},   {"", {0, 0, 0}},
+    {"", {0, 0, 0}},        {"바람총", {6, 6, 6}},     {"채찍", {6, 5, 4}},
+    {"", {0, 0, 0}},        {"", {0, 0, 0}},
 };
 
 constexpr const char* kArmourNames[4] = {"플레이트 아머", "체인 메일", "레더 아머", "옷"};
@@ -41,11 +41,11 @@ constexpr const char* kAlignmentNames[3] = {"도덕적", "중도적", "이기적
 constexpr const char* kSchoolNames[5] = {"None", "위저드", "컨져러", "뉴에이지", "네크로맨서"};
 // Abilities of 8 and 9 come only from elves and dwarves at their best, and 0 only
 // from a hand-edited file; they get words of their own rather than borrowing one.
-constexpr const char* kRatingWords[10] = {"Terrible", "Terrible", "Poor",  "Mediocre", "Fair",
-                                          "Good",     "Great",    "Excellent", "Superb",
-                                          "Legendary"};
+constexpr const char* kRatingWords[10] = {"Terrible", "Terrible", "Poor",  "Mediocre",
+                                          "Fair",     "Good",     "Great", "Excellent",
+                                          "Superb",   "Legendary"};
 constexpr const char* kItemNames[9] = {
-    "아이템 없음", "이반의 갑주 강화", "축복의 성표", "이미시르의 공격 마법 가이드북",
+    "아이템 없음", "이반의 갑주 강화", "축복의 성표",     "이미시르의 공격 마법 가이드북",
     "드래곤의 빛", "용의 이빨",        "드래곤 슬레이어", "윈드 아머",
     "윈드 커터"};
 constexpr int kTreasureLimits[10] = {200, 300, 500, 800, 1000, 3000, 5000, 8000, 12000, 15000};
@@ -97,8 +97,9 @@ int rollArmour(int adventurerClass, Dice& dice) {
         case kThief:
             return pick(roll, {{85, kLeatherArmour}, {100, kClothes}});
         default:
-            return pick(roll,
-                        {{40, kPlateArmour}, {85, kChainMail}, {95, kLeatherArmour}, {100, kClothes}});
+            return pick(
+                roll,
+                {{40, kPlateArmour}, {85, kChainMail}, {95, kLeatherArmour}, {100, kClothes}});
     }
 }
 
@@ -137,8 +138,8 @@ int rollWeapon(int adventurerClass, Dice& dice) {
     int family = 0;
     switch (adventurerClass) {
         case kWarrior:
-            family = pick(familyRoll, {{75, kSwords}, {80, kBlunt}, {90, kAxes}, {95, kBows},
-                                       {100, kOther}});
+            family = pick(familyRoll,
+                          {{75, kSwords}, {80, kBlunt}, {90, kAxes}, {95, kBows}, {100, kOther}});
             break;
         case kMage:
             family = pick(familyRoll, {{30, kSwords}, {90, kBlunt}, {100, kOther}});
@@ -248,7 +249,8 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
     read.weapon2 = number("the weapon code of weapon 2");
     read.armour = number("the armour code");
     read.helmet = number("the helmet (10 or 0)");
-    for (int i = 1; i <= kStatCount; ++i) read.stat(i) = byte("an ability value");
+    for (int i = 1; i <= kStatCount; ++i)
+        read.stat(i) = byte("an ability value");
     read.mageNumber = number("the mage number");
     read.stayFlag = reader.readNumberToken("the stay flag (0 or 1)") == 1 ? 1 : 0;
     read.location = reader.readNumberToken("the city number");
@@ -280,7 +282,8 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
     out.writeNumber(a.weapon2);
     out.writeNumber(a.armour);
     out.writeNumber(a.helmet);
-    for (int i = 1; i <= kStatCount; ++i) out.writeNumber(a.stat(i));
+    for (int i = 1; i <= kStatCount; ++i)
+        out.writeNumber(a.stat(i));
     out.writeNumber(a.mageNumber);
     out.writeLine(a.stayFlag == 1 ? "1" : "0");
     out.writeNumber(a.location);
@@ -320,7 +323,9 @@ int weaponRowValue(int code, int row) {
     return weapon && row >= 1 && row <= 3 ? weapon->rows[row - 1] : 0;
 }
 
-std::string armourName(int code) { return lookup(kArmourNames, code / 10, 1); }
+std::string armourName(int code) {
+    return lookup(kArmourNames, code / 10, 1);
+}
 
 int armourDefence(int code) {
     int entry = code / 10;
@@ -332,11 +337,21 @@ int classRowBonus(int adventurerClass, int row) {
     return kClassRowBonus[adventurerClass - 1][row - 1];
 }
 
-std::string sexName(int sex) { return lookup(kSexNames, sex, 1); }
-std::string raceName(int race) { return lookup(kRaceNames, race, 1); }
-std::string className(int adventurerClass) { return lookup(kClassNames, adventurerClass, 1); }
-std::string alignmentName(int alignment) { return lookup(kAlignmentNames, alignment, 1); }
-std::string schoolName(int school) { return lookup(kSchoolNames, school, 0); }
+std::string sexName(int sex) {
+    return lookup(kSexNames, sex, 1);
+}
+std::string raceName(int race) {
+    return lookup(kRaceNames, race, 1);
+}
+std::string className(int adventurerClass) {
+    return lookup(kClassNames, adventurerClass, 1);
+}
+std::string alignmentName(int alignment) {
+    return lookup(kAlignmentNames, alignment, 1);
+}
+std::string schoolName(int school) {
+    return lookup(kSchoolNames, school, 0);
+}
 
 std::string ratingWord(int value) {
     if (value < 0) return kRatingWords[0];
@@ -350,8 +365,8 @@ std::string itemName(int code) {
 }
 
 std::vector<std::string> describeAdventurer(const TAdven& a) {
-    static constexpr const char* kStatLabels[kStatCount] = {"힘: ",   "지능: ", "지혜: ",
-                                                            "민첩: ", "매력: ", "건강: "};
+    static constexpr const char* kStatLabels[kStatCount] = {
+        "힘: ", "지능: ", "지혜: ", "민첩: ", "매력: ", "건강: "};
     std::vector<std::string> lines = {
         "이름: " + a.name + " " + a.familyName,
         "성: " + sexName(a.sex),
@@ -359,7 +374,8 @@ std::vector<std::string> describeAdventurer(const TAdven& a) {
         "직업: " + className(a.adventurerClass),
         alignmentName(a.alignment),
     };
-    for (int i = 1; i <= kStatCount; ++i) lines.push_back(kStatLabels[i - 1] + ratingWord(a.stat(i)));
+    for (int i = 1; i <= kStatCount; ++i)
+        lines.push_back(kStatLabels[i - 1] + ratingWord(a.stat(i)));
     lines.push_back("무기1: " + weaponName(a.weapon1));
     lines.push_back("무기2: " + weaponName(a.weapon2));
     lines.push_back("갑옷: " + armourName(a.armour));

@@ -27,7 +27,7 @@ inline constexpr int kHelmetWorn = 10;
 // One person of the world, the main character included. A slot whose name is
 // "None" is free.
 class TAdven {
-public:
+  public:
     std::string name = "None";
     std::string familyName;
     std::uint8_t sex = 0;

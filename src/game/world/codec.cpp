@@ -17,7 +17,7 @@ constexpr char32_t kEscapeBase = 0xF700;  // U+F780..U+F7FF carry stray bytes 0x
 // codes that map back to themselves are kept, so every decoded character encodes
 // to exactly the bytes it came from.
 struct Tables {
-    std::array<char32_t, 256> single{};                // 0 = not a single-byte character
+    std::array<char32_t, 256> single{};  // 0 = not a single-byte character
     std::vector<char32_t> pair = std::vector<char32_t>(256 * 256, 0);  // lead*256+trail
     std::vector<std::uint16_t> reverse = std::vector<std::uint16_t>(0x10000, 0);
 };

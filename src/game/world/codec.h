@@ -13,13 +13,13 @@ namespace orrowvale {
 
 // A character that CP949 cannot hold, or a UTF-8 sequence that is not valid.
 class EncodingError : public std::runtime_error {
-public:
+  public:
     EncodingError(std::string message, std::size_t offset)
         : std::runtime_error(std::move(message)), offset_(offset) {}
     // Byte offset of the offending character in the UTF-8 input.
     std::size_t offset() const { return offset_; }
 
-private:
+  private:
     std::size_t offset_;
 };
 

@@ -16,14 +16,17 @@ std::string describeLocation(const std::string& file, int line) {
     return line > 0 ? file + ":" + std::to_string(line) : file;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A short, printable excerpt of offending text for an error message.
 std::string excerpt(std::string_view text) {
     constexpr std::size_t kLimit = 40;
     if (text.size() <= kLimit) return std::string(text);
     std::size_t cut = kLimit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
     return std::string(text.substr(0, cut)) + "...";
 }
 
@@ -37,7 +40,8 @@ DataError::DataError(std::string file, int line, std::string problem)
 
 bool parseWholeNumber(std::string_view text, std::int32_t& value) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i == text.size()) return false;
@@ -67,6 +71,13 @@ LineReader::LineReader(const std::filesystem::path& file, std::string displayNam
     }
     text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) throw DataError(name_, 0, "cannot read the file");
+}
+
+LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
+    LineReader reader;
+    reader.text_ = std::move(bytes);
+    reader.name_ = std::move(displayName);
+    return reader;
 }
 
 LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
@@ -150,10 +161,9 @@ bool LineReader::skipToMarker(std::string_view markerLine) {
 }
 
 void LineReader::fail(std::string_view expected, std::string_view found) const {
-    std::string shown = found.empty() ? std::string("an empty line")
-                        : found == "the end of the file"
-                            ? std::string(found)
-                            : "\"" + excerpt(found) + "\"";
+    std::string shown = found.empty()                    ? std::string("an empty line")
+                        : found == "the end of the file" ? std::string(found)
+                                                         : "\"" + excerpt(found) + "\"";
     throw DataError(name_, line_, "expected " + std::string(expected) + ", found " + shown);
 }
 
@@ -169,7 +179,9 @@ void TextFileWriter::writeLine(std::string_view utf8) {
     bytes_ += "\r\n";
 }
 
-void TextFileWriter::writeNumber(std::int64_t value) { writeLine(std::to_string(value)); }
+void TextFileWriter::writeNumber(std::int64_t value) {
+    writeLine(std::to_string(value));
+}
 
 void TextFileWriter::saveTo(const std::filesystem::path& file) const {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -14,14 +14,14 @@ class GamePaths;
 // the file, the line (0 when the file could not be opened at all) and what was
 // expected there, so an author can go straight to the fault.
 class DataError : public std::runtime_error {
-public:
+  public:
     DataError(std::string file, int line, std::string problem);
 
     const std::string& file() const { return file_; }
     int line() const { return line_; }
     const std::string& problem() const { return problem_; }
 
-private:
+  private:
     std::string file_;
     int line_;
     std::string problem_;
@@ -43,9 +43,11 @@ inline constexpr std::string_view textEnd = "&end";
 // the game is built from. Lines end in CR LF or a bare LF; they come back as UTF-8
 // without their line end. Blank lines are ordinary lines, except to number tokens.
 class LineReader {
-public:
+  public:
     // Opens a file; `displayName` is how errors name it.
     LineReader(const std::filesystem::path& file, std::string displayName);
+    // Reads bytes already in memory as if they were a file of that name.
+    static LineReader fromBytes(std::string bytes, std::string displayName);
     // Opens a file given as the data files write it, relative to the game directory.
     static LineReader open(const GamePaths& paths, std::string_view gamePath);
     // Opens a file named inside a data file, relative to "data\".
@@ -73,7 +75,9 @@ public:
 
     [[noreturn]] void fail(std::string_view expected, std::string_view found) const;
 
-private:
+  private:
+    LineReader() = default;
+
     std::string text_;  // the raw CP949 bytes
     std::size_t pos_ = 0;
     int line_ = 0;
@@ -87,7 +91,7 @@ bool parseWholeNumber(std::string_view text, std::int32_t& value);
 
 // Builds a CP949 text file with CR LF line ends in memory; `saveTo` writes it out.
 class TextFileWriter {
-public:
+  public:
     explicit TextFileWriter(std::string displayName) : name_(std::move(displayName)) {}
 
     void writeLine(std::string_view utf8);
@@ -97,7 +101,7 @@ public:
     // Creates or truncates the file. Throws DataError when it cannot be written.
     void saveTo(const std::filesystem::path& file) const;
 
-private:
+  private:
     std::string bytes_;
     std::string name_;
     int lines_ = 0;

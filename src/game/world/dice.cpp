@@ -27,8 +27,8 @@ int Dice::roll(int n) {
         int value = queue_.front();
         queue_.pop_front();
         if (value < 0 || value >= n)
-            throw std::logic_error("queued roll " + std::to_string(value) +
-                                   " is outside 0.." + std::to_string(n - 1));
+            throw std::logic_error("queued roll " + std::to_string(value) + " is outside 0.." +
+                                   std::to_string(n - 1));
         return value;
     }
     return std::uniform_int_distribution<int>(0, n - 1)(engine_);
@@ -39,7 +39,8 @@ void Dice::queue(std::initializer_list<int> rolls) {
 }
 
 void Dice::queueD100(std::initializer_list<int> d100s) {
-    for (int value : d100s) queue_.push_back(value - 1);
+    for (int value : d100s)
+        queue_.push_back(value - 1);
 }
 
 }  // namespace orrowvale

@@ -11,7 +11,7 @@ namespace orrowvale {
 // 0..n-1; a d100 is 1..100. Tests queue exact rolls to reach a branch; queued
 // rolls are used first, then the generator takes over.
 class Dice {
-public:
+  public:
     explicit Dice(std::uint64_t seed);
     // Seeded from ORROWVALE_SEED when it holds a number, else from the clock.
     static Dice fromEnvironment();
@@ -28,7 +28,7 @@ public:
 
     std::uint64_t seed() const { return seed_; }
 
-private:
+  private:
     std::uint64_t seed_;
     std::mt19937_64 engine_;
     std::deque<int> queue_;

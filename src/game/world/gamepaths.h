@@ -11,7 +11,7 @@ namespace orrowvale {
 // harmless, and a name that only matches with another letter case is found too,
 // since content is often authored on systems that ignore case.
 class GamePaths {
-public:
+  public:
     // The working directory.
     GamePaths();
     explicit GamePaths(std::filesystem::path gameDirectory);
@@ -23,7 +23,7 @@ public:
     // A file name as written inside a data file: relative to "data\".
     std::filesystem::path data(std::string_view nameInData) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

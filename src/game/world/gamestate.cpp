@@ -4,9 +4,13 @@
 
 namespace orrowvale {
 
-GameState::GameState() { scenarioFiles[1] = "scenario\\scenario1.scn"; }
+GameState::GameState() {
+    scenarioFiles[1] = "scenario\\scenario1.scn";
+}
 
-int GameState::cityBound() const { return std::clamp(cityCount, 0, kMaxCities); }
+int GameState::cityBound() const {
+    return std::clamp(cityCount, 0, kMaxCities);
+}
 
 int findFreeAdventurerSlot(const GameState& state) {
     int found = 0;
@@ -30,7 +34,9 @@ int countGuildBranches(const GameState& state) {
     return count;
 }
 
-int guildBranchFameNeeded(const GameState& state) { return 200 * countGuildBranches(state) + 100; }
+int guildBranchFameNeeded(const GameState& state) {
+    return 200 * countGuildBranches(state) + 100;
+}
 
 int addAdventurer(GameState& state, const TAdven& adventurer) {
     int slot = findFreeAdventurerSlot(state);

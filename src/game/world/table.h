@@ -11,7 +11,7 @@ namespace orrowvale {
 // table; readers of data files test `contains` first and ignore such a line.
 template <typename T, int N>
 class Table {
-public:
+  public:
     static constexpr int size = N;
 
     Table() : items_(N) {}
@@ -37,7 +37,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-private:
+  private:
     static void check(long long number) {
         if (!contains(number))
             throw std::out_of_range("entry " + std::to_string(number) + " is outside 1.." +

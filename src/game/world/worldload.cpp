@@ -50,7 +50,8 @@ void readPairList(LineReader& reader, int limit,
 template <typename Site>
 void loadSites(Table<Table<Site, kMaxSitesPerCity>, kMaxCities>& sites, const GameState& state,
                const GamePaths& paths, std::string_view listFile) {
-    for (auto& city : sites) city.fill(Site{});
+    for (auto& city : sites)
+        city.fill(Site{});
     LineReader list = LineReader::open(paths, listFile);
     for (int city = 1; city <= state.cityBound(); ++city) {
         auto& citySites = sites[city];
@@ -118,7 +119,8 @@ void loadCityNations(GameState& state, const GamePaths& paths, std::string_view 
 
 void loadRouteFiles(GameState& state, const GamePaths& paths) {
     LineReader reader = LineReader::open(paths, "data\\common\\movefile.txt");
-    for (int city = 1; city <= state.cityBound(); ++city) state.routeFiles[city] = reader.readLine();
+    for (int city = 1; city <= state.cityBound(); ++city)
+        state.routeFiles[city] = reader.readLine();
 }
 
 void loadPlaceList(GameState& state, const GamePaths& paths, std::string_view file) {
@@ -170,7 +172,8 @@ void loadWars(GameState& state, const GamePaths& paths) {
 }
 
 void loadQuests(GameState& state, const GamePaths& paths) {
-    loadCampaigns(state.quests, paths, "data\\quests\\questlist.txt", "data\\quests\\questbool.txt");
+    loadCampaigns(state.quests, paths, "data\\quests\\questlist.txt",
+                  "data\\quests\\questbool.txt");
 }
 
 }  // namespace orrowvale

@@ -27,7 +27,8 @@ std::string utf8Of(char32_t cp) {
 
 TEST(Codec, EveryHangulSyllableRoundTrips) {
     std::string all;
-    for (char32_t cp = 0xAC00; cp <= 0xD7A3; ++cp) all += utf8Of(cp);
+    for (char32_t cp = 0xAC00; cp <= 0xD7A3; ++cp)
+        all += utf8Of(cp);
     std::string bytes = encodeCp949(all);
     EXPECT_EQ(bytes.size(), 11172u * 2);
     EXPECT_EQ(decodeCp949(bytes), all);
@@ -43,7 +44,8 @@ TEST(Codec, KnowsCodesThatOnlyTheExtendedSetHas) {
 
 TEST(Codec, AsciiPassesThroughUnchanged) {
     std::string ascii;
-    for (int c = 0; c < 0x80; ++c) ascii += static_cast<char>(c);
+    for (int c = 0; c < 0x80; ++c)
+        ascii += static_cast<char>(c);
     EXPECT_EQ(decodeCp949(ascii), ascii);
     EXPECT_EQ(encodeCp949(ascii), ascii);
 }
@@ -66,7 +68,8 @@ TEST(Codec, RandomBytesRoundTrip) {
     std::mt19937 engine(7);
     for (int run = 0; run < 2000; ++run) {
         std::string bytes(1 + engine() % 40, '\0');
-        for (char& c : bytes) c = static_cast<char>(engine() % 256);
+        for (char& c : bytes)
+            c = static_cast<char>(engine() % 256);
         ASSERT_EQ(encodeCp949(decodeCp949(bytes)), bytes);
     }
 }
@@ -82,7 +85,7 @@ TEST(Codec, RefusesCharactersCp949CannotHold) {
         EXPECT_EQ(error.offset(), std::string("전투 ").size());
         EXPECT_NE(std::string(error.what()).find(dash), std::string::npos);
     }
-    EXPECT_THROW(encodeCp949("\xC3"), EncodingError);  // not UTF-8 at all
+    EXPECT_THROW(encodeCp949("\xC3"), EncodingError);              // not UTF-8 at all
     EXPECT_THROW(encodeCp949("\xF0\x9F\x98\x80"), EncodingError);  // beyond the BMP
 }
 
@@ -129,7 +132,8 @@ TEST(ConverterTool, FailsOnACharacterCp949CannotHold) {
     ASSERT_NE(pipe, nullptr);
     std::string output;
     char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
     EXPECT_NE(pclose(pipe), 0);
     EXPECT_NE(output.find("bad.txt:2: error"), std::string::npos) << output;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "game/testfiles.h"
 #include "world/gamepaths.h"
 
@@ -36,7 +38,8 @@ TEST(LineReader, DecodesCp949Lines) {
 
 TEST(LineReader, MarkersMatchOnlyExactly) {
     TempGameDir dir;
-    LineReader reader = readerOf(dir, "free text\r\n[END] \r\n [END]\r\n[end]\r\n[END]\r\nafter\r\n");
+    LineReader reader =
+        readerOf(dir, "free text\r\n[END] \r\n [END]\r\n[end]\r\n[END]\r\nafter\r\n");
     EXPECT_TRUE(reader.skipToMarker(marker::end));
     EXPECT_EQ(reader.lineNumber(), 5);
     EXPECT_EQ(reader.readLine(), "after");
@@ -51,10 +54,12 @@ TEST(LineReader, WholeLineNumbersAreStrict) {
         int value;
     };
     const Case cases[] = {
-        {"42", true, 42},         {"  -7", true, -7},      {"+3", true, 3},
-        {"0", true, 0},           {"", false, 0},          {"42 ", false, 0},
-        {"4 2", false, 0},        {"x", false, 0},         {"-", false, 0},
-        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"-2147483648", true, -2147483647 - 1},
+        {"42", true, 42},         {"  -7", true, -7},
+        {"+3", true, 3},          {"0", true, 0},
+        {"", false, 0},           {"42 ", false, 0},
+        {"4 2", false, 0},        {"x", false, 0},
+        {"-", false, 0},          {"2147483647", true, 2147483647},
+        {"2147483648", false, 0}, {"-2147483648", true, -2147483647 - 1},
     };
     for (const Case& c : cases) {
         int value = 0;
@@ -160,6 +165,49 @@ TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
         EXPECT_EQ(error.line(), 3);
     }
     EXPECT_EQ(out.bytes(), "\xB1\xE6\xB5\xE5\r\n-12\r\n");  // nothing half-written
+}
+
+}  // namespace
+}  // namespace orrowvale
+
+namespace orrowvale {
+namespace {
+
+// Whatever bytes a damaged file holds, reading it either succeeds or stops with a
+// DataError; it never crashes or loops.
+TEST(LineReader, SurvivesArbitraryBytes) {
+    testing::TempGameDir dir;
+    std::mt19937 engine(11);
+    const std::string alphabet = "0123456789 -+\r\n\t[END]\xB0\xA1\xFF";
+    for (int run = 0; run < 300; ++run) {
+        std::string bytes(engine() % 60, '\0');
+        for (char& c : bytes)
+            c = alphabet[engine() % alphabet.size()];
+        dir.writeBytes("data\\noise.txt", bytes);
+        LineReader reader = LineReader::open(dir.paths(), "data\\noise.txt");
+        int steps = 0;
+        try {
+            while (!reader.atEnd() && ++steps < 200) {
+                switch (engine() % 4) {
+                    case 0:
+                        reader.readLine();
+                        break;
+                    case 1:
+                        reader.readWholeNumber();
+                        break;
+                    case 2:
+                        reader.readNumberToken();
+                        break;
+                    default:
+                        reader.skipToMarker(marker::end);
+                        break;
+                }
+            }
+        } catch (const DataError& error) {
+            EXPECT_GT(error.line(), 0);
+        }
+        EXPECT_LT(steps, 200);
+    }
 }
 
 }  // namespace

@@ -9,7 +9,9 @@ namespace {
 
 using Date = std::tuple<int, int, int, int>;  // year, month, week, turn
 
-Date dateOf(const GameState& s) { return {s.gameYear, s.gameMonth, s.gameWeek, s.gameTurn}; }
+Date dateOf(const GameState& s) {
+    return {s.gameYear, s.gameMonth, s.gameWeek, s.gameTurn};
+}
 
 TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
     struct Case {
@@ -20,11 +22,9 @@ TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
         int months;
     };
     const Case cases[] = {
-        {{200, 4, 1, 1}, 1, {200, 4, 1, 2}, 0, 0},
-        {{200, 4, 1, 5}, 1, {200, 4, 2, 1}, 1, 0},
+        {{200, 4, 1, 1}, 1, {200, 4, 1, 2}, 0, 0},   {{200, 4, 1, 5}, 1, {200, 4, 2, 1}, 1, 0},
         {{200, 4, 1, 4}, 3, {200, 4, 2, 1}, 1, 0},  // the excess turn is dropped
-        {{200, 4, 4, 5}, 1, {200, 5, 1, 1}, 1, 1},
-        {{200, 12, 4, 5}, 1, {201, 1, 1, 1}, 1, 1},
+        {{200, 4, 4, 5}, 1, {200, 5, 1, 1}, 1, 1},   {{200, 12, 4, 5}, 1, {201, 1, 1, 1}, 1, 1},
         {{200, 12, 3, 5}, 1, {200, 12, 4, 1}, 1, 0},
     };
     for (const Case& c : cases) {
@@ -46,7 +46,8 @@ TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
 TEST(Calendar, AYearIsTwoHundredFortyTurns) {
     GameState state;
     int weeks = 0, months = 0;
-    for (int i = 0; i < 240; ++i) advanceCalendar(state, 1, {[&] { ++weeks; }, [&] { ++months; }});
+    for (int i = 0; i < 240; ++i)
+        advanceCalendar(state, 1, {[&] { ++weeks; }, [&] { ++months; }});
     EXPECT_EQ(dateOf(state), Date(201, 4, 1, 1));
     EXPECT_EQ(weeks, 48);
     EXPECT_EQ(months, 12);
@@ -55,7 +56,8 @@ TEST(Calendar, AYearIsTwoHundredFortyTurns) {
 TEST(FreeSlots, TheHighestFreeAdventurerSlotIsFound) {
     GameState state;
     EXPECT_EQ(findFreeAdventurerSlot(state), 1000);
-    for (int i = 1; i <= 998; ++i) state.adventurers[i].name = "사람";
+    for (int i = 1; i <= 998; ++i)
+        state.adventurers[i].name = "사람";
     EXPECT_EQ(findFreeAdventurerSlot(state), 1000);
     state.adventurers[1000].name = "주인공";
     EXPECT_EQ(findFreeAdventurerSlot(state), 999);
@@ -75,7 +77,8 @@ TEST(FreeSlots, TheHighestEmptyRosterEntryIsFound) {
 
 TEST(FreeSlots, AFullTableIsNeverOverwritten) {
     GameState state;
-    for (int i = 1; i <= 1000; ++i) state.adventurers[i].name = "사람" + std::to_string(i);
+    for (int i = 1; i <= 1000; ++i)
+        state.adventurers[i].name = "사람" + std::to_string(i);
     state.mainchrnum = 1000;
     TAdven stranger;
     stranger.name = "나그네";
@@ -90,7 +93,8 @@ TEST(FreeSlots, AFullTableIsNeverOverwritten) {
 TEST(FreeSlots, AFullRosterRowTakesNoNewMember) {
     GameState state;
     state.currentCity = 4;
-    for (int i = 1; i <= 1000; ++i) state.guildRoster[1][i] = i;
+    for (int i = 1; i <= 1000; ++i)
+        state.guildRoster[1][i] = i;
     EXPECT_FALSE(addGuildMember(state, 17));
     EXPECT_EQ(state.adventurers[17].isGuildMember, 0);
 

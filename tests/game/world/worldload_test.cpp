@@ -12,7 +12,7 @@ namespace {
 using testing::TempGameDir;
 
 class WorldLoad : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { state.cityCount = 3; }
 
     std::string placeOf(int city, int entry) {
@@ -36,7 +36,8 @@ TEST_F(WorldLoad, CityListSetsCountAndNamesAndStopsAtTheEndOfTheFile) {
 
 TEST_F(WorldLoad, CityListWithMoreCitiesThanTheTableKeepsTheFirstHundred) {
     std::string text = "150\n";
-    for (int i = 1; i <= 150; ++i) text += "도시" + std::to_string(i) + "\n";
+    for (int i = 1; i <= 150; ++i)
+        text += "도시" + std::to_string(i) + "\n";
     dir.write("data\\city.txt", text);
     loadCityList(state, dir.paths());
     EXPECT_EQ(state.cityCount, 100);
@@ -97,7 +98,8 @@ TEST_F(WorldLoad, PlaceListReadsAnEndMarkerWithABlankAsAPlaceName) {
 
 TEST_F(WorldLoad, PlaceListIgnoresCitiesAndPlacesOutsideTheTables) {
     std::string text = "x\n:city\n101\n바깥\nevn\\x.evn\n:city\n3\n";
-    for (int i = 1; i <= 101; ++i) text += "곳" + std::to_string(i) + "\nevn\\p.evn\n";
+    for (int i = 1; i <= 101; ++i)
+        text += "곳" + std::to_string(i) + "\nevn\\p.evn\n";
     dir.write("data\\go.txt", text);
     loadPlaceList(state, dir.paths(), "go.txt");
     EXPECT_EQ(state.cityPlaceCount[3], 100);
@@ -172,7 +174,8 @@ TEST_F(WorldLoad, DungeonSitesResetTheirTablesEvenWhenAFileIsMissing) {
 
 TEST_F(WorldLoad, QuestsKeepTheirTurnsLeftAndIgnoreNumbersBeyondTheTable) {
     std::string list = "502\n";
-    for (int i = 1; i <= 502; ++i) list += "의뢰" + std::to_string(i) + "\nquest\\q.txt\n";
+    for (int i = 1; i <= 502; ++i)
+        list += "의뢰" + std::to_string(i) + "\nquest\\q.txt\n";
     dir.write("data\\quests\\questlist.txt", list);
     dir.write("data\\quests\\questbool.txt", "[START]\n3\n501\n500\n0\n");
     state.quests[3].turnsLeft = 7;
@@ -186,7 +189,8 @@ TEST_F(WorldLoad, QuestsKeepTheirTurnsLeftAndIgnoreNumbersBeyondTheTable) {
 }
 
 TEST_F(WorldLoad, WarsComeFromTheirListAndFlags) {
-    dir.write("data\\wars\\warlist.txt", "2\n국경 분쟁\nwars\\border.txt\n북방 원정\nwars\\north.txt\n");
+    dir.write("data\\wars\\warlist.txt",
+              "2\n국경 분쟁\nwars\\border.txt\n북방 원정\nwars\\north.txt\n");
     dir.write("data\\wars\\warbool.txt", "[START]\n2\n");
     state.wars[5].name = "옛 전쟁";
     loadWars(state, dir.paths());

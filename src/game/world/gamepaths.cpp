@@ -52,9 +52,16 @@ GamePaths::GamePaths() : root_(std::filesystem::current_path()) {}
 GamePaths::GamePaths(std::filesystem::path gameDirectory) : root_(std::move(gameDirectory)) {}
 
 std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
+    std::vector<std::string> parts = splitGamePath(gamePath);
+    std::filesystem::path exact = root_;
+    for (const std::string& part : parts)
+        exact /= part;
+    std::error_code ec;
+    if (std::filesystem::exists(exact, ec)) return exact;  // the usual case: one look
+
     std::filesystem::path result = root_;
     bool found = true;
-    for (const std::string& part : splitGamePath(gamePath)) {
+    for (const std::string& part : parts) {
         std::error_code ec;
         if (found && !std::filesystem::exists(result / part, ec)) {
             std::string other = findIgnoringCase(result, part);

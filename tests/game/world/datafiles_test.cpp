@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "game/testfiles.h"
 #include "world/gamepaths.h"
 
@@ -165,49 +163,6 @@ TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
         EXPECT_EQ(error.line(), 3);
     }
     EXPECT_EQ(out.bytes(), "\xB1\xE6\xB5\xE5\r\n-12\r\n");  // nothing half-written
-}
-
-}  // namespace
-}  // namespace orrowvale
-
-namespace orrowvale {
-namespace {
-
-// Whatever bytes a damaged file holds, reading it either succeeds or stops with a
-// DataError; it never crashes or loops.
-TEST(LineReader, SurvivesArbitraryBytes) {
-    testing::TempGameDir dir;
-    std::mt19937 engine(11);
-    const std::string alphabet = "0123456789 -+\r\n\t[END]\xB0\xA1\xFF";
-    for (int run = 0; run < 300; ++run) {
-        std::string bytes(engine() % 60, '\0');
-        for (char& c : bytes)
-            c = alphabet[engine() % alphabet.size()];
-        dir.writeBytes("data\\noise.txt", bytes);
-        LineReader reader = LineReader::open(dir.paths(), "data\\noise.txt");
-        int steps = 0;
-        try {
-            while (!reader.atEnd() && ++steps < 200) {
-                switch (engine() % 4) {
-                    case 0:
-                        reader.readLine();
-                        break;
-                    case 1:
-                        reader.readWholeNumber();
-                        break;
-                    case 2:
-                        reader.readNumberToken();
-                        break;
-                    default:
-                        reader.skipToMarker(marker::end);
-                        break;
-                }
-            }
-        } catch (const DataError& error) {
-            EXPECT_GT(error.line(), 0);
-        }
-        EXPECT_LT(steps, 200);
-    }
 }
 
 }  // namespace

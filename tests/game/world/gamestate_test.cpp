@@ -43,16 +43,6 @@ TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
     }
 }
 
-TEST(Calendar, AYearIsTwoHundredFortyTurns) {
-    GameState state;
-    int weeks = 0, months = 0;
-    for (int i = 0; i < 240; ++i)
-        advanceCalendar(state, 1, {[&] { ++weeks; }, [&] { ++months; }});
-    EXPECT_EQ(dateOf(state), Date(201, 4, 1, 1));
-    EXPECT_EQ(weeks, 48);
-    EXPECT_EQ(months, 12);
-}
-
 TEST(FreeSlots, TheHighestFreeAdventurerSlotIsFound) {
     GameState state;
     EXPECT_EQ(findFreeAdventurerSlot(state), 1000);

@@ -252,8 +252,10 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
     for (int i = 1; i <= kStatCount; ++i)
         read.stat(i) = byte("an ability value");
     read.mageNumber = number("the mage number");
-    read.stayFlag = reader.readNumberToken("the stay flag (0 or 1)") == 1 ? 1 : 0;
-    read.location = reader.readNumberToken("the city number");
+    // The last two lines are read as loosely as ever, but a file cut off before
+    // them is refused rather than read as an adventurer standing nowhere.
+    read.stayFlag = reader.readRequiredNumberToken("the stay flag (0 or 1)") == 1 ? 1 : 0;
+    read.location = reader.readRequiredNumberToken("the city number");
     adventurer = std::move(read);
 }
 

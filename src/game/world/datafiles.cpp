@@ -109,8 +109,10 @@ std::int32_t LineReader::readWholeNumber(std::string_view what) {
     bool ended = atEnd();
     std::string line = readLine();
     std::int32_t value = 0;
-    if (!parseWholeNumber(line, value))
-        fail(what, ended ? std::string_view("the end of the file") : std::string_view(line));
+    if (!parseWholeNumber(line, value)) {
+        if (ended) failAtEnd(what);
+        fail(what, line);
+    }
     return value;
 }
 
@@ -161,10 +163,20 @@ bool LineReader::skipToMarker(std::string_view markerLine) {
 }
 
 void LineReader::fail(std::string_view expected, std::string_view found) const {
-    std::string shown = found.empty()                    ? std::string("an empty line")
-                        : found == "the end of the file" ? std::string(found)
-                                                         : "\"" + excerpt(found) + "\"";
+    std::string shown = found.empty() ? "an empty line" : "\"" + excerpt(found) + "\"";
     throw DataError(name_, line_, "expected " + std::string(expected) + ", found " + shown);
+}
+
+void LineReader::failAtEnd(std::string_view expected) const {
+    throw DataError(name_, line_,
+                    "expected " + std::string(expected) + ", found the end of the file");
+}
+
+std::int32_t LineReader::readRequiredNumberToken(std::string_view what) {
+    std::int32_t value = readNumberTokenOnLine(what);
+    if (atEnd() && !midLine_) failAtEnd(what);
+    skipRestOfLine();
+    return value;
 }
 
 void TextFileWriter::writeLine(std::string_view utf8) {

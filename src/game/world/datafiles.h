@@ -65,6 +65,8 @@ class LineReader {
     // Skips blanks and line ends, reads a decimal integer and drops the rest of its
     // line. At the end of the file the value is 0.
     std::int32_t readNumberToken(std::string_view what = "a number");
+    // As readNumberToken, but the end of the file is an error rather than a 0.
+    std::int32_t readRequiredNumberToken(std::string_view what);
     // As readNumberToken, but leaves the rest of the line for further tokens.
     std::int32_t readNumberTokenOnLine(std::string_view what = "a number");
     // Drops what is left of the current line.
@@ -73,7 +75,9 @@ class LineReader {
     // ended first.
     bool skipToMarker(std::string_view markerLine);
 
+    // Throws DataError at the line last read: expected this, found that line.
     [[noreturn]] void fail(std::string_view expected, std::string_view found) const;
+    [[noreturn]] void failAtEnd(std::string_view expected) const;
 
   private:
     LineReader() = default;

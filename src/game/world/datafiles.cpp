@@ -179,6 +179,19 @@ std::int32_t LineReader::readRequiredNumberToken(std::string_view what) {
     return value;
 }
 
+std::vector<std::string> readStoryText(const GamePaths& paths, std::string_view nameInData) {
+    LineReader reader = LineReader::openData(paths, nameInData);
+    std::vector<std::string> lines;
+    bool started = false;
+    while (!reader.atEnd()) {
+        std::string line = reader.readLine();
+        if (line == marker::textEnd) break;
+        if (started) lines.push_back(std::move(line));
+        started = started || line == marker::textStart;
+    }
+    return lines;
+}
+
 void TextFileWriter::writeLine(std::string_view utf8) {
     ++lines_;
     std::size_t bad = 0;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orrowvale {
 
@@ -88,6 +89,10 @@ class LineReader {
     bool midLine_ = false;  // a token was read from the current line
     std::string name_;
 };
+
+// A story text: the lines after a line "&start", up to a line "&end" or the end of
+// the file. A file without "&start" gives no lines.
+std::vector<std::string> readStoryText(const GamePaths& paths, std::string_view nameInData);
 
 // Parses a whole decimal integer as the game's strict conversion does; false when
 // the text is anything else or does not fit in 32 bits.

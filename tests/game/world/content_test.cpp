@@ -150,5 +150,12 @@ TEST_F(SampleWorld, StoryCharactersStartFromFilesThatLoad) {
     EXPECT_NO_THROW(loadAdventurer(richard, paths, "data\\richard.txt"));
 }
 
+TEST_F(SampleWorld, ProloguesAndTheEndingHaveText) {
+    for (const char* file :
+         {"prologue\\alfred.txt", "prologue\\alfred2.txt", "prologue\\alfred3.txt",
+          "prologue\\alfred4.txt", "prologue\\common.txt", "\\common\\death.txt"})
+        EXPECT_GE(readStoryText(paths, file).size(), 3u) << file;
+}
+
 }  // namespace
 }  // namespace orrowvale

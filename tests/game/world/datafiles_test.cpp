@@ -138,6 +138,18 @@ TEST(LineReader, AMissingFileNamesTheFile) {
     EXPECT_THROW(LineReader::open(dir.paths(), "data"), DataError);  // a directory
 }
 
+TEST(StoryText, TakesTheLinesBetweenStartAndEnd) {
+    TempGameDir dir;
+    dir.write("data\\prologue\\one.txt", "제목\n&start\n첫 줄\n\n&start\n&end\n뒤\n");
+    dir.write("data\\prologue\\open.txt", "&start\n끝이 없는 글\n");
+    dir.write("data\\prologue\\none.txt", "본문만 있는 글\n&end\n");
+    EXPECT_EQ(readStoryText(dir.paths(), "prologue\\one.txt"),
+              (std::vector<std::string>{"첫 줄", "", "&start"}));
+    EXPECT_EQ(readStoryText(dir.paths(), "prologue\\open.txt"),
+              (std::vector<std::string>{"끝이 없는 글"}));
+    EXPECT_TRUE(readStoryText(dir.paths(), "prologue\\none.txt").empty());
+}
+
 TEST(GamePaths, MapsBackslashesAndFindsNamesInAnotherCase) {
     TempGameDir dir;
     dir.writeBytes("data/Common/CityNat.TXT", "1\r\n");

@@ -256,6 +256,8 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
     // them is refused rather than read as an adventurer standing nowhere.
     read.stayFlag = reader.readRequiredNumberToken("the stay flag (0 or 1)") == 1 ? 1 : 0;
     read.location = reader.readRequiredNumberToken("the city number");
+    if (read.location < 0 || read.location > kMaxCities)
+        reader.fail("a city number from 0 to 100", std::to_string(read.location));
     adventurer = std::move(read);
 }
 

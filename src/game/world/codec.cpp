@@ -84,7 +84,10 @@ void appendUtf8(std::string& out, char32_t cp) {
 // Reads one UTF-8 character at `i`; returns 0xFFFFFFFF for an invalid sequence.
 char32_t nextUtf8(std::string_view s, std::size_t& i) {
     unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c >= 0xF0 && c <= 0xF4 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+    int extra = c >= 0xF0 && c <= 0xF4   ? 3
+                : c >= 0xE0 && c <= 0xEF ? 2
+                : c >= 0xC2 && c <= 0xDF ? 1
+                                         : -1;
     if (c < 0x80) {
         ++i;
         return c;

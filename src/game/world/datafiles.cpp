@@ -194,6 +194,9 @@ std::vector<std::string> readStoryText(const GamePaths& paths, std::string_view 
 
 void TextFileWriter::writeLine(std::string_view utf8) {
     ++lines_;
+    // A line end inside a value would shift every later line of the file.
+    if (utf8.find_first_of("\r\n") != std::string_view::npos)
+        throw DataError(name_, lines_, "the text \"" + excerpt(utf8) + "\" holds a line break");
     std::size_t bad = 0;
     std::size_t before = bytes_.size();
     if (!tryEncodeCp949(utf8, bytes_, bad)) {

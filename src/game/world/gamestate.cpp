@@ -57,20 +57,24 @@ bool addGuildMember(GameState& state, int number) {
 
 void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
     state.gameTurn += turns;
-    if (state.gameTurn > 5) {
+    bool newWeek = state.gameTurn > 5;
+    if (newWeek) {
         state.gameTurn = 1;
         ++state.gameWeek;
-        if (hooks.weekly) hooks.weekly();
     }
-    if (state.gameWeek > 4) {
+    bool newMonth = state.gameWeek > 4;
+    if (newMonth) {
         state.gameWeek = 1;
         ++state.gameMonth;
-        if (hooks.monthly) hooks.monthly();
     }
     if (state.gameMonth > 12) {
         state.gameMonth = 1;
         ++state.gameYear;
     }
+    // The date is whole before any work runs, so the scripts of a new month never
+    // see a thirteenth month or a fifth week.
+    if (newWeek && hooks.weekly) hooks.weekly();
+    if (newMonth && hooks.monthly) hooks.monthly();
 }
 
 }  // namespace orrowvale

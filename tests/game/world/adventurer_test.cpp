@@ -122,6 +122,8 @@ TEST(AdventurerFile, ANonNumberOnANumberLineNamesFileAndLineAndChangesNothing) {
             cases.emplace_back(line, bad);
     cases.emplace_back(22, "yes");
     cases.emplace_back(23, "north");
+    cases.emplace_back(23, "101");  // no such city: the adventurer would stand off the map
+    cases.emplace_back(23, "-1");
 
     for (const auto& [line, bad] : cases) {
         SCOPED_TRACE("line " + std::to_string(line) + " \"" + bad + "\"");
@@ -161,8 +163,7 @@ TEST(AdventurerFile, ATruncatedFileChangesNothing) {
             ADD_FAILURE() << "expected a DataError";
         } catch (const DataError& e) {
             EXPECT_GE(e.line(), kept + 1);
-            EXPECT_NE(std::string(e.what()).find("end of the file"), std::string::npos)
-                << e.what();
+            EXPECT_NE(std::string(e.what()).find("end of the file"), std::string::npos) << e.what();
         }
         EXPECT_EQ(a, before);
     }

@@ -174,6 +174,8 @@ TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
     } catch (const DataError& error) {
         EXPECT_EQ(error.line(), 3);
     }
+    EXPECT_THROW(out.writeLine("two\nlines"), DataError);  // it would shift every later line
+    EXPECT_THROW(out.writeLine("ends\r"), DataError);
     EXPECT_EQ(out.bytes(), "\xB1\xE6\xB5\xE5\r\n-12\r\n");  // nothing half-written
 }
 

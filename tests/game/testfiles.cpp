@@ -22,10 +22,7 @@ TempGameDir::~TempGameDir() {
 }
 
 std::filesystem::path TempGameDir::path(std::string_view gamePath) const {
-    std::string native(gamePath);
-    for (char& c : native)
-        if (c == '\\') c = '/';
-    return root_ / native;
+    return root_ / GamePaths::shown(gamePath);
 }
 
 void TempGameDir::write(std::string_view gamePath, std::string_view utf8Text) const {

@@ -262,10 +262,7 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
 }
 
 void loadAdventurer(TAdven& adventurer, const GamePaths& paths, std::string_view gamePath) {
-    std::string shown(gamePath);
-    for (char& c : shown)
-        if (c == '\\') c = '/';
-    loadAdventurer(adventurer, paths.resolve(gamePath), shown);
+    loadAdventurer(adventurer, paths.resolve(gamePath), GamePaths::shown(gamePath));
 }
 
 namespace {

@@ -16,6 +16,12 @@ std::string describeLocation(const std::string& file, int line) {
     return line > 0 ? file + ":" + std::to_string(line) : file;
 }
 
+// "cannot open the file (No such file or directory)", from the errno of the failure.
+std::string ioProblem(const char* action, int error) {
+    return std::string("cannot ") + action + " the file (" +
+           (error != 0 ? std::strerror(error) : "unknown error") + ")";
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -63,12 +69,7 @@ LineReader::LineReader(const std::filesystem::path& file, std::string displayNam
     if (std::filesystem::is_directory(file, ec))
         throw DataError(name_, 0, "cannot open the file (it is a directory)");
     std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        int error = errno;
-        throw DataError(name_, 0,
-                        std::string("cannot open the file (") +
-                            (error != 0 ? std::strerror(error) : "unknown error") + ")");
-    }
+    if (!in) throw DataError(name_, 0, ioProblem("open", errno));
     text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) throw DataError(name_, 0, "cannot read the file");
 }
@@ -81,10 +82,7 @@ LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
 }
 
 LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
-    std::string shown(gamePath);
-    for (char& c : shown)
-        if (c == '\\') c = '/';
-    return LineReader(paths.resolve(gamePath), shown);
+    return LineReader(paths.resolve(gamePath), GamePaths::shown(gamePath));
 }
 
 LineReader LineReader::openData(const GamePaths& paths, std::string_view nameInData) {
@@ -215,12 +213,7 @@ void TextFileWriter::saveTo(const std::filesystem::path& file) const {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (out) out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
     if (out) out.flush();
-    if (!out) {
-        int error = errno;
-        throw DataError(name_, 0,
-                        std::string("cannot write the file (") +
-                            (error != 0 ? std::strerror(error) : "unknown error") + ")");
-    }
+    if (!out) throw DataError(name_, 0, ioProblem("write", errno));
 }
 
 }  // namespace orrowvale

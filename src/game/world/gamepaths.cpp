@@ -76,6 +76,13 @@ std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
     return result;
 }
 
+std::string GamePaths::shown(std::string_view gamePath) {
+    std::string text(gamePath);
+    for (char& c : text)
+        if (c == '\\') c = '/';
+    return text;
+}
+
 std::filesystem::path GamePaths::data(std::string_view nameInData) const {
     return resolve("data\\" + std::string(nameInData));
 }

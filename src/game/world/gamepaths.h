@@ -20,6 +20,8 @@ class GamePaths {
 
     // A path relative to the game directory, e.g. "data\city.txt".
     std::filesystem::path resolve(std::string_view gamePath) const;
+    // How messages show a game path: "data\city.txt" as "data/city.txt".
+    static std::string shown(std::string_view gamePath);
     // A file name as written inside a data file: relative to "data\".
     std::filesystem::path data(std::string_view nameInData) const;
 

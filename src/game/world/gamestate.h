@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "parties/tparty.h"
 #include "world/adventurer.h"
 #include "world/table.h"
 
@@ -77,8 +78,7 @@ using CityTable = Table<std::string, kMaxCities>;
 using CityFlags = Table<std::uint8_t, kMaxCities>;
 
 // Every table and counter of one game. World creation and loading build a fresh
-// GameState and swap it in only when they succeed. The party table arrives with
-// the parties themselves.
+// GameState and swap it in only when they succeed.
 struct GameState {
     // Calendar and economy.
     std::int32_t gameYear = 200;
@@ -117,6 +117,7 @@ struct GameState {
     // 0 = empty); the other rows are never filled but keep the saved shape.
     Table<TAdven, kMaxAdventurers> adventurers;
     Table<Table<std::int32_t, kRosterRowLength>, kRosterRows> guildRoster;
+    PartyTable parties;
 
     // Script state.
     Table<std::uint8_t, kMaxSwitches> switches;

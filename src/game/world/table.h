@@ -32,6 +32,8 @@ class Table {
 
     void fill(const T& value) { items_.assign(N, value); }
 
+    bool operator==(const Table&) const = default;
+
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }
     auto begin() const { return items_.begin(); }

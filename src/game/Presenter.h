@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orrowvale {
+
+// Everything a rule shows the player and waits for. The desktop program answers
+// with modal windows, tests and the simulator with a transcript. Every call returns
+// only when the player is done with what it shows.
+class Presenter {
+  public:
+    virtual ~Presenter() = default;
+
+    // An information box with one OK button.
+    virtual void inform(const std::string& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool confirm(const std::string& question) = 0;
+    // The scrolling announcement window: `text` (lines joined by "\n") rolls up
+    // under `caption` until its top reaches `scrollEndPosition`.
+    virtual void announce(const std::string& text, const std::string& caption,
+                          int scrollEndPosition) = 0;
+    // The dialogue window: one speaker's lines, closed with "다음".
+    virtual void talk(const std::string& speaker, const std::string& text) = 0;
+    // The ending after the main character's death, captioned "엔딩" and rolling to
+    // -500, then the map window closes and the title window returns.
+    virtual void ending(const std::string& text) = 0;
+    // Money, place and date in the status panel.
+    virtual void refreshStatus() = 0;
+    // Enables the command window's guild and contact buttons.
+    virtual void enableGuildButtons() = 0;
+
+    // The announcement window keeps its caption and end position between uses: a
+    // script announcement keeps both from whatever was shown last.
+    void showStoryText(const std::vector<std::string>& lines, const std::string& caption,
+                       int scrollEndPosition);
+    void showScriptAnnouncement(const std::vector<std::string>& lines);
+    void showEnding(const std::vector<std::string>& lines);
+
+    const std::string& announcementCaption() const { return caption_; }
+    int scrollEndPosition() const { return scrollEndPosition_; }
+
+  private:
+    std::string caption_ = "시나리오";
+    int scrollEndPosition_ = 0;
+};
+
+// The lines of a story text as one text, joined by "\n".
+std::string joinLines(const std::vector<std::string>& lines);
+
+inline constexpr const char* kPrologueCaption = "프롤로그";
+inline constexpr const char* kEndingCaption = "엔딩";
+inline constexpr int kPrologueEndPosition = -350;
+inline constexpr int kEndingEndPosition = -500;
+inline constexpr int kScriptEndPosition = 50;
+
+}  // namespace orrowvale

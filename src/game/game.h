@@ -1,0 +1,33 @@
+#pragma once
+
+namespace orrowvale {
+
+class Dice;
+class GamePaths;
+class Presenter;
+struct GameState;
+
+// One game in play: the state every rule reads and changes, the services the
+// rules use, and the few values the script runners keep between calls. Cheap to
+// make; whoever owns the GameState makes a Game over it.
+struct Game {
+    Game(GameState& state, const GamePaths& paths, Dice& dice, Presenter& presenter)
+        : state(state), paths(paths), dice(dice), presenter(presenter) {}
+
+    GameState& state;
+    const GamePaths& paths;
+    Dice& dice;
+    Presenter& presenter;
+
+    // The party whose script runs; 0 when no party script runs, and then the
+    // keywords that act on a party do nothing.
+    int currentParty = 0;
+    // Ends the scenario runner's current file.
+    bool scriptStopFlag = false;
+    // Ends the event runner's current file after the block that set it.
+    bool eventStopFlag = false;
+    // The main character has died and the ending was shown: the game is over.
+    bool mainCharacterDied = false;
+};
+
+}  // namespace orrowvale

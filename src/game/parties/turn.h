@@ -1,0 +1,24 @@
+#pragma once
+
+namespace orrowvale {
+
+struct Game;
+
+// Ends `turns` turns at once: the calendar with its weekly turnover and monthly
+// trade refresh, the date events, the scenario file, the quest counters, every
+// travelling party and every party on a mission, then the status panel.
+void advanceTurn(Game& game, int turns);
+
+// Free adventurers wander in and out of the world; run at the start of a week.
+void weeklyTurnover(Game& game);
+
+inline constexpr const char* kEndTurnQuestion = "이 턴을 종료하시겠습니까?";
+// The most turns one press of "완료" runs while the main character is away.
+inline constexpr int kEndTurnLimit = 240;
+
+// One press of "완료" after the player said Yes: one turn, or while the main
+// character is away with a party, turn after turn until it is back (at most a game
+// year). Returns the number of turns run.
+int endTurn(Game& game);
+
+}  // namespace orrowvale

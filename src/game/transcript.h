@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "Presenter.h"
+
+namespace orrowvale {
+
+// A presenter without windows: every thing the player would see becomes one line,
+// "inform: TEXT", "confirm: TEXT", "announce[CAPTION]: TEXT", "talk[SPEAKER]: TEXT"
+// or "ending: TEXT", with line breaks inside a text written as "\n". Questions are
+// answered from a queue of answers, Yes when it is empty.
+class TranscriptPresenter : public Presenter {
+  public:
+    using Sink = std::function<void(const std::string& line)>;
+
+    // Lines go to `sink`; without one they are kept in `lines()`.
+    explicit TranscriptPresenter(Sink sink = {}) : sink_(std::move(sink)) {}
+
+    void inform(const std::string& text) override;
+    bool confirm(const std::string& question) override;
+    void announce(const std::string& text, const std::string& caption,
+                  int scrollEndPosition) override;
+    void talk(const std::string& speaker, const std::string& text) override;
+    void ending(const std::string& text) override;
+    void refreshStatus() override { ++refreshes_; }
+    void enableGuildButtons() override { ++guildButtonEnables_; }
+
+    void queueAnswers(std::initializer_list<bool> answers);
+    const std::vector<std::string>& lines() const { return lines_; }
+    void clear() { lines_.clear(); }
+    int refreshes() const { return refreshes_; }
+    int guildButtonEnables() const { return guildButtonEnables_; }
+    int endings() const { return endings_; }
+    int lastScrollEndPosition() const { return lastEndPosition_; }
+
+  private:
+    void emit(const std::string& line);
+
+    Sink sink_;
+    std::vector<std::string> lines_;
+    std::vector<bool> answers_;
+    int refreshes_ = 0;
+    int guildButtonEnables_ = 0;
+    int endings_ = 0;
+    int lastEndPosition_ = 0;
+};
+
+// A text with its line breaks written as "\n", for one transcript line.
+std::string escapeLineBreaks(const std::string& text);
+
+}  // namespace orrowvale

@@ -100,6 +100,8 @@ TMonster loadMonster(Game& game, std::string_view file) {
     if (!std::filesystem::exists(game.paths.data(file), ec)) return TMonster{};
     LineReader reader = LineReader::openData(game.paths, file);
     int count = reader.readWholeNumber("the number of monsters");
+    // A monster file that lists no monster at all gives the harmless one.
+    if (count <= 0 && reader.atEnd()) return TMonster{};
     int pick = count >= 2 ? game.dice.roll(count) : 0;
     TMonster monster;
     for (int record = 0; record <= pick; ++record)

@@ -235,9 +235,12 @@ TEST_F(FightTest, AMonsterFileGivesTheRecordTheRollPicks) {
     EXPECT_EQ(loadMonster(game, "monster\\one.txt").monsterName, "슬라임");
     EXPECT_EQ(dice.queued(), 1u) << "a single record needs no roll";
 
-    TMonster harmless = loadMonster(game, "monster\\missing.txt");
-    EXPECT_EQ(harmless.monsterName, "None");
-    EXPECT_EQ(harmless.attack + harmless.defence + harmless.fameReward, 0);
+    dir.write("data\\monster\\empty.txt", "0\n");
+    for (const char* file : {"monster\\missing.txt", "monster\\empty.txt"}) {
+        TMonster harmless = loadMonster(game, file);
+        EXPECT_EQ(harmless.monsterName, "None") << file;
+        EXPECT_EQ(harmless.attack + harmless.defence + harmless.fameReward, 0) << file;
+    }
     EXPECT_EQ(dice.queued(), 1u);
 }
 

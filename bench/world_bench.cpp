@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "sampleworld.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
@@ -30,17 +31,8 @@
 namespace {
 
 using namespace orrowvale;
-
-const GamePaths& gameDirectory() {
-    static const GamePaths paths{std::filesystem::path(ORROWVALE_GAME_DIR)};
-    return paths;
-}
-
-bool skipWithoutSampleWorld(benchmark::State& state) {
-    if (std::filesystem::exists(gameDirectory().resolve("data\\city.txt"))) return false;
-    state.SkipWithError("no sample world: " ORROWVALE_GAME_DIR "/data/city.txt is missing");
-    return true;
-}
+using bench::gameDirectory;
+using bench::skipWithoutSampleWorld;
 
 void loadWholeWorld(GameState& world, const GamePaths& paths) {
     loadCityList(world, paths);
@@ -168,5 +160,3 @@ BENCHMARK(constructGameState)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -31,7 +31,7 @@ class TParty {
     bool inUse = false;
     bool onMission = false;
     std::int32_t missionKind = kQuestMission;
-    std::string missionFile;  // the mission's file under "data\"; for a transport the goods
+    std::string missionFile;        // the mission's file under "data\"; for a transport the goods
     std::int32_t missionValue = 0;  // quest number; turns left; deepest level allowed
     bool travelling = false;
     std::int32_t travelTurnsLeft = 0;

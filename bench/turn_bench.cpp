@@ -1,0 +1,148 @@
+// How long the turn advance takes, each beside a floor measured in the same run:
+//
+//   AdvanceTurn/busy_parties_1000   one advanceTurn(1) on a random sample world whose
+//                                   1000 parties are all in use and on quests
+//   AdvanceTurn/floor_turn_files    only reading the bytes of the files one turn
+//                                   opens (date events and scenario)
+//   YearOfTurns/end_turn_240        a game year: 240 presses of "완료" on a new random
+//                                   world (made outside the timing)
+//   YearOfTurns/floor_turn_files    the bytes of the files that year opens: the turn
+//                                   files 240 times and the trade files 12 times
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game.h"
+#include "lifecycle/createworld.h"
+#include "parties/party.h"
+#include "parties/turn.h"
+#include "sampleworld.h"
+#include "transcript.h"
+#include "world/datafiles.h"
+#include "world/dice.h"
+#include "world/gamestate.h"
+#include "world/worldload.h"
+
+namespace {
+
+using namespace orrowvale;
+using bench::gameDirectory;
+using bench::skipWithoutSampleWorld;
+
+constexpr int kTurnsInAYear = 5 * 4 * 12;
+
+// A random world on the sample data, with the messages of its turns thrown away.
+struct SampleGame {
+    SampleGame() : game(*state, gameDirectory(), dice, presenter) {
+        loadCityList(game.state, gameDirectory());
+        createRandomWorld(game);
+    }
+
+    std::unique_ptr<GameState> state = std::make_unique<GameState>();
+    Dice dice{20261207};
+    TranscriptPresenter presenter{[](const std::string&) {}};
+    Game game;
+};
+
+void sendEveryPartyOnAQuest(GameState& state) {
+    for (int p = 1; p <= kMaxParties; ++p) {
+        TParty& party = state.parties[p];
+        party.inUse = true;
+        party.location = 1;
+        party.missionKind = kQuestMission;
+        party.missionValue = 1;
+        party.missionFile = state.quests[1].file;
+        if (state.adventurers[p].isFree()) state.adventurers[p].name = "Bench";
+        addMember(state, p, p);
+        setOnMission(state, p, true);
+    }
+}
+
+std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::filesystem::path> turnFiles(const GameState& state) {
+    const GamePaths& paths = gameDirectory();
+    return {paths.data("dateevn\\dateevn" + std::to_string(state.characterNumber) + ".evn"),
+            paths.data(state.scenarioFiles[1])};
+}
+
+std::vector<std::filesystem::path> tradeFiles(const GameState& state) {
+    const GamePaths& paths = gameDirectory();
+    std::vector<std::filesystem::path> files = {paths.data("common\\trade.txt")};
+    LineReader list = LineReader::openData(paths, "common\\trade.txt");
+    for (int city = 1; city <= state.cityBound(); ++city)
+        files.push_back(paths.data(list.readLine()));
+    return files;
+}
+
+void readAll(const std::vector<std::filesystem::path>& files) {
+    for (const auto& file : files) {
+        std::string bytes = readBytes(file);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+void advanceTurnWithBusyParties(benchmark::State& state) {
+    if (skipWithoutSampleWorld(state)) return;
+    SampleGame sample;
+    sendEveryPartyOnAQuest(sample.game.state);
+    for (auto _ : state)
+        advanceTurn(sample.game, 1);
+    state.SetLabel("1000 parties on quests");
+}
+
+void readTurnFiles(benchmark::State& state) {
+    if (skipWithoutSampleWorld(state)) return;
+    SampleGame sample;
+    const auto files = turnFiles(sample.game.state);
+    for (auto _ : state)
+        readAll(files);
+    state.SetLabel("floor: raw bytes of the turn's files");
+}
+
+void playAYear(benchmark::State& state) {
+    if (skipWithoutSampleWorld(state)) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto sample = std::make_unique<SampleGame>();
+        state.ResumeTiming();
+        for (int press = 0; press < kTurnsInAYear && !sample->game.mainCharacterDied; ++press)
+            endTurn(sample->game);
+        state.PauseTiming();
+        sample.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel("240 presses of the end-turn button");
+}
+
+void readAYearOfFiles(benchmark::State& state) {
+    if (skipWithoutSampleWorld(state)) return;
+    SampleGame sample;
+    const auto perTurn = turnFiles(sample.game.state);
+    const auto perMonth = tradeFiles(sample.game.state);
+    for (auto _ : state) {
+        for (int turn = 0; turn < kTurnsInAYear; ++turn)
+            readAll(perTurn);
+        for (int month = 0; month < 12; ++month)
+            readAll(perMonth);
+    }
+    state.SetLabel("floor: raw bytes of a year's files");
+}
+
+BENCHMARK(advanceTurnWithBusyParties)
+    ->Name("AdvanceTurn/busy_parties_1000")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(readTurnFiles)->Name("AdvanceTurn/floor_turn_files")->Unit(benchmark::kMicrosecond);
+BENCHMARK(playAYear)->Name("YearOfTurns/end_turn_240")->Unit(benchmark::kMillisecond);
+BENCHMARK(readAYearOfFiles)->Name("YearOfTurns/floor_turn_files")->Unit(benchmark::kMillisecond);
+
+}  // namespace

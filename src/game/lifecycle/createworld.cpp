@@ -1,0 +1,194 @@
+#include "lifecycle/createworld.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Presenter.h"
+#include "game.h"
+#include "parties/party.h"
+#include "scripts/scenariorunner.h"
+#include "world/adventurer.h"
+#include "world/datafiles.h"
+#include "world/gamestate.h"
+#include "world/worldload.h"
+
+namespace orrowvale {
+
+namespace {
+
+constexpr int kRandomStartingMembers = 15;
+constexpr const char* kStoryPrologue[] = {"prologue\\alfred.txt", "prologue\\alfred2.txt",
+                                          "prologue\\alfred3.txt", "prologue\\alfred4.txt"};
+constexpr const char* kRandomPrologue = "prologue\\common.txt";
+
+// A world under construction: its own state, so that a failure leaves the game
+// that is running untouched. The city list the map window loaded comes along.
+struct Building {
+    explicit Building(Game& running)
+        : state(std::make_unique<GameState>()),
+          game(*state, running.paths, running.dice, running.presenter) {
+        state->cityCount = running.state.cityCount;
+        state->cityNames = running.state.cityNames;
+    }
+
+    std::unique_ptr<GameState> state;
+    Game game;
+};
+
+void report(const CreationProgress& progress, int percent) {
+    if (progress) progress(percent);
+}
+
+void resetCalendar(GameState& state) {
+    state.gameYear = 200;
+    state.gameMonth = 4;
+    state.gameWeek = 1;
+    state.gameTurn = 1;
+}
+
+// Puts the main character into the highest free adventurer slot and the guild.
+void placeMainCharacter(GameState& state, const TAdven& mainCharacter) {
+    state.mainchrnum = findFreeAdventurerSlot(state);
+    const int entry = findFreeRosterSlot(state);
+    TAdven& placed = state.adventurers.at(state.mainchrnum);
+    placed = mainCharacter;
+    placed.isGuildMember = 1;
+    placed.location = state.currentCity;
+    state.guildRoster[1].at(entry) = state.mainchrnum;
+}
+
+void loadSitesAndCampaigns(GameState& state, const GamePaths& paths) {
+    loadRouteFiles(state, paths);
+    loadSearchSites(state, paths);
+    loadWars(state, paths);
+    loadQuests(state, paths);
+    loadDungeonSites(state, paths);
+}
+
+void startScriptsAndTrade(Game& game) {
+    GameState& state = game.state;
+    state.scenarioFiles[1] = "scenario\\scenario1.scn";
+    state.scriptVariables.fill(0);
+    state.adventureFame = 0;
+    state.politicalFame = 0;
+    state.covertFame = 0;
+    state.playerNation = 1;
+    for (auto& city : state.tradeGoods)
+        city.fill(TradeGood{});
+    refreshTradeGoods(game);
+}
+
+// The prologue is read before the new world goes live, so a missing text fails
+// the creation as a whole; it is shown after, over the new world.
+std::vector<std::vector<std::string>> readTexts(const GamePaths& paths,
+                                                std::initializer_list<const char*> files) {
+    std::vector<std::vector<std::string>> texts;
+    for (const char* file : files)
+        texts.push_back(readStoryText(paths, file));
+    return texts;
+}
+
+void finish(Game& game, Building& building, const std::vector<std::vector<std::string>>& prologue) {
+    game.state = std::move(*building.state);
+    game.currentParty = 0;
+    game.scriptStopFlag = false;
+    game.eventStopFlag = false;
+    game.mainCharacterDied = false;
+    for (const auto& text : prologue)
+        game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);
+}
+
+}  // namespace
+
+void createStoryWorld(Game& running, int character, const CreationProgress& progress) {
+    Building building(running);
+    GameState& state = *building.state;
+    const GamePaths& paths = running.paths;
+
+    report(progress, 0);
+    const std::string startFile = "chrstat" + std::to_string(character) + ".txt";
+    LineReader start = LineReader::openData(paths, startFile);
+    state.gold = start.readWholeNumber("the starting gold");
+    state.currentCity = start.readWholeNumber("the starting city");
+    if (!CityTable::contains(state.currentCity))
+        start.fail("a starting city from 1 to 100", std::to_string(state.currentCity));
+    // The story character's number is a 16-bit value wherever it is used.
+    state.characterNumber =
+        static_cast<std::int16_t>(start.readWholeNumber("the character number"));
+    TAdven mainCharacter;
+    loadAdventurer(mainCharacter, paths, "data\\" + start.readLine());
+    const std::string placeList = start.readLine();
+    report(progress, 10);
+    loadPlaceList(state, paths, "common\\commongo.txt");
+    loadVisitableCities(state, paths, "common\\commoncity.txt");
+    loadPlaceList(state, paths, placeList);
+    loadVisitableCities(state, paths, start.readLine());
+
+    report(progress, 20);
+    state.guildBranches.fill(0);
+    running.presenter.enableGuildButtons();
+    report(progress, 40);
+    populateAdventurers(state, running.dice, loadNameLists(paths));
+    report(progress, 80);
+    report(progress, 90);
+    resetCalendar(state);
+    report(progress, 100);
+    placeMainCharacter(state, mainCharacter);
+
+    loadCityList(state, paths);
+    loadCityRects(state, paths);
+    createPartySlots(state);
+    loadSitesAndCampaigns(state, paths);
+    startScriptsAndTrade(building.game);
+    loadCityNations(state, paths, "common\\citynat.txt");
+
+    std::vector<std::vector<std::string>> prologue;
+    if (state.characterNumber == 0)
+        prologue = readTexts(
+            paths, {kStoryPrologue[0], kStoryPrologue[1], kStoryPrologue[2], kStoryPrologue[3]});
+    finish(running, building, prologue);
+}
+
+void createRandomWorld(Game& running, const CreationProgress& progress) {
+    Building building(running);
+    GameState& state = *building.state;
+    const GamePaths& paths = running.paths;
+    Dice& dice = running.dice;
+
+    report(progress, 0);
+    state.gold = 1000;
+    state.currentCity = 1;
+    state.characterNumber = 200;
+    const NameLists names = loadNameLists(paths);
+    TAdven mainCharacter;
+    generateAdventurer(mainCharacter, dice, names);
+    report(progress, 10);
+    loadPlaceList(state, paths, "common\\commongo.txt");
+    loadVisitableCities(state, paths, "common\\commoncity.txt");
+    report(progress, 20);
+    report(progress, 40);
+    populateAdventurers(state, dice, names);
+    report(progress, 100);
+    state.guildBranches.fill(0);
+    state.guildBranches.at(state.currentCity) = 1;
+    running.presenter.enableGuildButtons();
+    resetCalendar(state);
+    placeMainCharacter(state, mainCharacter);
+
+    loadCityRects(state, paths);
+    createPartySlots(state);
+    loadSitesAndCampaigns(state, paths);
+    startScriptsAndTrade(building.game);
+    loadCityNations(state, paths, "common\\citynat.txt");
+
+    for (int i = 0; i < kRandomStartingMembers; ++i) {
+        const int slot = findFreeAdventurerSlot(state);
+        if (slot == 0 || findFreeRosterSlot(state) == 0) break;  // a full table takes no more
+        generateAdventurer(state.adventurers[slot], dice, names);
+        addGuildMember(state, slot);
+    }
+    finish(running, building, readTexts(paths, {kRandomPrologue}));
+}
+
+}  // namespace orrowvale

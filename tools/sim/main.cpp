@@ -1,0 +1,136 @@
+// orrowvale-sim: plays a game without windows and prints what the player would see.
+//
+//   orrowvale-sim --game-dir DIR [--seed N] --new random|story:K [--turns T]
+//
+// Creates the world, then ends T turns as the "완료" button does, answering every
+// question Yes. Prints one line per message, announcement, dialogue and ending, and
+// a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2.
+
+#include <charconv>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game.h"
+#include "lifecycle/createworld.h"
+#include "parties/turn.h"
+#include "transcript.h"
+#include "world/datafiles.h"
+#include "world/dice.h"
+#include "world/gamepaths.h"
+#include "world/gamestate.h"
+#include "world/worldload.h"
+
+namespace {
+
+using namespace orrowvale;
+
+constexpr int kUsageError = 64;
+constexpr int kDataError = 2;
+constexpr int kInternalError = 3;
+
+struct Options {
+    std::string gameDir = ".";
+    std::optional<std::uint64_t> seed;
+    bool storyPlay = false;
+    int character = 0;
+    int turns = 0;
+};
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << "orrowvale-sim: " << problem << "\n"
+              << "usage: orrowvale-sim --game-dir DIR [--seed N] --new random|story:K "
+                 "[--turns T]\n";
+    std::exit(kUsageError);
+}
+
+template <typename Number>
+Number parseNumber(std::string_view text, const char* what) {
+    Number value{};
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        usage(std::string(what) + " must be a number, not \"" + std::string(text) + "\"");
+    return value;
+}
+
+Options parseOptions(int argc, char** argv) {
+    Options options;
+    bool haveNew = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        auto value = [&]() -> std::string_view {
+            if (i + 1 >= argc) usage(std::string(arg) + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--game-dir") {
+            options.gameDir = value();
+        } else if (arg == "--seed") {
+            options.seed = parseNumber<std::uint64_t>(value(), "--seed");
+        } else if (arg == "--turns") {
+            options.turns = parseNumber<int>(value(), "--turns");
+            if (options.turns < 0) usage("--turns must not be negative");
+        } else if (arg == "--new") {
+            const std::string_view kind = value();
+            haveNew = true;
+            if (kind == "random") {
+                options.storyPlay = false;
+            } else if (kind.starts_with("story:")) {
+                options.storyPlay = true;
+                options.character = parseNumber<int>(kind.substr(6), "the story character");
+            } else {
+                usage("--new takes random or story:K, not \"" + std::string(kind) + "\"");
+            }
+        } else {
+            usage("unknown argument \"" + std::string(arg) + "\"");
+        }
+    }
+    if (!haveNew) usage("--new random|story:K is required");
+    return options;
+}
+
+void printState(const GameState& state) {
+    std::cout << "state: year=" << state.gameYear << " month=" << state.gameMonth
+              << " week=" << state.gameWeek << " turn=" << state.gameTurn << " gold=" << state.gold
+              << " adventureFame=" << state.adventureFame
+              << " politicalFame=" << state.politicalFame << " covertFame=" << state.covertFame
+              << " currentCity=" << state.currentCity << "\n";
+}
+
+int play(const Options& options) {
+    const GamePaths paths{std::filesystem::path(options.gameDir)};
+    Dice dice = options.seed ? Dice(*options.seed) : Dice::fromEnvironment();
+    TranscriptPresenter presenter([](const std::string& line) { std::cout << line << "\n"; });
+    auto state = std::make_unique<GameState>();
+    Game game(*state, paths, dice, presenter);
+
+    // The map window reads the city list before world creation begins.
+    loadCityList(game.state, paths);
+    if (options.storyPlay)
+        createStoryWorld(game, options.character);
+    else
+        createRandomWorld(game);
+    for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press)
+        endTurn(game);
+    printState(game.state);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = parseOptions(argc, argv);
+    try {
+        return play(options);
+    } catch (const DataError& error) {
+        std::cout.flush();
+        std::cout << "error: " << error.what() << "\n";
+        return kDataError;
+    } catch (const std::exception& error) {
+        std::cout << "error: internal fault: " << error.what() << "\n";
+        return kInternalError;
+    }
+}

@@ -49,13 +49,8 @@ void resetCalendar(GameState& state) {
 
 // Puts the main character into the highest free adventurer slot and the guild.
 void placeMainCharacter(GameState& state, const TAdven& mainCharacter) {
-    state.mainchrnum = findFreeAdventurerSlot(state);
-    const int entry = findFreeRosterSlot(state);
-    TAdven& placed = state.adventurers.at(state.mainchrnum);
-    placed = mainCharacter;
-    placed.isGuildMember = 1;
-    placed.location = state.currentCity;
-    state.guildRoster[1].at(entry) = state.mainchrnum;
+    state.mainchrnum = addAdventurer(state, mainCharacter);
+    addGuildMember(state, state.mainchrnum);
 }
 
 void loadSitesAndCampaigns(GameState& state, const GamePaths& paths) {
@@ -182,12 +177,8 @@ void createRandomWorld(Game& running, const CreationProgress& progress) {
     startScriptsAndTrade(building.game);
     loadCityNations(state, paths, "common\\citynat.txt");
 
-    for (int i = 0; i < kRandomStartingMembers; ++i) {
-        const int slot = findFreeAdventurerSlot(state);
-        if (slot == 0 || findFreeRosterSlot(state) == 0) break;  // a full table takes no more
-        generateAdventurer(state.adventurers[slot], dice, names);
-        addGuildMember(state, slot);
-    }
+    for (int i = 0; i < kRandomStartingMembers; ++i)
+        recruitRandomMember(state, dice, names);
     finish(running, building, readTexts(paths, {kRandomPrologue}));
 }
 

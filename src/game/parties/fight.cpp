@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <limits>
 #include <vector>
 
@@ -39,7 +38,7 @@ bool anyoneLeftToKill(const Game& game, int party) {
 
 // Fame stops at the ends of its 32-bit range rather than wrapping round to the
 // other sign.
-std::int32_t addFame(std::int32_t fame, std::int32_t reward) {
+std::int32_t fameWithReward(std::int32_t fame, std::int32_t reward) {
     std::int64_t sum = std::int64_t{fame} + reward;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -96,8 +95,7 @@ void buryMember(Game& game, int party, int slot) {
 }  // namespace
 
 TMonster loadMonster(Game& game, std::string_view file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(game.paths.data(file), ec)) return TMonster{};
+    if (!game.paths.hasDataFile(file)) return TMonster{};
     LineReader reader = LineReader::openData(game.paths, file);
     int count = reader.readWholeNumber("the number of monsters");
     // A monster file that lists no monster at all gives the harmless one.
@@ -142,7 +140,7 @@ MeetingResult meetMonster(Game& game, int party, const TMonster& monster, FightW
     else
         game.presenter.inform("파티 " + partyName + "이 모험 도중 " + monster.monsterName +
                               "(들)을 격퇴했다는 소문입니다.");
-    state.adventureFame = addFame(state.adventureFame, monster.fameReward);
+    state.adventureFame = fameWithReward(state.adventureFame, monster.fameReward);
     return result;
 }
 

@@ -1,8 +1,5 @@
 #include "scripts/scenariorunner.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "Presenter.h"
 #include "game.h"
 #include "parties/fight.h"
@@ -201,11 +198,6 @@ constexpr Keyword<ScriptAction> kActions[] = {
     {":offquest", endQuest},
 };
 
-bool isScriptFile(const Game& game, std::string_view file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(game.paths.data(file), ec);
-}
-
 // Runs one city's trade file. Outside a holding condition block every line is passed
 // over, "[END]" and "[START]" included, so a failed block runs on to the next "-opt-".
 void runTradeFile(Game& game, LineReader& file) {
@@ -224,7 +216,7 @@ void runTradeFile(Game& game, LineReader& file) {
 }  // namespace
 
 void runScript(Game& game, std::string_view file) {
-    if (!isScriptFile(game, file)) return;
+    if (!game.paths.hasDataFile(file)) return;
     LineReader reader = LineReader::openData(game.paths, file);
     game.scriptStopFlag = false;
     while (!reader.atEnd() && !game.scriptStopFlag) {

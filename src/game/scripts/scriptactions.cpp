@@ -109,14 +109,9 @@ void addPlace(Game& game, LineReader& file) {
 
 void addRandomMember(Game& game, LineReader&) {
     GameState& state = game.state;
-    int number = findFreeAdventurerSlot(state);
-    int entry = findFreeRosterSlot(state);
-    if (number == 0 || entry == 0) return;  // no room for one more person or member
-    TAdven& adventurer = state.adventurers[number];
-    generateAdventurer(adventurer, game.dice, loadNameLists(game.paths));
-    adventurer.location = state.currentCity;
-    adventurer.isGuildMember = 1;
-    state.guildRoster[1][entry] = number;
+    // The name files are read only when there is room for one more member.
+    if (findFreeAdventurerSlot(state) == 0 || findFreeRosterSlot(state) == 0) return;
+    recruitRandomMember(state, game.dice, loadNameLists(game.paths));
 }
 
 void openGuildBranch(Game& game, LineReader&) {

@@ -228,6 +228,14 @@ int populateAdventurers(GameState& state, Dice& dice, const NameLists& names) {
     return generated;
 }
 
+int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names) {
+    const int number = findFreeAdventurerSlot(state);
+    if (number == 0 || findFreeRosterSlot(state) == 0) return 0;
+    generateAdventurer(state.adventurers[number], dice, names);
+    addGuildMember(state, number);
+    return number;
+}
+
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName) {
     LineReader reader(file, displayName);

@@ -78,6 +78,10 @@ int rollWeapon(int adventurerClass, Dice& dice);
 // Fills the world city by city with 1 to 20 random people each; slot 1000 is never
 // used. Returns how many were generated.
 int populateAdventurers(GameState& state, Dice& dice, const NameLists& names);
+// A new random person joins the guild in `currentCity`, in the highest free
+// adventurer slot and roster entry. Returns the number, or 0 (nothing changed) when
+// either is full.
+int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names);
 
 // Reads an adventurer file. The adventurer is changed only when the whole file
 // was read; a DataError leaves it as it was.

@@ -87,4 +87,9 @@ std::filesystem::path GamePaths::data(std::string_view nameInData) const {
     return resolve("data\\" + std::string(nameInData));
 }
 
+bool GamePaths::hasDataFile(std::string_view nameInData) const {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(data(nameInData), ec);
+}
+
 }  // namespace orrowvale

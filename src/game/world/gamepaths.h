@@ -24,6 +24,8 @@ class GamePaths {
     static std::string shown(std::string_view gamePath);
     // A file name as written inside a data file: relative to "data\".
     std::filesystem::path data(std::string_view nameInData) const;
+    // Whether a file named inside a data file exists (a folder is no file).
+    bool hasDataFile(std::string_view nameInData) const;
 
   private:
     std::filesystem::path root_;

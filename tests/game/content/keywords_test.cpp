@@ -59,6 +59,12 @@ struct Usage {
     std::set<std::string> actions;
 };
 
+// A keyword of the other dialect inside a block: its runner would pass it over.
+struct Misuse {
+    std::string where;  // file:line
+    std::string word;
+};
+
 // The war runner reads two words of its own inside war files.
 const std::set<std::string> kWarWords = {":addpiptovar100", ":endthewar"};
 
@@ -84,6 +90,7 @@ class ContentScan {
 
     const Usage& scenarioUse() const { return scenarioUse_; }
     const Usage& eventUse() const { return eventUse_; }
+    const std::vector<Misuse>& misuses() const { return misuses_; }
     int filesScanned() const { return static_cast<int>(seen_.size()); }
 
   private:
@@ -92,6 +99,7 @@ class ContentScan {
     void scan(const std::string& file, Layout layout) {
         const bool isEvent = layout == Layout::Event;
         const Dialect& dialect = isEvent ? event_ : scenario_;
+        const Dialect& other = isEvent ? scenario_ : event_;
         Usage& use = isEvent ? eventUse_ : scenarioUse_;
         LineReader in = LineReader::openData(paths_, file);
         Section section = Section::Outside;
@@ -112,6 +120,8 @@ class ContentScan {
                         section = Section::Actions;
                     else if (dialect.conditions.contains(line))
                         use.conditions.insert(line);
+                    else if (other.conditions.contains(line))
+                        misuses_.push_back({where(in), line});
                     break;
                 case Section::Actions:
                     if (line == closing(layout)) {
@@ -122,10 +132,16 @@ class ContentScan {
                                (layout == Layout::War && kWarWords.contains(line))) {
                         use.actions.insert(line);
                         followOperands(line, in);
+                    } else if (other.actions.contains(line)) {
+                        misuses_.push_back({where(in), line});
                     }
                     break;
             }
         }
+    }
+
+    static std::string where(const LineReader& in) {
+        return in.displayName() + ":" + std::to_string(in.lineNumber());
     }
 
     static Section opening(Layout layout, const std::string& line) {
@@ -171,6 +187,7 @@ class ContentScan {
     Dialect event_;
     Usage scenarioUse_;
     Usage eventUse_;
+    std::vector<Misuse> misuses_;
     std::set<std::string> seen_;
     std::deque<std::pair<std::string, Layout>> queue_;
 };
@@ -240,7 +257,7 @@ void expectAllUsed(const std::set<std::string>& known, const std::set<std::strin
         EXPECT_TRUE(used.contains(word)) << "no " << what << " of the sample world uses " << word;
 }
 
-TEST(SampleWorldScripts, UseEveryKeywordOfBothDialects) {
+TEST(SampleWorldScripts, UseEveryKeywordOfBothDialectsAndOnlyWhereItsRunnerReadsIt) {
     const Dialect scenario{keywordTable("scenariorunner.cpp", "kConditions"),
                            keywordTable("scenariorunner.cpp", "kActions")};
     const Dialect event{keywordTable("eventrunner.cpp", "kConditions"),
@@ -262,6 +279,9 @@ TEST(SampleWorldScripts, UseEveryKeywordOfBothDialects) {
     expectAllUsed(withWar.actions, scan.scenarioUse().actions, "scenario-dialect action block");
     expectAllUsed(event.conditions, scan.eventUse().conditions, "event-file condition");
     expectAllUsed(event.actions, scan.eventUse().actions, "event-file action block");
+    for (const Misuse& misuse : scan.misuses())
+        ADD_FAILURE() << misuse.where << ": " << misuse.word
+                      << " belongs to the other dialect and is passed over here";
 }
 
 }  // namespace

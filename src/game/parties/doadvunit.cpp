@@ -46,8 +46,7 @@ std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int cit
     return {};
 }
 
-bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target,
-                   int numberField) {
+bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField) {
     GameState& state = game.state;
     if (!kind || !canMoveOrDispatch(state, party)) return false;
     const int city = state.parties[party].location;

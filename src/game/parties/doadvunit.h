@@ -33,8 +33,7 @@ inline constexpr int kNumberFieldMax = 100;
 // a party that may be dispatched; sites are those of the city where it stands.
 // `target` is the entry number of the target. Returns whether the party set off;
 // without a full choice nothing happens.
-bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target,
-                   int numberField);
+bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField);
 
 // The start of each mission: its fields are set and the members become busy.
 void startQuest(GameState& state, int party, int quest);

@@ -72,9 +72,9 @@ void comeHome(Game& game, int party) {
     TParty& p = state.parties[party];
     setOnMission(state, party, false);
     game.presenter.inform("파티 " + p.partyName + "이(가) 모험을 마치고 귀환했습니다.");
-    game.presenter.inform("파티 " + p.partyName + "은 던전 탐험 동안에 " +
-                          std::to_string(p.missionGold) + "gp를 획득했습니다(탐험한 깊이: " +
-                          std::to_string(p.missionLevel - 1) + ").");
+    game.presenter.inform(
+        "파티 " + p.partyName + "은 던전 탐험 동안에 " + std::to_string(p.missionGold) +
+        "gp를 획득했습니다(탐험한 깊이: " + std::to_string(p.missionLevel - 1) + ").");
     state.gold = addEarnings(state.gold, p.missionGold);
 }
 

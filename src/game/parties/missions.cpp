@@ -107,8 +107,9 @@ void missionStep(Game& game, int party) {
         // Left on its mission, the party would stop every later turn at the same
         // fault; it comes home and the author learns where the file is broken.
         if (!stillStanding(game.state, party)) return;
-        returnHome(game, party, "이(가) 자료 파일 오류로 임무를 중단하고 귀환했습니다. (" +
-                                    std::string(error.what()) + ")");
+        returnHome(game, party,
+                   "이(가) 자료 파일 오류로 임무를 중단하고 귀환했습니다. (" +
+                       std::string(error.what()) + ")");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "parties/commandunit.h"
 #include "parties/party.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
@@ -44,9 +45,9 @@ TWay readWay(LineReader& reader) {
 // The price of a journey can exceed 32 bits with a route file's numbers; the gold
 // left stays within them.
 std::int32_t goldAfterPaying(std::int32_t gold, std::int64_t price) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(std::int64_t{gold} - price, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        std::int64_t{gold} - price, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -86,11 +87,12 @@ std::vector<int> routesTo(const GameState& state, const RouteFile& routes, int d
     return found;
 }
 
-Departure departParty(Game& game, int party, const RouteFile& routes, int destination,
-                      int route) {
+Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route) {
     GameState& state = game.state;
     const std::vector<int> offered = routesTo(state, routes, destination);
-    if (std::find(offered.begin(), offered.end(), route) == offered.end())
+    // A party already on the road or away on a mission cannot set off (and pay) again.
+    if (!canMoveOrDispatch(state, party) ||
+        std::find(offered.begin(), offered.end(), route) == offered.end())
         return Departure::NoChoice;
     const TWay& way = routes.ways[route];
     if (state.cityNations[way.wayDestination] != state.playerNation) {
@@ -119,7 +121,8 @@ void startTravel(GameState& state, int party, int time, int destination) {
     p.travelTurnsLeft = time;
     p.travelDestination = destination;
     for (std::int32_t member : p.members)
-        if (Table<TAdven, kMaxAdventurers>::contains(member)) state.adventurers[member].busyFlag = 1;
+        if (Table<TAdven, kMaxAdventurers>::contains(member))
+            state.adventurers[member].busyFlag = 1;
 }
 
 void travelOneTurn(Game& game, int party) {

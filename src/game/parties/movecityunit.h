@@ -59,9 +59,9 @@ enum class Departure {
 
 // The player's choice in the move window: destination city and route number, 0
 // for no selection. Refuses a city of another nation before the price is looked
-// at, and a price equal to or above the gold in hand.
-Departure departParty(Game& game, int party, const RouteFile& routes, int destination,
-                      int route);
+// at, and a price equal to or above the gold in hand. A party that is not idle in
+// its city does not leave.
+Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route);
 // The same from the route file of the city where the party stands.
 Departure departParty(Game& game, int party, int destination, int route);
 

@@ -1,9 +1,8 @@
-#include "parties/doadvunit.h"
-
 #include <gtest/gtest.h>
 
 #include "game/parties/missionfixture.h"
 #include "parties/commandunit.h"
+#include "parties/doadvunit.h"
 #include "parties/movecityunit.h"
 
 namespace orrowvale::testing {
@@ -66,7 +65,7 @@ TEST_F(Dispatch, StartingAMissionFillsItsFieldsAndATakenQuestIsGoneFromTheList) 
     state.quests[2] = {"도둑 잡기", "quests\\a.scn", 1, 0};
     state.searchSites[1][5] = {"뒷골목", "search\\alley.txt", 1};
     state.dungeonSites[1][2] = {"동굴", "dungeon\\cave.txt", 1, 0};
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= 3; ++p)
         formParty(p, {p});
 
     EXPECT_FALSE(dispatchParty(game, 1, Errand::Quest, 0, 1));  // no target chosen
@@ -77,25 +76,17 @@ TEST_F(Dispatch, StartingAMissionFillsItsFieldsAndATakenQuestIsGoneFromTheList) 
     EXPECT_EQ(state.parties[1].missionValue, 2);
     EXPECT_EQ(state.quests[2].active, 0);
     EXPECT_EQ(state.adventurers[1].busyFlag, 1);
-    EXPECT_FALSE(dispatchParty(game, 2, Errand::Quest, 2, 1));  // taken
+    EXPECT_FALSE(dispatchParty(game, 2, Errand::Quest, 2, 1));   // taken
     EXPECT_FALSE(dispatchParty(game, 1, Errand::Search, 5, 3));  // already away
 
     EXPECT_TRUE(dispatchParty(game, 2, Errand::Search, 5, 300));
     EXPECT_EQ(std::tie(state.parties[2].missionFile, state.parties[2].missionValue),
               std::make_tuple("search\\alley.txt", 100));
 
-    state.parties[3].missionGold = 55;
+    // A limit of 0 still goes down to the first level.
     EXPECT_TRUE(dispatchParty(game, 3, Errand::Dungeon, 2, 0));
-    const TParty& d = state.parties[3];
-    EXPECT_EQ(std::tie(d.missionKind, d.missionFile, d.missionLevel, d.missionValue,
-                       d.missionGold, d.dungeonCity, d.dungeonNumber),
-              std::make_tuple(kDungeonMission, "dungeon\\cave.txt", 1, 0, 0, 1, 2));
-
-    startTransport(state, 4, "비단", 300, 15, 12, 4);
-    const TParty& t = state.parties[4];
-    EXPECT_EQ(std::tie(t.missionKind, t.missionFile, t.missionGold, t.missionRisk,
-                       t.missionLevel, t.missionValue, t.cargoIntact, t.onMission),
-              std::make_tuple(kTransportMission, "비단", 300, 15, 12, 4, true, true));
+    EXPECT_EQ(std::tie(state.parties[3].missionLevel, state.parties[3].missionValue),
+              std::make_tuple(1, 0));
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ class Dungeon : public MissionTest {
     // The rat is met: four rolls that beat it.
     void beatTheRat() { dice.queueD100({50, 50, 50, 50}); }
 
-    static constexpr const char* kRatBeaten = "inform: 파티 매이 모험 도중 쥐들을 격퇴했다는 소문입니다.";
+    static constexpr const char* kRatBeaten =
+        "inform: 파티 매이 모험 도중 쥐들을 격퇴했다는 소문입니다.";
 };
 
 TEST_F(Dungeon, ANewLevelIsPassedAboveTheProgressMarkWithGoldAndItsScript) {

@@ -57,9 +57,9 @@ TEST_F(Missions, ASearchRunsItsHoldingBlocksOnceATurnUntilItsLastTurn) {
         }
         const int expected = turns == 0 ? 1 : turns;
         EXPECT_EQ(turnsRun, expected);
-        EXPECT_EQ(std::tie(state.scriptVariables[1], state.scriptVariables[2],
-                           state.scriptVariables[3]),
-                  std::make_tuple(expected, 0, expected));
+        EXPECT_EQ(
+            std::tie(state.scriptVariables[1], state.scriptVariables[2], state.scriptVariables[3]),
+            std::make_tuple(expected, 0, expected));
         EXPECT_EQ(presenter.lines(), Lines{back("매", "모험을 마치고 귀환했습니다.")});
     }
     EXPECT_EQ(game.currentParty, 0);
@@ -74,8 +74,8 @@ TEST_F(Missions, AWipedOutSearchPartyFindsNothingMoreAndNeverComesHome) {
     state.gold = 100;
     missionStep(game, 1);
     EXPECT_EQ(state.gold, 100);
-    EXPECT_EQ(presenter.lines(), (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
-                                        back("매", "전멸했습니다.")}));
+    EXPECT_EQ(presenter.lines(),
+              (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.", back("매", "전멸했습니다.")}));
 }
 
 TEST_F(Missions, AWarCountsMeritEveryTurnAndEndsWhenASectionClosesIt) {
@@ -112,34 +112,32 @@ TEST_F(Missions, ABrokenMissionFileSendsThePartyHomeNamingTheFileAndLine) {
     dir.write("data\\wars\\w.txt", "[onjoin]\n:addpiptovar100\n스물\n:end\n");
     dir.write("data\\dungeon\\d.txt", "셋\n");
     struct Case {
-        void (*start)(GameState&, int, const std::string&);
-        std::string file;
-        std::string where;
+        MissionKind kind;
+        const char* file;
+        const char* where;
     };
     const Case cases[] = {
-        {[](GameState& s, int p, const std::string& f) { startSearch(s, p, f, 3); },
-         "search\\s.txt", "data/search/s.txt:5"},
-        {[](GameState& s, int p, const std::string& f) { startWar(s, p, f); }, "wars\\w.txt",
-         "data/wars/w.txt:3"},
-        {[](GameState& s, int p, const std::string& f) { startDungeon(s, p, f, 3, 1, 1); },
-         "dungeon\\d.txt", "data/dungeon/d.txt:1"},
-        {[](GameState& s, int p, const std::string& f) { startWar(s, p, f); }, "wars\\none.txt",
-         "data/wars/none.txt"},
+        {kSearchMission, "search\\s.txt", "data/search/s.txt:5"},
+        {kWarMission, "wars\\w.txt", "data/wars/w.txt:3"},
+        {kDungeonMission, "dungeon\\d.txt", "data/dungeon/d.txt:1"},
+        {kWarMission, "wars\\none.txt", "data/wars/none.txt"},
     };
     formParty(1, {1});
     formParty(2, {2}, "곰");
     for (const Case& c : cases) {
         presenter.clear();
         state.gold = 100;
-        c.start(state, 1, c.file);
+        state.parties[1].missionKind = c.kind;
+        state.parties[1].missionFile = c.file;
+        setOnMission(state, 1, true);
         startSearch(state, 2, "search\\fine.txt", 2);
         dir.write("data\\search\\fine.txt", "");
         missionStep(game, 1);
         missionStep(game, 2);
         ASSERT_EQ(presenter.lines().size(), 1u) << c.file;
         const std::string& report = presenter.lines()[0];
-        EXPECT_TRUE(report.starts_with(back("매", "자료 파일 오류로 임무를 중단하고 귀환했습니다. (") +
-                                       c.where + ":"))
+        EXPECT_TRUE(report.starts_with(
+            back("매", "자료 파일 오류로 임무를 중단하고 귀환했습니다. (") + c.where + ":"))
             << report;
         EXPECT_FALSE(state.parties[1].onMission);
         EXPECT_EQ(state.adventurers[1].busyFlag, 0);
@@ -186,8 +184,8 @@ TEST_F(Missions, ATransportIsAmbushedOnlyWhenTheDrawPassesTheRatingAndTheRisk) {
     missionStep(game, 1);
     EXPECT_FALSE(state.parties[1].inUse);
     EXPECT_EQ(dice.queued(), 1u);
-    EXPECT_EQ(presenter.lines(), (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
-                                        back("매", "전멸했습니다.")}));
+    EXPECT_EQ(presenter.lines(),
+              (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.", back("매", "전멸했습니다.")}));
 }
 
 TEST_F(Missions, AQuestRunsItsScriptEachTurnUntilTheScriptStopsIt) {
@@ -213,9 +211,8 @@ TEST_F(Missions, TheTurnAdvanceReportsArrivalsAndMissionsInTableOrder) {
     startTravel(state, 2, 1, 2);
     dice.queue({0, 0});
     advanceTurn(game, 1);
-    EXPECT_EQ(presenter.lines(),
-              (Lines{back("매", "수송 비단을 성공적으로 마치고 귀환했습니다."),
-                     "inform: 곰이(가) 나루으로의 이동을 완료하였습니다."}));
+    EXPECT_EQ(presenter.lines(), (Lines{back("매", "수송 비단을 성공적으로 마치고 귀환했습니다."),
+                                        "inform: 곰이(가) 나루으로의 이동을 완료하였습니다."}));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "parties/movecityunit.h"
-
 #include <gtest/gtest.h>
 
 #include "game/parties/missionfixture.h"
 #include "parties/missions.h"
+#include "parties/movecityunit.h"
 #include "parties/movedialog.h"
 
 namespace orrowvale::testing {
@@ -33,15 +32,10 @@ TEST_F(Travel, OnlyListedCitiesOfTheWorldAndTheirRoutesAreOffered) {
     EXPECT_EQ(routesTo(state, routes, 3), (std::vector<int>{3}));
     EXPECT_TRUE(routesTo(state, routes, 4).empty());    // not in the destination list
     EXPECT_TRUE(routesTo(state, routes, 150).empty());  // no such city
-    const TWay& road = routes.ways[1];
-    EXPECT_EQ(std::tie(road.wayName, road.travelTime, road.costPerMember, road.wayText),
-              std::make_tuple("큰길", 2, 20, "넓은 길"));
-    EXPECT_FALSE(routes.ways[6].wayDefined);
+    EXPECT_EQ(routes.ways[2].wayName, "지름길");
 }
 
 TEST_F(Travel, ABrokenRouteFileNamesItsLine) {
-    dir.write("data\\move\\01.txt", "머리\n2\n셋\n[END]\n");
-    EXPECT_EQ(failure([&] { prepareMove(game, 1); }), std::make_pair("data/move/01.txt"s, 3));
     dir.write("data\\move\\01.txt", "머리\n2\n[END]\n5\n[START]\n큰길\n이틀\n");
     EXPECT_EQ(failure([&] { prepareMove(game, 1); }), std::make_pair("data/move/01.txt"s, 7));
 }
@@ -79,6 +73,8 @@ TEST_F(Travel, DepartureRefusesAnEnemyNationFirstThenAPriceNotBelowTheGold) {
     EXPECT_EQ(std::tie(p.travelTurnsLeft, p.travelDestination, p.location),
               std::make_tuple(2, 2, 1));
     EXPECT_EQ(state.adventurers[3].busyFlag, 1);
+    EXPECT_EQ(departParty(game, 1, 2, 2), Departure::NoChoice);  // already on the road
+    EXPECT_EQ(state.gold, 1);
 }
 
 TEST_F(Travel, APartyArrivesOnTheTurnItsRouteTakesAndTheMainCharacterWithIt) {
@@ -107,17 +103,13 @@ TEST_F(Travel, APartyArrivesOnTheTurnItsRouteTakesAndTheMainCharacterWithIt) {
                                         "inform: 매이(가) 나루으로의 이동을 완료하였습니다."}));
 }
 
-TEST_F(Travel, AJourneyTowardsNoCityOfTheWorldEndsWhereItBegan) {
-    for (int destination : {0, 150}) {
-        startTravel(state, 1, 1, destination);
+TEST_F(Travel, AJourneyTowardsNoCityOrWithoutTimeEndsAtOnceAndWritesNowhere) {
+    for (auto [time, destination, arrival] : {std::tuple{1, 150, 1}, {-3, 2, 2}}) {
+        startTravel(state, 1, time, destination);
         travelStep(game, 1);
         EXPECT_FALSE(state.parties[1].travelling);
-        EXPECT_EQ(state.parties[1].location, 1);
+        EXPECT_EQ(state.parties[1].location, arrival);
     }
-    // A time below nothing is no reason to stay on the road for ever.
-    startTravel(state, 1, -3, 2);
-    travelStep(game, 1);
-    EXPECT_EQ(state.parties[1].location, 2);
 }
 
 TEST_F(Travel, VisitingAPlaceRunsTheLastPlaceOfThatName) {

@@ -91,7 +91,9 @@ void dungeonTurn(Game& game, int party) {
     const LevelOutcome outcome = fightThroughLevel(game, party, file, record);
     if (outcome.wipedOut || !stillInPlay(state, party)) return;
 
-    if (!outcome.victorious || !passesProgressRoll(p.missionLevel, game.dice.d100())) {
+    // The progress roll is drawn even after a lost fight.
+    const int progressDraw = game.dice.d100();
+    if (!outcome.victorious || !passesProgressRoll(p.missionLevel, progressDraw)) {
         // No party ever gets past a level this deep: rather than stay down for
         // good, the party climbs back with what it has found.
         if (p.missionLevel > kDeepestPassableLevel) {

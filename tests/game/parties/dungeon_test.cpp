@@ -94,6 +94,17 @@ TEST_F(Dungeon, APartyOnALevelNoneCanPassComesHomeWithItsGold) {
               "inform: 파티 매은 던전 탐험 동안에 900gp를 획득했습니다(탐험한 깊이: 9).");
 }
 
+TEST_F(Dungeon, AMonsterNotBeatenHoldsThePartyOnItsLevelWhateverTheRoll) {
+    dir.write("data\\dungeon\\wall.txt", "3\n[START]\n1\n100\nmonster\\wall.txt\nx.scn\n");
+    dir.write("data\\monster\\wall.txt", "1\n벽\n0\n1000\n0\n");
+    start(1, "dungeon\\wall.txt", 3);
+    dice.queueD100({1, 50, 50, 50, 50, 100});  // the progress roll is still drawn
+    missionStep(game, 1);
+    EXPECT_EQ(dice.queued(), 0u);
+    EXPECT_EQ(state.parties[1].missionLevel, 1);
+    EXPECT_TRUE(state.parties[1].onMission);
+}
+
 TEST_F(Dungeon, AWipedOutPartyEndsTheTurnAtOnce) {
     dir.write("data\\dungeon\\ogre.txt",
               "3\n[START]\n1\n100\nmonster\\ogre.txt\nx.scn\n"

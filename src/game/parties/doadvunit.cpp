@@ -30,6 +30,19 @@ std::vector<OpenTarget> listOpen(const Entries& entries, Flag flagOf) {
 
 }  // namespace
 
+NumberFieldUse numberFieldFor(Errand kind) {
+    switch (kind) {
+        case Errand::Search:
+            return {"턴", true};
+        case Errand::Dungeon:
+            return {"깊이", true};
+        case Errand::Quest:
+        case Errand::War:
+            break;
+    }
+    return {"", false};
+}
+
 std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int city) {
     switch (kind) {
         case Errand::Quest:

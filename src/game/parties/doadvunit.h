@@ -13,6 +13,17 @@ struct GameState;
 // The kinds the dispatch window offers, in the order of its list.
 enum class Errand { Quest, Search, War, Dungeon };
 
+// The kinds as the dispatch window lists them, in the order of `Errand`.
+inline constexpr const char* kErrandNames[] = {"퀘스트", "탐색", "전쟁", "던젼"};
+
+// What the number field beside the targets means for a kind: the turns of a
+// search, the deepest level of a dungeon; the other kinds leave it unused.
+struct NumberFieldUse {
+    const char* label;
+    bool enabled;
+};
+NumberFieldUse numberFieldFor(Errand kind);
+
 // An open target of the dispatch window: its entry number in its table and its
 // name.
 struct OpenTarget {

@@ -7,6 +7,8 @@
 //                                   every turn finds the same mix)
 //   AdvanceTurn/floor_turn_files    only reading the bytes of the files one turn
 //                                   opens (date events and scenario)
+//   AdvanceTurn/floor_mission_files the same plus the file each of those 1000
+//                                   parties' missions opens (a war's twice), read raw
 //   YearOfTurns/end_turn_240        a game year: 240 presses of "완료" on a new random
 //                                   world (made outside the timing)
 //   YearOfTurns/floor_turn_files    the bytes of the files that year opens: the turn
@@ -121,6 +123,31 @@ std::vector<std::filesystem::path> tradeFiles(const GameState& state) {
     return files;
 }
 
+// The files the missions of the parties open in one turn, besides the monster and
+// level files of the dungeons.
+std::vector<std::filesystem::path> missionFiles(const GameState& state) {
+    const GamePaths& paths = gameDirectory();
+    std::vector<std::filesystem::path> files = turnFiles(state);
+    for (const TParty& party : state.parties) {
+        if (!party.onMission) continue;
+        switch (party.missionKind) {
+            case kQuestMission:
+                files.push_back(paths.data(state.quests[party.missionValue].file));
+                break;
+            case kWarMission:
+                files.push_back(paths.data(party.missionFile));
+                [[fallthrough]];
+            case kSearchMission:
+            case kDungeonMission:
+                files.push_back(paths.data(party.missionFile));
+                break;
+            default:
+                break;
+        }
+    }
+    return files;
+}
+
 void readAll(const std::vector<std::filesystem::path>& files) {
     for (const auto& file : files) {
         std::string bytes = readBytes(file);
@@ -157,6 +184,16 @@ void readTurnFiles(benchmark::State& state) {
     state.SetLabel("floor: raw bytes of the turn's files");
 }
 
+void readMissionFiles(benchmark::State& state) {
+    if (skipWithoutSampleWorld(state)) return;
+    SampleGame sample;
+    sendPartiesOnEveryKindOfMission(sample.game.state);
+    const auto files = missionFiles(sample.game.state);
+    for (auto _ : state)
+        readAll(files);
+    state.SetLabel("floor: raw bytes of the turn's and the missions' files");
+}
+
 void playAYear(benchmark::State& state) {
     if (skipWithoutSampleWorld(state)) return;
     for (auto _ : state) {
@@ -190,6 +227,7 @@ BENCHMARK(advanceTurnWithBusyParties)
     ->Name("AdvanceTurn/busy_parties_1000")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(readTurnFiles)->Name("AdvanceTurn/floor_turn_files")->Unit(benchmark::kMicrosecond);
+BENCHMARK(readMissionFiles)->Name("AdvanceTurn/floor_mission_files")->Unit(benchmark::kMicrosecond);
 BENCHMARK(playAYear)->Name("YearOfTurns/end_turn_240")->Unit(benchmark::kMillisecond);
 BENCHMARK(readAYearOfFiles)->Name("YearOfTurns/floor_turn_files")->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,193 @@
 #include "parties/missions.h"
 
-namespace orrowvale {
+#include <string>
+#include <string_view>
 
-// Travel and the five mission kinds come with the routes and the missions; until
-// they are built a party on the road or on a mission stays where it is, turn after
-// turn, and nothing is reported.
-void travelStep(Game&, int) {}
-void missionStep(Game&, int) {}
+#include "Presenter.h"
+#include "parties/fight.h"
+#include "parties/movecityunit.h"
+#include "parties/party.h"
+#include "scripts/scenariorunner.h"
+#include "scripts/scriptactions.h"
+#include "world/datafiles.h"
+#include "world/dice.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+constexpr std::string_view kSearchConditions = "-startopt";
+constexpr std::string_view kWarJoin = "[onjoin]";
+constexpr std::string_view kWarEnd = "[onend]";
+constexpr std::string_view kWarSectionEnd = ":end";
+constexpr std::string_view kWarMerit = ":addpiptovar100";
+constexpr std::string_view kWarOver = ":endthewar";
+
+// A party still standing: a wiped-out party is disbanded and its mission is over.
+bool stillStanding(const GameState& state, int party) {
+    return state.parties[party].inUse;
+}
+
+void returnHome(Game& game, int party, const std::string& why) {
+    setOnMission(game.state, party, false);
+    game.presenter.inform("파티 " + game.state.parties[party].partyName + why);
+}
+
+// Action lines up to the block's end line or the end of the file.
+void runActions(Game& game, LineReader& file, std::string_view endLine) {
+    while (!file.atEnd()) {
+        std::string line = file.readLine();
+        if (line == endLine) return;
+        executeAction(game, line, file);
+    }
+}
+
+void runSearchFile(Game& game, int party) {
+    const TParty& p = game.state.parties[party];
+    LineReader file = LineReader::openData(game.paths, p.missionFile);
+    while (stillStanding(game.state, party) && file.skipToMarker(marker::start)) {
+        if (!file.skipToMarker(kSearchConditions)) return;
+        if (readConditions(game, file))
+            runActions(game, file, marker::end);
+        else
+            file.skipToMarker(marker::end);
+    }
+}
+
+// The lines of a war section up to ":end". The merit of the party is counted when it
+// joins; a war is ended only by a section that closes it.
+void runWarSection(Game& game, int party, LineReader& file, bool closingSection) {
+    GameState& state = game.state;
+    while (!file.atEnd()) {
+        std::string line = file.readLine();
+        if (line == kWarSectionEnd) return;
+        if (!closingSection && line == kWarMerit) {
+            std::int32_t variable = file.readNumberToken("a variable number");
+            if (inTable(variable, kMaxVariables))
+                state.scriptVariables[variable] = wrappingAdd(
+                    state.scriptVariables[variable], partyAbilityTotal(state, party) / 100);
+        } else if (closingSection && line == kWarOver) {
+            std::int32_t war = file.readNumberToken("a war number");
+            if (inTable(war, kMaxWars)) state.wars[war].active = 0;
+            setOnMission(state, party, false);
+        } else {
+            executeAction(game, line, file);
+        }
+    }
+}
+
+}  // namespace
+
+void travelStep(Game& game, int party) {
+    travelOneTurn(game, party);
+}
+
+void missionStep(Game& game, int party) {
+    try {
+        switch (game.state.parties[party].missionKind) {
+            case kQuestMission:
+                questTurn(game, party);
+                break;
+            case kSearchMission:
+                searchTurn(game, party);
+                break;
+            case kWarMission:
+                warTurn(game, party);
+                break;
+            case kDungeonMission:
+                dungeonTurn(game, party);
+                break;
+            case kTransportMission:
+                transportTurn(game, party);
+                break;
+            default:
+                break;
+        }
+    } catch (const DataError& error) {
+        // Left on its mission, the party would stop every later turn at the same
+        // fault; it comes home and the author learns where the file is broken.
+        if (!stillStanding(game.state, party)) return;
+        returnHome(game, party,
+                   "이(가) 자료 파일 오류로 임무를 중단하고 귀환했습니다. (" +
+                       std::string(error.what()) + ")");
+    }
+}
+
+void questTurn(Game& game, int party) {
+    const GameState& state = game.state;
+    const std::int32_t quest = state.parties[party].missionValue;
+    if (!inTable(quest, kMaxQuests)) return;
+    CurrentPartyScope scope(game, party);
+    // Copied: the script may change the quest's file.
+    const std::string file = state.quests[quest].file;
+    runScript(game, file);
+}
+
+void searchTurn(Game& game, int party) {
+    GameState& state = game.state;
+    {
+        CurrentPartyScope scope(game, party);
+        runSearchFile(game, party);
+    }
+    if (!stillStanding(state, party)) return;
+
+    TParty& p = state.parties[party];
+    const int upkeep = kSearchUpkeepPerMember * memberCount(state, party);
+    if (upkeep < state.gold)
+        state.gold -= upkeep;
+    else
+        returnHome(game, party, "이(가) 자금 부족으로 귀환했습니다.");
+
+    if (p.missionValue > 1)
+        --p.missionValue;
+    else
+        returnHome(game, party, "이(가) 모험을 마치고 귀환했습니다.");
+}
+
+void warTurn(Game& game, int party) {
+    const std::string warFile = game.state.parties[party].missionFile;
+    CurrentPartyScope scope(game, party);
+    {
+        LineReader file = LineReader::openData(game.paths, warFile);
+        if (file.skipToMarker(kWarJoin)) runWarSection(game, party, file, false);
+    }
+    LineReader file = LineReader::openData(game.paths, warFile);
+    while (stillStanding(game.state, party) && file.skipToMarker(kWarEnd))
+        if (readConditions(game, file)) runWarSection(game, party, file, true);
+}
+
+void transportTurn(Game& game, int party) {
+    GameState& state = game.state;
+    TParty& p = state.parties[party];
+    if (!p.inUse) return;
+
+    const int ambushDraw = game.dice.roll(10);
+    if (transportRating(state, party) < std::int64_t{ambushDraw} - 4 + p.missionRisk) {
+        killOneMember(game, party);
+        if (!stillStanding(state, party)) return;
+    }
+    const int cargoDraw = game.dice.roll(10);
+    if (transportRating(state, party) < std::int64_t{cargoDraw} - 4 + p.missionLevel) {
+        p.missionGold = 0;
+        p.cargoIntact = false;
+    }
+    if (p.missionValue > 1) {
+        --p.missionValue;
+        return;
+    }
+
+    setOnMission(state, party, false);
+    const std::string goods = p.missionFile;
+    if (p.cargoIntact) {
+        game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
+                              "을 성공적으로 마치고 귀환했습니다.");
+        state.adventureFame = addEarnings(state.adventureFame, p.missionLevel);
+        state.gold = addEarnings(state.gold, p.missionGold);
+    } else {
+        game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
+                              "을 실패하고 귀환했습니다.");
+    }
+    game.presenter.refreshStatus();
+}
 
 }  // namespace orrowvale

@@ -1,0 +1,31 @@
+#include "parties/commandunit.h"
+
+#include "Presenter.h"
+#include "game.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+
+std::vector<int> partiesInCity(const GameState& state, int city) {
+    std::vector<int> listed;
+    for (int party = 1; party <= kMaxParties; ++party) {
+        const TParty& p = state.parties[party];
+        if (p.inUse && p.location == city && !p.travelling) listed.push_back(party);
+    }
+    return listed;
+}
+
+std::vector<int> openCommandList(Game& game, int city) {
+    game.state.commandCity = city;
+    std::vector<int> listed = partiesInCity(game.state, city);
+    if (listed.empty()) game.presenter.inform(kNoPartyHere);
+    return listed;
+}
+
+bool canMoveOrDispatch(const GameState& state, int party) {
+    if (!PartyTable::contains(party)) return false;
+    const TParty& p = state.parties[party];
+    return p.inUse && !p.travelling && !p.onMission;
+}
+
+}  // namespace orrowvale

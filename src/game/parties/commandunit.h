@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+namespace orrowvale {
+
+struct Game;
+struct GameState;
+
+// The parties the party command list shows for a city: in use, standing there and
+// not on the road, in party number order. A party on a mission is listed.
+std::vector<int> partiesInCity(const GameState& state, int city);
+
+// Opens the party command list of a city: it becomes `commandCity`, and when no
+// party stands there the player is told how to get one there. Returns the parties
+// listed.
+std::vector<int> openCommandList(Game& game, int city);
+
+// Whether the chosen party may be moved or sent on a mission: not while it is on
+// one.
+bool canMoveOrDispatch(const GameState& state, int party);
+
+// The four lines shown when no party stands in the chosen city.
+inline constexpr const char* kNoPartyHere =
+    "현재 선택하신 위치에 존재하는 파티가 없습니다.\r\n"
+    "\r\n"
+    "해결 방법: 1) 메인 캐릭터가 그 위치로 이동해서 새로운 파티 조직\r\n"
+    "               2) 기존의 파티가 이 장소로 이동";
+
+}  // namespace orrowvale

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orrowvale {
+
+struct Game;
+struct GameState;
+
+// The kinds the dispatch window offers, in the order of its list.
+enum class Errand { Quest, Search, War, Dungeon };
+
+// The kinds as the dispatch window lists them, in the order of `Errand`.
+inline constexpr const char* kErrandNames[] = {"퀘스트", "탐색", "전쟁", "던젼"};
+
+// What the number field beside the targets means for a kind: the turns of a
+// search, the deepest level of a dungeon; the other kinds leave it unused.
+struct NumberFieldUse {
+    const char* label;
+    bool enabled;
+};
+NumberFieldUse numberFieldFor(Errand kind);
+
+// An open target of the dispatch window: its entry number in its table and its
+// name.
+struct OpenTarget {
+    int number = 0;
+    std::string name;
+};
+
+// The targets of a kind that are open now, in entry order: quests and wars of the
+// world, search sites and dungeons of `city`. Only the first 100 quests are offered.
+std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int city);
+
+// The number field of the dispatch window: the turns of a search, the deepest
+// level of a dungeon.
+inline constexpr int kNumberFieldMin = 0;
+inline constexpr int kNumberFieldMax = 100;
+
+// The "시작" button: with a kind and an open target chosen, starts that mission for
+// a party that may be dispatched; sites are those of the city where it stands.
+// `target` is the entry number of the target. Returns whether the party set off;
+// without a full choice nothing happens.
+bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField);
+
+// The start of each mission: its fields are set and the members become busy.
+void startQuest(GameState& state, int party, int quest);
+void startSearch(GameState& state, int party, const std::string& file, int turns);
+void startWar(GameState& state, int party, const std::string& file);
+void startDungeon(GameState& state, int party, const std::string& file, int limit, int city,
+                  int number);
+// A transport contract taken at the trading post, with the numbers of its slot.
+void startTransport(GameState& state, int party, const std::string& goods, std::int32_t pay,
+                    std::int32_t ambushRisk, std::int32_t cargoRisk, std::int32_t turns);
+
+}  // namespace orrowvale

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orrowvale {
+
+struct Game;
+struct GameState;
+
+// The names the visit dialog lists: the places of the city where the main character
+// stands, in entry order.
+std::vector<std::string> placeNames(const GameState& state);
+
+// The "이동" button of the visit dialog with the chosen place name, or none. Runs
+// the event file of the highest-numbered place of that name in the current city;
+// visiting costs nothing and takes no time. Returns whether an event file ran. A
+// missing or broken event file throws DataError.
+bool visitPlace(Game& game, const std::optional<std::string>& chosenPlace);
+
+}  // namespace orrowvale

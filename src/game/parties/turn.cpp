@@ -10,6 +10,7 @@
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
 #include "world/dice.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -44,6 +45,7 @@ bool mainCharacterAway(const GameState& state) {
 }  // namespace
 
 void advanceTurn(Game& game, int turns) {
+    const GamePaths::ReadCache sameFilesOnce(game.paths);
     GameState& state = game.state;
     advanceCalendar(state, turns,
                     {.weekly = [&game] { weeklyTurnover(game); },

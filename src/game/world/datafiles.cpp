@@ -82,7 +82,12 @@ LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
 }
 
 LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
-    return LineReader(paths.resolve(gamePath), GamePaths::shown(gamePath));
+    const std::string key(gamePath);
+    if (const std::string* kept = paths.cachedBytes(key))
+        return fromBytes(*kept, GamePaths::shown(gamePath));
+    LineReader reader(paths.resolve(gamePath), GamePaths::shown(gamePath));
+    paths.keepBytes(key, reader.text_);
+    return reader;
 }
 
 LineReader LineReader::openData(const GamePaths& paths, std::string_view nameInData) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 namespace orrowvale {
@@ -88,8 +89,31 @@ std::filesystem::path GamePaths::data(std::string_view nameInData) const {
 }
 
 bool GamePaths::hasDataFile(std::string_view nameInData) const {
+    if (cachedBytes("data\\" + std::string(nameInData))) return true;
     std::error_code ec;
     return std::filesystem::is_regular_file(data(nameInData), ec);
+}
+
+struct GamePaths::Kept {
+    std::unordered_map<std::string, std::string> files;
+};
+
+GamePaths::ReadCache::ReadCache(const GamePaths& paths) : paths_(paths), opened_(!paths.kept_) {
+    if (opened_) paths_.kept_ = std::make_shared<Kept>();
+}
+
+GamePaths::ReadCache::~ReadCache() {
+    if (opened_) paths_.kept_.reset();
+}
+
+const std::string* GamePaths::cachedBytes(const std::string& gamePath) const {
+    if (!kept_) return nullptr;
+    auto found = kept_->files.find(gamePath);
+    return found == kept_->files.end() ? nullptr : &found->second;
+}
+
+void GamePaths::keepBytes(const std::string& gamePath, const std::string& bytes) const {
+    if (kept_) kept_->files.emplace(gamePath, bytes);
 }
 
 }  // namespace orrowvale

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,29 @@ class GamePaths {
     // Whether a file named inside a data file exists (a folder is no file).
     bool hasDataFile(std::string_view nameInData) const;
 
+    // While one lives, a file read through these paths comes from the disk once and
+    // then from memory: a turn with a thousand parties away reads each mission file
+    // once instead of a thousand times. A turn writes no data file, so nothing kept
+    // goes stale; nested caches share the outermost one.
+    class ReadCache {
+      public:
+        explicit ReadCache(const GamePaths& paths);
+        ~ReadCache();
+        ReadCache(const ReadCache&) = delete;
+        ReadCache& operator=(const ReadCache&) = delete;
+
+      private:
+        const GamePaths& paths_;
+        bool opened_;
+    };
+    // The bytes of a game path kept by an open ReadCache; null when none is kept.
+    const std::string* cachedBytes(const std::string& gamePath) const;
+    void keepBytes(const std::string& gamePath, const std::string& bytes) const;
+
   private:
+    struct Kept;
     std::filesystem::path root_;
+    mutable std::shared_ptr<Kept> kept_;
 };
 
 }  // namespace orrowvale

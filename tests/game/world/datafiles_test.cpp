@@ -163,6 +163,26 @@ TEST(GamePaths, MapsBackslashesAndFindsNamesInAnotherCase) {
     EXPECT_EQ(paths.resolve("data\\missing\\x.txt"), dir.root() / "data/missing/x.txt");
 }
 
+TEST(GamePaths, AReadCacheKeepsFilesOnlyWhileItLives) {
+    TempGameDir dir;
+    dir.write("data\\quest.scn", "old");
+    GamePaths paths = dir.paths();
+    auto firstLine = [&] { return LineReader::openData(paths, "quest.scn").readLine(); };
+    {
+        GamePaths::ReadCache turn(paths);
+        {
+            GamePaths::ReadCache nested(paths);
+            EXPECT_EQ(firstLine(), "old");
+        }
+        dir.write("data\\quest.scn", "new");
+        EXPECT_EQ(firstLine(), "old");
+    }
+    // An author's edit between turns is seen in the next one.
+    EXPECT_EQ(firstLine(), "new");
+    std::filesystem::remove(dir.path("data\\quest.scn"));
+    EXPECT_FALSE(paths.hasDataFile("quest.scn"));
+}
+
 TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
     TextFileWriter out("data/out.txt");
     out.writeLine("길드");

@@ -213,8 +213,8 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
     switch (kind) {
         case Operand::City:
             if (cityCount_ >= 0 && (n < 1 || n > cityCount_))
-                return outside("city " + number + " does not exist: data/city.txt lists " +
-                               std::to_string(cityCount_) + " cities");
+                return outside("there is no city " + number + ": data/city.txt lists " +
+                               std::to_string(cityCount_));
             if (n < 1 || n > kMaxCities) return outside("city " + number + " is outside 1..100");
             return true;
         case Operand::Switch:
@@ -231,14 +231,14 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
             return true;
         case Operand::War:
             if (n < 1 || (warCount_ >= 0 && n > warCount_) || n > kMaxWars)
-                return outside("war " + number + " is not in data/wars/warlist.txt, which lists " +
-                               std::to_string(std::max(warCount_, 0)) + " wars");
+                return outside("there is no war " + number + ": data/wars/warlist.txt lists " +
+                               std::to_string(std::max(warCount_, 0)));
             return true;
         case Operand::Quest:
             if (n < 1 || (questCount_ >= 0 && n > questCount_) || n > kMaxQuests)
-                return outside("quest " + number +
-                               " is not in data/quests/questlist.txt, which lists " +
-                               std::to_string(std::max(questCount_, 0)) + " quests");
+                return outside("there is no quest " + number +
+                               ": data/quests/questlist.txt lists " +
+                               std::to_string(std::max(questCount_, 0)));
             return true;
         case Operand::Dungeon: {
             auto known = dungeonCount_.find(city);
@@ -602,8 +602,8 @@ void Checker::checkNumberList(const std::string& gamePath, int count, std::strin
         else if (entry == "quest")
             inTable(*n, Operand::Quest, at);
         else if (*n < 1 || (count >= 0 && *n > count))
-            error(at, std::string(entry) + " " + std::to_string(*n) +
-                          " is not in its list, which holds " + std::to_string(std::max(count, 0)));
+            error(at, "there is no " + std::string(entry) + " " + std::to_string(*n) +
+                          ": the city's list holds " + std::to_string(std::max(count, 0)));
     }
 }
 

@@ -118,6 +118,14 @@ struct Fault {
     bool raw = false;      // `text` is bytes as stored, not UTF-8
 };
 
+// A city with one place more than it can hold.
+const std::string kCrowdedCity = [] {
+    std::string text = "장소\n:city\n1\n";
+    for (int place = 1; place <= 101; ++place)
+        text += "집" + std::to_string(place) + "\nplaces\\temple.evn\n";
+    return text;
+}();
+
 const Fault kFaults[] = {
     // Files named by lists and scripts.
     {"MissingEventFile", "data\\common\\commongo.txt", "장소\n:city\n1\n신전\nplaces\\nowhere.evn\n",
@@ -146,6 +154,8 @@ const Fault kFaults[] = {
     {"ShortPairList", "data\\quests\\questlist.txt", "2\n호위\nquests\\escort.scn\n",
      "data/quests/questlist.txt:1: error: 2 entries are announced but only 1 follow"},
     // Indices outside their tables.
+    {"MoreThanAHundredPlaces", "data\\common\\commongo.txt", kCrowdedCity.c_str(),
+     "data/common/commongo.txt:204: error: city 1 has more than 100 places: \"집101\" is dropped"},
     {"CityOutsideWorld", "data\\common\\commongo.txt", "장소\n:city\n5\n신전\nplaces\\temple.evn\n",
      "data/common/commongo.txt:3: error: there is no city 5: data/city.txt lists 2"},
     {"SwitchOutsideTable", "data\\scenario\\two.scn", "[START]\n:switch\n&on\n1001\n-optend-\n[END]\n",
@@ -208,6 +218,9 @@ const Fault kFaults[] = {
     {"TextWithoutStart", "data\\contact\\old.evn", "[START]\n-optend-\n:talk\n노인\n어서 오게.\n&end\n[END]\n",
      "data/contact/old.evn:3: error: the text of \":talk\" has no \"&start\" line: the window shows "
      "nothing"},
+    {"MarkerWithTrailingBlank", "data\\scenario\\two.scn", "[START] \n-optend-\n:exitfile\n[END]\n",
+     "data/scenario/two.scn:1: error: \"[START] \" is no \"[START]\": a marker stands alone on its "
+     "line, without blanks, in this letter case"},
     {"SearchBlockWithoutStartopt", "data\\search\\cave.txt", "[START]\n:per\n50\n-optend-\n[END]\n",
      "data/search/cave.txt:1: error: the block has no \"-startopt\" line: its conditions are never read"},
     {"TradeBlockWithoutOpt", "data\\trade\\1.txt", "[START]\n:addcarry\n1\n소금\n300\n2\n3\n4\n[END]\n",

@@ -201,6 +201,7 @@ std::optional<std::int32_t> Checker::wholeNumber(Cursor& c, std::string_view wha
     if (parseWholeNumber(line, value)) return value;
     error(c, "expected " + std::string(what) + ", found " +
                  (line.empty() ? std::string("an empty line") : inQuotes(line)));
+    if (isStructuralMarker(line)) c.back();  // a block cut short: the marker opens the next
     return {};
 }
 
@@ -702,11 +703,13 @@ void Checker::checkDungeon(const SourceFile& file) {
     while (!c.atEnd()) {
         if (c.read() != marker::start) continue;
         auto level = wholeNumber(c, "the level of the encounter");
-        if (level && levels && (*level < 1 || *level > *levels))
+        if (!level) continue;
+        if (levels && (*level < 1 || *level > *levels))
             error(c, "level " + std::to_string(*level) + " is outside the dungeon's levels 1.." +
                          std::to_string(*levels) + ": the encounter never happens");
-        if (auto chance = wholeNumber(c, "the encounter chance"))
-            inTable(*chance, Operand::Percent, {file.shown, c.line()});
+        auto chance = wholeNumber(c, "the encounter chance");
+        if (!chance) continue;
+        inTable(*chance, Operand::Percent, {file.shown, c.line()});
         if (c.atEnd()) {
             error(c, "the encounter has no monster file line: the file ends first");
             return;

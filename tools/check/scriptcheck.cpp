@@ -157,6 +157,24 @@ const std::set<std::string_view> kWarConditionBreakers = {"[onjoin]", "[onend]",
 const std::set<std::string_view> kTradeConditionBreakers = {marker::start, marker::end,
                                                             marker::optionStart};
 
+// The marker a line was meant to be when it only differs by blanks or letter case;
+// empty when it is no such slip.
+std::string_view nearMarker(std::string_view line) {
+    static constexpr std::string_view kMarkers[] = {
+        "[START]", "[END]", "-opt-", "-optend-", "&start", "&end", "[onjoin]", "[onend]", ":end", "-startopt"};
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::string_view marker : kMarkers) {
+        if (marker == line || plain.size() != marker.size()) continue;
+        if (std::equal(plain.begin(), plain.end(), marker.begin(), [](char a, char b) {
+                return a == std::tolower(static_cast<unsigned char>(b));
+            }))
+            return marker;
+    }
+    return {};
+}
+
 }  // namespace
 
 bool isStructuralMarker(std::string_view line) {
@@ -278,6 +296,9 @@ void Checker::checkTextBlock(Cursor& c, const std::string& word, const Where& ke
         }
         if (line == marker::textStart) {
             started = true;
+        } else if (std::string_view meant = nearMarker(line); meant == marker::textEnd || meant == marker::textStart) {
+            error(c, inQuotes(line) + " is no " + inQuotes(meant) +
+                         ": a marker stands alone on its line, without blanks, in this letter case");
         } else if (isStructuralMarker(line)) {
             noStart();
             error(keyword, "the text of " + inQuotes(word) + " has no \"&end\" before line " +
@@ -324,6 +345,11 @@ void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
 // ---- lines that no runner acts on ----
 
 void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
+    if (std::string_view meant = nearMarker(line); !meant.empty()) {
+        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
+                     ": a marker stands alone on its line, without blanks, in this letter case");
+        return;
+    }
     const Dialect foreign = other(dialect);
     const std::vector<Operand>* skip = nullptr;
     std::string message;
@@ -362,6 +388,11 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
 }
 
 void Checker::outsideBlock(Cursor& c, const std::string& line) {
+    if (std::string_view meant = nearMarker(line); !meant.empty()) {
+        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
+                     ": a marker stands alone on its line, without blanks, in this letter case");
+        return;
+    }
     bool keyword = line == marker::optionEnd || line == marker::end ||
                    conditionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Event, line);
@@ -431,7 +462,8 @@ void Checker::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& use
         std::string line = c.read();
         if (line != marker::start) {
             outsideBlock(c, line);
-            continue;
+            // A slip in "[START]" is reported once; the block is read as meant.
+            if (nearMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
@@ -447,7 +479,8 @@ void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
         std::string line = c.read();
         if (line != marker::start) {
             outsideBlock(c, line);
-            continue;
+            // A slip in "[START]" is reported once; the block is read as meant.
+            if (nearMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool found = false;
@@ -499,7 +532,8 @@ void Checker::checkTradeFile(Cursor& c, std::set<std::string>& used) {
         std::string line = c.read();
         if (line != marker::start) {
             outsideBlock(c, line);
-            continue;
+            // A slip in "[START]" is reported once; the block is read as meant.
+            if (nearMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool guarded = false;

@@ -4,7 +4,11 @@
 
 #include "checkerimpl.h"
 #include "jpegsize.h"
+#include "game.h"
+#include "scripts/scenariorunner.h"
+#include "transcript.h"
 #include "world/adventurer.h"
+#include "world/dice.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
@@ -414,8 +418,8 @@ void Checker::checkRouteFile(const std::string& gamePath) {
         }
         std::string name = c.read();
         auto time = wholeNumber(c, "the travel time in turns");
+        if (time && *time < 0) error(c, "a journey cannot take " + std::to_string(*time) + " turns");
         auto cost = wholeNumber(c, "the cost per member");
-        if (time && *time < 0) error(c.line() > 1 ? Where{file->shown, c.line() - 1} : Where{file->shown, c.line()}, "a journey cannot take " + std::to_string(*time) + " turns");
         if (cost && *cost < 0) error(c, "a negative cost per member would pay the player for travelling");
         if (!c.atEnd()) c.read();  // a line of text
         auto destination = wholeNumber(c, "the destination city of the route");
@@ -612,7 +616,6 @@ void Checker::checkSites(const std::string& listFile, bool dungeons) {
     auto file = loadFixed(listFile);
     if (!file) return;
     const char* entry = dungeons ? "dungeon" : "search site";
-    auto& counts = dungeons ? dungeonCount_ : searchCount_;
     for (int city = 1; city <= cityCount_; ++city) {
         int pairLine = 2 * city - 1;
         if (pairLine + 1 > static_cast<int>(file->lines.size())) {
@@ -626,7 +629,7 @@ void Checker::checkSites(const std::string& listFile, bool dungeons) {
                                dungeons ? "dungeon list" : "search site list"))
             count = checkPairList(*pairs, kMaxSitesPerCity,
                                   dungeons ? Layout::Dungeon : Layout::Search, entry);
-        counts[city] = count;
+        if (dungeons) dungeonCount_[city] = count;
         if (auto numbers = named(file->lines[pairLine], {file->shown, pairLine + 1},
                                  dungeons ? "list of open dungeons" : "list of open search sites"))
             checkNumberList(*numbers, count, entry);
@@ -747,6 +750,35 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
     }
 }
 
+// Reads the world once more with the game's own loaders and trade refresh, so that
+// anything they refuse is reported even where the checks above missed it. Files the
+// checks already found broken, and files that cannot be opened (named above at the
+// line that names them), are not reported twice.
+void Checker::loadAsTheGameDoes() {
+    GameState state;
+    Dice dice(1);
+    TranscriptPresenter presenter;
+    Game game(state, paths_, dice, presenter);
+    auto attempt = [&](auto&& load) {
+        try {
+            load();
+        } catch (const DataError& e) {
+            if (e.line() > 0 && !report_.hasErrorIn(e.file()))
+                report_.error(e.file(), e.line(), e.problem());
+        }
+    };
+    attempt([&] { loadCityList(state, paths_); });
+    attempt([&] { loadRouteFiles(state, paths_); });
+    attempt([&] { loadPlaceList(state, paths_, "common\\commongo.txt"); });
+    attempt([&] { loadVisitableCities(state, paths_, "common\\commoncity.txt"); });
+    attempt([&] { loadSearchSites(state, paths_); });
+    attempt([&] { loadDungeonSites(state, paths_); });
+    attempt([&] { loadWars(state, paths_); });
+    attempt([&] { loadQuests(state, paths_); });
+    attempt([&] { (void)loadNameLists(paths_); });
+    attempt([&] { refreshTradeGoods(game); });
+}
+
 void Checker::checkAll() {
     if (!isRegularFile(paths_.resolve("data\\city.txt")) &&
         !std::filesystem::is_directory(paths_.resolve("data")))
@@ -784,6 +816,7 @@ void Checker::checkAll() {
                               ": no story runs in a new game"))
         queue(*scenario, Layout::Scenario);
     checkQueued();
+    loadAsTheGameDoes();
 }
 
 Report checkGame(const GamePaths& paths) {

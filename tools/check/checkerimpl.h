@@ -105,6 +105,7 @@ class Checker {
     void checkContacts();
     void checkDungeon(const SourceFile& file);
     void checkMonsterFile(const std::string& gamePath);
+    void loadAsTheGameDoes();
 
     // Scripts.
     void checkQueued();
@@ -120,8 +121,7 @@ class Checker {
                          const std::set<std::string_view>& breakers);
     void checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                          std::string_view extra, std::set<std::string>& used);
-    void checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands,
-                       Dialect dialect);
+    void checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands);
     void skipOperands(Cursor& c, const std::vector<Operand>& operands);
     void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
     void checkTwoDates(Cursor& c, const Where& keyword);
@@ -136,7 +136,7 @@ class Checker {
     Report& report_;
 
     int cityCount_ = -1;  // -1 while unknown: city numbers are then not checked
-    std::map<int, int> searchCount_, dungeonCount_;
+    std::map<int, int> dungeonCount_;  // city -> dungeons in its list
     int warCount_ = -1, questCount_ = -1;
     std::vector<std::pair<std::string, Layout>> queue_;
     std::set<std::pair<std::string, Layout>> queued_;

@@ -17,6 +17,12 @@ bool Report::hasErrors() const {
                        [](const Diagnostic& d) { return d.severity == Severity::Error; });
 }
 
+bool Report::hasErrorIn(const std::string& file) const {
+    return std::any_of(found_.begin(), found_.end(), [&](const Diagnostic& d) {
+        return d.severity == Severity::Error && d.file == file;
+    });
+}
+
 std::vector<Diagnostic> Report::sorted() const {
     std::vector<Diagnostic> list;
     for (const Diagnostic& d : found_)

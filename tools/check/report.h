@@ -25,6 +25,7 @@ class Report {
     void warning(std::string file, int line, std::string message);
 
     bool hasErrors() const;
+    bool hasErrorIn(const std::string& file) const;
     // Sorted by file, then line; a problem found twice is listed once.
     std::vector<Diagnostic> sorted() const;
     // "FILE:LINE: error|warning: MESSAGE", one per line, sorted.

@@ -201,8 +201,8 @@ std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
 
 // ---- operands ----
 
-void Checker::checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands,
-                            Dialect dialect) {
+void Checker::checkOperands(Cursor& c, const std::string& word,
+                            const std::vector<Operand>& operands) {
     Where keyword{c.file(), c.line()};
     int city = 0;
     for (Operand op : operands) {
@@ -254,7 +254,6 @@ void Checker::checkOperands(Cursor& c, const std::string& word, const std::vecto
         if (op == City) city = *n;
         inTable(*n, op, {c.file(), c.line()}, city);
     }
-    (void)dialect;
 }
 
 void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
@@ -416,7 +415,7 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
         }
         if (const auto* operands = conditionOperands(dialect, line)) {
             used.insert(line);
-            checkOperands(c, line, *operands, dialect);
+            checkOperands(c, line, *operands);
         } else if (!isBlank(line)) {
             strayLine(c, line, dialect, true);
         }
@@ -429,10 +428,10 @@ void Checker::checkActionLine(Cursor& c, const std::string& line, Dialect dialec
                               std::string_view extra, std::set<std::string>& used) {
     if (!extra.empty() && line == extra) {
         used.insert(line);
-        checkOperands(c, line, {line == kWarJoin ? Variable : War}, dialect);
+        checkOperands(c, line, {line == kWarJoin ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {
         used.insert(line);
-        checkOperands(c, line, *operands, dialect);
+        checkOperands(c, line, *operands);
     } else if (!isBlank(line)) {
         strayLine(c, line, dialect, false);
     }

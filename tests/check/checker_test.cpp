@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "checker.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "checker.h"
 #include "game/testfiles.h"
 #include "jpegsize.h"
 #include "scripts/eventrunner.h"
@@ -20,9 +20,10 @@ namespace {
 using orrowvale::testing::TempGameDir;
 
 // A frame header is all the checker reads of the map: a 200 x 100 picture.
-const std::string kMapPicture("\xFF\xD8\xFF\xE0\x00\x04\x00\x00\xFF\xC0\x00\x11\x08\x00\x64\x00\xC8"
-                              "\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01\xFF\xD9",
-                              29);
+const std::string kMapPicture(
+    "\xFF\xD8\xFF\xE0\x00\x04\x00\x00\xFF\xC0\x00\x11\x08\x00\x64\x00\xC8"
+    "\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01\xFF\xD9",
+    29);
 
 const char* const kHero =
     "한결\n이\n1\n1\n0\n0\n2\n0\n1\n1\n130\n0\n10\n10\n5\n5\n5\n5\n5\n5\n0\n0\n1\n";
@@ -48,7 +49,8 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\hero.txt", kHero},
         {"data\\places0.txt", "장소\n[END]\n"},
         {"data\\cities0.txt", "[START]\n1\n[END]\n"},
-        {"data\\dateevn\\dateevn0.evn", "[START]\n:aftertime\n1\n1\n5\n200\n1\n1\n5\n200\n-optend-\n[END]\n"},
+        {"data\\dateevn\\dateevn0.evn",
+         "[START]\n:aftertime\n1\n1\n5\n200\n1\n1\n5\n200\n-optend-\n[END]\n"},
         {"data\\dateevn\\dateevn1.evn", "없음\n"},
         {"data\\dateevn\\dateevn200.evn", "없음\n"},
         {"data\\pubevent0.evn", "[START]\n:chrnum\n0\n-optend-\n:gp\n-5\n[END]\n"},
@@ -57,25 +59,31 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\malename.txt", "2\n철수\n영호\n"},
         {"data\\fmlname.txt", "1\n영희\n"},
         {"data\\fnames.txt", "1\n김\n"},
-        {"data\\searchcity.txt", "search\\list.txt\nsearch\\open.txt\nsearch\\list.txt\nsearch\\open.txt\n"},
+        {"data\\searchcity.txt",
+         "search\\list.txt\nsearch\\open.txt\nsearch\\list.txt\nsearch\\open.txt\n"},
         {"data\\search\\list.txt", "1\n동굴\nsearch\\cave.txt\n"},
         {"data\\search\\open.txt", "[START]\n1\n0\n"},
         {"data\\search\\cave.txt", "[START]\n-startopt\n:per\n50\n-optend-\n:gp\n10\n[END]\n"},
-        {"data\\dungeonlist.txt", "dungeon\\list.txt\ndungeon\\open.txt\ndungeon\\list.txt\ndungeon\\open.txt\n"},
+        {"data\\dungeonlist.txt",
+         "dungeon\\list.txt\ndungeon\\open.txt\ndungeon\\list.txt\ndungeon\\open.txt\n"},
         {"data\\dungeon\\list.txt", "1\n얼음 동굴\ndungeon\\ice.txt\n"},
         {"data\\dungeon\\open.txt", "[START]\n1\n0\n"},
-        {"data\\dungeon\\ice.txt", "2\n[START]\n1\n100\nmonster\\wolf.txt\ndungeon\\ice1.scn\n[END]\n"},
+        {"data\\dungeon\\ice.txt",
+         "2\n[START]\n1\n100\nmonster\\wolf.txt\ndungeon\\ice1.scn\n[END]\n"},
         {"data\\monster\\wolf.txt", "1\n늑대\n30\n20\n2\n"},
         {"data\\dungeon\\ice1.scn", "[START]\n-optend-\n:additem\n2\n:ondungeon\n2\n1\n[END]\n"},
         {"data\\wars\\warlist.txt", "1\n국경 전쟁\nwars\\border.txt\n"},
         {"data\\wars\\warbool.txt", "[START]\n1\n0\n"},
         {"data\\wars\\border.txt",
-         "[onjoin]\n:addpiptovar100\n5\n:end\n[onend]\n:samevar\n5\n10\n-optend-\n:endthewar\n1\n:end\n"},
+         "[onjoin]\n:addpiptovar100\n5\n:end\n[onend]\n:samevar\n5\n10\n-optend-\n:endthewar\n1\n:"
+         "end\n"},
         {"data\\quests\\questlist.txt", "1\n호위\nquests\\escort.scn\n"},
         {"data\\quests\\questbool.txt", "[START]\n1\n0\n"},
-        {"data\\quests\\escort.scn", "[START]\n-optend-\n:fight\n산적\n50\n40\n3\n:stopquest\n[END]\n"},
+        {"data\\quests\\escort.scn",
+         "[START]\n-optend-\n:fight\n산적\n50\n40\n3\n:stopquest\n[END]\n"},
         {"data\\common\\trade.txt", "trade\\1.txt\ntrade\\1.txt\n"},
-        {"data\\trade\\1.txt", "소금\n[START]\n-opt-\n:per\n50\n-optend-\n:addcarry\n1\n소금\n300\n2\n3\n4\n[END]\n"},
+        {"data\\trade\\1.txt",
+         "소금\n[START]\n-opt-\n:per\n50\n-optend-\n:addcarry\n1\n소금\n300\n2\n3\n4\n[END]\n"},
         {"data\\prologue\\alfred.txt", "&start\n첫째 이야기\n&end\n"},
         {"data\\prologue\\alfred2.txt", "&start\n둘째 이야기\n"},
         {"data\\prologue\\alfred3.txt", "&start\n셋째 이야기\n"},
@@ -87,7 +95,8 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\contact\\old.evn", "[START]\n-optend-\n:dlg\n어서 오게.\n[END]\n"},
         {"data\\scenario\\scenario1.scn",
          "1장\n[START]\n:switch\n&off\n2\n:aftertime\n1\n1\n6\n200\n-optend-\n:switch\n&on\n2\n"
-         ":announce\n제목\n&start\n봄이 왔다.\n&end\n:onquest\n1\n10\n:change\n1\nscenario\\two.scn\n[END]\n"},
+         ":announce\n제목\n&start\n봄이 "
+         "왔다.\n&end\n:onquest\n1\n10\n:change\n1\nscenario\\two.scn\n[END]\n"},
         {"data\\scenario\\two.scn", "[START]\n-optend-\n:exitfile\n[END]\n"},
     };
     for (const auto& [path, text] : files)
@@ -128,7 +137,8 @@ const std::string kCrowdedCity = [] {
 
 const Fault kFaults[] = {
     // Files named by lists and scripts.
-    {"MissingEventFile", "data\\common\\commongo.txt", "장소\n:city\n1\n신전\nplaces\\nowhere.evn\n",
+    {"MissingEventFile", "data\\common\\commongo.txt",
+     "장소\n:city\n1\n신전\nplaces\\nowhere.evn\n",
      "data/common/commongo.txt:5: error: the event file \"places\\nowhere.evn\" does not exist"},
     {"QuestScriptInOtherCase", "data\\quests\\questlist.txt", "1\n호위\nquests\\Escort.scn\n",
      "data/quests/questlist.txt:3: warning: the quest script \"quests\\Escort.scn\" exists only as "
@@ -161,7 +171,8 @@ const Fault kFaults[] = {
      "data/common/commongo.txt:204: error: city 1 has more than 100 places: \"집101\" is dropped"},
     {"CityOutsideWorld", "data\\common\\commongo.txt", "장소\n:city\n5\n신전\nplaces\\temple.evn\n",
      "data/common/commongo.txt:3: error: there is no city 5: data/city.txt lists 2"},
-    {"SwitchOutsideTable", "data\\scenario\\two.scn", "[START]\n:switch\n&on\n1001\n-optend-\n[END]\n",
+    {"SwitchOutsideTable", "data\\scenario\\two.scn",
+     "[START]\n:switch\n&on\n1001\n-optend-\n[END]\n",
      "data/scenario/two.scn:4: error: switch 1001 is outside 1..1000"},
     {"VariableOutsideTable", "data\\wars\\border.txt",
      "[onjoin]\n:addpiptovar100\n0\n:end\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
@@ -182,7 +193,8 @@ const Fault kFaults[] = {
      "data/dungeon/ice1.scn:5: error: city 2 has no dungeon 2: its dungeon list holds 1"},
     {"NoSuchSearchSite", "data\\search\\open.txt", "[START]\n3\n0\n",
      "data/search/open.txt:2: error: there is no search site 3: the city's list holds 1"},
-    {"DungeonLevelBeyondItsDepth", "data\\dungeon\\ice.txt", "2\n[START]\n3\n100\nmonster\\wolf.txt\n\n",
+    {"DungeonLevelBeyondItsDepth", "data\\dungeon\\ice.txt",
+     "2\n[START]\n3\n100\nmonster\\wolf.txt\n\n",
      "data/dungeon/ice.txt:3: error: level 3 is outside the dungeon's levels 1..2: the encounter "
      "never happens"},
     // Lines no runner acts on.
@@ -193,8 +205,10 @@ const Fault kFaults[] = {
      "[START]\n-optend-\n:announce\n&start\n글\n&end\n[END]\n",
      "data/places/temple.evn:3: warning: \":announce\" is a keyword of scenario scripts, not of "
      "event files: it and its operand lines are ignored here"},
-    {"ScenarioConditionInEventFile", "data\\contact\\old.evn", "[START]\n:location\n1\n-optend-\n[END]\n",
-     "data/contact/old.evn:2: warning: \":location\" is a keyword of scenario scripts, not of event "
+    {"ScenarioConditionInEventFile", "data\\contact\\old.evn",
+     "[START]\n:location\n1\n-optend-\n[END]\n",
+     "data/contact/old.evn:2: warning: \":location\" is a keyword of scenario scripts, not of "
+     "event "
      "files: it and its operand lines are ignored here"},
     {"ConditionAmongActions", "data\\scenario\\two.scn", "[START]\n-optend-\n:per\n50\n[END]\n",
      "data/scenario/two.scn:3: warning: \":per\" is a condition, not an action: it and its operand "
@@ -203,32 +217,41 @@ const Fault kFaults[] = {
      "[START]\n:aftertime\n1\n1\n5\n200\n-optend-\n[END]\n",
      "data/dateevn/dateevn0.evn:2: error: \":aftertime\" in an event file takes two dates (eight "
      "number lines); with one date, line 7 (\"-optend-\") is read as a number and stops the run"},
-    {"SwitchStateMisspelt", "data\\places\\temple.evn", "[START]\n-optend-\n:switch\n&yes\n1\n[END]\n",
+    {"SwitchStateMisspelt", "data\\places\\temple.evn",
+     "[START]\n-optend-\n:switch\n&yes\n1\n[END]\n",
      "data/places/temple.evn:4: error: expected \"&on\" or \"&off\", found \"&yes\""},
     // Blocks left open, named by the line that opened them.
     {"ConditionsWithoutOptend", "data\\scenario\\two.scn", "[START]\n:switch\n&on\n1\n[END]\n",
      "data/scenario/two.scn:1: error: the conditions of the block have no \"-optend-\" before line "
      "5 (\"[END]\")"},
-    {"BlockWithoutEnd", "data\\scenario\\two.scn", "[START]\n-optend-\n:exitfile\n[START]\n-optend-\n[END]\n",
+    {"BlockWithoutEnd", "data\\scenario\\two.scn",
+     "[START]\n-optend-\n:exitfile\n[START]\n-optend-\n[END]\n",
      "data/scenario/two.scn:1: error: the block has no \"[END]\" before line 4 (\"[START]\")"},
     {"LastBlockWithoutEnd", "data\\contact\\old.evn", "[START]\n-optend-\n:dlg\n어서 오게.\n",
      "data/contact/old.evn:1: error: the block has no \"[END]\": it runs to the end of the file"},
     {"WarSectionWithoutEnd", "data\\wars\\border.txt",
      "[onjoin]\n:addpiptovar100\n5\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
      "data/wars/border.txt:1: error: the block has no \":end\" before line 4 (\"[onend]\")"},
-    {"TextWithoutEnd", "data\\contact\\old.evn", "[START]\n-optend-\n:talk\n노인\n&start\n어서 오게.\n[END]\n",
-     "data/contact/old.evn:3: error: the text of \":talk\" has no \"&end\" before line 7 (\"[END]\")"},
-    {"TextWithoutStart", "data\\contact\\old.evn", "[START]\n-optend-\n:talk\n노인\n어서 오게.\n&end\n[END]\n",
-     "data/contact/old.evn:3: error: the text of \":talk\" has no \"&start\" line: the window shows "
+    {"TextWithoutEnd", "data\\contact\\old.evn",
+     "[START]\n-optend-\n:talk\n노인\n&start\n어서 오게.\n[END]\n",
+     "data/contact/old.evn:3: error: the text of \":talk\" has no \"&end\" before line 7 "
+     "(\"[END]\")"},
+    {"TextWithoutStart", "data\\contact\\old.evn",
+     "[START]\n-optend-\n:talk\n노인\n어서 오게.\n&end\n[END]\n",
+     "data/contact/old.evn:3: error: the text of \":talk\" has no \"&start\" line: the window "
+     "shows "
      "nothing"},
     {"MarkerWithTrailingBlank", "data\\scenario\\two.scn", "[START] \n-optend-\n:exitfile\n[END]\n",
      "data/scenario/two.scn:1: error: \"[START] \" is no \"[START]\": a marker stands alone on its "
      "line, without blanks, in this letter case"},
     {"SearchBlockWithoutStartopt", "data\\search\\cave.txt", "[START]\n:per\n50\n-optend-\n[END]\n",
-     "data/search/cave.txt:1: error: the block has no \"-startopt\" line: its conditions are never read"},
-    {"TradeBlockWithoutOpt", "data\\trade\\1.txt", "[START]\n:addcarry\n1\n소금\n300\n2\n3\n4\n[END]\n",
+     "data/search/cave.txt:1: error: the block has no \"-startopt\" line: its conditions are never "
+     "read"},
+    {"TradeBlockWithoutOpt", "data\\trade\\1.txt",
+     "[START]\n:addcarry\n1\n소금\n300\n2\n3\n4\n[END]\n",
      "data/trade/1.txt:1: error: the block has no \"-opt-\" line: its lines never run\n"
-     "data/trade/1.txt:2: warning: \":addcarry\" comes before the block's \"-opt-\": it never runs"},
+     "data/trade/1.txt:2: warning: \":addcarry\" comes before the block's \"-opt-\": it never "
+     "runs"},
     {"StoryTextWithoutStart", "data\\prologue\\alfred2.txt", "둘째 이야기\n",
      "data/prologue/alfred2.txt:0: error: the file has no \"&start\" line: its text is empty"},
     // Missions that never end, rumours that are not there, odd amounts.
@@ -243,7 +266,8 @@ const Fault kFaults[] = {
      "them shows an empty box"},
     {"GoldBeyondOneByte", "data\\pubevent0.evn", "[START]\n-optend-\n:gp\n200\n[END]\n",
      "data/pubevent0.evn:4: warning: the amount 200 is taken as -56: amounts run from -128 to 127"},
-    {"RouteNeverOffered", "data\\move\\2.txt", "푸른여울에서\n1\n[END]\n0\n[START]\n대로\n2\n10\n길\n2\n0\n",
+    {"RouteNeverOffered", "data\\move\\2.txt",
+     "푸른여울에서\n1\n[END]\n0\n[START]\n대로\n2\n10\n길\n2\n0\n",
      "data/move/2.txt:2: warning: no route leads to city 1: choosing it offers no way\n"
      "data/move/2.txt:10: warning: the route \"대로\" leads to city 2, which is not among the "
      "destinations at the top: it is never offered"},
@@ -294,14 +318,16 @@ TEST(ContentChecker, KnowsEveryKeywordOfBothRunners) {
         std::sort(words.begin(), words.end());
         return words;
     };
-    EXPECT_EQ(sorted(checkedConditionKeywords(Dialect::Scenario)), sorted(scenarioConditionKeywords()));
+    EXPECT_EQ(sorted(checkedConditionKeywords(Dialect::Scenario)),
+              sorted(scenarioConditionKeywords()));
     EXPECT_EQ(sorted(checkedActionKeywords(Dialect::Scenario)), sorted(scenarioActionKeywords()));
     EXPECT_EQ(sorted(checkedConditionKeywords(Dialect::Event)), sorted(eventConditionKeywords()));
     EXPECT_EQ(sorted(checkedActionKeywords(Dialect::Event)), sorted(eventActionKeywords()));
 }
 
 int runChecker(const std::string& arguments) {
-    int status = std::system((std::string(ORROWVALE_CHECK_TOOL) + " " + arguments + " >/dev/null 2>&1").c_str());
+    int status = std::system(
+        (std::string(ORROWVALE_CHECK_TOOL) + " " + arguments + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

@@ -3,13 +3,13 @@
 #include <iterator>
 
 #include "checkerimpl.h"
-#include "jpegsize.h"
 #include "game.h"
+#include "jpegsize.h"
 #include "scripts/scenariorunner.h"
 #include "transcript.h"
 #include "world/adventurer.h"
-#include "world/dice.h"
 #include "world/datafiles.h"
+#include "world/dice.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
 
@@ -75,7 +75,8 @@ Checker::Lookup Checker::lookUp(const std::string& gamePath, std::string& actual
     if (isRegularFile(exact)) return Lookup::Exact;
     std::filesystem::path resolved = paths_.resolve(gamePath);
     if (!isRegularFile(resolved)) return Lookup::Missing;
-    std::string relative = resolved.lexically_relative(paths_.gameDirectory() / "data").generic_string();
+    std::string relative =
+        resolved.lexically_relative(paths_.gameDirectory() / "data").generic_string();
     std::replace(relative.begin(), relative.end(), '/', '\\');
     actual = relative;
     return Lookup::OtherCase;
@@ -108,9 +109,15 @@ std::optional<std::string> Checker::named(const std::string& nameInData, const W
     std::string gamePath = "data\\" + nameInData;
     std::string actual;
     switch (lookUp(gamePath, actual)) {
-        case Lookup::Missing:
-            complain("the " + std::string(what) + " " + inQuotes(nameInData) + " does not exist");
+        case Lookup::Missing: {
+            std::string message =
+                "the " + std::string(what) + " " + inQuotes(nameInData) + " does not exist";
+            std::size_t last = nameInData.find_last_not_of(" \t");
+            if (last + 1 != nameInData.size() && paths_.hasDataFile(nameInData.substr(0, last + 1)))
+                message += " (the line ends with a blank)";
+            complain(std::move(message));
             return {};
+        }
         case Lookup::OtherCase:
             warning(at, "the " + std::string(what) + " " + inQuotes(nameInData) +
                             " exists only as " + inQuotes(actual) +
@@ -137,9 +144,9 @@ std::optional<std::string> Checker::fixed(const std::string& gamePath, Severity 
         return {};
     }
     if (found == Lookup::OtherCase)
-        report_.warning(shown, 0,
-                        "the game looks for " + inQuotes(gamePath) +
-                            ", found only with another letter case");
+        report_.warning(
+            shown, 0,
+            "the game looks for " + inQuotes(gamePath) + ", found only with another letter case");
     return gamePath;
 }
 
@@ -157,9 +164,10 @@ std::optional<SourceFile> Checker::load(const std::string& gamePath) {
     if (scannedFiles_.insert(file.shown).second) {
         for (std::size_t i = 0; i < file.lines.size(); ++i)
             if (int byte = strayByte(file.lines[i]); byte >= 0)
-                report_.error(file.shown, static_cast<int>(i + 1),
-                              "byte " + hexByte(byte) +
-                                  " is no CP949 character (is the file saved in another code page?)");
+                report_.error(
+                    file.shown, static_cast<int>(i + 1),
+                    "byte " + hexByte(byte) +
+                        " is no CP949 character (is the file saved in another code page?)");
     }
     return file;
 }
@@ -223,7 +231,8 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
             if (n < 1 || n > kMaxCities) return outside("city " + number + " is outside 1..100");
             return true;
         case Operand::Switch:
-            if (n < 1 || n > kMaxSwitches) return outside("switch " + number + " is outside 1..1000");
+            if (n < 1 || n > kMaxSwitches)
+                return outside("switch " + number + " is outside 1..1000");
             return true;
         case Operand::Variable:
             if (n < 1 || n > kMaxVariables)
@@ -264,8 +273,7 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
                 return outside("scenario file number " + number + " is outside 1..100");
             return true;
         case Operand::Percent:
-            if (n < 0 || n > 100)
-                warning(at, "a chance of " + number + "% is outside 0..100");
+            if (n < 0 || n > 100) warning(at, "a chance of " + number + "% is outside 0..100");
             return true;
         case Operand::SmallAmount:
             if (n < -128 || n > 127)
@@ -331,21 +339,23 @@ void Checker::checkCityRects() {
     std::vector<int> lines = filledLines(*file);
     for (int city = 1; city <= cityCount_; ++city) {
         if (city > static_cast<int>(lines.size())) {
-            report_.error(file->shown, static_cast<int>(file->lines.size()),
-                          "city " + std::to_string(city) + " has no rectangle: the file ends first");
+            report_.error(
+                file->shown, static_cast<int>(file->lines.size()),
+                "city " + std::to_string(city) + " has no rectangle: the file ends first");
             continue;
         }
         const CityRect& r = state.cityRects[city];
-        std::string shown = "left " + std::to_string(r.left) + ", right " + std::to_string(r.right) +
-                            ", top " + std::to_string(r.top) + ", bottom " + std::to_string(r.bottom);
+        std::string shown = "left " + std::to_string(r.left) + ", right " +
+                            std::to_string(r.right) + ", top " + std::to_string(r.top) +
+                            ", bottom " + std::to_string(r.bottom);
         Where at{file->shown, lines[city - 1]};
         if (r.left > r.right || r.top > r.bottom)
             error(at, "the rectangle of city " + std::to_string(city) + " (" + shown +
                           ") has its edges the wrong way round");
         else if (map && (r.left < 0 || r.top < 0 || r.right > map->width || r.bottom > map->height))
             error(at, "the rectangle of city " + std::to_string(city) + " (" + shown +
-                          ") lies outside the map picture of " + std::to_string(map->width) + " x " +
-                          std::to_string(map->height));
+                          ") lies outside the map picture of " + std::to_string(map->width) +
+                          " x " + std::to_string(map->height));
     }
 }
 
@@ -379,8 +389,9 @@ void Checker::checkRoutes() {
     if (!file) return;
     for (int city = 1; city <= cityCount_; ++city) {
         if (city > static_cast<int>(file->lines.size())) {
-            report_.error(file->shown, static_cast<int>(file->lines.size()),
-                          "no route file for city " + std::to_string(city) + ": the file ends first");
+            report_.error(
+                file->shown, static_cast<int>(file->lines.size()),
+                "no route file for city " + std::to_string(city) + ": the file ends first");
             return;
         }
         if (auto route = named(file->lines[city - 1], {file->shown, city}, "route file"))
@@ -392,7 +403,7 @@ void Checker::checkRouteFile(const std::string& gamePath) {
     auto file = load(gamePath);
     if (!file) return;
     Cursor c(*file);
-    if (!c.atEnd()) c.read();  // a title
+    if (!c.atEnd()) c.read();         // a title
     std::map<int, int> destinations;  // city -> line
     for (;;) {
         if (c.atEnd()) {
@@ -406,7 +417,8 @@ void Checker::checkRouteFile(const std::string& gamePath) {
             error(c, "expected a destination city or \"[END]\", found " + inQuotes(line));
             continue;
         }
-        if (inTable(city, Operand::City, {file->shown, c.line()})) destinations.emplace(city, c.line());
+        if (inTable(city, Operand::City, {file->shown, c.line()}))
+            destinations.emplace(city, c.line());
     }
     if (!c.atEnd()) wholeNumber(c, "a number after the destinations");
     std::set<int> reached;
@@ -418,24 +430,27 @@ void Checker::checkRouteFile(const std::string& gamePath) {
         }
         std::string name = c.read();
         auto time = wholeNumber(c, "the travel time in turns");
-        if (time && *time < 0) error(c, "a journey cannot take " + std::to_string(*time) + " turns");
+        if (time && *time < 0)
+            error(c, "a journey cannot take " + std::to_string(*time) + " turns");
         auto cost = wholeNumber(c, "the cost per member");
-        if (cost && *cost < 0) error(c, "a negative cost per member would pay the player for travelling");
+        if (cost && *cost < 0)
+            error(c, "a negative cost per member would pay the player for travelling");
         if (!c.atEnd()) c.read();  // a line of text
         auto destination = wholeNumber(c, "the destination city of the route");
         if (destination && inTable(*destination, Operand::City, {file->shown, c.line()})) {
             reached.insert(*destination);
             if (!destinations.contains(*destination))
-                warning(c, "the route " + inQuotes(name) + " leads to city " +
-                               std::to_string(*destination) +
-                               ", which is not among the destinations at the top: it is never offered");
+                warning(
+                    c, "the route " + inQuotes(name) + " leads to city " +
+                           std::to_string(*destination) +
+                           ", which is not among the destinations at the top: it is never offered");
         }
         wholeNumber(c, "a spare number");
     }
     for (auto [city, line] : destinations)
         if (!reached.contains(city))
-            warning(Where{file->shown, line},
-                    "no route leads to city " + std::to_string(city) + ": choosing it offers no way");
+            warning(Where{file->shown, line}, "no route leads to city " + std::to_string(city) +
+                                                  ": choosing it offers no way");
 }
 
 void Checker::checkPlaceList(const std::string& gamePath) {
@@ -462,8 +477,8 @@ void Checker::checkPlaceList(const std::string& gamePath) {
         if (auto path = named(eventFile, {file->shown, c.line()}, "event file"))
             queue(*path, Layout::Event);
         if (city > 0 && ++places[city] > kMaxPlacesPerCity)
-            error(at, "city " + std::to_string(city) + " has more than 100 places: " + inQuotes(line) +
-                          " is dropped");
+            error(at, "city " + std::to_string(city) +
+                          " has more than 100 places: " + inQuotes(line) + " is dropped");
     }
 }
 
@@ -499,7 +514,8 @@ void Checker::checkStoryCharacter(int character) {
     if (!file) return;
     Cursor c(*file);
     wholeNumber(c, "the starting gold");
-    if (auto city = wholeNumber(c, "the starting city")) inTable(*city, Operand::City, {file->shown, 2});
+    if (auto city = wholeNumber(c, "the starting city"))
+        inTable(*city, Operand::City, {file->shown, 2});
     auto characterNumber = wholeNumber(c, "the character number");
     std::string lines[3];
     for (std::string& line : lines) {
@@ -523,7 +539,8 @@ void Checker::checkStoryCharacter(int character) {
         checkCityNumberList(*cities);
     if (!characterNumber) return;
     std::string events = std::to_string(static_cast<std::int16_t>(*characterNumber));
-    if (auto date = named("dateevn\\dateevn" + events + ".evn", {file->shown, 3}, "date event file"))
+    if (auto date =
+            named("dateevn\\dateevn" + events + ".evn", {file->shown, 3}, "date event file"))
         queue(*date, Layout::Event);
     if (auto pub = named("pubevent" + events + ".evn", {file->shown, 3}, "pub event file"))
         queue(*pub, Layout::Event);
@@ -641,8 +658,9 @@ void Checker::checkTrade() {
     if (!file) return;
     for (int city = 1; city <= cityCount_; ++city) {
         if (city > static_cast<int>(file->lines.size())) {
-            report_.error(file->shown, static_cast<int>(file->lines.size()),
-                          "no trade file for city " + std::to_string(city) + ": the file ends first");
+            report_.error(
+                file->shown, static_cast<int>(file->lines.size()),
+                "no trade file for city " + std::to_string(city) + ": the file ends first");
             return;
         }
         if (auto trade = named(file->lines[city - 1], {file->shown, city}, "trade file"))
@@ -652,7 +670,8 @@ void Checker::checkTrade() {
 
 void Checker::checkStoryText(const std::string& gamePath) {
     auto file = loadFixed(gamePath);
-    if (file && std::find(file->lines.begin(), file->lines.end(), marker::textStart) == file->lines.end())
+    if (file &&
+        std::find(file->lines.begin(), file->lines.end(), marker::textStart) == file->lines.end())
         report_.error(file->shown, 0, "the file has no \"&start\" line: its text is empty");
 }
 
@@ -739,8 +758,9 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
     if (*count < 0) error(c, "a monster file cannot hold " + std::to_string(*count) + " monsters");
     for (int k = 1; k <= *count; ++k) {
         if (c.atEnd()) {
-            report_.error(file->shown, 1, std::to_string(*count) + " monsters are announced but only " +
-                                              std::to_string(k - 1) + " follow");
+            report_.error(file->shown, 1,
+                          std::to_string(*count) + " monsters are announced but only " +
+                              std::to_string(k - 1) + " follow");
             return;
         }
         c.read();

@@ -43,8 +43,25 @@ enum class Layout { Scenario, Event, Search, War, Trade, Dungeon };
 
 // What a script operand line holds.
 enum class Operand {
-    Text, State, Switch, Variable, Value, City, Percent, Fame, Date, TwoDates, TextBlock,
-    EventFile, ScriptFile, ScenarioEntry, War, Quest, Dungeon, Item, SmallAmount
+    Text,
+    State,
+    Switch,
+    Variable,
+    Value,
+    City,
+    Percent,
+    Fame,
+    Date,
+    TwoDates,
+    TextBlock,
+    EventFile,
+    ScriptFile,
+    ScenarioEntry,
+    War,
+    Quest,
+    Dungeon,
+    Item,
+    SmallAmount
 };
 
 struct Where {
@@ -81,10 +98,18 @@ class Checker {
     std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
     std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
     bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
-    void error(const Cursor& c, std::string message) { report_.error(c.file(), c.line(), std::move(message)); }
-    void warning(const Cursor& c, std::string message) { report_.warning(c.file(), c.line(), std::move(message)); }
-    void error(const Where& at, std::string message) { report_.error(at.file, at.line, std::move(message)); }
-    void warning(const Where& at, std::string message) { report_.warning(at.file, at.line, std::move(message)); }
+    void error(const Cursor& c, std::string message) {
+        report_.error(c.file(), c.line(), std::move(message));
+    }
+    void warning(const Cursor& c, std::string message) {
+        report_.warning(c.file(), c.line(), std::move(message));
+    }
+    void error(const Where& at, std::string message) {
+        report_.error(at.file, at.line, std::move(message));
+    }
+    void warning(const Where& at, std::string message) {
+        report_.warning(at.file, at.line, std::move(message));
+    }
 
     // World files.
     void checkCities();
@@ -97,7 +122,8 @@ class Checker {
     void checkStoryCharacter(int character);
     void checkNameLists();
     void checkSites(const std::string& listFile, bool dungeons);
-    int checkPairList(const std::string& gamePath, int limit, Layout layout, std::string_view entry);
+    int checkPairList(const std::string& gamePath, int limit, Layout layout,
+                      std::string_view entry);
     void checkNumberList(const std::string& gamePath, int count, std::string_view entry);
     void checkTrade();
     void checkStoryText(const std::string& gamePath);
@@ -114,7 +140,8 @@ class Checker {
     // A condition block up to "-optend-". A line of `breakers` means the block was
     // left open: it is reported and put back.
     Closing checkConditions(Cursor& c, Dialect dialect, const Where& opened,
-                            std::set<std::string>& used, const std::set<std::string_view>& breakers);
+                            std::set<std::string>& used,
+                            const std::set<std::string_view>& breakers);
     // Action lines up to `closer`; `extra` is a keyword only this section knows.
     Closing checkActions(Cursor& c, Dialect dialect, const Where& opened, std::string_view closer,
                          std::string_view extra, std::set<std::string>& used,
@@ -135,7 +162,7 @@ class Checker {
     const GamePaths& paths_;
     Report& report_;
 
-    int cityCount_ = -1;  // -1 while unknown: city numbers are then not checked
+    int cityCount_ = -1;               // -1 while unknown: city numbers are then not checked
     std::map<int, int> dungeonCount_;  // city -> dungeons in its list
     int warCount_ = -1, questCount_ = -1;
     std::vector<std::pair<std::string, Layout>> queue_;

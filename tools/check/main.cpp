@@ -31,8 +31,8 @@ int usage(std::string_view problem) {
 
 int main(int argc, char** argv) {
     if (argc > 2) return usage("give at most one game directory");
-    std::filesystem::path dir = argc == 2 ? std::filesystem::path(argv[1])
-                                          : std::filesystem::current_path();
+    std::filesystem::path dir =
+        argc == 2 ? std::filesystem::path(argv[1]) : std::filesystem::current_path();
     if (argc == 2 && std::string_view(argv[1]).starts_with("-"))
         return usage("unknown option " + std::string(argv[1]));
     std::error_code ec;

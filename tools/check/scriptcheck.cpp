@@ -58,10 +58,17 @@ const Shapes& eventConditions() {
 
 const Shapes& eventActions() {
     static const Shapes shapes = {
-        {":dlg", {Text}},           {":talk", {Text, TextBlock}},  {":talkchr", {TextBlock}},
-        {":switch", {State, Switch}}, {":exitfile", {}},           {":gp", {SmallAmount}},
-        {":addgoto", {City, Text, EventFile}}, {":addrandom", {}}, {":openguild", {}},
-        {":famadd", {Fame, SmallAmount}},      {":ondungeon", {City, Dungeon}},
+        {":dlg", {Text}},
+        {":talk", {Text, TextBlock}},
+        {":talkchr", {TextBlock}},
+        {":switch", {State, Switch}},
+        {":exitfile", {}},
+        {":gp", {SmallAmount}},
+        {":addgoto", {City, Text, EventFile}},
+        {":addrandom", {}},
+        {":openguild", {}},
+        {":famadd", {Fame, SmallAmount}},
+        {":ondungeon", {City, Dungeon}},
     };
     return shapes;
 }
@@ -120,7 +127,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 std::string_view likelyKeyword(std::string_view line, const Shapes& shapes) {
     std::string plain;
     for (char c : line)
-        if (c != ' ' && c != '\t') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     std::string_view best;
     std::size_t bestDistance = 3;
     for (const auto& [word, operands] : shapes) {
@@ -135,18 +143,30 @@ std::string_view likelyKeyword(std::string_view line, const Shapes& shapes) {
 
 std::string numberWhat(Operand op) {
     switch (op) {
-        case Switch: return "a switch number";
-        case Variable: return "a variable number";
-        case City: return "a city number";
-        case Percent: return "a percentage";
-        case Fame: return "a fame kind";
-        case War: return "a war number";
-        case Quest: return "a quest number";
-        case Dungeon: return "a dungeon number";
-        case Item: return "an item code";
-        case ScenarioEntry: return "a scenario file number";
-        case SmallAmount: return "an amount";
-        default: return "a number";
+        case Switch:
+            return "a switch number";
+        case Variable:
+            return "a variable number";
+        case City:
+            return "a city number";
+        case Percent:
+            return "a percentage";
+        case Fame:
+            return "a fame kind";
+        case War:
+            return "a war number";
+        case Quest:
+            return "a quest number";
+        case Dungeon:
+            return "a dungeon number";
+        case Item:
+            return "an item code";
+        case ScenarioEntry:
+            return "a scenario file number";
+        case SmallAmount:
+            return "an amount";
+        default:
+            return "a number";
     }
 }
 
@@ -160,11 +180,13 @@ const std::set<std::string_view> kTradeConditionBreakers = {marker::start, marke
 // The marker a line was meant to be when it only differs by blanks or letter case;
 // empty when it is no such slip.
 std::string_view nearMarker(std::string_view line) {
-    static constexpr std::string_view kMarkers[] = {
-        "[START]", "[END]", "-opt-", "-optend-", "&start", "&end", "[onjoin]", "[onend]", ":end", "-startopt"};
+    static constexpr std::string_view kMarkers[] = {"[START]", "[END]",    "-opt-",    "-optend-",
+                                                    "&start",  "&end",     "[onjoin]", "[onend]",
+                                                    ":end",    "-startopt"};
     std::string plain;
     for (char c : line)
-        if (c != ' ' && c != '\t') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (std::string_view marker : kMarkers) {
         if (marker == line || plain.size() != marker.size()) continue;
         if (std::equal(plain.begin(), plain.end(), marker.begin(), [](char a, char b) {
@@ -179,8 +201,8 @@ std::string_view nearMarker(std::string_view line) {
 
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
-           line == marker::optionEnd || line == "[onjoin]" || line == "[onend]" ||
-           line == ":end" || line == "-startopt";
+           line == marker::optionEnd || line == "[onjoin]" || line == "[onend]" || line == ":end" ||
+           line == "-startopt";
 }
 
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word) {
@@ -261,8 +283,9 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
         while (!c.atEnd() && isBlank(c.source().lines[static_cast<std::size_t>(c.line())]))
             c.read();
         if (c.atEnd()) {
-            error(keyword, "\":aftertime\" in an event file needs two dates of four numbers; "
-                           "the file ends first");
+            error(keyword,
+                  "\":aftertime\" in an event file needs two dates of four numbers; "
+                  "the file ends first");
             return;
         }
         const std::string& line = c.read();
@@ -271,9 +294,11 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
         token = token.substr(0, token.find_first_of(" \t\r"));
         if (parseWholeNumber(token, value)) continue;
         if (field == 4)
-            error(keyword, "\":aftertime\" in an event file takes two dates (eight number lines); "
-                           "with one date, line " + std::to_string(c.line()) + " (" + inQuotes(line) +
-                           ") is read as a number and stops the run");
+            error(keyword,
+                  "\":aftertime\" in an event file takes two dates (eight number lines); "
+                  "with one date, line " +
+                      std::to_string(c.line()) + " (" + inQuotes(line) +
+                      ") is read as a number and stops the run");
         else
             error(c, "expected a number of the dates of \":aftertime\", found " + inQuotes(line));
         if (isStructuralMarker(line) || line.starts_with(":")) c.back();
@@ -284,8 +309,9 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
 void Checker::checkTextBlock(Cursor& c, const std::string& word, const Where& keyword) {
     bool started = false;
     auto noStart = [&] {
-        if (!started) error(keyword, "the text of " + inQuotes(word) +
-                                         " has no \"&start\" line: the window shows nothing");
+        if (!started)
+            error(keyword, "the text of " + inQuotes(word) +
+                               " has no \"&start\" line: the window shows nothing");
     };
     while (!c.atEnd()) {
         const std::string& line = c.read();
@@ -295,9 +321,11 @@ void Checker::checkTextBlock(Cursor& c, const std::string& word, const Where& ke
         }
         if (line == marker::textStart) {
             started = true;
-        } else if (std::string_view meant = nearMarker(line); meant == marker::textEnd || meant == marker::textStart) {
-            error(c, inQuotes(line) + " is no " + inQuotes(meant) +
-                         ": a marker stands alone on its line, without blanks, in this letter case");
+        } else if (std::string_view meant = nearMarker(line);
+                   meant == marker::textEnd || meant == marker::textStart) {
+            error(c,
+                  inQuotes(line) + " is no " + inQuotes(meant) +
+                      ": a marker stands alone on its line, without blanks, in this letter case");
         } else if (isStructuralMarker(line)) {
             noStart();
             error(keyword, "the text of " + inQuotes(word) + " has no \"&end\" before line " +
@@ -307,7 +335,8 @@ void Checker::checkTextBlock(Cursor& c, const std::string& word, const Where& ke
         }
     }
     noStart();
-    error(keyword, "the text of " + inQuotes(word) + " has no \"&end\": it runs to the end of the file");
+    error(keyword,
+          "the text of " + inQuotes(word) + " has no \"&end\": it runs to the end of the file");
 }
 
 void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
@@ -323,9 +352,20 @@ void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
     };
     for (Operand op : operands) {
         switch (op) {
-            case Text: case State: case EventFile: case ScriptFile: skipLine(false); break;
-            case Date: for (int i = 0; i < 4; ++i) skipLine(true); break;
-            case TwoDates: for (int i = 0; i < 8; ++i) skipLine(true); break;
+            case Text:
+            case State:
+            case EventFile:
+            case ScriptFile:
+                skipLine(false);
+                break;
+            case Date:
+                for (int i = 0; i < 4; ++i)
+                    skipLine(true);
+                break;
+            case TwoDates:
+                for (int i = 0; i < 8; ++i)
+                    skipLine(true);
+                break;
             case TextBlock:
                 while (!c.atEnd()) {
                     const std::string& line = c.read();
@@ -336,7 +376,9 @@ void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
                     }
                 }
                 break;
-            default: skipLine(true); break;
+            default:
+                skipLine(true);
+                break;
         }
     }
 }
@@ -353,24 +395,29 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
     const std::vector<Operand>* skip = nullptr;
     std::string message;
     if (inConditions && (skip = actionOperands(dialect, line))) {
-        message = inQuotes(line) + " is an action, not a condition: it and its operand lines are ignored here";
+        message = inQuotes(line) +
+                  " is an action, not a condition: it and its operand lines are ignored here";
     } else if (!inConditions && (skip = conditionOperands(dialect, line))) {
-        message = inQuotes(line) + " is a condition, not an action: it and its operand lines are ignored here";
-    } else if ((skip = inConditions ? conditionOperands(foreign, line) : actionOperands(foreign, line)) ||
-               (skip = inConditions ? actionOperands(foreign, line) : conditionOperands(foreign, line))) {
+        message = inQuotes(line) +
+                  " is a condition, not an action: it and its operand lines are ignored here";
+    } else if ((skip = inConditions ? conditionOperands(foreign, line)
+                                    : actionOperands(foreign, line)) ||
+               (skip = inConditions ? actionOperands(foreign, line)
+                                    : conditionOperands(foreign, line))) {
         message = inQuotes(line) + " is a keyword of " + filesOf(foreign) + ", not of " +
                   filesOf(dialect) + ": it and its operand lines are ignored here";
     } else if (line == kWarJoin || line == kWarEnd) {
-        message = inQuotes(line) + " works only in the " + (line == kWarJoin ? "[onjoin]" : "[onend]") +
+        message = inQuotes(line) + " works only in the " +
+                  (line == kWarJoin ? "[onjoin]" : "[onend]") +
                   " section of a war file: here it is ignored";
         static const std::vector<Operand> warOperand = {Value};
         skip = &warOperand;
     } else if (isStructuralMarker(line)) {
         message = inQuotes(line) + " does not belong here: the line is ignored";
     } else {
-        const Shapes& shapes = inConditions
-                                   ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
-                                   : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
+        const Shapes& shapes =
+            inConditions ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
+                         : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
         std::string_view meant = likelyKeyword(line, shapes);
         message = inQuotes(line) + " is no " + (inConditions ? "condition" : "action") + " of " +
                   filesOf(dialect) + ": the line is ignored" +
@@ -393,10 +440,9 @@ void Checker::outsideBlock(Cursor& c, const std::string& line) {
         return;
     }
     bool keyword = line == marker::optionEnd || line == marker::end ||
-                   conditionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Scenario, line) ||
-                   actionOperands(Dialect::Event, line);
-    if (keyword)
-        warning(c, inQuotes(line) + " stands outside a block (no \"[START]\" before it): it is ignored");
+                   conditionOperands(Dialect::Scenario, line) ||
+                   actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
+    if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
 }
 
 // ---- blocks ----
@@ -420,7 +466,8 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
             strayLine(c, line, dialect, true);
         }
     }
-    error(opened, "the conditions of the block have no \"-optend-\": they run to the end of the file");
+    error(opened,
+          "the conditions of the block have no \"-optend-\": they run to the end of the file");
     return Closing::Ended;
 }
 
@@ -496,7 +543,8 @@ void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
             if (!c.atEnd() && c.read() != marker::end) c.back();
             continue;
         }
-        Closing conditions = checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
+        Closing conditions =
+            checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
         if (conditions == Closing::Closed)
             checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
         else if (conditions == Closing::Broken && c.read() != marker::end)
@@ -559,8 +607,7 @@ void Checker::checkTradeFile(Cursor& c, std::set<std::string>& used) {
         }
         if (!closed && c.atEnd())
             error(opened, "the block has no \"[END]\": it runs to the end of the file");
-        if (!guarded)
-            error(opened, "the block has no \"-opt-\" line: its lines never run");
+        if (!guarded) error(opened, "the block has no \"-opt-\" line: its lines never run");
     }
 }
 
@@ -568,12 +615,24 @@ std::set<std::string> Checker::checkScript(const SourceFile& file, Layout layout
     std::set<std::string> used;
     Cursor c(file);
     switch (layout) {
-        case Layout::Scenario: checkBlocks(c, Dialect::Scenario, used); break;
-        case Layout::Event: checkBlocks(c, Dialect::Event, used); break;
-        case Layout::Search: checkSearch(c, used); break;
-        case Layout::War: checkWar(c, used); break;
-        case Layout::Trade: checkTradeFile(c, used); break;
-        case Layout::Dungeon: checkDungeon(file); break;
+        case Layout::Scenario:
+            checkBlocks(c, Dialect::Scenario, used);
+            break;
+        case Layout::Event:
+            checkBlocks(c, Dialect::Event, used);
+            break;
+        case Layout::Search:
+            checkSearch(c, used);
+            break;
+        case Layout::War:
+            checkWar(c, used);
+            break;
+        case Layout::Trade:
+            checkTradeFile(c, used);
+            break;
+        case Layout::Dungeon:
+            checkDungeon(file);
+            break;
     }
     return used;
 }
@@ -588,7 +647,8 @@ void Checker::checkQueued() {
             report_.error(file->shown, 0,
                           "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
                           "to it never comes back");
-        bool quest = std::find(questFiles_.begin(), questFiles_.end(), gamePath) != questFiles_.end();
+        bool quest =
+            std::find(questFiles_.begin(), questFiles_.end(), gamePath) != questFiles_.end();
         if (quest && layout == Layout::Scenario && !used.contains(":stopquest"))
             report_.warning(file->shown, 0,
                             "the quest script has no \":stopquest\": a party on this quest only "

@@ -312,6 +312,20 @@ TEST_P(BrokenWorld, ReportsExactlyTheFault) {
 INSTANTIATE_TEST_SUITE_P(OneFaultEach, BrokenWorld, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MapPicture, SizeComesFromTheFrameHeaderWhereverItStands) {
+    using namespace std::string_literals;
+    const std::string exif =
+        "\xFF\xE1\x00\x06"
+        "Exif"s;
+    const std::string huffman = "\xFF\xC4\x00\x03\x00"s;  // shares the range of frame headers
+    const std::string progressive = "\xFF\xC2\x00\x11\x08\x02\x58\x03\x20"s;
+    EXPECT_EQ(jpegSize("\xFF\xD8"s + exif + huffman + "\xFF\xFF" + progressive)->width, 800);
+    EXPECT_EQ(jpegSize("\xFF\xD8"s + exif + progressive)->height, 600);
+    EXPECT_FALSE(jpegSize("\xFF\xD8"s + exif));                         // cut off
+    EXPECT_FALSE(jpegSize("\xFF\xD8\xFF\xDA\x00\x02"s + progressive));  // image data first
+    EXPECT_FALSE(jpegSize("\x89PNG\r\n"));
+}
+
 // The checker must read the operands of exactly the keywords the runners act on.
 TEST(ContentChecker, KnowsEveryKeywordOfBothRunners) {
     auto sorted = [](std::vector<std::string_view> words) {

@@ -67,4 +67,12 @@ void runEvent(Game& game, std::string_view file) {
     }
 }
 
+std::vector<std::string_view> eventConditionKeywords() {
+    return keywordsOf(kConditions);
+}
+
+std::vector<std::string_view> eventActionKeywords() {
+    return keywordsOf(kActions);
+}
+
 }  // namespace orrowvale

@@ -256,6 +256,14 @@ void refreshTradeGoods(Game& game) {
     }
 }
 
+std::vector<std::string_view> scenarioConditionKeywords() {
+    return keywordsOf(kConditions);
+}
+
+std::vector<std::string_view> scenarioActionKeywords() {
+    return keywordsOf(kActions);
+}
+
 std::vector<std::string> readTextBlock(LineReader& file) {
     std::vector<std::string> lines;
     bool started = false;

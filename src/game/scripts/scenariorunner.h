@@ -27,6 +27,11 @@ void executeAction(Game& game, const std::string& line, LineReader& file);
 // post.
 void refreshTradeGoods(Game& game);
 
+// The keywords the scenario runner knows, in the order it tests them, for tools
+// that check scripts before they are played.
+std::vector<std::string_view> scenarioConditionKeywords();
+std::vector<std::string_view> scenarioActionKeywords();
+
 // The text block after ":announce" or ":talk": the lines after the first "&start",
 // up to "&end" or the end of the file.
 std::vector<std::string> readTextBlock(LineReader& file);

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orrowvale {
 
@@ -29,6 +30,19 @@ struct Keyword {
     std::string_view word;
     Handler handler;
 };
+
+// The words of a keyword table, in table order.
+template <typename Handler>
+std::vector<std::string_view> keywordsOf(std::span<const Keyword<Handler>> keywords) {
+    std::vector<std::string_view> words;
+    for (const auto& keyword : keywords)
+        words.push_back(keyword.word);
+    return words;
+}
+template <typename Handler, std::size_t N>
+std::vector<std::string_view> keywordsOf(const Keyword<Handler> (&keywords)[N]) {
+    return keywordsOf(std::span<const Keyword<Handler>>(keywords));
+}
 
 // Reads condition lines up to "-optend-" (or the end of the file). Every line that
 // names a keyword of the table is evaluated, also after one has failed, so that

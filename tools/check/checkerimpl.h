@@ -1,0 +1,179 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checker.h"
+#include "report.h"
+#include "world/gamepaths.h"
+
+namespace orrowvale::check {
+
+// A content file read whole with the game's line reader.
+struct SourceFile {
+    std::string shown;  // the game path as messages show it
+    std::vector<std::string> lines;
+};
+
+// Walks the lines of a file; line numbers are 1-based, 0 before the first read.
+class Cursor {
+  public:
+    explicit Cursor(const SourceFile& file) : file_(file) {}
+
+    bool atEnd() const { return next_ >= file_.lines.size(); }
+    int line() const { return static_cast<int>(next_); }
+    const std::string& read() { return file_.lines[next_++]; }
+    // Puts the line last read back, so that it is read again.
+    void back() { --next_; }
+    const std::string& file() const { return file_.shown; }
+    const SourceFile& source() const { return file_; }
+
+  private:
+    const SourceFile& file_;
+    std::size_t next_ = 0;
+};
+
+// How the lines of a script file form blocks: one layout for each runner.
+enum class Layout { Scenario, Event, Search, War, Trade, Dungeon };
+
+// What a script operand line holds.
+enum class Operand {
+    Text,
+    State,
+    Switch,
+    Variable,
+    Value,
+    City,
+    Percent,
+    Fame,
+    Date,
+    TwoDates,
+    TextBlock,
+    EventFile,
+    ScriptFile,
+    ScenarioEntry,
+    War,
+    Quest,
+    Dungeon,
+    Item,
+    SmallAmount
+};
+
+struct Where {
+    std::string file;
+    int line = 0;
+};
+
+class Checker {
+  public:
+    Checker(const GamePaths& paths, Report& report) : paths_(paths), report_(report) {}
+    void checkAll();
+
+  private:
+    // Files.
+    enum class Lookup { Exact, OtherCase, Missing };
+    Lookup lookUp(const std::string& gamePath, std::string& actual) const;
+    std::string shownPath(const std::string& gamePath) const;
+    // A file named at `at` (relative to "data\"): reports it when missing or found
+    // only with another letter case; the game path to read, or nothing.
+    std::optional<std::string> named(const std::string& nameInData, const Where& at,
+                                     std::string_view what, Severity missing = Severity::Error,
+                                     std::string_view consequence = {});
+    // A file the game itself opens; a missing one is reported on the file.
+    std::optional<std::string> fixed(const std::string& gamePath,
+                                     Severity missing = Severity::Error,
+                                     std::string_view consequence = {});
+    std::optional<SourceFile> load(const std::string& gamePath);
+    std::optional<SourceFile> loadFixed(const std::string& gamePath,
+                                        Severity missing = Severity::Error,
+                                        std::string_view consequence = {});
+    void queue(const std::string& gamePath, Layout layout);
+
+    // Numbers.
+    std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
+    std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
+    bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
+    void error(const Cursor& c, std::string message) {
+        report_.error(c.file(), c.line(), std::move(message));
+    }
+    void warning(const Cursor& c, std::string message) {
+        report_.warning(c.file(), c.line(), std::move(message));
+    }
+    void error(const Where& at, std::string message) {
+        report_.error(at.file, at.line, std::move(message));
+    }
+    void warning(const Where& at, std::string message) {
+        report_.warning(at.file, at.line, std::move(message));
+    }
+
+    // World files.
+    void checkCities();
+    void checkCityRects();
+    void checkNations();
+    void checkRoutes();
+    void checkRouteFile(const std::string& gamePath);
+    void checkPlaceList(const std::string& gamePath);
+    void checkCityNumberList(const std::string& gamePath);
+    void checkStoryCharacter(int character);
+    void checkNameLists();
+    void checkSites(const std::string& listFile, bool dungeons);
+    int checkPairList(const std::string& gamePath, int limit, Layout layout,
+                      std::string_view entry);
+    void checkNumberList(const std::string& gamePath, int count, std::string_view entry);
+    void checkTrade();
+    void checkStoryText(const std::string& gamePath);
+    void checkGossip();
+    void checkContacts();
+    void checkDungeon(const SourceFile& file);
+    void checkMonsterFile(const std::string& gamePath);
+    void loadAsTheGameDoes();
+
+    // Scripts.
+    void checkQueued();
+    std::set<std::string> checkScript(const SourceFile& file, Layout layout);
+    enum class Closing { Closed, Broken, Ended };
+    // A condition block up to "-optend-". A line of `breakers` means the block was
+    // left open: it is reported and put back.
+    Closing checkConditions(Cursor& c, Dialect dialect, const Where& opened,
+                            std::set<std::string>& used,
+                            const std::set<std::string_view>& breakers);
+    // Action lines up to `closer`; `extra` is a keyword only this section knows.
+    Closing checkActions(Cursor& c, Dialect dialect, const Where& opened, std::string_view closer,
+                         std::string_view extra, std::set<std::string>& used,
+                         const std::set<std::string_view>& breakers);
+    void checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
+                         std::string_view extra, std::set<std::string>& used);
+    void checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands);
+    void skipOperands(Cursor& c, const std::vector<Operand>& operands);
+    void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
+    void checkTwoDates(Cursor& c, const Where& keyword);
+    void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
+    void outsideBlock(Cursor& c, const std::string& line);
+    void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used);
+    void checkSearch(Cursor& c, std::set<std::string>& used);
+    void checkWar(Cursor& c, std::set<std::string>& used);
+    void checkTradeFile(Cursor& c, std::set<std::string>& used);
+
+    const GamePaths& paths_;
+    Report& report_;
+
+    int cityCount_ = -1;               // -1 while unknown: city numbers are then not checked
+    std::map<int, int> dungeonCount_;  // city -> dungeons in its list
+    int warCount_ = -1, questCount_ = -1;
+    std::vector<std::pair<std::string, Layout>> queue_;
+    std::set<std::pair<std::string, Layout>> queued_;
+    std::set<std::string> scannedFiles_;
+    std::vector<std::string> questFiles_;
+};
+
+// Markers that structure script files.
+bool isStructuralMarker(std::string_view line);
+const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word);
+const std::vector<Operand>* actionOperands(Dialect dialect, std::string_view word);
+
+}  // namespace orrowvale::check

@@ -6,15 +6,14 @@
 
 #include <deque>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "game/testfiles.h"
+#include "scripts/eventrunner.h"
+#include "scripts/scenariorunner.h"
 #include "world/datafiles.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
@@ -23,27 +22,8 @@
 namespace orrowvale {
 namespace {
 
-namespace fs = std::filesystem;
-
-// This file sits in tests/game/content; the runners in src/game/scripts.
-fs::path scriptSources() {
-    return fs::path(__FILE__).parent_path() / "../../../src/game/scripts";
-}
-
-// The words of a keyword table `name[] = { {":word", handler}, ... };` in a runner's
-// source.
-std::set<std::string> keywordTable(const std::string& sourceFile, const std::string& name) {
-    std::ifstream in(scriptSources() / sourceFile);
-    std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::set<std::string> words;
-    const std::size_t begin = source.find(name + "[] = {");
-    if (begin == std::string::npos) return words;
-    const std::size_t end = source.find("};", begin);
-    const std::string table = source.substr(begin, end - begin);
-    const std::regex entry(R"re(\{\s*"(:[a-z0-9]+)")re");
-    for (std::sregex_iterator it(table.begin(), table.end(), entry), last; it != last; ++it)
-        words.insert((*it)[1].str());
-    return words;
+std::set<std::string> wordsOf(const std::vector<std::string_view>& keywords) {
+    return {keywords.begin(), keywords.end()};
 }
 
 struct Dialect {
@@ -258,10 +238,9 @@ void expectAllUsed(const std::set<std::string>& known, const std::set<std::strin
 }
 
 TEST(SampleWorldScripts, UseEveryKeywordOfBothDialectsAndOnlyWhereItsRunnerReadsIt) {
-    const Dialect scenario{keywordTable("scenariorunner.cpp", "kConditions"),
-                           keywordTable("scenariorunner.cpp", "kActions")};
-    const Dialect event{keywordTable("eventrunner.cpp", "kConditions"),
-                        keywordTable("eventrunner.cpp", "kActions")};
+    const Dialect scenario{wordsOf(scenarioConditionKeywords()),
+                           wordsOf(scenarioActionKeywords())};
+    const Dialect event{wordsOf(eventConditionKeywords()), wordsOf(eventActionKeywords())};
     // The tables were found where they should be: a scan of nothing proves nothing.
     ASSERT_GE(scenario.conditions.size(), 9u);
     ASSERT_GE(scenario.actions.size(), 23u);

@@ -166,7 +166,7 @@ Hall buildHall() {
     battlements(196, 296, 292);
     tower(178, 24, 272, 34);
     tower(292, 26, 262, 38);
-    tower(232, 28, 236, 46);
+    tower(232, 28, 254, 40);
     s.addRect(QRectF(316, 322, 78, ground - 322));
     s.addPolygon(QPolygonF({QPointF(312, 322), QPointF(330, 300), QPointF(380, 300), QPointF(398, 322)}));
     tower(388, 14, 312, 20);
@@ -175,10 +175,10 @@ Hall buildHall() {
     s.addRect(QRectF(120, 318, 18, ground - 318));
     s.addPolygon(QPolygonF({QPointF(117, 318), QPointF(129, 300), QPointF(141, 318)}));
     hall.silhouette = s.simplified();
-    hall.spire = QPointF(246, 174);
+    hall.spire = QPointF(246, 189);
 
     for (double x : {206.0, 222.0, 266.0, 282.0}) hall.windows.push_back(QRectF(x, 318, 4, 7));
-    for (double x : {239.0, 250.0}) hall.windows.push_back(QRectF(x, 252, 3.5, 7));
+    for (double x : {239.0, 250.0}) hall.windows.push_back(QRectF(x, 266, 3.5, 7));
     hall.windows.push_back(QRectF(187, 290, 4, 6));
     hall.windows.push_back(QRectF(302, 282, 4, 6));
     for (double x : {324.0, 336.0, 348.0, 360.0, 372.0}) hall.windows.push_back(QRectF(x, 334, 5, 8));
@@ -224,11 +224,11 @@ void paintHall(QPainter& painter, const Hall& hall, double time) {
 
     // The great flag on the central spire, streaming in the wind.
     const QPointF pole = hall.spire;
-    painter.setPen(QPen(QColor(30, 24, 40), 1.4));
-    painter.drawLine(pole, pole + QPointF(0, 17));
+    painter.setPen(QPen(QColor(150, 140, 186), 1.3));
+    painter.drawLine(pole + QPointF(0, -2), pole + QPointF(0, 26));
     QPainterPath flag;
     const double length = 46;
-    const double depth = 15;
+    const double depth = 13;
     flag.moveTo(pole);
     for (int i = 0; i <= 20; ++i) {
         const double t = i / 20.0;
@@ -335,13 +335,13 @@ void paintLettering(QPainter& painter) {
     title.setBold(true);
     title.setPixelSize(84);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 4);
-    const QPainterPath korean = centredText(QStringLiteral("오로우베일"), title, W / 2 - 40, 138);
+    const QPainterPath korean = centredText(QStringLiteral("오로우베일"), title, W / 2 - 40, 134);
 
     QFont latin("NanumMyeongjo");
     latin.setPixelSize(27);
     latin.setLetterSpacing(QFont::AbsoluteSpacing, 11);
     latin.setCapitalization(QFont::AllUppercase);
-    const QPainterPath english = centredText(QStringLiteral("Orrowvale"), latin, W / 2 - 40, 180);
+    const QPainterPath english = centredText(QStringLiteral("Orrowvale"), latin, W / 2 - 40, 176);
 
     QImage glow(static_cast<int>(W), static_cast<int>(H), QImage::Format_ARGB32_Premultiplied);
     glow.fill(Qt::transparent);

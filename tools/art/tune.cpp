@@ -39,7 +39,7 @@ struct Chord {
 Chord chordOf(const std::string& name) {
     static const std::map<std::string, Chord> chords{
         {"Dm", {2, {0, 3, 7}}},  {"Bb", {10, {0, 4, 7}}}, {"F", {5, {0, 4, 7}}},   {"C", {0, {0, 4, 7}}},
-        {"Gm", {7, {0, 3, 7}}},  {"A", {9, {0, 4, 7}}},   {"Asus", {9, {0, 5, 7}}}, {"A7", {9, {0, 4, 7, 10}}},
+        {"Gm", {7, {0, 3, 7}}},  {"A", {9, {0, 4, 7}}},   {"A7", {9, {0, 4, 7, 10}}},
     };
     return chords.at(name);
 }
@@ -48,7 +48,7 @@ Chord chordOf(const std::string& name) {
 const std::vector<std::string> kProgression = {
     "Dm", "Bb",                                      // rain begins
     "Dm", "Bb", "F", "C", "Gm", "Dm", "Bb", "A",     // the theme
-    "Bb", "F", "C", "Dm", "Bb", "F", "Gm", "Asus",   // the hopeful middle
+    "Bb", "F", "C", "Dm", "Bb", "F", "Gm", "A",      // the hopeful middle
     "Dm", "Bb", "Gm", "A", "Dm", "A7",               // the theme again, back to the start
 };
 

@@ -70,19 +70,23 @@ TEST(MapPicture, CoversEveryRectangleAndKeepsItsInteriorsReadable) {
 
 TEST(MapWorld, AMissingNationOrRouteFileOnlyCostsTintAndRoads) {
     testing::TempGameDir dir;
-    dir.write("data\\city.txt", "2\n은빛나루\n바람언덕\n");
-    dir.write("data\\citylocs.txt", "48 92 320 340\n113 157 235 255\n");
-    dir.write("data\\common\\movefile.txt", "move\\01.txt\nmove\\02.txt\n");
-    dir.write("data\\move\\01.txt", "떠나는 길\n2\n[END]\n0\n");
+    dir.write("data\\city.txt", "3\n은빛나루\n바람언덕\n푸른여울\n");
+    dir.write("data\\citylocs.txt", "48 92 320 340\n113 157 235 255\n173 217 315 335\n");
+    dir.write("data\\common\\movefile.txt", "move\\01.txt\nmove\\02.txt\nmove\\03.txt\n");
+    // City 1 names itself and a city that does not exist: only the road to 2 is drawn.
+    dir.write("data\\move\\01.txt", "떠나는 길\n2\n1\n99\n[END]\n0\n");
+    dir.write("data\\move\\03.txt", "떠나는 길\n1\n2\n");  // never ends its list
     const MapWorld world = readMapWorld(dir.paths());
-    ASSERT_EQ(world.cities.size(), 2u);
+    ASSERT_EQ(world.cities.size(), 3u);
     EXPECT_EQ(world.cities[0].destinations, std::vector<int>{2});
+    EXPECT_TRUE(world.cities[2].destinations.empty());
     EXPECT_EQ(world.cities[0].nation, 0);
-    ASSERT_EQ(world.warnings.size(), 2u);
+    ASSERT_EQ(world.warnings.size(), 3u);
     EXPECT_NE(world.warnings[0].find("citynat.txt"), std::string::npos) << world.warnings[0];
     EXPECT_NE(world.warnings[1].find("02.txt"), std::string::npos) << world.warnings[1];
+    EXPECT_NE(world.warnings[2].find("03.txt"), std::string::npos) << world.warnings[2];
 
-    dir.write("data\\citylocs.txt", "48 92 320 340\n113 157 넓게 255\n");
+    dir.write("data\\citylocs.txt", "48 92 320 340\n113 157 넓게 255\n173 217 315 335\n");
     EXPECT_THROW(
         try { readMapWorld(dir.paths()); } catch (const DataError& error) {
             EXPECT_NE(std::string(error.what()).find("citylocs.txt:2"), std::string::npos) << error.what();

@@ -8,6 +8,7 @@
 #include <jpeglib.h>
 
 #include "game/testfiles.h"
+#include "jpegwriter.h"
 #include "mapart.h"
 #include "titleart.h"
 
@@ -18,6 +19,7 @@ struct Decoded {
     int width = 0;
     int height = 0;
     int components = 0;
+    std::string pixels;  // RGB rows
     std::string error;
 };
 
@@ -52,6 +54,7 @@ Decoded decodeJpeg(const std::string& bytes) {
     while (info.output_scanline < info.output_height) {
         JSAMPROW line = reinterpret_cast<JSAMPROW>(row.data());
         jpeg_read_scanlines(&info, &line, 1);
+        result.pixels += row;
     }
     result.width = static_cast<int>(info.output_width);
     result.height = static_cast<int>(info.output_height);
@@ -83,6 +86,26 @@ TEST(BuiltPictures, DecodeInFullToTheSizesTheWindowsExpect) {
 
     const std::string whole = readFile(game.resolve("data\\map.jpg"));
     EXPECT_NE(decodeJpeg(whole.substr(0, whole.size() / 2)).error, "") << "a cut file must not pass";
+}
+
+TEST(JpegWriter, KeepsTheSizeAndTheColoursOfAnOddSizedPicture) {
+    QImage picture(37, 23, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 30, 20));
+    for (int y = 0; y < 23; ++y)
+        for (int x = 19; x < 37; ++x) picture.setPixelColor(x, y, QColor(20, 40, 210));
+    const Decoded decoded = decodeJpeg(encodeJpeg(picture, 90));
+    ASSERT_EQ(decoded.error, "");
+    ASSERT_EQ(QSize(decoded.width, decoded.height), QSize(37, 23));
+    auto at = [&](int x, int y) {
+        const auto* p = reinterpret_cast<const unsigned char*>(decoded.pixels.data()) + (y * 37 + x) * 3;
+        return QColor(p[0], p[1], p[2]);
+    };
+    for (const auto& [x, expected] : {std::pair{4, QColor(200, 30, 20)}, std::pair{32, QColor(20, 40, 210)}}) {
+        const QColor got = at(x, 11);
+        EXPECT_NEAR(got.red(), expected.red(), 12) << x;
+        EXPECT_NEAR(got.green(), expected.green(), 12) << x;
+        EXPECT_NEAR(got.blue(), expected.blue(), 12) << x;
+    }
 }
 
 }  // namespace

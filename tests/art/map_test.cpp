@@ -60,6 +60,7 @@ TEST(MapPicture, CoversEveryRectangleAndKeepsItsInteriorsReadable) {
     EXPECT_GE(map.width(), 644 + 16);
     EXPECT_GE(map.height(), 440 + 16);
     EXPECT_EQ(mapSize({}), QSize(400, 390));
+    EXPECT_EQ(mapSize({{1, "안개골", {30000, 30044, 40, 60}, 1, {}}}), QSize(2000, 390));
     EXPECT_EQ(drawMap(cities), map) << "the same content must give the same picture";
     // Just inside each rectangle's left edge the plaque is light, whatever the terrain.
     for (const MapCity& city : cities) {

@@ -18,6 +18,9 @@ namespace {
 constexpr int kMinWidth = 400;
 constexpr int kMinHeight = 390;
 constexpr int kMargin = 24;
+// A rectangle written with a slip of the finger (30000 for 300) must not ask for a
+// picture of gigabytes: the map stops here and the author is told.
+constexpr int kLargestSide = 2000;
 
 // Reads the destination list of one route file: a free first line, then one city
 // number per line up to "[END]". The route blocks after it are the travel rules'
@@ -74,6 +77,9 @@ MapWorld readMapWorld(const GamePaths& paths) {
                 world.warnings.push_back(describe(error) + " (no roads drawn from " + city.name + ")");
             }
         }
+        if (std::max({city.rect.left, city.rect.right, city.rect.top, city.rect.bottom}) > kLargestSide - kMargin)
+            world.warnings.push_back("the rectangle of " + city.name + " in data/citylocs.txt:" + std::to_string(c) +
+                                     " lies beyond the largest map of " + std::to_string(kLargestSide) + " pixels");
         world.cities.push_back(std::move(city));
     }
     return world;
@@ -86,7 +92,7 @@ QSize mapSize(const std::vector<MapCity>& cities) {
         width = std::max(width, std::max(city.rect.left, city.rect.right) + kMargin);
         height = std::max(height, std::max(city.rect.top, city.rect.bottom) + kMargin);
     }
-    return {width, height};
+    return {std::min(width, kLargestSide), std::min(height, kLargestSide)};
 }
 
 CityLabel layoutCityLabel(const MapCity& city, int largestPixelSize) {

@@ -36,7 +36,8 @@ struct MapWorld {
 // named in "data\common\movefile.txt" (either missing only costs the tint or roads).
 MapWorld readMapWorld(const GamePaths& paths);
 
-// Covers every city rectangle with a margin, and is at least 400 x 390.
+// Covers every city rectangle with a margin, and is at least 400 x 390 and at
+// most 2000 x 2000.
 QSize mapSize(const std::vector<MapCity>& cities);
 
 // A city's name as drawn: the font, the text (shortened with an ellipsis only if

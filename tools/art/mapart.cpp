@@ -761,6 +761,56 @@ void drawCompass(QPainter& painter, const Terrain& terrain, Occupancy& occupancy
     painter.drawText(QRectF(c.x() - 10, c.y() - r - 13, 20, 12), Qt::AlignCenter, QStringLiteral("북"));
 }
 
+// The map's name on a ribbon, where it hides no city, road or river; preferably
+// out at sea and low on the sheet, as old maps have it. Left out when nothing is free.
+void drawTitleRibbon(QPainter& painter, const Terrain& terrain, Occupancy& occupancy) {
+    const QString title = QStringLiteral("로반햄 대륙 서남부");
+    QFont font("NanumMyeongjo");
+    font.setPixelSize(12);
+    font.setBold(true);
+    const QFontMetricsF metrics(font);
+    const QSizeF size(metrics.horizontalAdvance(title) + 34, 20);
+    QRectF best;
+    double bestScore = -1;
+    for (double y = 12; y + size.height() < terrain.height() - 12; y += 4)
+        for (double x = 12; x + size.width() < terrain.width() - 12; x += 4) {
+            const QRectF box(QPointF(x, y), size);
+            if (!occupancy.isFree(box.adjusted(-3, -3, 3, 3))) continue;
+            int sea = 0;
+            int samples = 0;
+            for (double sy = box.top(); sy <= box.bottom(); sy += 5)
+                for (double sx = box.left(); sx <= box.right(); sx += 5, ++samples)
+                    if (terrain.coastDistance(static_cast<int>(sx), static_cast<int>(sy)) < 0) ++sea;
+            const double score = 2.0 * sea / samples + y / terrain.height();
+            if (score > bestScore) {
+                bestScore = score;
+                best = box;
+            }
+        }
+    if (best.isNull()) return;
+    occupancy.take(best);
+    const QColor ink(74, 50, 30);
+    const QColor cloth(246, 236, 208);
+    const QColor fold(214, 196, 158);
+    const double cut = 7;
+    // The ribbon's tails, folded behind its middle.
+    for (const double side : {-1.0, 1.0}) {
+        const double edge = side < 0 ? best.left() : best.right();
+        const double inner = edge - side * 12;
+        QPolygonF tail({QPointF(inner, best.top() + 4), QPointF(edge, best.top() + 4), QPointF(edge - side * cut, best.center().y() + 2),
+                        QPointF(edge, best.bottom()), QPointF(inner, best.bottom())});
+        painter.setPen(QPen(ink, 0.9));
+        painter.setBrush(fold);
+        painter.drawPolygon(tail);
+    }
+    const QRectF middle = best.adjusted(8, 0, -8, -4);
+    painter.setBrush(cloth);
+    painter.drawRect(middle);
+    painter.setFont(font);
+    painter.setPen(ink);
+    painter.drawText(middle, Qt::AlignCenter, title);
+}
+
 void drawFrame(QPainter& painter, QSize size) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(74, 52, 32), 2.0));
@@ -799,6 +849,7 @@ QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawCompass(painter, terrain, occupancy);
+    drawTitleRibbon(painter, terrain, occupancy);
     for (const auto& river : rivers) drawRiver(painter, river);
     for (const Feature& feature : placeFeatures(terrain, occupancy, seed)) drawFeature(painter, feature);
     for (const Road& road : roads) {

@@ -1,6 +1,7 @@
 // The drawing code measures text, which needs a Qt application; no screen is used.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -37,11 +37,11 @@ TEST(MapLabels, AMovedOrResizedRectangleStillHoldsItsName) {
         bool named;
     };
     const Case cases[] = {
-        {"까마귀항", {300, 500, 40, 140}, true},          // a large rectangle
-        {"은빛나루", {10, 36, 10, 24}, true},             // a cramped one: a smaller size
+        {"까마귀항", {300, 500, 40, 140}, true},                 // a large rectangle
+        {"은빛나루", {10, 36, 10, 24}, true},                    // a cramped one: a smaller size
         {"아주아주긴이름의항구도시", {48, 92, 320, 340}, true},  // too long: shortened
-        {"안개골", {60, 20, 100, 80}, false},              // written right to left: holds nothing
-        {"달", {5, 11, 5, 11}, false},                      // too small for any text
+        {"안개골", {60, 20, 100, 80}, false},  // written right to left: holds nothing
+        {"달", {5, 11, 5, 11}, false},         // too small for any text
     };
     for (const Case& c : cases) {
         const MapCity city{1, c.name, c.rect, 1, {}};
@@ -64,7 +64,8 @@ TEST(MapPicture, CoversEveryRectangleAndKeepsItsInteriorsReadable) {
     EXPECT_EQ(drawMap(cities), map) << "the same content must give the same picture";
     // Just inside each rectangle's left edge the plaque is light, whatever the terrain.
     for (const MapCity& city : cities) {
-        const QColor inside = map.pixelColor(city.rect.left + 3, (city.rect.top + city.rect.bottom) / 2);
+        const QColor inside =
+            map.pixelColor(city.rect.left + 3, (city.rect.top + city.rect.bottom) / 2);
         EXPECT_GT(inside.lightness(), 200) << city.name;
     }
 }
@@ -90,7 +91,8 @@ TEST(MapWorld, AMissingNationOrRouteFileOnlyCostsTintAndRoads) {
     dir.write("data\\citylocs.txt", "48 92 320 340\n113 157 넓게 255\n173 217 315 335\n");
     EXPECT_THROW(
         try { readMapWorld(dir.paths()); } catch (const DataError& error) {
-            EXPECT_NE(std::string(error.what()).find("citylocs.txt:2"), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find("citylocs.txt:2"), std::string::npos)
+                << error.what();
             throw;
         },
         DataError);

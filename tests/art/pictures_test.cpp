@@ -1,10 +1,12 @@
+#include <gtest/gtest.h>
+
 #include <csetjmp>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include <gtest/gtest.h>
+// jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
 #include "game/testfiles.h"
@@ -85,22 +87,26 @@ TEST(BuiltPictures, DecodeInFullToTheSizesTheWindowsExpect) {
     EXPECT_EQ(QSize(map.width, map.height), expected);
 
     const std::string whole = readFile(game.resolve("data\\map.jpg"));
-    EXPECT_NE(decodeJpeg(whole.substr(0, whole.size() / 2)).error, "") << "a cut file must not pass";
+    EXPECT_NE(decodeJpeg(whole.substr(0, whole.size() / 2)).error, "")
+        << "a cut file must not pass";
 }
 
 TEST(JpegWriter, KeepsTheSizeAndTheColoursOfAnOddSizedPicture) {
     QImage picture(37, 23, QImage::Format_ARGB32);
     picture.fill(QColor(200, 30, 20));
     for (int y = 0; y < 23; ++y)
-        for (int x = 19; x < 37; ++x) picture.setPixelColor(x, y, QColor(20, 40, 210));
+        for (int x = 19; x < 37; ++x)
+            picture.setPixelColor(x, y, QColor(20, 40, 210));
     const Decoded decoded = decodeJpeg(encodeJpeg(picture, 90));
     ASSERT_EQ(decoded.error, "");
     ASSERT_EQ(QSize(decoded.width, decoded.height), QSize(37, 23));
     auto at = [&](int x, int y) {
-        const auto* p = reinterpret_cast<const unsigned char*>(decoded.pixels.data()) + (y * 37 + x) * 3;
+        const auto* p =
+            reinterpret_cast<const unsigned char*>(decoded.pixels.data()) + (y * 37 + x) * 3;
         return QColor(p[0], p[1], p[2]);
     };
-    for (const auto& [x, expected] : {std::pair{4, QColor(200, 30, 20)}, std::pair{32, QColor(20, 40, 210)}}) {
+    for (const auto& [x, expected] :
+         {std::pair{4, QColor(200, 30, 20)}, std::pair{32, QColor(20, 40, 210)}}) {
         const QColor got = at(x, 11);
         EXPECT_NEAR(got.red(), expected.red(), 12) << x;
         EXPECT_NEAR(got.green(), expected.green(), 12) << x;

@@ -1,4 +1,7 @@
+#include "tune.h"
+
 #include <fluidsynth.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -8,10 +11,7 @@
 #include <set>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "game/testfiles.h"
-#include "tune.h"
 
 namespace orrowvale::art {
 namespace {
@@ -24,7 +24,8 @@ TEST(TitleTune, IsAMinuteOrMoreInDMinorAndEndsEveryNoteByTheLoopPoint) {
     const std::set<int> scale = {2, 4, 5, 7, 9, 10, 0, 1};
     std::set<int> channels;
     for (const Note& note : song.notes) {
-        EXPECT_TRUE(scale.count(note.pitch % 12)) << "pitch " << note.pitch << " at tick " << note.start;
+        EXPECT_TRUE(scale.count(note.pitch % 12))
+            << "pitch " << note.pitch << " at tick " << note.start;
         EXPECT_GT(note.length, 0);
         EXPECT_LE(note.start + note.length, song.endTick()) << "a note would be cut by the loop";
         channels.insert(note.channel);
@@ -37,8 +38,10 @@ class RenderedTune : public ::testing::Test {
   protected:
     static constexpr int kRate = 22050;  // enough to hear the tune, and quick to render
 
-    static std::vector<std::int16_t> render(const std::string& midiFile, int passes, int& totalTicks) {
-        const std::string raw = (std::filesystem::temp_directory_path() / "orrowvale-tune-test.raw").string();
+    static std::vector<std::int16_t> render(const std::string& midiFile, int passes,
+                                            int& totalTicks) {
+        const std::string raw =
+            (std::filesystem::temp_directory_path() / "orrowvale-tune-test.raw").string();
         fluid_settings_t* settings = new_fluid_settings();
         fluid_settings_setstr(settings, "player.timing-source", "sample");
         fluid_settings_setint(settings, "synth.lock-memory", 0);
@@ -62,7 +65,8 @@ class RenderedTune : public ::testing::Test {
         delete_fluid_synth(synth);
         delete_fluid_settings(settings);
         std::ifstream in(raw, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
         std::filesystem::remove(raw);
         std::vector<std::int16_t> samples(bytes.size() / 2);
         std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
@@ -71,7 +75,8 @@ class RenderedTune : public ::testing::Test {
 
     static double rms(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to) {
         double sum = 0;
-        for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+        for (std::size_t i = from; i < to; ++i)
+            sum += static_cast<double>(samples[i]) * samples[i];
         return std::sqrt(sum / static_cast<double>(to - from)) / 32768.0;
     }
 };
@@ -93,10 +98,13 @@ TEST_F(RenderedTune, LoopsWithoutAGapAndIsNeitherSilentNorClipped) {
     EXPECT_GT(rms(samples, 0, samples.size()), 0.008) << "too quiet to hear";
     const auto loopPoint = static_cast<std::size_t>(song.seconds() * kRate) * 2;
     EXPECT_GT(rms(samples, 0, perSecond / 2), 0.004) << "the tune starts with dead air";
-    EXPECT_GT(rms(samples, loopPoint - perSecond / 2, loopPoint), 0.004) << "the first pass fades out";
-    EXPECT_GT(rms(samples, loopPoint, loopPoint + perSecond / 2), 0.004) << "the second pass starts late";
+    EXPECT_GT(rms(samples, loopPoint - perSecond / 2, loopPoint), 0.004)
+        << "the first pass fades out";
+    EXPECT_GT(rms(samples, loopPoint, loopPoint + perSecond / 2), 0.004)
+        << "the second pass starts late";
     int peak = 0;
-    for (std::int16_t s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    for (std::int16_t s : samples)
+        peak = std::max(peak, std::abs(static_cast<int>(s)));
     EXPECT_LT(peak, 32000) << "clipped";
 }
 

@@ -57,7 +57,8 @@ std::string encodeJpeg(const QImage& image, int quality) {
     }
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        JSAMPROW row =
+            const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

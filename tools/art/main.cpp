@@ -8,6 +8,8 @@
 // routes, so it follows the content wherever an author moves a city. A data error
 // prints "error: FILE:LINE: MESSAGE" and exits with 2.
 
+#include <unistd.h>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -17,7 +19,6 @@
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "jpegwriter.h"
 #include "mapart.h"
@@ -74,7 +75,8 @@ int run(int argc, char** argv) {
     // Pictures are painted without a screen, and Qt wants a private runtime folder.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const auto runtime = std::filesystem::temp_directory_path() / ("orrowvale-art-" + std::to_string(getuid()));
+        const auto runtime =
+            std::filesystem::temp_directory_path() / ("orrowvale-art-" + std::to_string(getuid()));
         std::filesystem::create_directories(runtime);
         std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
@@ -88,9 +90,11 @@ int run(int argc, char** argv) {
         return 0;
     }
     if (what == "map") {
-        if (argc != 5 || std::string_view(argv[2]) != "--game-dir") usage("map takes --game-dir DIR and an output file");
+        if (argc != 5 || std::string_view(argv[2]) != "--game-dir")
+            usage("map takes --game-dir DIR and an output file");
         const art::MapWorld world = art::readMapWorld(GamePaths(argv[3]));
-        for (const std::string& warning : world.warnings) std::cerr << "orrowvale-art: warning: " << warning << "\n";
+        for (const std::string& warning : world.warnings)
+            std::cerr << "orrowvale-art: warning: " << warning << "\n";
         art::writeJpeg(art::drawMap(world.cities), argv[4], kJpegQuality);
         return 0;
     }

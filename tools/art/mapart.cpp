@@ -25,8 +25,8 @@ constexpr int kLargestSide = 2000;
 // Reads the destination list of one route file: a free first line, then one city
 // number per line up to "[END]". The route blocks after it are the travel rules'
 // business; the map only needs to know which cities are joined.
-std::vector<int> readDestinations(const GamePaths& paths, const std::string& routeFile,
-                                  int self, int cityCount) {
+std::vector<int> readDestinations(const GamePaths& paths, const std::string& routeFile, int self,
+                                  int cityCount) {
     LineReader reader = LineReader::openData(paths, routeFile);
     reader.readLine();
     std::vector<int> destinations;
@@ -72,14 +72,18 @@ MapWorld readMapWorld(const GamePaths& paths) {
         city.nation = state->cityNations[c];
         if (haveRoutes) {
             try {
-                city.destinations = readDestinations(paths, state->routeFiles[c], c, state->cityBound());
+                city.destinations =
+                    readDestinations(paths, state->routeFiles[c], c, state->cityBound());
             } catch (const DataError& error) {
-                world.warnings.push_back(describe(error) + " (no roads drawn from " + city.name + ")");
+                world.warnings.push_back(describe(error) + " (no roads drawn from " + city.name +
+                                         ")");
             }
         }
-        if (std::max({city.rect.left, city.rect.right, city.rect.top, city.rect.bottom}) > kLargestSide - kMargin)
-            world.warnings.push_back("the rectangle of " + city.name + " in data/citylocs.txt:" + std::to_string(c) +
-                                     " lies beyond the largest map of " + std::to_string(kLargestSide) + " pixels");
+        if (std::max({city.rect.left, city.rect.right, city.rect.top, city.rect.bottom}) >
+            kLargestSide - kMargin)
+            world.warnings.push_back(
+                "the rectangle of " + city.name + " in data/citylocs.txt:" + std::to_string(c) +
+                " lies beyond the largest map of " + std::to_string(kLargestSide) + " pixels");
         world.cities.push_back(std::move(city));
     }
     return world;
@@ -155,10 +159,10 @@ struct NationStyle {
 
 NationStyle nationStyle(int nation) {
     static const NationStyle styles[] = {
-        {QColor(196, 72, 52), QColor(128, 36, 28)},   {QColor(58, 96, 178), QColor(28, 52, 120)},
-        {QColor(70, 150, 72), QColor(34, 92, 40)},    {QColor(150, 84, 168), QColor(92, 44, 110)},
-        {QColor(212, 160, 44), QColor(132, 92, 16)},  {QColor(40, 146, 150), QColor(18, 88, 92)},
-        {QColor(176, 108, 64), QColor(108, 60, 30)},  {QColor(120, 120, 120), QColor(64, 64, 64)},
+        {QColor(196, 72, 52), QColor(128, 36, 28)},  {QColor(58, 96, 178), QColor(28, 52, 120)},
+        {QColor(70, 150, 72), QColor(34, 92, 40)},   {QColor(150, 84, 168), QColor(92, 44, 110)},
+        {QColor(212, 160, 44), QColor(132, 92, 16)}, {QColor(40, 146, 150), QColor(18, 88, 92)},
+        {QColor(176, 108, 64), QColor(108, 60, 30)}, {QColor(120, 120, 120), QColor(64, 64, 64)},
     };
     if (nation <= 0) return {QColor(0, 0, 0, 0), QColor(90, 70, 50)};
     return styles[static_cast<std::size_t>(nation - 1) % std::size(styles)];
@@ -170,7 +174,9 @@ double distanceToRect(double x, double y, const CityRect& r) {
     return std::hypot(dx, dy);
 }
 
-QPointF centreOf(const CityRect& r) { return {(r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0}; }
+QPointF centreOf(const CityRect& r) {
+    return {(r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0};
+}
 
 QRectF rectOf(const CityRect& r) {
     return QRectF(QPointF(std::min(r.left, r.right), std::min(r.top, r.bottom)),
@@ -185,7 +191,8 @@ class Terrain {
         : w_(size.width()), h_(size.height()), noise_(seed), cities_(cities) {
         height_.resize(static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_));
         for (int y = 0; y < h_; ++y)
-            for (int x = 0; x < w_; ++x) height_[index(x, y)] = computeHeight(x, y);
+            for (int x = 0; x < w_; ++x)
+                height_[index(x, y)] = computeHeight(x, y);
         measureCoastDistance();
     }
 
@@ -205,11 +212,13 @@ class Terrain {
         const double tx = x - ix;
         const double ty = y - iy;
         const double top = coastDistance(ix, iy) * (1 - tx) + coastDistance(ix + 1, iy) * tx;
-        const double bottom = coastDistance(ix, iy + 1) * (1 - tx) + coastDistance(ix + 1, iy + 1) * tx;
+        const double bottom =
+            coastDistance(ix, iy + 1) * (1 - tx) + coastDistance(ix + 1, iy + 1) * tx;
         return top * (1 - ty) + bottom * ty;
     }
     QPointF coastGradient(double x, double y) const {
-        return {(coastSample(x + 2, y) - coastSample(x - 2, y)) / 4, (coastSample(x, y + 2) - coastSample(x, y - 2)) / 4};
+        return {(coastSample(x + 2, y) - coastSample(x - 2, y)) / 4,
+                (coastSample(x, y + 2) - coastSample(x, y - 2)) / 4};
     }
     double sample(double x, double y) const {
         const int ix = static_cast<int>(std::floor(x));
@@ -221,13 +230,15 @@ class Terrain {
         return top * (1 - ty) + bottom * ty;
     }
     QPointF gradient(double x, double y) const {
-        return {(sample(x + 1, y) - sample(x - 1, y)) / 2, (sample(x, y + 1) - sample(x, y - 1)) / 2};
+        return {(sample(x + 1, y) - sample(x - 1, y)) / 2,
+                (sample(x, y + 1) - sample(x, y - 1)) / 2};
     }
     bool isLand(double x, double y) const { return sample(x, y) > 0; }
 
   private:
     std::size_t index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) + static_cast<std::size_t>(x);
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) +
+               static_cast<std::size_t>(x);
     }
 
     // Chamfer distance from the coast line, signed; right at the coast the height's own
@@ -239,8 +250,10 @@ class Terrain {
         auto land = [&](int x, int y) { return height_[index(x, y)] > 0; };
         for (int y = 0; y < h_; ++y)
             for (int x = 0; x < w_; ++x)
-                if ((x + 1 < w_ && land(x + 1, y) != land(x, y)) || (y + 1 < h_ && land(x, y + 1) != land(x, y)) ||
-                    (x > 0 && land(x - 1, y) != land(x, y)) || (y > 0 && land(x, y - 1) != land(x, y)))
+                if ((x + 1 < w_ && land(x + 1, y) != land(x, y)) ||
+                    (y + 1 < h_ && land(x, y + 1) != land(x, y)) ||
+                    (x > 0 && land(x - 1, y) != land(x, y)) ||
+                    (y > 0 && land(x, y - 1) != land(x, y)))
                     distance[index(x, y)] = 0.5f;
         auto relax = [&](int x, int y, int dx, int dy, float step) {
             const int nx = x + dx;
@@ -283,12 +296,14 @@ class Terrain {
         auto fall = [](float distance, float reach) {
             return std::pow(clamp01(1 - distance / reach), 1.6f);
         };
-        const float edge = std::max({fall(fx + wobble, 95), fall(static_cast<float>(h_) - fy + wobble, 95),
-                                     0.3f * fall(fy + wobble * 0.5f, 40),
-                                     0.3f * fall(static_cast<float>(w_) - fx + wobble * 0.5f, 40)});
+        const float edge =
+            std::max({fall(fx + wobble, 95), fall(static_cast<float>(h_) - fy + wobble, 95),
+                      0.3f * fall(fy + wobble * 0.5f, 40),
+                      0.3f * fall(static_cast<float>(w_) - fx + wobble * 0.5f, 40)});
         float value = 0.32f + (noise_.fbm(fx / 95, fy / 95, 5) - 0.5f) * 1.7f - 1.55f * edge;
         double nearest = 1e9;
-        for (const MapCity& city : cities_) nearest = std::min(nearest, distanceToRect(x, y, city.rect));
+        for (const MapCity& city : cities_)
+            nearest = std::min(nearest, distanceToRect(x, y, city.rect));
         value += 0.45f * static_cast<float>(std::exp(-(nearest / 28) * (nearest / 28)));
         // However the noise falls, a city and a few pixels around it are dry land.
         return std::max(value, static_cast<float>(0.4 - nearest / 14));
@@ -321,7 +336,8 @@ Realm realmAt(const std::vector<MapCity>& cities, double x, double y) {
     double other = 1e9;
     for (const MapCity& city : cities)
         if (city.nation != nation)
-            other = std::min(other, std::hypot(x - centreOf(city.rect).x(), y - centreOf(city.rect).y()));
+            other = std::min(other,
+                             std::hypot(x - centreOf(city.rect).x(), y - centreOf(city.rect).y()));
     return {nation, other - best};
 }
 
@@ -339,8 +355,10 @@ void paintGround(QImage& image, const Terrain& terrain, const std::vector<MapCit
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const float s = terrain.coastDistance(x, y);
-            const float mottle = paper.fbm(static_cast<float>(x) / 21, static_cast<float>(y) / 21, 4);
-            const float stain = paper.fbm(static_cast<float>(x) / 130 + 40, static_cast<float>(y) / 130, 3);
+            const float mottle =
+                paper.fbm(static_cast<float>(x) / 21, static_cast<float>(y) / 21, 4);
+            const float stain =
+                paper.fbm(static_cast<float>(x) / 130 + 40, static_cast<float>(y) / 130, 3);
             QColor colour;
             if (s >= 0) {
                 colour = parchment;
@@ -354,7 +372,8 @@ void paintGround(QImage& image, const Terrain& terrain, const std::vector<MapCit
                 colour = mix(shallow, deep, clamp01(-s / 45));
                 for (int k = 1; k <= 3; ++k) {
                     const float d = -s - 4.5f * static_cast<float>(k);
-                    const float alpha = clamp01(1 - std::abs(d) / 0.7f) * (0.42f - 0.11f * static_cast<float>(k));
+                    const float alpha =
+                        clamp01(1 - std::abs(d) / 0.7f) * (0.42f - 0.11f * static_cast<float>(k));
                     colour = mix(colour, ripple, alpha);
                 }
             }
@@ -364,9 +383,10 @@ void paintGround(QImage& image, const Terrain& terrain, const std::vector<MapCit
             const double ex = std::min(x, static_cast<int>(w) - 1 - x) / (w / 2);
             const double ey = std::min(y, static_cast<int>(h) - 1 - y) / (h / 2);
             shade *= static_cast<float>(1 - 0.22 * std::pow(1 - std::min(ex, ey), 6));
-            row[x] = qRgb(std::clamp(static_cast<int>(static_cast<float>(colour.red()) * shade), 0, 255),
-                          std::clamp(static_cast<int>(static_cast<float>(colour.green()) * shade), 0, 255),
-                          std::clamp(static_cast<int>(static_cast<float>(colour.blue()) * shade), 0, 255));
+            row[x] = qRgb(
+                std::clamp(static_cast<int>(static_cast<float>(colour.red()) * shade), 0, 255),
+                std::clamp(static_cast<int>(static_cast<float>(colour.green()) * shade), 0, 255),
+                std::clamp(static_cast<int>(static_cast<float>(colour.blue()) * shade), 0, 255));
         }
     }
 }
@@ -374,17 +394,21 @@ void paintGround(QImage& image, const Terrain& terrain, const std::vector<MapCit
 // Pixels already taken by cities, roads, rivers or drawings.
 class Occupancy {
   public:
-    explicit Occupancy(QSize size) : w_(size.width()), h_(size.height()), taken_(static_cast<std::size_t>(w_ * h_)) {}
+    explicit Occupancy(QSize size)
+        : w_(size.width()), h_(size.height()), taken_(static_cast<std::size_t>(w_ * h_)) {}
     void take(const QRectF& area) {
-        for (int y = std::max(0, static_cast<int>(area.top())); y <= std::min(h_ - 1, static_cast<int>(area.bottom())); ++y)
-            for (int x = std::max(0, static_cast<int>(area.left())); x <= std::min(w_ - 1, static_cast<int>(area.right())); ++x)
+        for (int y = std::max(0, static_cast<int>(area.top()));
+             y <= std::min(h_ - 1, static_cast<int>(area.bottom())); ++y)
+            for (int x = std::max(0, static_cast<int>(area.left()));
+                 x <= std::min(w_ - 1, static_cast<int>(area.right())); ++x)
                 taken_[static_cast<std::size_t>(y * w_ + x)] = true;
     }
     void takeAround(QPointF point, double radius) {
         take(QRectF(point.x() - radius, point.y() - radius, 2 * radius, 2 * radius));
     }
     bool isFree(const QRectF& area) const {
-        if (area.left() < 0 || area.top() < 0 || area.right() >= w_ || area.bottom() >= h_) return false;
+        if (area.left() < 0 || area.top() < 0 || area.right() >= w_ || area.bottom() >= h_)
+            return false;
         for (int y = static_cast<int>(area.top()); y <= static_cast<int>(area.bottom()); ++y)
             for (int x = static_cast<int>(area.left()); x <= static_cast<int>(area.right()); ++x)
                 if (taken_[static_cast<std::size_t>(y * w_ + x)]) return false;
@@ -398,7 +422,8 @@ class Occupancy {
 };
 
 // Rivers run downhill from the high ground to the sea; one that loses its way is dropped.
-std::vector<std::vector<QPointF>> traceRivers(const Terrain& terrain, const std::vector<MapCity>& cities,
+std::vector<std::vector<QPointF>> traceRivers(const Terrain& terrain,
+                                              const std::vector<MapCity>& cities,
                                               std::uint32_t seed) {
     const ValueNoise wander(seed + 29);
     struct Source {
@@ -409,11 +434,13 @@ std::vector<std::vector<QPointF>> traceRivers(const Terrain& terrain, const std:
     for (int y = 20; y < terrain.height() - 20; y += 6)
         for (int x = 20; x < terrain.width() - 20; x += 6) {
             double nearest = 1e9;
-            for (const MapCity& city : cities) nearest = std::min(nearest, distanceToRect(x, y, city.rect));
+            for (const MapCity& city : cities)
+                nearest = std::min(nearest, distanceToRect(x, y, city.rect));
             if (nearest > 20 && terrain.coastDistance(x, y) > 16)
                 sources.push_back({QPointF(x, y), terrain.coastDistance(x, y)});
         }
-    std::sort(sources.begin(), sources.end(), [](const Source& a, const Source& b) { return a.height > b.height; });
+    std::sort(sources.begin(), sources.end(),
+              [](const Source& a, const Source& b) { return a.height > b.height; });
 
     std::vector<std::vector<QPointF>> rivers;
     std::vector<QPointF> used;
@@ -431,9 +458,12 @@ std::vector<std::vector<QPointF>> traceRivers(const Terrain& terrain, const std:
             const QPointF p = path.back();
             QPointF g = terrain.coastGradient(p.x(), p.y());
             const double length = std::max(std::hypot(g.x(), g.y()), 1e-6);
-            const double turn = (wander.at(static_cast<float>(step) / 14.0f, static_cast<float>(tries) * 7) - 0.5) * 2.4;
+            const double turn =
+                (wander.at(static_cast<float>(step) / 14.0f, static_cast<float>(tries) * 7) - 0.5) *
+                2.4;
             QPointF downhill(-g.x() / length, -g.y() / length);
-            downhill = QPointF(downhill.x() - downhill.y() * turn, downhill.y() + downhill.x() * turn);
+            downhill =
+                QPointF(downhill.x() - downhill.y() * turn, downhill.y() + downhill.x() * turn);
             direction = direction * 0.6 + downhill * 0.4;
             const double dl = std::max(std::hypot(direction.x(), direction.y()), 1e-6);
             const QPointF next = p + direction * (2.0 / dl);
@@ -489,11 +519,13 @@ std::vector<Road> planRoads(const std::vector<MapCity>& cities) {
             if (length < 1) continue;
             // A gentle bend, always the same for the same two cities.
             const double bend = ((pair.first * 7 + pair.second * 13) % 5 - 2) * 0.06 * length;
-            const QPointF control = (from + to) / 2 + QPointF(-along.y(), along.x()) * (bend / length);
+            const QPointF control =
+                (from + to) / 2 + QPointF(-along.y(), along.x()) * (bend / length);
             Road road;
             road.path.moveTo(from);
             road.path.quadTo(control, to);
-            for (int k = 0; k <= 40; ++k) road.samples.push_back(road.path.pointAtPercent(k / 40.0));
+            for (int k = 0; k <= 40; ++k)
+                road.samples.push_back(road.path.pointAtPercent(k / 40.0));
             roads.push_back(std::move(road));
         }
     return roads;
@@ -507,7 +539,8 @@ struct Feature {
     double height;
 };
 
-std::vector<Feature> placeFeatures(const Terrain& terrain, Occupancy& occupancy, std::uint32_t seed) {
+std::vector<Feature> placeFeatures(const Terrain& terrain, Occupancy& occupancy,
+                                   std::uint32_t seed) {
     const ValueNoise ridge(seed + 41);
     const ValueNoise woods(seed + 53);
     const ValueNoise jitter(seed + 67);
@@ -529,7 +562,8 @@ std::vector<Feature> placeFeatures(const Terrain& terrain, Occupancy& occupancy,
             } else {
                 continue;
             }
-            const QRectF footprint(x - feature.width / 2 - 1, y - feature.height - 1, feature.width + 2, feature.height + 3);
+            const QRectF footprint(x - feature.width / 2 - 1, y - feature.height - 1,
+                                   feature.width + 2, feature.height + 3);
             if (!occupancy.isFree(footprint)) continue;
             occupancy.take(footprint);
             features.push_back(feature);
@@ -539,8 +573,11 @@ std::vector<Feature> placeFeatures(const Terrain& terrain, Occupancy& occupancy,
             const double x = gx + (jitter.hash(gx + 3, gy) - 0.5) * 5;
             const double y = gy + (jitter.hash(gy + 3, gx) - 0.5) * 5;
             const float f = woods.fbm(static_cast<float>(x) / 55, static_cast<float>(y) / 55, 4);
-            if (f < 0.56f || terrain.coastDistance(static_cast<int>(x), static_cast<int>(y)) < 4) continue;
-            if (jitter.hash(static_cast<int>(x * 3), static_cast<int>(y * 3)) > 0.25f + (f - 0.56f) * 8) continue;
+            if (f < 0.56f || terrain.coastDistance(static_cast<int>(x), static_cast<int>(y)) < 4)
+                continue;
+            if (jitter.hash(static_cast<int>(x * 3), static_cast<int>(y * 3)) >
+                0.25f + (f - 0.56f) * 8)
+                continue;
             const QRectF footprint(x - 3, y - 9, 6, 10);
             if (!occupancy.isFree(footprint)) continue;
             occupancy.take(footprint.adjusted(1, 2, -1, -1));
@@ -601,12 +638,14 @@ void drawFeature(QPainter& painter, const Feature& f) {
     if (f.glyph == Glyph::Mountain) {
         // A shoulder peak behind, then the main peak with concave flanks.
         const double side = static_cast<int>(x + y) % 2 == 0 ? 1 : -1;
-        drawPeak(painter, QPointF(x + side * f.width * 0.38, y - 1), f.width * 0.7, f.height * 0.62, false);
+        drawPeak(painter, QPointF(x + side * f.width * 0.38, y - 1), f.width * 0.7, f.height * 0.62,
+                 false);
         drawPeak(painter, f.base, f.width, f.height, f.height > 12);
     } else if (f.glyph == Glyph::Hill) {
         QPainterPath hill;
         hill.moveTo(x - f.width / 2, y);
-        hill.cubicTo(x - f.width / 4, y - f.height * 1.6, x + f.width / 4, y - f.height * 1.6, x + f.width / 2, y);
+        hill.cubicTo(x - f.width / 4, y - f.height * 1.6, x + f.width / 4, y - f.height * 1.6,
+                     x + f.width / 2, y);
         painter.setPen(QPen(ink, 0.9, Qt::SolidLine, Qt::RoundCap));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(hill);
@@ -689,9 +728,9 @@ void drawIcon(QPainter& painter, Settlement kind, const QRectF& box, const Natio
             painter.setBrush(wall);
             painter.drawRect(QRectF(cx + dx - 3 * s, base - 5 * s, 6 * s, 5 * s));
             painter.setBrush(roof);
-            painter.drawPolygon(QPolygonF({QPointF(cx + dx - 4 * s, base - 5 * s),
-                                           QPointF(cx + dx, base - 9 * s),
-                                           QPointF(cx + dx + 4 * s, base - 5 * s)}));
+            painter.drawPolygon(
+                QPolygonF({QPointF(cx + dx - 4 * s, base - 5 * s), QPointF(cx + dx, base - 9 * s),
+                           QPointF(cx + dx + 4 * s, base - 5 * s)}));
         }
     }
 }
@@ -716,7 +755,8 @@ void drawCompass(QPainter& painter, const Terrain& terrain, Occupancy& occupancy
     const double size = 54;
     const int w = terrain.width();
     const int h = terrain.height();
-    const std::array corners = {QRectF(w - size - 14, h - size - 14, size, size), QRectF(14, h - size - 14, size, size),
+    const std::array corners = {QRectF(w - size - 14, h - size - 14, size, size),
+                                QRectF(14, h - size - 14, size, size),
                                 QRectF(w - size - 14, 14, size, size), QRectF(14, 14, size, size)};
     QRectF chosen;
     int bestSea = -1;
@@ -745,8 +785,12 @@ void drawCompass(QPainter& painter, const Terrain& terrain, Occupancy& occupancy
         const double length = k % 2 == 0 ? r : r * 0.55;
         const QPointF tip = c + QPointF(std::cos(angle), std::sin(angle)) * length;
         const double side = length * 0.22;
-        const QPointF leftSide = c + QPointF(std::cos(angle - std::numbers::pi / 2), std::sin(angle - std::numbers::pi / 2)) * side;
-        const QPointF rightSide = c + QPointF(std::cos(angle + std::numbers::pi / 2), std::sin(angle + std::numbers::pi / 2)) * side;
+        const QPointF leftSide = c + QPointF(std::cos(angle - std::numbers::pi / 2),
+                                             std::sin(angle - std::numbers::pi / 2)) *
+                                         side;
+        const QPointF rightSide = c + QPointF(std::cos(angle + std::numbers::pi / 2),
+                                              std::sin(angle + std::numbers::pi / 2)) *
+                                          side;
         painter.setPen(QPen(ink, 0.7));
         painter.setBrush(k == 0 ? QColor(150, 40, 30) : QColor(86, 64, 44));
         painter.drawPolygon(QPolygonF({c, leftSide, tip}));
@@ -758,7 +802,8 @@ void drawCompass(QPainter& painter, const Terrain& terrain, Occupancy& occupancy
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(ink);
-    painter.drawText(QRectF(c.x() - 10, c.y() - r - 13, 20, 12), Qt::AlignCenter, QStringLiteral("북"));
+    painter.drawText(QRectF(c.x() - 10, c.y() - r - 13, 20, 12), Qt::AlignCenter,
+                     QStringLiteral("북"));
 }
 
 // The map's name on a ribbon, where it hides no city, road or river; preferably
@@ -780,7 +825,8 @@ void drawTitleRibbon(QPainter& painter, const Terrain& terrain, Occupancy& occup
             int samples = 0;
             for (double sy = box.top(); sy <= box.bottom(); sy += 5)
                 for (double sx = box.left(); sx <= box.right(); sx += 5, ++samples)
-                    if (terrain.coastDistance(static_cast<int>(sx), static_cast<int>(sy)) < 0) ++sea;
+                    if (terrain.coastDistance(static_cast<int>(sx), static_cast<int>(sy)) < 0)
+                        ++sea;
             const double score = 2.0 * sea / samples + y / terrain.height();
             if (score > bestScore) {
                 bestScore = score;
@@ -797,7 +843,8 @@ void drawTitleRibbon(QPainter& painter, const Terrain& terrain, Occupancy& occup
     for (const double side : {-1.0, 1.0}) {
         const double edge = side < 0 ? best.left() : best.right();
         const double inner = edge - side * 12;
-        QPolygonF tail({QPointF(inner, best.top() + 4), QPointF(edge, best.top() + 4), QPointF(edge - side * cut, best.center().y() + 2),
+        QPolygonF tail({QPointF(inner, best.top() + 4), QPointF(edge, best.top() + 4),
+                        QPointF(edge - side * cut, best.center().y() + 2),
                         QPointF(edge, best.bottom()), QPointF(inner, best.bottom())});
         painter.setPen(QPen(ink, 0.9));
         painter.setBrush(fold);
@@ -840,18 +887,22 @@ QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed) {
     }
     const std::vector<Road> roads = planRoads(cities);
     for (const Road& road : roads)
-        for (const QPointF& p : road.samples) occupancy.takeAround(p, 4);
+        for (const QPointF& p : road.samples)
+            occupancy.takeAround(p, 4);
     const auto rivers = traceRivers(terrain, cities, seed);
     for (const auto& river : rivers)
-        for (const QPointF& p : river) occupancy.takeAround(p, 3);
+        for (const QPointF& p : river)
+            occupancy.takeAround(p, 3);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawCompass(painter, terrain, occupancy);
     drawTitleRibbon(painter, terrain, occupancy);
-    for (const auto& river : rivers) drawRiver(painter, river);
-    for (const Feature& feature : placeFeatures(terrain, occupancy, seed)) drawFeature(painter, feature);
+    for (const auto& river : rivers)
+        drawRiver(painter, river);
+    for (const Feature& feature : placeFeatures(terrain, occupancy, seed))
+        drawFeature(painter, feature);
     for (const Road& road : roads) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(250, 242, 220, 150), 3.2, Qt::SolidLine, Qt::RoundCap));

@@ -43,7 +43,9 @@ float ValueNoise::fbm(float x, float y, int octaves) const {
     return sum / total;
 }
 
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+float clamp01(float v) {
+    return std::clamp(v, 0.0f, 1.0f);
+}
 
 float smoothstep(float edge0, float edge1, float x) {
     const float t = clamp01((x - edge0) / (edge1 - edge0));
@@ -53,8 +55,8 @@ float smoothstep(float edge0, float edge1, float x) {
 QColor mix(const QColor& a, const QColor& b, float t) {
     t = clamp01(t);
     auto channel = [t](int from, int to) {
-        return static_cast<int>(std::lround(static_cast<float>(from) +
-                                            static_cast<float>(to - from) * t));
+        return static_cast<int>(
+            std::lround(static_cast<float>(from) + static_cast<float>(to - from) * t));
     };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()), channel(a.alpha(), b.alpha()));
@@ -72,7 +74,8 @@ void boxPass(std::vector<float>& data, int w, int h, int radius, bool horizontal
             const int x = horizontal ? i : l;
             const int y = horizontal ? l : i;
             return (static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                    static_cast<std::size_t>(x)) * 4;
+                    static_cast<std::size_t>(x)) *
+                   4;
         };
         for (int c = 0; c < 4; ++c) {
             float sum = 0;
@@ -106,7 +109,8 @@ void boxBlur(QImage& image, int radius) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
             float* p = &data[(static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                              static_cast<std::size_t>(x)) * 4];
+                              static_cast<std::size_t>(x)) *
+                             4];
             p[0] = static_cast<float>(qRed(row[x]));
             p[1] = static_cast<float>(qGreen(row[x]));
             p[2] = static_cast<float>(qBlue(row[x]));
@@ -121,8 +125,11 @@ void boxBlur(QImage& image, int radius) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const float* p = &data[(static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                                    static_cast<std::size_t>(x)) * 4];
-            auto channel = [](float v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); };
+                                    static_cast<std::size_t>(x)) *
+                                   4];
+            auto channel = [](float v) {
+                return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
+            };
             const int a = channel(p[3]);
             // Premultiplied: a colour channel never exceeds alpha.
             row[x] = qRgba(std::min(channel(p[0]), a), std::min(channel(p[1]), a),

@@ -17,12 +17,13 @@ constexpr double W = kTitleWidth;
 constexpr double H = kTitleHeight;
 
 // The outline of a range of hills: y at each x from a few octaves of noise.
-QPainterPath ridge(const ValueNoise& noise, double base, double amplitude, double scale, int octaves,
-                   double offset) {
+QPainterPath ridge(const ValueNoise& noise, double base, double amplitude, double scale,
+                   int octaves, double offset) {
     QPainterPath path;
     path.moveTo(0, H);
     for (int x = 0; x <= static_cast<int>(W); x += 2) {
-        const double n = noise.fbm(static_cast<float>(x / scale + offset), static_cast<float>(offset), octaves);
+        const double n =
+            noise.fbm(static_cast<float>(x / scale + offset), static_cast<float>(offset), octaves);
         path.lineTo(x, base - (n - 0.5) * 2 * amplitude);
     }
     path.lineTo(W, H);
@@ -46,7 +47,9 @@ void paintSky(QPainter& painter, const ValueNoise& noise) {
     for (int y = 0; y < 330; ++y)
         for (int x = 0; x < static_cast<int>(W); ++x) {
             const double along = (y - 40 - x * 0.33) / 70.0;
-            const double strength = std::exp(-along * along) * noise.fbm(static_cast<float>(x) / 60, static_cast<float>(y) / 60, 4);
+            const double strength =
+                std::exp(-along * along) *
+                noise.fbm(static_cast<float>(x) / 60, static_cast<float>(y) / 60, 4);
             const int alpha = static_cast<int>(std::clamp(strength * 80 - 12, 0.0, 60.0));
             band.setPixel(x, y, qRgba(alpha * 190 / 255, alpha * 180 / 255, alpha, alpha));
         }
@@ -61,7 +64,8 @@ void paintSky(QPainter& painter, const ValueNoise& noise) {
         const double radius = 0.45 + 1.1 * std::pow(noise.hash(i, 4), 4);
         const QColor tint = noise.hash(i, 5) < 0.2 ? QColor(255, 220, 190) : QColor(220, 230, 255);
         QRadialGradient glow(QPointF(x, y), radius * 2.2);
-        glow.setColorAt(0, QColor(tint.red(), tint.green(), tint.blue(), static_cast<int>(255 * brightness)));
+        glow.setColorAt(
+            0, QColor(tint.red(), tint.green(), tint.blue(), static_cast<int>(255 * brightness)));
         glow.setColorAt(1, QColor(tint.red(), tint.green(), tint.blue(), 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(glow);
@@ -94,7 +98,8 @@ void paintMoon(QPainter& painter, const ValueNoise& noise) {
         const double distance = std::sqrt(noise.hash(i, 41)) * radius * 0.7;
         const double size = 2 + noise.hash(i, 42) * 6;
         painter.setBrush(QColor(190, 176, 150, 70));
-        painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * distance, size, size * 0.85);
+        painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * distance, size,
+                            size * 0.85);
     }
 }
 
@@ -137,7 +142,8 @@ QPainterPath pineTree(double x, double base, double height) {
         const double top = base - height + tier * height * 0.24;
         const double bottom = base - height * 0.12 - (2 - tier) * height * 0.16;
         const double half = width * (0.45 + tier * 0.25);
-        tree.addPolygon(QPolygonF({QPointF(x, top), QPointF(x + half, bottom), QPointF(x - half, bottom)}));
+        tree.addPolygon(
+            QPolygonF({QPointF(x, top), QPointF(x + half, bottom), QPointF(x - half, bottom)}));
     }
     tree.addRect(QRectF(x - height * 0.04, base - height * 0.15, height * 0.08, height * 0.15));
     return tree.simplified();
@@ -146,8 +152,8 @@ QPainterPath pineTree(double x, double base, double height) {
 struct Hall {
     QPainterPath silhouette;
     std::vector<QRectF> windows;
-    QPointF spire;        // where the great flag flies
-    QRectF wallBanner;    // the guild's banner on the keep
+    QPointF spire;      // where the great flag flies
+    QRectF wallBanner;  // the guild's banner on the keep
 };
 
 Hall buildHall() {
@@ -156,10 +162,12 @@ Hall buildHall() {
     const double ground = 368;
     auto tower = [&](double left, double width, double top, double roof) {
         s.addRect(QRectF(left, top, width, ground - top));
-        s.addPolygon(QPolygonF({QPointF(left - 3, top), QPointF(left + width / 2, top - roof), QPointF(left + width + 3, top)}));
+        s.addPolygon(QPolygonF({QPointF(left - 3, top), QPointF(left + width / 2, top - roof),
+                                QPointF(left + width + 3, top)}));
     };
     auto battlements = [&](double left, double right, double top) {
-        for (double x = left; x + 4 <= right; x += 8) s.addRect(QRectF(x, top - 5, 4.5, 5));
+        for (double x = left; x + 4 <= right; x += 8)
+            s.addRect(QRectF(x, top - 5, 4.5, 5));
     };
     // The keep, its towers and the guild hall's long wing.
     s.addRect(QRectF(196, 292, 100, ground - 292));
@@ -168,7 +176,8 @@ Hall buildHall() {
     tower(292, 26, 262, 38);
     tower(232, 28, 254, 40);
     s.addRect(QRectF(316, 322, 78, ground - 322));
-    s.addPolygon(QPolygonF({QPointF(312, 322), QPointF(330, 300), QPointF(380, 300), QPointF(398, 322)}));
+    s.addPolygon(
+        QPolygonF({QPointF(312, 322), QPointF(330, 300), QPointF(380, 300), QPointF(398, 322)}));
     tower(388, 14, 312, 20);
     s.addRect(QRectF(140, 330, 40, ground - 330));
     battlements(140, 180, 330);
@@ -177,11 +186,14 @@ Hall buildHall() {
     hall.silhouette = s.simplified();
     hall.spire = QPointF(246, 189);
 
-    for (double x : {206.0, 222.0, 266.0, 282.0}) hall.windows.push_back(QRectF(x, 318, 4, 7));
-    for (double x : {239.0, 250.0}) hall.windows.push_back(QRectF(x, 266, 3.5, 7));
+    for (double x : {206.0, 222.0, 266.0, 282.0})
+        hall.windows.push_back(QRectF(x, 318, 4, 7));
+    for (double x : {239.0, 250.0})
+        hall.windows.push_back(QRectF(x, 266, 3.5, 7));
     hall.windows.push_back(QRectF(187, 290, 4, 6));
     hall.windows.push_back(QRectF(302, 282, 4, 6));
-    for (double x : {324.0, 336.0, 348.0, 360.0, 372.0}) hall.windows.push_back(QRectF(x, 334, 5, 8));
+    for (double x : {324.0, 336.0, 348.0, 360.0, 372.0})
+        hall.windows.push_back(QRectF(x, 334, 5, 8));
     hall.windows.push_back(QRectF(153, 342, 4, 6));
     hall.windows.push_back(QRectF(242, 350, 9, 18));  // the open gate
     hall.wallBanner = QRectF(257, 298, 16, 34);
@@ -204,7 +216,8 @@ void paintHall(QPainter& painter, const Hall& hall, double time) {
         QPainter p(&glow);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 170, 70, 200));
-        for (const QRectF& window : hall.windows) p.drawEllipse(window.center(), window.width() * 1.6, window.height() * 1.1);
+        for (const QRectF& window : hall.windows)
+            p.drawEllipse(window.center(), window.width() * 1.6, window.height() * 1.1);
     }
     boxBlur(glow, 5);
     painter.setCompositionMode(QPainter::CompositionMode_Plus);
@@ -237,7 +250,8 @@ void paintHall(QPainter& painter, const Hall& hall, double time) {
     flag.lineTo(pole + QPointF(length - 6, depth / 2 + std::sin(5 + time) * 3.5 - 2));
     for (int i = 20; i >= 0; --i) {
         const double t = i / 20.0;
-        flag.lineTo(pole + QPointF(t * length, depth - t * 4 + std::sin(t * 5 + time + 0.4) * 3.5 * t));
+        flag.lineTo(pole +
+                    QPointF(t * length, depth - t * 4 + std::sin(t * 5 + time + 0.4) * 3.5 * t));
     }
     flag.closeSubpath();
     QLinearGradient cloth(pole, pole + QPointF(0, depth));
@@ -295,7 +309,8 @@ void paintRoad(QPainter& painter) {
         QPainter p(&glow);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 170, 80, 220));
-        for (const QPointF& l : lanterns) p.drawEllipse(l, 5, 5);
+        for (const QPointF& l : lanterns)
+            p.drawEllipse(l, 5, 5);
     }
     boxBlur(glow, 6);
     painter.setCompositionMode(QPainter::CompositionMode_Plus);
@@ -379,11 +394,13 @@ void paintLettering(QPainter& painter) {
     const QRectF box = english.boundingRect();
     painter.setPen(QPen(QColor(226, 190, 120, 200), 1));
     const double y = box.center().y();
-    for (const auto& [from, to] : {std::pair{box.left() - 70, box.left() - 14}, std::pair{box.right() + 14, box.right() + 70}}) {
+    for (const auto& [from, to] : {std::pair{box.left() - 70, box.left() - 14},
+                                   std::pair{box.right() + 14, box.right() + 70}}) {
         painter.drawLine(QPointF(from, y), QPointF(to, y));
         const double tip = from < box.left() ? to : from;
         painter.setBrush(QColor(240, 204, 130));
-        painter.drawPolygon(QPolygonF({QPointF(tip, y - 3), QPointF(tip + 3, y), QPointF(tip, y + 3), QPointF(tip - 3, y)}));
+        painter.drawPolygon(QPolygonF(
+            {QPointF(tip, y - 3), QPointF(tip + 3, y), QPointF(tip, y + 3), QPointF(tip - 3, y)}));
     }
 }
 
@@ -432,7 +449,8 @@ QImage drawTitle(std::uint32_t seed) {
     painter.drawPath(ridge(ValueNoise(seed + 3), 468, 14, 70, 3, 5.0));
     const ValueNoise trees(seed + 4);
     for (int i = 0; i < 16; ++i) {
-        const double x = i < 8 ? 8 + i * 17 + trees.hash(i, 1) * 10 : 470 + (i - 8) * 22 + trees.hash(i, 1) * 10;
+        const double x =
+            i < 8 ? 8 + i * 17 + trees.hash(i, 1) * 10 : 470 + (i - 8) * 22 + trees.hash(i, 1) * 10;
         const double height = 38 + trees.hash(i, 2) * 46;
         painter.drawPath(pineTree(x, 484, height));
     }

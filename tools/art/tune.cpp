@@ -9,7 +9,9 @@
 
 namespace orrowvale::art {
 
-double Song::seconds() const { return static_cast<double>(bars * kBeatsPerBar) * 60.0 / beatsPerMinute; }
+double Song::seconds() const {
+    return static_cast<double>(bars * kBeatsPerBar) * 60.0 / beatsPerMinute;
+}
 
 namespace {
 
@@ -22,12 +24,15 @@ constexpr int kCelesta = 5;
 
 // "C#5" -> 73, "Bb4" -> 70.
 int pitchOf(const std::string& name) {
-    static const std::map<char, int> steps{{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5}, {'G', 7}, {'A', 9}, {'B', 11}};
+    static const std::map<char, int> steps{{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
+                                           {'G', 7}, {'A', 9}, {'B', 11}};
     if (name.size() < 2 || !steps.count(name[0])) throw std::logic_error("bad pitch " + name);
     int pitch = steps.at(name[0]);
     std::size_t i = 1;
-    if (name[i] == '#') ++pitch, ++i;
-    else if (name[i] == 'b') --pitch, ++i;
+    if (name[i] == '#')
+        ++pitch, ++i;
+    else if (name[i] == 'b')
+        --pitch, ++i;
     return pitch + 12 * (std::stoi(name.substr(i)) + 1);
 }
 
@@ -38,18 +43,19 @@ struct Chord {
 
 Chord chordOf(const std::string& name) {
     static const std::map<std::string, Chord> chords{
-        {"Dm", {2, {0, 3, 7}}},  {"Bb", {10, {0, 4, 7}}}, {"F", {5, {0, 4, 7}}},   {"C", {0, {0, 4, 7}}},
-        {"Gm", {7, {0, 3, 7}}},  {"A", {9, {0, 4, 7}}},   {"A7", {9, {0, 4, 7, 10}}},
+        {"Dm", {2, {0, 3, 7}}},     {"Bb", {10, {0, 4, 7}}}, {"F", {5, {0, 4, 7}}},
+        {"C", {0, {0, 4, 7}}},      {"Gm", {7, {0, 3, 7}}},  {"A", {9, {0, 4, 7}}},
+        {"A7", {9, {0, 4, 7, 10}}},
     };
     return chords.at(name);
 }
 
 // One chord per bar; the middle section leans on the relative major.
 const std::vector<std::string> kProgression = {
-    "Dm", "Bb",                                      // rain begins
-    "Dm", "Bb", "F", "C", "Gm", "Dm", "Bb", "A",     // the theme
-    "Bb", "F", "C", "Dm", "Bb", "F", "Gm", "A",      // the hopeful middle
-    "Dm", "Bb", "Gm", "A", "Dm", "A7",               // the theme again, back to the start
+    "Dm", "Bb",                                     // rain begins
+    "Dm", "Bb", "F",  "C",  "Gm", "Dm", "Bb", "A",  // the theme
+    "Bb", "F",  "C",  "Dm", "Bb", "F",  "Gm", "A",  // the hopeful middle
+    "Dm", "Bb", "Gm", "A",  "Dm", "A7",             // the theme again, back to the start
 };
 
 class Composer {
@@ -60,7 +66,8 @@ class Composer {
     // must fill its four beats exactly.
     void melody(int channel, int firstBar, const std::string& bars, int baseVelocity) {
         std::string spaced;
-        for (char c : bars) spaced += c == '|' ? std::string(" | ") : std::string(1, c);
+        for (char c : bars)
+            spaced += c == '|' ? std::string(" | ") : std::string(1, c);
         std::istringstream in(spaced);
         std::string token;
         int bar = firstBar;
@@ -79,7 +86,8 @@ class Composer {
                 const bool downbeat = std::fmod(beat, 1.0) == 0.0;
                 const int accent = beat == 0 ? 8 : downbeat ? 3 : -4;
                 const int longer = std::min(static_cast<int>(beats * 4), 8);
-                note(channel, tickOf(bar, beat), ticks(beats) - 12, pitchOf(pitch), baseVelocity + accent + longer);
+                note(channel, tickOf(bar, beat), ticks(beats) - 12, pitchOf(pitch),
+                     baseVelocity + accent + longer);
             }
             beat += beats;
         }
@@ -91,7 +99,8 @@ class Composer {
         for (int bar = 1; bar <= song_.bars; ++bar) {
             const Chord chord = chordOf(kProgression[static_cast<std::size_t>(bar - 1)]);
             previous = nearestVoicing(chord, previous);
-            for (int pitch : previous) note(kStrings, tickOf(bar, 0), song_.ticksPerBar() - 6, pitch, 64);
+            for (int pitch : previous)
+                note(kStrings, tickOf(bar, 0), song_.ticksPerBar() - 6, pitch, 64);
         }
         // Each two-bar phrase swells and settles.
         const int phrase = 2 * song_.ticksPerBar();
@@ -107,7 +116,7 @@ class Composer {
             const std::string name = kProgression[static_cast<std::size_t>(bar - 1)];
             const Chord chord = chordOf(name);
             const int root = 36 + (chord.root + 12 - 0) % 12;  // C2..B2
-            const int low = root < 40 ? root + 12 : root;       // keep it in E2..D#3
+            const int low = root < 40 ? root + 12 : root;      // keep it in E2..D#3
             if (bar <= 2) {
                 note(kCello, tickOf(bar, 0), song_.ticksPerBar() - 20, low, 70);
             } else if (name == "A7") {
@@ -130,17 +139,22 @@ class Composer {
             const int fifth = chord.members[2];
             const bool lifted = bar >= 11 && bar <= 18;
             const std::vector<int> pattern =
-                lifted ? std::vector<int>{0, fifth, 12, 12 + third, 12 + fifth, 24, 12 + fifth, 12 + third}
-                       : std::vector<int>{0, fifth, 12, 12 + third, 12 + fifth, 12 + third, 12, fifth};
+                lifted
+                    ? std::vector<int>{0,          fifth, 12,         12 + third,
+                                       12 + fifth, 24,    12 + fifth, 12 + third}
+                    : std::vector<int>{0, fifth, 12, 12 + third, 12 + fifth, 12 + third, 12, fifth};
             for (std::size_t i = 0; i < pattern.size(); ++i) {
                 const int velocity = i == 0 ? 72 : i % 2 == 0 ? 60 : 52;
-                note(kHarp, tickOf(bar, 0.5 * static_cast<double>(i)), ticks(1.5), root + pattern[i], velocity);
+                note(kHarp, tickOf(bar, 0.5 * static_cast<double>(i)), ticks(1.5),
+                     root + pattern[i], velocity);
             }
         }
     }
 
   private:
-    int ticks(double beats) const { return static_cast<int>(std::lround(beats * Song::kTicksPerQuarter)); }
+    int ticks(double beats) const {
+        return static_cast<int>(std::lround(beats * Song::kTicksPerQuarter));
+    }
     int tickOf(int bar, double beat) const { return (bar - 1) * song_.ticksPerBar() + ticks(beat); }
 
     void note(int channel, int start, int length, int pitch, int velocity) {
@@ -151,7 +165,8 @@ class Composer {
 
     void finishBar(int bar, double beats) const {
         if (beats != 0 && beats != Song::kBeatsPerBar)
-            throw std::logic_error("bar " + std::to_string(bar) + " holds " + std::to_string(beats) + " beats");
+            throw std::logic_error("bar " + std::to_string(bar) + " holds " +
+                                   std::to_string(beats) + " beats");
     }
 
     // The close voicing of the chord that moves the fewest semitones from the last one.
@@ -164,12 +179,14 @@ class Composer {
                 for (int k = 0; k < 3; ++k) {
                     const int member = chord.members[static_cast<std::size_t>((k + inversion) % 3)];
                     int pitch = octave + chord.root + member;
-                    while (!voicing.empty() && pitch <= voicing.back()) pitch += 12;
+                    while (!voicing.empty() && pitch <= voicing.back())
+                        pitch += 12;
                     voicing.push_back(pitch);
                 }
                 if (voicing.front() < 50 || voicing.back() > 72) continue;
                 int cost = 0;
-                for (std::size_t k = 0; k < 3; ++k) cost += std::abs(voicing[k] - previous[k]);
+                for (std::size_t k = 0; k < 3; ++k)
+                    cost += std::abs(voicing[k] - previous[k]);
                 if (cost < bestCost) {
                     bestCost = cost;
                     best = voicing;
@@ -189,27 +206,30 @@ Song composeTitleTune() {
     song.beatsPerMinute = 72;
     song.bars = static_cast<int>(kProgression.size());
     song.voices = {
-        {kStrings, 48, "Strings", 80, 64, 80},  {kCello, 42, "Cello", 84, 50, 70},
-        {kHarp, 46, "Harp", 96, 40, 72},        {kFlute, 73, "Flute", 104, 76, 76},
-        {kOboe, 68, "Oboe", 88, 90, 76},        {kCelesta, 8, "Celesta", 70, 100, 90},
+        {kStrings, 48, "Strings", 80, 64, 80}, {kCello, 42, "Cello", 84, 50, 70},
+        {kHarp, 46, "Harp", 96, 40, 72},       {kFlute, 73, "Flute", 104, 76, 76},
+        {kOboe, 68, "Oboe", 88, 90, 76},       {kCelesta, 8, "Celesta", 70, 100, 90},
     };
     Composer composer(song);
     composer.strings();
     composer.cello();
     composer.harp();
-    composer.melody(kCelesta, 1,
-                    "r:0.5 A5:0.5 r:1 F5:0.5 r:0.5 D6:0.5 r:0.5 | r:1 F5:0.5 r:0.5 D6:0.5 r:1 Bb5:0.5", 62);
-    composer.melody(kFlute, 3,
-                    "A4:1 D5:1 E5:1 F5:1 | F5:2.5 E5:0.5 D5:1 | C5:1.5 D5:0.5 C5:1 A4:1 | G4:3 A4:0.5 Bb4:0.5 |"
-                    "D5:1 G5:1.5 F5:0.5 E5:1 | F5:1.5 E5:0.5 D5:1 A4:1 | Bb4:1 D5:1 F5:1.5 E5:0.5 |"
-                    "E5:1.5 D5:0.5 C#5:2 |"
-                    "D5:1 F5:1 Bb5:1.5 A5:0.5 | A5:2 G5:1 F5:1 | G5:1.5 F5:0.5 E5:1 C5:1 | D5:2 E5:1 F5:1 |"
-                    "F5:1 G5:1 A5:1 Bb5:1 | C6:2 A5:1 F5:1 | Bb5:1.5 A5:0.5 G5:1 D5:1 | E5:1 D5:1 C#5:2 |"
-                    "A4:1 D5:1 E5:1 F5:1 | F5:2 G5:1 F5:1 | D5:1.5 Bb4:0.5 G4:1 Bb4:1 | A4:1 C#5:1 E5:2 |"
-                    "F5:1 E5:1 D5:2",
-                    80);
+    composer.melody(
+        kCelesta, 1,
+        "r:0.5 A5:0.5 r:1 F5:0.5 r:0.5 D6:0.5 r:0.5 | r:1 F5:0.5 r:0.5 D6:0.5 r:1 Bb5:0.5", 62);
+    composer.melody(
+        kFlute, 3,
+        "A4:1 D5:1 E5:1 F5:1 | F5:2.5 E5:0.5 D5:1 | C5:1.5 D5:0.5 C5:1 A4:1 | G4:3 A4:0.5 Bb4:0.5 |"
+        "D5:1 G5:1.5 F5:0.5 E5:1 | F5:1.5 E5:0.5 D5:1 A4:1 | Bb4:1 D5:1 F5:1.5 E5:0.5 |"
+        "E5:1.5 D5:0.5 C#5:2 |"
+        "D5:1 F5:1 Bb5:1.5 A5:0.5 | A5:2 G5:1 F5:1 | G5:1.5 F5:0.5 E5:1 C5:1 | D5:2 E5:1 F5:1 |"
+        "F5:1 G5:1 A5:1 Bb5:1 | C6:2 A5:1 F5:1 | Bb5:1.5 A5:0.5 G5:1 D5:1 | E5:1 D5:1 C#5:2 |"
+        "A4:1 D5:1 E5:1 F5:1 | F5:2 G5:1 F5:1 | D5:1.5 Bb4:0.5 G4:1 Bb4:1 | A4:1 C#5:1 E5:2 |"
+        "F5:1 E5:1 D5:2",
+        80);
     composer.melody(kOboe, 11,
-                    "F4:2 Bb4:2 | C5:2 A4:2 | G4:2 E4:2 | F4:2 A4:2 | D4:2 F4:2 | A4:2 C5:2 | D5:2 Bb4:2 | A4:4",
+                    "F4:2 Bb4:2 | C5:2 A4:2 | G4:2 E4:2 | F4:2 A4:2 | D4:2 F4:2 | A4:2 C5:2 | D5:2 "
+                    "Bb4:2 | A4:4",
                     60);
     composer.melody(kOboe, 23, "r:2 A4:1 F4:1 | E4:2 C#4:1 E4:1", 64);
     composer.melody(kCelesta, 23,
@@ -220,13 +240,15 @@ Song composeTitleTune() {
 namespace {
 
 void putBigEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 void putVariableLength(std::string& out, std::uint32_t value) {
     std::string reversed;
     reversed.push_back(static_cast<char>(value & 0x7F));
-    while ((value >>= 7) != 0) reversed.push_back(static_cast<char>((value & 0x7F) | 0x80));
+    while ((value >>= 7) != 0)
+        reversed.push_back(static_cast<char>((value & 0x7F) | 0x80));
     out.append(reversed.rbegin(), reversed.rend());
 }
 
@@ -237,8 +259,9 @@ struct Event {
 };
 
 std::string trackChunk(std::vector<Event> events, int endTick) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return std::tie(a.tick, a.order) < std::tie(b.tick, b.order); });
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return std::tie(a.tick, a.order) < std::tie(b.tick, b.order);
+    });
     std::string body;
     int now = 0;
     for (const Event& event : events) {
@@ -272,7 +295,8 @@ std::string midiFileBytes(const Song& song) {
     putBigEndian(file, static_cast<std::uint32_t>(song.voices.size() + 1), 2);
     putBigEndian(file, Song::kTicksPerQuarter, 2);
 
-    const auto microsecondsPerQuarter = static_cast<std::uint32_t>(60'000'000 / song.beatsPerMinute);
+    const auto microsecondsPerQuarter =
+        static_cast<std::uint32_t>(60'000'000 / song.beatsPerMinute);
     std::string tempo("\xFF\x51\x03", 3);
     putBigEndian(tempo, microsecondsPerQuarter, 3);
     file += trackChunk({{0, 0, metaText(0x03, song.title)},
@@ -285,7 +309,9 @@ std::string midiFileBytes(const Song& song) {
         // The settings open every track, so each pass of a loop starts alike.
         std::vector<Event> events = {
             {0, 0, metaText(0x03, voice.name)},
-            {0, 0, std::string{static_cast<char>(0xC0 | voice.channel), static_cast<char>(voice.program)}},
+            {0, 0,
+             std::string{static_cast<char>(0xC0 | voice.channel),
+                         static_cast<char>(voice.program)}},
             {0, 0, channelMessage(0xB0, voice.channel, 7, voice.volume)},
             {0, 0, channelMessage(0xB0, voice.channel, 10, voice.pan)},
             {0, 0, channelMessage(0xB0, voice.channel, 91, voice.reverb)},
@@ -293,11 +319,15 @@ std::string midiFileBytes(const Song& song) {
         };
         for (const Control& control : song.controls)
             if (control.channel == voice.channel)
-                events.push_back({control.tick, 0, channelMessage(0xB0, voice.channel, control.controller, control.value)});
+                events.push_back(
+                    {control.tick, 0,
+                     channelMessage(0xB0, voice.channel, control.controller, control.value)});
         for (const Note& note : song.notes) {
             if (note.channel != voice.channel) continue;
-            events.push_back({note.start, 2, channelMessage(0x90, voice.channel, note.pitch, note.velocity)});
-            events.push_back({note.start + note.length, 1, channelMessage(0x80, voice.channel, note.pitch, 64)});
+            events.push_back(
+                {note.start, 2, channelMessage(0x90, voice.channel, note.pitch, note.velocity)});
+            events.push_back(
+                {note.start + note.length, 1, channelMessage(0x80, voice.channel, note.pitch, 64)});
         }
         file += trackChunk(std::move(events), song.endTick());
     }

@@ -49,6 +49,9 @@ TEST(SampleWorldFiles, AreCp949WithCrLfThroughout) {
     int files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(gameDir() / "data")) {
         if (!entry.is_regular_file()) continue;
+        // The pictures and the title tune are binary, drawn by the build.
+        const auto extension = entry.path().extension();
+        if (extension == ".jpg" || extension == ".mid") continue;
         ++files;
         std::ifstream in(entry.path(), std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

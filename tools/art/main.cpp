@@ -1,0 +1,116 @@
+// orrowvale-art: draws the game's pictures and writes its title tune.
+//
+//   orrowvale-art title OUT.jpg
+//   orrowvale-art map --game-dir DIR OUT.jpg
+//   orrowvale-art tune OUT.mid
+//
+// The map is drawn from the game directory's city list, rectangles, nations and
+// routes, so it follows the content wherever an author moves a city. A data error
+// prints "error: FILE:LINE: MESSAGE" and exits with 2.
+
+#include <unistd.h>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "jpegwriter.h"
+#include "mapart.h"
+#include "titleart.h"
+#include "tune.h"
+#include "world/datafiles.h"
+#include "world/gamepaths.h"
+
+namespace {
+
+using namespace orrowvale;
+
+constexpr int kUsageError = 64;
+constexpr int kDataError = 2;
+constexpr int kFailure = 1;
+constexpr int kJpegQuality = 90;
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << "orrowvale-art: " << problem << "\n"
+              << "usage: orrowvale-art title OUT.jpg\n"
+              << "       orrowvale-art map --game-dir DIR OUT.jpg\n"
+              << "       orrowvale-art tune OUT.mid\n";
+    std::exit(kUsageError);
+}
+
+// Without the Korean font every name would be drawn as empty boxes.
+void requireKoreanFonts() {
+    for (const char* family : {"NanumGothic", "NanumMyeongjo"})
+        if (!QFontMetrics(QFont(QString::fromLatin1(family))).inFontUcs4(U'오')) {
+            std::cerr << "orrowvale-art: the Korean font " << family
+                      << " is missing; install the fonts-nanum package (./scripts/setup does)\n";
+            std::exit(kFailure);
+        }
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    const std::string partial = path + ".part";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush()) throw std::runtime_error("cannot write " + path);
+    }
+    std::filesystem::rename(partial, path);
+}
+
+int run(int argc, char** argv) {
+    if (argc < 3) usage("too few arguments");
+    const std::string_view what = argv[1];
+    if (what == "tune") {
+        if (argc != 3) usage("tune takes one output file");
+        writeFile(argv[2], art::midiFileBytes(art::composeTitleTune()));
+        return 0;
+    }
+    // Pictures are painted without a screen, and Qt wants a private runtime folder.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const auto runtime =
+            std::filesystem::temp_directory_path() / ("orrowvale-art-" + std::to_string(getuid()));
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+    }
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    requireKoreanFonts();
+    if (what == "title") {
+        if (argc != 3) usage("title takes one output file");
+        art::writeJpeg(art::drawTitle(), argv[2], kJpegQuality);
+        return 0;
+    }
+    if (what == "map") {
+        if (argc != 5 || std::string_view(argv[2]) != "--game-dir")
+            usage("map takes --game-dir DIR and an output file");
+        const art::MapWorld world = art::readMapWorld(GamePaths(argv[3]));
+        for (const std::string& warning : world.warnings)
+            std::cerr << "orrowvale-art: warning: " << warning << "\n";
+        art::writeJpeg(art::drawMap(world.cities), argv[4], kJpegQuality);
+        return 0;
+    }
+    usage("unknown picture \"" + std::string(what) + "\"");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const DataError& error) {
+        std::cerr << "error: " << error.what() << "\n";
+        return kDataError;
+    } catch (const std::exception& error) {
+        std::cerr << "orrowvale-art: " << error.what() << "\n";
+        return kFailure;
+    }
+}

@@ -179,7 +179,8 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
 void createRandomWorld(Game& running, const CreationProgress& progress) {
     Building building(running);
     const NameLists names = loadNameLists(running.paths);
-    buildFreshWorld(building.game, names, {.populate = true, .readCityList = false, .progress = progress});
+    buildFreshWorld(building.game, names,
+                    {.populate = true, .readCityList = false, .progress = progress});
     running.presenter.enableGuildButtons();
     for (int i = 0; i < kRandomStartingMembers; ++i)
         recruitRandomMember(*building.state, running.dice, names);

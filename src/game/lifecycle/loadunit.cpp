@@ -103,7 +103,8 @@ class SlotReader {
     }
 
     void readPlayer() {
-        state_.currentCity = readNumberInRange(main_, "the current city, from 1 to 100", 1, kMaxCities);
+        state_.currentCity =
+            readNumberInRange(main_, "the current city, from 1 to 100", 1, kMaxCities);
         for (std::int32_t& nation : state_.cityNations)
             nation = main_.readWholeNumber("a city's nation");
         // The character number is a 16-bit value; a larger number keeps its low bits.
@@ -149,12 +150,14 @@ class SlotReader {
             file = readPresentLine(main_, "a scenario file");
         for (std::int32_t& value : state_.scriptVariables)
             value = main_.readWholeNumber("a script variable");
-        for (std::int32_t* fame : {&state_.adventureFame, &state_.politicalFame, &state_.covertFame})
+        for (std::int32_t* fame :
+             {&state_.adventureFame, &state_.politicalFame, &state_.covertFame})
             *fame = main_.readWholeNumber("a fame value");
         for (auto& city : state_.tradeGoods)
             for (TradeGood& good : city) {
                 good.name = readPresentLine(main_, "the goods of a trade offer");
-                for (std::int32_t* value : {&good.pay, &good.ambushRisk, &good.cargoRisk, &good.turns})
+                for (std::int32_t* value :
+                     {&good.pay, &good.ambushRisk, &good.cargoRisk, &good.turns})
                     *value = main_.readWholeNumber("a number of a trade offer");
             }
         for (std::int32_t& item : state_.guildItems)
@@ -188,7 +191,8 @@ void loadParty(TParty& party, const std::filesystem::path& file, const std::stri
                                 &read.missionRisk, &read.missionLevel})
         *value = in.readWholeNumber("a number");
     read.cargoIntact = flag("the cargo flag (true or FALSE)");
-    for (std::int32_t* value : {&read.partyItem, &read.dungeonCity, &read.dungeonNumber, &read.leader})
+    for (std::int32_t* value :
+         {&read.partyItem, &read.dungeonCity, &read.dungeonNumber, &read.leader})
         *value = in.readWholeNumber("a number");
     read.partyName = readPresentLine(in, "the party's name");
     party = std::move(read);

@@ -47,7 +47,9 @@ class SlotWriter {
     }
 
   private:
-    void add(std::string name, std::string bytes) { files_.push_back({std::move(name), std::move(bytes)}); }
+    void add(std::string name, std::string bytes) {
+        files_.push_back({std::move(name), std::move(bytes)});
+    }
 
     std::string shown(std::string_view name) const {
         return GamePaths::shown(fileGamePath(slot_, name));
@@ -55,7 +57,8 @@ class SlotWriter {
 
     void writeHeader() {
         main_.writeLine(state_.mainCharacter().name);
-        for (std::int32_t value : {state_.gameYear, state_.gameMonth, state_.gameWeek, state_.gameTurn, state_.gold})
+        for (std::int32_t value :
+             {state_.gameYear, state_.gameMonth, state_.gameWeek, state_.gameTurn, state_.gold})
             main_.writeNumber(value);
         for (std::uint8_t branch : state_.guildBranches)
             writeFlag(main_, branch != 0);
@@ -166,8 +169,7 @@ std::string describeSlot(const std::filesystem::path& mainFile, const std::strin
     if (!in.is_open() || in.bad()) throw DataError(shown, 0, "cannot read the file");
     LineReader reader = LineReader::fromBytes(std::move(head), shown);
     std::string text = reader.readLine();
-    if (reader.atEnd() && text.empty())
-        reader.failAtEnd("the main character's name");
+    if (reader.atEnd() && text.empty()) reader.failAtEnd("the main character's name");
     const char* units[] = {"년 ", "월 ", "주 ", "턴"};
     const char* what[] = {"the year", "the month", "the week", "the turn"};
     text += ": ";
@@ -197,8 +199,8 @@ std::string partyFileBytes(const TParty& p, const std::string& displayName) {
     out.writeLine(p.missionFile);
     out.writeNumber(p.missionValue);
     writePartyFlag(out, p.travelling);
-    for (std::int32_t value : {p.travelTurnsLeft, p.travelDestination, p.missionGold, p.missionRisk,
-                               p.missionLevel})
+    for (std::int32_t value :
+         {p.travelTurnsLeft, p.travelDestination, p.missionGold, p.missionRisk, p.missionLevel})
         out.writeNumber(value);
     writePartyFlag(out, p.cargoIntact);
     for (std::int32_t value : {p.partyItem, p.dungeonCity, p.dungeonNumber, p.leader})

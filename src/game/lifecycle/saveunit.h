@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 

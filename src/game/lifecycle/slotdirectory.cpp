@@ -138,7 +138,8 @@ void replaceSlotDirectory(const fs::path& slot, std::string_view shownSlot,
     std::error_code ec;
     fs::create_directories(slot.parent_path(), ec);
     if (ec) fail(shownSlot, "create the save folder", ec.value());
-    if (::mkdir(staging.c_str(), 0755) != 0) fail(shownSlot, "create a folder beside the slot", errno);
+    if (::mkdir(staging.c_str(), 0755) != 0)
+        fail(shownSlot, "create a folder beside the slot", errno);
     fs::path old;
     try {
         for (const SlotFile& file : files) {

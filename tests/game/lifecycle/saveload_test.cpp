@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -130,8 +129,9 @@ TEST(SaveGame, ASavedGameLoadsIntoAnotherGameAndSavesAgainByteForByte) {
     const GameState& loaded = loader.game.state;
     EXPECT_EQ(loaded.gold, 123456);
     EXPECT_EQ(loaded.characterNumber, -1);
-    EXPECT_EQ(loaded.gameYear * 1000 + loaded.gameMonth * 100 + loaded.gameWeek * 10 + loaded.gameTurn,
-              200411);
+    EXPECT_EQ(
+        loaded.gameYear * 1000 + loaded.gameMonth * 100 + loaded.gameWeek * 10 + loaded.gameTurn,
+        200411);
     EXPECT_EQ(loaded.mainchrnum, saved.mainchrnum);
     EXPECT_TRUE(loaded.adventurers == saved.adventurers);
     EXPECT_TRUE(loaded.parties == saved.parties);
@@ -157,7 +157,8 @@ TEST(SaveGame, WritesEveryLineInItsFileKindsSpelling) {
 
     const std::string main = saver.slotFile(4, "mainsave.sav");
     std::size_t lines = 0;
-    for (std::size_t at = main.find("\r\n"); at != std::string::npos; at = main.find("\r\n", at + 2))
+    for (std::size_t at = main.find("\r\n"); at != std::string::npos;
+         at = main.find("\r\n", at + 2))
         ++lines;
     EXPECT_EQ(lines, static_cast<std::size_t>(kMainFileLines));
     EXPECT_EQ(std::count(main.begin(), main.end(), '\n'), kMainFileLines) << "no bare LF";
@@ -174,8 +175,12 @@ TEST(SaveGame, WritesEveryLineInItsFileKindsSpelling) {
     // A party with its truth fields off spells them "FALSE"; one with them on "true".
     const std::string idle = decodeLines(saver.slotFile(4, "prt3.prt"));
     const std::string away = decodeLines(saver.slotFile(4, "prt5.prt"));
-    EXPECT_EQ(idle, "0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|true|FALSE|0||0|FALSE|0|0|0|0|0|FALSE|0|0|0|0|새벽의 검|");
-    EXPECT_EQ(away, "999|0|0|0|0|0|0|0|0|1|0|0|0|0|0|0|0|0|2|true|true|100|비단|0|true|0|0|0|0|0|true|0|0|0|999|파티명 없음|");
+    EXPECT_EQ(idle,
+              "0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|true|FALSE|0||0|FALSE|0|0|0|0|0|FALSE|0|0|0|0|"
+              "새벽의 검|");
+    EXPECT_EQ(away,
+              "999|0|0|0|0|0|0|0|0|1|0|0|0|0|0|0|0|0|2|true|true|100|비단|0|true|0|0|0|0|0|true|0|"
+              "0|0|999|파티명 없음|");
 
     // Free adventurer slots and parties not in use get no file.
     int advFiles = 0;
@@ -233,8 +238,8 @@ TEST(SaveGame, ASecondSaveWithFewerAdventurersLeavesNoneOfTheOldFiles) {
 TEST(LoadGame, ABrokenSlotNamesTheFileAndLineAndLeavesTheRunningGameAsItWas) {
     struct Case {
         const char* what;
-        const char* file;   // the file that is broken, as the error names it
-        int line;           // the line the error names
+        const char* file;  // the file that is broken, as the error names it
+        int line;          // the line the error names
         std::function<void(SaveGame&)> breakSlot;
     };
     const std::string slot = "data/save/save2/";
@@ -262,7 +267,8 @@ TEST(LoadGame, ABrokenSlotNamesTheFileAndLineAndLeavesTheRunningGameAsItWas) {
         {"a party file cut short", "prt5.prt", 36,
          [](SaveGame& s) {
              std::string bytes = s.slotFile(2, "prt5.prt");
-             s.dir.writeBytes("data\\save\\save2\\prt5.prt", bytes.substr(0, bytes.rfind("\r\n", bytes.size() - 3) + 2));
+             s.dir.writeBytes("data\\save\\save2\\prt5.prt",
+                              bytes.substr(0, bytes.rfind("\r\n", bytes.size() - 3) + 2));
          }},
     };
     for (const Case& c : cases) {

@@ -66,11 +66,13 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// A copy of the sample world in a folder of its own, so the build's game
-// directory never holds a bench save.
+// A copy of the sample world in a folder of its own beside the build's game
+// directory, which never holds a bench save. Not under the shared temporary folder:
+// other programs' churn of files there slows the creation of new files.
 struct BenchGameDir {
     BenchGameDir()
-        : root(fs::temp_directory_path() / ("orrowvale-bench-" + std::to_string(::getpid()))) {
+        : root(fs::path(ORROWVALE_GAME_DIR).parent_path() /
+               ("bench-saves-" + std::to_string(::getpid()))) {
         fs::remove_all(root);
         fs::copy(gameDirectory().gameDirectory(), root, fs::copy_options::recursive);
     }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -340,6 +342,33 @@ TEST(SaveGame, AFailedSaveLeavesThePreviousSaveWholeAndNoStagingFolder) {
         EXPECT_FALSE(saver.hasSlotFile(5, "prt5.prt"));
         EXPECT_TRUE(saver.leftovers().empty());
     }
+}
+
+TEST(SaveGame, ADiskThatFillsUpNamesTheFileAndKeepsThePreviousSave) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 5);
+    const std::string before = saver.slotFile(5, "mainsave.sav");
+    saver.game.state.gold = 5;
+
+    // No file may grow past 64 KiB: the main file's writes fail as on a full disk.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    try {
+        saveGame(saver.game.state, saver.paths, 5);
+        ADD_FAILURE() << "the save succeeded";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/save/save5/mainsave.sav");
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(saver.slotFile(5, "mainsave.sav"), before);
+    EXPECT_TRUE(saver.leftovers().empty());
 }
 
 // A crash is the process ending inside the save, with nothing cleaned up: a

@@ -208,8 +208,6 @@ TEST(LoadGame, KeepsTheQuirksSavedGamesRelyOn) {
     saver.editLine(3, "mainsave.sav", kCharacterNumberLine, "70000");
     // The main character's own file is read after its slot's file.
     saver.editLine(3, "mainchr.adv", 1, "마지막");
-    // A story game's own visitable cities are not saved: the common list returns.
-    saver.game.state.visitableCities.fill(0);
 
     LoadingGame loader(saver);
     loadGame(loader.game, 3);
@@ -219,7 +217,19 @@ TEST(LoadGame, KeepsTheQuirksSavedGamesRelyOn) {
     EXPECT_TRUE(loaded.parties[5].cargoIntact);
     EXPECT_EQ(loaded.characterNumber, 4464);
     EXPECT_EQ(loaded.mainCharacter().name, "마지막");
-    EXPECT_EQ(loaded.visitableCities[1], 1);
+}
+
+TEST(LoadGame, AStoryGameComesBackWithTheCommonVisitableCities) {
+    SaveGame saver;
+    loadCityList(*saver.state, saver.paths);
+    createStoryWorld(saver.game, 0);
+    ASSERT_EQ(saver.game.state.visitableCities[5], 0);  // the character's own list
+    saveGame(saver.game.state, saver.paths, 9);
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 9);
+    EXPECT_EQ(loader.game.state.visitableCities[5], 1);
+    EXPECT_EQ(loader.game.state.characterNumber, 0);
 }
 
 TEST(SaveGame, ASecondSaveWithFewerAdventurersLeavesNoneOfTheOldFiles) {
@@ -309,10 +319,10 @@ TEST(SaveSlots, ListsEachSlotByItsOwnStateAndOneBadSlotHidesNoOther) {
     state.mainCharacter().name = "아리";
     state.gameYear = 203;
     state.gameTurn = 5;
+    fs::remove_all(saver.dir.path("data\\save"));  // no slot folders at all
     saveGame(state, saver.paths, 1);
     saveGame(state, saver.paths, 7);
     saver.editLine(7, "mainsave.sav", 3, "넷");
-    fs::remove_all(saver.dir.path("data\\save\\save9"));  // no folder at all
 
     const auto lines = listSaveSlots(saver.paths);
     EXPECT_EQ(lines[0], "아리: 203년 4월 1주 5턴");

@@ -21,15 +21,15 @@ using SlotStepHook = std::function<void(std::string_view step)>;
 
 // Replaces the directory `slot` by one that holds exactly `files`, so that at every
 // instant the directory is either the old one, whole, or the new one, whole.
-// The files go into a staging directory beside the slot, are made durable, and the
-// two directories then trade places with one rename; the old one is deleted last.
-// A staging directory left by a crash is removed first. Throws DataError naming
-// `shownSlot` (the slot as the player sees its path) when anything fails before
-// the swap; the old slot is then as it was and no staging directory is left.
+// The files are written into the spare directory beside the slot, made durable,
+// and the two directories then trade places with one rename: the spare then holds
+// the save before, which the next save writes over. The spare is never loaded.
+// Throws DataError naming `shownSlot` (the slot as the player sees its path) when
+// anything fails before the swap; the slot itself is then as it was.
 void replaceSlotDirectory(const std::filesystem::path& slot, std::string_view shownSlot,
                           const std::vector<SlotFile>& files, const SlotStepHook& hook = {});
 
-// Where a slot is staged while it is written, and where the old slot waits on a
+// The spare directory a slot is written in, and where the old slot waits on a
 // file system that cannot exchange two directories in one rename.
 std::filesystem::path stagingDirectory(const std::filesystem::path& slot);
 std::filesystem::path retiredDirectory(const std::filesystem::path& slot);

@@ -5,6 +5,7 @@
 #include "checkerimpl.h"
 #include "game.h"
 #include "jpegsize.h"
+#include "parties/movecityunit.h"
 #include "scripts/scenariorunner.h"
 #include "transcript.h"
 #include "world/adventurer.h"
@@ -797,6 +798,8 @@ void Checker::loadAsTheGameDoes() {
     attempt([&] { loadQuests(state, paths_); });
     attempt([&] { (void)loadNameLists(paths_); });
     attempt([&] { refreshTradeGoods(game); });
+    for (int city = 1; city <= state.cityBound(); ++city)
+        attempt([&] { (void)prepareMove(game, city); });
 }
 
 void Checker::checkAll() {

@@ -16,6 +16,7 @@
 #include "scripts/comm.h"
 #include "ui/jpeg.h"
 #include "ui/messages.h"
+#include "ui/picture.h"
 #include "ui/text.h"
 #include "world/datafiles.h"
 #include "world/worldload.h"
@@ -44,20 +45,6 @@ QImage drawnMap(const GameState& state) {
 
 }  // namespace
 
-MapPicture::MapPicture(QWidget* parent) : QLabel(parent) {
-    setMouseTracking(true);
-    setCursor(Qt::ArrowCursor);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-void MapPicture::mouseMoveEvent(QMouseEvent* event) {
-    if (onMove) onMove(event->position().toPoint());
-}
-
-void MapPicture::mousePressEvent(QMouseEvent* event) {
-    if (onPress) onPress(event->button(), event->position().toPoint());
-}
-
 TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
@@ -65,9 +52,8 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
                    Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
-    Image1 = new MapPicture(central);
+    Image1 = new Picture(central, QStringLiteral("지도"));
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("지도"));
     Image1->onMove = [this](QPoint p) { Image1MouseMove(p); };
     Image1->onPress = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p); };
     Button1 = new QPushButton(QStringLiteral("캐릭터"), central);
@@ -111,8 +97,7 @@ bool TMainForm::openForPlay() {
         }
         picture = drawnMap(state);
     }
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    Image1->setFixedSize(picture.size());
+    Image1->setImage(picture);
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());
     move(0, 0);

@@ -1,28 +1,14 @@
 #pragma once
 
-#include <QLabel>
 #include <QMainWindow>
-#include <functional>
 
 class QPushButton;
 class QAction;
 
 namespace orrowvale {
 
+class Picture;
 class Windows;
-
-// The map picture: reports where the mouse moves and presses, in picture pixels.
-class MapPicture : public QLabel {
-  public:
-    explicit MapPicture(QWidget* parent);
-
-    std::function<void(QPoint)> onMove;
-    std::function<void(Qt::MouseButton, QPoint)> onPress;
-
-  protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-};
 
 // The map window, the game's main screen while a game is in play. The status
 // panel and the command window come and go with it.
@@ -40,7 +26,7 @@ class TMainForm : public QMainWindow {
     void Exit1Click();
     void Button1Click();
 
-    MapPicture* map() const { return Image1; }
+    Picture* map() const { return Image1; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,7 +36,7 @@ class TMainForm : public QMainWindow {
     void placeCompanions();
 
     Windows& windows_;
-    MapPicture* Image1;
+    Picture* Image1;
     QPushButton* Button1;
     QAction* Save1;
 };

@@ -54,7 +54,7 @@ TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     chrdescription->setObjectName(QStringLiteral("chrdescription"));
     chrdescription->setAccessibleName(QStringLiteral("설명"));
     chrdescription->setReadOnly(true);
-    chrdescription->setFixedSize(340, 140);
+    chrdescription->setFixedSize(380, 170);
     prev = button(GroupBox1, "prev", "이전");
     fwrd = button(GroupBox1, "fwrd", "다음");
     Button2 = button(this, "Button2", "확인");

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QPainter>
 #include <QMenuBar>
 #include <iostream>
 
@@ -11,19 +11,26 @@
 #include "lifecycle/windows.h"
 #include "ui/jpeg.h"
 #include "ui/messages.h"
+#include "ui/picture.h"
 #include "ui/text.h"
 
 namespace orrowvale {
 
 namespace {
 
-QPixmap titlePicture(const GamePaths& paths) {
+QImage titlePicture(const GamePaths& paths) {
     std::string error;
     QImage image = loadJpeg(paths.resolve(kTitlePicture), error);
-    if (!image.isNull()) return QPixmap::fromImage(image);
+    if (!image.isNull()) return image;
     std::cerr << "orrowvale: " << error << "\n";
-    QPixmap plain(500, 480);
+    QImage plain(500, 480, QImage::Format_RGB32);
     plain.fill(QColor(24, 28, 48));
+    QPainter painter(&plain);
+    painter.setPen(QColor(230, 210, 150));
+    QFont font = painter.font();
+    font.setPointSize(36);
+    painter.setFont(font);
+    painter.drawText(plain.rect(), Qt::AlignCenter, QStringLiteral("Orrowvale"));
     return plain;
 }
 
@@ -33,11 +40,9 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Orrowvale 0.9a"));
 
-    Image1 = new QLabel(this);
+    Image1 = new Picture(this, QStringLiteral("타이틀 그림"));
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("타이틀 그림"));
-    Image1->setPixmap(titlePicture(windows.paths));
-    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setImage(titlePicture(windows.paths));
     setCentralWidget(Image1);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));

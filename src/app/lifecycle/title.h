@@ -4,11 +4,11 @@
 
 #include "ui/midiplayer.h"
 
-class QLabel;
 class QAction;
 
 namespace orrowvale {
 
+class Picture;
 class Windows;
 
 // The title window, the program's main window: the title picture, the menu and the
@@ -32,7 +32,7 @@ class TForm1 : public QMainWindow {
 
   private:
     Windows& windows_;
-    QLabel* Image1;
+    Picture* Image1;
     QAction* LoadGame1;
     MidiPlayer MediaPlayer1;
     // A failure is told once, not again each time its box hands the focus back.

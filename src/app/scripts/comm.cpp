@@ -58,6 +58,8 @@ QPushButton* Tcommform::addButton(const char* name, const char* caption) {
 void Tcommform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refreshCommandButtons();
+    // Ending the turn is what the player does most: Space or Enter on it.
+    skipturnbtn->setFocus();
 }
 
 void Tcommform::refreshCommandButtons() {

@@ -30,6 +30,13 @@ Tannounceform::Tannounceform() {
     // Keys belong to the window, so any key closes it.
     anmemo->setFocusPolicy(Qt::NoFocus);
     anmemo->viewport()->setCursor(Qt::ArrowCursor);
+    // Pale letters rolling up over the night sky, like the close of a tale.
+    QPalette night = palette();
+    night.setColor(QPalette::Window, QColor(18, 22, 38));
+    night.setColor(QPalette::Base, QColor(18, 22, 38));
+    night.setColor(QPalette::Text, QColor(236, 226, 198));
+    setPalette(night);
+    anmemo->setPalette(night);
     QFont font = anmemo->font();
     font.setPointSize(11);
     anmemo->setFont(font);

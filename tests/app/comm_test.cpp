@@ -91,3 +91,27 @@ TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
 
 }  // namespace
 }  // namespace orrowvale::testing
+
+namespace orrowvale::testing {
+namespace {
+
+TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
+    GameState& s = state();
+    s.cityPlaces[1][1] = {"우물", "places\\well.evn"};
+    s.cityPlaceCount[1] = 1;
+    dir.write("data\\places\\well.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
+    driver.type(QStringLiteral("우물"));
+    press("gotobotton");
+    EXPECT_EQ(s.gold, 1005);
+    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"))->text(),
+              QStringLiteral("1005"));
+
+    driver.type(QString());
+    driver.seen.clear();
+    press("gotobotton");
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("visit"),
+                                        QStringLiteral("box: ") + QString::fromUtf8(kNoPlaceChosen)}));
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "lifecycle/citymap.h"
 #include "lifecycle/inspector.h"
@@ -103,6 +104,31 @@ TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
     EXPECT_EQ(state().commandCity, 0);
     QTest::mouseClick(map, Qt::LeftButton, {}, inside);
     EXPECT_EQ(state().commandCity, 2);
+}
+
+TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {
+    std::filesystem::remove(dir.path("data\\common\\commongo.txt"));
+    ModalDriver driver;
+    startRandomGame(driver);
+    ASSERT_EQ(driver.seen.size(), 1);
+    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("commongo.txt"))) << driver.seen[0].toStdString();
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->form1->isEnabled());
+    EXPECT_EQ(state().mainchrnum, 0) << "no half-built game";
+}
+
+TEST_F(Lifecycle, AMissingTuneIsToldOnceNotAtEveryActivation) {
+    std::filesystem::remove(dir.path(kTitleMusic));
+    ModalDriver driver;
+    windows->form1->FormActivate();
+    windows->form1->FormActivate();
+    ASSERT_EQ(driver.seen.size(), 1);
+    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("endless_rain[1].mid")));
+    // The menu still works without music.
+    windows->form1->NewGame1Click();
+    EXPECT_TRUE(windows->newGameForm->isVisible());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "lifecycle/newgame.h"
 #include "lifecycle/title.h"
+#include "parties/goform.h"
 #include "scripts/announce.h"
 #include "scripts/talk.h"
 
@@ -28,7 +30,7 @@ void ModalDriver::answer(std::initializer_list<QMessageBox::StandardButton> answ
 
 void ModalDriver::tick() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
+    if (!modal || !modal->isVisible() || modal == handling_) return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << QStringLiteral("box: ") + box->text();
         if (onBox) onBox(box->text());
@@ -47,6 +49,18 @@ void ModalDriver::tick() {
         seen << QStringLiteral("announce[%1]").arg(announcement->windowTitle());
         auto* text = announcement->findChild<QPlainTextEdit*>(QStringLiteral("anmemo"));
         QTest::mouseDClick(text->viewport(), Qt::LeftButton);
+    } else if (auto* visit = dynamic_cast<Tgoform*>(modal)) {
+        seen << QStringLiteral("visit");
+        auto* places = visit->findChild<QComboBox*>(QStringLiteral("realcombo"));
+        places->setCurrentIndex(places->findText(typed_));
+        // The visit runs the place's event, which may open boxes of its own: the
+        // click must not run inside this tick, or the driver could not answer them.
+        handling_ = visit;
+        auto* move = visit->findChild<QPushButton*>(QStringLiteral("movebutton"));
+        QTimer::singleShot(0, move, [this, move] {
+            move->click();
+            handling_ = nullptr;
+        });
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();

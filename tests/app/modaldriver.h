@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -24,6 +25,7 @@ class ModalDriver : public QObject {
     ~ModalDriver() override;
 
     void answer(std::initializer_list<QMessageBox::StandardButton> answers);
+    // The text for the next input box, or the place to pick in the visit dialog.
     void type(const QString& text) { typed_ = text; }
 
     QStringList seen;
@@ -36,6 +38,7 @@ class ModalDriver : public QObject {
     QTimer* timer_;
     std::deque<QMessageBox::StandardButton> answers_;
     QString typed_;
+    QPointer<QWidget> handling_;
 };
 
 // The program's windows over a copy of the sample world, with fixed dice.

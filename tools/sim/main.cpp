@@ -1,9 +1,11 @@
 // orrowvale-sim: plays a game without windows and prints what the player would see.
 //
-//   orrowvale-sim --game-dir DIR [--seed N] --new random|story:K [--turns T]
+//   orrowvale-sim --game-dir DIR [--seed N] (--new random|story:K | --load SLOT)
+//                 [--turns T] [--save SLOT]
 //
-// Creates the world, then ends T turns as the "완료" button does, answering every
-// question Yes. Prints one line per message, announcement, dialogue and ending, and
+// Creates the world (or loads save slot 1..10 of the game directory), then ends T
+// turns as the "완료" button does, answering every question Yes, and saves into a
+// slot if asked. Prints one line per message, announcement, dialogue and ending, and
 // a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2.
 
 #include <charconv>
@@ -17,6 +19,8 @@
 
 #include "game.h"
 #include "lifecycle/createworld.h"
+#include "lifecycle/loadunit.h"
+#include "lifecycle/saveunit.h"
 #include "parties/turn.h"
 #include "transcript.h"
 #include "world/datafiles.h"
@@ -39,12 +43,14 @@ struct Options {
     bool storyPlay = false;
     int character = 0;
     int turns = 0;
+    std::optional<int> loadSlot;
+    std::optional<int> saveSlot;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "orrowvale-sim: " << problem << "\n"
-              << "usage: orrowvale-sim --game-dir DIR [--seed N] --new random|story:K "
-                 "[--turns T]\n";
+              << "usage: orrowvale-sim --game-dir DIR [--seed N] "
+                 "(--new random|story:K | --load SLOT) [--turns T] [--save SLOT]\n";
     std::exit(kUsageError);
 }
 
@@ -55,6 +61,13 @@ Number parseNumber(std::string_view text, const char* what) {
     if (error != std::errc() || end != text.data() + text.size())
         usage(std::string(what) + " must be a number, not \"" + std::string(text) + "\"");
     return value;
+}
+
+int parseSlot(std::string_view text, const char* option) {
+    const int slot = parseNumber<int>(text, option);
+    if (slot < 1 || slot > kSaveSlots)
+        usage(std::string(option) + " takes a slot from 1 to 10, not " + std::to_string(slot));
+    return slot;
 }
 
 Options parseOptions(int argc, char** argv) {
@@ -84,11 +97,16 @@ Options parseOptions(int argc, char** argv) {
             } else {
                 usage("--new takes random or story:K, not \"" + std::string(kind) + "\"");
             }
+        } else if (arg == "--load") {
+            options.loadSlot = parseSlot(value(), "--load");
+        } else if (arg == "--save") {
+            options.saveSlot = parseSlot(value(), "--save");
         } else {
             usage("unknown argument \"" + std::string(arg) + "\"");
         }
     }
-    if (!haveNew) usage("--new random|story:K is required");
+    if (haveNew == options.loadSlot.has_value())
+        usage("one of --new random|story:K and --load SLOT is required");
     return options;
 }
 
@@ -109,12 +127,15 @@ int play(const Options& options) {
 
     // The map window reads the city list before world creation begins.
     loadCityList(game.state, paths);
-    if (options.storyPlay)
+    if (options.loadSlot)
+        loadGame(game, *options.loadSlot);
+    else if (options.storyPlay)
         createStoryWorld(game, options.character);
     else
         createRandomWorld(game);
     for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press)
         endTurn(game);
+    if (options.saveSlot) saveGame(game.state, paths, *options.saveSlot);
     printState(game.state);
     return 0;
 }

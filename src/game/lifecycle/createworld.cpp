@@ -145,41 +145,46 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
     finish(running, building, prologue);
 }
 
-void createRandomWorld(Game& running, const CreationProgress& progress) {
-    Building building(running);
-    GameState& state = *building.state;
-    const GamePaths& paths = running.paths;
-    Dice& dice = running.dice;
+void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSteps& steps) {
+    GameState& state = building.state;
+    const GamePaths& paths = building.paths;
+    Dice& dice = building.dice;
 
-    report(progress, 0);
+    report(steps.progress, 0);
     state.gold = 1000;
     state.currentCity = 1;
     state.characterNumber = 200;
-    const NameLists names = loadNameLists(paths);
     TAdven mainCharacter;
     generateAdventurer(mainCharacter, dice, names);
-    report(progress, 10);
+    report(steps.progress, 10);
     loadPlaceList(state, paths, "common\\commongo.txt");
     loadVisitableCities(state, paths, "common\\commoncity.txt");
-    report(progress, 20);
-    report(progress, 40);
-    populateAdventurers(state, dice, names);
-    report(progress, 100);
+    report(steps.progress, 20);
+    report(steps.progress, 40);
+    if (steps.populate) populateAdventurers(state, dice, names);
+    report(steps.progress, 100);
     state.guildBranches.fill(0);
     state.guildBranches.at(state.currentCity) = 1;
-    running.presenter.enableGuildButtons();
     resetCalendar(state);
     placeMainCharacter(state, mainCharacter);
+    if (steps.readCityList) loadCityList(state, paths);
 
     loadCityRects(state, paths);
     createPartySlots(state);
     loadSitesAndCampaigns(state, paths);
-    startScriptsAndTrade(building.game);
+    startScriptsAndTrade(building);
     loadCityNations(state, paths, "common\\citynat.txt");
+}
 
+void createRandomWorld(Game& running, const CreationProgress& progress) {
+    Building building(running);
+    const NameLists names = loadNameLists(running.paths);
+    buildFreshWorld(building.game, names,
+                    {.populate = true, .readCityList = false, .progress = progress});
+    running.presenter.enableGuildButtons();
     for (int i = 0; i < kRandomStartingMembers; ++i)
-        recruitRandomMember(state, dice, names);
-    finish(running, building, readTexts(paths, {kRandomPrologue}));
+        recruitRandomMember(*building.state, running.dice, names);
+    finish(running, building, readTexts(running.paths, {kRandomPrologue}));
 }
 
 }  // namespace orrowvale

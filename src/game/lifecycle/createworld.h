@@ -5,6 +5,7 @@
 namespace orrowvale {
 
 struct Game;
+struct NameLists;
 
 // Told how far world creation has come, 0 to 100, so a window can move its gauge.
 using CreationProgress = std::function<void(int percent)>;
@@ -16,5 +17,18 @@ using CreationProgress = std::function<void(int percent)>;
 // first) is carried over.
 void createStoryWorld(Game& game, int character, const CreationProgress& progress = {});
 void createRandomWorld(Game& game, const CreationProgress& progress = {});
+
+// What a new random world does and a loaded game does not.
+struct FreshWorldSteps {
+    bool populate = true;       // people in every city; a loaded game brings its own
+    bool readCityList = false;  // a new game has the map window's list already
+    CreationProgress progress;
+};
+
+// The start of a random world, into the game's own (fresh) state: starting values,
+// a rolled main character in the top adventurer slot and the guild, every world
+// file, empty parties, the trade offers. Loading builds on it before it reads a
+// slot; it shows nothing to the player.
+void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSteps& steps);
 
 }  // namespace orrowvale

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
+
+#include "lifecycle/slotdirectory.h"
 
 namespace orrowvale {
 
 class GamePaths;
+class TParty;
 struct GameState;
 
 inline constexpr int kSaveSlots = 10;
@@ -22,5 +27,18 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths);
 // disk leaves either the old save or the new one. Throws DataError naming the
 // file on failure; the old save is then untouched.
 void saveGame(const GameState& state, const GamePaths& paths, int slot);
+// The same, with `beforeStep` called between the steps of the write (see
+// SlotStepHook), so a test can stop a save anywhere.
+void saveGame(const GameState& state, const GamePaths& paths, int slot,
+              const SlotStepHook& beforeStep);
+
+// The slot folder as the data files write it: "data\save\save3" for slot 3.
+// Throws std::out_of_range for a slot outside 1..10.
+std::string slotGamePath(int slot);
+
+// The 36 lines of a party file (CP949, CR LF); truth values are "true" / "FALSE".
+std::string partyFileBytes(const TParty& party, const std::string& displayName);
+void saveParty(const TParty& party, const std::filesystem::path& file,
+               const std::string& displayName);
 
 }  // namespace orrowvale

@@ -1,0 +1,223 @@
+#include "lifecycle/loadunit.h"
+
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include "Presenter.h"
+#include "game.h"
+#include "lifecycle/createworld.h"
+#include "lifecycle/saveunit.h"
+#include "lifecycle/slotdirectory.h"
+#include "parties/tparty.h"
+#include "world/adventurer.h"
+#include "world/datafiles.h"
+#include "world/gamepaths.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+// A text or truth line that is missing is a file cut short, not an empty value.
+std::string readPresentLine(LineReader& in, std::string_view what) {
+    if (in.atEnd()) {
+        in.readLine();
+        in.failAtEnd(what);
+    }
+    return in.readLine();
+}
+
+// Saved games have always counted a truth line true only when it is exactly "true".
+std::uint8_t readFlag(LineReader& in, std::string_view what) {
+    return readPresentLine(in, what) == "true" ? 1 : 0;
+}
+
+std::int32_t readNumberInRange(LineReader& in, std::string_view what, int low, int high) {
+    std::int32_t value = in.readWholeNumber(what);
+    if (value < low || value > high) in.fail(what, std::to_string(value));
+    return value;
+}
+
+// Reads one slot over a freshly built world, in the order the save wrote it.
+class SlotReader {
+  public:
+    SlotReader(GameState& state, const GamePaths& paths, int slot)
+        : state_(state), paths_(paths), slot_(slotGamePath(slot)), main_(open("mainsave.sav")) {}
+
+    void read() {
+        state_.mainCharacter().name = readPresentLine(main_, "the main character's name");
+        for (std::int32_t* value : {&state_.gameYear, &state_.gameMonth, &state_.gameWeek,
+                                    &state_.gameTurn, &state_.gold})
+            *value = main_.readWholeNumber("a number");
+        for (std::uint8_t& branch : state_.guildBranches)
+            branch = readFlag(main_, "a guild branch (true or false)");
+        for (std::uint8_t& on : state_.switches)
+            on = readFlag(main_, "a switch (true or false)");
+        readPlacesAndPeople();
+        readPlayer();
+        readSitesAndCampaigns();
+        readScriptsAndTrade();
+    }
+
+  private:
+    LineReader open(std::string_view name) const {
+        const std::string gamePath = slot_ + "\\" + std::string(name);
+        return LineReader(paths_.resolve(gamePath), GamePaths::shown(gamePath));
+    }
+
+    std::filesystem::path fileOf(std::string_view name, std::string& shown) const {
+        const std::string gamePath = slot_ + "\\" + std::string(name);
+        shown = GamePaths::shown(gamePath);
+        return paths_.resolve(gamePath);
+    }
+
+    void readAdventurerFile(TAdven& into, const std::string& name) const {
+        std::string shown;
+        const auto file = fileOf(name, shown);
+        loadAdventurer(into, file, shown);
+    }
+
+    void readPlacesAndPeople() {
+        for (auto& city : state_.cityPlaces)
+            for (Place& place : city) {
+                place.name = readPresentLine(main_, "a place name");
+                place.eventFile = readPresentLine(main_, "a place's event file");
+            }
+        for (std::int32_t& count : state_.cityPlaceCount)
+            count = main_.readWholeNumber("a city's place count");
+        // A slot marked "None" keeps the fresh empty adventurer; the main character
+        // placed by the rebuild receives its slot's file like any other.
+        for (int i = 1; i <= kMaxAdventurers; ++i)
+            if (readPresentLine(main_, "an adventurer marker (adv or None)") != kNone)
+                readAdventurerFile(state_.adventurers[i], "adv" + std::to_string(i) + ".adv");
+        for (auto& row : state_.guildRoster)
+            for (std::int32_t& number : row)
+                number = readNumberInRange(main_, "an adventurer number from 0 to 1000", 0,
+                                           kMaxAdventurers);
+        for (int p = 1; p <= kMaxParties; ++p)
+            if (readPresentLine(main_, "a party marker (prt or None)") != kNone) {
+                std::string shown;
+                const auto file = fileOf("prt" + std::to_string(p) + ".prt", shown);
+                loadParty(state_.parties[p], file, shown);
+            }
+    }
+
+    void readPlayer() {
+        state_.currentCity =
+            readNumberInRange(main_, "the current city, from 1 to 100", 1, kMaxCities);
+        for (std::int32_t& nation : state_.cityNations)
+            nation = main_.readWholeNumber("a city's nation");
+        // The character number is a 16-bit value; a larger number keeps its low bits.
+        state_.characterNumber =
+            static_cast<std::int16_t>(main_.readWholeNumber("the character number"));
+        state_.playerNation = main_.readWholeNumber("the player's nation");
+        // "mainchr.adv" goes into the main character the rebuild placed; the number
+        // read next says which slot is the main character from now on.
+        readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
+        state_.mainchrnum = readNumberInRange(
+            main_, "the main character's adventurer number, from 1 to 1000", 1, kMaxAdventurers);
+    }
+
+    void readSitesAndCampaigns() {
+        for (auto& city : state_.searchSites)
+            for (SearchSite& site : city) {
+                site.name = readPresentLine(main_, "a search site's name");
+                site.file = readPresentLine(main_, "a search site's file");
+                site.open = readFlag(main_, "a search site's open flag (true or false)");
+            }
+        for (auto& city : state_.dungeonSites)
+            for (DungeonSite& site : city) {
+                site.name = readPresentLine(main_, "a dungeon's name");
+                site.file = readPresentLine(main_, "a dungeon's file");
+                site.open = readFlag(main_, "a dungeon's open flag (true or false)");
+                site.deepestLevel = main_.readWholeNumber("a dungeon's deepest level");
+            }
+        for (War& war : state_.wars) {
+            war.name = readPresentLine(main_, "a war's name");
+            war.file = readPresentLine(main_, "a war's file");
+            war.active = readFlag(main_, "a war's active flag (true or false)");
+        }
+        for (Quest& quest : state_.quests) {
+            quest.name = readPresentLine(main_, "a quest's name");
+            quest.file = readPresentLine(main_, "a quest's file");
+            quest.active = readFlag(main_, "a quest's active flag (true or false)");
+            quest.turnsLeft = main_.readWholeNumber("a quest's turns left");
+        }
+    }
+
+    void readScriptsAndTrade() {
+        for (std::string& file : state_.scenarioFiles)
+            file = readPresentLine(main_, "a scenario file");
+        for (std::int32_t& value : state_.scriptVariables)
+            value = main_.readWholeNumber("a script variable");
+        for (std::int32_t* fame :
+             {&state_.adventureFame, &state_.politicalFame, &state_.covertFame})
+            *fame = main_.readWholeNumber("a fame value");
+        for (auto& city : state_.tradeGoods)
+            for (TradeGood& good : city) {
+                good.name = readPresentLine(main_, "the goods of a trade offer");
+                for (std::int32_t* value :
+                     {&good.pay, &good.ambushRisk, &good.cargoRisk, &good.turns})
+                    *value = main_.readWholeNumber("a number of a trade offer");
+            }
+        for (std::int32_t& item : state_.guildItems)
+            item = main_.readWholeNumber("an item code");
+    }
+
+    GameState& state_;
+    const GamePaths& paths_;
+    std::string slot_;
+    LineReader main_;
+};
+
+}  // namespace
+
+void loadParty(TParty& party, const std::filesystem::path& file, const std::string& displayName) {
+    LineReader in(file, displayName);
+    TParty read = party;
+    for (std::int32_t& member : read.members)
+        member = in.readWholeNumber("a member's adventurer number");
+    for (std::int32_t& slot : read.formation)
+        slot = in.readWholeNumber("a formation slot");
+    read.location = in.readWholeNumber("the party's city");
+    auto flag = [&](const char* what) { return readFlag(in, what) == 1; };
+    read.inUse = flag("the in-use flag (true or FALSE)");
+    read.onMission = flag("the on-mission flag (true or FALSE)");
+    read.missionKind = in.readWholeNumber("the mission kind");
+    read.missionFile = readPresentLine(in, "the mission file");
+    read.missionValue = in.readWholeNumber("the mission value");
+    read.travelling = flag("the travelling flag (true or FALSE)");
+    for (std::int32_t* value : {&read.travelTurnsLeft, &read.travelDestination, &read.missionGold,
+                                &read.missionRisk, &read.missionLevel})
+        *value = in.readWholeNumber("a number");
+    read.cargoIntact = flag("the cargo flag (true or FALSE)");
+    for (std::int32_t* value :
+         {&read.partyItem, &read.dungeonCity, &read.dungeonNumber, &read.leader})
+        *value = in.readWholeNumber("a number");
+    read.partyName = readPresentLine(in, "the party's name");
+    party = std::move(read);
+}
+
+void loadGame(Game& running, int slot) {
+    const std::string gamePath = slotGamePath(slot);
+    recoverInterruptedSwap(running.paths.resolve(gamePath));
+
+    // The slot is read into a world of its own; the running game changes only when
+    // every file was read.
+    auto state = std::make_unique<GameState>();
+    Game building(*state, running.paths, running.dice, running.presenter);
+    buildFreshWorld(building, loadNameLists(running.paths),
+                    {.populate = false, .readCityList = true, .progress = {}});
+    SlotReader(*state, running.paths, slot).read();
+
+    state->commandCity = running.state.commandCity;
+    state->infoAdventurer = running.state.infoAdventurer;
+    running.state = std::move(*state);
+    running.currentParty = 0;
+    running.scriptStopFlag = false;
+    running.eventStopFlag = false;
+    running.mainCharacterDied = false;
+    running.presenter.enableGuildButtons();
+}
+
+}  // namespace orrowvale

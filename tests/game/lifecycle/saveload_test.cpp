@@ -1,0 +1,429 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game.h"
+#include "game/testfiles.h"
+#include "lifecycle/createworld.h"
+#include "lifecycle/loadunit.h"
+#include "lifecycle/saveunit.h"
+#include "parties/party.h"
+#include "transcript.h"
+#include "world/codec.h"
+#include "world/datafiles.h"
+#include "world/dice.h"
+#include "world/gamestate.h"
+#include "world/worldload.h"
+
+namespace orrowvale {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Line numbers of "mainsave.sav" the tests edit by hand.
+constexpr int kFirstAdventurerMarker = 21207;
+constexpr int kCharacterNumberLine = 123308;
+constexpr int kMainFileLines = 206813;
+
+// A copy of the sample world in a folder of its own, so saves never touch the
+// build's game directory, with a game in play on it.
+struct SaveGame {
+    SaveGame() {
+        fs::copy(testing::sampleWorld().gameDirectory(), dir.root(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    }
+
+    void newRandomGame() {
+        loadCityList(*state, paths);
+        createRandomWorld(game);
+    }
+
+    std::string slotFile(int slot, const std::string& name) const {
+        return dir.readBytes(slotGamePath(slot) + "\\" + name);
+    }
+    bool hasSlotFile(int slot, const std::string& name) const {
+        return fs::exists(dir.path(slotGamePath(slot) + "\\" + name));
+    }
+    // Replaces line `number` (1-based) of a slot file; the file keeps its CR LF.
+    void editLine(int slot, const std::string& name, int number, const std::string& text) const {
+        std::string bytes = slotFile(slot, name);
+        std::size_t start = 0;
+        for (int line = 1; line < number; ++line)
+            start = bytes.find("\r\n", start) + 2;
+        bytes.replace(start, bytes.find("\r\n", start) - start, encodeCp949(text));
+        dir.writeBytes(slotGamePath(slot) + "\\" + name, bytes);
+    }
+    std::vector<std::string> leftovers() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path("data\\save")))
+            if (entry.path().filename().string().find('.') != std::string::npos)
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    testing::TempGameDir dir;
+    GamePaths paths = dir.paths();
+    std::unique_ptr<GameState> state = std::make_unique<GameState>();
+    Dice dice{42};
+    TranscriptPresenter presenter;
+    Game game{*state, paths, dice, presenter};
+};
+
+// Another game, started later, into which a slot is loaded.
+struct LoadingGame {
+    explicit LoadingGame(const SaveGame& from) : game(*state, from.paths, dice, presenter) {}
+    std::unique_ptr<GameState> state = std::make_unique<GameState>();
+    Dice dice{7};
+    TranscriptPresenter presenter;
+    Game game;
+};
+
+// The lines of a file, decoded, each followed by "|".
+std::string decodeLines(const std::string& bytes) {
+    LineReader in = LineReader::fromBytes(bytes, "file");
+    std::string joined;
+    while (!in.atEnd())
+        joined += in.readLine() + "|";
+    return joined;
+}
+
+void makeAGameWorthSaving(GameState& state) {
+    state.gold = 123456;
+    state.characterNumber = -1;
+    state.switches[17] = 1;
+    state.scriptVariables[3] = -42;
+    state.quests[2].active = 1;
+    state.quests[2].turnsLeft = 9;
+    state.dungeonSites[1][1].deepestLevel = 4;
+    state.guildItems[1] = 7;
+    TParty& idle = state.parties[3];  // every truth field off
+    idle.inUse = true;
+    idle.partyName = "새벽의 검";
+    TParty& away = state.parties[5];
+    away.inUse = true;
+    away.location = 2;
+    addMember(state, 5, 999);
+    setOnMission(state, 5, true);
+    away.travelling = true;
+    away.cargoIntact = true;
+    away.missionKind = kTransportMission;
+    away.missionFile = "비단";
+    away.leader = 999;
+}
+
+TEST(SaveGame, ASavedGameLoadsIntoAnotherGameAndSavesAgainByteForByte) {
+    SaveGame saver;
+    saver.newRandomGame();
+    makeAGameWorthSaving(saver.game.state);
+    const GameState& saved = saver.game.state;
+    saveGame(saved, saver.paths, 1);
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 1);
+    const GameState& loaded = loader.game.state;
+    EXPECT_EQ(loaded.gold, 123456);
+    EXPECT_EQ(loaded.characterNumber, -1);
+    EXPECT_EQ(
+        loaded.gameYear * 1000 + loaded.gameMonth * 100 + loaded.gameWeek * 10 + loaded.gameTurn,
+        200411);
+    EXPECT_EQ(loaded.mainchrnum, saved.mainchrnum);
+    EXPECT_TRUE(loaded.adventurers == saved.adventurers);
+    EXPECT_TRUE(loaded.parties == saved.parties);
+    EXPECT_TRUE(loaded.guildRoster == saved.guildRoster);
+    EXPECT_TRUE(loaded.switches == saved.switches);
+    EXPECT_TRUE(loaded.scriptVariables == saved.scriptVariables);
+    EXPECT_EQ(loaded.quests[2].turnsLeft, 9);
+    EXPECT_EQ(loader.presenter.guildButtonEnables(), 1);
+
+    saveGame(loaded, saver.paths, 2);
+    EXPECT_EQ(saver.slotFile(2, "mainsave.sav"), saver.slotFile(1, "mainsave.sav"));
+    EXPECT_EQ(saver.slotFile(2, "prt5.prt"), saver.slotFile(1, "prt5.prt"));
+    EXPECT_EQ(saver.slotFile(2, "mainchr.adv"), saver.slotFile(1, "mainchr.adv"));
+    EXPECT_TRUE(saver.leftovers().empty());
+}
+
+TEST(SaveGame, WritesEveryLineInItsFileKindsSpelling) {
+    SaveGame saver;
+    saver.newRandomGame();
+    makeAGameWorthSaving(saver.game.state);
+    const GameState& state = saver.game.state;
+    saveGame(state, saver.paths, 4);
+
+    const std::string main = saver.slotFile(4, "mainsave.sav");
+    std::size_t lines = 0;
+    for (std::size_t at = main.find("\r\n"); at != std::string::npos;
+         at = main.find("\r\n", at + 2))
+        ++lines;
+    EXPECT_EQ(lines, static_cast<std::size_t>(kMainFileLines));
+    EXPECT_EQ(std::count(main.begin(), main.end(), '\n'), kMainFileLines) << "no bare LF";
+    LineReader in = LineReader::fromBytes(main, "mainsave.sav");
+    EXPECT_EQ(in.readLine(), state.mainCharacter().name);
+    for (int i = 2; i <= 6; ++i)
+        in.readLine();
+    EXPECT_EQ(in.readLine(), "true") << "the branch of city 1";
+    EXPECT_EQ(in.readLine(), "false");
+    for (int i = 9; i < kCharacterNumberLine; ++i)
+        in.readLine();
+    EXPECT_EQ(in.readLine(), "-1");
+
+    // A party with its truth fields off spells them "FALSE"; one with them on "true".
+    const std::string idle = decodeLines(saver.slotFile(4, "prt3.prt"));
+    const std::string away = decodeLines(saver.slotFile(4, "prt5.prt"));
+    EXPECT_EQ(idle,
+              "0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|true|FALSE|0||0|FALSE|0|0|0|0|0|FALSE|0|0|0|0|"
+              "새벽의 검|");
+    EXPECT_EQ(away,
+              "999|0|0|0|0|0|0|0|0|1|0|0|0|0|0|0|0|0|2|true|true|100|비단|0|true|0|0|0|0|0|true|0|"
+              "0|0|999|파티명 없음|");
+
+    // Free adventurer slots and parties not in use get no file.
+    int advFiles = 0;
+    int occupied = 0;
+    for (int i = 1; i <= kMaxAdventurers; ++i) {
+        advFiles += saver.hasSlotFile(4, "adv" + std::to_string(i) + ".adv") ? 1 : 0;
+        occupied += state.adventurers[i].isFree() ? 0 : 1;
+    }
+    EXPECT_EQ(advFiles, occupied);
+    EXPECT_FALSE(saver.hasSlotFile(4, "prt1.prt"));
+    EXPECT_TRUE(saver.hasSlotFile(4, "mainchr.adv"));
+}
+
+TEST(LoadGame, KeepsTheQuirksSavedGamesRelyOn) {
+    SaveGame saver;
+    saver.newRandomGame();
+    makeAGameWorthSaving(saver.game.state);
+    saveGame(saver.game.state, saver.paths, 3);
+    // Only an exact "true" is true; "TRUE" and "false" in a party file are off.
+    saver.editLine(3, "prt5.prt", 21, "TRUE");
+    saver.editLine(3, "prt5.prt", 25, "false");
+    // A character number beyond 16 bits keeps its low bits: 70000 is 4464.
+    saver.editLine(3, "mainsave.sav", kCharacterNumberLine, "70000");
+    // The main character's own file is read after its slot's file.
+    saver.editLine(3, "mainchr.adv", 1, "마지막");
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 3);
+    const GameState& loaded = loader.game.state;
+    EXPECT_FALSE(loaded.parties[5].onMission);
+    EXPECT_FALSE(loaded.parties[5].travelling);
+    EXPECT_TRUE(loaded.parties[5].cargoIntact);
+    EXPECT_EQ(loaded.characterNumber, 4464);
+    EXPECT_EQ(loaded.mainCharacter().name, "마지막");
+}
+
+TEST(LoadGame, AStoryGameComesBackWithTheCommonVisitableCities) {
+    SaveGame saver;
+    loadCityList(*saver.state, saver.paths);
+    createStoryWorld(saver.game, 0);
+    ASSERT_EQ(saver.game.state.visitableCities[5], 0);  // the character's own list
+    saveGame(saver.game.state, saver.paths, 9);
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 9);
+    EXPECT_EQ(loader.game.state.visitableCities[5], 1);
+    EXPECT_EQ(loader.game.state.characterNumber, 0);
+}
+
+TEST(SaveGame, ASecondSaveWithFewerAdventurersLeavesNoneOfTheOldFiles) {
+    SaveGame saver;
+    saver.newRandomGame();
+    GameState& state = saver.game.state;
+    saveGame(state, saver.paths, 6);
+    ASSERT_TRUE(saver.hasSlotFile(6, "adv999.adv"));
+    removeAdventurer(state.adventurers[999]);
+    saveGame(state, saver.paths, 6);
+    EXPECT_FALSE(saver.hasSlotFile(6, "adv999.adv"));
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 6);
+    EXPECT_TRUE(loader.game.state.adventurers[999].isFree());
+}
+
+TEST(LoadGame, ABrokenSlotNamesTheFileAndLineAndLeavesTheRunningGameAsItWas) {
+    struct Case {
+        const char* what;
+        const char* file;  // the file that is broken, as the error names it
+        int line;          // the line the error names
+        std::function<void(SaveGame&)> breakSlot;
+    };
+    const std::string slot = "data/save/save2/";
+    const std::vector<Case> cases = {
+        {"an empty slot", "mainsave.sav", 0,
+         [](SaveGame& s) { fs::remove_all(s.dir.path("data\\save\\save2")); }},
+        {"a main file cut short", "mainsave.sav", 123208,
+         [](SaveGame& s) {
+             std::string bytes = s.slotFile(2, "mainsave.sav");
+             std::size_t at = 0;
+             for (int line = 1; line < 123208; ++line)
+                 at = bytes.find("\r\n", at) + 2;
+             s.dir.writeBytes("data\\save\\save2\\mainsave.sav", bytes.substr(0, at));
+         }},
+        {"a bad number in the main file", "mainsave.sav", 6,
+         [](SaveGame& s) { s.editLine(2, "mainsave.sav", 6, "12a"); }},
+        {"a main character out of the table", "mainsave.sav", 123310,
+         [](SaveGame& s) { s.editLine(2, "mainsave.sav", 123310, "1001"); }},
+        {"a missing adventurer file", "adv999.adv", 0,
+         [](SaveGame& s) { fs::remove(s.dir.path("data\\save\\save2\\adv999.adv")); }},
+        {"a missing main character file", "mainchr.adv", 0,
+         [](SaveGame& s) { fs::remove(s.dir.path("data\\save\\save2\\mainchr.adv")); }},
+        {"a bad number in a party file", "prt5.prt", 19,
+         [](SaveGame& s) { s.editLine(2, "prt5.prt", 19, "two"); }},
+        {"a party file cut short", "prt5.prt", 36,
+         [](SaveGame& s) {
+             std::string bytes = s.slotFile(2, "prt5.prt");
+             s.dir.writeBytes("data\\save\\save2\\prt5.prt",
+                              bytes.substr(0, bytes.rfind("\r\n", bytes.size() - 3) + 2));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SaveGame saver;
+        saver.newRandomGame();
+        makeAGameWorthSaving(saver.game.state);
+        saveGame(saver.game.state, saver.paths, 2);
+        c.breakSlot(saver);
+
+        LoadingGame loader(saver);
+        loader.game.currentParty = 0;
+        loadCityList(loader.game.state, saver.paths);
+        createRandomWorld(loader.game);
+        const GameState before = loader.game.state;
+        try {
+            loadGame(loader.game, 2);
+            ADD_FAILURE() << "the load succeeded";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), slot + c.file);
+            EXPECT_EQ(error.line(), c.line) << error.what();
+        }
+        const GameState& after = loader.game.state;
+        EXPECT_EQ(after.gold, before.gold);
+        EXPECT_EQ(after.characterNumber, before.characterNumber);
+        EXPECT_TRUE(after.adventurers == before.adventurers);
+        EXPECT_TRUE(after.parties == before.parties);
+        EXPECT_EQ(loader.presenter.guildButtonEnables(), 1) << "only the new game's";
+    }
+}
+
+TEST(SaveSlots, ListsEachSlotByItsOwnStateAndOneBadSlotHidesNoOther) {
+    SaveGame saver;
+    saver.newRandomGame();
+    GameState& state = saver.game.state;
+    state.mainCharacter().name = "아리";
+    state.gameYear = 203;
+    state.gameTurn = 5;
+    fs::remove_all(saver.dir.path("data\\save"));  // no slot folders at all
+    saveGame(state, saver.paths, 1);
+    saveGame(state, saver.paths, 7);
+    saver.editLine(7, "mainsave.sav", 3, "넷");
+
+    const auto lines = listSaveSlots(saver.paths);
+    EXPECT_EQ(lines[0], "아리: 203년 4월 1주 5턴");
+    EXPECT_EQ(lines[1], "빈 공간");
+    EXPECT_EQ(lines[8], "빈 공간");
+    EXPECT_NE(lines[6].find("data/save/save7/mainsave.sav:3"), std::string::npos) << lines[6];
+    EXPECT_NE(lines[6], "빈 공간");
+}
+
+// Stops a save at one of its steps by throwing there.
+void saveStoppingAt(SaveGame& saver, std::string_view stopAt) {
+    saveGame(saver.game.state, saver.paths, 5, [&](std::string_view step) {
+        if (step == stopAt) throw DataError("disk", 0, "stopped at " + std::string(stopAt));
+    });
+}
+
+TEST(SaveGame, AFailedSaveLeavesThePreviousSaveWholeAndNoStagingFolder) {
+    for (const char* stopAt : {"adv990.adv", "prt5.prt", "mainsave.sav", "sync", "swap"}) {
+        SCOPED_TRACE(stopAt);
+        SaveGame saver;
+        saver.newRandomGame();
+        saveGame(saver.game.state, saver.paths, 5);
+        const std::string before = saver.slotFile(5, "mainsave.sav");
+        makeAGameWorthSaving(saver.game.state);
+        EXPECT_THROW(saveStoppingAt(saver, stopAt), DataError);
+        EXPECT_EQ(saver.slotFile(5, "mainsave.sav"), before);
+        EXPECT_FALSE(saver.hasSlotFile(5, "prt5.prt"));
+        EXPECT_TRUE(saver.leftovers().empty());
+    }
+}
+
+TEST(SaveGame, ADiskThatFillsUpNamesTheFileAndKeepsThePreviousSave) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 5);
+    const std::string before = saver.slotFile(5, "mainsave.sav");
+    saver.game.state.gold = 5;
+
+    // No file may grow past 64 KiB: the main file's writes fail as on a full disk.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    try {
+        saveGame(saver.game.state, saver.paths, 5);
+        ADD_FAILURE() << "the save succeeded";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/save/save5/mainsave.sav");
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(saver.slotFile(5, "mainsave.sav"), before);
+    EXPECT_TRUE(saver.leftovers().empty());
+}
+
+// A crash is the process ending inside the save, with nothing cleaned up: a
+// child process stops dead at the step; the slot must then hold one whole save.
+TEST(SaveGameDeathTest, AProcessKilledInsideASaveLeavesOneWholeSaveThatLoads) {
+    struct Case {
+        const char* step;
+        bool newSaveStands;
+    };
+    for (const Case& c : {Case{"adv995.adv", false}, Case{"sync", false}, Case{"swap", false},
+                          Case{"cleanup", true}}) {
+        SCOPED_TRACE(c.step);
+        SaveGame saver;
+        saver.newRandomGame();
+        saveGame(saver.game.state, saver.paths, 5);
+        const int oldGold = saver.game.state.gold;
+        saver.game.state.gold = 777;
+        EXPECT_EXIT(saveGame(saver.game.state, saver.paths, 5,
+                             [&](std::string_view step) {
+                                 if (step == c.step) ::_exit(9);
+                             }),
+                    ::testing::ExitedWithCode(9), "");
+
+        LoadingGame loader(saver);
+        loadGame(loader.game, 5);
+        EXPECT_EQ(loader.game.state.gold, c.newSaveStands ? 777 : oldGold);
+        // The next save clears what the crash left behind.
+        saveGame(saver.game.state, saver.paths, 5);
+        EXPECT_TRUE(saver.leftovers().empty());
+    }
+}
+
+TEST(SaveSlots, ASlotLeftUnderItsRetiredNameByASwapCutInTwoIsFoundAgain) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 8);
+    const fs::path slot = saver.dir.path("data\\save\\save8");
+    fs::rename(slot, retiredDirectory(slot));
+    fs::create_directories(stagingDirectory(slot));  // a half-written new save
+
+    EXPECT_NE(listSaveSlots(saver.paths)[7], "빈 공간");
+    LoadingGame loader(saver);
+    EXPECT_NO_THROW(loadGame(loader.game, 8));
+    EXPECT_EQ(loader.game.state.gold, saver.game.state.gold);
+}
+
+}  // namespace
+}  // namespace orrowvale

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real program under Xvfb as a player would, with the keyboard: a random
-# game, the prologue, one turn, a save into slot 1, back to the title, a load of
-# slot 1, and a save of the loaded game into slot 2, whose date must be the date
-# saved in slot 1. Leaves screenshots of the title and the map in OUT.
+# game, the prologue, one turn, a save into slot 1, another turn, back to the
+# title, a load of slot 1, and a save of the loaded game into slot 2, whose date
+# must be the date saved in slot 1, not the later one that was in play. Leaves
+# screenshots of the title and the map in OUT.
 #
 #   e2e.sh PROGRAM GAME_DIR OUT
 set -euo pipefail
@@ -26,6 +27,8 @@ trap cleanup EXIT
 fail() {
     echo "e2e: $*" >&2
     [ -n "${DISPLAY:-}" ] && import -window root "$out/failure.png" 2>/dev/null || true
+    echo "e2e: the save slots:" >&2
+    ls -l "$work/game/data/save"/* >&2 || true
     echo "e2e: screen at the failure: $out/failure.png; program output:" >&2
     cat "$work/game.log" >&2 || true
     exit 1
@@ -134,21 +137,34 @@ keys_to "$question" Return
 
 answer_until 저장 ctrl+s
 save=$(wait_window 저장)
-keys_to "$save" Down Return
+# The list's first row has the keyboard; Enter acts on it.
+keys_to "$save" Return
 wait_gone 저장
 [ -f "$work/game/data/save/save1/mainsave.sav" ] || fail "slot 1 was not written"
 saved=$(date_of_slot 1)
 [ "$saved" = "200 4 1 2" ] || fail "slot 1 holds the date \"$saved\", not the second turn"
 
+# One more turn, saved into slot 3, so that the game in play differs from slot 1.
+command=$(wait_window Command)
+keys_to "$command" space
+question=$(wait_window Orrowvale)
+keys_to "$question" Return
+answer_until 저장 ctrl+s
+save=$(wait_window 저장)
+keys_to "$save" Down Down Return
+wait_gone 저장
+[ "$(date_of_slot 3)" = "200 4 1 3" ] || fail "slot 3 holds \"$(date_of_slot 3)\", not the third turn"
+
 # Back to the title and load slot 1.
 map=$(wait_window '로반햄 대륙 서남부')
 keys_to "$map" ctrl+x
 title=$(wait_window 'Orrowvale 0.9a')
-keys_to "$title" alt+f
+# "F&ile" opens with Alt+I, and "L&oad Game" is its O.
+keys_to "$title" alt+i
 sleep 0.5
-keys_to "$title" o
+xdotool key o
 load=$(wait_window '파일 읽기')
-keys_to "$load" Down Return
+keys_to "$load" Return
 map=$(wait_window '로반햄 대륙 서남부' 120)
 wait_gone '파일 읽기'
 sleep 1
@@ -157,7 +173,7 @@ import -window root "$out/map.png"
 # The loaded game, saved into slot 2, carries the date saved in slot 1.
 answer_until 저장 ctrl+s
 save=$(wait_window 저장)
-keys_to "$save" Down Down Return
+keys_to "$save" Down Return
 wait_gone 저장
 loaded=$(date_of_slot 2)
 [ "$loaded" = "$saved" ] || fail "the loaded game is at \"$loaded\", the save at \"$saved\""

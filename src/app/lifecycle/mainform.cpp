@@ -11,6 +11,7 @@
 #include "lifecycle/chrinfo.h"
 #include "lifecycle/citymap.h"
 #include "lifecycle/inspector.h"
+#include "lifecycle/saveform.h"
 #include "lifecycle/title.h"
 #include "lifecycle/windows.h"
 #include "scripts/comm.h"
@@ -139,7 +140,9 @@ void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
     if (city != 0) windows_.state->commandCity = city;
 }
 
-void TMainForm::Save1Click() {}
+void TMainForm::Save1Click() {
+    windows_.saveform->exec();
+}
 
 void TMainForm::Exit1Click() {
     close();

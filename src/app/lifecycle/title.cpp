@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <iostream>
 
+#include "lifecycle/loadform.h"
 #include "lifecycle/newgame.h"
 #include "lifecycle/windows.h"
 #include "ui/jpeg.h"
@@ -90,7 +91,9 @@ void TForm1::NewGame1Click() {
     windows_.newGameForm->activateWindow();
 }
 
-void TForm1::LoadGame1Click() {}
+void TForm1::LoadGame1Click() {
+    windows_.loadform->exec();
+}
 
 void TForm1::Exit1Click() {
     QApplication::quit();

@@ -3,8 +3,10 @@
 #include "lifecycle/chrinfo.h"
 #include "lifecycle/crworld.h"
 #include "lifecycle/inspector.h"
+#include "lifecycle/loadform.h"
 #include "lifecycle/mainform.h"
 #include "lifecycle/newgame.h"
+#include "lifecycle/saveform.h"
 #include "lifecycle/title.h"
 #include "parties/goform.h"
 #include "scripts/announce.h"
@@ -29,10 +31,14 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     goform = std::make_unique<Tgoform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
     announceform = std::make_unique<Tannounceform>();
+    saveform = std::make_unique<Tsaveform>(*this);
+    loadform = std::make_unique<Tloadform>(*this);
 }
 
 // The windows go before the game they show.
 Windows::~Windows() {
+    loadform.reset();
+    saveform.reset();
     announceform.reset();
     crworldform.reset();
     goform.reset();

@@ -20,6 +20,8 @@ class Tinfoform;
 class Tgoform;
 class Tcrworldform;
 class Tannounceform;
+class Tsaveform;
+class Tloadform;
 
 // The one game of the program and every window, created once at start and kept for
 // the whole run, hidden until needed. Windows reach each other through this.
@@ -47,6 +49,8 @@ class Windows {
     std::unique_ptr<Tgoform> goform;
     std::unique_ptr<Tcrworldform> crworldform;
     std::unique_ptr<Tannounceform> announceform;
+    std::unique_ptr<Tsaveform> saveform;
+    std::unique_ptr<Tloadform> loadform;
 };
 
 }  // namespace orrowvale

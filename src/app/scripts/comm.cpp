@@ -104,6 +104,7 @@ void Tcommform::skipturnbtnClick() {
             errorBox(activeParent(), QString::fromUtf8(error.what()));
         }
         setEnabled(true);
+        skipturnbtn->setFocus();
     }
     windows_.presenter.refreshStatus();
     // The ending has been shown; the game is over and the title window returns.

@@ -23,6 +23,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 fail() {
     echo "e2e: $*" >&2
@@ -159,10 +160,15 @@ wait_gone 저장
 map=$(wait_window '로반햄 대륙 서남부')
 keys_to "$map" ctrl+x
 title=$(wait_window 'Orrowvale 0.9a')
-# "F&ile" opens with Alt+I, and "L&oad Game" is its O.
-keys_to "$title" alt+i
-sleep 0.5
-xdotool key o
+# "F&ile" opens with Alt+I, and "L&oad Game" is its O. A busy machine may not have
+# the menu up in time for the O, so the menu is tried again.
+for _ in $(seq 10); do
+    keys_to "$title" alt+i
+    sleep 1
+    xdotool key o
+    timeout 5 xdotool search --sync --onlyvisible --name '^파일 읽기$' >/dev/null 2>&1 && break
+    xdotool key Escape
+done
 load=$(wait_window '파일 읽기')
 keys_to "$load" Return
 map=$(wait_window '로반햄 대륙 서남부' 120)

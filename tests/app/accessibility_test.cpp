@@ -22,12 +22,10 @@ TEST(Accessibility, EveryControlOfEveryWindowHasAName) {
     QStringList unnamed;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool needsName = qobject_cast<QAbstractButton*>(control) ||
-                                   qobject_cast<QComboBox*>(control) ||
-                                   qobject_cast<QListWidget*>(control) ||
-                                   qobject_cast<QPlainTextEdit*>(control) ||
-                                   qobject_cast<QProgressBar*>(control) ||
-                                   dynamic_cast<Picture*>(control);
+            const bool needsName =
+                qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+                qobject_cast<QListWidget*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
+                qobject_cast<QProgressBar*>(control) || dynamic_cast<Picture*>(control);
             // Qt's own helpers (qt_...) are not ours to name.
             if (!needsName || control->objectName().isEmpty() ||
                 control->objectName().startsWith(QStringLiteral("qt_")))

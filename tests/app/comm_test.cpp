@@ -1,3 +1,5 @@
+#include "scripts/comm.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,14 +9,16 @@
 #include "modaldriver.h"
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
-#include "scripts/comm.h"
 
 namespace orrowvale::testing {
 namespace {
 
 class CommandWindow : public ::testing::Test, public WindowsFixture {
   protected:
-    void SetUp() override { startRandomGame(driver); driver.seen.clear(); }
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
     void press(const char* name) {
         windows->commform->findChild<QPushButton*>(QString::fromUtf8(name))->click();
     }
@@ -27,7 +31,7 @@ TEST_F(CommandWindow, BranchOpensOnlyAtTheFameItsNumberNeeds) {
         int fame;
         bool opens;
     };
-    const Case cases[] = {{0, 99, false}, {0, 100, true}, {1, 299, false},
+    const Case cases[] = {{0, 99, false}, {0, 100, true},  {1, 299, false},
                           {1, 300, true}, {2, 499, false}, {2, 500, true}};
     state().currentCity = 5;
     for (const Case& c : cases) {
@@ -40,13 +44,15 @@ TEST_F(CommandWindow, BranchOpensOnlyAtTheFameItsNumberNeeds) {
         EXPECT_EQ(state().guildBranches[5], c.opens ? 1 : 0) << c.otherBranches << " " << c.fame;
         ASSERT_EQ(driver.seen.size(), 2);
         EXPECT_EQ(driver.seen[0], QStringLiteral("box: ") + QString::fromUtf8(kBranchQuestion));
-        EXPECT_EQ(driver.seen[1].endsWith(QStringLiteral("새로운 길드 지부가 생겼습니다.")), c.opens);
+        EXPECT_EQ(driver.seen[1].endsWith(QStringLiteral("새로운 길드 지부가 생겼습니다.")),
+                  c.opens);
     }
     // Where a branch stands there is no question, only word that the guild window
     // is not in this build.
     driver.seen.clear();
     press("guildbutton");
-    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("box: ") + QString::fromUtf8(kNotInThisBuild)});
+    EXPECT_EQ(driver.seen,
+              QStringList{QStringLiteral("box: ") + QString::fromUtf8(kNotInThisBuild)});
 }
 
 TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
@@ -84,8 +90,9 @@ TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
         driver.seen.clear();
         driver.type(QString::fromUtf8(name));
         press("contactbtn");
-        EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("input: ") + QString::fromUtf8(kContactTitle),
-                                            QStringLiteral("box: ") + QString::fromUtf8(kContactFailed)}));
+        EXPECT_EQ(driver.seen,
+                  (QStringList{QStringLiteral("input: ") + QString::fromUtf8(kContactTitle),
+                               QStringLiteral("box: ") + QString::fromUtf8(kContactFailed)}));
     }
 }
 
@@ -109,8 +116,9 @@ TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
     driver.type(QString());
     driver.seen.clear();
     press("gotobotton");
-    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("visit"),
-                                        QStringLiteral("box: ") + QString::fromUtf8(kNoPlaceChosen)}));
+    EXPECT_EQ(driver.seen,
+              (QStringList{QStringLiteral("visit"),
+                           QStringLiteral("box: ") + QString::fromUtf8(kNoPlaceChosen)}));
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {
     ModalDriver driver;
     startRandomGame(driver);
     ASSERT_EQ(driver.seen.size(), 1);
-    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("commongo.txt"))) << driver.seen[0].toStdString();
+    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("commongo.txt")))
+        << driver.seen[0].toStdString();
     EXPECT_FALSE(windows->mainForm->isVisible());
     EXPECT_FALSE(windows->commform->isVisible());
     EXPECT_TRUE(windows->form1->isVisible());

@@ -14,7 +14,8 @@ TEST(Jpeg, DecodesSizeAndColourAndReportsBrokenFilesWithoutExiting) {
     TempGameDir dir;
     const auto picture = dir.path("data\\map.jpg");
     std::filesystem::create_directories(picture.parent_path());
-    const std::string command = "convert -size 40x30 xc:'rgb(200,40,40)' '" + picture.string() + "'";
+    const std::string command =
+        "convert -size 40x30 xc:'rgb(200,40,40)' '" + picture.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
     std::string error;
@@ -33,8 +34,8 @@ TEST(Jpeg, DecodesSizeAndColourAndReportsBrokenFilesWithoutExiting) {
     EXPECT_NE(error.find("none.jpg"), std::string::npos);
 
     // A file cut short still gives a picture of the full size.
-    const std::string big = "convert -size 200x150 gradient:red-blue '" +
-                            dir.path("data\\big.jpg").string() + "'";
+    const std::string big =
+        "convert -size 200x150 gradient:red-blue '" + dir.path("data\\big.jpg").string() + "'";
     ASSERT_EQ(std::system(big.c_str()), 0);
     std::string bytes = dir.readBytes("data\\big.jpg");
     dir.writeBytes("data\\cut.jpg", bytes.substr(0, bytes.size() / 2));

@@ -34,8 +34,8 @@ void ModalDriver::tick() {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << QStringLiteral("box: ") + box->text();
         if (onBox) onBox(box->text());
-        QMessageBox::StandardButton choice = box->button(QMessageBox::Yes) ? QMessageBox::Yes
-                                                                           : QMessageBox::Ok;
+        QMessageBox::StandardButton choice =
+            box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
         if (!answers_.empty()) {
             choice = answers_.front();
             answers_.pop_front();

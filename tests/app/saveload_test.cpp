@@ -25,7 +25,8 @@ class SaveAndLoad : public ::testing::Test, public WindowsFixture {
             for (int i = 0; i < list->count(); ++i)
                 rows << list->item(i)->text();
             act(*list, *window.findChild<QPushButton*>(QStringLiteral("Button1")));
-            if (window.isVisible()) window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+            if (window.isVisible())
+                window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
         });
         window.exec();
         return rows;
@@ -61,15 +62,17 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
 
     // An empty slot is an error that leaves the window open and the game as it was.
     driver.seen.clear();
-    const QStringList listed = inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
-        list.setCurrentRow(0);
-        ok.click();
-        EXPECT_TRUE(windows->loadform->isVisible());
-    });
+    const QStringList listed =
+        inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
+            list.setCurrentRow(0);
+            ok.click();
+            EXPECT_TRUE(windows->loadform->isVisible());
+        });
     ASSERT_FALSE(driver.seen.isEmpty());
     EXPECT_TRUE(driver.seen.last().contains(QStringLiteral("save1/mainsave.sav")));
     EXPECT_EQ(state().gameTurn, 5);
-    EXPECT_TRUE(listed[2].endsWith(QStringLiteral(": 200년 4월 1주 1턴"))) << listed[2].toStdString();
+    EXPECT_TRUE(listed[2].endsWith(QStringLiteral(": 200년 4월 1주 1턴")))
+        << listed[2].toStdString();
 
     inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
         list.setCurrentRow(2);

@@ -67,8 +67,9 @@ void Tinsform::showEvent(QShowEvent* event) {
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
     goldstat->setText(QString::number(state.gold));
-    citystat->setText(CityTable::contains(state.currentCity) ? qs(state.cityNames[state.currentCity])
-                                                             : QString());
+    citystat->setText(CityTable::contains(state.currentCity)
+                          ? qs(state.cityNames[state.currentCity])
+                          : QString());
     years->setText(QString::number(state.gameYear));
     months->setText(QString::number(state.gameMonth));
     weeks->setText(QString::number(state.gameWeek));

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <iostream>
@@ -118,8 +117,7 @@ void TMainForm::placeCompanions() {
     windows_.insform->move(frame.right() + 8, frame.top());
     windows_.insform->adjustSize();
     windows_.commform->adjustSize();
-    windows_.commform->move(frame.right() + 8,
-                            windows_.insform->frameGeometry().bottom() + 8);
+    windows_.commform->move(frame.right() + 8, windows_.insform->frameGeometry().bottom() + 8);
 }
 
 void TMainForm::paintEvent(QPaintEvent* event) {

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPainter>
 #include <QMenuBar>
+#include <QPainter>
 #include <iostream>
 
 #include "lifecycle/loadform.h"
@@ -68,7 +68,8 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
 
 void TForm1::FormActivate() {
     // The game directory is the working directory (main changes into it).
-    const QString error = qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
+    const QString error =
+        qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
     if (error.isEmpty() || error == toldMusicError_) return;
     toldMusicError_ = error;
     errorBox(this, error);

@@ -56,8 +56,8 @@ void Tgoform::prepareAndShow() {
 }
 
 void Tgoform::movebuttonClick() {
-    const std::string place = realcombo->currentIndex() < 0 ? std::string()
-                                                            : utf8(realcombo->currentText());
+    const std::string place =
+        realcombo->currentIndex() < 0 ? std::string() : utf8(realcombo->currentText());
     accept();
     try {
         visitPlace(windows_.game, place);

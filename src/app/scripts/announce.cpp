@@ -54,8 +54,7 @@ Tannounceform::Tannounceform() {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void Tannounceform::showAnnouncement(const QString& text, const QString& caption,
-                                     int endPosition) {
+void Tannounceform::showAnnouncement(const QString& text, const QString& caption, int endPosition) {
     anmemo->setPlainText(text);
     setWindowTitle(caption);
     scrollEndPosition_ = endPosition;

@@ -9,9 +9,7 @@ namespace orrowvale {
 // Shows the busy cursor over one window while a long operation runs in its handler.
 class BusyCursor {
   public:
-    explicit BusyCursor(QWidget* window) : window_(window) {
-        window_->setCursor(Qt::WaitCursor);
-    }
+    explicit BusyCursor(QWidget* window) : window_(window) { window_->setCursor(Qt::WaitCursor); }
     ~BusyCursor() {
         if (window_) window_->unsetCursor();
     }

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-
 #include <filesystem>
 #include <iostream>
 
@@ -64,8 +63,7 @@ bool MidiPlayer::openDevice() {
         return false;
     }
     driver_ = openQuietly(settings_, synth_);
-    if (!driver_)
-        std::cerr << "orrowvale: no audio device; the game plays without music\n";
+    if (!driver_) std::cerr << "orrowvale: no audio device; the game plays without music\n";
     return driver_ != nullptr;
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "lifecycle/storycharacter.h"
 #include "game/testfiles.h"
+#include "lifecycle/storycharacter.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
 
@@ -21,9 +21,9 @@ TEST(CityMap, BordersBelongToNoCityAndOverlapsGoToTheLowerNumber) {
         int x, y, city;
     };
     const Case cases[] = {
-        {11, 11, 1}, {10, 20, 0}, {50, 20, 0}, {30, 10, 0}, {30, 30, 0}, {49, 29, 1},
-        {45, 25, 1},  // inside both 1 and 2
-        {50, 25, 2},  // on 1's right border, inside 2
+        {11, 11, 1}, {10, 20, 0},  {50, 20, 0}, {30, 10, 0},
+        {30, 30, 0}, {49, 29, 1},  {45, 25, 1},  // inside both 1 and 2
+        {50, 25, 2},                             // on 1's right border, inside 2
         {79, 39, 2}, {110, 10, 3}, {90, 10, 0}, {300, 300, 0},
     };
     for (const Case& c : cases)

@@ -51,7 +51,8 @@ TEST_F(CityCommands, BranchOfferAsksNothingWhereABranchStandsAndChangesNothingOn
     presenter.queueAnswers({false});
     EXPECT_EQ(offerGuildBranch(game), BranchOffer::Declined);
     EXPECT_EQ(state.guildBranches[3], 0);
-    EXPECT_EQ(presenter.lines(), (std::vector<std::string>{std::string("confirm: ") + kBranchQuestion}));
+    EXPECT_EQ(presenter.lines(),
+              (std::vector<std::string>{std::string("confirm: ") + kBranchQuestion}));
 }
 
 TEST_F(CityCommands, ContactRunsTheFirstExactMatchAndRefusesOthers) {
@@ -62,7 +63,8 @@ TEST_F(CityCommands, ContactRunsTheFirstExactMatchAndRefusesOthers) {
     for (const char* name : {"노집사", "노 집사 ", ""}) {
         presenter.clear();
         EXPECT_FALSE(contactPerson(game, name)) << name;
-        EXPECT_EQ(presenter.lines(), (std::vector<std::string>{std::string("inform: ") + kContactFailed}));
+        EXPECT_EQ(presenter.lines(),
+                  (std::vector<std::string>{std::string("inform: ") + kContactFailed}));
     }
 }
 
@@ -86,7 +88,8 @@ TEST_F(CityCommands, VisitListsTheCityPlacesAndRunsTheHighestOfEqualNames) {
     for (const char* place : {"", "광장"}) {
         presenter.clear();
         visitPlace(game, place);
-        EXPECT_EQ(presenter.lines(), (std::vector<std::string>{std::string("inform: ") + kNoPlaceChosen}));
+        EXPECT_EQ(presenter.lines(),
+                  (std::vector<std::string>{std::string("inform: ") + kNoPlaceChosen}));
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "lifecycle/inspector.h"
+#include "lifecycle/mainform.h"
+#include "lifecycle/title.h"
 #include "modaldriver.h"
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
@@ -83,6 +85,17 @@ TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
 
     press("skipturnbtn");
     EXPECT_EQ(s.gameTurn, 5) << "at home, one press is one turn";
+}
+
+TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
+    dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n마지막 턴\n[END]\n");
+    driver.onBox = [&](const QString& text) {
+        if (text == QStringLiteral("마지막 턴")) windows->game.mainCharacterDied = true;
+    };
+    press("skipturnbtn");
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
 }
 
 TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "lifecycle/chrinfo.h"
 #include "lifecycle/citymap.h"
 #include "lifecycle/inspector.h"
 #include "lifecycle/mainform.h"
@@ -104,6 +105,18 @@ TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
     EXPECT_EQ(state().commandCity, 0);
     QTest::mouseClick(map, Qt::LeftButton, {}, inside);
     EXPECT_EQ(state().commandCity, 2);
+}
+
+TEST_F(Lifecycle, TheHiddenCharacterButtonCopiesTheSampleAdventurerAndShowsHim) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    windows->mainForm->Button1Click();
+    EXPECT_TRUE(std::filesystem::exists(dir.path("data\\amugae.txt")));
+    EXPECT_EQ(dir.readBytes("data\\amugae.txt"), dir.readBytes("data\\richard.txt"));
+    EXPECT_TRUE(windows->infoform->isVisible());
+    EXPECT_EQ(find<QLabel>(windows->infoform.get(), "chrname")->text(),
+              QString::fromStdString(state().infoAdventurer.name));
+    EXPECT_FALSE(state().infoAdventurer.name.empty());
 }
 
 TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace orrowvale {
+
+class Windows;
+
+// The status panel beside the map: money, the main character's city and the date.
+class Tinsform : public QWidget {
+  public:
+    explicit Tinsform(Windows& windows);
+
+    void refreshStatusPanel();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    Windows& windows_;
+    QLabel* goldstat;
+    QLabel* citystat;
+    QLabel* years;
+    QLabel* months;
+    QLabel* weeks;
+    QLabel* turns;
+};
+
+}  // namespace orrowvale

@@ -1,0 +1,175 @@
+#include "lifecycle/mainform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <iostream>
+
+#include "lifecycle/chrinfo.h"
+#include "lifecycle/citymap.h"
+#include "lifecycle/inspector.h"
+#include "lifecycle/saveform.h"
+#include "lifecycle/title.h"
+#include "lifecycle/windows.h"
+#include "scripts/comm.h"
+#include "ui/jpeg.h"
+#include "ui/messages.h"
+#include "ui/picture.h"
+#include "ui/text.h"
+#include "world/datafiles.h"
+#include "world/worldload.h"
+
+namespace orrowvale {
+
+namespace {
+
+constexpr const char* kMapPicture = "data\\map.jpg";
+
+// Without its picture the map is still playable: the city rectangles and names
+// from the data files, drawn on parchment.
+QImage drawnMap(const GameState& state) {
+    QImage image(400, 390, QImage::Format_RGB32);
+    image.fill(QColor(226, 212, 176));
+    QPainter painter(&image);
+    for (int city = 1; city <= state.cityBound(); ++city) {
+        const CityRect& r = state.cityRects[city];
+        const QRect rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        painter.setPen(QColor(90, 60, 30));
+        painter.drawRect(rect);
+        painter.drawText(rect, Qt::AlignCenter, qs(state.cityNames[city]));
+    }
+    return image;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* central = new QWidget(this);
+    Image1 = new Picture(central, QStringLiteral("지도"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->onMove = [this](QPoint p) { Image1MouseMove(p); };
+    Image1->onPress = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p); };
+    Button1 = new QPushButton(QStringLiteral("캐릭터"), central);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setToolTip(QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    setCentralWidget(central);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
+    file->setObjectName(QStringLiteral("File1"));
+    Save1 = file->addAction(QStringLiteral("&Save"), this, &TMainForm::Save1Click);
+    Save1->setObjectName(QStringLiteral("Save1"));
+    Save1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::Exit1Click);
+    exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+}
+
+bool TMainForm::openForPlay() {
+    GameState& state = *windows_.state;
+    try {
+        loadCityList(state, windows_.paths);
+        // The diagnostic button's adventurer; it proves the adventurer reader works.
+        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
+    } catch (const DataError& error) {
+        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        windows_.form1->setEnabled(true);
+        windows_.form1->show();
+        return false;
+    }
+    std::string error;
+    QImage picture = loadJpeg(windows_.paths.resolve(kMapPicture), error);
+    if (picture.isNull()) {
+        std::cerr << "orrowvale: " << error << "; drawing the map from the city list\n";
+        try {
+            loadCityRects(state, windows_.paths);
+        } catch (const DataError&) {
+            // World creation reports the broken file; the map stays blank meanwhile.
+        }
+        picture = drawnMap(state);
+    }
+    Image1->setImage(picture);
+    centralWidget()->setFixedSize(picture.size());
+    setFixedSize(sizeHint());
+    move(0, 0);
+    show();
+    placeCompanions();
+    windows_.insform->show();
+    windows_.commform->show();
+    windows_.insform->refreshStatusPanel();
+    windows_.commform->refreshCommandButtons();
+    activateWindow();
+    return true;
+}
+
+// Beside the map, where the player's eye goes next.
+void TMainForm::placeCompanions() {
+    const QRect frame = frameGeometry();
+    windows_.insform->move(frame.right() + 8, frame.top());
+    windows_.insform->adjustSize();
+    windows_.commform->adjustSize();
+    windows_.commform->move(frame.right() + 8, windows_.insform->frameGeometry().bottom() + 8);
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    windows_.insform->refreshStatusPanel();
+}
+
+void TMainForm::Image1MouseMove(QPoint point) {
+    const bool overCity = cityAt(*windows_.state, point.x(), point.y()) != 0;
+    Image1->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// The party command list of the picked city arrives in a later build; the pick
+// is remembered already.
+void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
+    if (button != Qt::LeftButton) return;
+    const int city = cityAt(*windows_.state, point.x(), point.y());
+    if (city != 0) windows_.state->commandCity = city;
+}
+
+void TMainForm::Save1Click() {
+    windows_.saveform->exec();
+}
+
+void TMainForm::Exit1Click() {
+    close();
+}
+
+void TMainForm::Button1Click() {
+    GameState& state = *windows_.state;
+    try {
+        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
+        saveAdventurer(state.infoAdventurer, windows_.paths.resolve("data\\amugae.txt"),
+                       "data/amugae.txt");
+    } catch (const DataError& error) {
+        errorBox(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    windows_.infoform->fill(state.infoAdventurer);
+    windows_.infoform->show();
+    windows_.insform->refreshStatusPanel();
+}
+
+// Leaving the map keeps the game state; the title window offers a new game or a load.
+void TMainForm::closeEvent(QCloseEvent* event) {
+    windows_.insform->hide();
+    windows_.commform->hide();
+    windows_.infoform->hide();
+    windows_.form1->setEnabled(true);
+    windows_.form1->show();
+    windows_.form1->activateWindow();
+    event->accept();
+}
+
+}  // namespace orrowvale

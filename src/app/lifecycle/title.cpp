@@ -1,0 +1,108 @@
+#include "lifecycle/title.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <iostream>
+
+#include "lifecycle/loadform.h"
+#include "lifecycle/newgame.h"
+#include "lifecycle/windows.h"
+#include "ui/jpeg.h"
+#include "ui/messages.h"
+#include "ui/picture.h"
+#include "ui/text.h"
+
+namespace orrowvale {
+
+namespace {
+
+QImage titlePicture(const GamePaths& paths) {
+    std::string error;
+    QImage image = loadJpeg(paths.resolve(kTitlePicture), error);
+    if (!image.isNull()) return image;
+    std::cerr << "orrowvale: " << error << "\n";
+    QImage plain(500, 480, QImage::Format_RGB32);
+    plain.fill(QColor(24, 28, 48));
+    QPainter painter(&plain);
+    painter.setPen(QColor(230, 210, 150));
+    QFont font = painter.font();
+    font.setPointSize(36);
+    painter.setFont(font);
+    painter.drawText(plain.rect(), Qt::AlignCenter, QStringLiteral("Orrowvale"));
+    return plain;
+}
+
+}  // namespace
+
+TForm1::TForm1(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Orrowvale 0.9a"));
+
+    Image1 = new Picture(this, QStringLiteral("타이틀 그림"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setImage(titlePicture(windows.paths));
+    setCentralWidget(Image1);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* newGame = file->addAction(QStringLiteral("N&ew Game"), this, &TForm1::NewGame1Click);
+    newGame->setObjectName(QStringLiteral("NewGame1"));
+    newGame->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    file->addSeparator();
+    LoadGame1 = file->addAction(QStringLiteral("L&oad Game"), this, &TForm1::LoadGame1Click);
+    LoadGame1->setObjectName(QStringLiteral("LoadGame1"));
+    // Saving is done from the map window; here the entry does nothing.
+    QAction* saveGame = file->addAction(QStringLiteral("S&ave Game"));
+    saveGame->setObjectName(QStringLiteral("SaveGame1"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TForm1::Exit1Click);
+    exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+
+    setFixedSize(sizeHint());
+    move(0, 0);
+}
+
+void TForm1::FormActivate() {
+    // The game directory is the working directory (main changes into it).
+    const QString error =
+        qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
+    if (error.isEmpty() || error == toldMusicError_) return;
+    toldMusicError_ = error;
+    errorBox(this, error);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+    toldMusicError_.clear();
+    QMainWindow::hideEvent(event);
+}
+
+void TForm1::NewGame1Click() {
+    setEnabled(false);
+    windows_.newGameForm->show();
+    windows_.newGameForm->raise();
+    windows_.newGameForm->activateWindow();
+}
+
+void TForm1::LoadGame1Click() {
+    windows_.loadform->exec();
+}
+
+void TForm1::Exit1Click() {
+    QApplication::quit();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+}  // namespace orrowvale

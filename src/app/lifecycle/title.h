@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "ui/midiplayer.h"
+
+class QAction;
+
+namespace orrowvale {
+
+class Picture;
+class Windows;
+
+// The title window, the program's main window: the title picture, the menu and the
+// title music, which loops as long as the program runs and starts over each time
+// the window becomes active. Closing it ends the program.
+class TForm1 : public QMainWindow {
+  public:
+    explicit TForm1(Windows& windows);
+
+    void FormActivate();
+    void NewGame1Click();
+    void LoadGame1Click();
+    void Exit1Click();
+
+    MidiPlayer& music() { return MediaPlayer1; }
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Windows& windows_;
+    Picture* Image1;
+    QAction* LoadGame1;
+    MidiPlayer MediaPlayer1;
+    // A failure is told once, not again each time its box hands the focus back.
+    QString toldMusicError_;
+};
+
+// The title music under the working directory.
+inline constexpr const char* kTitleMusic = "data\\endless_rain[1].mid";
+inline constexpr const char* kTitlePicture = "data\\title.jpg";
+
+}  // namespace orrowvale

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include "game.h"
+#include "ui/qtpresenter.h"
+#include "world/dice.h"
+#include "world/gamepaths.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+
+class TForm1;
+class TNewGameForm;
+class TMainForm;
+class Tinsform;
+class Tcommform;
+class Ttalkform;
+class Tinfoform;
+class Tgoform;
+class Tcrworldform;
+class Tannounceform;
+class Tsaveform;
+class Tloadform;
+
+// The one game of the program and every window, created once at start and kept for
+// the whole run, hidden until needed. Windows reach each other through this.
+class Windows {
+  public:
+    Windows(GamePaths paths, Dice dice);
+    ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
+
+    GamePaths paths;
+    Dice dice;
+    std::unique_ptr<GameState> state;
+    QtPresenter presenter;
+    Game game;
+
+    // In the order the program creates them.
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TNewGameForm> newGameForm;
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<Tinsform> insform;
+    std::unique_ptr<Tcommform> commform;
+    std::unique_ptr<Ttalkform> talkform;
+    std::unique_ptr<Tinfoform> infoform;
+    std::unique_ptr<Tgoform> goform;
+    std::unique_ptr<Tcrworldform> crworldform;
+    std::unique_ptr<Tannounceform> announceform;
+    std::unique_ptr<Tsaveform> saveform;
+    std::unique_ptr<Tloadform> loadform;
+};
+
+}  // namespace orrowvale

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace orrowvale {
+
+// The announcement window: a story text that rolls up by itself, 3 pixels every
+// 90 ms from 364 until the top of its panel reaches the end position, then
+// closes. A double click or a key closes it at once.
+class Tannounceform : public QDialog {
+  public:
+    Tannounceform();
+
+    // Shows `text` under `caption` and returns when the window has closed.
+    void showAnnouncement(const QString& text, const QString& caption, int endPosition);
+
+    void Timer1Timer();
+    // Ticks since the window was last shown.
+    int ticks() const { return ticks_; }
+    int panelTop() const;
+    int scrollEndPosition() const { return scrollEndPosition_; }
+
+    static constexpr int kStartTop = 364;
+    static constexpr int kStep = 3;
+    static constexpr int kInterval = 90;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void closeNow();
+
+    QFrame* Panel1;
+    QPlainTextEdit* anmemo;
+    QPushButton* Button1;
+    QTimer* Timer1;
+    int scrollEndPosition_ = 0;
+    int ticks_ = 0;
+};
+
+}  // namespace orrowvale

@@ -1,0 +1,114 @@
+#include "scripts/comm.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lifecycle/mainform.h"
+#include "lifecycle/windows.h"
+#include "parties/goform.h"
+#include "parties/turn.h"
+#include "scripts/citycommands.h"
+#include "ui/busycursor.h"
+#include "ui/messages.h"
+#include "ui/text.h"
+#include "world/datafiles.h"
+
+namespace orrowvale {
+
+Tcommform::Tcommform(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("Tcommform"));
+    setWindowTitle(QStringLiteral("Command"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    new QVBoxLayout(this);
+
+    guildbutton = addButton("guildbutton", "길드 관리");
+    pubbutton = addButton("pubbutton", "주점");
+    Button2 = addButton("Button2", "교역소");
+    gotobotton = addButton("gotobotton", "방문");
+    contactbtn = addButton("contactbtn", "접선");
+    Button1 = addButton("Button1", "명령");
+    image1 = addButton("image1", "장비");
+    skipturnbtn = addButton("skipturnbtn", "완료");
+
+    // Their windows come in later builds.
+    for (QPushButton* later : {pubbutton, Button2, Button1, image1}) {
+        later->setEnabled(false);
+        later->setToolTip(QString::fromUtf8(kNotInThisBuild));
+    }
+    guildbutton->setToolTip(
+        QStringLiteral("길드 지부를 엽니다. 길드 관리 창은 아직 이 판에 들어 있지 않습니다."));
+    guildbutton->setEnabled(false);
+    contactbtn->setEnabled(false);
+
+    connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
+    connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
+    connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
+    connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
+    setMinimumWidth(160);
+}
+
+QPushButton* Tcommform::addButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setMinimumHeight(32);
+    layout()->addWidget(button);
+    return button;
+}
+
+void Tcommform::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refreshCommandButtons();
+    // Ending the turn is what the player does most: Space or Enter on it.
+    skipturnbtn->setFocus();
+}
+
+void Tcommform::refreshCommandButtons() {
+    guildbutton->setEnabled(true);
+    contactbtn->setEnabled(true);
+}
+
+void Tcommform::GuildButtonClick() {
+    try {
+        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch)
+            informBox(this, QString::fromUtf8(kNotInThisBuild));
+    } catch (const DataError& error) {
+        errorBox(this, QString::fromUtf8(error.what()));
+    }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::GotoBottonClick() {
+    windows_.goform->prepareAndShow();
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::contactbtnClick() {
+    const QString name =
+        inputBox(this, QString::fromUtf8(kContactTitle), QString::fromUtf8(kContactPrompt));
+    try {
+        contactPerson(windows_.game, utf8(name));
+    } catch (const DataError& error) {
+        errorBox(this, QString::fromUtf8(error.what()));
+    }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::skipturnbtnClick() {
+    if (!confirmBox(this, QString::fromUtf8(kEndTurnQuestion))) return;
+    {
+        setEnabled(false);
+        BusyCursor busy(this);
+        try {
+            endTurn(windows_.game);
+        } catch (const DataError& error) {
+            errorBox(activeParent(), QString::fromUtf8(error.what()));
+        }
+        setEnabled(true);
+        skipturnbtn->setFocus();
+    }
+    windows_.presenter.refreshStatus();
+    // The ending has been shown; the game is over and the title window returns.
+    if (windows_.game.mainCharacterDied) windows_.mainForm->close();
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,80 @@
+#include "ui/jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
+
+namespace orrowvale {
+
+namespace {
+
+// libjpeg's own error handler calls exit(); this one jumps back to the decoder.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+// Warnings (such as a file cut short, which is padded grey) do not stop decoding.
+void onMessage(j_common_ptr, int) {}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Everything that must survive a longjmp lives in the caller's frame.
+bool decode(std::FILE* file, QImage& image, ErrorManager& errors, jpeg_decompress_struct& info) {
+    if (setjmp(errors.jump) != 0) return false;
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_RGBX;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGBX8888);
+    if (image.isNull()) {
+        std::snprintf(errors.message, sizeof errors.message, "the picture is too large");
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+QImage loadJpeg(const std::filesystem::path& path, std::string& error) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        error = path.string() + ": the picture cannot be opened";
+        return {};
+    }
+    QImage image;
+    ErrorManager errors{};
+    jpeg_decompress_struct info{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onError;
+    errors.base.emit_message = onMessage;
+    const bool decoded = decode(file.get(), image, errors, info);
+    jpeg_destroy_decompress(&info);
+    if (!decoded) {
+        error = path.string() + ": " + errors.message;
+        return {};
+    }
+    error.clear();
+    return image;
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,59 @@
+#include "ui/messages.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace orrowvale {
+
+namespace {
+
+// The Korean button captions do not depend on a translation file being installed.
+int runBox(QMessageBox& box) {
+    if (auto* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("확인"));
+    if (auto* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("예"));
+    if (auto* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("아니요"));
+    box.setObjectName(QStringLiteral("messagebox"));
+    return box.exec();
+}
+
+}  // namespace
+
+QWidget* activeParent() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+void informBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMessageTitle), text,
+                    QMessageBox::Ok, parent);
+    runBox(box);
+}
+
+bool confirmBox(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMessageTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return runBox(box) == QMessageBox::Yes;
+}
+
+void errorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), text, QMessageBox::Ok,
+                    parent);
+    runBox(box);
+}
+
+QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("inputbox"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(QString());
+    dialog.setOkButtonText(QStringLiteral("확인"));
+    dialog.setCancelButtonText(QStringLiteral("취소"));
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.textValue();
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace orrowvale {
+
+class DataError;
+
+inline constexpr const char* kMessageTitle = "Orrowvale";
+
+// An information box with one "확인" button; returns when the player closes it.
+void informBox(QWidget* parent, const QString& text);
+// A question with "예" and "아니요"; true only for "예".
+bool confirmBox(QWidget* parent, const QString& question);
+// A data or save file that could not be read or written, with its file and line.
+void errorBox(QWidget* parent, const QString& text);
+// A one-line text input box; cancelling gives the empty text.
+QString inputBox(QWidget* parent, const QString& title, const QString& prompt);
+
+// The window that should own a box shown from deep inside a rule.
+QWidget* activeParent();
+
+}  // namespace orrowvale

@@ -1,0 +1,138 @@
+#include "scripts/comm.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "lifecycle/inspector.h"
+#include "lifecycle/mainform.h"
+#include "lifecycle/title.h"
+#include "modaldriver.h"
+#include "parties/turn.h"
+#include "scripts/citycommands.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class CommandWindow : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
+    void press(const char* name) {
+        windows->commform->findChild<QPushButton*>(QString::fromUtf8(name))->click();
+    }
+    ModalDriver driver;
+};
+
+TEST_F(CommandWindow, BranchOpensOnlyAtTheFameItsNumberNeeds) {
+    struct Case {
+        int otherBranches;
+        int fame;
+        bool opens;
+    };
+    const Case cases[] = {{0, 99, false}, {0, 100, true},  {1, 299, false},
+                          {1, 300, true}, {2, 499, false}, {2, 500, true}};
+    state().currentCity = 5;
+    for (const Case& c : cases) {
+        state().guildBranches.fill(0);
+        for (int city = 1; city <= c.otherBranches; ++city)
+            state().guildBranches[city] = 1;
+        state().politicalFame = c.fame;
+        driver.seen.clear();
+        press("guildbutton");
+        EXPECT_EQ(state().guildBranches[5], c.opens ? 1 : 0) << c.otherBranches << " " << c.fame;
+        ASSERT_EQ(driver.seen.size(), 2);
+        EXPECT_EQ(driver.seen[0], QStringLiteral("box: ") + QString::fromUtf8(kBranchQuestion));
+        EXPECT_EQ(driver.seen[1].endsWith(QStringLiteral("새로운 길드 지부가 생겼습니다.")),
+                  c.opens);
+    }
+    // Where a branch stands there is no question, only word that the guild window
+    // is not in this build.
+    driver.seen.clear();
+    press("guildbutton");
+    EXPECT_EQ(driver.seen,
+              QStringList{QStringLiteral("box: ") + QString::fromUtf8(kNotInThisBuild)});
+}
+
+TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
+    GameState& s = state();
+    // Every turn tells the player so; the main character comes home in the third.
+    dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n한 턴\n[END]\n");
+    s.mainCharacter().busyFlag = 1;
+    int turnsSeen = 0;
+    bool disabledMeanwhile = true;
+    driver.onBox = [&](const QString& text) {
+        if (text != QStringLiteral("한 턴")) return;
+        disabledMeanwhile = disabledMeanwhile && !windows->commform->isEnabled() &&
+                            windows->commform->cursor().shape() == Qt::WaitCursor;
+        if (++turnsSeen == 3) s.mainCharacter().busyFlag = 0;
+    };
+
+    driver.answer({QMessageBox::No});
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 1) << "No leaves the turn as it was";
+
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 4);
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_TRUE(windows->commform->isEnabled());
+    EXPECT_NE(windows->commform->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("turns"))->text(),
+              QStringLiteral("4"));
+
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 5) << "at home, one press is one turn";
+}
+
+TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
+    dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n마지막 턴\n[END]\n");
+    driver.onBox = [&](const QString& text) {
+        if (text == QStringLiteral("마지막 턴")) windows->game.mainCharacterDied = true;
+    };
+    press("skipturnbtn");
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
+}
+
+TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
+    for (const char* name : {"아무도 아닌 이", ""}) {
+        driver.seen.clear();
+        driver.type(QString::fromUtf8(name));
+        press("contactbtn");
+        EXPECT_EQ(driver.seen,
+                  (QStringList{QStringLiteral("input: ") + QString::fromUtf8(kContactTitle),
+                               QStringLiteral("box: ") + QString::fromUtf8(kContactFailed)}));
+    }
+}
+
+}  // namespace
+}  // namespace orrowvale::testing
+
+namespace orrowvale::testing {
+namespace {
+
+TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
+    GameState& s = state();
+    s.cityPlaces[1][1] = {"우물", "places\\well.evn"};
+    s.cityPlaceCount[1] = 1;
+    dir.write("data\\places\\well.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
+    driver.type(QStringLiteral("우물"));
+    press("gotobotton");
+    EXPECT_EQ(s.gold, 1005);
+    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"))->text(),
+              QStringLiteral("1005"));
+
+    driver.type(QString());
+    driver.seen.clear();
+    press("gotobotton");
+    EXPECT_EQ(driver.seen,
+              (QStringList{QStringLiteral("visit"),
+                           QStringLiteral("box: ") + QString::fromUtf8(kNoPlaceChosen)}));
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

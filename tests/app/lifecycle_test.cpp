@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "lifecycle/chrinfo.h"
+#include "lifecycle/citymap.h"
+#include "lifecycle/inspector.h"
+#include "lifecycle/mainform.h"
+#include "lifecycle/newgame.h"
+#include "lifecycle/title.h"
+#include "modaldriver.h"
+#include "scripts/comm.h"
+#include "ui/picture.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class Lifecycle : public ::testing::Test, public WindowsFixture {
+  protected:
+    template <typename T>
+    T* find(QWidget* window, const char* name) {
+        T* widget = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+};
+
+TEST_F(Lifecycle, CharacterCreationBrowsesTwoCharactersAndNoKeepsTheChoiceOpen) {
+    TNewGameForm& form = *windows->newGameForm;
+    windows->form1->NewGame1Click();
+    auto* prev = find<QPushButton>(&form, "prev");
+    auto* fwrd = find<QPushButton>(&form, "fwrd");
+    EXPECT_FALSE(windows->form1->isEnabled());
+    EXPECT_FALSE(prev->isEnabled());
+    EXPECT_TRUE(fwrd->isEnabled());
+    EXPECT_EQ(find<QLabel>(&form, "chrname")->text(), QStringLiteral("이름: 윤한결"));
+
+    fwrd->click();
+    EXPECT_TRUE(prev->isEnabled());
+    EXPECT_FALSE(fwrd->isEnabled());
+    const QString second = find<QLabel>(&form, "chrname")->text();
+    EXPECT_NE(second, QStringLiteral("이름: 윤한결"));
+
+    ModalDriver driver;
+    driver.answer({QMessageBox::No});
+    find<QPushButton>(&form, "Button2")->click();
+    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("box: 이 캐릭터로 결정하시겠습니까?")});
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.browsedCharacter(), 1);
+    EXPECT_EQ(find<QLabel>(&form, "chrname")->text(), second);
+    EXPECT_FALSE(windows->mainForm->isVisible());
+
+    find<QPushButton>(&form, "Button1")->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(windows->form1->isEnabled());
+    // Opening it again starts over at the first character.
+    windows->form1->NewGame1Click();
+    EXPECT_FALSE(prev->isEnabled());
+    EXPECT_EQ(form.browsedCharacter(), 0);
+}
+
+TEST_F(Lifecycle, RandomPlayShowsTheMapStatusAndCommandsAfterThePrologue) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("announce[프롤로그]")});
+    EXPECT_FALSE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->mainForm->isVisible());
+    EXPECT_TRUE(windows->insform->isVisible());
+    EXPECT_TRUE(windows->commform->isVisible());
+    EXPECT_EQ(find<QLabel>(windows->insform.get(), "goldstat")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(find<QLabel>(windows->insform.get(), "citystat")->text(),
+              QString::fromStdString(state().cityNames[1]));
+    EXPECT_EQ(find<QLabel>(windows->insform.get(), "turns")->text(), QStringLiteral("1"));
+    EXPECT_TRUE(find<QPushButton>(windows->commform.get(), "guildbutton")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(windows->commform.get(), "pubbutton")->isEnabled());
+
+    windows->mainForm->close();
+    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->form1->isEnabled());
+    EXPECT_FALSE(windows->insform->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+}
+
+TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    Picture* map = windows->mainForm->map();
+    const CityRect r = state().cityRects[2];
+    const QPoint inside((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const QPoint border(r.left, inside.y());
+    ASSERT_EQ(cityAt(state(), inside.x(), inside.y()), 2);
+
+    QTest::mouseMove(map, inside);
+    EXPECT_EQ(map->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(map, border);
+    EXPECT_EQ(map->cursor().shape(), Qt::ArrowCursor);
+
+    QTest::mouseClick(map, Qt::RightButton, {}, inside);
+    EXPECT_EQ(state().commandCity, 0);
+    QTest::mouseClick(map, Qt::LeftButton, {}, border);
+    EXPECT_EQ(state().commandCity, 0);
+    QTest::mouseClick(map, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(state().commandCity, 2);
+}
+
+TEST_F(Lifecycle, TheHiddenCharacterButtonCopiesTheSampleAdventurerAndShowsHim) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    windows->mainForm->Button1Click();
+    EXPECT_TRUE(std::filesystem::exists(dir.path("data\\amugae.txt")));
+    EXPECT_EQ(dir.readBytes("data\\amugae.txt"), dir.readBytes("data\\richard.txt"));
+    EXPECT_TRUE(windows->infoform->isVisible());
+    EXPECT_EQ(find<QLabel>(windows->infoform.get(), "chrname")->text(),
+              QString::fromStdString(state().infoAdventurer.name));
+    EXPECT_FALSE(state().infoAdventurer.name.empty());
+}
+
+TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {
+    std::filesystem::remove(dir.path("data\\common\\commongo.txt"));
+    ModalDriver driver;
+    startRandomGame(driver);
+    ASSERT_EQ(driver.seen.size(), 1);
+    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("commongo.txt")))
+        << driver.seen[0].toStdString();
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->form1->isEnabled());
+    EXPECT_EQ(state().mainchrnum, 0) << "no half-built game";
+}
+
+TEST_F(Lifecycle, AMissingTuneIsToldOnceNotAtEveryActivation) {
+    std::filesystem::remove(dir.path(kTitleMusic));
+    ModalDriver driver;
+    windows->form1->FormActivate();
+    windows->form1->FormActivate();
+    ASSERT_EQ(driver.seen.size(), 1);
+    EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("endless_rain[1].mid")));
+    // The menu still works without music.
+    windows->form1->NewGame1Click();
+    EXPECT_TRUE(windows->newGameForm->isVisible());
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

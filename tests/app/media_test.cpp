@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "game/testfiles.h"
+#include "ui/jpeg.h"
+#include "ui/midiplayer.h"
+
+namespace orrowvale::testing {
+namespace {
+
+TEST(Jpeg, DecodesSizeAndColourAndReportsBrokenFilesWithoutExiting) {
+    TempGameDir dir;
+    const auto picture = dir.path("data\\map.jpg");
+    std::filesystem::create_directories(picture.parent_path());
+    const std::string command =
+        "convert -size 40x30 xc:'rgb(200,40,40)' '" + picture.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    std::string error;
+    const QImage image = loadJpeg(picture, error);
+    ASSERT_FALSE(image.isNull()) << error;
+    EXPECT_EQ(image.size(), QSize(40, 30));
+    const QColor centre = image.pixelColor(20, 15);
+    EXPECT_NEAR(centre.red(), 200, 6);
+    EXPECT_NEAR(centre.green(), 40, 6);
+
+    // Not a JPEG at all, and no file: an error text, never an exit.
+    dir.writeBytes("data\\bad.jpg", "this is no picture");
+    EXPECT_TRUE(loadJpeg(dir.path("data\\bad.jpg"), error).isNull());
+    EXPECT_NE(error.find("bad.jpg"), std::string::npos);
+    EXPECT_TRUE(loadJpeg(dir.path("data\\none.jpg"), error).isNull());
+    EXPECT_NE(error.find("none.jpg"), std::string::npos);
+
+    // A file cut short still gives a picture of the full size.
+    const std::string big =
+        "convert -size 200x150 gradient:red-blue '" + dir.path("data\\big.jpg").string() + "'";
+    ASSERT_EQ(std::system(big.c_str()), 0);
+    std::string bytes = dir.readBytes("data\\big.jpg");
+    dir.writeBytes("data\\cut.jpg", bytes.substr(0, bytes.size() / 2));
+    EXPECT_EQ(loadJpeg(dir.path("data\\cut.jpg"), error).size(), QSize(200, 150));
+}
+
+TEST(MidiPlayer, PlaysAStandardMidiFileAndRefusesAnythingElse) {
+    TempGameDir dir;
+    // One note, then the end of the track.
+    const std::string track("\x00\x90\x3c\x5a\x83\x60\x80\x3c\x00\x00\xff\x2f\x00", 13);
+    std::string midi("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00", 21);
+    midi += static_cast<char>(track.size());
+    midi += track;
+    dir.writeBytes("data\\tune.mid", midi);
+    dir.writeBytes("data\\text.mid", "not music");
+
+    MidiPlayer player;
+    EXPECT_EQ(player.playLooping(dir.path("data\\tune.mid").string()), "");
+    EXPECT_EQ(player.playing(), player.hasSound());
+    for (const char* bad : {"data\\text.mid", "data\\missing.mid"}) {
+        const std::string error = player.playLooping(dir.path(bad).string());
+        EXPECT_NE(error.find("음악 파일을 열 수 없습니다"), std::string::npos) << bad;
+        EXPECT_FALSE(player.playing());
+    }
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

@@ -1,0 +1,84 @@
+#include "modaldriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "lifecycle/newgame.h"
+#include "lifecycle/title.h"
+#include "parties/goform.h"
+#include "scripts/announce.h"
+#include "scripts/talk.h"
+
+namespace orrowvale::testing {
+
+ModalDriver::ModalDriver() : timer_(new QTimer(this)) {
+    connect(timer_, &QTimer::timeout, this, &ModalDriver::tick);
+    timer_->start(5);
+}
+
+ModalDriver::~ModalDriver() = default;
+
+void ModalDriver::answer(std::initializer_list<QMessageBox::StandardButton> answers) {
+    answers_.insert(answers_.end(), answers);
+}
+
+void ModalDriver::tick() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal == handling_) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        seen << QStringLiteral("box: ") + box->text();
+        if (onBox) onBox(box->text());
+        QMessageBox::StandardButton choice =
+            box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+        if (!answers_.empty()) {
+            choice = answers_.front();
+            answers_.pop_front();
+        }
+        box->button(choice)->click();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        seen << QStringLiteral("input: ") + input->windowTitle();
+        input->setTextValue(typed_);
+        input->accept();
+    } else if (auto* announcement = dynamic_cast<Tannounceform*>(modal)) {
+        seen << QStringLiteral("announce[%1]").arg(announcement->windowTitle());
+        auto* text = announcement->findChild<QPlainTextEdit*>(QStringLiteral("anmemo"));
+        QTest::mouseDClick(text->viewport(), Qt::LeftButton);
+    } else if (auto* visit = dynamic_cast<Tgoform*>(modal)) {
+        seen << QStringLiteral("visit");
+        auto* places = visit->findChild<QComboBox*>(QStringLiteral("realcombo"));
+        places->setCurrentIndex(places->findText(typed_));
+        // The visit runs the place's event, which may open boxes of its own: the
+        // click must not run inside this tick, or the driver could not answer them.
+        handling_ = visit;
+        auto* move = visit->findChild<QPushButton*>(QStringLiteral("movebutton"));
+        QTimer::singleShot(0, move, [this, move] {
+            move->click();
+            handling_ = nullptr;
+        });
+    } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
+        seen << QStringLiteral("talk");
+        talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    }
+}
+
+WindowsFixture::WindowsFixture() {
+    std::filesystem::copy(sampleWorld().gameDirectory(), dir.root(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    windows = std::make_unique<Windows>(dir.paths(), Dice(7));
+}
+
+WindowsFixture::~WindowsFixture() = default;
+
+void WindowsFixture::startRandomGame(ModalDriver&) {
+    windows->form1->NewGame1Click();
+    windows->newGameForm->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+}
+
+}  // namespace orrowvale::testing

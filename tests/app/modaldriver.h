@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "game/testfiles.h"
+#include "lifecycle/windows.h"
+
+class QTimer;
+
+namespace orrowvale::testing {
+
+// Plays the player's part in the modal windows that open while a test presses
+// something: answers message boxes from a queue (Yes, or OK, when it is empty),
+// types into input boxes, closes announcements with a double click and dialogues
+// with "다음". Everything it saw is kept in `seen`, one line each.
+class ModalDriver : public QObject {
+  public:
+    ModalDriver();
+    ~ModalDriver() override;
+
+    void answer(std::initializer_list<QMessageBox::StandardButton> answers);
+    // The text for the next input box, or the place to pick in the visit dialog.
+    void type(const QString& text) { typed_ = text; }
+
+    QStringList seen;
+    // Runs as each message box appears, before it is answered.
+    std::function<void(const QString& text)> onBox;
+
+  private:
+    void tick();
+
+    QTimer* timer_;
+    std::deque<QMessageBox::StandardButton> answers_;
+    QString typed_;
+    QPointer<QWidget> handling_;
+};
+
+// The program's windows over a copy of the sample world, with fixed dice.
+struct WindowsFixture {
+    WindowsFixture();
+    ~WindowsFixture();
+    TempGameDir dir;
+    std::unique_ptr<Windows> windows;
+    GameState& state() { return *windows->state; }
+    // Starts a random game as the player would, prologue closed.
+    void startRandomGame(ModalDriver& driver);
+};
+
+}  // namespace orrowvale::testing

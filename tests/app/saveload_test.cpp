@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "lifecycle/loadform.h"
+#include "lifecycle/mainform.h"
+#include "lifecycle/saveform.h"
+#include "lifecycle/title.h"
+#include "modaldriver.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class SaveAndLoad : public ::testing::Test, public WindowsFixture {
+  protected:
+    // Opens `window` modally, lets `act` press things in it, and returns the slot lines.
+    template <typename Act>
+    QStringList inWindow(QDialog& window, Act act) {
+        QStringList rows;
+        QTimer::singleShot(0, &window, [&] {
+            auto* list = window.findChild<QListWidget*>(QStringLiteral("filelist"));
+            for (int i = 0; i < list->count(); ++i)
+                rows << list->item(i)->text();
+            act(*list, *window.findChild<QPushButton*>(QStringLiteral("Button1")));
+            if (window.isVisible())
+                window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        });
+        window.exec();
+        return rows;
+    }
+    bool slotUsed(int slot) {
+        return std::filesystem::exists(
+            dir.path("data\\save\\save" + std::to_string(slot) + "\\mainsave.sav"));
+    }
+};
+
+TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    const int gold = state().gold;
+
+    // "확인" without a row does nothing; with row 3 it writes slot 3 and closes.
+    const QStringList before = inWindow(*windows->saveform, [&](QListWidget&, QPushButton& ok) {
+        ok.click();
+        EXPECT_TRUE(windows->saveform->isVisible());
+    });
+    EXPECT_EQ(before, QStringList(10, QStringLiteral("빈 공간")));
+    EXPECT_FALSE(slotUsed(1));
+    inWindow(*windows->saveform, [&](QListWidget& list, QPushButton& ok) {
+        list.setCurrentRow(2);
+        ok.click();
+        EXPECT_FALSE(windows->saveform->isVisible());
+    });
+    EXPECT_TRUE(slotUsed(3));
+
+    state().gameTurn = 5;
+    state().gold = 1;
+    windows->mainForm->close();
+
+    // An empty slot is an error that leaves the window open and the game as it was.
+    driver.seen.clear();
+    const QStringList listed =
+        inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
+            list.setCurrentRow(0);
+            ok.click();
+            EXPECT_TRUE(windows->loadform->isVisible());
+        });
+    ASSERT_FALSE(driver.seen.isEmpty());
+    EXPECT_TRUE(driver.seen.last().contains(QStringLiteral("save1/mainsave.sav")));
+    EXPECT_EQ(state().gameTurn, 5);
+    EXPECT_TRUE(listed[2].endsWith(QStringLiteral(": 200년 4월 1주 1턴")))
+        << listed[2].toStdString();
+
+    inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
+        list.setCurrentRow(2);
+        ok.click();
+    });
+    EXPECT_EQ(state().gameTurn, 1);
+    EXPECT_EQ(state().gold, gold);
+    EXPECT_TRUE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->form1->isVisible());
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

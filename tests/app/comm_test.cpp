@@ -131,7 +131,7 @@ TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
     press("gotobotton");
     EXPECT_EQ(driver.seen,
               (QStringList{QStringLiteral("visit"),
-                           QStringLiteral("box: ") + QString::fromUtf8(kNoPlaceChosen)}));
+                           QStringLiteral("box: 이동할 곳을 선택하지 않으셨습니다.")}));
 }
 
 }  // namespace

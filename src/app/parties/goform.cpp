@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <optional>
+#include <string>
+
 #include "lifecycle/windows.h"
-#include "scripts/citycommands.h"
+#include "parties/movedialog.h"
 #include "ui/messages.h"
 #include "ui/text.h"
 #include "world/datafiles.h"
@@ -56,8 +59,8 @@ void Tgoform::prepareAndShow() {
 }
 
 void Tgoform::movebuttonClick() {
-    const std::string place =
-        realcombo->currentIndex() < 0 ? std::string() : utf8(realcombo->currentText());
+    std::optional<std::string> place;
+    if (realcombo->currentIndex() >= 0) place = utf8(realcombo->currentText());
     accept();
     try {
         visitPlace(windows_.game, place);

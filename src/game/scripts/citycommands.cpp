@@ -1,7 +1,5 @@
 #include "scripts/citycommands.h"
 
-#include <algorithm>
-
 #include "Presenter.h"
 #include "game.h"
 #include "scripts/eventrunner.h"
@@ -41,30 +39,6 @@ bool contactPerson(Game& game, std::string_view name) {
     }
     game.presenter.inform(kContactFailed);
     return false;
-}
-
-std::vector<std::string> placeNames(const GameState& state) {
-    std::vector<std::string> names;
-    if (!CityTable::contains(state.currentCity)) return names;
-    const int count = std::min(state.cityPlaceCount[state.currentCity], kMaxPlacesPerCity);
-    for (int place = 1; place <= count; ++place)
-        names.push_back(state.cityPlaces[state.currentCity][place].name);
-    return names;
-}
-
-void visitPlace(Game& game, std::string_view place) {
-    const GameState& state = game.state;
-    int found = 0;
-    if (!place.empty() && CityTable::contains(state.currentCity))
-        for (int entry = 1; entry <= kMaxPlacesPerCity; ++entry)
-            if (state.cityPlaces[state.currentCity][entry].name == place) found = entry;
-    if (found == 0) {
-        game.presenter.inform(kNoPlaceChosen);
-        return;
-    }
-    // Copied: the event may add places to this very city.
-    const std::string eventFile = state.cityPlaces[state.currentCity][found].eventFile;
-    runEvent(game, eventFile);
 }
 
 }  // namespace orrowvale

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orrowvale {
 
@@ -26,19 +25,10 @@ inline constexpr const char* kBranchQuestion =
     "이 곳에는 길드 지부가 존재하지 않습니다. 지부를 개설하시겠습니까?";
 inline constexpr const char* kBranchRefused = "국가에서 길드 지부의 제작을 거부했습니다.";
 inline constexpr const char* kContactFailed = "그런 사람과는 접선할 수 없었습니다.";
-inline constexpr const char* kNoPlaceChosen = "이동할 곳을 선택하지 않으셨습니다.";
 
 // Looks `name` up in "data\contact\list.txt" (name and event file, line after
 // line) and runs the event file of the first exact match; with no match, or an
 // empty name, tells the player the contact failed. False when nobody matched.
 bool contactPerson(Game& game, std::string_view name);
-
-// The places of the current city the visit dialog lists, in order.
-std::vector<std::string> placeNames(const GameState& state);
-
-// Goes to the place of the current city named `place` (the highest-numbered of
-// equal names) and runs its event file. An empty or unknown name only tells the
-// player no place was chosen.
-void visitPlace(Game& game, std::string_view place);
 
 }  // namespace orrowvale

@@ -75,23 +75,5 @@ TEST_F(CityCommands, ContactListCutAfterANameNamesTheFile) {
     EXPECT_EQ(line, 3);
 }
 
-TEST_F(CityCommands, VisitListsTheCityPlacesAndRunsTheHighestOfEqualNames) {
-    state.cityPlaces[3][1] = {"사원", "places\\old.evn"};
-    state.cityPlaces[3][2] = {"부두", "places\\dock.evn"};
-    state.cityPlaces[3][4] = {"사원", "places\\new.evn"};  // past the count, still found
-    state.cityPlaceCount[3] = 2;
-    EXPECT_EQ(placeNames(state), (std::vector<std::string>{"사원", "부두"}));
-
-    dir.write("data\\places\\new.evn", "[START]\n-optend-\n:gp\n7\n[END]\n");
-    visitPlace(game, "사원");
-    EXPECT_EQ(state.gold, 7);
-    for (const char* place : {"", "광장"}) {
-        presenter.clear();
-        visitPlace(game, place);
-        EXPECT_EQ(presenter.lines(),
-                  (std::vector<std::string>{std::string("inform: ") + kNoPlaceChosen}));
-    }
-}
-
 }  // namespace
 }  // namespace orrowvale::testing

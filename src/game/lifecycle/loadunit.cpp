@@ -113,9 +113,15 @@ class SlotReader {
         state_.playerNation = main_.readWholeNumber("the player's nation");
         // "mainchr.adv" goes into the main character the rebuild placed; the number
         // read next says which slot is the main character from now on.
+        const std::int32_t placed = state_.mainchrnum;
         readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
         state_.mainchrnum = readNumberInRange(
             main_, "the main character's adventurer number, from 1 to 1000", 1, kMaxAdventurers);
+        // A slot edited to name another adventurer slot as the main character still
+        // gives that slot the main character's own file last, so the player keeps
+        // the person saved as the main character instead of whoever held the slot,
+        // or an empty "None" where the slot was free.
+        if (state_.mainchrnum != placed) readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
     }
 
     void readSitesAndCampaigns() {

@@ -31,6 +31,7 @@ namespace fs = std::filesystem;
 // Line numbers of "mainsave.sav" the tests edit by hand.
 constexpr int kFirstAdventurerMarker = 21207;
 constexpr int kCharacterNumberLine = 123308;
+constexpr int kMainCharacterNumberLine = 123310;
 constexpr int kMainFileLines = 206813;
 
 // A copy of the sample world in a folder of its own, so saves never touch the
@@ -220,6 +221,35 @@ TEST(LoadGame, KeepsTheQuirksSavedGamesRelyOn) {
     EXPECT_TRUE(loaded.parties[5].cargoIntact);
     EXPECT_EQ(loaded.characterNumber, 4464);
     EXPECT_EQ(loaded.mainCharacter().name, "마지막");
+}
+
+// A hand-edited slot may name another adventurer slot as the main character; the
+// player still plays the person of "mainchr.adv", whether that slot held someone
+// else or nobody, and saving again writes that person back.
+TEST(LoadGame, AMainCharacterMovedToAnotherSlotIsStillTheSavedOne) {
+    SaveGame saver;
+    saver.newRandomGame();
+    const auto& people = saver.game.state.adventurers;
+    int freeSlot = 0;
+    int otherSlot = 0;
+    for (int i = 1; i < kMaxAdventurers; ++i)
+        (people[i].isFree() ? freeSlot : otherSlot) = i;
+    ASSERT_NE(freeSlot, 0);
+    ASSERT_NE(otherSlot, 0);
+    saveGame(saver.game.state, saver.paths, 4);
+    saver.editLine(4, "mainchr.adv", 1, "마지막");
+    const std::string mainFile = saver.slotFile(4, "mainchr.adv");
+
+    for (int slot : {freeSlot, otherSlot}) {
+        SCOPED_TRACE(slot);
+        saver.editLine(4, "mainsave.sav", kMainCharacterNumberLine, std::to_string(slot));
+        LoadingGame loader(saver);
+        loadGame(loader.game, 4);
+        EXPECT_EQ(loader.game.state.mainchrnum, slot);
+        EXPECT_EQ(loader.game.state.mainCharacter().name, "마지막");
+        saveGame(loader.game.state, saver.paths, 5);
+        EXPECT_EQ(saver.slotFile(5, "mainchr.adv"), mainFile);
+    }
 }
 
 TEST(LoadGame, AStoryGameComesBackWithTheCommonVisitableCities) {

@@ -36,8 +36,11 @@ class Dungeon : public MissionTest {
 TEST_F(Dungeon, ANewLevelIsPassedAboveTheProgressMarkWithGoldAndItsScript) {
     start(1, "dungeon\\d.txt", 5);
     for (int progress : {55, 56}) {
-        dice.queueD100({1, 1});  // the two blocks' draws: only the certain one is met
+        dice.queueD100({1});  // the certain block is met on a new level
+        dice.queue({0});      // the rat, drawn from its file of one
         beatTheRat();
+        dice.queueD100({1});  // chance 0 is not, yet its monster is still drawn
+        dice.queue({0});
         dice.queueD100({progress});
         if (progress == 56) dice.queue({149});  // the treasure of level 2: 150
         missionStep(game, 1);
@@ -54,8 +57,11 @@ TEST_F(Dungeon, ALevelPassedBeforeMeetsEachBlockByChanceAndPaysNothing) {
     site().deepestLevel = 2;
     start(1, "dungeon\\d.txt", 1);
     state.gold = 7;
-    dice.queueD100({100, 1});  // the certain block is met; chance 0 never is
+    dice.queueD100({100});  // the certain block is met
+    dice.queue({0});
     beatTheRat();
+    dice.queueD100({1});  // chance 0 never is
+    dice.queue({0});
     dice.queueD100({56});
     missionStep(game, 1);
     EXPECT_EQ(dice.queued(), 0u);
@@ -98,7 +104,9 @@ TEST_F(Dungeon, AMonsterNotBeatenHoldsThePartyOnItsLevelWhateverTheRoll) {
     dir.write("data\\dungeon\\wall.txt", "3\n[START]\n1\n100\nmonster\\wall.txt\nx.scn\n");
     dir.write("data\\monster\\wall.txt", "1\n벽\n0\n1000\n0\n");
     start(1, "dungeon\\wall.txt", 3);
-    dice.queueD100({1, 50, 50, 50, 50, 100});  // the progress roll is still drawn
+    dice.queueD100({1});
+    dice.queue({0});
+    dice.queueD100({50, 50, 50, 50, 100});  // the progress roll is still drawn
     missionStep(game, 1);
     EXPECT_EQ(dice.queued(), 0u);
     EXPECT_EQ(state.parties[1].missionLevel, 1);
@@ -110,8 +118,10 @@ TEST_F(Dungeon, AWipedOutPartyEndsTheTurnAtOnce) {
               "3\n[START]\n1\n100\nmonster\\ogre.txt\nx.scn\n"
               "[START]\n1\n100\nmonster\\rat.txt\nx.scn\n");
     start(1, "dungeon\\ogre.txt", 3);
-    dice.queueD100({1, 1, 100});
-    dice.queue({0});
+    dice.queueD100({1});
+    dice.queue({0});  // the ogre
+    dice.queueD100({1, 100});
+    dice.queue({0});  // the victim
     dice.queueD100({60, 60});  // would be the next block's draw and the progress roll
     missionStep(game, 1);
     EXPECT_EQ(dice.queued(), 2u);

@@ -22,7 +22,8 @@ bool stillInPlay(const GameState& state, int party) {
     return state.parties[party].inUse;
 }
 
-bool passesProgressRoll(int level, int draw) {
+// Wide: a damaged save may put the party on any 32-bit level.
+bool passesProgressRoll(std::int64_t level, int draw) {
     return draw > level * 5 + 50;
 }
 
@@ -68,17 +69,22 @@ LevelOutcome fightThroughLevel(Game& game, int party, LineReader& file, std::int
 }
 
 void comeHome(Game& game, int party) {
-    GameState& state = game.state;
-    TParty& p = state.parties[party];
-    setOnMission(state, party, false);
-    game.presenter.inform("파티 " + p.partyName + "이(가) 모험을 마치고 귀환했습니다.");
-    game.presenter.inform(
-        "파티 " + p.partyName + "은 던전 탐험 동안에 " + std::to_string(p.missionGold) +
-        "gp를 획득했습니다(탐험한 깊이: " + std::to_string(p.missionLevel - 1) + ").");
-    state.gold = addEarnings(state.gold, p.missionGold);
+    setOnMission(game.state, party, false);
+    game.presenter.inform("파티 " + game.state.parties[party].partyName +
+                          "이(가) 모험을 마치고 귀환했습니다.");
+    bringDungeonGoldHome(game, party);
 }
 
 }  // namespace
+
+void bringDungeonGoldHome(Game& game, int party) {
+    GameState& state = game.state;
+    const TParty& p = state.parties[party];
+    game.presenter.inform("파티 " + p.partyName + "은 던전 탐험 동안에 " +
+                          std::to_string(p.missionGold) + "gp를 획득했습니다(탐험한 깊이: " +
+                          std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
+    state.gold = addEarnings(state.gold, p.missionGold);
+}
 
 void dungeonTurn(Game& game, int party) {
     GameState& state = game.state;

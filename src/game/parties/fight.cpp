@@ -100,7 +100,9 @@ TMonster loadMonster(Game& game, std::string_view file) {
     int count = reader.readWholeNumber("the number of monsters");
     // A monster file that lists no monster at all gives the harmless one.
     if (count <= 0 && reader.atEnd()) return TMonster{};
-    int pick = count >= 2 ? game.dice.roll(count) : 0;
+    // A file of one monster still rolls (a roll of one), so a seeded game draws the
+    // same dice whatever the length of its monster files.
+    int pick = count >= 1 ? game.dice.roll(count) : 0;
     TMonster monster;
     for (int record = 0; record <= pick; ++record)
         monster = readMonsterRecord(reader);

@@ -110,6 +110,9 @@ void missionStep(Game& game, int party) {
         returnHome(game, party,
                    "이(가) 자료 파일 오류로 임무를 중단하고 귀환했습니다. (" +
                        std::string(error.what()) + ")");
+        // What an expedition found on the levels it passed comes home with it.
+        if (game.state.parties[party].missionKind == kDungeonMission)
+            bringDungeonGoldHome(game, party);
     }
 }
 

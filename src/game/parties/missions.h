@@ -22,6 +22,9 @@ void warTurn(Game& game, int party);
 void dungeonTurn(Game& game, int party);
 void transportTurn(Game& game, int party);
 
+// A dungeon party back in town: reports the gold it found and hands it to the guild.
+void bringDungeonGoldHome(Game& game, int party);
+
 // Upkeep of a search party, per member and turn.
 inline constexpr int kSearchUpkeepPerMember = 10;
 

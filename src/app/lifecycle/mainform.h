@@ -39,6 +39,7 @@ class TMainForm : public QMainWindow {
     Picture* Image1;
     QPushButton* Button1;
     QAction* Save1;
+    QAction* Exit1;
 };
 
 }  // namespace orrowvale

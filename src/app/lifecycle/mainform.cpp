@@ -106,7 +106,9 @@ bool TMainForm::openForPlay() {
     setFixedSize(sizeHint());
     move(0, 0);
     show();
-    placeCompanions();
+    // Once: later the companions come back where they were, or where the player put them.
+    if (!companionsPlaced_) placeCompanions();
+    companionsPlaced_ = true;
     windows_.insform->show();
     windows_.commform->show();
     windows_.insform->refreshStatusPanel();

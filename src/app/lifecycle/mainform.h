@@ -40,6 +40,7 @@ class TMainForm : public QMainWindow {
     QPushButton* Button1;
     QAction* Save1;
     QAction* Exit1;
+    bool companionsPlaced_ = false;
 };
 
 }  // namespace orrowvale

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "lifecycle/inspector.h"
 #include "lifecycle/mainform.h"
@@ -99,6 +102,12 @@ TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
 }
 
 TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
+    // The question is the input box's title; a narrow box would cut it off.
+    int titleShortfall = 0;
+    driver.onInput = [&](QWidget* input) {
+        titleShortfall = input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100 -
+                         input->width();
+    };
     for (const char* name : {"아무도 아닌 이", ""}) {
         driver.seen.clear();
         driver.type(QString::fromUtf8(name));
@@ -106,7 +115,31 @@ TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
         EXPECT_EQ(driver.seen,
                   (QStringList{QStringLiteral("input: ") + QString::fromUtf8(kContactTitle),
                                QStringLiteral("box: ") + QString::fromUtf8(kContactFailed)}));
+        EXPECT_LE(titleShortfall, 0);
     }
+}
+
+TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) {
+    QWidget* commands = windows->commform.get();
+    const auto active = [commands] { return commands->isActiveWindow(); };
+    ASSERT_TRUE(QTest::qWaitFor(active));
+    EXPECT_EQ(commands->focusWidget(),
+              commands->findChild<QPushButton*>(QStringLiteral("skipturnbtn")));
+
+    QString opened;
+    QTimer::singleShot(50, commands, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    QTest::keyClick(commands, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(opened, QStringLiteral("Tsaveform"));
+
+    ASSERT_TRUE(QTest::qWaitFor(active));
+    QTest::keyClick(commands, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ void ModalDriver::tick() {
         box->button(choice)->click();
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         seen << QStringLiteral("input: ") + input->windowTitle();
+        if (onInput) onInput(input);
         input->setTextValue(typed_);
         input->accept();
     } else if (auto* announcement = dynamic_cast<Tannounceform*>(modal)) {

@@ -31,6 +31,8 @@ class ModalDriver : public QObject {
     QStringList seen;
     // Runs as each message box appears, before it is answered.
     std::function<void(const QString& text)> onBox;
+    // Runs as each input box appears, before it is answered.
+    std::function<void(QWidget* input)> onInput;
 
   private:
     void tick();

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <iostream>
 
 #include "lifecycle/chrinfo.h"
@@ -15,6 +16,7 @@
 #include "lifecycle/windows.h"
 #include "scripts/comm.h"
 #include "ui/jpeg.h"
+#include "ui/keepactive.h"
 #include "ui/messages.h"
 #include "ui/picture.h"
 #include "ui/text.h"
@@ -26,6 +28,8 @@ namespace orrowvale {
 namespace {
 
 constexpr const char* kMapPicture = "data\\map.jpg";
+// The height of a window manager's title bar and frame, where it is not known yet.
+constexpr int kTitleBarRoom = 32;
 
 // Without its picture the map is still playable: the city rectangles and names
 // from the data files, drawn on parchment.
@@ -69,9 +73,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     Save1->setObjectName(QStringLiteral("Save1"));
     Save1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::Exit1Click);
-    exit->setObjectName(QStringLiteral("Exit1"));
-    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    Exit1 = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::Exit1Click);
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    Exit1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
 }
 
 bool TMainForm::openForPlay() {
@@ -102,22 +106,32 @@ bool TMainForm::openForPlay() {
     setFixedSize(sizeHint());
     move(0, 0);
     show();
-    placeCompanions();
+    // Once: later the companions come back where they were, or where the player put them.
+    if (!companionsPlaced_) placeCompanions();
+    companionsPlaced_ = true;
     windows_.insform->show();
     windows_.commform->show();
     windows_.insform->refreshStatusPanel();
     windows_.commform->refreshCommandButtons();
-    activateWindow();
+    // The keyboard goes to the command window, on "완료": the map is played with the
+    // mouse, and a tool window is not reached by switching windows. Saving and
+    // leaving keep their shortcuts there.
+    windows_.commform->addActions({Save1, Exit1});
+    windows_.commform->activateWindow();
     return true;
 }
 
-// Beside the map, where the player's eye goes next.
+// Beside the map, where the player's eye goes next, the command window below the
+// status panel. A window just shown may not have its title bar yet, so room for
+// one is kept, lest the command window cover the date.
 void TMainForm::placeCompanions() {
     const QRect frame = frameGeometry();
-    windows_.insform->move(frame.right() + 8, frame.top());
+    const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
     windows_.insform->adjustSize();
     windows_.commform->adjustSize();
-    windows_.commform->move(frame.right() + 8, windows_.insform->frameGeometry().bottom() + 8);
+    windows_.insform->move(frame.right() + 8, frame.top());
+    windows_.commform->move(frame.right() + 8,
+                            frame.top() + titleBar + windows_.insform->height() + 8);
 }
 
 void TMainForm::paintEvent(QPaintEvent* event) {
@@ -139,6 +153,7 @@ void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
 }
 
 void TMainForm::Save1Click() {
+    KeepActive keep;
     windows_.saveform->exec();
 }
 

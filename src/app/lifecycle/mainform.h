@@ -39,6 +39,8 @@ class TMainForm : public QMainWindow {
     Picture* Image1;
     QPushButton* Button1;
     QAction* Save1;
+    QAction* Exit1;
+    bool companionsPlaced_ = false;
 };
 
 }  // namespace orrowvale

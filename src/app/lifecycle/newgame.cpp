@@ -13,6 +13,7 @@
 #include "lifecycle/storycharacter.h"
 #include "lifecycle/title.h"
 #include "lifecycle/windows.h"
+#include "scripts/comm.h"
 #include "ui/messages.h"
 #include "ui/text.h"
 #include "world/datafiles.h"
@@ -158,8 +159,12 @@ void TNewGameForm::startGame(bool storyPlay) {
     hide();
     windows_.form1->hide();
     if (!windows_.mainForm->openForPlay()) return;
-    if (!windows_.crworldform->createWorld(storyPlay, browsedCharacter_))
+    if (!windows_.crworldform->createWorld(storyPlay, browsedCharacter_)) {
         windows_.mainForm->close();
+        return;
+    }
+    // The prologue had the keyboard; it goes back to "완료".
+    windows_.commform->activateWindow();
 }
 
 void TNewGameForm::Button1Click() {

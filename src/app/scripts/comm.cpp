@@ -9,6 +9,7 @@
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
 #include "ui/busycursor.h"
+#include "ui/keepactive.h"
 #include "ui/messages.h"
 #include "ui/text.h"
 #include "world/datafiles.h"
@@ -44,7 +45,8 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
     connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
-    setMinimumWidth(160);
+    // As wide as the status panel above it, so that the frame shows the caption.
+    setMinimumWidth(200);
 }
 
 QPushButton* Tcommform::addButton(const char* name, const char* caption) {
@@ -68,6 +70,7 @@ void Tcommform::refreshCommandButtons() {
 }
 
 void Tcommform::GuildButtonClick() {
+    KeepActive keep;
     try {
         if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch)
             informBox(this, QString::fromUtf8(kNotInThisBuild));
@@ -78,11 +81,13 @@ void Tcommform::GuildButtonClick() {
 }
 
 void Tcommform::GotoBottonClick() {
+    KeepActive keep;
     windows_.goform->prepareAndShow();
     windows_.presenter.refreshStatus();
 }
 
 void Tcommform::contactbtnClick() {
+    KeepActive keep;
     const QString name =
         inputBox(this, QString::fromUtf8(kContactTitle), QString::fromUtf8(kContactPrompt));
     try {
@@ -94,6 +99,7 @@ void Tcommform::contactbtnClick() {
 }
 
 void Tcommform::skipturnbtnClick() {
+    KeepActive keep;
     if (!confirmBox(this, QString::fromUtf8(kEndTurnQuestion))) return;
     {
         setEnabled(false);

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace orrowvale {
 
 namespace {
+
+// Room in a title bar for its icon and its buttons.
+constexpr int kTitleFrameRoom = 140;
 
 // The Korean button captions do not depend on a translation file being installed.
 int runBox(QMessageBox& box) {
@@ -52,6 +56,10 @@ QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {
     dialog.setTextValue(QString());
     dialog.setOkButtonText(QStringLiteral("확인"));
     dialog.setCancelButtonText(QStringLiteral("취소"));
+    // The question is the box's title: wide enough that the frame shows all of it
+    // beside its own buttons, rather than cutting it off.
+    const int titleWidth = dialog.fontMetrics().horizontalAdvance(title) + kTitleFrameRoom;
+    if (auto* prompt = dialog.findChild<QLabel*>()) prompt->setMinimumWidth(titleWidth);
     if (dialog.exec() != QDialog::Accepted) return QString();
     return dialog.textValue();
 }

@@ -8,8 +8,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "lifecycle/title.h"
-#include "lifecycle/windows.h"
+#include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include "app/ui/picture.h"
 #include "modaldriver.h"
-#include "ui/picture.h"
 
 namespace orrowvale::testing {
 namespace {

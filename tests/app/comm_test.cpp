@@ -1,4 +1,4 @@
-#include "scripts/comm.h"
+#include "app/scripts/comm.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "lifecycle/inspector.h"
-#include "lifecycle/mainform.h"
-#include "lifecycle/title.h"
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/inspector.h"
+#include "app/lifecycle/title.h"
 #include "modaldriver.h"
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
@@ -105,8 +105,8 @@ TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
     // The question is the input box's title; a narrow box would cut it off.
     int titleShortfall = 0;
     driver.onInput = [&](QWidget* input) {
-        titleShortfall = input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100 -
-                         input->width();
+        titleShortfall =
+            input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100 - input->width();
     };
     for (const char* name : {"아무도 아닌 이", ""}) {
         driver.seen.clear();

@@ -6,15 +6,15 @@
 #include <QTest>
 #include <filesystem>
 
-#include "lifecycle/chrinfo.h"
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/NewGame.h"
+#include "app/lifecycle/chrinfo.h"
+#include "app/lifecycle/inspector.h"
+#include "app/lifecycle/title.h"
+#include "app/scripts/comm.h"
+#include "app/ui/picture.h"
 #include "lifecycle/citymap.h"
-#include "lifecycle/inspector.h"
-#include "lifecycle/mainform.h"
-#include "lifecycle/newgame.h"
-#include "lifecycle/title.h"
 #include "modaldriver.h"
-#include "scripts/comm.h"
-#include "ui/picture.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "app/ui/jpeg.h"
+#include "app/ui/midiplayer.h"
 #include "game/testfiles.h"
-#include "ui/jpeg.h"
-#include "ui/midiplayer.h"
 
 namespace orrowvale::testing {
 namespace {

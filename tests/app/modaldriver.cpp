@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "lifecycle/newgame.h"
-#include "lifecycle/title.h"
-#include "parties/goform.h"
-#include "scripts/announce.h"
-#include "scripts/talk.h"
+#include "app/lifecycle/NewGame.h"
+#include "app/lifecycle/title.h"
+#include "app/parties/movedialog.h"
+#include "app/scripts/announce.h"
+#include "app/scripts/talk.h"
 
 namespace orrowvale::testing {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/lifecycle/windows.h"
 #include "game/testfiles.h"
-#include "lifecycle/windows.h"
 
 class QTimer;
 

@@ -5,10 +5,10 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "lifecycle/loadform.h"
-#include "lifecycle/mainform.h"
-#include "lifecycle/saveform.h"
-#include "lifecycle/title.h"
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/loadunit.h"
+#include "app/lifecycle/saveunit.h"
+#include "app/lifecycle/title.h"
 #include "modaldriver.h"
 
 namespace orrowvale::testing {

@@ -1,9 +1,9 @@
-#include "lifecycle/chrinfo.h"
+#include "app/lifecycle/chrinfo.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
-#include "ui/text.h"
+#include "app/ui/text.h"
 #include "world/adventurer.h"
 
 namespace orrowvale {

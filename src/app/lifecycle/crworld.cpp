@@ -1,4 +1,4 @@
-#include "lifecycle/crworld.h"
+#include "app/lifecycle/crworld.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/lifecycle/windows.h"
+#include "app/ui/messages.h"
 #include "lifecycle/createworld.h"
-#include "lifecycle/windows.h"
-#include "ui/messages.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

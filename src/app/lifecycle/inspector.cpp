@@ -1,11 +1,11 @@
-#include "lifecycle/inspector.h"
+#include "app/lifecycle/inspector.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "lifecycle/windows.h"
-#include "ui/text.h"
+#include "app/lifecycle/windows.h"
+#include "app/ui/text.h"
 
 namespace orrowvale {
 

@@ -1,4 +1,4 @@
-#include "lifecycle/title.h"
+#include "app/lifecycle/title.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <iostream>
 
-#include "lifecycle/loadform.h"
-#include "lifecycle/newgame.h"
-#include "lifecycle/windows.h"
-#include "ui/jpeg.h"
-#include "ui/messages.h"
-#include "ui/picture.h"
-#include "ui/text.h"
+#include "app/lifecycle/NewGame.h"
+#include "app/lifecycle/loadunit.h"
+#include "app/lifecycle/windows.h"
+#include "app/ui/jpeg.h"
+#include "app/ui/messages.h"
+#include "app/ui/picture.h"
+#include "app/ui/text.h"
 
 namespace orrowvale {
 

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "ui/midiplayer.h"
+#include "app/ui/midiplayer.h"
 
 class QAction;
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "app/ui/qtpresenter.h"
 #include "game.h"
-#include "ui/qtpresenter.h"
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"

@@ -1,4 +1,4 @@
-#include "scripts/announce.h"
+#include "app/scripts/announce.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,17 +1,17 @@
-#include "scripts/comm.h"
+#include "app/scripts/comm.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lifecycle/mainform.h"
-#include "lifecycle/windows.h"
-#include "parties/goform.h"
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/windows.h"
+#include "app/parties/movedialog.h"
+#include "app/ui/busycursor.h"
+#include "app/ui/keepactive.h"
+#include "app/ui/messages.h"
+#include "app/ui/text.h"
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
-#include "ui/busycursor.h"
-#include "ui/keepactive.h"
-#include "ui/messages.h"
-#include "ui/text.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

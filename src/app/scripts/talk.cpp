@@ -1,4 +1,4 @@
-#include "scripts/talk.h"
+#include "app/scripts/talk.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/jpeg.h"
+#include "app/ui/jpeg.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "ui/messages.h"
+#include "app/ui/messages.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "ui/midiplayer.h"
+#include "app/ui/midiplayer.h"
 
 #include <fcntl.h>
 #include <fluidsynth.h>

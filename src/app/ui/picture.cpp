@@ -1,4 +1,4 @@
-#include "ui/picture.h"
+#include "app/ui/picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "ui/qtpresenter.h"
+#include "app/ui/qtpresenter.h"
 
-#include "lifecycle/inspector.h"
-#include "lifecycle/windows.h"
-#include "scripts/announce.h"
-#include "scripts/comm.h"
-#include "scripts/talk.h"
-#include "ui/messages.h"
-#include "ui/text.h"
+#include "app/lifecycle/inspector.h"
+#include "app/lifecycle/windows.h"
+#include "app/scripts/announce.h"
+#include "app/scripts/comm.h"
+#include "app/scripts/talk.h"
+#include "app/ui/messages.h"
+#include "app/ui/text.h"
 
 namespace orrowvale {
 

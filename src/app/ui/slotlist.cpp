@@ -1,4 +1,4 @@
-#include "ui/slotlist.h"
+#include "app/ui/slotlist.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/text.h"
 #include "lifecycle/saveunit.h"
-#include "ui/text.h"
 
 namespace orrowvale {
 

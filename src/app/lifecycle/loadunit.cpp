@@ -1,15 +1,15 @@
-#include "lifecycle/loadform.h"
+#include "app/lifecycle/loadunit.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
+#include "app/ui/busycursor.h"
+#include "app/ui/messages.h"
+#include "app/ui/slotlist.h"
 #include "lifecycle/loadunit.h"
-#include "lifecycle/mainform.h"
-#include "lifecycle/title.h"
-#include "lifecycle/windows.h"
-#include "ui/busycursor.h"
-#include "ui/messages.h"
-#include "ui/slotlist.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

@@ -1,4 +1,4 @@
-#include "lifecycle/newgame.h"
+#include "app/lifecycle/NewGame.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lifecycle/crworld.h"
-#include "lifecycle/mainform.h"
+#include "app/lifecycle/Main.h"
+#include "app/lifecycle/crworld.h"
+#include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
+#include "app/scripts/comm.h"
+#include "app/ui/messages.h"
+#include "app/ui/text.h"
 #include "lifecycle/storycharacter.h"
-#include "lifecycle/title.h"
-#include "lifecycle/windows.h"
-#include "scripts/comm.h"
-#include "ui/messages.h"
-#include "ui/text.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

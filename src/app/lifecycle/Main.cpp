@@ -1,4 +1,4 @@
-#include "lifecycle/mainform.h"
+#include "app/lifecycle/Main.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,18 +8,18 @@
 #include <algorithm>
 #include <iostream>
 
-#include "lifecycle/chrinfo.h"
+#include "app/lifecycle/chrinfo.h"
+#include "app/lifecycle/inspector.h"
+#include "app/lifecycle/saveunit.h"
+#include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
+#include "app/scripts/comm.h"
+#include "app/ui/jpeg.h"
+#include "app/ui/keepactive.h"
+#include "app/ui/messages.h"
+#include "app/ui/picture.h"
+#include "app/ui/text.h"
 #include "lifecycle/citymap.h"
-#include "lifecycle/inspector.h"
-#include "lifecycle/saveform.h"
-#include "lifecycle/title.h"
-#include "lifecycle/windows.h"
-#include "scripts/comm.h"
-#include "ui/jpeg.h"
-#include "ui/keepactive.h"
-#include "ui/messages.h"
-#include "ui/picture.h"
-#include "ui/text.h"
 #include "world/datafiles.h"
 #include "world/worldload.h"
 

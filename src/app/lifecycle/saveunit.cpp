@@ -1,13 +1,13 @@
-#include "lifecycle/saveform.h"
+#include "app/lifecycle/saveunit.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/lifecycle/windows.h"
+#include "app/ui/busycursor.h"
+#include "app/ui/messages.h"
+#include "app/ui/slotlist.h"
 #include "lifecycle/saveunit.h"
-#include "lifecycle/windows.h"
-#include "ui/busycursor.h"
-#include "ui/messages.h"
-#include "ui/slotlist.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

@@ -1,17 +1,16 @@
-#include "parties/goform.h"
+#include "app/parties/movedialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-
 #include <optional>
 #include <string>
 
-#include "lifecycle/windows.h"
+#include "app/lifecycle/windows.h"
+#include "app/ui/messages.h"
+#include "app/ui/text.h"
 #include "parties/movedialog.h"
-#include "ui/messages.h"
-#include "ui/text.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

@@ -47,6 +47,7 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\chrstat0.txt", "1000\n1\n0\nhero.txt\nplaces0.txt\ncities0.txt\n"},
         {"data\\chrstat1.txt", "500\n2\n1\nhero.txt\nplaces0.txt\ncities0.txt\n"},
         {"data\\hero.txt", kHero},
+        {"data\\richard.txt", kHero},
         {"data\\places0.txt", "장소\n[END]\n"},
         {"data\\cities0.txt", "[START]\n1\n[END]\n"},
         {"data\\dateevn\\dateevn0.evn",
@@ -281,6 +282,46 @@ const Fault kFaults[] = {
      "lies outside the map picture of 200 x 100"},
     {"MapIsNoJpeg", "data\\map.jpg", "GIF89a",
      "data/map.jpg:0: error: the map picture is no JPEG picture with a frame header", true},
+    // Slips an author makes that lose content without stopping the game.
+    {"MissingInfoWindowAdventurer", "data\\richard.txt", nullptr,
+     "data/richard.txt:0: error: the file does not exist: the map window cannot open"},
+    {"MistypedBlockStart", "data\\scenario\\two.scn", "[STRAT]\n-optend-\n:exitfile\n[END]\n",
+     "data/scenario/two.scn:1: error: \"[STRAT]\" is no \"[START]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"MistypedWarSection", "data\\wars\\border.txt",
+     "[onjion]\n:addpiptovar100\n5\n:end\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
+     "data/wars/border.txt:1: error: \"[onjion]\" is no \"[onjoin]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"ByteOrderMark", "data\\contact\\old.evn",
+     "\xEF\xBB\xBF[START]\r\n-optend-\r\n:dlg\r\nhello\r\n[END]\r\n",
+     "data/contact/old.evn:1: error: the file starts with a byte-order mark (bytes EF BB BF), which "
+     "the game reads as part of its first line: save it as CP949 without one\n"
+     "data/contact/old.evn:2: warning: \"-optend-\" stands outside any block, so it is ignored\n"
+     "data/contact/old.evn:3: warning: \":dlg\" stands outside any block, so it is ignored\n"
+     "data/contact/old.evn:5: warning: \"[END]\" stands outside any block, so it is ignored",
+     true},
+    {"PairsBeyondTheCount", "data\\quests\\questlist.txt",
+     "1\n호위\nquests\\escort.scn\n호위 둘\nquests\\escort.scn\n",
+     "data/quests/questlist.txt:1: warning: the file holds more pairs than the 1 it announces: the "
+     "rest are never read"},
+    {"BlankLineInPairList", "data\\quests\\questlist.txt", "1\n\n호위\nquests\\escort.scn\n",
+     "data/quests/questlist.txt:2: error: an empty line where the name of quest 1 belongs: the pairs "
+     "below it are out of step\n"
+     "data/quests/questlist.txt:3: error: the quest script \"호위\" does not exist"},
+    {"BlankCityName", "data\\city.txt", "2\n\n은빛나루\n",
+     "data/city.txt:2: error: city 1 has an empty name: the names below it belong to the next "
+     "cities"},
+    {"MonsterFileWithoutMonsters", "data\\monster\\wolf.txt", "0\n",
+     "data/monster/wolf.txt:1: warning: the file lists no monster: the level has a harmless "
+     "monster"},
+    {"DestinationsWithoutEnd", "data\\move\\2.txt",
+     "푸른여울에서\n1\n[START]\n대로\n2\n10\n넓은 길\n1\n0\n",
+     "data/move/2.txt:2: error: the list of destinations has no \"[END]\" before line 3 "
+     "(\"[START]\")"},
+    {"DateOutsideTheCalendar", "data\\dateevn\\dateevn0.evn",
+     "[START]\n:aftertime\n1\n1\n5\n200\n6\n1\n5\n200\n-optend-\n[END]\n",
+     "data/dateevn/dateevn0.evn:7: warning: a date with turn 6: the calendar counts turns 1 to 5, "
+     "so the date is never the one meant"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

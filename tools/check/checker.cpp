@@ -163,7 +163,16 @@ std::optional<SourceFile> Checker::load(const std::string& gamePath) {
         return {};
     }
     if (scannedFiles_.insert(file.shown).second) {
-        for (std::size_t i = 0; i < file.lines.size(); ++i)
+        std::size_t first = 0;
+        std::ifstream raw(paths_.resolve(gamePath), std::ios::binary);
+        char head[3] = {};
+        if (raw.read(head, 3) && std::string_view(head, 3) == "\xEF\xBB\xBF") {
+            report_.error(file.shown, 1,
+                          "the file starts with a byte-order mark (bytes EF BB BF), which the game "
+                          "reads as part of its first line: save it as CP949 without one");
+            first = 1;
+        }
+        for (std::size_t i = first; i < file.lines.size(); ++i)
             if (int byte = strayByte(file.lines[i]); byte >= 0)
                 report_.error(
                     file.shown, static_cast<int>(i + 1),
@@ -305,6 +314,20 @@ void Checker::checkCities() {
     if (names < cityCount_)
         error(c, std::to_string(cityCount_) + " cities are announced but only " +
                      std::to_string(names) + " names follow");
+    // Every line is a name: a blank one leaves a city nameless and pushes the names
+    // below it onto the next cities.
+    for (int city = 1; city <= std::min(names, cityCount_); ++city)
+        if (isBlankLine(file->lines[static_cast<std::size_t>(city)]))
+            error(Where{file->shown, city + 1},
+                  "city " + std::to_string(city) +
+                      " has an empty name: the names below it belong to the next cities");
+    bool more = false;
+    for (std::size_t i = static_cast<std::size_t>(cityCount_) + 1; i < file->lines.size(); ++i)
+        more = more || !isBlankLine(file->lines[i]);
+    if (more)
+        warning(Where{file->shown, 1}, "the file names more cities than the " +
+                                           std::to_string(cityCount_) +
+                                           " it announces: the rest are not in the world");
 }
 
 namespace {
@@ -415,8 +438,15 @@ void Checker::checkRouteFile(const std::string& gamePath) {
         if (line == marker::end) break;
         std::int32_t city = 0;
         if (!parseWholeNumber(line, city)) {
-            error(c, "expected a destination city or \"[END]\", found " + inQuotes(line));
-            continue;
+            // The game stops reading the route file here.
+            if (isStructuralMarker(line))
+                error(Where{file->shown, 2},
+                      "the list of destinations has no \"[END]\" before line " +
+                          std::to_string(c.line()) + " (" + inQuotes(line) + ")");
+            else
+                error(c, "expected a destination city or \"[END]\", found " +
+                             (line.empty() ? std::string("an empty line") : inQuotes(line)));
+            return;
         }
         if (inTable(city, Operand::City, {file->shown, c.line()}))
             destinations.emplace(city, c.line());
@@ -586,6 +616,9 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
             return k - 1;
         }
         std::string name = c.read();
+        if (isBlankLine(name))
+            error(c, "an empty line where the name of " + std::string(entry) + " " +
+                         std::to_string(k) + " belongs: the pairs below it are out of step");
         if (c.atEnd()) {
             error(c, "the " + std::string(entry) + " " + inQuotes(name) + " has no file line");
             return k - 1;
@@ -597,6 +630,12 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
             if (layout == Layout::Scenario) questFiles_.push_back(*path);
         }
     }
+    int left = 0;
+    while (!c.atEnd())
+        left += isBlankLine(c.read()) ? 0 : 1;
+    if (*count >= 0 && *count < limit && left >= 2)
+        warning(countLine, "the file holds more pairs than the " + std::to_string(*count) +
+                               " it announces: the rest are never read");
     return std::min(*count, limit);
 }
 
@@ -757,6 +796,8 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
     auto count = wholeNumber(c, "the number of monsters");
     if (!count) return;
     if (*count < 0) error(c, "a monster file cannot hold " + std::to_string(*count) + " monsters");
+    if (*count <= 0 && c.atEnd())
+        warning(c, "the file lists no monster: the level has a harmless monster");
     for (int k = 1; k <= *count; ++k) {
         if (c.atEnd()) {
             report_.error(file->shown, 1,
@@ -769,6 +810,13 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
             !wholeNumber(c, "the monster's fame reward"))
             return;
     }
+    int left = 0;
+    while (!c.atEnd())
+        left += isBlankLine(c.read()) ? 0 : 1;
+    if (*count > 0 && left >= 4)
+        warning(Where{file->shown, 1}, "the file holds more monsters than the " +
+                                           std::to_string(*count) +
+                                           " it announces: the rest are never met");
 }
 
 // Reads the world once more with the game's own loaders and trade refresh, so that
@@ -814,6 +862,15 @@ void Checker::checkAll() {
     if (auto cities = fixed("data\\common\\commoncity.txt")) checkCityNumberList(*cities);
     for (int character = 0; character < kStoryCharacters; ++character)
         checkStoryCharacter(character);
+    // The map window shows this adventurer in its information window every time it opens.
+    if (loadFixed("data\\richard.txt", Severity::Error, ": the map window cannot open")) {
+        try {
+            TAdven shown;
+            loadAdventurer(shown, paths_, "data\\richard.txt");
+        } catch (const DataError& e) {
+            report_.error(shownPath("data\\richard.txt"), e.line(), e.problem());
+        }
+    }
     if (auto date = fixed("data\\dateevn\\dateevn" + std::to_string(kRandomPlayCharacter) + ".evn"))
         queue(*date, Layout::Event);
     if (auto pub = fixed("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn"))

@@ -152,6 +152,7 @@ class Checker {
     void skipOperands(Cursor& c, const std::vector<Operand>& operands);
     void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
     void checkTwoDates(Cursor& c, const Where& keyword);
+    void checkDateField(int field, std::int32_t value, const Where& at);
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
     void outsideBlock(Cursor& c, const std::string& line);
     void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used);

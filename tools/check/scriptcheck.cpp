@@ -197,6 +197,49 @@ std::string_view nearMarker(std::string_view line) {
     return {};
 }
 
+// The section marker a mistyped line most likely meant ("[STRAT]", "[onjion]",
+// "-opt-end-"): such a line opens or closes nothing, so the lines it was meant to
+// guard are lost. Empty when the line is no near miss of a bracket or dash marker.
+std::string_view mistypedMarker(std::string_view line) {
+    static constexpr std::string_view kMarkers[] = {"[START]",  "[END]", "[onjoin]",  "[onend]",
+                                                    "-optend-", "-opt-", "-startopt"};
+    if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
+    for (std::string_view marker : kMarkers)
+        if (marker == line) return {};
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string_view best;
+    std::size_t bestDistance = 3;
+    for (std::string_view marker : kMarkers) {
+        if (marker.front() != line.front()) continue;
+        std::string lower;
+        for (char c : marker)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::size_t distance = editDistance(plain, lower);
+        if (distance < bestDistance) {
+            best = marker;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// A marker slip of either kind; empty when the line is none.
+std::string_view meantMarker(std::string_view line) {
+    std::string_view meant = nearMarker(line);
+    return meant.empty() ? mistypedMarker(line) : meant;
+}
+
+std::string markerSlip(std::string_view line, std::string_view meant) {
+    if (nearMarker(line) == meant)
+        return inQuotes(line) + " is no " + inQuotes(meant) +
+               ": a marker stands alone on its line, without blanks, in this letter case";
+    return inQuotes(line) + " is no " + inQuotes(meant) +
+           " (a typo?): the game only knows the marker spelt exactly";
+}
+
 }  // namespace
 
 bool isStructuralMarker(std::string_view line) {
@@ -223,6 +266,27 @@ std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
 
 // ---- operands ----
 
+namespace {
+struct DateField {
+    const char* what;
+    const char* name;
+    int last;  // 0: no upper bound
+};
+// A year has 12 months of 4 weeks of 5 turns.
+constexpr DateField kDateFields[] = {{"the turn of a date", "turn", 5},
+                                     {"the week of a date", "week", 4},
+                                     {"the month of a date", "month", 12},
+                                     {"the year of a date", "year", 0}};
+}  // namespace
+
+void Checker::checkDateField(int field, std::int32_t value, const Where& at) {
+    const DateField& f = kDateFields[field];
+    if (f.last == 0 || (value >= 1 && value <= f.last)) return;
+    warning(at, "a date with " + std::string(f.name) + " " + std::to_string(value) +
+                    ": the calendar counts " + f.name + "s 1 to " + std::to_string(f.last) +
+                    ", so the date is never the one meant");
+}
+
 void Checker::checkOperands(Cursor& c, const std::string& word,
                             const std::vector<Operand>& operands) {
     Where keyword{c.file(), c.line()};
@@ -237,9 +301,11 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
             continue;
         }
         if (op == Date) {
-            for (const char* field : {"the turn of a date", "the week of a date",
-                                      "the month of a date", "the year of a date"})
-                if (!numberToken(c, field)) return;
+            for (int field = 0; field < 4; ++field) {
+                auto n = numberToken(c, kDateFields[field].what);
+                if (!n) return;
+                checkDateField(field, *n, {c.file(), c.line()});
+            }
             continue;
         }
         if (op == Text || op == State || op == EventFile || op == ScriptFile) {
@@ -292,7 +358,10 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
         std::int32_t value = 0;
         std::string token = line.substr(line.find_first_not_of(" \t"));
         token = token.substr(0, token.find_first_of(" \t\r"));
-        if (parseWholeNumber(token, value)) continue;
+        if (parseWholeNumber(token, value)) {
+            checkDateField(field % 4, value, {c.file(), c.line()});
+            continue;
+        }
         if (field == 4)
             error(keyword,
                   "\":aftertime\" in an event file takes two dates (eight number lines); "
@@ -386,9 +455,8 @@ void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
 // ---- lines that no runner acts on ----
 
 void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
-    if (std::string_view meant = nearMarker(line); !meant.empty()) {
-        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
-                     ": a marker stands alone on its line, without blanks, in this letter case");
+    if (std::string_view meant = meantMarker(line); !meant.empty()) {
+        error(c, markerSlip(line, meant));
         return;
     }
     const Dialect foreign = other(dialect);
@@ -434,13 +502,12 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
 }
 
 void Checker::outsideBlock(Cursor& c, const std::string& line) {
-    if (std::string_view meant = nearMarker(line); !meant.empty()) {
-        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
-                     ": a marker stands alone on its line, without blanks, in this letter case");
+    if (std::string_view meant = meantMarker(line); !meant.empty()) {
+        error(c, markerSlip(line, meant));
         return;
     }
-    bool keyword = line == marker::optionEnd || line == marker::end ||
-                   conditionOperands(Dialect::Scenario, line) ||
+    bool keyword = line == marker::optionEnd || line == marker::end || line == kWarJoin ||
+                   line == kWarEnd || conditionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
     if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
 }
@@ -509,7 +576,7 @@ void Checker::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& use
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
@@ -526,7 +593,7 @@ void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool found = false;
@@ -557,6 +624,14 @@ void Checker::checkWar(Cursor& c, std::set<std::string>& used) {
     while (!c.atEnd()) {
         std::string line = c.read();
         Where opened{c.file(), c.line()};
+        // A slip in a section marker is reported once; the section is read as meant.
+        if (line != "[onjoin]" && line != "[onend]") {
+            std::string_view meant = meantMarker(line);
+            if (meant == "[onjoin]" || meant == "[onend]") {
+                outsideBlock(c, line);
+                line = std::string(meant);
+            }
+        }
         if (line == "[onjoin]") {
             if (joined) warning(c, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
@@ -580,7 +655,7 @@ void Checker::checkTradeFile(Cursor& c, std::set<std::string>& used) {
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool guarded = false;

@@ -322,6 +322,26 @@ const Fault kFaults[] = {
      "[START]\n:aftertime\n1\n1\n5\n200\n6\n1\n5\n200\n-optend-\n[END]\n",
      "data/dateevn/dateevn0.evn:7: warning: a date with turn 6: the calendar counts turns 1 to 5, "
      "so the date is never the one meant"},
+    {"NumberListClosedWithEnd", "data\\wars\\warbool.txt", "[START]\n1\n[END]\n",
+     "data/wars/warbool.txt:3: error: expected a number (0 ends the list), found \"[END]\""},
+    {"TalkWithoutSpeaker", "data\\contact\\old.evn",
+     "[START]\n-optend-\n:talk\n&start\n어서 오게.\n&end\n[END]\n",
+     "data/contact/old.evn:4: error: \":talk\" has no line before its text: \"&start\" is read as "
+     "that line and the text shows nothing"},
+    {"BlankLineInContacts", "data\\contact\\list.txt", "\n노인\ncontact\\old.evn\n",
+     "data/contact/list.txt:1: error: an empty line where a contact name belongs: the pairs below it "
+     "are out of step\n"
+     "data/contact/list.txt:2: error: the event file \"노인\" does not exist\n"
+     "data/contact/list.txt:3: error: the contact \"contact\\old.evn\" has no event file line"},
+    {"RumourMarkerWithBlank", "data\\gossip\\gossip.txt",
+     "2\n:start\n늑대가 늘었다.\n:start \n곰도 나왔다.\n:start\n",
+     "data/gossip/gossip.txt:1: error: 2 rumours are announced but the file holds 1: a roll beyond "
+     "them shows an empty box\n"
+     "data/gossip/gossip.txt:4: error: \":start \" is no \":start\": a marker stands alone on its "
+     "line, without blanks, in this letter case"},
+    {"PlaceListEndWithBlank", "data\\places0.txt", "장소\n[END] \n",
+     "data/places0.txt:2: error: \"[END] \" is no \"[END]\": a marker stands alone on its line, "
+     "without blanks, in this letter case"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -60,6 +60,23 @@ int strayByte(std::string_view line) {
     return -1;
 }
 
+// A line meant as `marker` that only differs from it by blanks or letter case.
+bool markerSlip(std::string_view line, std::string_view marker) {
+    if (line == marker) return false;
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string lower;
+    for (char c : marker)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return plain == lower;
+}
+
+std::string slipMessage(std::string_view line, std::string_view marker) {
+    return inQuotes(line) + " is no " + inQuotes(marker) +
+           ": a marker stands alone on its line, without blanks, in this letter case";
+}
+
 std::string hexByte(int byte) {
     const char* digits = "0123456789ABCDEF";
     return std::string("0x") + digits[byte >> 4] + digits[byte & 15];
@@ -493,6 +510,12 @@ void Checker::checkPlaceList(const std::string& gamePath) {
     std::map<int, int> places;
     while (!c.atEnd()) {
         std::string line = c.read();
+        // The game would take a slipped marker for a place name; it is read as meant.
+        for (std::string_view meant : {marker::end, marker::city})
+            if (markerSlip(line, meant)) {
+                error(c, slipMessage(line, meant));
+                line = std::string(meant);
+            }
         if (line == marker::end) break;
         if (line == marker::city) {
             auto next = numberToken(c, "a city number");
@@ -656,7 +679,7 @@ void Checker::checkNumberList(const std::string& gamePath, int count, std::strin
             more = more || !isBlankLine(file->lines[i]);
         if (!more) return;
         auto n = numberToken(c, "a number (0 ends the list)");
-        if (!n) continue;
+        if (!n) return;  // the game stops reading the list at a line that is no number
         if (*n == 0) return;
         Where at{file->shown, c.line()};
         if (entry == "war")
@@ -723,8 +746,12 @@ void Checker::checkGossip() {
     if (!count) return;
     Where at{file->shown, c.line()};
     std::vector<int> starts;
-    for (std::size_t i = 0; i < file->lines.size(); ++i)
+    for (std::size_t i = 0; i < file->lines.size(); ++i) {
         if (file->lines[i] == ":start") starts.push_back(static_cast<int>(i));
+        if (markerSlip(file->lines[i], ":start"))
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          slipMessage(file->lines[i], ":start"));
+    }
     int rumours = static_cast<int>(starts.size());
     if (rumours > 0) {
         bool lastHolds = false;
@@ -753,6 +780,10 @@ void Checker::checkContacts() {
                               "the contact " + inQuotes(lines[i]) + " has no event file line");
             break;
         }
+        if (isBlankLine(lines[i]))
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          "an empty line where a contact name belongs: the pairs below it are out "
+                          "of step");
         if (auto path = named(lines[i + 1], {file->shown, static_cast<int>(i + 2)}, "event file"))
             queue(*path, Layout::Event);
     }

@@ -320,6 +320,13 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
                 c.back();
                 return;
             }
+            if (op == Text && line == marker::textStart) {
+                error(c, inQuotes(word) + " has no line before its text: \"&start\" is read as "
+                                          "that line and the text shows nothing");
+                c.back();
+                skipOperands(c, {TextBlock});
+                return;
+            }
             if (op == State && line != kSwitchOn && line != kSwitchOff)
                 error(c, "expected \"&on\" or \"&off\", found " +
                              (line.empty() ? std::string("an empty line") : inQuotes(line)));

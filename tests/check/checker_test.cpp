@@ -342,6 +342,21 @@ const Fault kFaults[] = {
     {"PlaceListEndWithBlank", "data\\places0.txt", "장소\n[END] \n",
      "data/places0.txt:2: error: \"[END] \" is no \"[END]\": a marker stands alone on its line, "
      "without blanks, in this letter case"},
+    {"MistypedEncounterStart", "data\\dungeon\\ice.txt",
+     "2\n[STRAT]\n1\n100\nmonster\\wolf.txt\ndungeon\\ice1.scn\n[END]\n",
+     "data/dungeon/ice.txt:2: error: \"[STRAT]\" is no \"[START]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"MistypedRouteStart", "data\\move\\1.txt",
+     "은빛나루에서\n2\n[END]\n0\n[SATRT]\n대로\n2\n10\n넓은 길\n2\n0\n",
+     "data/move/1.txt:5: error: \"[SATRT]\" is no \"[START]\" (a typo?): the game only knows the "
+     "marker spelt exactly"},
+    {"MistypedCityInPlaceList", "data\\common\\commongo.txt",
+     "장소\n:cty\n1\n신전\nplaces\\temple.evn\n[END]\n",
+     "data/common/commongo.txt:2: error: \":cty\" is no \":city\" (a typo?): the game only knows the "
+     "marker spelt exactly"},
+    {"StoryTextStartWithBlank", "data\\prologue\\alfred2.txt", "&start \n둘째 이야기\n",
+     "data/prologue/alfred2.txt:1: error: \"&start \" is no \"&start\": a marker stands alone on its "
+     "line, without blanks, in this letter case; without it the text is empty"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -60,23 +60,6 @@ int strayByte(std::string_view line) {
     return -1;
 }
 
-// A line meant as `marker` that only differs from it by blanks or letter case.
-bool markerSlip(std::string_view line, std::string_view marker) {
-    if (line == marker) return false;
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string lower;
-    for (char c : marker)
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return plain == lower;
-}
-
-std::string slipMessage(std::string_view line, std::string_view marker) {
-    return inQuotes(line) + " is no " + inQuotes(marker) +
-           ": a marker stands alone on its line, without blanks, in this letter case";
-}
-
 std::string hexByte(int byte) {
     const char* digits = "0123456789ABCDEF";
     return std::string("0x") + digits[byte >> 4] + digits[byte & 15];
@@ -471,7 +454,11 @@ void Checker::checkRouteFile(const std::string& gamePath) {
     if (!c.atEnd()) wholeNumber(c, "a number after the destinations");
     std::set<int> reached;
     while (!c.atEnd()) {
-        if (c.read() != marker::start) continue;
+        if (const std::string& line = c.read(); line != marker::start) {
+            // A slipped "[START]" loses its route; it is read as meant.
+            if (slippedMarker(line, {marker::start}).empty()) continue;
+            error(c, slippedMarkerMessage(line, marker::start));
+        }
         if (c.atEnd()) {
             error(c, "the route has no name: the file ends first");
             return;
@@ -511,11 +498,11 @@ void Checker::checkPlaceList(const std::string& gamePath) {
     while (!c.atEnd()) {
         std::string line = c.read();
         // The game would take a slipped marker for a place name; it is read as meant.
-        for (std::string_view meant : {marker::end, marker::city})
-            if (markerSlip(line, meant)) {
-                error(c, slipMessage(line, meant));
-                line = std::string(meant);
-            }
+        if (std::string_view meant = slippedMarker(line, {marker::end, marker::city});
+            !meant.empty()) {
+            error(c, slippedMarkerMessage(line, meant));
+            line = std::string(meant);
+        }
         if (line == marker::end) break;
         if (line == marker::city) {
             auto next = numberToken(c, "a city number");
@@ -733,9 +720,17 @@ void Checker::checkTrade() {
 
 void Checker::checkStoryText(const std::string& gamePath) {
     auto file = loadFixed(gamePath);
-    if (file &&
-        std::find(file->lines.begin(), file->lines.end(), marker::textStart) == file->lines.end())
-        report_.error(file->shown, 0, "the file has no \"&start\" line: its text is empty");
+    if (!file ||
+        std::find(file->lines.begin(), file->lines.end(), marker::textStart) != file->lines.end())
+        return;
+    for (std::size_t i = 0; i < file->lines.size(); ++i)
+        if (!slippedMarker(file->lines[i], {marker::textStart}).empty()) {
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          slippedMarkerMessage(file->lines[i], marker::textStart) +
+                              "; without it the text is empty");
+            return;
+        }
+    report_.error(file->shown, 0, "the file has no \"&start\" line: its text is empty");
 }
 
 void Checker::checkGossip() {
@@ -748,9 +743,9 @@ void Checker::checkGossip() {
     std::vector<int> starts;
     for (std::size_t i = 0; i < file->lines.size(); ++i) {
         if (file->lines[i] == ":start") starts.push_back(static_cast<int>(i));
-        if (markerSlip(file->lines[i], ":start"))
+        if (!slippedMarker(file->lines[i], {":start"}).empty())
             report_.error(file->shown, static_cast<int>(i + 1),
-                          slipMessage(file->lines[i], ":start"));
+                          slippedMarkerMessage(file->lines[i], ":start"));
     }
     int rumours = static_cast<int>(starts.size());
     if (rumours > 0) {
@@ -794,7 +789,11 @@ void Checker::checkDungeon(const SourceFile& file) {
     auto levels = wholeNumber(c, "the number of levels");
     if (levels && *levels < 1) error(c, "a dungeon needs at least one level");
     while (!c.atEnd()) {
-        if (c.read() != marker::start) continue;
+        if (const std::string& line = c.read(); line != marker::start) {
+            // A slipped "[START]" loses its encounter; it is read as meant.
+            if (slippedMarker(line, {marker::start}).empty()) continue;
+            error(c, slippedMarkerMessage(line, marker::start));
+        }
         auto level = wholeNumber(c, "the level of the encounter");
         if (!level) continue;
         if (levels && (*level < 1 || *level > *levels))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -171,6 +172,12 @@ class Checker {
     std::set<std::string> scannedFiles_;
     std::vector<std::string> questFiles_;
 };
+
+// The marker of `markers` that a line most likely meant, when it differs only by
+// blanks, letter case or a slip of the pen; empty when it is none or a marker itself.
+std::string_view slippedMarker(std::string_view line,
+                               std::initializer_list<std::string_view> markers);
+std::string slippedMarkerMessage(std::string_view line, std::string_view meant);
 
 // Markers that structure script files.
 bool isStructuralMarker(std::string_view line);

@@ -242,6 +242,45 @@ std::string markerSlip(std::string_view line, std::string_view meant) {
 
 }  // namespace
 
+std::string_view slippedMarker(std::string_view line,
+                               std::initializer_list<std::string_view> markers) {
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string_view best;
+    std::size_t bestDistance = 3;
+    for (std::string_view marker : markers) {
+        if (marker == line) return {};
+        if (line.empty() || marker.front() != line.front()) continue;
+        std::string lower;
+        for (char c : marker)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::size_t distance = editDistance(plain, lower);
+        if (distance < bestDistance) {
+            best = marker;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+std::string slippedMarkerMessage(std::string_view line, std::string_view meant) {
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool onlyBlanksOrCase =
+        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(), [](char a, char b) {
+            return a == std::tolower(static_cast<unsigned char>(b));
+        });
+    if (onlyBlanksOrCase)
+        return inQuotes(line) + " is no " + inQuotes(meant) +
+               ": a marker stands alone on its line, without blanks, in this letter case";
+    return inQuotes(line) + " is no " + inQuotes(meant) +
+           " (a typo?): the game only knows the marker spelt exactly";
+}
+
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
            line == marker::optionEnd || line == "[onjoin]" || line == "[onend]" || line == ":end" ||

@@ -204,15 +204,15 @@ const Fault kFaults[] = {
      "ignored (a typo of \":switch\"?)"},
     {"ScenarioActionInEventFile", "data\\places\\temple.evn",
      "[START]\n-optend-\n:announce\n&start\n글\n&end\n[END]\n",
-     "data/places/temple.evn:3: warning: \":announce\" is a keyword of scenario scripts, not of "
+     "data/places/temple.evn:3: error: \":announce\" is a keyword of scenario scripts, not of "
      "event files: it and its operand lines are ignored here"},
     {"ScenarioConditionInEventFile", "data\\contact\\old.evn",
      "[START]\n:location\n1\n-optend-\n[END]\n",
-     "data/contact/old.evn:2: warning: \":location\" is a keyword of scenario scripts, not of "
+     "data/contact/old.evn:2: error: \":location\" is a keyword of scenario scripts, not of "
      "event "
      "files: it and its operand lines are ignored here"},
     {"ConditionAmongActions", "data\\scenario\\two.scn", "[START]\n-optend-\n:per\n50\n[END]\n",
-     "data/scenario/two.scn:3: warning: \":per\" is a condition, not an action: it and its operand "
+     "data/scenario/two.scn:3: error: \":per\" is a condition, not an action: it and its operand "
      "lines are ignored here"},
     {"SingleDateInEventFile", "data\\dateevn\\dateevn0.evn",
      "[START]\n:aftertime\n1\n1\n5\n200\n-optend-\n[END]\n",

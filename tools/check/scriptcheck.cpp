@@ -508,6 +508,9 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
     const Dialect foreign = other(dialect);
     const std::vector<Operand>* skip = nullptr;
     std::string message;
+    // A keyword the runner does not act on here is an error like a typo: what the
+    // author wrote never happens, and a guard written this way never guards.
+    bool keyword = true;
     if (inConditions && (skip = actionOperands(dialect, line))) {
         message = inQuotes(line) +
                   " is an action, not a condition: it and its operand lines are ignored here";
@@ -527,8 +530,10 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
         static const std::vector<Operand> warOperand = {Value};
         skip = &warOperand;
     } else if (isStructuralMarker(line)) {
+        keyword = false;
         message = inQuotes(line) + " does not belong here: the line is ignored";
     } else {
+        keyword = false;
         const Shapes& shapes =
             inConditions ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
                          : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
@@ -543,7 +548,10 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
             return;
         }
     }
-    warning(c, message);
+    if (keyword)
+        error(c, message);
+    else
+        warning(c, message);
     if (skip) skipOperands(c, *skip);
 }
 

@@ -75,6 +75,7 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\dungeon\\ice1.scn", "[START]\n-optend-\n:additem\n2\n:ondungeon\n2\n1\n[END]\n"},
         {"data\\wars\\warlist.txt", "1\n국경 전쟁\nwars\\border.txt\n"},
         {"data\\wars\\warbool.txt", "[START]\n1\n0\n"},
+        {"data\\wars\\sea.txt", "[onend]\n-optend-\n:endthewar\n1\n:end\n"},
         {"data\\wars\\border.txt",
          "[onjoin]\n:addpiptovar100\n5\n:end\n[onend]\n:samevar\n5\n10\n-optend-\n:endthewar\n1\n:"
          "end\n"},
@@ -357,6 +358,14 @@ const Fault kFaults[] = {
     {"StoryTextStartWithBlank", "data\\prologue\\alfred2.txt", "&start \n둘째 이야기\n",
      "data/prologue/alfred2.txt:1: error: \"&start \" is no \"&start\": a marker stands alone on its "
      "line, without blanks, in this letter case; without it the text is empty"},
+    {"ScenarioHandedToAnEntryThatNeverRuns", "data\\scenario\\two.scn",
+     "[START]\n-optend-\n:change\n2\nscenario\\two.scn\n[END]\n",
+     "data/scenario/two.scn:4: warning: scenario file number 2 is kept but never run: only number 1 "
+     "runs at every turn"},
+    {"WarEndsAnotherWar", "data\\wars\\warlist.txt",
+     "2\n국경 전쟁\nwars\\border.txt\n바다 전쟁\nwars\\sea.txt\n",
+     "data/wars/sea.txt:4: warning: \":endthewar\" closes war 1, but this file is war 2: its own war "
+     "stays open to new parties"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -281,6 +281,9 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
         case Operand::ScenarioEntry:
             if (n < 1 || n > kMaxScenarioFiles)
                 return outside("scenario file number " + number + " is outside 1..100");
+            if (n != 1)
+                warning(at, "scenario file number " + number +
+                                " is kept but never run: only number 1 runs at every turn");
             return true;
         case Operand::Percent:
             if (n < 0 || n > 100) warning(at, "a chance of " + number + "% is outside 0..100");
@@ -638,6 +641,7 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
         if (auto path = named(siteFile, {file->shown, c.line()}, what)) {
             queue(*path, layout);
             if (layout == Layout::Scenario) questFiles_.push_back(*path);
+            if (layout == Layout::War) warsOfFile_[shownPath(*path)].insert(k);
         }
     }
     int left = 0;

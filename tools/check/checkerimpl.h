@@ -171,6 +171,7 @@ class Checker {
     std::set<std::pair<std::string, Layout>> queued_;
     std::set<std::string> scannedFiles_;
     std::vector<std::string> questFiles_;
+    std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
 };
 
 // The marker of `markers` that a line most likely meant, when it differs only by

@@ -594,7 +594,17 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
 
 void Checker::checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                               std::string_view extra, std::set<std::string>& used) {
-    if (!extra.empty() && line == extra) {
+    if (!extra.empty() && line == kWarEnd && line == extra) {
+        used.insert(line);
+        auto war = numberToken(c, numberWhat(War));
+        if (!war || !inTable(*war, War, {c.file(), c.line()})) return;
+        // A party leaves whatever war is named, but only the named war closes.
+        auto served = warsOfFile_.find(c.file());
+        if (served != warsOfFile_.end() && !served->second.contains(*war))
+            warning(c, "\":endthewar\" closes war " + std::to_string(*war) + ", but this file is war " +
+                           std::to_string(*served->second.begin()) +
+                           ": its own war stays open to new parties");
+    } else if (!extra.empty() && line == extra) {
         used.insert(line);
         checkOperands(c, line, {line == kWarJoin ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {

@@ -366,6 +366,14 @@ const Fault kFaults[] = {
      "2\n국경 전쟁\nwars\\border.txt\n바다 전쟁\nwars\\sea.txt\n",
      "data/wars/sea.txt:4: warning: \":endthewar\" closes war 1, but this file is war 2: its own war "
      "stays open to new parties"},
+    {"PartyKeywordsWhereNoPartyRuns", "data\\scenario\\two.scn",
+     "[START]\n:perspip\n10\n-optend-\n:killone\n[END]\n",
+     "data/scenario/two.scn:2: warning: \":perspip\" never holds here: no party runs this script (it "
+     "is no quest or level script)\n"
+     "data/scenario/two.scn:5: warning: \":killone\" does nothing here: no party runs this script (it "
+     "is no quest or level script)"},
+    {"BlankLineInNameList", "data\\malename.txt", "2\n철수\n\n",
+     "data/malename.txt:3: error: an empty name: adventurers who draw it have no name"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -603,6 +603,10 @@ void Checker::checkNameLists() {
         else if (*count > present)
             warning(c, std::to_string(*count) + " names are announced but only " +
                            std::to_string(present) + " follow: the rest come out empty");
+        for (int k = 0; k < std::min(*count, present); ++k)
+            if (isBlankLine(file->lines[static_cast<std::size_t>(c.line() + k)]))
+                error(Where{file->shown, c.line() + k + 1},
+                      "an empty name: adventurers who draw it have no name");
     }
 }
 
@@ -640,7 +644,10 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
         if (name == kNone || siteFile == kNone || k > limit) continue;
         if (auto path = named(siteFile, {file->shown, c.line()}, what)) {
             queue(*path, layout);
-            if (layout == Layout::Scenario) questFiles_.push_back(*path);
+            if (layout == Layout::Scenario) {
+                questFiles_.push_back(*path);
+                partyScripts_.insert(*path);
+            }
             if (layout == Layout::War) warsOfFile_[shownPath(*path)].insert(k);
         }
     }
@@ -817,8 +824,10 @@ void Checker::checkDungeon(const SourceFile& file) {
         if (c.atEnd()) continue;
         std::string script = c.read();
         if (script.empty()) continue;  // a level without a script
-        if (auto path = named(script, {file.shown, c.line()}, "level script"))
+        if (auto path = named(script, {file.shown, c.line()}, "level script")) {
             queue(*path, Layout::Scenario);
+            partyScripts_.insert(*path);
+        }
     }
 }
 

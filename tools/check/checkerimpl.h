@@ -172,6 +172,10 @@ class Checker {
     std::set<std::string> scannedFiles_;
     std::vector<std::string> questFiles_;
     std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
+    std::set<std::string> partyScripts_;  // scenario-dialect scripts a party runs
+    Layout checking_ = Layout::Scenario;  // the layout of the file being checked
+    bool checkingWithParty_ = false;      // whether a party runs the file being checked
+    void partyKeyword(const Cursor& c, const std::string& word);
 };
 
 // The marker of `markers` that a line most likely meant, when it differs only by

@@ -378,7 +378,10 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
                 if (auto path = named(line, {c.file(), c.line()},
                                       quest ? "quest script" : "scenario file")) {
                     queue(*path, Layout::Scenario);
-                    if (quest) questFiles_.push_back(*path);
+                    if (quest) {
+                        questFiles_.push_back(*path);
+                        partyScripts_.insert(*path);
+                    }
                 }
             }
             continue;
@@ -582,6 +585,7 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
         }
         if (const auto* operands = conditionOperands(dialect, line)) {
             used.insert(line);
+            partyKeyword(c, line);
             checkOperands(c, line, *operands);
         } else if (!isBlank(line)) {
             strayLine(c, line, dialect, true);
@@ -609,10 +613,22 @@ void Checker::checkActionLine(Cursor& c, const std::string& line, Dialect dialec
         checkOperands(c, line, {line == kWarJoin ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {
         used.insert(line);
+        partyKeyword(c, line);
         checkOperands(c, line, *operands);
     } else if (!isBlank(line)) {
         strayLine(c, line, dialect, false);
     }
+}
+
+void Checker::partyKeyword(const Cursor& c, const std::string& word) {
+    if (checkingWithParty_) return;
+    const char* runner = checking_ == Layout::Trade
+                             ? "no party runs the trade files"
+                             : "no party runs this script (it is no quest or level script)";
+    if (word == ":perspip")
+        warning(c, "\":perspip\" never holds here: " + std::string(runner));
+    else if (word == ":fight" || word == ":killone" || word == ":stopquest")
+        warning(c, inQuotes(word) + " does nothing here: " + runner);
 }
 
 Checker::Closing Checker::checkActions(Cursor& c, Dialect dialect, const Where& opened,
@@ -781,6 +797,9 @@ void Checker::checkQueued() {
         auto [gamePath, layout] = queue_[i];
         auto file = load(gamePath);
         if (!file) continue;
+        checking_ = layout;
+        checkingWithParty_ = layout == Layout::Search || layout == Layout::War ||
+                             (layout == Layout::Scenario && partyScripts_.contains(gamePath));
         std::set<std::string> used = checkScript(*file, layout);
         if (layout == Layout::War && !used.contains(std::string(kWarEnd)))
             report_.error(file->shown, 0,

@@ -374,6 +374,10 @@ const Fault kFaults[] = {
      "is no quest or level script)"},
     {"BlankLineInNameList", "data\\malename.txt", "2\n철수\n\n",
      "data/malename.txt:3: error: an empty name: adventurers who draw it have no name"},
+    {"LinesEndingInCrAlone", "data\\contact\\old.evn", "[START]\r-optend-\r:dlg\rhello\r[END]\r",
+     "data/contact/old.evn:1: error: a line break made of CR alone: the game ends lines only at LF, "
+     "so the lines around it run together (save the file with CR LF)",
+     true},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -172,6 +172,13 @@ std::optional<SourceFile> Checker::load(const std::string& gamePath) {
                           "reads as part of its first line: save it as CP949 without one");
             first = 1;
         }
+        for (std::size_t i = 0; i < file.lines.size(); ++i)
+            if (file.lines[i].find('\r') != std::string::npos) {
+                report_.error(file.shown, static_cast<int>(i + 1),
+                              "a line break made of CR alone: the game ends lines only at LF, so "
+                              "the lines around it run together (save the file with CR LF)");
+                break;
+            }
         for (std::size_t i = first; i < file.lines.size(); ++i)
             if (int byte = strayByte(file.lines[i]); byte >= 0)
                 report_.error(

@@ -378,6 +378,19 @@ const Fault kFaults[] = {
      "data/contact/old.evn:1: error: a line break made of CR alone: the game ends lines only at LF, "
      "so the lines around it run together (save the file with CR LF)",
      true},
+    {"FileInAnotherCodePage", "data\\fnames.txt", "1\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n",
+     "data/fnames.txt:0: error: 2 more lines hold bytes that are no CP949 characters\n"
+     "data/fnames.txt:2: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:3: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:4: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:5: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:6: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)",
+     true},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

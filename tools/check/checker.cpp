@@ -179,12 +179,22 @@ std::optional<SourceFile> Checker::load(const std::string& gamePath) {
                               "the lines around it run together (save the file with CR LF)");
                 break;
             }
-        for (std::size_t i = first; i < file.lines.size(); ++i)
-            if (int byte = strayByte(file.lines[i]); byte >= 0)
+        // A file in another code page has such bytes on most lines: the first few tell it.
+        constexpr int kShown = 5;
+        int stray = 0;
+        for (std::size_t i = first; i < file.lines.size(); ++i) {
+            int byte = strayByte(file.lines[i]);
+            if (byte < 0) continue;
+            if (++stray <= kShown)
                 report_.error(
                     file.shown, static_cast<int>(i + 1),
                     "byte " + hexByte(byte) +
                         " is no CP949 character (is the file saved in another code page?)");
+        }
+        if (stray > kShown)
+            report_.error(file.shown, 0,
+                          std::to_string(stray - kShown) +
+                              " more lines hold bytes that are no CP949 characters");
     }
     return file;
 }
@@ -316,7 +326,8 @@ void Checker::checkCities() {
     if (!count) return;
     if (*count < 1 || *count > kMaxCities) {
         error(c, "the number of cities must be 1 to 100, found " + std::to_string(*count));
-        cityCount_ = std::clamp(*count, 0, kMaxCities);
+        // Without cities nothing else can be checked city by city; too many are cut.
+        cityCount_ = *count < 1 ? -1 : kMaxCities;
         return;
     }
     cityCount_ = *count;
@@ -376,7 +387,7 @@ void Checker::checkCityRects() {
             report_.error(
                 file->shown, static_cast<int>(file->lines.size()),
                 "city " + std::to_string(city) + " has no rectangle: the file ends first");
-            continue;
+            return;
         }
         const CityRect& r = state.cityRects[city];
         std::string shown = "left " + std::to_string(r.left) + ", right " +

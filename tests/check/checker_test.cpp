@@ -391,6 +391,9 @@ const Fault kFaults[] = {
      "data/fnames.txt:6: error: byte 0xFF is no CP949 character (is the file saved in another code "
      "page?)",
      true},
+    {"NumbersSideBySide", "data\\contact\\old.evn", "[START]\n-optend-\n:gp\n10 20\n[END]\n",
+     "data/contact/old.evn:4: warning: only the first number of a line is read: \"10 20\" gives 10 "
+     "(write each number on its own line)"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

@@ -220,7 +220,10 @@ std::optional<std::int32_t> Checker::numberToken(Cursor& c, std::string_view wha
         std::size_t end = line.find_first_of(" \t\r", start);
         std::string token = line.substr(start, end == std::string::npos ? end : end - start);
         std::int32_t value = 0;
-        if (parseWholeNumber(token, value)) return value;
+        if (parseWholeNumber(token, value)) {
+            numbersSideBySide(c, line, value);
+            return value;
+        }
         error(c, "expected " + std::string(what) + ", found " + inQuotes(line));
         // A marker or keyword is left for the block around it.
         if (isStructuralMarker(line) || line.starts_with(":")) c.back();
@@ -228,6 +231,19 @@ std::optional<std::int32_t> Checker::numberToken(Cursor& c, std::string_view wha
     }
     error(c, "expected " + std::string(what) + ", found the end of the file");
     return {};
+}
+
+// Only the first number of a line is read: numbers written side by side leave the
+// lines below to be read in their place.
+void Checker::numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value) {
+    std::size_t first = line.find_first_not_of(" \t\r");
+    std::size_t end = first == std::string::npos ? first : line.find_first_of(" \t\r", first);
+    std::size_t next = end == std::string::npos ? end : line.find_first_not_of(" \t\r", end);
+    if (next == std::string::npos) return;
+    std::int32_t ignored = 0;
+    if (parseWholeNumber(line.substr(next, line.find_first_of(" \t\r", next) - next), ignored))
+        warning(c, "only the first number of a line is read: " + inQuotes(line) + " gives " +
+                       std::to_string(value) + " (write each number on its own line)");
 }
 
 std::optional<std::int32_t> Checker::wholeNumber(Cursor& c, std::string_view what) {

@@ -98,6 +98,7 @@ class Checker {
     // Numbers.
     std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
     std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
+    void numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value);
     bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
     void error(const Cursor& c, std::string message) {
         report_.error(c.file(), c.line(), std::move(message));

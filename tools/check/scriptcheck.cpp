@@ -408,6 +408,7 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
         std::string token = line.substr(line.find_first_not_of(" \t"));
         token = token.substr(0, token.find_first_of(" \t\r"));
         if (parseWholeNumber(token, value)) {
+            numbersSideBySide(c, line, value);
             checkDateField(field % 4, value, {c.file(), c.line()});
             continue;
         }

@@ -47,6 +47,7 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\chrstat0.txt", "1000\n1\n0\nhero.txt\nplaces0.txt\ncities0.txt\n"},
         {"data\\chrstat1.txt", "500\n2\n1\nhero.txt\nplaces0.txt\ncities0.txt\n"},
         {"data\\hero.txt", kHero},
+        {"data\\richard.txt", kHero},
         {"data\\places0.txt", "장소\n[END]\n"},
         {"data\\cities0.txt", "[START]\n1\n[END]\n"},
         {"data\\dateevn\\dateevn0.evn",
@@ -74,6 +75,7 @@ void writeWorld(const TempGameDir& dir) {
         {"data\\dungeon\\ice1.scn", "[START]\n-optend-\n:additem\n2\n:ondungeon\n2\n1\n[END]\n"},
         {"data\\wars\\warlist.txt", "1\n국경 전쟁\nwars\\border.txt\n"},
         {"data\\wars\\warbool.txt", "[START]\n1\n0\n"},
+        {"data\\wars\\sea.txt", "[onend]\n-optend-\n:endthewar\n1\n:end\n"},
         {"data\\wars\\border.txt",
          "[onjoin]\n:addpiptovar100\n5\n:end\n[onend]\n:samevar\n5\n10\n-optend-\n:endthewar\n1\n:"
          "end\n"},
@@ -203,15 +205,15 @@ const Fault kFaults[] = {
      "ignored (a typo of \":switch\"?)"},
     {"ScenarioActionInEventFile", "data\\places\\temple.evn",
      "[START]\n-optend-\n:announce\n&start\n글\n&end\n[END]\n",
-     "data/places/temple.evn:3: warning: \":announce\" is a keyword of scenario scripts, not of "
+     "data/places/temple.evn:3: error: \":announce\" is a keyword of scenario scripts, not of "
      "event files: it and its operand lines are ignored here"},
     {"ScenarioConditionInEventFile", "data\\contact\\old.evn",
      "[START]\n:location\n1\n-optend-\n[END]\n",
-     "data/contact/old.evn:2: warning: \":location\" is a keyword of scenario scripts, not of "
+     "data/contact/old.evn:2: error: \":location\" is a keyword of scenario scripts, not of "
      "event "
      "files: it and its operand lines are ignored here"},
     {"ConditionAmongActions", "data\\scenario\\two.scn", "[START]\n-optend-\n:per\n50\n[END]\n",
-     "data/scenario/two.scn:3: warning: \":per\" is a condition, not an action: it and its operand "
+     "data/scenario/two.scn:3: error: \":per\" is a condition, not an action: it and its operand "
      "lines are ignored here"},
     {"SingleDateInEventFile", "data\\dateevn\\dateevn0.evn",
      "[START]\n:aftertime\n1\n1\n5\n200\n-optend-\n[END]\n",
@@ -281,6 +283,117 @@ const Fault kFaults[] = {
      "lies outside the map picture of 200 x 100"},
     {"MapIsNoJpeg", "data\\map.jpg", "GIF89a",
      "data/map.jpg:0: error: the map picture is no JPEG picture with a frame header", true},
+    // Slips an author makes that lose content without stopping the game.
+    {"MissingInfoWindowAdventurer", "data\\richard.txt", nullptr,
+     "data/richard.txt:0: error: the file does not exist: the map window cannot open"},
+    {"MistypedBlockStart", "data\\scenario\\two.scn", "[STRAT]\n-optend-\n:exitfile\n[END]\n",
+     "data/scenario/two.scn:1: error: \"[STRAT]\" is no \"[START]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"MistypedWarSection", "data\\wars\\border.txt",
+     "[onjion]\n:addpiptovar100\n5\n:end\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
+     "data/wars/border.txt:1: error: \"[onjion]\" is no \"[onjoin]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"ByteOrderMark", "data\\contact\\old.evn",
+     "\xEF\xBB\xBF[START]\r\n-optend-\r\n:dlg\r\nhello\r\n[END]\r\n",
+     "data/contact/old.evn:1: error: the file starts with a byte-order mark (bytes EF BB BF), which "
+     "the game reads as part of its first line: save it as CP949 without one\n"
+     "data/contact/old.evn:2: warning: \"-optend-\" stands outside any block, so it is ignored\n"
+     "data/contact/old.evn:3: warning: \":dlg\" stands outside any block, so it is ignored\n"
+     "data/contact/old.evn:5: warning: \"[END]\" stands outside any block, so it is ignored",
+     true},
+    {"PairsBeyondTheCount", "data\\quests\\questlist.txt",
+     "1\n호위\nquests\\escort.scn\n호위 둘\nquests\\escort.scn\n",
+     "data/quests/questlist.txt:1: warning: the file holds more pairs than the 1 it announces: the "
+     "rest are never read"},
+    {"BlankLineInPairList", "data\\quests\\questlist.txt", "1\n\n호위\nquests\\escort.scn\n",
+     "data/quests/questlist.txt:2: error: an empty line where the name of quest 1 belongs: the pairs "
+     "below it are out of step\n"
+     "data/quests/questlist.txt:3: error: the quest script \"호위\" does not exist"},
+    {"BlankCityName", "data\\city.txt", "2\n\n은빛나루\n",
+     "data/city.txt:2: error: city 1 has an empty name: the names below it belong to the next "
+     "cities"},
+    {"MonsterFileWithoutMonsters", "data\\monster\\wolf.txt", "0\n",
+     "data/monster/wolf.txt:1: warning: the file lists no monster: the level has a harmless "
+     "monster"},
+    {"DestinationsWithoutEnd", "data\\move\\2.txt",
+     "푸른여울에서\n1\n[START]\n대로\n2\n10\n넓은 길\n1\n0\n",
+     "data/move/2.txt:2: error: the list of destinations has no \"[END]\" before line 3 "
+     "(\"[START]\")"},
+    {"DateOutsideTheCalendar", "data\\dateevn\\dateevn0.evn",
+     "[START]\n:aftertime\n1\n1\n5\n200\n6\n1\n5\n200\n-optend-\n[END]\n",
+     "data/dateevn/dateevn0.evn:7: warning: a date with turn 6: the calendar counts turns 1 to 5, "
+     "so the date is never the one meant"},
+    {"NumberListClosedWithEnd", "data\\wars\\warbool.txt", "[START]\n1\n[END]\n",
+     "data/wars/warbool.txt:3: error: expected a number (0 ends the list), found \"[END]\""},
+    {"TalkWithoutSpeaker", "data\\contact\\old.evn",
+     "[START]\n-optend-\n:talk\n&start\n어서 오게.\n&end\n[END]\n",
+     "data/contact/old.evn:4: error: \":talk\" has no line before its text: \"&start\" is read as "
+     "that line and the text shows nothing"},
+    {"BlankLineInContacts", "data\\contact\\list.txt", "\n노인\ncontact\\old.evn\n",
+     "data/contact/list.txt:1: error: an empty line where a contact name belongs: the pairs below it "
+     "are out of step\n"
+     "data/contact/list.txt:2: error: the event file \"노인\" does not exist\n"
+     "data/contact/list.txt:3: error: the contact \"contact\\old.evn\" has no event file line"},
+    {"RumourMarkerWithBlank", "data\\gossip\\gossip.txt",
+     "2\n:start\n늑대가 늘었다.\n:start \n곰도 나왔다.\n:start\n",
+     "data/gossip/gossip.txt:1: error: 2 rumours are announced but the file holds 1: a roll beyond "
+     "them shows an empty box\n"
+     "data/gossip/gossip.txt:4: error: \":start \" is no \":start\": a marker stands alone on its "
+     "line, without blanks, in this letter case"},
+    {"PlaceListEndWithBlank", "data\\places0.txt", "장소\n[END] \n",
+     "data/places0.txt:2: error: \"[END] \" is no \"[END]\": a marker stands alone on its line, "
+     "without blanks, in this letter case"},
+    {"MistypedEncounterStart", "data\\dungeon\\ice.txt",
+     "2\n[STRAT]\n1\n100\nmonster\\wolf.txt\ndungeon\\ice1.scn\n[END]\n",
+     "data/dungeon/ice.txt:2: error: \"[STRAT]\" is no \"[START]\" (a typo?): the game only knows "
+     "the marker spelt exactly"},
+    {"MistypedRouteStart", "data\\move\\1.txt",
+     "은빛나루에서\n2\n[END]\n0\n[SATRT]\n대로\n2\n10\n넓은 길\n2\n0\n",
+     "data/move/1.txt:5: error: \"[SATRT]\" is no \"[START]\" (a typo?): the game only knows the "
+     "marker spelt exactly"},
+    {"MistypedCityInPlaceList", "data\\common\\commongo.txt",
+     "장소\n:cty\n1\n신전\nplaces\\temple.evn\n[END]\n",
+     "data/common/commongo.txt:2: error: \":cty\" is no \":city\" (a typo?): the game only knows the "
+     "marker spelt exactly"},
+    {"StoryTextStartWithBlank", "data\\prologue\\alfred2.txt", "&start \n둘째 이야기\n",
+     "data/prologue/alfred2.txt:1: error: \"&start \" is no \"&start\": a marker stands alone on its "
+     "line, without blanks, in this letter case; without it the text is empty"},
+    {"ScenarioHandedToAnEntryThatNeverRuns", "data\\scenario\\two.scn",
+     "[START]\n-optend-\n:change\n2\nscenario\\two.scn\n[END]\n",
+     "data/scenario/two.scn:4: warning: scenario file number 2 is kept but never run: only number 1 "
+     "runs at every turn"},
+    {"WarEndsAnotherWar", "data\\wars\\warlist.txt",
+     "2\n국경 전쟁\nwars\\border.txt\n바다 전쟁\nwars\\sea.txt\n",
+     "data/wars/sea.txt:4: warning: \":endthewar\" closes war 1, but this file is war 2: its own war "
+     "stays open to new parties"},
+    {"PartyKeywordsWhereNoPartyRuns", "data\\scenario\\two.scn",
+     "[START]\n:perspip\n10\n-optend-\n:killone\n[END]\n",
+     "data/scenario/two.scn:2: warning: \":perspip\" never holds here: no party runs this script (it "
+     "is no quest or level script)\n"
+     "data/scenario/two.scn:5: warning: \":killone\" does nothing here: no party runs this script (it "
+     "is no quest or level script)"},
+    {"BlankLineInNameList", "data\\malename.txt", "2\n철수\n\n",
+     "data/malename.txt:3: error: an empty name: adventurers who draw it have no name"},
+    {"LinesEndingInCrAlone", "data\\contact\\old.evn", "[START]\r-optend-\r:dlg\rhello\r[END]\r",
+     "data/contact/old.evn:1: error: a line break made of CR alone: the game ends lines only at LF, "
+     "so the lines around it run together (save the file with CR LF)",
+     true},
+    {"FileInAnotherCodePage", "data\\fnames.txt", "1\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n",
+     "data/fnames.txt:0: error: 2 more lines hold bytes that are no CP949 characters\n"
+     "data/fnames.txt:2: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:3: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:4: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:5: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)\n"
+     "data/fnames.txt:6: error: byte 0xFF is no CP949 character (is the file saved in another code "
+     "page?)",
+     true},
+    {"NumbersSideBySide", "data\\contact\\old.evn", "[START]\n-optend-\n:gp\n10 20\n[END]\n",
+     "data/contact/old.evn:4: warning: only the first number of a line is read: \"10 20\" gives 10 "
+     "(write each number on its own line)"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

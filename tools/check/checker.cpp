@@ -163,12 +163,38 @@ std::optional<SourceFile> Checker::load(const std::string& gamePath) {
         return {};
     }
     if (scannedFiles_.insert(file.shown).second) {
+        std::size_t first = 0;
+        std::ifstream raw(paths_.resolve(gamePath), std::ios::binary);
+        char head[3] = {};
+        if (raw.read(head, 3) && std::string_view(head, 3) == "\xEF\xBB\xBF") {
+            report_.error(file.shown, 1,
+                          "the file starts with a byte-order mark (bytes EF BB BF), which the game "
+                          "reads as part of its first line: save it as CP949 without one");
+            first = 1;
+        }
         for (std::size_t i = 0; i < file.lines.size(); ++i)
-            if (int byte = strayByte(file.lines[i]); byte >= 0)
+            if (file.lines[i].find('\r') != std::string::npos) {
+                report_.error(file.shown, static_cast<int>(i + 1),
+                              "a line break made of CR alone: the game ends lines only at LF, so "
+                              "the lines around it run together (save the file with CR LF)");
+                break;
+            }
+        // A file in another code page has such bytes on most lines: the first few tell it.
+        constexpr int kShown = 5;
+        int stray = 0;
+        for (std::size_t i = first; i < file.lines.size(); ++i) {
+            int byte = strayByte(file.lines[i]);
+            if (byte < 0) continue;
+            if (++stray <= kShown)
                 report_.error(
                     file.shown, static_cast<int>(i + 1),
                     "byte " + hexByte(byte) +
                         " is no CP949 character (is the file saved in another code page?)");
+        }
+        if (stray > kShown)
+            report_.error(file.shown, 0,
+                          std::to_string(stray - kShown) +
+                              " more lines hold bytes that are no CP949 characters");
     }
     return file;
 }
@@ -194,7 +220,10 @@ std::optional<std::int32_t> Checker::numberToken(Cursor& c, std::string_view wha
         std::size_t end = line.find_first_of(" \t\r", start);
         std::string token = line.substr(start, end == std::string::npos ? end : end - start);
         std::int32_t value = 0;
-        if (parseWholeNumber(token, value)) return value;
+        if (parseWholeNumber(token, value)) {
+            numbersSideBySide(c, line, value);
+            return value;
+        }
         error(c, "expected " + std::string(what) + ", found " + inQuotes(line));
         // A marker or keyword is left for the block around it.
         if (isStructuralMarker(line) || line.starts_with(":")) c.back();
@@ -202,6 +231,19 @@ std::optional<std::int32_t> Checker::numberToken(Cursor& c, std::string_view wha
     }
     error(c, "expected " + std::string(what) + ", found the end of the file");
     return {};
+}
+
+// Only the first number of a line is read: numbers written side by side leave the
+// lines below to be read in their place.
+void Checker::numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value) {
+    std::size_t first = line.find_first_not_of(" \t\r");
+    std::size_t end = first == std::string::npos ? first : line.find_first_of(" \t\r", first);
+    std::size_t next = end == std::string::npos ? end : line.find_first_not_of(" \t\r", end);
+    if (next == std::string::npos) return;
+    std::int32_t ignored = 0;
+    if (parseWholeNumber(line.substr(next, line.find_first_of(" \t\r", next) - next), ignored))
+        warning(c, "only the first number of a line is read: " + inQuotes(line) + " gives " +
+                       std::to_string(value) + " (write each number on its own line)");
 }
 
 std::optional<std::int32_t> Checker::wholeNumber(Cursor& c, std::string_view what) {
@@ -272,6 +314,9 @@ bool Checker::inTable(std::int32_t n, Operand kind, const Where& at, int city) {
         case Operand::ScenarioEntry:
             if (n < 1 || n > kMaxScenarioFiles)
                 return outside("scenario file number " + number + " is outside 1..100");
+            if (n != 1)
+                warning(at, "scenario file number " + number +
+                                " is kept but never run: only number 1 runs at every turn");
             return true;
         case Operand::Percent:
             if (n < 0 || n > 100) warning(at, "a chance of " + number + "% is outside 0..100");
@@ -297,7 +342,8 @@ void Checker::checkCities() {
     if (!count) return;
     if (*count < 1 || *count > kMaxCities) {
         error(c, "the number of cities must be 1 to 100, found " + std::to_string(*count));
-        cityCount_ = std::clamp(*count, 0, kMaxCities);
+        // Without cities nothing else can be checked city by city; too many are cut.
+        cityCount_ = *count < 1 ? -1 : kMaxCities;
         return;
     }
     cityCount_ = *count;
@@ -305,6 +351,20 @@ void Checker::checkCities() {
     if (names < cityCount_)
         error(c, std::to_string(cityCount_) + " cities are announced but only " +
                      std::to_string(names) + " names follow");
+    // Every line is a name: a blank one leaves a city nameless and pushes the names
+    // below it onto the next cities.
+    for (int city = 1; city <= std::min(names, cityCount_); ++city)
+        if (isBlankLine(file->lines[static_cast<std::size_t>(city)]))
+            error(Where{file->shown, city + 1},
+                  "city " + std::to_string(city) +
+                      " has an empty name: the names below it belong to the next cities");
+    bool more = false;
+    for (std::size_t i = static_cast<std::size_t>(cityCount_) + 1; i < file->lines.size(); ++i)
+        more = more || !isBlankLine(file->lines[i]);
+    if (more)
+        warning(Where{file->shown, 1}, "the file names more cities than the " +
+                                           std::to_string(cityCount_) +
+                                           " it announces: the rest are not in the world");
 }
 
 namespace {
@@ -343,7 +403,7 @@ void Checker::checkCityRects() {
             report_.error(
                 file->shown, static_cast<int>(file->lines.size()),
                 "city " + std::to_string(city) + " has no rectangle: the file ends first");
-            continue;
+            return;
         }
         const CityRect& r = state.cityRects[city];
         std::string shown = "left " + std::to_string(r.left) + ", right " +
@@ -415,8 +475,15 @@ void Checker::checkRouteFile(const std::string& gamePath) {
         if (line == marker::end) break;
         std::int32_t city = 0;
         if (!parseWholeNumber(line, city)) {
-            error(c, "expected a destination city or \"[END]\", found " + inQuotes(line));
-            continue;
+            // The game stops reading the route file here.
+            if (isStructuralMarker(line))
+                error(Where{file->shown, 2},
+                      "the list of destinations has no \"[END]\" before line " +
+                          std::to_string(c.line()) + " (" + inQuotes(line) + ")");
+            else
+                error(c, "expected a destination city or \"[END]\", found " +
+                             (line.empty() ? std::string("an empty line") : inQuotes(line)));
+            return;
         }
         if (inTable(city, Operand::City, {file->shown, c.line()}))
             destinations.emplace(city, c.line());
@@ -424,7 +491,11 @@ void Checker::checkRouteFile(const std::string& gamePath) {
     if (!c.atEnd()) wholeNumber(c, "a number after the destinations");
     std::set<int> reached;
     while (!c.atEnd()) {
-        if (c.read() != marker::start) continue;
+        if (const std::string& line = c.read(); line != marker::start) {
+            // A slipped "[START]" loses its route; it is read as meant.
+            if (slippedMarker(line, {marker::start}).empty()) continue;
+            error(c, slippedMarkerMessage(line, marker::start));
+        }
         if (c.atEnd()) {
             error(c, "the route has no name: the file ends first");
             return;
@@ -463,6 +534,12 @@ void Checker::checkPlaceList(const std::string& gamePath) {
     std::map<int, int> places;
     while (!c.atEnd()) {
         std::string line = c.read();
+        // The game would take a slipped marker for a place name; it is read as meant.
+        if (std::string_view meant = slippedMarker(line, {marker::end, marker::city});
+            !meant.empty()) {
+            error(c, slippedMarkerMessage(line, meant));
+            line = std::string(meant);
+        }
         if (line == marker::end) break;
         if (line == marker::city) {
             auto next = numberToken(c, "a city number");
@@ -560,6 +637,10 @@ void Checker::checkNameLists() {
         else if (*count > present)
             warning(c, std::to_string(*count) + " names are announced but only " +
                            std::to_string(present) + " follow: the rest come out empty");
+        for (int k = 0; k < std::min(*count, present); ++k)
+            if (isBlankLine(file->lines[static_cast<std::size_t>(c.line() + k)]))
+                error(Where{file->shown, c.line() + k + 1},
+                      "an empty name: adventurers who draw it have no name");
     }
 }
 
@@ -586,6 +667,9 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
             return k - 1;
         }
         std::string name = c.read();
+        if (isBlankLine(name))
+            error(c, "an empty line where the name of " + std::string(entry) + " " +
+                         std::to_string(k) + " belongs: the pairs below it are out of step");
         if (c.atEnd()) {
             error(c, "the " + std::string(entry) + " " + inQuotes(name) + " has no file line");
             return k - 1;
@@ -594,9 +678,19 @@ int Checker::checkPairList(const std::string& gamePath, int limit, Layout layout
         if (name == kNone || siteFile == kNone || k > limit) continue;
         if (auto path = named(siteFile, {file->shown, c.line()}, what)) {
             queue(*path, layout);
-            if (layout == Layout::Scenario) questFiles_.push_back(*path);
+            if (layout == Layout::Scenario) {
+                questFiles_.push_back(*path);
+                partyScripts_.insert(*path);
+            }
+            if (layout == Layout::War) warsOfFile_[shownPath(*path)].insert(k);
         }
     }
+    int left = 0;
+    while (!c.atEnd())
+        left += isBlankLine(c.read()) ? 0 : 1;
+    if (*count >= 0 && *count < limit && left >= 2)
+        warning(countLine, "the file holds more pairs than the " + std::to_string(*count) +
+                               " it announces: the rest are never read");
     return std::min(*count, limit);
 }
 
@@ -617,7 +711,7 @@ void Checker::checkNumberList(const std::string& gamePath, int count, std::strin
             more = more || !isBlankLine(file->lines[i]);
         if (!more) return;
         auto n = numberToken(c, "a number (0 ends the list)");
-        if (!n) continue;
+        if (!n) return;  // the game stops reading the list at a line that is no number
         if (*n == 0) return;
         Where at{file->shown, c.line()};
         if (entry == "war")
@@ -671,9 +765,17 @@ void Checker::checkTrade() {
 
 void Checker::checkStoryText(const std::string& gamePath) {
     auto file = loadFixed(gamePath);
-    if (file &&
-        std::find(file->lines.begin(), file->lines.end(), marker::textStart) == file->lines.end())
-        report_.error(file->shown, 0, "the file has no \"&start\" line: its text is empty");
+    if (!file ||
+        std::find(file->lines.begin(), file->lines.end(), marker::textStart) != file->lines.end())
+        return;
+    for (std::size_t i = 0; i < file->lines.size(); ++i)
+        if (!slippedMarker(file->lines[i], {marker::textStart}).empty()) {
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          slippedMarkerMessage(file->lines[i], marker::textStart) +
+                              "; without it the text is empty");
+            return;
+        }
+    report_.error(file->shown, 0, "the file has no \"&start\" line: its text is empty");
 }
 
 void Checker::checkGossip() {
@@ -684,8 +786,12 @@ void Checker::checkGossip() {
     if (!count) return;
     Where at{file->shown, c.line()};
     std::vector<int> starts;
-    for (std::size_t i = 0; i < file->lines.size(); ++i)
+    for (std::size_t i = 0; i < file->lines.size(); ++i) {
         if (file->lines[i] == ":start") starts.push_back(static_cast<int>(i));
+        if (!slippedMarker(file->lines[i], {":start"}).empty())
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          slippedMarkerMessage(file->lines[i], ":start"));
+    }
     int rumours = static_cast<int>(starts.size());
     if (rumours > 0) {
         bool lastHolds = false;
@@ -714,6 +820,10 @@ void Checker::checkContacts() {
                               "the contact " + inQuotes(lines[i]) + " has no event file line");
             break;
         }
+        if (isBlankLine(lines[i]))
+            report_.error(file->shown, static_cast<int>(i + 1),
+                          "an empty line where a contact name belongs: the pairs below it are out "
+                          "of step");
         if (auto path = named(lines[i + 1], {file->shown, static_cast<int>(i + 2)}, "event file"))
             queue(*path, Layout::Event);
     }
@@ -724,7 +834,11 @@ void Checker::checkDungeon(const SourceFile& file) {
     auto levels = wholeNumber(c, "the number of levels");
     if (levels && *levels < 1) error(c, "a dungeon needs at least one level");
     while (!c.atEnd()) {
-        if (c.read() != marker::start) continue;
+        if (const std::string& line = c.read(); line != marker::start) {
+            // A slipped "[START]" loses its encounter; it is read as meant.
+            if (slippedMarker(line, {marker::start}).empty()) continue;
+            error(c, slippedMarkerMessage(line, marker::start));
+        }
         auto level = wholeNumber(c, "the level of the encounter");
         if (!level) continue;
         if (levels && (*level < 1 || *level > *levels))
@@ -744,8 +858,10 @@ void Checker::checkDungeon(const SourceFile& file) {
         if (c.atEnd()) continue;
         std::string script = c.read();
         if (script.empty()) continue;  // a level without a script
-        if (auto path = named(script, {file.shown, c.line()}, "level script"))
+        if (auto path = named(script, {file.shown, c.line()}, "level script")) {
             queue(*path, Layout::Scenario);
+            partyScripts_.insert(*path);
+        }
     }
 }
 
@@ -757,6 +873,8 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
     auto count = wholeNumber(c, "the number of monsters");
     if (!count) return;
     if (*count < 0) error(c, "a monster file cannot hold " + std::to_string(*count) + " monsters");
+    if (*count <= 0 && c.atEnd())
+        warning(c, "the file lists no monster: the level has a harmless monster");
     for (int k = 1; k <= *count; ++k) {
         if (c.atEnd()) {
             report_.error(file->shown, 1,
@@ -769,6 +887,13 @@ void Checker::checkMonsterFile(const std::string& gamePath) {
             !wholeNumber(c, "the monster's fame reward"))
             return;
     }
+    int left = 0;
+    while (!c.atEnd())
+        left += isBlankLine(c.read()) ? 0 : 1;
+    if (*count > 0 && left >= 4)
+        warning(Where{file->shown, 1}, "the file holds more monsters than the " +
+                                           std::to_string(*count) +
+                                           " it announces: the rest are never met");
 }
 
 // Reads the world once more with the game's own loaders and trade refresh, so that
@@ -814,6 +939,15 @@ void Checker::checkAll() {
     if (auto cities = fixed("data\\common\\commoncity.txt")) checkCityNumberList(*cities);
     for (int character = 0; character < kStoryCharacters; ++character)
         checkStoryCharacter(character);
+    // The map window shows this adventurer in its information window every time it opens.
+    if (loadFixed("data\\richard.txt", Severity::Error, ": the map window cannot open")) {
+        try {
+            TAdven shown;
+            loadAdventurer(shown, paths_, "data\\richard.txt");
+        } catch (const DataError& e) {
+            report_.error(shownPath("data\\richard.txt"), e.line(), e.problem());
+        }
+    }
     if (auto date = fixed("data\\dateevn\\dateevn" + std::to_string(kRandomPlayCharacter) + ".evn"))
         queue(*date, Layout::Event);
     if (auto pub = fixed("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -97,6 +98,7 @@ class Checker {
     // Numbers.
     std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
     std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
+    void numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value);
     bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
     void error(const Cursor& c, std::string message) {
         report_.error(c.file(), c.line(), std::move(message));
@@ -152,6 +154,7 @@ class Checker {
     void skipOperands(Cursor& c, const std::vector<Operand>& operands);
     void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
     void checkTwoDates(Cursor& c, const Where& keyword);
+    void checkDateField(int field, std::int32_t value, const Where& at);
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
     void outsideBlock(Cursor& c, const std::string& line);
     void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used);
@@ -169,7 +172,18 @@ class Checker {
     std::set<std::pair<std::string, Layout>> queued_;
     std::set<std::string> scannedFiles_;
     std::vector<std::string> questFiles_;
+    std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
+    std::set<std::string> partyScripts_;  // scenario-dialect scripts a party runs
+    Layout checking_ = Layout::Scenario;  // the layout of the file being checked
+    bool checkingWithParty_ = false;      // whether a party runs the file being checked
+    void partyKeyword(const Cursor& c, const std::string& word);
 };
+
+// The marker of `markers` that a line most likely meant, when it differs only by
+// blanks, letter case or a slip of the pen; empty when it is none or a marker itself.
+std::string_view slippedMarker(std::string_view line,
+                               std::initializer_list<std::string_view> markers);
+std::string slippedMarkerMessage(std::string_view line, std::string_view meant);
 
 // Markers that structure script files.
 bool isStructuralMarker(std::string_view line);

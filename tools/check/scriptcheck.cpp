@@ -197,7 +197,89 @@ std::string_view nearMarker(std::string_view line) {
     return {};
 }
 
+// The section marker a mistyped line most likely meant ("[STRAT]", "[onjion]",
+// "-opt-end-"): such a line opens or closes nothing, so the lines it was meant to
+// guard are lost. Empty when the line is no near miss of a bracket or dash marker.
+std::string_view mistypedMarker(std::string_view line) {
+    static constexpr std::string_view kMarkers[] = {"[START]",  "[END]", "[onjoin]",  "[onend]",
+                                                    "-optend-", "-opt-", "-startopt"};
+    if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
+    for (std::string_view marker : kMarkers)
+        if (marker == line) return {};
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string_view best;
+    std::size_t bestDistance = 3;
+    for (std::string_view marker : kMarkers) {
+        if (marker.front() != line.front()) continue;
+        std::string lower;
+        for (char c : marker)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::size_t distance = editDistance(plain, lower);
+        if (distance < bestDistance) {
+            best = marker;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// A marker slip of either kind; empty when the line is none.
+std::string_view meantMarker(std::string_view line) {
+    std::string_view meant = nearMarker(line);
+    return meant.empty() ? mistypedMarker(line) : meant;
+}
+
+std::string markerSlip(std::string_view line, std::string_view meant) {
+    if (nearMarker(line) == meant)
+        return inQuotes(line) + " is no " + inQuotes(meant) +
+               ": a marker stands alone on its line, without blanks, in this letter case";
+    return inQuotes(line) + " is no " + inQuotes(meant) +
+           " (a typo?): the game only knows the marker spelt exactly";
+}
+
 }  // namespace
+
+std::string_view slippedMarker(std::string_view line,
+                               std::initializer_list<std::string_view> markers) {
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string_view best;
+    std::size_t bestDistance = 3;
+    for (std::string_view marker : markers) {
+        if (marker == line) return {};
+        if (line.empty() || marker.front() != line.front()) continue;
+        std::string lower;
+        for (char c : marker)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::size_t distance = editDistance(plain, lower);
+        if (distance < bestDistance) {
+            best = marker;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+std::string slippedMarkerMessage(std::string_view line, std::string_view meant) {
+    std::string plain;
+    for (char c : line)
+        if (c != ' ' && c != '\t')
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool onlyBlanksOrCase =
+        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(), [](char a, char b) {
+            return a == std::tolower(static_cast<unsigned char>(b));
+        });
+    if (onlyBlanksOrCase)
+        return inQuotes(line) + " is no " + inQuotes(meant) +
+               ": a marker stands alone on its line, without blanks, in this letter case";
+    return inQuotes(line) + " is no " + inQuotes(meant) +
+           " (a typo?): the game only knows the marker spelt exactly";
+}
 
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
@@ -223,6 +305,27 @@ std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
 
 // ---- operands ----
 
+namespace {
+struct DateField {
+    const char* what;
+    const char* name;
+    int last;  // 0: no upper bound
+};
+// A year has 12 months of 4 weeks of 5 turns.
+constexpr DateField kDateFields[] = {{"the turn of a date", "turn", 5},
+                                     {"the week of a date", "week", 4},
+                                     {"the month of a date", "month", 12},
+                                     {"the year of a date", "year", 0}};
+}  // namespace
+
+void Checker::checkDateField(int field, std::int32_t value, const Where& at) {
+    const DateField& f = kDateFields[field];
+    if (f.last == 0 || (value >= 1 && value <= f.last)) return;
+    warning(at, "a date with " + std::string(f.name) + " " + std::to_string(value) +
+                    ": the calendar counts " + f.name + "s 1 to " + std::to_string(f.last) +
+                    ", so the date is never the one meant");
+}
+
 void Checker::checkOperands(Cursor& c, const std::string& word,
                             const std::vector<Operand>& operands) {
     Where keyword{c.file(), c.line()};
@@ -237,9 +340,11 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
             continue;
         }
         if (op == Date) {
-            for (const char* field : {"the turn of a date", "the week of a date",
-                                      "the month of a date", "the year of a date"})
-                if (!numberToken(c, field)) return;
+            for (int field = 0; field < 4; ++field) {
+                auto n = numberToken(c, kDateFields[field].what);
+                if (!n) return;
+                checkDateField(field, *n, {c.file(), c.line()});
+            }
             continue;
         }
         if (op == Text || op == State || op == EventFile || op == ScriptFile) {
@@ -254,6 +359,13 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
                 c.back();
                 return;
             }
+            if (op == Text && line == marker::textStart) {
+                error(c, inQuotes(word) + " has no line before its text: \"&start\" is read as "
+                                          "that line and the text shows nothing");
+                c.back();
+                skipOperands(c, {TextBlock});
+                return;
+            }
             if (op == State && line != kSwitchOn && line != kSwitchOff)
                 error(c, "expected \"&on\" or \"&off\", found " +
                              (line.empty() ? std::string("an empty line") : inQuotes(line)));
@@ -266,7 +378,10 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
                 if (auto path = named(line, {c.file(), c.line()},
                                       quest ? "quest script" : "scenario file")) {
                     queue(*path, Layout::Scenario);
-                    if (quest) questFiles_.push_back(*path);
+                    if (quest) {
+                        questFiles_.push_back(*path);
+                        partyScripts_.insert(*path);
+                    }
                 }
             }
             continue;
@@ -292,7 +407,11 @@ void Checker::checkTwoDates(Cursor& c, const Where& keyword) {
         std::int32_t value = 0;
         std::string token = line.substr(line.find_first_not_of(" \t"));
         token = token.substr(0, token.find_first_of(" \t\r"));
-        if (parseWholeNumber(token, value)) continue;
+        if (parseWholeNumber(token, value)) {
+            numbersSideBySide(c, line, value);
+            checkDateField(field % 4, value, {c.file(), c.line()});
+            continue;
+        }
         if (field == 4)
             error(keyword,
                   "\":aftertime\" in an event file takes two dates (eight number lines); "
@@ -386,14 +505,16 @@ void Checker::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
 // ---- lines that no runner acts on ----
 
 void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
-    if (std::string_view meant = nearMarker(line); !meant.empty()) {
-        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
-                     ": a marker stands alone on its line, without blanks, in this letter case");
+    if (std::string_view meant = meantMarker(line); !meant.empty()) {
+        error(c, markerSlip(line, meant));
         return;
     }
     const Dialect foreign = other(dialect);
     const std::vector<Operand>* skip = nullptr;
     std::string message;
+    // A keyword the runner does not act on here is an error like a typo: what the
+    // author wrote never happens, and a guard written this way never guards.
+    bool keyword = true;
     if (inConditions && (skip = actionOperands(dialect, line))) {
         message = inQuotes(line) +
                   " is an action, not a condition: it and its operand lines are ignored here";
@@ -413,8 +534,10 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
         static const std::vector<Operand> warOperand = {Value};
         skip = &warOperand;
     } else if (isStructuralMarker(line)) {
+        keyword = false;
         message = inQuotes(line) + " does not belong here: the line is ignored";
     } else {
+        keyword = false;
         const Shapes& shapes =
             inConditions ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
                          : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
@@ -429,18 +552,20 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
             return;
         }
     }
-    warning(c, message);
+    if (keyword)
+        error(c, message);
+    else
+        warning(c, message);
     if (skip) skipOperands(c, *skip);
 }
 
 void Checker::outsideBlock(Cursor& c, const std::string& line) {
-    if (std::string_view meant = nearMarker(line); !meant.empty()) {
-        error(c, inQuotes(line) + " is no " + inQuotes(meant) +
-                     ": a marker stands alone on its line, without blanks, in this letter case");
+    if (std::string_view meant = meantMarker(line); !meant.empty()) {
+        error(c, markerSlip(line, meant));
         return;
     }
-    bool keyword = line == marker::optionEnd || line == marker::end ||
-                   conditionOperands(Dialect::Scenario, line) ||
+    bool keyword = line == marker::optionEnd || line == marker::end || line == kWarJoin ||
+                   line == kWarEnd || conditionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
     if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
 }
@@ -461,6 +586,7 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
         }
         if (const auto* operands = conditionOperands(dialect, line)) {
             used.insert(line);
+            partyKeyword(c, line);
             checkOperands(c, line, *operands);
         } else if (!isBlank(line)) {
             strayLine(c, line, dialect, true);
@@ -473,15 +599,37 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
 
 void Checker::checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                               std::string_view extra, std::set<std::string>& used) {
-    if (!extra.empty() && line == extra) {
+    if (!extra.empty() && line == kWarEnd && line == extra) {
+        used.insert(line);
+        auto war = numberToken(c, numberWhat(War));
+        if (!war || !inTable(*war, War, {c.file(), c.line()})) return;
+        // A party leaves whatever war is named, but only the named war closes.
+        auto served = warsOfFile_.find(c.file());
+        if (served != warsOfFile_.end() && !served->second.contains(*war))
+            warning(c, "\":endthewar\" closes war " + std::to_string(*war) + ", but this file is war " +
+                           std::to_string(*served->second.begin()) +
+                           ": its own war stays open to new parties");
+    } else if (!extra.empty() && line == extra) {
         used.insert(line);
         checkOperands(c, line, {line == kWarJoin ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {
         used.insert(line);
+        partyKeyword(c, line);
         checkOperands(c, line, *operands);
     } else if (!isBlank(line)) {
         strayLine(c, line, dialect, false);
     }
+}
+
+void Checker::partyKeyword(const Cursor& c, const std::string& word) {
+    if (checkingWithParty_) return;
+    const char* runner = checking_ == Layout::Trade
+                             ? "no party runs the trade files"
+                             : "no party runs this script (it is no quest or level script)";
+    if (word == ":perspip")
+        warning(c, "\":perspip\" never holds here: " + std::string(runner));
+    else if (word == ":fight" || word == ":killone" || word == ":stopquest")
+        warning(c, inQuotes(word) + " does nothing here: " + runner);
 }
 
 Checker::Closing Checker::checkActions(Cursor& c, Dialect dialect, const Where& opened,
@@ -509,7 +657,7 @@ void Checker::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& use
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
@@ -526,7 +674,7 @@ void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool found = false;
@@ -557,6 +705,14 @@ void Checker::checkWar(Cursor& c, std::set<std::string>& used) {
     while (!c.atEnd()) {
         std::string line = c.read();
         Where opened{c.file(), c.line()};
+        // A slip in a section marker is reported once; the section is read as meant.
+        if (line != "[onjoin]" && line != "[onend]") {
+            std::string_view meant = meantMarker(line);
+            if (meant == "[onjoin]" || meant == "[onend]") {
+                outsideBlock(c, line);
+                line = std::string(meant);
+            }
+        }
         if (line == "[onjoin]") {
             if (joined) warning(c, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
@@ -580,7 +736,7 @@ void Checker::checkTradeFile(Cursor& c, std::set<std::string>& used) {
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (nearMarker(line) != marker::start) continue;
+            if (meantMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool guarded = false;
@@ -642,6 +798,9 @@ void Checker::checkQueued() {
         auto [gamePath, layout] = queue_[i];
         auto file = load(gamePath);
         if (!file) continue;
+        checking_ = layout;
+        checkingWithParty_ = layout == Layout::Search || layout == Layout::War ||
+                             (layout == Layout::Scenario && partyScripts_.contains(gamePath));
         std::set<std::string> used = checkScript(*file, layout);
         if (layout == Layout::War && !used.contains(std::string(kWarEnd)))
             report_.error(file->shown, 0,

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QListWidget;
-class QPushButton;
+#include "app/ui/slotlist.h"
 
 namespace orrowvale {
 
@@ -11,20 +8,16 @@ class Windows;
 
 // The load window: the ten slots; the chosen one replaces the game and play goes
 // on in the map window.
-class Tloadform : public QDialog {
+class Tloadform : public TSlotWindow {
   public:
     explicit Tloadform(Windows& windows);
 
-    void Button1Click();
-
   protected:
-    void showEvent(QShowEvent* event) override;
+    void useSlot(int slot) override;
+    void slotUsed() override;
 
   private:
     Windows& windows_;
-    QListWidget* filelist;
-    QPushButton* Button1;
-    QPushButton* Button2;
 };
 
 }  // namespace orrowvale

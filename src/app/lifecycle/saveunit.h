@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QListWidget;
-class QPushButton;
+#include "app/ui/slotlist.h"
 
 namespace orrowvale {
 
@@ -11,20 +8,15 @@ class Windows;
 
 // The save window: the ten slots with the date saved in each; the chosen one is
 // written with the game in play.
-class Tsaveform : public QDialog {
+class Tsaveform : public TSlotWindow {
   public:
     explicit Tsaveform(Windows& windows);
 
-    void Button1Click();
-
   protected:
-    void showEvent(QShowEvent* event) override;
+    void useSlot(int slot) override;
 
   private:
     Windows& windows_;
-    QListWidget* filelist;
-    QPushButton* Button1;
-    QPushButton* Button2;
 };
 
 }  // namespace orrowvale

@@ -1,6 +1,7 @@
 #pragma once
 
-class QDialog;
+#include <QDialog>
+
 class QListWidget;
 class QPushButton;
 
@@ -9,16 +10,26 @@ namespace orrowvale {
 class GamePaths;
 
 // What the save and the load window share: a caption over the list of the ten
-// slots and the two buttons, and refilling the list from the slots on disk.
-struct SlotListParts {
+// slots, refilled from the disk each time the window is shown, and "확인" and
+// "취소". A double click, or Enter on a row, acts on that row like "확인".
+class TSlotWindow : public QDialog {
+  public:
+    void Button1Click();
+
+  protected:
+    TSlotWindow(const GamePaths& paths, const char* caption);
+    void showEvent(QShowEvent* event) override;
+    // Saves into or loads slot 1..10, under the busy cursor. A DataError is shown
+    // and the window stays open for another choice.
+    virtual void useSlot(int slot) = 0;
+    // After the window closed on success.
+    virtual void slotUsed() {}
+
+  private:
+    const GamePaths& paths_;
     QListWidget* filelist;
     QPushButton* Button1;
     QPushButton* Button2;
 };
-
-SlotListParts buildSlotList(QDialog& dialog, const char* caption);
-void fillSlotList(QListWidget& list, const GamePaths& paths);
-// The slot (1..10) of the selected row, or 0 when no row is selected.
-int selectedSlot(const QListWidget& list);
 
 }  // namespace orrowvale

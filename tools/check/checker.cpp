@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "checkerimpl.h"
@@ -445,19 +446,26 @@ void Checker::checkNations() {
     }
 }
 
-void Checker::checkRoutes() {
-    auto file = loadFixed("data\\common\\movefile.txt");
+// A list of one file name per city ("data\common\movefile.txt"): each name that
+// stands there is handed to `check`.
+void Checker::checkFilePerCity(const std::string& listFile, const std::string& what,
+                               const std::function<void(const std::string&)>& check) {
+    auto file = loadFixed(listFile);
     if (!file) return;
     for (int city = 1; city <= cityCount_; ++city) {
         if (city > static_cast<int>(file->lines.size())) {
-            report_.error(
-                file->shown, static_cast<int>(file->lines.size()),
-                "no route file for city " + std::to_string(city) + ": the file ends first");
+            report_.error(file->shown, static_cast<int>(file->lines.size()),
+                          "no " + what + " for city " + std::to_string(city) +
+                              ": the file ends first");
             return;
         }
-        if (auto route = named(file->lines[city - 1], {file->shown, city}, "route file"))
-            checkRouteFile(*route);
+        if (auto name = named(file->lines[city - 1], {file->shown, city}, what)) check(*name);
     }
+}
+
+void Checker::checkRoutes() {
+    checkFilePerCity("data\\common\\movefile.txt", "route file",
+                     [this](const std::string& route) { checkRouteFile(route); });
 }
 
 void Checker::checkRouteFile(const std::string& gamePath) {
@@ -749,18 +757,8 @@ void Checker::checkSites(const std::string& listFile, bool dungeons) {
 }
 
 void Checker::checkTrade() {
-    auto file = loadFixed("data\\common\\trade.txt");
-    if (!file) return;
-    for (int city = 1; city <= cityCount_; ++city) {
-        if (city > static_cast<int>(file->lines.size())) {
-            report_.error(
-                file->shown, static_cast<int>(file->lines.size()),
-                "no trade file for city " + std::to_string(city) + ": the file ends first");
-            return;
-        }
-        if (auto trade = named(file->lines[city - 1], {file->shown, city}, "trade file"))
-            queue(*trade, Layout::Trade);
-    }
+    checkFilePerCity("data\\common\\trade.txt", "trade file",
+                     [this](const std::string& trade) { queue(trade, Layout::Trade); });
 }
 
 void Checker::checkStoryText(const std::string& gamePath) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -117,6 +118,8 @@ class Checker {
     void checkCities();
     void checkCityRects();
     void checkNations();
+    void checkFilePerCity(const std::string& listFile, const std::string& what,
+                          const std::function<void(const std::string&)>& check);
     void checkRoutes();
     void checkRouteFile(const std::string& gamePath);
     void checkPlaceList(const std::string& gamePath);

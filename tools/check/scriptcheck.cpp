@@ -201,29 +201,9 @@ std::string_view nearMarker(std::string_view line) {
 // "-opt-end-"): such a line opens or closes nothing, so the lines it was meant to
 // guard are lost. Empty when the line is no near miss of a bracket or dash marker.
 std::string_view mistypedMarker(std::string_view line) {
-    static constexpr std::string_view kMarkers[] = {"[START]",  "[END]", "[onjoin]",  "[onend]",
-                                                    "-optend-", "-opt-", "-startopt"};
     if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
-    for (std::string_view marker : kMarkers)
-        if (marker == line) return {};
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string_view best;
-    std::size_t bestDistance = 3;
-    for (std::string_view marker : kMarkers) {
-        if (marker.front() != line.front()) continue;
-        std::string lower;
-        for (char c : marker)
-            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::size_t distance = editDistance(plain, lower);
-        if (distance < bestDistance) {
-            best = marker;
-            bestDistance = distance;
-        }
-    }
-    return best;
+    return slippedMarker(line, {"[START]", "[END]", "[onjoin]", "[onend]", "-optend-", "-opt-",
+                                "-startopt"});
 }
 
 // A marker slip of either kind; empty when the line is none.

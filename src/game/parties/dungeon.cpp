@@ -17,11 +17,6 @@ namespace {
 // have to beat 100.
 constexpr int kDeepestPassableLevel = 9;
 
-// A wiped-out party is disbanded, and its expedition is over.
-bool stillInPlay(const GameState& state, int party) {
-    return state.parties[party].inUse;
-}
-
 // Wide: a damaged save may put the party on any 32-bit level.
 bool passesProgressRoll(std::int64_t level, int draw) {
     return draw > level * 5 + 50;
@@ -69,9 +64,7 @@ LevelOutcome fightThroughLevel(Game& game, int party, LineReader& file, std::int
 }
 
 void comeHome(Game& game, int party) {
-    setOnMission(game.state, party, false);
-    game.presenter.inform("파티 " + game.state.parties[party].partyName +
-                          "이(가) 모험을 마치고 귀환했습니다.");
+    returnHome(game, party, kMissionDone);
     bringDungeonGoldHome(game, party);
 }
 
@@ -95,7 +88,7 @@ void dungeonTurn(Game& game, int party) {
     LineReader file = LineReader::openData(game.paths, p.missionFile);
     const std::int32_t levels = file.readWholeNumber("the number of levels");
     const LevelOutcome outcome = fightThroughLevel(game, party, file, record);
-    if (outcome.wipedOut || !stillInPlay(state, party)) return;
+    if (outcome.wipedOut || !stillStanding(state, party)) return;
 
     // The progress roll is drawn even after a lost fight.
     const int progressDraw = game.dice.d100();
@@ -116,7 +109,7 @@ void dungeonTurn(Game& game, int party) {
         p.missionGold = addEarnings(p.missionGold, rollTreasure(p.missionLevel, game.dice));
         CurrentPartyScope scope(game, party);
         runScript(game, outcome.levelScript);
-        if (!stillInPlay(state, party)) return;
+        if (!stillStanding(state, party)) return;
     }
     if (p.missionLevel > levels || p.missionLevel > p.missionValue) comeHome(game, party);
 }

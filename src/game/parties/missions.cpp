@@ -23,16 +23,6 @@ constexpr std::string_view kWarSectionEnd = ":end";
 constexpr std::string_view kWarMerit = ":addpiptovar100";
 constexpr std::string_view kWarOver = ":endthewar";
 
-// A party still standing: a wiped-out party is disbanded and its mission is over.
-bool stillStanding(const GameState& state, int party) {
-    return state.parties[party].inUse;
-}
-
-void returnHome(Game& game, int party, const std::string& why) {
-    setOnMission(game.state, party, false);
-    game.presenter.inform("파티 " + game.state.parties[party].partyName + why);
-}
-
 // Action lines up to the block's end line or the end of the file.
 void runActions(Game& game, LineReader& file, std::string_view endLine) {
     while (!file.atEnd()) {
@@ -77,6 +67,11 @@ void runWarSection(Game& game, int party, LineReader& file, bool closingSection)
 }
 
 }  // namespace
+
+void returnHome(Game& game, int party, const std::string& why) {
+    setOnMission(game.state, party, false);
+    game.presenter.inform("파티 " + game.state.parties[party].partyName + why);
+}
 
 void travelStep(Game& game, int party) {
     travelOneTurn(game, party);
@@ -144,7 +139,7 @@ void searchTurn(Game& game, int party) {
     if (p.missionValue > 1)
         --p.missionValue;
     else
-        returnHome(game, party, "이(가) 모험을 마치고 귀환했습니다.");
+        returnHome(game, party, kMissionDone);
 }
 
 void warTurn(Game& game, int party) {

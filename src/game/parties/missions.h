@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "game.h"
+#include "world/gamestate.h"
 
 namespace orrowvale {
 
@@ -21,6 +23,16 @@ void searchTurn(Game& game, int party);
 void warTurn(Game& game, int party);
 void dungeonTurn(Game& game, int party);
 void transportTurn(Game& game, int party);
+
+// A party still standing: a wiped-out party is disbanded and its mission is over.
+inline bool stillStanding(const GameState& state, int party) {
+    return state.parties[party].inUse;
+}
+
+inline constexpr const char* kMissionDone = "이(가) 모험을 마치고 귀환했습니다.";
+
+// Ends the party's mission and tells the player "파티 " + its name + `why`.
+void returnHome(Game& game, int party, const std::string& why);
 
 // A dungeon party back in town: reports the gold it found and hands it to the guild.
 void bringDungeonGoldHome(Game& game, int party);

@@ -1,16 +1,18 @@
 // orrowvale-sim: plays a game without windows and prints what the player would see.
 //
 //   orrowvale-sim --game-dir DIR [--seed N] (--new random|story:K | --load SLOT)
-//                 [--turns T] [--save SLOT]
+//                 [--actions FILE|-] [--turns T] [--save SLOT]
 //
-// Creates the world (or loads save slot 1..10 of the game directory), then ends T
-// turns as the "완료" button does, answering every question Yes, and saves into a
+// Creates the world (or loads save slot 1..10 of the game directory), plays the
+// action file as a player would (checked whole before anything is played), then ends
+// T turns as the "완료" button does, answering every question Yes, and saves into a
 // slot if asked. Prints one line per message, announcement, dialogue and ending, and
 // a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2.
 
 #include <charconv>
 #include <cstdlib>
 #include <exception>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -22,6 +24,7 @@
 #include "lifecycle/loadunit.h"
 #include "lifecycle/saveunit.h"
 #include "parties/turn.h"
+#include "playscript.h"
 #include "transcript.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
@@ -45,12 +48,14 @@ struct Options {
     int turns = 0;
     std::optional<int> loadSlot;
     std::optional<int> saveSlot;
+    std::optional<std::string> actionFile;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "orrowvale-sim: " << problem << "\n"
               << "usage: orrowvale-sim --game-dir DIR [--seed N] "
-                 "(--new random|story:K | --load SLOT) [--turns T] [--save SLOT]\n";
+                 "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
+                 "[--save SLOT]\n";
     std::exit(kUsageError);
 }
 
@@ -99,6 +104,8 @@ Options parseOptions(int argc, char** argv) {
             }
         } else if (arg == "--load") {
             options.loadSlot = parseSlot(value(), "--load");
+        } else if (arg == "--actions") {
+            options.actionFile = value();
         } else if (arg == "--save") {
             options.saveSlot = parseSlot(value(), "--save");
         } else {
@@ -118,7 +125,17 @@ void printState(const GameState& state) {
               << " currentCity=" << state.currentCity << "\n";
 }
 
+// The action file, checked whole before anything is played.
+std::vector<sim::Action> readActionFile(const std::string& name) {
+    if (name == "-") return sim::readActions(std::cin, "-");
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw DataError(name, 0, "cannot open the action file");
+    return sim::readActions(in, name);
+}
+
 int play(const Options& options) {
+    const std::vector<sim::Action> actions =
+        options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
     const GamePaths paths{std::filesystem::path(options.gameDir)};
     Dice dice = options.seed ? Dice(*options.seed) : Dice::fromEnvironment();
     TranscriptPresenter presenter([](const std::string& line) { std::cout << line << "\n"; });
@@ -133,11 +150,13 @@ int play(const Options& options) {
         createStoryWorld(game, options.character);
     else
         createRandomWorld(game);
+    sim::Player player(game, presenter, [](const std::string& line) { std::cout << line << "\n"; });
+    const int actionErrors = player.play(actions);
     for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press)
         endTurn(game);
     if (options.saveSlot) saveGame(game.state, paths, *options.saveSlot);
     printState(game.state);
-    return 0;
+    return actionErrors == 0 ? 0 : kDataError;
 }
 
 }  // namespace

@@ -1,0 +1,199 @@
+#include "playscript.h"
+
+#include <charconv>
+
+#include "game.h"
+#include "transcript.h"
+#include "world/datafiles.h"
+
+namespace orrowvale::sim {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && (isBlank(text.back()) || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Cuts the first blank-separated word off `rest`.
+std::string_view nextWord(std::string_view& rest) {
+    rest = trim(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !isBlank(rest[end]))
+        ++end;
+    std::string_view word = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return word;
+}
+
+std::string rangeText(const ArgSpec& arg) {
+    if (!arg.words.empty()) {
+        std::string text;
+        for (std::size_t i = 0; i < arg.words.size(); ++i)
+            text += (i == 0 ? "" : i + 1 == arg.words.size() ? " or " : ", ") + arg.words[i];
+        return text;
+    }
+    std::string text =
+        "a number from " + std::to_string(arg.min) + " to " + std::to_string(arg.max);
+    if (arg.dash) text += " or -";
+    return text;
+}
+
+int readValue(const ArgSpec& arg, std::string_view token, const std::string& file, int line) {
+    auto fail = [&]() -> int {
+        throw DataError(file, line,
+                        "the " + arg.what + " must be " + rangeText(arg) + ", not \"" +
+                            std::string(token) + "\"");
+    };
+    if (!arg.words.empty()) {
+        for (std::size_t i = 0; i < arg.words.size(); ++i)
+            if (token == arg.words[i]) return static_cast<int>(i);
+        return fail();
+    }
+    if (arg.dash && token == "-") return 0;
+    int value = 0;
+    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (error != std::errc() || end != token.data() + token.size() || value < arg.min ||
+        value > arg.max)
+        return fail();
+    return value;
+}
+
+const ActionSpec* findSpec(std::string_view word) {
+    for (const ActionSpec& spec : allActions())
+        if (spec.word == word) return &spec;
+    return nullptr;
+}
+
+Action checkLine(std::string_view text, const std::string& file, int line) {
+    Action action;
+    action.line = line;
+    action.text = std::string(trim(text));
+    std::string_view rest = text;
+    action.word = std::string(nextWord(rest));
+    const ActionSpec* spec = findSpec(action.word);
+    if (spec == nullptr) throw DataError(file, line, "unknown action \"" + action.word + "\"");
+    for (const ArgSpec& arg : spec->args) {
+        std::string_view token = nextWord(rest);
+        if (token.empty()) {
+            if (!arg.optional) throw DataError(file, line, action.word + " needs the " + arg.what);
+            action.values.push_back(0);
+            action.given.push_back(false);
+            continue;
+        }
+        action.values.push_back(readValue(arg, token, file, line));
+        action.given.push_back(true);
+    }
+    const std::string_view name = trim(rest);
+    if (spec->name == NameUse::None && !name.empty())
+        throw DataError(file, line,
+                        action.word + " takes nothing more, not \"" + std::string(name) + "\"");
+    if (spec->name == NameUse::Required && name.empty())
+        throw DataError(file, line, action.word + " needs a name");
+    action.name = std::string(name);
+    action.hasName = !name.empty();
+    return action;
+}
+
+ArgSpec numberArg(const char* what, int max) {
+    ArgSpec arg;
+    arg.what = what;
+    arg.min = 1;
+    arg.max = max;
+    return arg;
+}
+
+}  // namespace
+
+ArgSpec partyArg() {
+    return numberArg("party", 1000);
+}
+ArgSpec adventurerArg() {
+    return numberArg("adventurer", 1000);
+}
+ArgSpec cityArg() {
+    return numberArg("city", 100);
+}
+ArgSpec entryArg() {
+    return numberArg("entry", 500);
+}
+ArgSpec itemSlotArg() {
+    return numberArg("item slot", 100);
+}
+ArgSpec tradeSlotArg() {
+    return numberArg("trade slot", 20);
+}
+ArgSpec positionArg() {
+    return numberArg("position", 9);
+}
+ArgSpec saveSlotArg() {
+    return numberArg("slot", 10);
+}
+
+const std::vector<ActionSpec>& allActions() {
+    static const std::vector<ActionSpec> all = [] {
+        std::vector<ActionSpec> specs = cityActions();
+        for (auto family : {pubActions, guildActions})
+            for (ActionSpec& spec : family())
+                specs.push_back(std::move(spec));
+        return specs;
+    }();
+    return all;
+}
+
+std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
+    std::vector<Action> actions;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        const std::string_view trimmed = trim(text);
+        if (trimmed.empty() || trimmed.front() == '#') continue;
+        actions.push_back(checkLine(trimmed, fileName, line));
+    }
+    return actions;
+}
+
+Player::Player(Game& game, TranscriptPresenter& presenter, Sink out)
+    : game(game), presenter(presenter), out_(std::move(out)) {}
+
+void Player::print(const std::string& line) {
+    out_(line);
+}
+
+void Player::list(std::string_view control, int number, const std::string& text) {
+    print("list[" + std::string(control) + "]: " + std::to_string(number) + " " +
+          escapeLineBreaks(text));
+}
+
+void Player::label(std::string_view control, const std::string& text) {
+    print("label[" + std::string(control) + "]: " + escapeLineBreaks(text));
+}
+
+void Player::refused(const std::string& reason) {
+    print("refused: " + reason);
+}
+
+int Player::play(const std::vector<Action>& actions) {
+    int errors = 0;
+    for (const Action& action : actions) {
+        print("> " + action.text);
+        const ActionSpec& spec = *findSpec(action.word);
+        // Any other action first closes the pub and what was open over it.
+        if (pub.open && !spec.inPub) pub = Pub{};
+        try {
+            spec.run(*this, action);
+        } catch (const DataError& error) {
+            print(std::string("error: ") + error.what());
+            ++errors;
+        }
+        if (game.mainCharacterDied) break;
+    }
+    return errors;
+}
+
+}  // namespace orrowvale::sim

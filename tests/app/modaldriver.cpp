@@ -12,6 +12,8 @@
 #include "app/lifecycle/NewGame.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/equip.h"
+#include "app/screens/task.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/talk.h"
 
@@ -65,6 +67,16 @@ void ModalDriver::tick() {
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    } else if (dynamic_cast<Tguildform*>(modal) || dynamic_cast<Tequipform*>(modal)) {
+        auto* window = static_cast<QDialog*>(modal);
+        seen << QStringLiteral("window: ") + window->windowTitle();
+        // As with the visit: what the test does there may open boxes of its own.
+        handling_ = window;
+        QTimer::singleShot(0, window, [this, window] {
+            if (inScreen) inScreen(window);
+            if (window->isVisible()) window->reject();
+            handling_ = nullptr;
+        });
     }
 }
 

@@ -11,6 +11,7 @@
 #include "app/lifecycle/windows.h"
 #include "game/testfiles.h"
 
+class QDialog;
 class QTimer;
 
 namespace orrowvale::testing {
@@ -18,7 +19,8 @@ namespace orrowvale::testing {
 // Plays the player's part in the modal windows that open while a test presses
 // something: answers message boxes from a queue (Yes, or OK, when it is empty),
 // types into input boxes, closes announcements with a double click and dialogues
-// with "다음". Everything it saw is kept in `seen`, one line each.
+// with "다음", and closes the guild and equipment windows after `inScreen`. Everything it saw is
+// kept in `seen`, one line each.
 class ModalDriver : public QObject {
   public:
     ModalDriver();
@@ -33,6 +35,9 @@ class ModalDriver : public QObject {
     std::function<void(const QString& text)> onBox;
     // Runs as each input box appears, before it is answered.
     std::function<void(QWidget* input)> onInput;
+    // Plays the player's part in the guild and equipment windows when they open;
+    // the window is closed afterwards if still open. Unset, they close at once.
+    std::function<void(QDialog* window)> inScreen;
 
   private:
     void tick();

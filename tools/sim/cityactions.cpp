@@ -43,7 +43,7 @@ void contactAction(Player& player, const Action& action) {
 }
 
 void branchAction(Player& player, const Action&) {
-    offerGuildBranch(player.game);
+    if (offerGuildBranch(player.game) == BranchOffer::HasBranch) showGuildLists(player);
 }
 
 void saveAction(Player& player, const Action& action) {

@@ -60,6 +60,7 @@ struct ActionSpec {
 std::vector<ActionSpec> cityActions();   // cityactions.cpp
 std::vector<ActionSpec> pubActions();    // pubactions.cpp
 std::vector<ActionSpec> guildActions();  // guildactions.cpp
+std::vector<ActionSpec> equipActions();  // equipactions.cpp
 // Every action the file may use.
 const std::vector<ActionSpec>& allActions();
 
@@ -116,5 +117,9 @@ class Player {
 };
 
 inline constexpr const char* kNotOffered = "not offered";
+
+// The two lists of the guild window, as "guild" and a "branch" where one stands
+// print them (equipactions.cpp).
+void showGuildLists(Player& player);
 
 }  // namespace orrowvale::sim

@@ -9,6 +9,10 @@
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/advdt.h"
+#include "app/screens/equip.h"
+#include "app/screens/prtdt.h"
+#include "app/screens/task.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
 #include "app/scripts/talk.h"
@@ -29,18 +33,26 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     talkform = std::make_unique<Ttalkform>();
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
+    guildform = std::make_unique<Tguildform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
     announceform = std::make_unique<Tannounceform>();
+    advdtform = std::make_unique<Tadvdtform>(*this);
+    prtdtform = std::make_unique<Tprtdtform>(*this);
     saveform = std::make_unique<Tsaveform>(*this);
     loadform = std::make_unique<Tloadform>(*this);
+    equipform = std::make_unique<Tequipform>(*this);
 }
 
 // The windows go before the game they show.
 Windows::~Windows() {
+    equipform.reset();
     loadform.reset();
     saveform.reset();
+    prtdtform.reset();
+    advdtform.reset();
     announceform.reset();
     crworldform.reset();
+    guildform.reset();
     goform.reset();
     infoform.reset();
     talkform.reset();

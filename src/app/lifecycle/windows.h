@@ -18,10 +18,14 @@ class Tcommform;
 class Ttalkform;
 class Tinfoform;
 class Tgoform;
+class Tguildform;
 class Tcrworldform;
 class Tannounceform;
+class Tadvdtform;
+class Tprtdtform;
 class Tsaveform;
 class Tloadform;
+class Tequipform;
 
 // The one game of the program and every window, created once at start and kept for
 // the whole run, hidden until needed. Windows reach each other through this.
@@ -47,10 +51,14 @@ class Windows {
     std::unique_ptr<Ttalkform> talkform;
     std::unique_ptr<Tinfoform> infoform;
     std::unique_ptr<Tgoform> goform;
+    std::unique_ptr<Tguildform> guildform;
     std::unique_ptr<Tcrworldform> crworldform;
     std::unique_ptr<Tannounceform> announceform;
+    std::unique_ptr<Tadvdtform> advdtform;
+    std::unique_ptr<Tprtdtform> prtdtform;
     std::unique_ptr<Tsaveform> saveform;
     std::unique_ptr<Tloadform> loadform;
+    std::unique_ptr<Tequipform> equipform;
 };
 
 }  // namespace orrowvale

@@ -6,6 +6,8 @@
 #include "app/lifecycle/Main.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/equip.h"
+#include "app/screens/task.h"
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
@@ -32,18 +34,17 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     skipturnbtn = addButton("skipturnbtn", "완료");
 
     // Their windows come in later builds.
-    for (QPushButton* later : {pubbutton, Button2, Button1, image1}) {
+    for (QPushButton* later : {pubbutton, Button2, Button1}) {
         later->setEnabled(false);
         later->setToolTip(QString::fromUtf8(kNotInThisBuild));
     }
-    guildbutton->setToolTip(
-        QStringLiteral("길드 지부를 엽니다. 길드 관리 창은 아직 이 판에 들어 있지 않습니다."));
     guildbutton->setEnabled(false);
     contactbtn->setEnabled(false);
 
     connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
+    connect(image1, &QPushButton::clicked, this, &Tcommform::Image1Click);
     connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
     // As wide as the status panel above it, so that the frame shows the caption.
     setMinimumWidth(200);
@@ -72,12 +73,16 @@ void Tcommform::refreshCommandButtons() {
 void Tcommform::GuildButtonClick() {
     KeepActive keep;
     try {
-        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch)
-            informBox(this, QString::fromUtf8(kNotInThisBuild));
+        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch) windows_.guildform->exec();
     } catch (const DataError& error) {
         errorBox(this, QString::fromUtf8(error.what()));
     }
     windows_.presenter.refreshStatus();
+}
+
+void Tcommform::Image1Click() {
+    KeepActive keep;
+    windows_.equipform->exec();
 }
 
 void Tcommform::GotoBottonClick() {

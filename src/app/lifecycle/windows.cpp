@@ -8,6 +8,9 @@
 #include "app/lifecycle/loadunit.h"
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
+#include "app/parties/commandunit.h"
+#include "app/parties/doadvunit.h"
+#include "app/parties/movecityunit.h"
 #include "app/parties/movedialog.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
@@ -30,6 +33,9 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
+    commandform = std::make_unique<Tcommandform>(*this);
+    movecityform = std::make_unique<Tmovecityform>(*this);
+    doadvform = std::make_unique<Tdoadvform>(*this);
     announceform = std::make_unique<Tannounceform>();
     saveform = std::make_unique<Tsaveform>(*this);
     loadform = std::make_unique<Tloadform>(*this);
@@ -40,6 +46,9 @@ Windows::~Windows() {
     loadform.reset();
     saveform.reset();
     announceform.reset();
+    doadvform.reset();
+    movecityform.reset();
+    commandform.reset();
     crworldform.reset();
     goform.reset();
     infoform.reset();

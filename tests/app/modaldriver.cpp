@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/lifecycle/NewGame.h"
 #include "app/lifecycle/title.h"
@@ -30,10 +31,40 @@ void ModalDriver::answer(std::initializer_list<QMessageBox::StandardButton> answ
     answers_.insert(answers_.end(), answers);
 }
 
+void ModalDriver::when(const QString& window, std::function<void(QWidget* window)> act) {
+    queued_.emplace_back(window, std::move(act));
+}
+
+void ModalDriver::handleLater(QWidget* modal, std::function<void()> act) {
+    handling_ << modal;
+    QTimer::singleShot(0, modal, [this, modal, act = std::move(act)] {
+        act();
+        handling_.removeAll(modal);
+    });
+}
+
+bool ModalDriver::playQueued(QWidget* modal) {
+    const auto found = std::find_if(queued_.begin(), queued_.end(), [modal](const auto& q) {
+        return q.first == modal->objectName();
+    });
+    if (found == queued_.end()) return false;
+    std::function<void(QWidget*)> act = std::move(found->second);
+    queued_.erase(found);
+    handleLater(modal, [modal, act = std::move(act)] { act(modal); });
+    return true;
+}
+
 void ModalDriver::tick() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == handling_) return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    if (!modal || !modal->isVisible() || handling_.contains(modal)) return;
+    if (playQueued(modal)) return;
+    static const QStringList partyWindows = {QStringLiteral("Tcommandform"),
+                                             QStringLiteral("Tmovecityform"),
+                                             QStringLiteral("Tdoadvform")};
+    if (partyWindows.contains(modal->objectName())) {
+        seen << QStringLiteral("closed: ") + modal->objectName();
+        modal->close();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << QStringLiteral("box: ") + box->text();
         if (onBox) onBox(box->text());
         QMessageBox::StandardButton choice =
@@ -58,12 +89,8 @@ void ModalDriver::tick() {
         places->setCurrentIndex(places->findText(typed_));
         // The visit runs the place's event, which may open boxes of its own: the
         // click must not run inside this tick, or the driver could not answer them.
-        handling_ = visit;
         auto* move = visit->findChild<QPushButton*>(QStringLiteral("movebutton"));
-        QTimer::singleShot(0, move, [this, move] {
-            move->click();
-            handling_ = nullptr;
-        });
+        handleLater(visit, [move] { move->click(); });
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();

@@ -39,13 +39,24 @@ class ModalDriver : public QObject {
     // the window is closed afterwards if still open. Unset, they close at once.
     std::function<void(QDialog* window)> inScreen;
 
+    // Plays `act` the next time the modal window named `window` (its object name,
+    // e.g. "Tcommandform") is active; several queued for one window play in turn,
+    // one each time it is active again. A party window with nothing queued is
+    // closed, as by a player who only looked.
+    void when(const QString& window, std::function<void(QWidget* window)> act);
+
   private:
     void tick();
+    bool playQueued(QWidget* modal);
+    // Runs `act` on `modal` outside this tick, so that the boxes and windows it
+    // opens are answered too.
+    void handleLater(QWidget* modal, std::function<void()> act);
 
     QTimer* timer_;
     std::deque<QMessageBox::StandardButton> answers_;
     QString typed_;
-    QPointer<QWidget> handling_;
+    QList<QPointer<QWidget>> handling_;
+    std::deque<std::pair<QString, std::function<void(QWidget*)>>> queued_;
 };
 
 // The program's windows over a copy of the sample world, with fixed dice.

@@ -107,6 +107,9 @@ class Player {
         int talkTarget = 0;        // the adventurer of the open conversation, 0 = none
     } pub;
 
+    // The dispatch window's number field, which keeps its value between uses.
+    int numberField = 1;
+
     // Plays the actions in order, each after its "> LINE". A data error met by an
     // action is printed as "error: FILE:LINE: MESSAGE", as the window shows it in a
     // box, and the script goes on. Returns the number of such errors.

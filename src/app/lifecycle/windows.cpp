@@ -8,6 +8,9 @@
 #include "app/lifecycle/loadunit.h"
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
+#include "app/parties/commandunit.h"
+#include "app/parties/doadvunit.h"
+#include "app/parties/movecityunit.h"
 #include "app/parties/movedialog.h"
 #include "app/screens/advdt.h"
 #include "app/screens/equip.h"
@@ -35,6 +38,9 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     goform = std::make_unique<Tgoform>(*this);
     guildform = std::make_unique<Tguildform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
+    commandform = std::make_unique<Tcommandform>(*this);
+    movecityform = std::make_unique<Tmovecityform>(*this);
+    doadvform = std::make_unique<Tdoadvform>(*this);
     announceform = std::make_unique<Tannounceform>();
     advdtform = std::make_unique<Tadvdtform>(*this);
     prtdtform = std::make_unique<Tprtdtform>(*this);
@@ -51,6 +57,9 @@ Windows::~Windows() {
     prtdtform.reset();
     advdtform.reset();
     announceform.reset();
+    doadvform.reset();
+    movecityform.reset();
+    commandform.reset();
     crworldform.reset();
     guildform.reset();
     goform.reset();

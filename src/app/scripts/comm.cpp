@@ -5,6 +5,7 @@
 
 #include "app/lifecycle/Main.h"
 #include "app/lifecycle/windows.h"
+#include "app/parties/commandunit.h"
 #include "app/parties/movedialog.h"
 #include "app/screens/equip.h"
 #include "app/screens/task.h"
@@ -34,7 +35,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     skipturnbtn = addButton("skipturnbtn", "완료");
 
     // Their windows come in later builds.
-    for (QPushButton* later : {pubbutton, Button2, Button1}) {
+    for (QPushButton* later : {pubbutton, Button2}) {
         later->setEnabled(false);
         later->setToolTip(QString::fromUtf8(kNotInThisBuild));
     }
@@ -44,6 +45,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
+    connect(Button1, &QPushButton::clicked, this, &Tcommform::Button1Click);
     connect(image1, &QPushButton::clicked, this, &Tcommform::Image1Click);
     connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
     // As wide as the status panel above it, so that the frame shows the caption.
@@ -100,6 +102,12 @@ void Tcommform::contactbtnClick() {
     } catch (const DataError& error) {
         errorBox(this, QString::fromUtf8(error.what()));
     }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::Button1Click() {
+    KeepActive keep;
+    windows_.commandform->openFor(windows_.state->currentCity);
     windows_.presenter.refreshStatus();
 }
 

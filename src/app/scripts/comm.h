@@ -18,6 +18,7 @@ class Tcommform : public QWidget {
     void GuildButtonClick();
     void GotoBottonClick();
     void contactbtnClick();
+    void Button1Click();
     void Image1Click();
     void skipturnbtnClick();
 

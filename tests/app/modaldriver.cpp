@@ -98,11 +98,9 @@ void ModalDriver::tick() {
         auto* window = static_cast<QDialog*>(modal);
         seen << QStringLiteral("window: ") + window->windowTitle();
         // As with the visit: what the test does there may open boxes of its own.
-        handling_ = window;
-        QTimer::singleShot(0, window, [this, window] {
+        handleLater(window, [this, window] {
             if (inScreen) inScreen(window);
             if (window->isVisible()) window->reject();
-            handling_ = nullptr;
         });
     }
 }

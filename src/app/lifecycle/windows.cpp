@@ -9,6 +9,9 @@
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/advlistform.h"
+#include "app/screens/psunit.h"
+#include "app/screens/tradec.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
 #include "app/scripts/talk.h"
@@ -30,7 +33,10 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
+    psform = std::make_unique<Tpsform>(*this);
+    advlists = std::make_unique<Tadvlists>(*this);
     announceform = std::make_unique<Tannounceform>();
+    tradecform = std::make_unique<Ttradecform>(*this);
     saveform = std::make_unique<Tsaveform>(*this);
     loadform = std::make_unique<Tloadform>(*this);
 }
@@ -39,7 +45,10 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
 Windows::~Windows() {
     loadform.reset();
     saveform.reset();
+    tradecform.reset();
     announceform.reset();
+    advlists.reset();
+    psform.reset();
     crworldform.reset();
     goform.reset();
     infoform.reset();

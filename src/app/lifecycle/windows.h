@@ -19,7 +19,10 @@ class Ttalkform;
 class Tinfoform;
 class Tgoform;
 class Tcrworldform;
+class Tpsform;
+class Tadvlists;
 class Tannounceform;
+class Ttradecform;
 class Tsaveform;
 class Tloadform;
 
@@ -48,7 +51,10 @@ class Windows {
     std::unique_ptr<Tinfoform> infoform;
     std::unique_ptr<Tgoform> goform;
     std::unique_ptr<Tcrworldform> crworldform;
+    std::unique_ptr<Tpsform> psform;
+    std::unique_ptr<Tadvlists> advlists;
     std::unique_ptr<Tannounceform> announceform;
+    std::unique_ptr<Ttradecform> tradecform;
     std::unique_ptr<Tsaveform> saveform;
     std::unique_ptr<Tloadform> loadform;
 };

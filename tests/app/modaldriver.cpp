@@ -4,14 +4,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "app/lifecycle/NewGame.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/advlistform.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/talk.h"
 
@@ -26,6 +29,10 @@ ModalDriver::~ModalDriver() = default;
 
 void ModalDriver::answer(std::initializer_list<QMessageBox::StandardButton> answers) {
     answers_.insert(answers_.end(), answers);
+}
+
+void ModalDriver::pick(std::initializer_list<QString> rows) {
+    picks_.insert(picks_.end(), rows);
 }
 
 void ModalDriver::tick() {
@@ -44,6 +51,7 @@ void ModalDriver::tick() {
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         seen << QStringLiteral("input: ") + input->windowTitle();
         if (onInput) onInput(input);
+        if (std::exchange(cancelInput_, false)) return input->reject();
         input->setTextValue(typed_);
         input->accept();
     } else if (auto* announcement = dynamic_cast<Tannounceform*>(modal)) {
@@ -62,6 +70,21 @@ void ModalDriver::tick() {
             move->click();
             handling_ = nullptr;
         });
+    } else if (auto* chooser = dynamic_cast<Tadvlists*>(modal)) {
+        auto* rows = chooser->findChild<QListWidget*>(QStringLiteral("advlistbox"));
+        QStringList texts;
+        for (int row = 0; row < rows->count(); ++row)
+            texts << rows->item(row)->text();
+        seen << QStringLiteral("choose: ") + texts.join(QStringLiteral(", "));
+        const QString wanted = picks_.empty() ? QString() : picks_.front();
+        if (!picks_.empty()) picks_.pop_front();
+        const auto found = rows->findItems(wanted, Qt::MatchExactly);
+        if (wanted.isEmpty() || found.isEmpty()) {
+            chooser->findChild<QPushButton*>(QStringLiteral("cancel_btn"))->click();
+        } else {
+            rows->setCurrentItem(found.first());
+            chooser->findChild<QPushButton*>(QStringLiteral("ok_btn"))->click();
+        }
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();

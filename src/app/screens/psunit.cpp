@@ -22,6 +22,13 @@ namespace {
 constexpr const char* kGridHint = "아래에서 선택된 캐릭터의 위치를 변동합니다.";
 constexpr int kGridButtonSize = 40;
 
+// The row the player has chosen: the selected one, not merely the one holding the
+// keyboard's focus frame.
+int chosenRow(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
 QLabel* legend(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setAlignment(Qt::AlignCenter);
@@ -94,10 +101,13 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     layout->addLayout(middle);
     layout->addLayout(buttons);
 
-    connect(partylist, &QListWidget::currentRowChanged, this, &Tpsform::partylistClick);
-    connect(memberlist, &QListWidget::currentRowChanged, this, &Tpsform::memberlistClick);
+    connect(partylist, &QListWidget::itemSelectionChanged, this, &Tpsform::partylistClick);
+    connect(memberlist, &QListWidget::itemSelectionChanged, this, &Tpsform::memberlistClick);
     // Enter or a double click on a member.
-    connect(memberlist, &QListWidget::activated, this, &Tpsform::memberlistDblClick);
+    connect(memberlist, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        memberlist->setCurrentRow(row.row());
+        memberlistDblClick();
+    });
     connect(makeleader, &QPushButton::clicked, this, &Tpsform::makeleaderClick);
     connect(Button2, &QPushButton::clicked, this, &Tpsform::Button2Click);
     connect(nameparty, &QPushButton::clicked, this, &Tpsform::namepartyClick);
@@ -141,19 +151,23 @@ QGroupBox* Tpsform::buildFormationGrid() {
 }
 
 void Tpsform::showModal() {
-    fillPartyList();
-    partylist->setFocus();
     exec();
 }
 
+void Tpsform::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fillPartyList();
+    partylist->setFocus();
+}
+
 int Tpsform::selectedParty() const {
-    const int row = partylist->currentRow();
+    const int row = chosenRow(partylist);
     if (row < 0 || row >= static_cast<int>(partyRowMap_.size())) return 0;
     return partyRowMap_[static_cast<std::size_t>(row)];
 }
 
 int Tpsform::selectedSlot() const {
-    const int row = memberlist->currentRow();
+    const int row = chosenRow(memberlist);
     if (row < 0 || row >= static_cast<int>(memberRowMap_.size())) return 0;
     return memberRowMap_[static_cast<std::size_t>(row)];
 }

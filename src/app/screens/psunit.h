@@ -42,6 +42,9 @@ class Tpsform : public QDialog {
     void desbtnClick();
     void Button5Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QPushButton* addButton(const char* name, const char* caption, SetupAction action,
                            const char* hint = "");

@@ -14,6 +14,16 @@
 #include "screens/tradec.h"
 
 namespace orrowvale {
+namespace {
+
+// The row the player has chosen: the selected one, not merely the one holding the
+// keyboard's focus frame.
+int chosenRow(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+}  // namespace
 
 Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Ttradecform"));
@@ -49,7 +59,7 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     layout->addWidget(GroupBox1);
     layout->addLayout(leaveRow);
 
-    connect(clist, &QListWidget::currentRowChanged, this, &Ttradecform::clistClick);
+    connect(clist, &QListWidget::itemSelectionChanged, this, &Ttradecform::clistClick);
     // Enter or a double click on a contract takes it.
     connect(clist, &QListWidget::activated, this, [this](const QModelIndex& row) {
         clist->setCurrentRow(row.row());
@@ -60,6 +70,11 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
 }
 
 void Ttradecform::showModal() {
+    exec();
+}
+
+void Ttradecform::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
     {
         const QSignalBlocker quiet(clist);
         clist->clear();
@@ -73,11 +88,10 @@ void Ttradecform::showModal() {
     }
     refreshAcceptButton();
     clist->setFocus();
-    exec();
 }
 
 int Ttradecform::selectedSlot() const {
-    const int row = clist->currentRow();
+    const int row = chosenRow(clist);
     if (row < 0 || row >= static_cast<int>(rowMap_.size())) return 0;
     return rowMap_[static_cast<std::size_t>(row)];
 }
@@ -88,7 +102,7 @@ void Ttradecform::clistClick() {
 }
 
 void Ttradecform::cacceptClick() {
-    const int row = clist->currentRow();
+    const int row = chosenRow(clist);
     const int slot = selectedSlot();
     if (slot == 0) return;
     KeepActive keep;

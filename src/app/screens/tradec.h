@@ -23,6 +23,9 @@ class Ttradecform : public QDialog {
     void clistClick();
     void cacceptClick();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void refreshAcceptButton();
     int selectedSlot() const;

@@ -48,7 +48,7 @@ enum class SetupAction { Leader, Info, Rename, Found, Add, Remove, Disband, Plac
 
 // Why `action` cannot be pressed with `party` and member `slot` chosen (0 = none
 // chosen); empty when it can. A party away travelling or on a mission can still be
-// renamed, inspected and looked at, but its members, leader and formation stay.
+// renamed and its members looked at, but its members, leader and formation stay.
 std::string setupRefusal(const GameState& state, SetupAction action, int party, int slot);
 
 // The grid button `position` with the member of `slot` chosen: the member takes

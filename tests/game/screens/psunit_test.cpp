@@ -222,14 +222,5 @@ TEST_F(PartySetup, MembersAndChooserRowsMarkTheMainCharacterAndLeavePartyMembers
     EXPECT_EQ(adventurerChoices(state, 2, 1, true).size(), 5u);
 }
 
-TEST_F(PartySetup, TheDefenceButtonTellsTheRating) {
-    const int party = found(1);
-    state.adventurers[1].stat(kCharisma) = 9;
-    showDefence(game, party);
-    EXPECT_EQ(presenter.lines().back(),
-              "inform: Pdp값은요: " + std::to_string(partyDefenceRating(state, party)));
-    EXPECT_NE(partyDefenceRating(state, party), 0);
-}
-
 }  // namespace
 }  // namespace orrowvale::testing

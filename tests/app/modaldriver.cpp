@@ -4,15 +4,18 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "app/lifecycle/NewGame.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/advlistform.h"
 #include "app/screens/equip.h"
 #include "app/screens/task.h"
 #include "app/scripts/announce.h"
@@ -54,6 +57,10 @@ bool ModalDriver::playQueued(QWidget* modal) {
     return true;
 }
 
+void ModalDriver::pick(std::initializer_list<QString> rows) {
+    picks_.insert(picks_.end(), rows);
+}
+
 void ModalDriver::tick() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || handling_.contains(modal)) return;
@@ -77,6 +84,7 @@ void ModalDriver::tick() {
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         seen << QStringLiteral("input: ") + input->windowTitle();
         if (onInput) onInput(input);
+        if (std::exchange(cancelInput_, false)) return input->reject();
         input->setTextValue(typed_);
         input->accept();
     } else if (auto* announcement = dynamic_cast<Tannounceform*>(modal)) {
@@ -91,6 +99,21 @@ void ModalDriver::tick() {
         // click must not run inside this tick, or the driver could not answer them.
         auto* move = visit->findChild<QPushButton*>(QStringLiteral("movebutton"));
         handleLater(visit, [move] { move->click(); });
+    } else if (auto* chooser = dynamic_cast<Tadvlists*>(modal)) {
+        auto* rows = chooser->findChild<QListWidget*>(QStringLiteral("advlistbox"));
+        QStringList texts;
+        for (int row = 0; row < rows->count(); ++row)
+            texts << rows->item(row)->text();
+        seen << QStringLiteral("choose: ") + texts.join(QStringLiteral(", "));
+        const QString wanted = picks_.empty() ? QString() : picks_.front();
+        if (!picks_.empty()) picks_.pop_front();
+        const auto found = rows->findItems(wanted, Qt::MatchExactly);
+        if (wanted.isEmpty() || found.isEmpty()) {
+            chooser->findChild<QPushButton*>(QStringLiteral("cancel_btn"))->click();
+        } else {
+            rows->setCurrentItem(found.first());
+            chooser->findChild<QPushButton*>(QStringLiteral("ok_btn"))->click();
+        }
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();

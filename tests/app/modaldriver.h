@@ -19,8 +19,8 @@ namespace orrowvale::testing {
 // Plays the player's part in the modal windows that open while a test presses
 // something: answers message boxes from a queue (Yes, or OK, when it is empty),
 // types into input boxes, closes announcements with a double click and dialogues
-// with "다음", and closes the guild and equipment windows after `inScreen`. Everything it saw is
-// kept in `seen`, one line each.
+// with "다음", picks rows in the chooser, and closes the guild and equipment windows after
+// `inScreen`. Everything it saw is kept in `seen`, one line each.
 class ModalDriver : public QObject {
   public:
     ModalDriver();
@@ -29,6 +29,11 @@ class ModalDriver : public QObject {
     void answer(std::initializer_list<QMessageBox::StandardButton> answers);
     // The text for the next input box, or the place to pick in the visit dialog.
     void type(const QString& text) { typed_ = text; }
+    // The next input box is cancelled instead of answered.
+    void cancelNextInput() { cancelInput_ = true; }
+    // The rows to pick in the chooser, one a use, by their text; an empty text
+    // cancels it. Without one queued the chooser is cancelled.
+    void pick(std::initializer_list<QString> rows);
 
     QStringList seen;
     // Runs as each message box appears, before it is answered.
@@ -57,6 +62,8 @@ class ModalDriver : public QObject {
     QString typed_;
     QList<QPointer<QWidget>> handling_;
     std::deque<std::pair<QString, std::function<void(QWidget*)>>> queued_;
+    bool cancelInput_ = false;
+    std::deque<QString> picks_;
 };
 
 // The program's windows over a copy of the sample world, with fixed dice.

@@ -13,9 +13,12 @@
 #include "app/parties/movecityunit.h"
 #include "app/parties/movedialog.h"
 #include "app/screens/advdt.h"
+#include "app/screens/advlistform.h"
 #include "app/screens/equip.h"
 #include "app/screens/prtdt.h"
+#include "app/screens/psunit.h"
 #include "app/screens/task.h"
+#include "app/screens/tradec.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
 #include "app/scripts/talk.h"
@@ -38,10 +41,13 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     goform = std::make_unique<Tgoform>(*this);
     guildform = std::make_unique<Tguildform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
+    psform = std::make_unique<Tpsform>(*this);
+    advlists = std::make_unique<Tadvlists>(*this);
     commandform = std::make_unique<Tcommandform>(*this);
     movecityform = std::make_unique<Tmovecityform>(*this);
     doadvform = std::make_unique<Tdoadvform>(*this);
     announceform = std::make_unique<Tannounceform>();
+    tradecform = std::make_unique<Ttradecform>(*this);
     advdtform = std::make_unique<Tadvdtform>(*this);
     prtdtform = std::make_unique<Tprtdtform>(*this);
     saveform = std::make_unique<Tsaveform>(*this);
@@ -56,10 +62,13 @@ Windows::~Windows() {
     saveform.reset();
     prtdtform.reset();
     advdtform.reset();
+    tradecform.reset();
     announceform.reset();
     doadvform.reset();
     movecityform.reset();
     commandform.reset();
+    advlists.reset();
+    psform.reset();
     crworldform.reset();
     guildform.reset();
     goform.reset();

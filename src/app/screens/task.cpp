@@ -10,6 +10,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/screens/advdt.h"
 #include "app/screens/prtdt.h"
+#include "app/screens/psunit.h"
 #include "app/ui/text.h"
 #include "screens/task.h"
 #include "world/gamestate.h"
@@ -58,6 +59,7 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tguildform"));
     setWindowTitle(QStringLiteral("길드"));
     setModal(true);
+    openPartySetup = [this] { windows_.psform->showModal(); };
 
     auto* Label1 = new QLabel(QStringLiteral(" 길드원 목록(현 위치)"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -126,12 +128,10 @@ void Tguildform::fillLists() {
 void Tguildform::updateButtons() {
     const bool member = selectedNumber(guildadvlist, memberRows_) != 0;
     Button4->setEnabled(member);
-    Button4->setToolTip(member ? QString() : QString::fromUtf8(kChooseMemberFirst));
+    Button4->setToolTip(member ? QString() : QString::fromUtf8(kChooseGuildMemberFirst));
     const bool party = selectedNumber(taskpartylist, partyRows_) != 0;
     Button5->setEnabled(party);
     Button5->setToolTip(party ? QString() : QString::fromUtf8(kChoosePartyFirst));
-    partycon->setEnabled(static_cast<bool>(openPartySetup));
-    partycon->setToolTip(openPartySetup ? QString() : QString::fromUtf8(kPartySetupMissing));
 }
 
 void Tguildform::Button2Click() {

@@ -17,8 +17,8 @@ class Tguildform : public QDialog {
   public:
     explicit Tguildform(Windows& windows);
 
-    // Opens party setup and returns when it has closed. Until it is set, "파티
-    // 구성" stays disabled.
+    // Opens party setup and returns when it has closed; tests put another window in
+    // its place.
     std::function<void()> openPartySetup;
 
     // Refills both lists from the game; a member or party that stays listed stays
@@ -48,7 +48,5 @@ class Tguildform : public QDialog {
     std::vector<int> memberRows_;
     std::vector<int> partyRows_;
 };
-
-inline constexpr const char* kPartySetupMissing = "파티 구성 창은 아직 이 판에 들어 있지 않습니다.";
 
 }  // namespace orrowvale

@@ -9,6 +9,7 @@
 #include "app/parties/movedialog.h"
 #include "app/screens/equip.h"
 #include "app/screens/task.h"
+#include "app/screens/tradec.h"
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
@@ -35,7 +36,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     skipturnbtn = addButton("skipturnbtn", "완료");
 
     // Their windows come in later builds.
-    for (QPushButton* later : {pubbutton, Button2}) {
+    for (QPushButton* later : {pubbutton}) {
         later->setEnabled(false);
         later->setToolTip(QString::fromUtf8(kNotInThisBuild));
     }
@@ -43,6 +44,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     contactbtn->setEnabled(false);
 
     connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
+    connect(Button2, &QPushButton::clicked, this, &Tcommform::Button2Click);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
     connect(Button1, &QPushButton::clicked, this, &Tcommform::Button1Click);
@@ -85,6 +87,12 @@ void Tcommform::GuildButtonClick() {
 void Tcommform::Image1Click() {
     KeepActive keep;
     windows_.equipform->exec();
+}
+
+void Tcommform::Button2Click() {
+    KeepActive keep;
+    windows_.tradecform->showModal();
+    windows_.presenter.refreshStatus();
 }
 
 void Tcommform::GotoBottonClick() {

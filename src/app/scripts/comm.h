@@ -16,6 +16,7 @@ class Tcommform : public QWidget {
 
     void refreshCommandButtons();
     void GuildButtonClick();
+    void Button2Click();
     void GotoBottonClick();
     void contactbtnClick();
     void Button1Click();

@@ -49,18 +49,23 @@ void errorBox(QWidget* parent, const QString& text) {
 }
 
 QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {
+    return askText(parent, title, prompt, QString()).value_or(QString());
+}
+
+std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,
+                               const QString& text) {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("inputbox"));
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
-    dialog.setTextValue(QString());
+    dialog.setTextValue(text);
     dialog.setOkButtonText(QStringLiteral("확인"));
     dialog.setCancelButtonText(QStringLiteral("취소"));
     // The question is the box's title: wide enough that the frame shows all of it
     // beside its own buttons, rather than cutting it off.
     const int titleWidth = dialog.fontMetrics().horizontalAdvance(title) + kTitleFrameRoom;
     if (auto* prompt = dialog.findChild<QLabel*>()) prompt->setMinimumWidth(titleWidth);
-    if (dialog.exec() != QDialog::Accepted) return QString();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -18,6 +19,10 @@ bool confirmBox(QWidget* parent, const QString& question);
 void errorBox(QWidget* parent, const QString& text);
 // A one-line text input box; cancelling gives the empty text.
 QString inputBox(QWidget* parent, const QString& title, const QString& prompt);
+// A one-line text input box starting with `text`; nothing when it was cancelled, so
+// that an empty answer can mean something of its own.
+std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,
+                               const QString& text);
 
 // The window that should own a box shown from deep inside a rule.
 QWidget* activeParent();

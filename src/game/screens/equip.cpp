@@ -66,13 +66,20 @@ std::string takeOffRefusal(const GameState& state, int party) {
 bool takeOffItem(Game& game, int party) {
     GameState& state = game.state;
     if (!takeOffRefusal(state, party).empty()) return false;
+    if (storePartyItem(state, party)) return true;
+    game.presenter.inform(kNoRoomForItem);
+    return false;
+}
+
+bool storePartyItem(GameState& state, int party) {
+    TParty& p = state.parties[party];
+    if (p.partyItem == 0) return true;
     for (int slot = 1; slot <= kGuildItemSlots; ++slot) {
         if (state.guildItems[slot] != 0) continue;
-        state.guildItems[slot] = state.parties[party].partyItem;
-        state.parties[party].partyItem = 0;
+        state.guildItems[slot] = p.partyItem;
+        p.partyItem = 0;
         return true;
     }
-    game.presenter.inform(kNoRoomForItem);
     return false;
 }
 

@@ -34,6 +34,10 @@ std::string takeOffRefusal(const GameState& state, int party);
 // taken the player is told so and nothing moves. Returns whether the item moved.
 bool takeOffItem(Game& game, int party);
 
+// Puts the party's item into the lowest empty guild slot; true also when it carries
+// none. False, with nothing moved, when every slot is taken.
+bool storePartyItem(GameState& state, int party);
+
 // "버리다": the item of guild slot `slot` is thrown away. With no item chosen (slot
 // 0) the player is told to choose one. Returns whether an item was thrown away.
 bool discardItem(Game& game, int slot);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "parties/commandunit.h"
+
 namespace orrowvale {
 
 struct GameState;
@@ -26,7 +28,6 @@ bool guildOffersAdventurer(const GameState& state, int adventurer);
 bool guildOffersParty(const GameState& state, int party);
 
 // Why "캐릭터 정보" and "파티 정보" are disabled.
-inline constexpr const char* kChooseMemberFirst = "길드원을 먼저 고르십시오.";
-inline constexpr const char* kChoosePartyFirst = "파티를 먼저 고르십시오.";
+inline constexpr const char* kChooseGuildMemberFirst = "길드원을 먼저 고르십시오.";
 
 }  // namespace orrowvale

@@ -167,7 +167,7 @@ TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
         }
     }
     EXPECT_TRUE(silent.isEmpty()) << silent.join(QStringLiteral(", ")).toStdString();
-    const auto* gold = windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"));
+    auto* gold = windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"));
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(gold);
     EXPECT_EQ(accessible->text(QAccessible::Name), QString::number(state().gold));
     EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("자금"));

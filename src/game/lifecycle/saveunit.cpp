@@ -282,7 +282,8 @@ void markProgressKept(Game& game) {
 }
 
 bool hasUnsavedProgress(const Game& game) {
-    if (game.mainCharacterDied) return false;
+    // No world was ever made (a creation failed before it): nothing to lose.
+    if (game.mainCharacterDied || game.state.mainchrnum == 0) return false;
     if (!game.keptProgress) return true;
     const std::optional<std::uint64_t> now = progressDigest(game.state);
     return !now || *now != *game.keptProgress;

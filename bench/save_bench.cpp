@@ -177,7 +177,6 @@ SaveSteps timedSave(const GameState& game, const GamePaths& paths) {
 struct FullSlot {
     FullSlot() {
         BenchGame sample(dir.paths);
-        loadCityList(sample.game.state, dir.paths);
         createRandomWorld(sample.game);
         fillEverySlot(sample.game);
         settle(dir.root);
@@ -298,7 +297,6 @@ void newRandomWorld(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto sample = std::make_unique<BenchGame>(gameDirectory());
-        loadCityList(sample->game.state, gameDirectory());
         state.ResumeTiming();
         createRandomWorld(sample->game);
         state.PauseTiming();

@@ -46,10 +46,7 @@ constexpr int kTurnsInAYear = 5 * 4 * 12;
 
 // A random world on the sample data, with the messages of its turns thrown away.
 struct SampleGame {
-    SampleGame() : game(*state, gameDirectory(), dice, presenter) {
-        loadCityList(game.state, gameDirectory());
-        createRandomWorld(game);
-    }
+    SampleGame() : game(*state, gameDirectory(), dice, presenter) { createRandomWorld(game); }
 
     std::unique_ptr<GameState> state = std::make_unique<GameState>();
     Dice dice{20261207};

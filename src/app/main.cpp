@@ -14,15 +14,29 @@
 namespace {
 
 constexpr int kUsageError = 64;
+constexpr const char* kUsage =
+    "usage: orrowvale [--game-dir DIR]\n"
+    "  --game-dir DIR  the game directory, which holds data/city.txt and the other\n"
+    "                  data files (default: the working directory)\n"
+    "  -h, --help      print this and exit\n";
 
 int usage(std::string_view problem) {
-    std::cerr << "orrowvale: " << problem << "\nusage: orrowvale [--game-dir DIR]\n";
+    std::cerr << "orrowvale: " << problem << "\n" << kUsage;
     return kUsageError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Asking for help needs no screen.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--game-dir") ++i;
+    }
     QApplication app(argc, argv);
     std::filesystem::path gameDir;
     const QStringList args = QApplication::arguments();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 namespace orrowvale {
 
 class Dice;
@@ -28,6 +31,9 @@ struct Game {
     bool eventStopFlag = false;
     // The main character has died and the ending was shown: the game is over.
     bool mainCharacterDied = false;
+    // What the last save, load or new world held (see progressDigest); leaving a
+    // game whose digest differs loses progress. Empty when it could not be taken.
+    std::optional<std::uint64_t> keptProgress;
 };
 
 }  // namespace orrowvale

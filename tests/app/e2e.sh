@@ -37,6 +37,9 @@ fail() {
 
 # A game directory of its own, so saves never touch the build's.
 cp -r "$source_game" "$work/game"
+# With empty slots, whatever the player saved in the build's game directory.
+rm -rf "$work/game/data/save"
+for slot in 1 2 3 4 5 6 7 8 9 10; do mkdir -p "$work/game/data/save/save$slot"; done
 if [ ! -f "$work/game/data/endless_rain[1].mid" ]; then
     # One held chord is enough music for a test.
     printf 'MThd\0\0\0\6\0\0\0\1\1\340MTrk\0\0\0\15\0\220\74\132\203\140\200\74\0\0\377\57\0' \

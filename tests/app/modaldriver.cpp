@@ -129,9 +129,7 @@ void ModalDriver::tick() {
 }
 
 WindowsFixture::WindowsFixture() {
-    std::filesystem::copy(sampleWorld().gameDirectory(), dir.root(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    dir.copySampleWorld();
     windows = std::make_unique<Windows>(dir.paths(), Dice(7));
 }
 

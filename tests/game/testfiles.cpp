@@ -21,6 +21,26 @@ TempGameDir::~TempGameDir() {
     std::filesystem::remove_all(root_, ec);
 }
 
+void TempGameDir::copySampleWorld() const {
+    namespace fs = std::filesystem;
+    const fs::path source = sampleWorld().gameDirectory();
+    const fs::path saves = source / "data" / "save";
+    for (auto entry = fs::recursive_directory_iterator(source);
+         entry != fs::recursive_directory_iterator(); ++entry) {
+        if (entry->path() == saves) {
+            entry.disable_recursion_pending();
+            continue;
+        }
+        const fs::path target = root_ / fs::relative(entry->path(), source);
+        if (entry->is_directory())
+            fs::create_directories(target);
+        else
+            fs::copy_file(entry->path(), target, fs::copy_options::overwrite_existing);
+    }
+    for (int slot = 1; slot <= 10; ++slot)
+        fs::create_directories(root_ / "data" / "save" / ("save" + std::to_string(slot)));
+}
+
 std::filesystem::path TempGameDir::path(std::string_view gamePath) const {
     return root_ / GamePaths::shown(gamePath);
 }

@@ -21,6 +21,11 @@ class TempGameDir {
     const std::filesystem::path& root() const { return root_; }
     GamePaths paths() const { return GamePaths(root_); }
 
+    // Fills the directory with the sample world the build made, with ten empty save
+    // slots whatever the player saved there: a test never sees a player's saves
+    // and never writes into the build's game directory.
+    void copySampleWorld() const;
+
     // `gamePath` as the data files write it, e.g. "data\\city.txt".
     void write(std::string_view gamePath, std::string_view utf8Text) const;
     void writeBytes(std::string_view gamePath, std::string_view bytes) const;

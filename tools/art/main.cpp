@@ -36,12 +36,22 @@ constexpr int kDataError = 2;
 constexpr int kFailure = 1;
 constexpr int kJpegQuality = 90;
 
+constexpr const char* kUsage =
+    "usage: orrowvale-art title OUT.jpg\n"
+    "       orrowvale-art map --game-dir DIR OUT.jpg\n"
+    "       orrowvale-art tune OUT.mid\n";
+
 [[noreturn]] void usage(const std::string& problem) {
-    std::cerr << "orrowvale-art: " << problem << "\n"
-              << "usage: orrowvale-art title OUT.jpg\n"
-              << "       orrowvale-art map --game-dir DIR OUT.jpg\n"
-              << "       orrowvale-art tune OUT.mid\n";
+    std::cerr << "orrowvale-art: " << problem << "\n" << kUsage;
     std::exit(kUsageError);
+}
+
+// True when the first argument asks for help: the usage then goes to standard
+// output and the program ends well.
+bool asksForHelp(int argc, char** argv) {
+    if (argc < 2) return false;
+    const std::string_view first = argv[1];
+    return first == "--help" || first == "-h";
 }
 
 // Without the Korean font every name would be drawn as empty boxes.
@@ -104,6 +114,10 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (asksForHelp(argc, argv)) {
+        std::cout << kUsage;
+        return 0;
+    }
     try {
         return run(argc, argv);
     } catch (const DataError& error) {

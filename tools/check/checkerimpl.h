@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -176,9 +176,9 @@ class Checker {
     std::set<std::string> scannedFiles_;
     std::vector<std::string> questFiles_;
     std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
-    std::set<std::string> partyScripts_;  // scenario-dialect scripts a party runs
-    Layout checking_ = Layout::Scenario;  // the layout of the file being checked
-    bool checkingWithParty_ = false;      // whether a party runs the file being checked
+    std::set<std::string> partyScripts_;               // scenario-dialect scripts a party runs
+    Layout checking_ = Layout::Scenario;               // the layout of the file being checked
+    bool checkingWithParty_ = false;  // whether a party runs the file being checked
     void partyKeyword(const Cursor& c, const std::string& word);
 };
 

@@ -21,15 +21,31 @@ constexpr int kClean = 0;
 constexpr int kErrors = 1;
 constexpr int kCannotCheck = 2;
 
+constexpr const char* kUsage =
+    "usage: orrowvale-check [GAME_DIR]\n"
+    "  lists every problem of the game directory (default: the working directory)\n"
+    "  as FILE:LINE: error|warning: MESSAGE\n";
+
 int usage(std::string_view problem) {
-    std::cerr << "orrowvale-check: " << problem << "\n"
-              << "usage: orrowvale-check [GAME_DIR]\n";
+    std::cerr << "orrowvale-check: " << problem << "\n" << kUsage;
     return kCannotCheck;
+}
+
+// True when the first argument asks for help: the usage then goes to standard
+// output and the program ends well.
+bool asksForHelp(int argc, char** argv) {
+    if (argc < 2) return false;
+    const std::string_view first = argv[1];
+    return first == "--help" || first == "-h";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (asksForHelp(argc, argv)) {
+        std::cout << kUsage;
+        return kClean;
+    }
     if (argc > 2) return usage("give at most one game directory");
     std::filesystem::path dir =
         argc == 2 ? std::filesystem::path(argv[1]) : std::filesystem::current_path();

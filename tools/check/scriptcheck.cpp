@@ -73,10 +73,6 @@ const Shapes& eventActions() {
     return shapes;
 }
 
-// The two keywords only war files know, each in its own kind of section.
-constexpr std::string_view kWarJoin = ":addpiptovar100";
-constexpr std::string_view kWarEnd = ":endthewar";
-
 const std::vector<Operand>* find(const Shapes& shapes, std::string_view word) {
     for (const auto& [keyword, operands] : shapes)
         if (keyword == word) return &operands;
@@ -95,7 +91,12 @@ bool isBlank(std::string_view line) {
 }
 
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 Dialect other(Dialect dialect) {
@@ -172,17 +173,20 @@ std::string numberWhat(Operand op) {
 
 const std::set<std::string_view> kBlockBreakers = {marker::start};
 const std::set<std::string_view> kConditionBreakers = {marker::start, marker::end};
-const std::set<std::string_view> kWarBreakers = {"[onjoin]", "[onend]"};
-const std::set<std::string_view> kWarConditionBreakers = {"[onjoin]", "[onend]", ":end"};
+const std::set<std::string_view> kWarBreakers = {marker::warJoin, marker::warEnd};
+const std::set<std::string_view> kWarConditionBreakers = {marker::warJoin, marker::warEnd,
+                                                          marker::warSectionEnd};
 const std::set<std::string_view> kTradeConditionBreakers = {marker::start, marker::end,
                                                             marker::optionStart};
 
 // The marker a line was meant to be when it only differs by blanks or letter case;
 // empty when it is no such slip.
 std::string_view nearMarker(std::string_view line) {
-    static constexpr std::string_view kMarkers[] = {"[START]", "[END]",    "-opt-",    "-optend-",
-                                                    "&start",  "&end",     "[onjoin]", "[onend]",
-                                                    ":end",    "-startopt"};
+    static constexpr std::string_view kMarkers[] = {
+        marker::start,           marker::end,       marker::optionStart,
+        marker::optionEnd,       marker::textStart, marker::textEnd,
+        marker::warJoin,         marker::warEnd,    marker::warSectionEnd,
+        marker::searchConditions};
     std::string plain;
     for (char c : line)
         if (c != ' ' && c != '\t')
@@ -202,8 +206,8 @@ std::string_view nearMarker(std::string_view line) {
 // guard are lost. Empty when the line is no near miss of a bracket or dash marker.
 std::string_view mistypedMarker(std::string_view line) {
     if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
-    return slippedMarker(line, {"[START]", "[END]", "[onjoin]", "[onend]", "-optend-", "-opt-",
-                                "-startopt"});
+    return slippedMarker(line, {marker::start, marker::end, marker::warJoin, marker::warEnd,
+                                marker::optionEnd, marker::optionStart, marker::searchConditions});
 }
 
 // A marker slip of either kind; empty when the line is none.
@@ -251,9 +255,8 @@ std::string slippedMarkerMessage(std::string_view line, std::string_view meant) 
         if (c != ' ' && c != '\t')
             plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     bool onlyBlanksOrCase =
-        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(), [](char a, char b) {
-            return a == std::tolower(static_cast<unsigned char>(b));
-        });
+        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(),
+                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
     if (onlyBlanksOrCase)
         return inQuotes(line) + " is no " + inQuotes(meant) +
                ": a marker stands alone on its line, without blanks, in this letter case";
@@ -263,8 +266,8 @@ std::string slippedMarkerMessage(std::string_view line, std::string_view meant) 
 
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
-           line == marker::optionEnd || line == "[onjoin]" || line == "[onend]" || line == ":end" ||
-           line == "-startopt";
+           line == marker::optionEnd || line == marker::warJoin || line == marker::warEnd ||
+           line == marker::warSectionEnd || line == marker::searchConditions;
 }
 
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word) {
@@ -340,8 +343,9 @@ void Checker::checkOperands(Cursor& c, const std::string& word,
                 return;
             }
             if (op == Text && line == marker::textStart) {
-                error(c, inQuotes(word) + " has no line before its text: \"&start\" is read as "
-                                          "that line and the text shows nothing");
+                error(c, inQuotes(word) +
+                             " has no line before its text: \"&start\" is read as "
+                             "that line and the text shows nothing");
                 c.back();
                 skipOperands(c, {TextBlock});
                 return;
@@ -507,9 +511,9 @@ void Checker::strayLine(Cursor& c, const std::string& line, Dialect dialect, boo
                                     : conditionOperands(foreign, line))) {
         message = inQuotes(line) + " is a keyword of " + filesOf(foreign) + ", not of " +
                   filesOf(dialect) + ": it and its operand lines are ignored here";
-    } else if (line == kWarJoin || line == kWarEnd) {
+    } else if (line == warKeyword::merit || line == warKeyword::over) {
         message = inQuotes(line) + " works only in the " +
-                  (line == kWarJoin ? "[onjoin]" : "[onend]") +
+                  std::string(line == warKeyword::merit ? marker::warJoin : marker::warEnd) +
                   " section of a war file: here it is ignored";
         static const std::vector<Operand> warOperand = {Value};
         skip = &warOperand;
@@ -544,8 +548,8 @@ void Checker::outsideBlock(Cursor& c, const std::string& line) {
         error(c, markerSlip(line, meant));
         return;
     }
-    bool keyword = line == marker::optionEnd || line == marker::end || line == kWarJoin ||
-                   line == kWarEnd || conditionOperands(Dialect::Scenario, line) ||
+    bool keyword = line == marker::optionEnd || line == marker::end || line == warKeyword::merit ||
+                   line == warKeyword::over || conditionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
     if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
 }
@@ -579,19 +583,19 @@ Checker::Closing Checker::checkConditions(Cursor& c, Dialect dialect, const Wher
 
 void Checker::checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                               std::string_view extra, std::set<std::string>& used) {
-    if (!extra.empty() && line == kWarEnd && line == extra) {
+    if (!extra.empty() && line == warKeyword::over && line == extra) {
         used.insert(line);
         auto war = numberToken(c, numberWhat(War));
         if (!war || !inTable(*war, War, {c.file(), c.line()})) return;
         // A party leaves whatever war is named, but only the named war closes.
         auto served = warsOfFile_.find(c.file());
         if (served != warsOfFile_.end() && !served->second.contains(*war))
-            warning(c, "\":endthewar\" closes war " + std::to_string(*war) + ", but this file is war " +
-                           std::to_string(*served->second.begin()) +
+            warning(c, "\":endthewar\" closes war " + std::to_string(*war) +
+                           ", but this file is war " + std::to_string(*served->second.begin()) +
                            ": its own war stays open to new parties");
     } else if (!extra.empty() && line == extra) {
         used.insert(line);
-        checkOperands(c, line, {line == kWarJoin ? Variable : War});
+        checkOperands(c, line, {line == warKeyword::merit ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {
         used.insert(line);
         partyKeyword(c, line);
@@ -660,7 +664,7 @@ void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
         bool found = false;
         while (!found && !c.atEnd()) {
             const std::string& next = c.read();
-            found = next == "-startopt";
+            found = next == marker::searchConditions;
             if (next == marker::start || next == marker::end) {
                 c.back();
                 break;
@@ -686,23 +690,25 @@ void Checker::checkWar(Cursor& c, std::set<std::string>& used) {
         std::string line = c.read();
         Where opened{c.file(), c.line()};
         // A slip in a section marker is reported once; the section is read as meant.
-        if (line != "[onjoin]" && line != "[onend]") {
+        if (line != marker::warJoin && line != marker::warEnd) {
             std::string_view meant = meantMarker(line);
-            if (meant == "[onjoin]" || meant == "[onend]") {
+            if (meant == marker::warJoin || meant == marker::warEnd) {
                 outsideBlock(c, line);
                 line = std::string(meant);
             }
         }
-        if (line == "[onjoin]") {
+        if (line == marker::warJoin) {
             if (joined) warning(c, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
-            checkActions(c, Dialect::Scenario, opened, ":end", kWarJoin, used, kWarBreakers);
-        } else if (line == "[onend]") {
+            checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::merit,
+                         used, kWarBreakers);
+        } else if (line == marker::warEnd) {
             Closing conditions =
                 checkConditions(c, Dialect::Scenario, opened, used, kWarConditionBreakers);
             if (conditions == Closing::Closed)
-                checkActions(c, Dialect::Scenario, opened, ":end", kWarEnd, used, kWarBreakers);
-            else if (conditions == Closing::Broken && c.read() != ":end")
+                checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::over,
+                             used, kWarBreakers);
+            else if (conditions == Closing::Broken && c.read() != marker::warSectionEnd)
                 c.back();
         } else {
             outsideBlock(c, line);
@@ -782,7 +788,7 @@ void Checker::checkQueued() {
         checkingWithParty_ = layout == Layout::Search || layout == Layout::War ||
                              (layout == Layout::Scenario && partyScripts_.contains(gamePath));
         std::set<std::string> used = checkScript(*file, layout);
-        if (layout == Layout::War && !used.contains(std::string(kWarEnd)))
+        if (layout == Layout::War && !used.contains(std::string(warKeyword::over)))
             report_.error(file->shown, 0,
                           "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
                           "to it never comes back");

@@ -102,9 +102,15 @@ int decode(const char* in, const char* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    constexpr const char* kUsage =
+        "usage: orrowvale-cp949 IN OUT             UTF-8 to CP949 with CR LF\n"
+        "       orrowvale-cp949 --decode IN OUT    and back\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (argc == 4 && std::strcmp(argv[1], "--decode") == 0) return decode(argv[2], argv[3]);
     if (argc == 3 && argv[1][0] != '-') return encode(argv[1], argv[2]);
-    std::cerr << "usage: orrowvale-cp949 IN OUT\n"
-                 "       orrowvale-cp949 --decode IN OUT\n";
+    std::cerr << kUsage;
     return 2;
 }

@@ -51,12 +51,22 @@ struct Options {
     std::optional<std::string> actionFile;
 };
 
+constexpr const char* kUsage =
+    "usage: orrowvale-sim --game-dir DIR [--seed N] "
+    "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
+    "[--save SLOT]\n";
+
 [[noreturn]] void usage(const std::string& problem) {
-    std::cerr << "orrowvale-sim: " << problem << "\n"
-              << "usage: orrowvale-sim --game-dir DIR [--seed N] "
-                 "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
-                 "[--save SLOT]\n";
+    std::cerr << "orrowvale-sim: " << problem << "\n" << kUsage;
     std::exit(kUsageError);
+}
+
+// True when the first argument asks for help: the usage then goes to standard
+// output and the program ends well.
+bool asksForHelp(int argc, char** argv) {
+    if (argc < 2) return false;
+    const std::string_view first = argv[1];
+    return first == "--help" || first == "-h";
 }
 
 template <typename Number>
@@ -142,8 +152,6 @@ int play(const Options& options) {
     auto state = std::make_unique<GameState>();
     Game game(*state, paths, dice, presenter);
 
-    // The map window reads the city list before world creation begins.
-    loadCityList(game.state, paths);
     if (options.loadSlot)
         loadGame(game, *options.loadSlot);
     else if (options.storyPlay)
@@ -162,6 +170,10 @@ int play(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (asksForHelp(argc, argv)) {
+        std::cout << kUsage;
+        return 0;
+    }
     const Options options = parseOptions(argc, argv);
     try {
         return play(options);

@@ -21,6 +21,7 @@
 #include "app/ui/picture.h"
 #include "app/ui/text.h"
 #include "lifecycle/citymap.h"
+#include "lifecycle/saveunit.h"
 #include "world/datafiles.h"
 #include "world/worldload.h"
 
@@ -86,7 +87,7 @@ bool TMainForm::openForPlay() {
         // The diagnostic button's adventurer; it proves the adventurer reader works.
         loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
         windows_.form1->setEnabled(true);
         windows_.form1->show();
         return false;
@@ -171,7 +172,7 @@ void TMainForm::Button1Click() {
         saveAdventurer(state.infoAdventurer, windows_.paths.resolve("data\\amugae.txt"),
                        "data/amugae.txt");
     } catch (const DataError& error) {
-        errorBox(this, QString::fromUtf8(error.what()));
+        errorBox(this, error);
         return;
     }
     windows_.infoform->fill(state.infoAdventurer);
@@ -179,8 +180,21 @@ void TMainForm::Button1Click() {
     windows_.insform->refreshStatusPanel();
 }
 
+bool TMainForm::mayLeaveGame() {
+    if (!hasUnsavedProgress(windows_.game)) return true;
+    return confirmBox(activeParent(),
+                      QStringLiteral("마지막으로 저장하거나 불러온 뒤의 진행이 저장되지 "
+                                     "않았습니다.\n저장하지 않고 게임을 떠나시겠습니까?"),
+                      false);
+}
+
 // Leaving the map keeps the game state; the title window offers a new game or a load.
+// Progress not yet saved is lost to the player then, so that is asked first.
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!mayLeaveGame()) {
+        event->ignore();
+        return;
+    }
     windows_.insform->hide();
     windows_.commform->hide();
     windows_.infoform->hide();

@@ -25,6 +25,8 @@ class TMainForm : public QMainWindow {
     void Save1Click();
     void Exit1Click();
     void Button1Click();
+    // Asks, when leaving now would lose progress, whether to leave anyway.
+    bool mayLeaveGame();
 
     Picture* map() const { return Image1; }
 

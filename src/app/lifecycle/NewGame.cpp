@@ -128,7 +128,7 @@ void TNewGameForm::showCharacter() {
             description += qs(line) + QLatin1Char('\n');
         chrdescription->setPlainText(description);
     } catch (const DataError& error) {
-        errorBox(this, QString::fromUtf8(error.what()));
+        errorBox(this, error);
     }
 }
 

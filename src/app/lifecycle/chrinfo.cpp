@@ -28,7 +28,9 @@ Tinfoform::Tinfoform() {
     auto addRow = [&](const char* caption, QWidget* first, QWidget* second = nullptr) {
         auto* label = new QLabel(QString::fromUtf8(caption), this);
         label->setBuddy(first);
-        first->setAccessibleName(QString::fromUtf8(caption).trimmed().remove(QLatin1Char(':')));
+        // The value is the name a screen reader reads; what it is, the description.
+        first->setAccessibleDescription(
+            QString::fromUtf8(caption).trimmed().remove(QLatin1Char(':')));
         grid->addWidget(label, row, 0);
         grid->addWidget(first, row, 1);
         if (second) grid->addWidget(second, row, 2);

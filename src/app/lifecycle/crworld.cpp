@@ -76,7 +76,7 @@ void Tcrworldform::FormActivate() {
             createRandomWorld(windows_.game, progress);
         succeeded_ = true;
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
     }
     building_ = false;
     Timer1->stop();

@@ -1,5 +1,6 @@
 #include "app/lifecycle/inspector.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +12,12 @@ namespace orrowvale {
 
 namespace {
 
-QLabel* value(QWidget* parent, const char* name, const char* accessibleName) {
+// A screen reader hears the value itself (a label's name is its text) and what
+// it is as the description.
+QLabel* value(QWidget* parent, const char* name, const char* meaning) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromUtf8(name));
-    label->setAccessibleName(QString::fromUtf8(accessibleName));
+    label->setAccessibleDescription(QString::fromUtf8(meaning));
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     return label;
 }
@@ -62,6 +65,12 @@ void Tinsform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     goldstat->clear();
     refreshStatusPanel();
+}
+
+// The panel lives as long as the map: a close box would strand the game without
+// its date and gold, so only the map window hides it.
+void Tinsform::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 void Tinsform::refreshStatusPanel() {

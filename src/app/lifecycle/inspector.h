@@ -17,6 +17,7 @@ class Tinsform : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     Windows& windows_;

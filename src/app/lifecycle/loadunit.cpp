@@ -3,7 +3,10 @@
 #include "app/lifecycle/Main.h"
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/messages.h"
 #include "lifecycle/loadunit.h"
+#include "lifecycle/saveunit.h"
+#include "world/datafiles.h"
 
 namespace orrowvale {
 
@@ -16,6 +19,17 @@ Tloadform::Tloadform(Windows& windows)
 // A failed load keeps whatever game there was.
 void Tloadform::useSlot(int slot) {
     loadGame(windows_.game, slot);
+}
+
+void Tloadform::showFailure(int slot, const DataError& error) {
+    if (!slotHoldsSave(windows_.paths, slot)) {
+        errorBox(this, QStringLiteral("빈 슬롯입니다 (%1 이 없습니다). 다른 슬롯을 고르십시오.")
+                           .arg(QString::fromStdString(error.file())));
+        return;
+    }
+    errorBox(this, dataErrorText(error, QStringLiteral("이 슬롯의 저장을 읽을 수 없습니다"),
+                                 QStringLiteral("지금의 게임은 그대로입니다. 다른 슬롯을 "
+                                                "고르십시오.")));
 }
 
 void Tloadform::slotUsed() {

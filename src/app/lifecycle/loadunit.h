@@ -14,6 +14,7 @@ class Tloadform : public TSlotWindow {
 
   protected:
     void useSlot(int slot) override;
+    void showFailure(int slot, const DataError& error) override;
     void slotUsed() override;
 
   private:

@@ -13,7 +13,9 @@ class Tsaveform : public TSlotWindow {
     explicit Tsaveform(Windows& windows);
 
   protected:
+    bool mayUseSlot(int slot) override;
     void useSlot(int slot) override;
+    void showFailure(int slot, const DataError& error) override;
 
   private:
     Windows& windows_;

@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 #include <iostream>
 
+#include "app/lifecycle/Main.h"
 #include "app/lifecycle/NewGame.h"
 #include "app/lifecycle/loadunit.h"
 #include "app/lifecycle/windows.h"
@@ -14,6 +16,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
 #include "app/ui/text.h"
+#include "lifecycle/saveunit.h"
 
 namespace orrowvale {
 
@@ -66,13 +69,40 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     move(0, 0);
 }
 
+// The first thing the player sees: without the game directory nothing else can
+// work, so that alone is told, with the cure.
+void TForm1::FormShow() {
+    const std::filesystem::path cityList = windows_.paths.resolve(kCityListFile);
+    std::error_code ec;
+    gameDirMissing_ = !std::filesystem::exists(cityList, ec);
+    startMusic(!gameDirMissing_);
+    if (!gameDirMissing_) return;
+    const QString folder = QString::fromStdString(windows_.paths.gameDirectory().string());
+    errorBox(this, QStringLiteral("게임 폴더가 아닙니다: %1 에 data/city.txt 가 없습니다.\n"
+                                  "게임 폴더를 --game-dir DIR 로 지정하여 다시 시작하십시오.")
+                       .arg(folder));
+}
+
 void TForm1::FormActivate() {
+    startMusic(!gameDirMissing_);
+}
+
+void TForm1::startMusic(bool tellFailure) {
     // The game directory is the working directory (main changes into it).
     const QString error =
         qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
-    if (error.isEmpty() || error == toldMusicError_) return;
+    if (!tellFailure || error.isEmpty() || error == toldMusicError_) return;
     toldMusicError_ = error;
-    errorBox(this, error);
+    errorBox(this, QStringLiteral("타이틀 음악을 재생할 수 없습니다. 음악 없이 계속합니다.\n\n(") +
+                       error + QLatin1Char(')'));
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // After the window is on screen, so that a box it may show has its owner.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) FormShow();
+    });
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -97,12 +127,21 @@ void TForm1::LoadGame1Click() {
 }
 
 void TForm1::Exit1Click() {
-    QApplication::quit();
+    if (mayQuit()) QApplication::quit();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!mayQuit()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
+}
+
+// The title is hidden while a game is played, but a session's end closes it anyway.
+bool TForm1::mayQuit() {
+    return !windows_.mainForm->isVisible() || windows_.mainForm->mayLeaveGame();
 }
 
 }  // namespace orrowvale

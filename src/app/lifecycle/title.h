@@ -12,12 +12,14 @@ class Picture;
 class Windows;
 
 // The title window, the program's main window: the title picture, the menu and the
-// title music, which loops as long as the program runs and starts over each time
-// the window becomes active. Closing it ends the program.
+// title music, which loops as long as the program runs. The music starts when the
+// window is shown (a window manager may never activate it) and starts over each
+// time the window becomes active. Closing it ends the program.
 class TForm1 : public QMainWindow {
   public:
     explicit TForm1(Windows& windows);
 
+    void FormShow();
     void FormActivate();
     void NewGame1Click();
     void LoadGame1Click();
@@ -26,6 +28,7 @@ class TForm1 : public QMainWindow {
     MidiPlayer& music() { return MediaPlayer1; }
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -35,12 +38,21 @@ class TForm1 : public QMainWindow {
     Picture* Image1;
     QAction* LoadGame1;
     MidiPlayer MediaPlayer1;
+    // Plays the tune; a failure is shown only when `tellFailure`.
+    void startMusic(bool tellFailure);
+    // Asks before a game with unsaved progress ends with the program.
+    bool mayQuit();
+
     // A failure is told once, not again each time its box hands the focus back.
     QString toldMusicError_;
+    // Outside a game directory only that is told, once: not each missing file.
+    bool gameDirMissing_ = false;
 };
 
 // The title music under the working directory.
 inline constexpr const char* kTitleMusic = "data\\endless_rain[1].mid";
 inline constexpr const char* kTitlePicture = "data\\title.jpg";
+// What every game directory has; without it the folder is not one.
+inline constexpr const char* kCityListFile = "data\\city.txt";
 
 }  // namespace orrowvale

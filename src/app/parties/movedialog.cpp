@@ -64,7 +64,7 @@ void Tgoform::movebuttonClick() {
     try {
         visitPlace(windows_.game, place);
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
     }
 }
 

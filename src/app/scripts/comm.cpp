@@ -1,5 +1,6 @@
 #include "app/scripts/comm.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -69,6 +70,11 @@ void Tcommform::showEvent(QShowEvent* event) {
     skipturnbtn->setFocus();
 }
 
+// Without this window the turn could not end: only the map window hides it.
+void Tcommform::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
 void Tcommform::refreshCommandButtons() {
     guildbutton->setEnabled(true);
     contactbtn->setEnabled(true);
@@ -79,7 +85,7 @@ void Tcommform::GuildButtonClick() {
     try {
         if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch) windows_.guildform->exec();
     } catch (const DataError& error) {
-        errorBox(this, QString::fromUtf8(error.what()));
+        errorBox(this, error);
     }
     windows_.presenter.refreshStatus();
 }
@@ -108,7 +114,7 @@ void Tcommform::contactbtnClick() {
     try {
         contactPerson(windows_.game, utf8(name));
     } catch (const DataError& error) {
-        errorBox(this, QString::fromUtf8(error.what()));
+        errorBox(this, error);
     }
     windows_.presenter.refreshStatus();
 }
@@ -128,7 +134,7 @@ void Tcommform::skipturnbtnClick() {
         try {
             endTurn(windows_.game);
         } catch (const DataError& error) {
-            errorBox(activeParent(), QString::fromUtf8(error.what()));
+            errorBox(activeParent(), error);
         }
         setEnabled(true);
         skipturnbtn->setFocus();

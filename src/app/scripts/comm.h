@@ -25,6 +25,7 @@ class Tcommform : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QPushButton* addButton(const char* name, const char* caption);

@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/ui/text.h"
+#include "world/datafiles.h"
+
 namespace orrowvale {
 
 namespace {
@@ -35,10 +38,10 @@ void informBox(QWidget* parent, const QString& text) {
     runBox(box);
 }
 
-bool confirmBox(QWidget* parent, const QString& question) {
+bool confirmBox(QWidget* parent, const QString& question, bool yesByDefault) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMessageTitle), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     return runBox(box) == QMessageBox::Yes;
 }
 
@@ -46,6 +49,19 @@ void errorBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), text, QMessageBox::Ok,
                     parent);
     runBox(box);
+}
+
+QString dataErrorText(const DataError& error, const QString& what, const QString& advice) {
+    QString where = qs(error.file());
+    if (error.line() > 0) where += QStringLiteral(" %1번째 줄").arg(error.line());
+    return what + QStringLiteral(": ") + where + QLatin1Char('\n') + advice +
+           QStringLiteral("\n\n(") + qs(error.problem()) + QLatin1Char(')');
+}
+
+void errorBox(QWidget* parent, const DataError& error) {
+    errorBox(parent, dataErrorText(error, QStringLiteral("파일을 읽을 수 없습니다"),
+                                   QStringLiteral("게임 폴더의 이 파일을 고치거나 게임을 다시 "
+                                                  "설치한 뒤 다시 시도하십시오.")));
 }
 
 QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {

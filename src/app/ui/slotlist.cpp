@@ -60,11 +60,13 @@ void TSlotWindow::showEvent(QShowEvent* event) {
 void TSlotWindow::Button1Click() {
     const auto selected = filelist->selectedItems();
     if (selected.isEmpty()) return;
+    const int slot = filelist->row(selected.first()) + 1;
+    if (!mayUseSlot(slot)) return;
     try {
         BusyCursor busy(this);
-        useSlot(filelist->row(selected.first()) + 1);
+        useSlot(slot);
     } catch (const DataError& error) {
-        errorBox(this, QString::fromUtf8(error.what()));
+        showFailure(slot, error);
         return;
     }
     accept();

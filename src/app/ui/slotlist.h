@@ -7,6 +7,7 @@ class QPushButton;
 
 namespace orrowvale {
 
+class DataError;
 class GamePaths;
 
 // What the save and the load window share: a caption over the list of the ten
@@ -22,8 +23,13 @@ class TSlotWindow : public QDialog {
     // Saves into or loads slot 1..10, under the busy cursor. A DataError is shown
     // and the window stays open for another choice.
     virtual void useSlot(int slot) = 0;
+    // Before the busy cursor: false keeps the window open for another choice.
+    virtual bool mayUseSlot(int /*slot*/) { return true; }
+    // Tells the player why useSlot failed.
+    virtual void showFailure(int slot, const DataError& error) = 0;
     // After the window closed on success.
     virtual void slotUsed() {}
+    const GamePaths& paths() const { return paths_; }
 
   private:
     const GamePaths& paths_;

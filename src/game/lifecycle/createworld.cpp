@@ -6,6 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/saveunit.h"
 #include "parties/party.h"
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
@@ -18,19 +19,21 @@ namespace orrowvale {
 namespace {
 
 constexpr int kRandomStartingMembers = 15;
+// Random play: its purse, its home city and the character number its date events
+// are read under ("dateevn200.evn").
+constexpr int kRandomStartingGold = 1000;
+constexpr int kRandomStartingCity = 1;
+constexpr int kRandomCharacterNumber = 200;
 constexpr const char* kStoryPrologue[] = {"prologue\\alfred.txt", "prologue\\alfred2.txt",
                                           "prologue\\alfred3.txt", "prologue\\alfred4.txt"};
 constexpr const char* kRandomPrologue = "prologue\\common.txt";
 
 // A world under construction: its own state, so that a failure leaves the game
-// that is running untouched. The city list the map window loaded comes along.
+// that is running untouched.
 struct Building {
     explicit Building(Game& running)
         : state(std::make_unique<GameState>()),
-          game(*state, running.paths, running.dice, running.presenter) {
-        state->cityCount = running.state.cityCount;
-        state->cityNames = running.state.cityNames;
-    }
+          game(*state, running.paths, running.dice, running.presenter) {}
 
     std::unique_ptr<GameState> state;
     Game game;
@@ -41,8 +44,8 @@ void report(const CreationProgress& progress, int percent) {
 }
 
 void resetCalendar(GameState& state) {
-    state.gameYear = 200;
-    state.gameMonth = 4;
+    state.gameYear = kStartYear;
+    state.gameMonth = kStartMonth;
     state.gameWeek = 1;
     state.gameTurn = 1;
 }
@@ -84,12 +87,16 @@ std::vector<std::vector<std::string>> readTexts(const GamePaths& paths,
     return texts;
 }
 
+// The windows hear of the new world only once it is in place: a creation that
+// failed before this leaves them as they were.
 void finish(Game& game, Building& building, const std::vector<std::vector<std::string>>& prologue) {
     game.state = std::move(*building.state);
     game.currentParty = 0;
     game.scriptStopFlag = false;
     game.eventStopFlag = false;
     game.mainCharacterDied = false;
+    markProgressKept(game);
+    game.presenter.enableGuildButtons();
     for (const auto& text : prologue)
         game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);
 }
@@ -122,7 +129,6 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
 
     report(progress, 20);
     state.guildBranches.fill(0);
-    running.presenter.enableGuildButtons();
     report(progress, 40);
     populateAdventurers(state, running.dice, loadNameLists(paths));
     report(progress, 80);
@@ -151,9 +157,9 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
     Dice& dice = building.dice;
 
     report(steps.progress, 0);
-    state.gold = 1000;
-    state.currentCity = 1;
-    state.characterNumber = 200;
+    state.gold = kRandomStartingGold;
+    state.currentCity = kRandomStartingCity;
+    state.characterNumber = kRandomCharacterNumber;
     TAdven mainCharacter;
     generateAdventurer(mainCharacter, dice, names);
     report(steps.progress, 10);
@@ -167,7 +173,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
     state.guildBranches.at(state.currentCity) = 1;
     resetCalendar(state);
     placeMainCharacter(state, mainCharacter);
-    if (steps.readCityList) loadCityList(state, paths);
+    loadCityList(state, paths);
 
     loadCityRects(state, paths);
     createPartySlots(state);
@@ -179,9 +185,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
 void createRandomWorld(Game& running, const CreationProgress& progress) {
     Building building(running);
     const NameLists names = loadNameLists(running.paths);
-    buildFreshWorld(building.game, names,
-                    {.populate = true, .readCityList = false, .progress = progress});
-    running.presenter.enableGuildButtons();
+    buildFreshWorld(building.game, names, {.populate = true, .progress = progress});
     for (int i = 0; i < kRandomStartingMembers; ++i)
         recruitRandomMember(*building.state, running.dice, names);
     finish(running, building, readTexts(running.paths, {kRandomPrologue}));

@@ -11,17 +11,16 @@ struct NameLists;
 using CreationProgress = std::function<void(int percent)>;
 
 // Builds a new game for story character `character` (its "data\chrstat" + number
-// + ".txt") or for random play, then shows the prologue. The world is built apart
-// and replaces the game's state only when every file was read; a DataError leaves
-// the state as it was. The city list already in the state (the map window loads it
-// first) is carried over.
+// + ".txt") or for random play, then shows the prologue. The world is built apart,
+// every file read by itself (the city list too), and replaces the game's state
+// only when every file was read; a DataError leaves the state, and the windows
+// told of it, as they were.
 void createStoryWorld(Game& game, int character, const CreationProgress& progress = {});
 void createRandomWorld(Game& game, const CreationProgress& progress = {});
 
 // What a new random world does and a loaded game does not.
 struct FreshWorldSteps {
-    bool populate = true;       // people in every city; a loaded game brings its own
-    bool readCityList = false;  // a new game has the map window's list already
+    bool populate = true;  // people in every city; a loaded game brings its own
     CreationProgress progress;
 };
 

@@ -212,8 +212,7 @@ void loadGame(Game& running, int slot) {
     // every file was read.
     auto state = std::make_unique<GameState>();
     Game building(*state, running.paths, running.dice, running.presenter);
-    buildFreshWorld(building, loadNameLists(running.paths),
-                    {.populate = false, .readCityList = true, .progress = {}});
+    buildFreshWorld(building, loadNameLists(running.paths), {.populate = false, .progress = {}});
     SlotReader(*state, running.paths, slot).read();
 
     state->commandCity = running.state.commandCity;
@@ -223,6 +222,7 @@ void loadGame(Game& running, int slot) {
     running.scriptStopFlag = false;
     running.eventStopFlag = false;
     running.mainCharacterDied = false;
+    markProgressKept(running);
     running.presenter.enableGuildButtons();
 }
 

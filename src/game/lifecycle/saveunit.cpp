@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "game.h"
 #include "parties/tparty.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
@@ -241,6 +242,51 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
 
 void saveGame(const GameState& state, const GamePaths& paths, int slot) {
     saveGame(state, paths, slot, {});
+}
+
+void saveGame(Game& game, int slot) {
+    saveGame(game.state, game.paths, slot, {});
+    markProgressKept(game);
+}
+
+bool slotHoldsSave(const GamePaths& paths, int slot) {
+    recoverInterruptedSwap(paths.resolve(slotGamePath(slot)));
+    std::error_code ec;
+    return std::filesystem::exists(paths.resolve(fileGamePath(slot, "mainsave.sav")), ec);
+}
+
+// FNV-1a over the files a save would write, names and bytes: cheap next to the
+// disk, and any change a save would keep changes it.
+std::optional<std::uint64_t> progressDigest(const GameState& state) {
+    constexpr std::uint64_t kOffset = 14695981039346656037ULL;
+    constexpr std::uint64_t kPrime = 1099511628211ULL;
+    std::uint64_t digest = kOffset;
+    auto add = [&](const std::string& bytes) {
+        for (unsigned char byte : bytes)
+            digest = (digest ^ byte) * kPrime;
+        digest = (digest ^ 0xFFU) * kPrime;  // keeps "ab"+"c" apart from "a"+"bc"
+    };
+    try {
+        for (const SlotFile& file : SlotWriter(state, 1).build()) {
+            add(file.name);
+            add(file.bytes);
+        }
+    } catch (const DataError&) {
+        return std::nullopt;
+    }
+    return digest;
+}
+
+void markProgressKept(Game& game) {
+    game.keptProgress = progressDigest(game.state);
+}
+
+bool hasUnsavedProgress(const Game& game) {
+    // No world was ever made (a creation failed before it): nothing to lose.
+    if (game.mainCharacterDied || game.state.mainchrnum == 0) return false;
+    if (!game.keptProgress) return true;
+    const std::optional<std::uint64_t> now = progressDigest(game.state);
+    return !now || *now != *game.keptProgress;
 }
 
 void saveGame(const GameState& state, const GamePaths& paths, int slot,

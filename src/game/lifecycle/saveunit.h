@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,7 @@ namespace orrowvale {
 
 class GamePaths;
 class TParty;
+struct Game;
 struct GameState;
 
 inline constexpr int kSaveSlots = 10;
@@ -31,6 +34,25 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot);
 // SlotStepHook), so a test can stop a save anywhere.
 void saveGame(const GameState& state, const GamePaths& paths, int slot,
               const SlotStepHook& beforeStep);
+
+// Saves the running game into slot 1..10 and remembers it as kept, so that leaving
+// afterwards asks nothing.
+void saveGame(Game& game, int slot);
+
+// True when slot 1..10 holds a save (its main file exists), which saving over
+// would replace.
+bool slotHoldsSave(const GamePaths& paths, int slot);
+
+// A digest of everything a save of `state` would hold: two states with the same
+// digest save alike. Empty when the state cannot be saved at all (a name outside
+// CP949), which counts as unsaved progress.
+std::optional<std::uint64_t> progressDigest(const GameState& state);
+// Remembers the game as it stands as kept: after a save, a load or a new world.
+void markProgressKept(Game& game);
+// True when leaving the game now would lose what the player did since the last
+// save, load or new world. A game that ended with the main character's death has
+// nothing left to lose.
+bool hasUnsavedProgress(const Game& game);
 
 // The slot folder as the data files write it: "data\save\save3" for slot 3.
 // Throws std::out_of_range for a slot outside 1..10.

@@ -16,12 +16,10 @@
 namespace orrowvale {
 namespace {
 
-constexpr std::string_view kSearchConditions = "-startopt";
-constexpr std::string_view kWarJoin = "[onjoin]";
-constexpr std::string_view kWarEnd = "[onend]";
-constexpr std::string_view kWarSectionEnd = ":end";
-constexpr std::string_view kWarMerit = ":addpiptovar100";
-constexpr std::string_view kWarOver = ":endthewar";
+using marker::searchConditions;
+using marker::warEnd;
+using marker::warJoin;
+using marker::warSectionEnd;
 
 // Action lines up to the block's end line or the end of the file.
 void runActions(Game& game, LineReader& file, std::string_view endLine) {
@@ -36,7 +34,7 @@ void runSearchFile(Game& game, int party) {
     const TParty& p = game.state.parties[party];
     LineReader file = LineReader::openData(game.paths, p.missionFile);
     while (stillStanding(game.state, party) && file.skipToMarker(marker::start)) {
-        if (!file.skipToMarker(kSearchConditions)) return;
+        if (!file.skipToMarker(searchConditions)) return;
         if (readConditions(game, file))
             runActions(game, file, marker::end);
         else
@@ -50,13 +48,13 @@ void runWarSection(Game& game, int party, LineReader& file, bool closingSection)
     GameState& state = game.state;
     while (!file.atEnd()) {
         std::string line = file.readLine();
-        if (line == kWarSectionEnd) return;
-        if (!closingSection && line == kWarMerit) {
+        if (line == warSectionEnd) return;
+        if (!closingSection && line == warKeyword::merit) {
             std::int32_t variable = file.readNumberToken("a variable number");
             if (inTable(variable, kMaxVariables))
                 state.scriptVariables[variable] = wrappingAdd(
                     state.scriptVariables[variable], partyAbilityTotal(state, party) / 100);
-        } else if (closingSection && line == kWarOver) {
+        } else if (closingSection && line == warKeyword::over) {
             std::int32_t war = file.readNumberToken("a war number");
             if (inTable(war, kMaxWars)) state.wars[war].active = 0;
             setOnMission(state, party, false);
@@ -147,10 +145,10 @@ void warTurn(Game& game, int party) {
     CurrentPartyScope scope(game, party);
     {
         LineReader file = LineReader::openData(game.paths, warFile);
-        if (file.skipToMarker(kWarJoin)) runWarSection(game, party, file, false);
+        if (file.skipToMarker(warJoin)) runWarSection(game, party, file, false);
     }
     LineReader file = LineReader::openData(game.paths, warFile);
-    while (stillStanding(game.state, party) && file.skipToMarker(kWarEnd))
+    while (stillStanding(game.state, party) && file.skipToMarker(warEnd))
         if (readConditions(game, file)) runWarSection(game, party, file, true);
 }
 

@@ -20,6 +20,21 @@ constexpr int kWindArmour = 7;
 constexpr int kWindCutter = 8;
 
 constexpr int kRearRow = 3;
+// The formation is three rows of three places, front row first.
+constexpr int kPlacesPerRow = 3;
+// Every member brings a base to attack and defence before class, stats and gear.
+constexpr int kMemberBaseRating = 50;
+// Perception: twice the intelligence, and a thief's eye on top.
+constexpr int kPerceptionPerIntelligence = 2;
+constexpr int kThiefPerception = 5;
+// What the party's carried item adds.
+constexpr int kSpellGuideMageAttack = 10;
+constexpr int kDragonToothAttack = 100;
+constexpr int kDragonSlayerAttack = 150;
+constexpr int kWindCutterAttack = 120;
+constexpr int kHelmetDefence = 2;
+constexpr int kBlessedSymbolDefence = 3;
+constexpr int kWindArmourDefence = 20;
 
 // Calls `visit(slot, member)` for every occupied slot whose adventurer number names
 // an entry of the adventurer table; a number outside it is skipped, not a crash.
@@ -156,7 +171,7 @@ void setOnMission(GameState& state, int party, bool onMission) {
 
 int formationRow(int position) {
     if (position < 1 || position > kPartySize) return kRearRow;
-    return (position - 1) / 3 + 1;
+    return (position - 1) / kPlacesPerRow + 1;
 }
 
 int partyAbilityTotal(const GameState& state, int party) {
@@ -169,8 +184,8 @@ int partyAbilityTotal(const GameState& state, int party) {
 int perspipRating(const GameState& state, int party) {
     int rating = 0;
     forEachMember(state, state.parties[party], [&](int, const TAdven& m) {
-        rating += 2 * m.stat(kIntelligence);
-        if (m.adventurerClass == kThief) rating += 5;
+        rating += kPerceptionPerIntelligence * m.stat(kIntelligence);
+        if (m.adventurerClass == kThief) rating += kThiefPerception;
     });
     return rating;
 }
@@ -187,18 +202,19 @@ int partyAttackRating(const GameState& state, int party) {
     int rating = 0;
     forEachMember(state, p, [&](int slot, const TAdven& m) {
         int row = rowOfSlot(state, party, slot);
-        rating += 50 + classRowBonus(m.adventurerClass, row) + classStatPair(m);
+        rating += kMemberBaseRating + classRowBonus(m.adventurerClass, row) + classStatPair(m);
         rating += std::max(weaponRowValue(m.weapon1, row), weaponRowValue(m.weapon2, row));
-        if (m.adventurerClass == kMage && p.partyItem == kAttackSpellGuide) rating += 10;
+        if (m.adventurerClass == kMage && p.partyItem == kAttackSpellGuide)
+            rating += kSpellGuideMageAttack;
     });
     rating = applyLeaderCap(state, party, rating);
     switch (p.partyItem) {
         case kDragonTooth:
-            return rating + 100;
+            return rating + kDragonToothAttack;
         case kDragonSlayer:
-            return rating + 150;
+            return rating + kDragonSlayerAttack;
         case kWindCutter:
-            return rating + 120;
+            return rating + kWindCutterAttack;
         default:
             return rating;
     }
@@ -209,14 +225,14 @@ int partyDefenceRating(const GameState& state, int party) {
     int rating = 0;
     forEachMember(state, p, [&](int slot, const TAdven& m) {
         int row = rowOfSlot(state, party, slot);
-        rating += 50 + m.stat(kDexterity) + m.stat(kHealth);
+        rating += kMemberBaseRating + m.stat(kDexterity) + m.stat(kHealth);
         rating += classRowBonus(m.adventurerClass, row) + armourDefence(m.armour);
-        if (m.wearsHelmet()) rating += 2;
-        if (p.partyItem == kBlessedSymbol) rating += 3;
+        if (m.wearsHelmet()) rating += kHelmetDefence;
+        if (p.partyItem == kBlessedSymbol) rating += kBlessedSymbolDefence;
     });
     rating = applyLeaderCap(state, party, rating);
     if (p.partyItem == kDragonLight) rating = rating / 5 * 6;
-    if (p.partyItem == kWindArmour) rating += 20;
+    if (p.partyItem == kWindArmour) rating += kWindArmourDefence;
     return rating;
 }
 

@@ -20,6 +20,14 @@ namespace {
 // Wanderers come from and go to the first eleven cities, or fewer when the world
 // has fewer.
 constexpr int kWanderingCities = 11;
+// Half the weeks nobody comes or goes. In the other half every adventurer outside
+// the guild draws 1 to 1000: a free slot fills with a newcomer above 990; someone
+// already there is replaced by a newcomer from 701 to 899 and leaves from 900 up.
+constexpr int kQuietWeekChance = 50;
+constexpr int kTurnoverDraw = 1000;
+constexpr int kNewcomerAbove = 990;
+constexpr int kReplacedAbove = 700;
+constexpr int kLeavesFrom = 900;
 
 void countDownQuests(GameState& state) {
     for (Quest& quest : state.quests) {
@@ -61,18 +69,19 @@ void advanceTurn(Game& game, int turns) {
 void weeklyTurnover(Game& game) {
     GameState& state = game.state;
     Dice& dice = game.dice;
-    if (dice.d100() < 50) return;
+    if (dice.d100() < kQuietWeekChance) return;
     const int cities = std::min(kWanderingCities, state.cityBound());
     const NameLists names = loadNameLists(game.paths);
     for (TAdven& adventurer : state.adventurers) {
         if (adventurer.isGuildMember != 0 || adventurer.stayFlag != 0 || adventurer.busyFlag != 0)
             continue;
-        const int draw = dice.roll(1000) + 1;
-        const bool arrives = adventurer.isFree() ? draw > 990 : draw > 700 && draw < 900;
+        const int draw = dice.roll(kTurnoverDraw) + 1;
+        const bool arrives = adventurer.isFree() ? draw > kNewcomerAbove
+                                                 : draw > kReplacedAbove && draw < kLeavesFrom;
         if (arrives && cities > 0) {
             generateAdventurer(adventurer, dice, names);
             adventurer.location = dice.roll(cities) + 1;
-        } else if (!adventurer.isFree() && draw >= 900) {
+        } else if (!adventurer.isFree() && draw >= kLeavesFrom) {
             removeAdventurer(adventurer);
         }
     }

@@ -38,7 +38,21 @@ inline constexpr std::string_view optionStart = "-opt-";
 inline constexpr std::string_view optionEnd = "-optend-";
 inline constexpr std::string_view textStart = "&start";
 inline constexpr std::string_view textEnd = "&end";
+// A search file's block reads its conditions after this line.
+inline constexpr std::string_view searchConditions = "-startopt";
+// A war file: the section run as a party joins, the one run at the war's end, and
+// the line that closes either.
+inline constexpr std::string_view warJoin = "[onjoin]";
+inline constexpr std::string_view warEnd = "[onend]";
+inline constexpr std::string_view warSectionEnd = ":end";
 }  // namespace marker
+
+// The two keywords only war files know, each in its own section: merit into
+// variable 100 as a party joins, and closing the war at its end.
+namespace warKeyword {
+inline constexpr std::string_view merit = ":addpiptovar100";
+inline constexpr std::string_view over = ":endthewar";
+}  // namespace warKeyword
 
 // Reads a CP949 text file line by line with the four primitives every reader of
 // the game is built from. Lines end in CR LF or a bare LF; they come back as UTF-8

@@ -34,8 +34,11 @@ int countGuildBranches(const GameState& state) {
     return count;
 }
 
+// The first branch beside the home guild costs 100 fame, and each one after it 200 more.
 int guildBranchFameNeeded(const GameState& state) {
-    return 200 * countGuildBranches(state) + 100;
+    constexpr int kFirstBranchFame = 100;
+    constexpr int kFamePerBranch = 200;
+    return kFamePerBranch * countGuildBranches(state) + kFirstBranchFame;
 }
 
 int addAdventurer(GameState& state, const TAdven& adventurer) {
@@ -57,17 +60,17 @@ bool addGuildMember(GameState& state, int number) {
 
 void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
     state.gameTurn += turns;
-    bool newWeek = state.gameTurn > 5;
+    bool newWeek = state.gameTurn > kTurnsPerWeek;
     if (newWeek) {
         state.gameTurn = 1;
         ++state.gameWeek;
     }
-    bool newMonth = state.gameWeek > 4;
+    bool newMonth = state.gameWeek > kWeeksPerMonth;
     if (newMonth) {
         state.gameWeek = 1;
         ++state.gameMonth;
     }
-    if (state.gameMonth > 12) {
+    if (state.gameMonth > kMonthsPerYear) {
         state.gameMonth = 1;
         ++state.gameYear;
     }

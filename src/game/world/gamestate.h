@@ -77,12 +77,20 @@ struct TradeGood {
 using CityTable = Table<std::string, kMaxCities>;
 using CityFlags = Table<std::uint8_t, kMaxCities>;
 
+// The calendar: five turns a week, four weeks a month, twelve months a year, and
+// every new world starts on the first turn of the first week of month 4, year 200.
+inline constexpr int kTurnsPerWeek = 5;
+inline constexpr int kWeeksPerMonth = 4;
+inline constexpr int kMonthsPerYear = 12;
+inline constexpr int kStartYear = 200;
+inline constexpr int kStartMonth = 4;
+
 // Every table and counter of one game. World creation and loading build a fresh
 // GameState and swap it in only when they succeed.
 struct GameState {
     // Calendar and economy.
-    std::int32_t gameYear = 200;
-    std::int32_t gameMonth = 4;
+    std::int32_t gameYear = kStartYear;
+    std::int32_t gameMonth = kStartMonth;
     std::int32_t gameWeek = 1;
     std::int32_t gameTurn = 1;
     std::int32_t gold = 0;

@@ -238,8 +238,7 @@ void expectAllUsed(const std::set<std::string>& known, const std::set<std::strin
 }
 
 TEST(SampleWorldScripts, UseEveryKeywordOfBothDialectsAndOnlyWhereItsRunnerReadsIt) {
-    const Dialect scenario{wordsOf(scenarioConditionKeywords()),
-                           wordsOf(scenarioActionKeywords())};
+    const Dialect scenario{wordsOf(scenarioConditionKeywords()), wordsOf(scenarioActionKeywords())};
     const Dialect event{wordsOf(eventConditionKeywords()), wordsOf(eventActionKeywords())};
     // The tables were found where they should be: a scan of nothing proves nothing.
     ASSERT_GE(scenario.conditions.size(), 9u);

@@ -11,8 +11,8 @@ namespace {
 
 std::vector<std::string> playYear(const std::string& newGame, int seed) {
     const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " +
-                                ORROWVALE_GAME_DIR + " --seed " + std::to_string(seed) +
-                                " --new " + newGame + " --turns 240 2>&1";
+                                ORROWVALE_GAME_DIR + " --seed " + std::to_string(seed) + " --new " +
+                                newGame + " --turns 240 2>&1";
     std::vector<std::string> lines;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return lines;

@@ -37,10 +37,7 @@ constexpr int kMainFileLines = 206813;
 // A copy of the sample world in a folder of its own, so saves never touch the
 // build's game directory, with a game in play on it.
 struct SaveGame {
-    SaveGame() {
-        fs::copy(testing::sampleWorld().gameDirectory(), dir.root(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    }
+    SaveGame() { dir.copySampleWorld(); }
 
     void newRandomGame() {
         loadCityList(*state, paths);

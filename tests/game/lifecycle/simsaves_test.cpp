@@ -39,9 +39,7 @@ SimRun runSim(const testing::TempGameDir& dir, const std::string& arguments) {
 
 TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {
     testing::TempGameDir dir;
-    std::filesystem::copy(testing::sampleWorld().gameDirectory(), dir.root(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    dir.copySampleWorld();
     ASSERT_EQ(runSim(dir, "--new random --turns 3 --save 2").exitCode, 0);
 
     // Line 6 of the main file is the gold.

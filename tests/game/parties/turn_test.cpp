@@ -5,8 +5,8 @@
 #include <string>
 
 #include "game.h"
-#include "parties/party.h"
 #include "game/testfiles.h"
+#include "parties/party.h"
 #include "transcript.h"
 #include "world/datafiles.h"
 #include "world/dice.h"

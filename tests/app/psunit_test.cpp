@@ -20,7 +20,7 @@ namespace orrowvale::testing {
 namespace {
 
 // Party setup over a random game, with three free guild members of the current
-// city renamed 가람, 나래 and 다온 so that the chooser's rows tell them apart.
+// city renamed 가람솔, 나래 and 다온 so that the chooser's rows tell them apart.
 class PartySetupWindow : public ::testing::Test, public WindowsFixture {
   protected:
     void SetUp() override {
@@ -58,15 +58,15 @@ class PartySetupWindow : public ::testing::Test, public WindowsFixture {
             marks += control(("loc" + std::to_string(k)).c_str())->text().isEmpty() ? '.' : 'O';
         return marks;
     }
-    // Founds party 1 led by 가람 with 나래 and 다온.
+    // Founds party 1 led by 가람솔 with 나래 and 다온.
     void foundThree() {
-        driver.pick({QStringLiteral("가람"), QStringLiteral("나래"), QStringLiteral("다온")});
+        driver.pick({QStringLiteral("가람솔"), QStringLiteral("나래"), QStringLiteral("다온")});
         press("Button3");
         press("addbtn");
         press("addbtn");
     }
 
-    static constexpr const char* kNames[3] = {"가람", "나래", "다온"};
+    static constexpr const char* kNames[3] = {"가람솔", "나래", "다온"};
     int member[3] = {};
     ModalDriver driver;
     Tpsform* form = nullptr;
@@ -84,11 +84,12 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
     foundThree();
     ASSERT_EQ(driver.seen.size(), 4);
     EXPECT_EQ(driver.seen[0], QStringLiteral("box: ") + QString::fromUtf8(kChooseNewLeader));
-    EXPECT_TRUE(driver.seen[1].contains(QStringLiteral("가람")));
-    EXPECT_FALSE(driver.seen[2].contains(QStringLiteral("가람"))) << "already in a party";
+    EXPECT_TRUE(driver.seen[1].contains(QStringLiteral("가람솔")));
+    EXPECT_FALSE(driver.seen[2].contains(QStringLiteral("가람솔")))
+        << "already in a party: " << driver.seen.join(QStringLiteral(" / ")).toStdString();
     EXPECT_EQ(rows("partylist"), QStringList{QString::fromUtf8(kNoPartyName)});
-    EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QStringLiteral("가람"));
-    EXPECT_EQ(rows("memberlist"), (QStringList{QStringLiteral("가람"), QStringLiteral("나래"),
+    EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QStringLiteral("가람솔"));
+    EXPECT_EQ(rows("memberlist"), (QStringList{QStringLiteral("가람솔"), QStringLiteral("나래"),
                                                QStringLiteral("다온")}));
     auto* members = control<QListWidget>("memberlist");
     EXPECT_EQ(members->currentRow(), 2) << "the newcomer is chosen";

@@ -29,11 +29,14 @@ constexpr const char* kStoryPrologue[] = {"prologue\\alfred.txt", "prologue\\alf
 constexpr const char* kRandomPrologue = "prologue\\common.txt";
 
 // A world under construction: its own state, so that a failure leaves the game
-// that is running untouched.
+// that is running untouched. The city list comes first: the adventurers are spread
+// over its cities.
 struct Building {
     explicit Building(Game& running)
         : state(std::make_unique<GameState>()),
-          game(*state, running.paths, running.dice, running.presenter) {}
+          game(*state, running.paths, running.dice, running.presenter) {
+        loadCityList(*state, running.paths);
+    }
 
     std::unique_ptr<GameState> state;
     Game game;

@@ -111,3 +111,31 @@ TEST(CreateWorld, AFailureLeavesTheRunningGameAsItWas) {
 
 }  // namespace
 }  // namespace orrowvale
+
+namespace orrowvale {
+namespace {
+
+// World creation reads the city list itself: a caller that never loaded it still
+// gets adventurers spread over every city, not only the recruits at home.
+TEST(CreateWorld, PopulatesEveryCityWithoutACallerLoadingTheCityListFirst) {
+    for (bool story : {false, true}) {
+        const GamePaths paths = testing::sampleWorld();
+        auto state = std::make_unique<GameState>();
+        Dice dice{42};
+        TranscriptPresenter presenter;
+        Game game(*state, paths, dice, presenter);
+        story ? createStoryWorld(game, 0) : createRandomWorld(game);
+        ASSERT_GT(game.state.cityCount, 1);
+        for (int city = 1; city <= game.state.cityCount; ++city) {
+            int standing = 0;
+            for (int number = 1; number <= kMaxAdventurers; ++number) {
+                const TAdven& adventurer = game.state.adventurers[number];
+                standing += !adventurer.isFree() && adventurer.location == city ? 1 : 0;
+            }
+            EXPECT_GE(standing, 1) << (story ? "story" : "random") << " city " << city;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orrowvale

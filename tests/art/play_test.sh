@@ -22,7 +22,6 @@ echo "$out" | grep -q "There is no display" && echo "$out" | grep -q "xvfb-run" 
 check "without a display the script explains and plays the demo" $? "$out"
 
 # A Wayland display is taken at its word, so the launch itself is what is tried.
-# A Wayland display is taken at its word, so what is tried is the launch itself.
 fake=$(mktemp -d)
 mkdir -p "$fake/game/data" "$fake/src/app"
 out=$(env -u DISPLAY WAYLAND_DISPLAY=orrowvale-test ORROWVALE_BUILD_DIR="$fake" "$play" --no-build 2>&1)

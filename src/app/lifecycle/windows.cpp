@@ -9,9 +9,13 @@
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/famunit.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
+#include "app/scripts/pub.h"
 #include "app/scripts/talk.h"
+#include "app/scripts/talkwith.h"
+#include "app/scripts/ttadven.h"
 
 namespace orrowvale {
 
@@ -26,11 +30,15 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     mainForm = std::make_unique<TMainForm>(*this);
     insform = std::make_unique<Tinsform>(*this);
     commform = std::make_unique<Tcommform>(*this);
+    pubform = std::make_unique<TPubForm>(*this);
     talkform = std::make_unique<Ttalkform>();
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
+    talkwithform = std::make_unique<Ttalkwithform>(*this);
+    ttadvenform = std::make_unique<Tttadvenform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
     announceform = std::make_unique<Tannounceform>();
+    famform = std::make_unique<Tfamform>(*this);
     saveform = std::make_unique<Tsaveform>(*this);
     loadform = std::make_unique<Tloadform>(*this);
 }
@@ -39,11 +47,15 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
 Windows::~Windows() {
     loadform.reset();
     saveform.reset();
+    famform.reset();
     announceform.reset();
     crworldform.reset();
+    ttadvenform.reset();
+    talkwithform.reset();
     goform.reset();
     infoform.reset();
     talkform.reset();
+    pubform.reset();
     commform.reset();
     insform.reset();
     mainForm.reset();

@@ -6,6 +6,7 @@
 #include "app/lifecycle/Main.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/movedialog.h"
+#include "app/scripts/pub.h"
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
@@ -32,7 +33,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     skipturnbtn = addButton("skipturnbtn", "완료");
 
     // Their windows come in later builds.
-    for (QPushButton* later : {pubbutton, Button2, Button1, image1}) {
+    for (QPushButton* later : {Button2, Button1, image1}) {
         later->setEnabled(false);
         later->setToolTip(QString::fromUtf8(kNotInThisBuild));
     }
@@ -42,6 +43,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     contactbtn->setEnabled(false);
 
     connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
+    connect(pubbutton, &QPushButton::clicked, this, &Tcommform::PubButtonClick);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
     connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
@@ -77,6 +79,12 @@ void Tcommform::GuildButtonClick() {
     } catch (const DataError& error) {
         errorBox(this, QString::fromUtf8(error.what()));
     }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::PubButtonClick() {
+    KeepActive keep;
+    windows_.pubform->showPub();
     windows_.presenter.refreshStatus();
 }
 

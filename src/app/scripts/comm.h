@@ -16,6 +16,7 @@ class Tcommform : public QWidget {
 
     void refreshCommandButtons();
     void GuildButtonClick();
+    void PubButtonClick();
     void GotoBottonClick();
     void contactbtnClick();
     void skipturnbtnClick();

@@ -104,6 +104,7 @@ class Player {
         bool listOpen = false;     // the adventurer list window
         std::vector<int> present;  // the adventurers on its rows
         int talkTarget = 0;        // the adventurer of the open conversation, 0 = none
+        std::string said;          // what the conversation window shows
     } pub;
 
     // Plays the actions in order, each after its "> LINE". A data error met by an

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,7 +32,7 @@ void ModalDriver::answer(std::initializer_list<QMessageBox::StandardButton> answ
 
 void ModalDriver::tick() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == handling_) return;
+    if (!modal || !modal->isVisible() || modal == handling_ || busy_.contains(modal)) return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << QStringLiteral("box: ") + box->text();
         if (onBox) onBox(box->text());
@@ -65,7 +67,39 @@ void ModalDriver::tick() {
     } else if (auto* talk = dynamic_cast<Ttalkform*>(modal)) {
         seen << QStringLiteral("talk");
         talk->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    } else if (!playStep(modal) && qobject_cast<QDialog*>(modal)) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (waiting_ != modal) {
+            waiting_ = modal;
+            waitingSince_ = now;
+        } else if (now - waitingSince_ > 2000) {
+            seen << QStringLiteral("stuck: ") + modal->objectName();
+            static_cast<QDialog*>(modal)->reject();
+        }
     }
+}
+
+void ModalDriver::inWindow(const QString& objectName, std::function<void(QWidget*)> step) {
+    steps_.push_back({objectName, std::move(step)});
+}
+
+bool ModalDriver::playStep(QWidget* modal) {
+    if (steps_.empty() || steps_.front().window != modal->objectName()) return false;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    // As with the visit dialog, the step runs outside this tick, so that the driver
+    // can answer whatever it opens.
+    // Until it is done, the window gets no further step, even when it is in front
+    // again between the windows the step opens.
+    busy_.insert(modal);
+    QTimer::singleShot(0, modal, [this, modal, step = std::move(step)]() mutable {
+        if (QApplication::activeModalWidget() == modal)
+            step.play(modal);
+        else
+            steps_.push_front(std::move(step));  // something opened over it first
+        busy_.remove(modal);
+    });
+    return true;
 }
 
 WindowsFixture::WindowsFixture() {

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -34,8 +35,26 @@ class ModalDriver : public QObject {
     // Runs as each input box appears, before it is answered.
     std::function<void(QWidget* input)> onInput;
 
+    // The player's next move in a window of the game that the driver does not know
+    // by itself (the pub, its list, a conversation): `step` runs once that window,
+    // named by its object name, is the modal window in front, and may open further
+    // windows. Steps run in the order given. A window left without a step is closed
+    // after two seconds and noted in `seen` as "stuck: NAME", so a test fails rather
+    // than hangs.
+    void inWindow(const QString& objectName, std::function<void(QWidget* window)> step);
+
   private:
     void tick();
+    bool playStep(QWidget* modal);
+
+    struct Step {
+        QString window;
+        std::function<void(QWidget*)> play;
+    };
+    std::deque<Step> steps_;
+    QSet<QWidget*> busy_;
+    QPointer<QWidget> waiting_;  // a window without a step, and since when
+    qint64 waitingSince_ = 0;
 
     QTimer* timer_;
     std::deque<QMessageBox::StandardButton> answers_;

@@ -21,6 +21,7 @@ Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
     auto* caption = new QLabel(QStringLiteral("주점의 모험가들"), this);
     adlist = new QListWidget(this);
     adlist->setObjectName(QStringLiteral("adlist"));
+    adlist->setAccessibleName(caption->text());
     adlist->setMinimumSize(220, 240);
     caption->setBuddy(adlist);
     Button2 = new QPushButton(QStringLiteral("대화"), this);

@@ -52,12 +52,10 @@ TEST_F(CommandWindow, BranchOpensOnlyAtTheFameItsNumberNeeds) {
         EXPECT_EQ(driver.seen[1].endsWith(QStringLiteral("새로운 길드 지부가 생겼습니다.")),
                   c.opens);
     }
-    // Where a branch stands there is no question, only word that the guild window
-    // is not in this build.
+    // Where a branch stands there is no question: the guild window opens.
     driver.seen.clear();
     press("guildbutton");
-    EXPECT_EQ(driver.seen,
-              QStringList{QStringLiteral("box: ") + QString::fromUtf8(kNotInThisBuild)});
+    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("window: 길드")});
 }
 
 TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -12,6 +11,7 @@
 #include "app/lifecycle/windows.h"
 #include "game/testfiles.h"
 
+class QDialog;
 class QTimer;
 
 namespace orrowvale::testing {
@@ -19,7 +19,8 @@ namespace orrowvale::testing {
 // Plays the player's part in the modal windows that open while a test presses
 // something: answers message boxes from a queue (Yes, or OK, when it is empty),
 // types into input boxes, closes announcements with a double click and dialogues
-// with "다음". Everything it saw is kept in `seen`, one line each.
+// with "다음", and closes the guild and equipment windows after `inScreen`. Everything it saw is
+// kept in `seen`, one line each.
 class ModalDriver : public QObject {
   public:
     ModalDriver();
@@ -34,32 +35,28 @@ class ModalDriver : public QObject {
     std::function<void(const QString& text)> onBox;
     // Runs as each input box appears, before it is answered.
     std::function<void(QWidget* input)> onInput;
+    // Plays the player's part in the guild and equipment windows when they open;
+    // the window is closed afterwards if still open. Unset, they close at once.
+    std::function<void(QDialog* window)> inScreen;
 
-    // The player's next move in a window of the game that the driver does not know
-    // by itself (the pub, its list, a conversation): `step` runs once that window,
-    // named by its object name, is the modal window in front, and may open further
-    // windows. Steps run in the order given. A window left without a step is closed
-    // after two seconds and noted in `seen` as "stuck: NAME", so a test fails rather
-    // than hangs.
-    void inWindow(const QString& objectName, std::function<void(QWidget* window)> step);
+    // Plays `act` the next time the modal window named `window` (its object name,
+    // e.g. "Tcommandform") is active; several queued for one window play in turn,
+    // one each time it is active again. A party window with nothing queued is
+    // closed, as by a player who only looked.
+    void when(const QString& window, std::function<void(QWidget* window)> act);
 
   private:
     void tick();
-    bool playStep(QWidget* modal);
-
-    struct Step {
-        QString window;
-        std::function<void(QWidget*)> play;
-    };
-    std::deque<Step> steps_;
-    QSet<QWidget*> busy_;
-    QPointer<QWidget> waiting_;  // a window without a step, and since when
-    qint64 waitingSince_ = 0;
+    bool playQueued(QWidget* modal);
+    // Runs `act` on `modal` outside this tick, so that the boxes and windows it
+    // opens are answered too.
+    void handleLater(QWidget* modal, std::function<void()> act);
 
     QTimer* timer_;
     std::deque<QMessageBox::StandardButton> answers_;
     QString typed_;
-    QPointer<QWidget> handling_;
+    QList<QPointer<QWidget>> handling_;
+    std::deque<std::pair<QString, std::function<void(QWidget*)>>> queued_;
 };
 
 // The program's windows over a copy of the sample world, with fixed dice.

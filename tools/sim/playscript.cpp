@@ -139,7 +139,7 @@ ArgSpec saveSlotArg() {
 const std::vector<ActionSpec>& allActions() {
     static const std::vector<ActionSpec> all = [] {
         std::vector<ActionSpec> specs = cityActions();
-        for (auto family : {pubActions, guildActions})
+        for (auto family : {pubActions, guildActions, equipActions})
             for (ActionSpec& spec : family())
                 specs.push_back(std::move(spec));
         return specs;

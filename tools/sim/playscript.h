@@ -60,6 +60,7 @@ struct ActionSpec {
 std::vector<ActionSpec> cityActions();   // cityactions.cpp
 std::vector<ActionSpec> pubActions();    // pubactions.cpp
 std::vector<ActionSpec> guildActions();  // guildactions.cpp
+std::vector<ActionSpec> equipActions();  // equipactions.cpp
 // Every action the file may use.
 const std::vector<ActionSpec>& allActions();
 
@@ -107,6 +108,9 @@ class Player {
         std::string said;          // what the conversation window shows
     } pub;
 
+    // The dispatch window's number field, which keeps its value between uses.
+    int numberField = 1;
+
     // Plays the actions in order, each after its "> LINE". A data error met by an
     // action is printed as "error: FILE:LINE: MESSAGE", as the window shows it in a
     // box, and the script goes on. Returns the number of such errors.
@@ -117,5 +121,9 @@ class Player {
 };
 
 inline constexpr const char* kNotOffered = "not offered";
+
+// The two lists of the guild window, as "guild" and a "branch" where one stands
+// print them (equipactions.cpp).
+void showGuildLists(Player& player);
 
 }  // namespace orrowvale::sim

@@ -13,6 +13,7 @@
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
+#include "app/parties/commandunit.h"
 #include "app/scripts/comm.h"
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
@@ -144,12 +145,14 @@ void TMainForm::Image1MouseMove(QPoint point) {
     Image1->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-// The party command list of the picked city arrives in a later build; the pick
-// is remembered already.
+// A left click on a city opens the party command list of that city.
 void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
     if (button != Qt::LeftButton) return;
     const int city = cityAt(*windows_.state, point.x(), point.y());
-    if (city != 0) windows_.state->commandCity = city;
+    if (city == 0) return;
+    KeepActive keep;
+    windows_.commandform->openFor(city);
+    windows_.insform->refreshStatusPanel();
 }
 
 void TMainForm::Save1Click() {

@@ -8,8 +8,15 @@
 #include "app/lifecycle/loadunit.h"
 #include "app/lifecycle/saveunit.h"
 #include "app/lifecycle/title.h"
+#include "app/parties/commandunit.h"
+#include "app/parties/doadvunit.h"
+#include "app/parties/movecityunit.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/advdt.h"
+#include "app/screens/equip.h"
 #include "app/screens/famunit.h"
+#include "app/screens/prtdt.h"
+#include "app/screens/task.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
 #include "app/scripts/pub.h"
@@ -34,24 +41,38 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     talkform = std::make_unique<Ttalkform>();
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
+    guildform = std::make_unique<Tguildform>(*this);
     talkwithform = std::make_unique<Ttalkwithform>(*this);
     ttadvenform = std::make_unique<Tttadvenform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
+    commandform = std::make_unique<Tcommandform>(*this);
+    movecityform = std::make_unique<Tmovecityform>(*this);
+    doadvform = std::make_unique<Tdoadvform>(*this);
     announceform = std::make_unique<Tannounceform>();
     famform = std::make_unique<Tfamform>(*this);
+    advdtform = std::make_unique<Tadvdtform>(*this);
+    prtdtform = std::make_unique<Tprtdtform>(*this);
     saveform = std::make_unique<Tsaveform>(*this);
     loadform = std::make_unique<Tloadform>(*this);
+    equipform = std::make_unique<Tequipform>(*this);
 }
 
 // The windows go before the game they show.
 Windows::~Windows() {
+    equipform.reset();
     loadform.reset();
     saveform.reset();
+    prtdtform.reset();
+    advdtform.reset();
     famform.reset();
     announceform.reset();
+    doadvform.reset();
+    movecityform.reset();
+    commandform.reset();
     crworldform.reset();
     ttadvenform.reset();
     talkwithform.reset();
+    guildform.reset();
     goform.reset();
     infoform.reset();
     talkform.reset();

@@ -19,13 +19,20 @@ class TPubForm;
 class Ttalkform;
 class Tinfoform;
 class Tgoform;
+class Tguildform;
 class Ttalkwithform;
 class Tttadvenform;
 class Tcrworldform;
+class Tcommandform;
+class Tmovecityform;
+class Tdoadvform;
 class Tannounceform;
 class Tfamform;
+class Tadvdtform;
+class Tprtdtform;
 class Tsaveform;
 class Tloadform;
+class Tequipform;
 
 // The one game of the program and every window, created once at start and kept for
 // the whole run, hidden until needed. Windows reach each other through this.
@@ -52,13 +59,20 @@ class Windows {
     std::unique_ptr<Ttalkform> talkform;
     std::unique_ptr<Tinfoform> infoform;
     std::unique_ptr<Tgoform> goform;
+    std::unique_ptr<Tguildform> guildform;
     std::unique_ptr<Ttalkwithform> talkwithform;
     std::unique_ptr<Tttadvenform> ttadvenform;
     std::unique_ptr<Tcrworldform> crworldform;
+    std::unique_ptr<Tcommandform> commandform;
+    std::unique_ptr<Tmovecityform> movecityform;
+    std::unique_ptr<Tdoadvform> doadvform;
     std::unique_ptr<Tannounceform> announceform;
     std::unique_ptr<Tfamform> famform;
+    std::unique_ptr<Tadvdtform> advdtform;
+    std::unique_ptr<Tprtdtform> prtdtform;
     std::unique_ptr<Tsaveform> saveform;
     std::unique_ptr<Tloadform> loadform;
+    std::unique_ptr<Tequipform> equipform;
 };
 
 }  // namespace orrowvale

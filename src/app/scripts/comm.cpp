@@ -5,7 +5,10 @@
 
 #include "app/lifecycle/Main.h"
 #include "app/lifecycle/windows.h"
+#include "app/parties/commandunit.h"
 #include "app/parties/movedialog.h"
+#include "app/screens/equip.h"
+#include "app/screens/task.h"
 #include "app/scripts/pub.h"
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
@@ -33,12 +36,10 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     skipturnbtn = addButton("skipturnbtn", "완료");
 
     // Their windows come in later builds.
-    for (QPushButton* later : {Button2, Button1, image1}) {
+    for (QPushButton* later : {Button2}) {
         later->setEnabled(false);
         later->setToolTip(QString::fromUtf8(kNotInThisBuild));
     }
-    guildbutton->setToolTip(
-        QStringLiteral("길드 지부를 엽니다. 길드 관리 창은 아직 이 판에 들어 있지 않습니다."));
     guildbutton->setEnabled(false);
     contactbtn->setEnabled(false);
 
@@ -46,6 +47,8 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     connect(pubbutton, &QPushButton::clicked, this, &Tcommform::PubButtonClick);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
+    connect(Button1, &QPushButton::clicked, this, &Tcommform::Button1Click);
+    connect(image1, &QPushButton::clicked, this, &Tcommform::Image1Click);
     connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
     // As wide as the status panel above it, so that the frame shows the caption.
     setMinimumWidth(200);
@@ -74,8 +77,7 @@ void Tcommform::refreshCommandButtons() {
 void Tcommform::GuildButtonClick() {
     KeepActive keep;
     try {
-        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch)
-            informBox(this, QString::fromUtf8(kNotInThisBuild));
+        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch) windows_.guildform->exec();
     } catch (const DataError& error) {
         errorBox(this, QString::fromUtf8(error.what()));
     }
@@ -86,6 +88,11 @@ void Tcommform::PubButtonClick() {
     KeepActive keep;
     windows_.pubform->showPub();
     windows_.presenter.refreshStatus();
+}
+
+void Tcommform::Image1Click() {
+    KeepActive keep;
+    windows_.equipform->exec();
 }
 
 void Tcommform::GotoBottonClick() {
@@ -103,6 +110,12 @@ void Tcommform::contactbtnClick() {
     } catch (const DataError& error) {
         errorBox(this, QString::fromUtf8(error.what()));
     }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::Button1Click() {
+    KeepActive keep;
+    windows_.commandform->openFor(windows_.state->currentCity);
     windows_.presenter.refreshStatus();
 }
 

@@ -19,6 +19,8 @@ class Tcommform : public QWidget {
     void PubButtonClick();
     void GotoBottonClick();
     void contactbtnClick();
+    void Button1Click();
+    void Image1Click();
     void skipturnbtnClick();
 
   protected:

@@ -22,10 +22,16 @@ std::vector<int> openCommandList(Game& game, int city) {
     return listed;
 }
 
-bool canMoveOrDispatch(const GameState& state, int party) {
-    if (!PartyTable::contains(party)) return false;
+std::string whyPartyCannotLeave(const GameState& state, int party) {
+    if (!PartyTable::contains(party) || !state.parties[party].inUse) return kChoosePartyFirst;
     const TParty& p = state.parties[party];
-    return p.inUse && !p.travelling && !p.onMission;
+    if (p.travelling) return kPartyTravelling;
+    if (p.onMission) return kPartyOnMission;
+    return {};
+}
+
+bool canMoveOrDispatch(const GameState& state, int party) {
+    return whyPartyCannotLeave(state, party).empty();
 }
 
 }  // namespace orrowvale

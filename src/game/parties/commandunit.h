@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace orrowvale {
@@ -16,9 +17,16 @@ std::vector<int> partiesInCity(const GameState& state, int city);
 // listed.
 std::vector<int> openCommandList(Game& game, int city);
 
+// Why the chosen party may not be moved or sent on a mission, as the disabled
+// "이동" and "모험" buttons say it; empty when it may. 0 is no party chosen.
+std::string whyPartyCannotLeave(const GameState& state, int party);
 // Whether the chosen party may be moved or sent on a mission: not while it is on
 // one.
 bool canMoveOrDispatch(const GameState& state, int party);
+
+inline constexpr const char* kChoosePartyFirst = "파티를 먼저 고르십시오.";
+inline constexpr const char* kPartyOnMission = "임무 중인 파티입니다.";
+inline constexpr const char* kPartyTravelling = "이동 중인 파티입니다.";
 
 // The four lines shown when no party stands in the chosen city.
 inline constexpr const char* kNoPartyHere =

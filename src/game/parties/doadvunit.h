@@ -16,6 +16,9 @@ enum class Errand { Quest, Search, War, Dungeon };
 // The kinds as the dispatch window lists them, in the order of `Errand`.
 inline constexpr const char* kErrandNames[] = {"퀘스트", "탐색", "전쟁", "던젼"};
 
+// The dispatch window's heading: this caption, then the party's name.
+inline constexpr const char* kPartyNameCaption = "파티명: ";
+
 // What the number field beside the targets means for a kind: the turns of a
 // search, the deepest level of a dungeon; the other kinds leave it unused.
 struct NumberFieldUse {

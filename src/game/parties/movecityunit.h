@@ -50,6 +50,11 @@ std::vector<int> destinationCities(const GameState& state, const RouteFile& rout
 // destination is not offered.
 std::vector<int> routesTo(const GameState& state, const RouteFile& routes, int destination);
 
+// The move window's two labels: these captions, then the chosen route's price per
+// member and its travel time.
+inline constexpr const char* kCostCaption = "소요 금액(1인): ";
+inline constexpr const char* kTimeCaption = "소요 시간: ";
+
 // How the "확인" button of the move window ended.
 enum class Departure {
     Left,      // paid and on the road; the window closes

@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/lifecycle/Main.h"
+#include "app/parties/commandunit.h"
+#include "app/parties/doadvunit.h"
+#include "app/parties/movecityunit.h"
+#include "app/scripts/comm.h"
+#include "app/ui/picture.h"
+#include "lifecycle/citymap.h"
+#include "modaldriver.h"
+#include "parties/commandunit.h"
+#include "parties/doadvunit.h"
+#include "parties/party.h"
+
+namespace orrowvale::testing {
+namespace {
+
+template <typename T>
+T* find(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromUtf8(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QStringList rows(QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+QStringList rows(QComboBox* combo) {
+    QStringList texts;
+    for (int row = 0; row < combo->count(); ++row)
+        texts << combo->itemText(row);
+    return texts;
+}
+
+// A random game in the sample world's first city, 은빛나루, with 1000 gold. Its
+// routes lead to 바람언덕 (2), 푸른여울 (3) and 갈대포구 (4); "왕국 대로" to 바람언덕
+// costs 10 a member and takes 2 turns.
+class CommandList : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
+
+    // Party `number` named `name` in `city`, of adventurers `first`.. `first+size-1`.
+    void formParty(int number, const char* name, int city, int first, int size) {
+        TParty& p = state().parties[number];
+        p.inUse = true;
+        p.partyName = name;
+        p.location = city;
+        for (int a = first; a < first + size; ++a) {
+            state().adventurers[a].name = "단원";
+            addMember(state(), number, a);
+        }
+    }
+
+    void clickCity(int city) {
+        const CityRect r = state().cityRects[city];
+        const QPoint inside((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_EQ(cityAt(state(), inside.x(), inside.y()), city);
+        QTest::mouseClick(windows->mainForm->map(), Qt::LeftButton, {}, inside);
+    }
+
+    void pressCommand() {
+        windows->commform->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    }
+
+    ModalDriver driver;
+};
+
+TEST_F(CommandList, AMapClickListsTheIdlePartiesOfThatCityAndAnEmptyCitySaysHowToGetOne) {
+    formParty(1, "매", 2, 1, 1);
+    formParty(2, "까치", 1, 2, 1);
+    formParty(3, "올빼미", 2, 3, 1);
+    formParty(4, "길손", 2, 4, 1);
+    state().parties[4].travelling = true;
+    QStringList listed;
+    QString caption;
+    bool buttonsWait = false;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        caption = window->windowTitle();
+        listed = rows(find<QListWidget>(window, "partylist"));
+        auto* move = find<QPushButton>(window, "movebtn");
+        auto* adv = find<QPushButton>(window, "advbtn");
+        buttonsWait = !move->isEnabled() && !adv->isEnabled() &&
+                      move->toolTip() == QString::fromUtf8(kChoosePartyFirst);
+        find<QPushButton>(window, "closebtn")->click();
+    });
+    clickCity(2);
+    EXPECT_EQ(state().commandCity, 2);
+    EXPECT_EQ(caption, QStringLiteral(" 명령 창"));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("매"), QStringLiteral("올빼미")}));
+    EXPECT_TRUE(buttonsWait);
+    EXPECT_TRUE(driver.seen.isEmpty()) << driver.seen.join('|').toStdString();
+
+    clickCity(3);
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("box: ") + QString::fromUtf8(kNoPartyHere),
+                                        QStringLiteral("closed: Tcommandform")}));
+
+    // "명령" in the command window lists the city where the main character stands.
+    driver.seen.clear();
+    state().commandCity = 0;
+    pressCommand();
+    EXPECT_EQ(state().commandCity, 1);
+    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("closed: Tcommandform")});
+}
+
+TEST_F(CommandList, ThePartyButtonsAreRefusedForAPartyOnAMission) {
+    formParty(1, "매", 1, 1, 1);
+    formParty(2, "까치", 1, 2, 1);
+    setOnMission(state(), 2, true);
+    struct Seen {
+        bool moveEnabled, advEnabled;
+        QString tip;
+    };
+    std::vector<Seen> seen;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        auto* list = find<QListWidget>(window, "partylist");
+        auto* move = find<QPushButton>(window, "movebtn");
+        auto* adv = find<QPushButton>(window, "advbtn");
+        for (int row : {0, 1, 0}) {
+            list->setCurrentRow(row);
+            seen.push_back({move->isEnabled(), adv->isEnabled(), adv->toolTip()});
+        }
+        window->close();
+    });
+    pressCommand();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_TRUE(seen[0].moveEnabled && seen[0].advEnabled);
+    EXPECT_TRUE(seen[0].tip.isEmpty());
+    EXPECT_FALSE(seen[1].moveEnabled || seen[1].advEnabled);
+    EXPECT_EQ(seen[1].tip, QString::fromUtf8(kPartyOnMission));
+    EXPECT_TRUE(seen[2].moveEnabled && seen[2].advEnabled);
+}
+
+TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffTheList) {
+    formParty(1, "매", 1, 1, 3);
+    state().gold = 30;  // three members at 10 each: not below the gold in hand
+    bool stayedOpen = false;
+    QStringList destinations, routesBefore, routes;
+    QString cost, time;
+    QStringList listAfter;
+    bool buttonsAfter = true;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        find<QListWidget>(window, "partylist")->setCurrentRow(0);
+        find<QPushButton>(window, "movebtn")->click();
+    });
+    driver.when("Tmovecityform", [&](QWidget* window) {
+        auto* dest = find<QComboBox>(window, "destcombo");
+        auto* way = find<QComboBox>(window, "waycombo");
+        destinations = rows(dest);
+        EXPECT_EQ(dest->currentIndex(), -1);
+        dest->setCurrentIndex(2);  // 갈대포구: one route
+        routesBefore = rows(way);
+        dest->setCurrentIndex(0);  // 바람언덕
+        routes = rows(way);
+        EXPECT_EQ(way->currentIndex(), -1);
+        way->setCurrentIndex(0);
+        cost = find<QLabel>(window, "costlabel")->text();
+        time = find<QLabel>(window, "timelabel")->text();
+        find<QPushButton>(window, "okbtn")->click();
+        stayedOpen = window->isVisible();
+        state().gold = 31;
+        find<QPushButton>(window, "okbtn")->click();
+    });
+    driver.when("Tcommandform", [&](QWidget* window) {
+        listAfter = rows(find<QListWidget>(window, "partylist"));
+        buttonsAfter = find<QPushButton>(window, "movebtn")->isEnabled();
+        window->close();
+    });
+    pressCommand();
+
+    EXPECT_EQ(destinations, (QStringList{QStringLiteral("바람언덕"), QStringLiteral("푸른여울"),
+                                         QStringLiteral("갈대포구")}));
+    EXPECT_EQ(routesBefore, QStringList{QStringLiteral("해안 오솔길")});
+    EXPECT_EQ(routes, (QStringList{QStringLiteral("왕국 대로"), QStringLiteral("해안 역마차")}));
+    EXPECT_EQ(cost, QStringLiteral("소요 금액(1인): 10"));
+    EXPECT_EQ(time, QStringLiteral("소요 시간: 2"));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("box: 돈이 모자랍니다."),
+                                        QStringLiteral("box: 이동에는 2턴이 걸립니다.")}));
+    EXPECT_EQ(state().gold, 1);
+    EXPECT_TRUE(state().parties[1].travelling);
+    EXPECT_EQ(state().parties[1].travelDestination, 2);
+    EXPECT_TRUE(listAfter.isEmpty());
+    EXPECT_FALSE(buttonsAfter);
+}
+
+TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNextParty) {
+    formParty(1, "매", 1, 1, 1);
+    formParty(2, "까치", 1, 2, 1);
+    const auto dispatch = [&](int row, std::function<void(QWidget*)> choose) {
+        driver.when("Tcommandform", [row](QWidget* window) {
+            find<QListWidget>(window, "partylist")->setCurrentRow(row);
+            find<QPushButton>(window, "advbtn")->click();
+        });
+        driver.when("Tdoadvform", std::move(choose));
+    };
+    QString name;
+    QStringList dungeons;
+    dispatch(0, [&](QWidget* window) {
+        name = find<QLabel>(window, "namelabel")->text();
+        auto* kind = find<QComboBox>(window, "typecombo");
+        EXPECT_EQ(kind->currentIndex(), -1);
+        kind->setCurrentIndex(3);
+        EXPECT_EQ(find<QLabel>(window, "Label1")->text(), QStringLiteral("깊이"));
+        auto* number = find<QSpinBox>(window, "SpinEdit1");
+        EXPECT_TRUE(number->isEnabled());
+        EXPECT_EQ(number->value(), 1);
+        number->setValue(3);
+        auto* target = find<QComboBox>(window, "datacombo");
+        dungeons = rows(target);
+        target->setCurrentIndex(0);
+        find<QPushButton>(window, "startbtn")->click();
+    });
+    bool refusedAfter = false;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        // The party just sent stays chosen, and its buttons now refuse.
+        refusedAfter = !find<QPushButton>(window, "advbtn")->isEnabled();
+    });
+    dispatch(1, [&](QWidget* window) {
+        auto* kind = find<QComboBox>(window, "typecombo");
+        auto* target = find<QComboBox>(window, "datacombo");
+        EXPECT_EQ(kind->currentIndex(), -1) << "opening clears the last choice";
+        EXPECT_EQ(target->count(), 0);
+        kind->setCurrentIndex(0);
+        EXPECT_EQ(find<QLabel>(window, "Label1")->text(), QString());
+        EXPECT_FALSE(find<QSpinBox>(window, "SpinEdit1")->isEnabled());
+        kind->setCurrentIndex(3);
+        target->setCurrentIndex(0);
+        find<QPushButton>(window, "startbtn")->click();
+    });
+    pressCommand();
+
+    EXPECT_EQ(name, QStringLiteral("파티명: 매"));
+    EXPECT_EQ(dungeons, QStringList{QStringLiteral("옛 하수도")});
+    EXPECT_TRUE(refusedAfter);
+    for (int party : {1, 2}) {
+        const TParty& p = state().parties[party];
+        EXPECT_TRUE(p.onMission) << party;
+        EXPECT_EQ(p.missionKind, kDungeonMission) << party;
+        EXPECT_EQ(p.missionValue, 3) << party;
+        EXPECT_EQ(p.dungeonNumber, 1) << party;
+    }
+}
+
+TEST_F(CommandList, StartWithoutATargetLeavesThePartyIdle) {
+    formParty(1, "매", 1, 1, 1);
+    driver.when("Tcommandform", [](QWidget* window) {
+        find<QListWidget>(window, "partylist")->setCurrentRow(0);
+        find<QPushButton>(window, "advbtn")->click();
+    });
+    bool closed = false;
+    driver.when("Tdoadvform", [&](QWidget* window) {
+        find<QComboBox>(window, "typecombo")->setCurrentIndex(2);
+        find<QPushButton>(window, "startbtn")->click();
+        closed = !window->isVisible();
+    });
+    pressCommand();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(state().parties[1].onMission);
+}
+
+// Arrows choose a row, Enter on it opens the move window, Escape closes each window
+// as its cancel or close button does.
+TEST_F(CommandList, TheKeyboardChoosesMovesAndCloses) {
+    formParty(1, "매", 1, 1, 1);
+    formParty(2, "까치", 1, 2, 1);
+    QStringList order;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        auto* list = find<QListWidget>(window, "partylist");
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Up);
+        const bool enabled = find<QPushButton>(window, "movebtn")->isEnabled();
+        order << QStringLiteral("row %1 %2").arg(list->currentRow()).arg(enabled);
+        QTest::keyClick(list, Qt::Key_Return);
+        order << QStringLiteral("back");
+    });
+    driver.when("Tmovecityform", [&](QWidget* window) {
+        auto* dest = find<QComboBox>(window, "destcombo");
+        QTest::keyClick(dest, Qt::Key_Down);
+        order << dest->currentText();
+        QTest::keyClick(dest, Qt::Key_Escape);
+        order << (window->isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+    });
+    driver.when("Tcommandform", [&](QWidget* window) {
+        QTest::keyClick(find<QListWidget>(window, "partylist"), Qt::Key_Escape);
+        order << (window->isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+    });
+    pressCommand();
+    EXPECT_EQ(order, (QStringList{QStringLiteral("row 0 1"), QStringLiteral("바람언덕"),
+                                  QStringLiteral("closed"), QStringLiteral("back"),
+                                  QStringLiteral("closed")}));
+    EXPECT_FALSE(state().parties[1].travelling);
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

@@ -1,0 +1,106 @@
+// The actions of the guild window, the two detail panels and the equipment window.
+
+#include "game.h"
+#include "playscript.h"
+#include "screens/advdt.h"
+#include "screens/equip.h"
+#include "screens/prtdt.h"
+#include "screens/task.h"
+#include "world/gamestate.h"
+
+namespace orrowvale::sim {
+namespace {
+
+void showLines(Player& player, const std::vector<PanelLine>& lines) {
+    for (const PanelLine& line : lines)
+        player.label(line.control, line.text);
+}
+
+void showItems(Player& player) {
+    const GameState& state = player.game.state;
+    for (int slot : storedItemSlots(state))
+        player.list("itemlist", slot, itemName(state.guildItems[slot]));
+}
+
+void guildAction(Player& player, const Action&) {
+    if (!hasGuildBranchHere(player.game.state)) return player.refused(kNotOffered);
+    showGuildLists(player);
+}
+
+void infoAction(Player& player, const Action& action) {
+    const GameState& state = player.game.state;
+    const int adventurer = action.values[0];
+    if (!hasGuildBranchHere(state) || !guildOffersAdventurer(state, adventurer))
+        return player.refused(kNotOffered);
+    showLines(player, adventurerPanelLines(state.adventurers[adventurer]));
+}
+
+void partyInfoAction(Player& player, const Action& action) {
+    const GameState& state = player.game.state;
+    const int party = action.values[0];
+    if (!hasGuildBranchHere(state) || !guildOffersParty(state, party))
+        return player.refused(kNotOffered);
+    showLines(player, partyPanelLines(state, party));
+}
+
+void equipmentAction(Player& player, const Action&) {
+    const GameState& state = player.game.state;
+    for (int party : equippableParties(state))
+        player.list("partylist", party, state.parties[party].partyName);
+    showItems(player);
+    player.label("pitemla", carriedItemName(state, 0));
+}
+
+bool offeredSlot(const GameState& state, int slot) {
+    return state.guildItems[slot] != 0;
+}
+
+void equipAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    const int slot = action.values[1];
+    if (!canEquip(player.game.state, party) || !offeredSlot(player.game.state, slot))
+        return player.refused(kNotOffered);
+    if (!equipItem(player.game, party, slot)) return;
+    showItems(player);
+    player.label("pitemla", carriedItemName(player.game.state, party));
+}
+
+void unequipAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    if (!canEquip(player.game.state, party)) return player.refused(kNotOffered);
+    const std::string refusal = takeOffRefusal(player.game.state, party);
+    if (!refusal.empty()) return player.refused(refusal);
+    if (!takeOffItem(player.game, party)) return;
+    showItems(player);
+    player.label("pitemla", carriedItemName(player.game.state, party));
+}
+
+void discardAction(Player& player, const Action& action) {
+    if (!offeredSlot(player.game.state, action.values[0])) return player.refused(kNotOffered);
+    if (discardItem(player.game, action.values[0])) showItems(player);
+}
+
+}  // namespace
+
+void showGuildLists(Player& player) {
+    const GameState& state = player.game.state;
+    const GuildLists lists = guildWindowLists(state);
+    for (int adventurer : lists.members)
+        player.list("guildadvlist", adventurer, state.adventurers[adventurer].name);
+    for (int party : lists.parties)
+        player.list("taskpartylist", party, state.parties[party].partyName);
+}
+
+std::vector<ActionSpec> equipActions() {
+    return {
+        {"guild", {}, NameUse::None, false, guildAction},
+        {"info", {adventurerArg()}, NameUse::None, false, infoAction},
+        {"partyinfo", {partyArg()}, NameUse::None, false, partyInfoAction},
+        {"equipment", {}, NameUse::None, false, equipmentAction},
+        {"equip", {partyArg(), itemSlotArg()}, NameUse::None, false, equipAction},
+        {"unequip", {partyArg()}, NameUse::None, false, unequipAction},
+        {"discard", {itemSlotArg()}, NameUse::None, false, discardAction},
+    };
+}
+
+}  // namespace orrowvale::sim

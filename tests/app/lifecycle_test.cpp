@@ -76,7 +76,7 @@ TEST_F(Lifecycle, RandomPlayShowsTheMapStatusAndCommandsAfterThePrologue) {
               QString::fromStdString(state().cityNames[1]));
     EXPECT_EQ(find<QLabel>(windows->insform.get(), "turns")->text(), QStringLiteral("1"));
     EXPECT_TRUE(find<QPushButton>(windows->commform.get(), "guildbutton")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>(windows->commform.get(), "pubbutton")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(windows->commform.get(), "pubbutton")->isEnabled());
 
     windows->mainForm->close();
     EXPECT_TRUE(windows->form1->isVisible());

@@ -54,7 +54,8 @@ void writeWorld(const TempGameDir& dir) {
          "[START]\n:aftertime\n1\n1\n5\n200\n1\n1\n5\n200\n-optend-\n[END]\n"},
         {"data\\dateevn\\dateevn1.evn", "없음\n"},
         {"data\\dateevn\\dateevn200.evn", "없음\n"},
-        {"data\\pubevent0.evn", "[START]\n:chrnum\n0\n-optend-\n:gp\n-5\n[END]\n"},
+        {"data\\pubevent0.evn",
+         "[START]\n:chrnum\n0\n:switch\n&off\n3\n-optend-\n:switch\n&on\n3\n:gp\n-5\n[END]\n"},
         {"data\\pubevent1.evn", "없음\n"},
         {"data\\pubevent200.evn", "없음\n"},
         {"data\\malename.txt", "2\n철수\n영호\n"},
@@ -179,8 +180,8 @@ const Fault kFaults[] = {
     {"VariableOutsideTable", "data\\wars\\border.txt",
      "[onjoin]\n:addpiptovar100\n0\n:end\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
      "data/wars/border.txt:3: error: variable 0 is outside 1..1000"},
-    {"NoSuchFameKind", "data\\pubevent0.evn", "[START]\n-optend-\n:famadd\n4\n10\n[END]\n",
-     "data/pubevent0.evn:4: error: fame kind 4 does not exist: 1 is adventure, 2 political, 3 "
+    {"NoSuchFameKind", "data\\contact\\old.evn", "[START]\n-optend-\n:famadd\n4\n10\n[END]\n",
+     "data/contact/old.evn:4: error: fame kind 4 does not exist: 1 is adventure, 2 political, 3 "
      "covert fame"},
     {"NoSuchWar", "data\\quests\\escort.scn", "[START]\n-optend-\n:onwar\n2\n:stopquest\n[END]\n",
      "data/quests/escort.scn:4: error: there is no war 2: data/wars/warlist.txt lists 1"},
@@ -266,8 +267,9 @@ const Fault kFaults[] = {
     {"GossipPromisesTooMuch", "data\\gossip\\gossip.txt", "3\n:start\n늑대가 늘었다.\n:start\n",
      "data/gossip/gossip.txt:1: error: 3 rumours are announced but the file holds 1: a roll beyond "
      "them shows an empty box"},
-    {"GoldBeyondOneByte", "data\\pubevent0.evn", "[START]\n-optend-\n:gp\n200\n[END]\n",
-     "data/pubevent0.evn:4: warning: the amount 200 is taken as -56: amounts run from -128 to 127"},
+    {"GoldBeyondOneByte", "data\\contact\\old.evn", "[START]\n-optend-\n:gp\n200\n[END]\n",
+     "data/contact/old.evn:4: warning: the amount 200 is taken as -56: amounts run from -128 to "
+     "127"},
     {"RouteNeverOffered", "data\\move\\2.txt",
      "푸른여울에서\n1\n[END]\n0\n[START]\n대로\n2\n10\n길\n2\n0\n",
      "data/move/2.txt:2: warning: no route leads to city 1: choosing it offers no way\n"
@@ -406,6 +408,13 @@ const Fault kFaults[] = {
     {"NumbersSideBySide", "data\\contact\\old.evn", "[START]\n-optend-\n:gp\n10 20\n[END]\n",
      "data/contact/old.evn:4: warning: only the first number of a line is read: \"10 20\" gives 10 "
      "(write each number on its own line)"},
+    {"PubEventEveryVisit", "data\\pubevent0.evn",
+     "[START]\n:chrnum\n0\n-optend-\n:gp\n-5\n[END]\n[START]\n-optend-\n:exitfile\n[END]\n"
+     "[START]\n:switch\n&on\n3\n-optend-\n:dlg\n또 오셨군요.\n[END]\n",
+     "data/pubevent0.evn:1: warning: the pub event block turns no switch: it runs again at every "
+     "visit to the pub (guard it with a switch it turns)\n"
+     "data/pubevent0.evn:12: warning: the pub event block turns no switch: it runs again at every "
+     "visit to the pub (guard it with a switch it turns)"},
     {"MissingMap", "data\\map.jpg", nullptr,
      "data/map.jpg:0: warning: the file does not exist: the city rectangles cannot be checked"},
 };

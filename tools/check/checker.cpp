@@ -628,8 +628,10 @@ void Checker::checkStoryCharacter(int character) {
     if (auto date =
             named("dateevn\\dateevn" + events + ".evn", {file->shown, 3}, "date event file"))
         queue(*date, Layout::Event);
-    if (auto pub = named("pubevent" + events + ".evn", {file->shown, 3}, "pub event file"))
+    if (auto pub = named("pubevent" + events + ".evn", {file->shown, 3}, "pub event file")) {
+        pubEvents_.insert(*pub);
         queue(*pub, Layout::Event);
+    }
 }
 
 void Checker::checkNameLists() {
@@ -948,8 +950,10 @@ void Checker::checkAll() {
     }
     if (auto date = fixed("data\\dateevn\\dateevn" + std::to_string(kRandomPlayCharacter) + ".evn"))
         queue(*date, Layout::Event);
-    if (auto pub = fixed("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn"))
+    if (auto pub = fixed("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn")) {
+        pubEvents_.insert(*pub);
         queue(*pub, Layout::Event);
+    }
     checkNameLists();
     checkSites("data\\searchcity.txt", false);
     checkSites("data\\dungeonlist.txt", true);

@@ -161,6 +161,7 @@ class Checker {
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
     void outsideBlock(Cursor& c, const std::string& line);
     void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used);
+    void pubEventRepeats(const Where& block, const std::set<std::string>& actions);
     void checkSearch(Cursor& c, std::set<std::string>& used);
     void checkWar(Cursor& c, std::set<std::string>& used);
     void checkTradeFile(Cursor& c, std::set<std::string>& used);
@@ -178,7 +179,9 @@ class Checker {
     std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
     std::set<std::string> partyScripts_;               // scenario-dialect scripts a party runs
     Layout checking_ = Layout::Scenario;               // the layout of the file being checked
-    bool checkingWithParty_ = false;  // whether a party runs the file being checked
+    bool checkingWithParty_ = false;   // whether a party runs the file being checked
+    std::set<std::string> pubEvents_;  // the pub event files
+    bool checkingPubEvent_ = false;    // whether the file being checked is one of them
     void partyKeyword(const Cursor& c, const std::string& word);
 };
 

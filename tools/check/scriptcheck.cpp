@@ -645,11 +645,27 @@ void Checker::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& use
         }
         Where opened{c.file(), c.line()};
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
-        if (conditions == Closing::Closed)
-            checkActions(c, dialect, opened, marker::end, {}, used, kBlockBreakers);
-        else if (conditions == Closing::Broken && c.read() != marker::end)
+        if (conditions == Closing::Closed) {
+            std::set<std::string> actions;
+            checkActions(c, dialect, opened, marker::end, {}, actions, kBlockBreakers);
+            pubEventRepeats(opened, actions);
+            used.insert(actions.begin(), actions.end());
+        } else if (conditions == Closing::Broken && c.read() != marker::end) {
             c.back();
+        }
     }
+}
+
+// The pub's event runs at every visit and after every window the player closes in
+// the pub: a block that turns no switch says or gives its thing again each time.
+void Checker::pubEventRepeats(const Where& block, const std::set<std::string>& actions) {
+    if (!checkingPubEvent_ || actions.contains(":switch")) return;
+    if (std::all_of(actions.begin(), actions.end(),
+                    [](const std::string& word) { return word == ":exitfile"; }))
+        return;
+    warning(block,
+            "the pub event block turns no switch: it runs again at every visit to the pub "
+            "(guard it with a switch it turns)");
 }
 
 void Checker::checkSearch(Cursor& c, std::set<std::string>& used) {
@@ -785,6 +801,7 @@ void Checker::checkQueued() {
         auto file = load(gamePath);
         if (!file) continue;
         checking_ = layout;
+        checkingPubEvent_ = layout == Layout::Event && pubEvents_.contains(gamePath);
         checkingWithParty_ = layout == Layout::Search || layout == Layout::War ||
                              (layout == Layout::Scenario && partyScripts_.contains(gamePath));
         std::set<std::string> used = checkScript(*file, layout);

@@ -1,11 +1,139 @@
 // The actions of the pub, its adventurer list and the conversation window.
 
+#include <algorithm>
+
+#include "game.h"
 #include "playscript.h"
+#include "screens/famunit.h"
+#include "scripts/pub.h"
+#include "scripts/talkwith.h"
+#include "scripts/ttadven.h"
+#include "world/gamestate.h"
 
 namespace orrowvale::sim {
+namespace {
+
+// Each window's buttons work only while that window is in front: the pub's under no
+// list, the list's under no conversation.
+bool pubInFront(Player& player) {
+    if (player.pub.open && !player.pub.listOpen) return true;
+    player.refused(kNotOffered);
+    return false;
+}
+
+bool listInFront(Player& player) {
+    if (player.pub.listOpen && player.pub.talkTarget == 0) return true;
+    player.refused(kNotOffered);
+    return false;
+}
+
+bool talking(Player& player) {
+    if (player.pub.talkTarget != 0) return true;
+    player.refused(kNotOffered);
+    return false;
+}
+
+void rollList(Player& player) {
+    const GameState& state = player.game.state;
+    player.pub.present = rollPresentAdventurers(state, player.game.dice);
+    for (int number : player.pub.present)
+        player.list("adlist", number, state.adventurers[number].name);
+}
+
+void say(Player& player, const std::string& text) {
+    if (text == player.pub.said) return;
+    player.pub.said = text;
+    player.label("adsaid", text);
+}
+
+void pubAction(Player& player, const Action&) {
+    player.pub = {};
+    player.pub.open = true;
+    openPub(player.game);
+}
+
+void leaveAction(Player& player, const Action&) {
+    if (pubInFront(player)) player.pub = {};
+}
+
+void rumourAction(Player& player, const Action&) {
+    if (pubInFront(player)) hearRumour(player.game);
+}
+
+void fameAction(Player& player, const Action&) {
+    if (!pubInFront(player)) return;
+    const FameBars bars = fameBars(player.game.state);
+    player.label("advguage", std::to_string(bars.adventure));
+    player.label("jungguage", std::to_string(bars.political));
+    player.label("backguage", std::to_string(bars.covert));
+    returnToPub(player.game);
+}
+
+void lookAction(Player& player, const Action&) {
+    if (!pubInFront(player)) return;
+    player.pub.listOpen = true;
+    rollList(player);
+}
+
+void talkAction(Player& player, const Action& action) {
+    if (!listInFront(player)) return;
+    const int number = action.values[0];
+    const std::vector<int>& present = player.pub.present;
+    if (std::find(present.begin(), present.end(), number) == present.end())
+        return player.refused(kNotOffered);
+    player.pub.talkTarget = number;
+    player.pub.said.clear();
+    say(player, greetingText(player.game.state.adventurers[number]));
+}
+
+void jobAction(Player& player, const Action&) {
+    if (talking(player))
+        say(player, classAnswer(player.game.state.adventurers[player.pub.talkTarget]));
+}
+
+void drinkAction(Player& player, const Action&) {
+    if (talking(player)) say(player, buyDrink(player.game, player.pub.talkTarget));
+}
+
+void joinAction(Player& player, const Action&) {
+    if (!talking(player)) return;
+    if (auto refusal = joinRefusal(player.game.state, player.pub.talkTarget))
+        return player.refused(*refusal);
+    if (askToJoin(player.game.state, player.pub.talkTarget) == JoinOutcome::Declined)
+        say(player, kJoinDeclined);
+}
+
+// The list comes back in front with a new company.
+void byeAction(Player& player, const Action&) {
+    if (!talking(player)) return;
+    player.pub.talkTarget = 0;
+    player.pub.said.clear();
+    rollList(player);
+}
+
+void closeAction(Player& player, const Action&) {
+    if (!listInFront(player)) return;
+    player.pub.listOpen = false;
+    player.pub.present.clear();
+    returnToPub(player.game);
+}
+
+ActionSpec inPub(const char* word, std::function<void(Player&, const Action&)> run,
+                 std::vector<ArgSpec> args = {}) {
+    return {word, std::move(args), NameUse::None, true, std::move(run)};
+}
+
+}  // namespace
 
 std::vector<ActionSpec> pubActions() {
-    return {};
+    return {
+        inPub("pub", pubAction),       inPub("leave", leaveAction),
+        inPub("rumour", rumourAction), inPub("fame", fameAction),
+        inPub("look", lookAction),     inPub("talk", talkAction, {adventurerArg()}),
+        inPub("job", jobAction),       inPub("drink", drinkAction),
+        inPub("join", joinAction),     inPub("bye", byeAction),
+        inPub("close", closeAction),
+    };
 }
 
 }  // namespace orrowvale::sim

@@ -15,13 +15,17 @@
 #include "app/screens/advdt.h"
 #include "app/screens/advlistform.h"
 #include "app/screens/equip.h"
+#include "app/screens/famunit.h"
 #include "app/screens/prtdt.h"
 #include "app/screens/psunit.h"
 #include "app/screens/task.h"
 #include "app/screens/tradec.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/comm.h"
+#include "app/scripts/pub.h"
 #include "app/scripts/talk.h"
+#include "app/scripts/talkwith.h"
+#include "app/scripts/ttadven.h"
 
 namespace orrowvale {
 
@@ -36,10 +40,13 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     mainForm = std::make_unique<TMainForm>(*this);
     insform = std::make_unique<Tinsform>(*this);
     commform = std::make_unique<Tcommform>(*this);
+    pubform = std::make_unique<TPubForm>(*this);
     talkform = std::make_unique<Ttalkform>();
     infoform = std::make_unique<Tinfoform>();
     goform = std::make_unique<Tgoform>(*this);
     guildform = std::make_unique<Tguildform>(*this);
+    talkwithform = std::make_unique<Ttalkwithform>(*this);
+    ttadvenform = std::make_unique<Tttadvenform>(*this);
     crworldform = std::make_unique<Tcrworldform>(*this);
     psform = std::make_unique<Tpsform>(*this);
     advlists = std::make_unique<Tadvlists>(*this);
@@ -47,6 +54,7 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     movecityform = std::make_unique<Tmovecityform>(*this);
     doadvform = std::make_unique<Tdoadvform>(*this);
     announceform = std::make_unique<Tannounceform>();
+    famform = std::make_unique<Tfamform>(*this);
     tradecform = std::make_unique<Ttradecform>(*this);
     advdtform = std::make_unique<Tadvdtform>(*this);
     prtdtform = std::make_unique<Tprtdtform>(*this);
@@ -63,6 +71,7 @@ Windows::~Windows() {
     prtdtform.reset();
     advdtform.reset();
     tradecform.reset();
+    famform.reset();
     announceform.reset();
     doadvform.reset();
     movecityform.reset();
@@ -70,10 +79,13 @@ Windows::~Windows() {
     advlists.reset();
     psform.reset();
     crworldform.reset();
+    ttadvenform.reset();
+    talkwithform.reset();
     guildform.reset();
     goform.reset();
     infoform.reset();
     talkform.reset();
+    pubform.reset();
     commform.reset();
     insform.reset();
     mainForm.reset();

@@ -11,6 +11,7 @@
 #include "app/screens/equip.h"
 #include "app/screens/task.h"
 #include "app/screens/tradec.h"
+#include "app/scripts/pub.h"
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
@@ -36,16 +37,12 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     image1 = addButton("image1", "장비");
     skipturnbtn = addButton("skipturnbtn", "완료");
 
-    // Their windows come in later builds.
-    for (QPushButton* later : {pubbutton}) {
-        later->setEnabled(false);
-        later->setToolTip(QString::fromUtf8(kNotInThisBuild));
-    }
     guildbutton->setEnabled(false);
     contactbtn->setEnabled(false);
 
     connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
     connect(Button2, &QPushButton::clicked, this, &Tcommform::Button2Click);
+    connect(pubbutton, &QPushButton::clicked, this, &Tcommform::PubButtonClick);
     connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
     connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
     connect(Button1, &QPushButton::clicked, this, &Tcommform::Button1Click);
@@ -87,6 +84,12 @@ void Tcommform::GuildButtonClick() {
     } catch (const DataError& error) {
         errorBox(this, error);
     }
+    windows_.presenter.refreshStatus();
+}
+
+void Tcommform::PubButtonClick() {
+    KeepActive keep;
+    windows_.pubform->showPub();
     windows_.presenter.refreshStatus();
 }
 

@@ -17,6 +17,7 @@ class Tcommform : public QWidget {
     void refreshCommandButtons();
     void GuildButtonClick();
     void Button2Click();
+    void PubButtonClick();
     void GotoBottonClick();
     void contactbtnClick();
     void Button1Click();
@@ -41,7 +42,6 @@ class Tcommform : public QWidget {
     QPushButton* skipturnbtn;
 };
 
-inline constexpr const char* kNotInThisBuild = "이 기능은 아직 이 판에 들어 있지 않습니다.";
 inline constexpr const char* kContactTitle = "접선할 상대의 이름을 적어 주세요.";
 inline constexpr const char* kContactPrompt = "접선";
 

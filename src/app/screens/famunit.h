@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+class QProgressBar;
+class QPushButton;
+
+namespace orrowvale {
+
+class Windows;
+
+// The guild's three kinds of fame as bars.
+class Tfamform : public QDialog {
+  public:
+    explicit Tfamform(Windows& windows);
+
+    // Returns when the player closes the window.
+    void showFame();
+
+  private:
+    QProgressBar* addBar(const char* name, const char* caption, QColor colour);
+
+    Windows& windows_;
+    QProgressBar* advguage;
+    QProgressBar* jungguage;
+    QProgressBar* backguage;
+    QPushButton* Button1;
+};
+
+}  // namespace orrowvale

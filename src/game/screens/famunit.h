@@ -1,0 +1,22 @@
+#pragma once
+
+namespace orrowvale {
+
+struct GameState;
+
+// Each fame bar runs from 0 to 5000.
+inline constexpr int kFameBarMaximum = 5000;
+
+// Where a fame value stands on its bar: a value past either end shows at that end.
+// The fame itself is never changed by showing it.
+int fameBarValue(int fame);
+
+// The three bars of the fame window: adventure, politics, covert work.
+struct FameBars {
+    int adventure = 0;
+    int political = 0;
+    int covert = 0;
+};
+FameBars fameBars(const GameState& state);
+
+}  // namespace orrowvale

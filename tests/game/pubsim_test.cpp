@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/simrun.h"
 #include "game/testfiles.h"
 
 namespace orrowvale::testing {
@@ -29,25 +30,10 @@ class PubScript : public ::testing::Test {
 
     // The lines the simulator prints for `actions` on a new random game.
     std::vector<std::string> play(const std::string& actions) {
-        const std::filesystem::path file = dir.root() / "actions.txt";
-        std::ofstream(file) << actions;
-        const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " +
-                                    dir.root().string() + " --seed 4 --new random --actions " +
-                                    file.string() + " 2>/dev/null";
-        std::vector<std::string> lines;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return lines;
-        std::string line;
-        for (int c; (c = std::fgetc(pipe)) != EOF;) {
-            if (c != '\n') {
-                line += static_cast<char>(c);
-                continue;
-            }
-            if (!line.starts_with("announce")) lines.push_back(line);
-            line.clear();
-        }
-        pclose(pipe);
-        return lines;
+        return testing::withoutAnnouncements(
+            testing::runSim("--game-dir " + dir.root().string() + " --seed 4 --new random " +
+                            testing::actionsArgument(dir.root(), actions))
+                .lines);
     }
 
     TempGameDir dir;

@@ -7,33 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "game/simrun.h"
 #include "game/testfiles.h"
 
 namespace {
 
-struct SimRun {
-    std::vector<std::string> lines;
-    int exitCode = -1;
-};
-
-SimRun runSim(const std::string& arguments) {
-    SimRun run;
-    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
-        }
-        run.lines.push_back(line);
-        line.clear();
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using orrowvale::testing::runSim;
+using orrowvale::testing::SimRun;
 
 int count(const SimRun& run, const std::string& prefix) {
     int n = 0;

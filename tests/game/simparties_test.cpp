@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game.h"
+#include "game/simrun.h"
 #include "game/testfiles.h"
 #include "lifecycle/createworld.h"
 #include "lifecycle/loadunit.h"
@@ -79,26 +80,10 @@ class SimParties : public ::testing::Test {
     }
 
     SimRun play(const std::string& actions, const std::string& options = "--load 1") {
-        const fs::path file = dir.root() / "actions.txt";
-        std::ofstream(file, std::ios::binary) << actions;
-        SimRun run;
-        const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " +
-                                    dir.root().string() + " --seed 5 " + options + " --actions " +
-                                    file.string() + " 2>/dev/null";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return run;
-        std::string line;
-        for (int c; (c = std::fgetc(pipe)) != EOF;) {
-            if (c != '\n') {
-                line += static_cast<char>(c);
-                continue;
-            }
-            run.lines.push_back(line);
-            line.clear();
-        }
-        const int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        const testing::SimRun run =
+            testing::runSim("--game-dir " + dir.root().string() + " --seed 5 " + options + " " +
+                            testing::actionsArgument(dir.root(), actions));
+        return {run.lines, run.exitCode};
     }
 
     // The game the simulator saved into `slot`.

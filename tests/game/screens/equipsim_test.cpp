@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game.h"
+#include "game/simrun.h"
 #include "game/testfiles.h"
 #include "lifecycle/createworld.h"
 #include "lifecycle/saveunit.h"
@@ -24,24 +25,9 @@ namespace orrowvale {
 namespace {
 
 std::vector<std::string> runSim(const testing::TempGameDir& dir, const std::string& actions) {
-    std::ofstream(dir.root() / "actions.txt") << actions;
-    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " +
-                                dir.root().string() + " --seed 4 --load 1 --actions " +
-                                (dir.root() / "actions.txt").string() + " 2>/dev/null";
-    std::vector<std::string> lines;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return lines;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
-        }
-        lines.push_back(line);
-        line.clear();
-    }
-    pclose(pipe);
-    return lines;
+    return testing::runSim("--game-dir " + dir.root().string() + " --seed 4 --load 1 " +
+                           testing::actionsArgument(dir.root(), actions))
+        .lines;
 }
 
 // The lines an action printed, up to the next action.

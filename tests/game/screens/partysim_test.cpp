@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/simrun.h"
 #include "game/testfiles.h"
 
 namespace orrowvale::testing {
@@ -18,28 +19,11 @@ class PartySimulation : public ::testing::Test {
   protected:
     // The simulator's lines for `actions` played in a new random game of seed 5.
     std::vector<std::string> play(const std::string& actions, int turns = 0) {
-        const auto file = dir.root() / "actions.txt";
-        std::ofstream(file) << actions;
-        const std::string command =
-            std::string(ORROWVALE_SIM_TOOL) +
-            " --game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random --turns " +
-            std::to_string(turns) + " --actions " + file.string() + " 2>/dev/null";
-        std::vector<std::string> lines;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return lines;
-        std::string line;
-        for (int c; (c = std::fgetc(pipe)) != EOF;) {
-            if (c != '\n') {
-                line += static_cast<char>(c);
-            } else if (!line.starts_with("announce")) {
-                lines.push_back(line);
-                line.clear();
-            } else {
-                line.clear();
-            }
-        }
-        pclose(pipe);
-        return lines;
+        return testing::withoutAnnouncements(
+            testing::runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random --turns " +
+                            std::to_string(turns) + " " +
+                            testing::actionsArgument(dir.root(), actions))
+                .lines);
     }
     static bool has(const std::vector<std::string>& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();

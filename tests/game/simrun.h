@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orrowvale::testing {
+
+// What one run of the real simulator printed, and how it ended.
+struct SimRun {
+    std::vector<std::string> lines;
+    int exitCode = -1;
+};
+
+// Runs orrowvale-sim with `arguments` and collects what it prints on its standard
+// output, line by line; standard error is dropped.
+SimRun runSim(const std::string& arguments);
+
+// Writes `actions` into `folder`/actions.txt and gives the "--actions FILE" for it.
+std::string actionsArgument(const std::filesystem::path& folder, const std::string& actions);
+
+// The lines without the announcements, which a scripted game's checks pass over.
+std::vector<std::string> withoutAnnouncements(const std::vector<std::string>& lines);
+
+}  // namespace orrowvale::testing

@@ -1,12 +1,11 @@
 // The simulator saves a game, a hand edit of the slot is loaded, and play goes on.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "game/simrun.h"
 #include "game/testfiles.h"
 
 namespace orrowvale {
@@ -18,23 +17,9 @@ struct SimRun {
 };
 
 SimRun runSim(const testing::TempGameDir& dir, const std::string& arguments) {
-    SimRun run;
-    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " +
-                                dir.root().string() + " --seed 4 " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-        } else {
-            run.lastLine = line;
-            line.clear();
-        }
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const testing::SimRun run =
+        testing::runSim("--game-dir " + dir.root().string() + " --seed 4 " + arguments);
+    return {run.lines.empty() ? std::string() : run.lines.back(), run.exitCode};
 }
 
 TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {

@@ -105,7 +105,6 @@ class Player {
         bool listOpen = false;     // the adventurer list window
         std::vector<int> present;  // the adventurers on its rows
         int talkTarget = 0;        // the adventurer of the open conversation, 0 = none
-        std::string said;          // what the conversation window shows
     } pub;
 
     // The dispatch window's number field, which keeps its value between uses.

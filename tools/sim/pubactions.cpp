@@ -41,8 +41,6 @@ void rollList(Player& player) {
 }
 
 void say(Player& player, const std::string& text) {
-    if (text == player.pub.said) return;
-    player.pub.said = text;
     player.label("adsaid", text);
 }
 
@@ -52,8 +50,12 @@ void pubAction(Player& player, const Action&) {
     openPub(player.game);
 }
 
+// "나가기", after closing whatever stands over the pub, as any other action would.
 void leaveAction(Player& player, const Action&) {
-    if (pubInFront(player)) player.pub = {};
+    if (player.pub.open)
+        player.pub = {};
+    else
+        player.refused(kNotOffered);
 }
 
 void rumourAction(Player& player, const Action&) {
@@ -82,7 +84,6 @@ void talkAction(Player& player, const Action& action) {
     if (std::find(present.begin(), present.end(), number) == present.end())
         return player.refused(kNotOffered);
     player.pub.talkTarget = number;
-    player.pub.said.clear();
     say(player, greetingText(player.game.state.adventurers[number]));
 }
 
@@ -107,7 +108,6 @@ void joinAction(Player& player, const Action&) {
 void byeAction(Player& player, const Action&) {
     if (!talking(player)) return;
     player.pub.talkTarget = 0;
-    player.pub.said.clear();
     rollList(player);
 }
 

@@ -148,6 +148,10 @@ const Fault kFaults[] = {
      "find it"},
     {"MissingRouteFile", "data\\common\\movefile.txt", "move\\1.txt\nmove\\3.txt\n",
      "data/common/movefile.txt:2: error: the route file \"move\\3.txt\" does not exist"},
+    {"RouteFileOutsideTheGame", "data\\common\\movefile.txt",
+     "move\\1.txt\n..\\..\\..\\dev\\zero\n",
+     "data/common/movefile.txt:2: error: the route file \"..\\..\\..\\dev\\zero\" leaves the game "
+     "directory: the game refuses it"},
     {"MissingFixedFile", "data\\gossip\\gossip.txt", nullptr,
      "data/gossip/gossip.txt:0: error: the file does not exist"},
     {"MissingMonsterFile", "data\\dungeon\\ice.txt", "2\n[START]\n1\n100\nmonster\\bear.txt\n\n",
@@ -291,11 +295,13 @@ const Fault kFaults[] = {
      "the marker spelt exactly"},
     {"MistypedWarSection", "data\\wars\\border.txt",
      "[onjion]\n:addpiptovar100\n5\n:end\n[onend]\n-optend-\n:endthewar\n1\n:end\n",
-     "data/wars/border.txt:1: error: \"[onjion]\" is no \"[onjoin]\" (a typo?): the game only knows "
+     "data/wars/border.txt:1: error: \"[onjion]\" is no \"[onjoin]\" (a typo?): the game only "
+     "knows "
      "the marker spelt exactly"},
     {"ByteOrderMark", "data\\contact\\old.evn",
      "\xEF\xBB\xBF[START]\r\n-optend-\r\n:dlg\r\nhello\r\n[END]\r\n",
-     "data/contact/old.evn:1: error: the file starts with a byte-order mark (bytes EF BB BF), which "
+     "data/contact/old.evn:1: error: the file starts with a byte-order mark (bytes EF BB BF), "
+     "which "
      "the game reads as part of its first line: save it as CP949 without one\n"
      "data/contact/old.evn:2: warning: \"-optend-\" stands outside any block, so it is ignored\n"
      "data/contact/old.evn:3: warning: \":dlg\" stands outside any block, so it is ignored\n"
@@ -306,7 +312,8 @@ const Fault kFaults[] = {
      "data/quests/questlist.txt:1: warning: the file holds more pairs than the 1 it announces: the "
      "rest are never read"},
     {"BlankLineInPairList", "data\\quests\\questlist.txt", "1\n\n호위\nquests\\escort.scn\n",
-     "data/quests/questlist.txt:2: error: an empty line where the name of quest 1 belongs: the pairs "
+     "data/quests/questlist.txt:2: error: an empty line where the name of quest 1 belongs: the "
+     "pairs "
      "below it are out of step\n"
      "data/quests/questlist.txt:3: error: the quest script \"호위\" does not exist"},
     {"BlankCityName", "data\\city.txt", "2\n\n은빛나루\n",
@@ -330,7 +337,8 @@ const Fault kFaults[] = {
      "data/contact/old.evn:4: error: \":talk\" has no line before its text: \"&start\" is read as "
      "that line and the text shows nothing"},
     {"BlankLineInContacts", "data\\contact\\list.txt", "\n노인\ncontact\\old.evn\n",
-     "data/contact/list.txt:1: error: an empty line where a contact name belongs: the pairs below it "
+     "data/contact/list.txt:1: error: an empty line where a contact name belongs: the pairs below "
+     "it "
      "are out of step\n"
      "data/contact/list.txt:2: error: the event file \"노인\" does not exist\n"
      "data/contact/list.txt:3: error: the contact \"contact\\old.evn\" has no event file line"},
@@ -353,32 +361,40 @@ const Fault kFaults[] = {
      "marker spelt exactly"},
     {"MistypedCityInPlaceList", "data\\common\\commongo.txt",
      "장소\n:cty\n1\n신전\nplaces\\temple.evn\n[END]\n",
-     "data/common/commongo.txt:2: error: \":cty\" is no \":city\" (a typo?): the game only knows the "
+     "data/common/commongo.txt:2: error: \":cty\" is no \":city\" (a typo?): the game only knows "
+     "the "
      "marker spelt exactly"},
     {"StoryTextStartWithBlank", "data\\prologue\\alfred2.txt", "&start \n둘째 이야기\n",
-     "data/prologue/alfred2.txt:1: error: \"&start \" is no \"&start\": a marker stands alone on its "
+     "data/prologue/alfred2.txt:1: error: \"&start \" is no \"&start\": a marker stands alone on "
+     "its "
      "line, without blanks, in this letter case; without it the text is empty"},
     {"ScenarioHandedToAnEntryThatNeverRuns", "data\\scenario\\two.scn",
      "[START]\n-optend-\n:change\n2\nscenario\\two.scn\n[END]\n",
-     "data/scenario/two.scn:4: warning: scenario file number 2 is kept but never run: only number 1 "
+     "data/scenario/two.scn:4: warning: scenario file number 2 is kept but never run: only number "
+     "1 "
      "runs at every turn"},
     {"WarEndsAnotherWar", "data\\wars\\warlist.txt",
      "2\n국경 전쟁\nwars\\border.txt\n바다 전쟁\nwars\\sea.txt\n",
-     "data/wars/sea.txt:4: warning: \":endthewar\" closes war 1, but this file is war 2: its own war "
+     "data/wars/sea.txt:4: warning: \":endthewar\" closes war 1, but this file is war 2: its own "
+     "war "
      "stays open to new parties"},
     {"PartyKeywordsWhereNoPartyRuns", "data\\scenario\\two.scn",
      "[START]\n:perspip\n10\n-optend-\n:killone\n[END]\n",
-     "data/scenario/two.scn:2: warning: \":perspip\" never holds here: no party runs this script (it "
+     "data/scenario/two.scn:2: warning: \":perspip\" never holds here: no party runs this script "
+     "(it "
      "is no quest or level script)\n"
-     "data/scenario/two.scn:5: warning: \":killone\" does nothing here: no party runs this script (it "
+     "data/scenario/two.scn:5: warning: \":killone\" does nothing here: no party runs this script "
+     "(it "
      "is no quest or level script)"},
     {"BlankLineInNameList", "data\\malename.txt", "2\n철수\n\n",
      "data/malename.txt:3: error: an empty name: adventurers who draw it have no name"},
     {"LinesEndingInCrAlone", "data\\contact\\old.evn", "[START]\r-optend-\r:dlg\rhello\r[END]\r",
-     "data/contact/old.evn:1: error: a line break made of CR alone: the game ends lines only at LF, "
+     "data/contact/old.evn:1: error: a line break made of CR alone: the game ends lines only at "
+     "LF, "
      "so the lines around it run together (save the file with CR LF)",
      true},
-    {"FileInAnotherCodePage", "data\\fnames.txt", "1\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n",
+    {"FileInAnotherCodePage", "data\\fnames.txt",
+     "1\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n\xFF\r\n",
      "data/fnames.txt:0: error: 2 more lines hold bytes that are no CP949 characters\n"
      "data/fnames.txt:2: error: byte 0xFF is no CP949 character (is the file saved in another code "
      "page?)\n"

@@ -109,6 +109,11 @@ std::optional<std::string> Checker::named(const std::string& nameInData, const W
         return {};
     }
     std::string gamePath = "data\\" + nameInData;
+    if (!GamePaths::isInsideGameDirectory(gamePath)) {
+        error(at, "the " + std::string(what) + " " + inQuotes(nameInData) +
+                      " leaves the game directory: the game refuses it");
+        return {};
+    }
     std::string actual;
     switch (lookUp(gamePath, actual)) {
         case Lookup::Missing: {
@@ -454,9 +459,9 @@ void Checker::checkFilePerCity(const std::string& listFile, const std::string& w
     if (!file) return;
     for (int city = 1; city <= cityCount_; ++city) {
         if (city > static_cast<int>(file->lines.size())) {
-            report_.error(file->shown, static_cast<int>(file->lines.size()),
-                          "no " + what + " for city " + std::to_string(city) +
-                              ": the file ends first");
+            report_.error(
+                file->shown, static_cast<int>(file->lines.size()),
+                "no " + what + " for city " + std::to_string(city) + ": the file ends first");
             return;
         }
         if (auto name = named(file->lines[city - 1], {file->shown, city}, what)) check(*name);

@@ -104,7 +104,7 @@ void dungeonTurn(Game& game, int party) {
         return;
     }
 
-    ++p.missionLevel;
+    p.missionLevel = saturatingAdd(p.missionLevel, 1);
     if (record < p.missionLevel) {
         record = p.missionLevel;
         p.missionGold = saturatingAdd(p.missionGold, rollTreasure(p.missionLevel, game.dice));

@@ -1,0 +1,57 @@
+// A damaged route, story text, adventurer or party file never crashes its reader:
+// each returns or throws DataError. The first byte picks the reader; the rest is
+// the file.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "fuzzworld.h"
+#include "lifecycle/loadunit.h"
+#include "parties/movecityunit.h"
+#include "parties/tparty.h"
+#include "world/adventurer.h"
+
+namespace {
+
+using namespace orrowvale;
+
+const std::filesystem::path& gameDirectory() {
+    static const std::filesystem::path root = [] {
+        auto dir = std::filesystem::temp_directory_path() /
+                   ("orrowvale-fuzz-files-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir / "data");
+        return dir;
+    }();
+    return root;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const std::filesystem::path file = gameDirectory() / "data" / "fuzz.txt";
+    fuzz::writeFile(file, std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+    const GamePaths paths(gameDirectory());
+    try {
+        switch (data[0] % 4) {
+            case 0:
+                readRouteFile(paths, "fuzz.txt");
+                break;
+            case 1:
+                readStoryText(paths, "fuzz.txt");
+                break;
+            case 2: {
+                TAdven adventurer;
+                loadAdventurer(adventurer, file, "fuzz.txt", (data[0] & 4) != 0);
+                break;
+            }
+            default: {
+                TParty party;
+                loadParty(party, file, "fuzz.txt");
+                break;
+            }
+        }
+    } catch (const DataError&) {
+    }
+    return 0;
+}

@@ -140,6 +140,12 @@ SlotLock::SlotLock(const fs::path& slot, std::string_view shownSlot,
     fs::create_directories(slot.parent_path(), ec);
     const fs::path lockFile = fs::path(slot).concat(".lock");
     fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        // A folder the game may not write: nobody can save there, so a load reads
+        // it unlocked, and a save fails on its own files with the usual message.
+        fd_ = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) return;
+    }
     if (fd_ < 0) fail(shownSlot, "lock the slot", errno);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
@@ -157,7 +163,7 @@ SlotLock::SlotLock(const fs::path& slot, std::string_view shownSlot,
 }
 
 SlotLock::~SlotLock() {
-    ::close(fd_);  // closing the only descriptor of the lock file releases the lock
+    if (fd_ >= 0) ::close(fd_);  // closing the only descriptor of the lock releases it
 }
 
 fs::path stagingDirectory(const fs::path& slot) {

@@ -36,6 +36,7 @@ void replaceSlotDirectory(const std::filesystem::path& slot, std::string_view sh
 // directory is swapped. A second game waits up to `wait` for the lock and then
 // throws DataError naming the slot, so a save that did not land is never reported
 // as saved. The lock ends with the object, or with the process however it ends.
+// In a folder the game may not write, where no game can save, none is taken.
 class SlotLock {
   public:
     static constexpr std::chrono::milliseconds kDefaultWait{3000};

@@ -15,14 +15,22 @@ namespace {
 
 using namespace orrowvale;
 
+// A game folder of its own, removed when the process ends.
 const std::filesystem::path& gameDirectory() {
-    static const std::filesystem::path root = [] {
-        auto dir = std::filesystem::temp_directory_path() /
+    struct Folder {
+        Folder() {
+            root = std::filesystem::temp_directory_path() /
                    ("orrowvale-fuzz-files-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir / "data");
-        return dir;
-    }();
-    return root;
+            std::filesystem::create_directories(root / "data");
+        }
+        ~Folder() {
+            std::error_code ec;
+            std::filesystem::remove_all(root, ec);
+        }
+        std::filesystem::path root;
+    };
+    static const Folder folder;
+    return folder.root;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/gameapplication.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
         }
         if (arg == "--game-dir") ++i;
     }
-    QApplication app(argc, argv);
+    orrowvale::GameApplication app(argc, argv);
     std::filesystem::path gameDir;
     const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {

@@ -36,4 +36,19 @@ struct Game {
     std::optional<std::uint64_t> keptProgress;
 };
 
+// The party whose scripts run, for as long as the scope lasts.
+class CurrentPartyScope {
+  public:
+    CurrentPartyScope(Game& game, int party) : game_(game), previous_(game.currentParty) {
+        game.currentParty = party;
+    }
+    ~CurrentPartyScope() { game_.currentParty = previous_; }
+    CurrentPartyScope(const CurrentPartyScope&) = delete;
+    CurrentPartyScope& operator=(const CurrentPartyScope&) = delete;
+
+  private:
+    Game& game_;
+    int previous_;
+};
+
 }  // namespace orrowvale

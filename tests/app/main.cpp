@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "app/ui/gameapplication.h"
 
 int main(int argc, char** argv) {
     // Windows are real but drawn nowhere.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The program's own application object, so a fault a window lets escape is
+    // met in the tests as the player meets it.
+    orrowvale::GameApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

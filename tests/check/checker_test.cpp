@@ -149,6 +149,10 @@ const Fault kFaults[] = {
      "find it"},
     {"MissingRouteFile", "data\\common\\movefile.txt", "move\\1.txt\nmove\\3.txt\n",
      "data/common/movefile.txt:2: error: the route file \"move\\3.txt\" does not exist"},
+    {"RouteFileOutsideTheGame", "data\\common\\movefile.txt",
+     "move\\1.txt\n..\\..\\..\\dev\\zero\n",
+     "data/common/movefile.txt:2: error: the route file \"..\\..\\..\\dev\\zero\" leaves the game "
+     "directory: the game refuses it"},
     {"MissingFixedFile", "data\\gossip\\gossip.txt", nullptr,
      "data/gossip/gossip.txt:0: error: the file does not exist"},
     {"MissingMonsterFile", "data\\dungeon\\ice.txt", "2\n[START]\n1\n100\nmonster\\bear.txt\n\n",

@@ -109,6 +109,11 @@ std::optional<std::string> Checker::named(const std::string& nameInData, const W
         return {};
     }
     std::string gamePath = "data\\" + nameInData;
+    if (!GamePaths::isInsideGameDirectory(gamePath)) {
+        error(at, "the " + std::string(what) + " " + inQuotes(nameInData) +
+                      " leaves the game directory: the game refuses it");
+        return {};
+    }
     std::string actual;
     switch (lookUp(gamePath, actual)) {
         case Lookup::Missing: {

@@ -122,13 +122,14 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
     state.characterNumber =
         static_cast<std::int16_t>(start.readWholeNumber("the character number"));
     TAdven mainCharacter;
-    loadAdventurer(mainCharacter, paths, "data\\" + start.readLine());
-    const std::string placeList = start.readLine();
+    loadAdventurer(mainCharacter, paths,
+                   "data\\" + start.readFileName("the main character's file"));
+    const std::string placeList = start.readFileName("the story's place list");
     report(progress, 10);
     loadPlaceList(state, paths, "common\\commongo.txt");
     loadVisitableCities(state, paths, "common\\commoncity.txt");
     loadPlaceList(state, paths, placeList);
-    loadVisitableCities(state, paths, start.readLine());
+    loadVisitableCities(state, paths, start.readFileName("the story's list of cities"));
 
     report(progress, 20);
     state.guildBranches.fill(0);

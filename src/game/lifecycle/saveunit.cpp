@@ -223,15 +223,17 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
     std::array<std::string, kSaveSlots> lines;
     for (int slot = 1; slot <= kSaveSlots; ++slot) {
         std::string& line = lines[static_cast<std::size_t>(slot - 1)];
-        recoverInterruptedSwap(paths.resolve(slotGamePath(slot)));
         const std::string gamePath = fileGamePath(slot, "mainsave.sav");
-        const std::filesystem::path mainFile = paths.resolve(gamePath);
-        std::error_code ec;
-        if (!std::filesystem::exists(mainFile, ec)) {
-            line = "빈 공간";
-            continue;
-        }
         try {
+            const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
+            const SlotLock lock(slotDirectory, GamePaths::shown(slotGamePath(slot)));
+            recoverInterruptedSwap(slotDirectory);
+            const std::filesystem::path mainFile = paths.resolve(gamePath);
+            std::error_code ec;
+            if (!std::filesystem::exists(mainFile, ec)) {
+                line = "빈 공간";
+                continue;
+            }
             line = describeSlot(mainFile, GamePaths::shown(gamePath));
         } catch (const DataError& error) {
             line = "읽을 수 없는 슬롯 (" + std::string(error.what()) + ")";
@@ -295,7 +297,9 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot,
     // Every file is built before the disk is touched, so a name CP949 cannot hold
     // fails the save with the old slot untouched.
     std::vector<SlotFile> files = SlotWriter(state, slot).build();
-    replaceSlotDirectory(paths.resolve(gamePath), GamePaths::shown(gamePath), files, beforeStep);
+    const std::filesystem::path slotDirectory = paths.resolve(gamePath);
+    const SlotLock lock(slotDirectory, GamePaths::shown(gamePath));
+    replaceSlotDirectory(slotDirectory, GamePaths::shown(gamePath), files, beforeStep);
 }
 
 }  // namespace orrowvale

@@ -1,6 +1,7 @@
 #include "lifecycle/slotdirectory.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <thread>
 #include <unordered_set>
 #include <utility>
 
@@ -131,6 +133,38 @@ fs::path swapIn(const fs::path& staging, const fs::path& slot, std::string_view 
 }
 
 }  // namespace
+
+SlotLock::SlotLock(const fs::path& slot, std::string_view shownSlot,
+                   std::chrono::milliseconds wait) {
+    std::error_code ec;
+    fs::create_directories(slot.parent_path(), ec);
+    const fs::path lockFile = fs::path(slot).concat(".lock");
+    fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        // A folder the game may not write: nobody can save there, so a load reads
+        // it unlocked, and a save fails on its own files with the usual message.
+        fd_ = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) return;
+    }
+    if (fd_ < 0) fail(shownSlot, "lock the slot", errno);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if ((error != EWOULDBLOCK && error != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd_);
+            if (error != EWOULDBLOCK && error != EINTR) fail(shownSlot, "lock the slot", error);
+            throw DataError(std::string(shownSlot), 0,
+                            "another game is saving or loading this slot; nothing was changed, "
+                            "try again in a moment");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+SlotLock::~SlotLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing the only descriptor of the lock releases it
+}
 
 fs::path stagingDirectory(const fs::path& slot) {
     return slot.parent_path() / (slot.filename().string() + ".spare");

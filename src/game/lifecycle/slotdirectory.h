@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,6 +29,27 @@ using SlotStepHook = std::function<void(std::string_view step)>;
 // anything fails before the swap; the slot itself is then as it was.
 void replaceSlotDirectory(const std::filesystem::path& slot, std::string_view shownSlot,
                           const std::vector<SlotFile>& files, const SlotStepHook& hook = {});
+
+// Keeps other games (a second window of the game, or the simulator on the same game
+// directory) out of a slot while this one saves or loads it: an advisory lock on
+// the lock file beside the slot ("save3.lock"), which never moves when the slot
+// directory is swapped. A second game waits up to `wait` for the lock and then
+// throws DataError naming the slot, so a save that did not land is never reported
+// as saved. The lock ends with the object, or with the process however it ends.
+// In a folder the game may not write, where no game can save, none is taken.
+class SlotLock {
+  public:
+    static constexpr std::chrono::milliseconds kDefaultWait{3000};
+
+    SlotLock(const std::filesystem::path& slot, std::string_view shownSlot,
+             std::chrono::milliseconds wait = kDefaultWait);
+    ~SlotLock();
+    SlotLock(const SlotLock&) = delete;
+    SlotLock& operator=(const SlotLock&) = delete;
+
+  private:
+    int fd_;
+};
 
 // The spare directory a slot is written in, and where the old slot waits on a
 // file system that cannot exchange two directories in one rename.

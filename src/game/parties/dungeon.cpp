@@ -9,6 +9,7 @@
 #include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
+#include "world/numbers.h"
 
 namespace orrowvale {
 namespace {
@@ -76,7 +77,7 @@ void bringDungeonGoldHome(Game& game, int party) {
     game.presenter.inform("파티 " + p.partyName + "은 던전 탐험 동안에 " +
                           std::to_string(p.missionGold) + "gp를 획득했습니다(탐험한 깊이: " +
                           std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
-    state.gold = addEarnings(state.gold, p.missionGold);
+    state.gold = saturatingAdd(state.gold, p.missionGold);
 }
 
 void dungeonTurn(Game& game, int party) {
@@ -103,10 +104,10 @@ void dungeonTurn(Game& game, int party) {
         return;
     }
 
-    ++p.missionLevel;
+    p.missionLevel = saturatingAdd(p.missionLevel, 1);
     if (record < p.missionLevel) {
         record = p.missionLevel;
-        p.missionGold = addEarnings(p.missionGold, rollTreasure(p.missionLevel, game.dice));
+        p.missionGold = saturatingAdd(p.missionGold, rollTreasure(p.missionLevel, game.dice));
         CurrentPartyScope scope(game, party);
         runScript(game, outcome.levelScript);
         if (!stillStanding(state, party)) return;

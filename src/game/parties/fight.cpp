@@ -12,6 +12,7 @@
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/numbers.h"
 
 namespace orrowvale {
 namespace {
@@ -34,14 +35,6 @@ bool anyoneLeftToKill(const Game& game, int party) {
     for (int number : game.state.parties[party].members)
         if (number != 0 && !isDeadMainCharacter(game, number)) return true;
     return false;
-}
-
-// Fame stops at the ends of its 32-bit range rather than wrapping round to the
-// other sign.
-std::int32_t fameWithReward(std::int32_t fame, std::int32_t reward) {
-    std::int64_t sum = std::int64_t{fame} + reward;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 TMonster readMonsterRecord(LineReader& reader) {
@@ -142,7 +135,7 @@ MeetingResult meetMonster(Game& game, int party, const TMonster& monster, FightW
     else
         game.presenter.inform("파티 " + partyName + "이 모험 도중 " + monster.monsterName +
                               "(들)을 격퇴했다는 소문입니다.");
-    state.adventureFame = fameWithReward(state.adventureFame, monster.fameReward);
+    state.adventureFame = saturatingAdd(state.adventureFame, monster.fameReward);
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
+#include "world/numbers.h"
 
 namespace orrowvale {
 namespace {
@@ -177,8 +178,8 @@ void transportTurn(Game& game, int party) {
     if (p.cargoIntact) {
         game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
                               "을 성공적으로 마치고 귀환했습니다.");
-        state.adventureFame = addEarnings(state.adventureFame, p.missionLevel);
-        state.gold = addEarnings(state.gold, p.missionGold);
+        state.adventureFame = saturatingAdd(state.adventureFame, p.missionLevel);
+        state.gold = saturatingAdd(state.gold, p.missionGold);
     } else {
         game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
                               "을 실패하고 귀환했습니다.");

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
 #include <string>
 
 #include "game.h"
@@ -39,28 +36,5 @@ void bringDungeonGoldHome(Game& game, int party);
 
 // Upkeep of a search party, per member and turn.
 inline constexpr int kSearchUpkeepPerMember = 10;
-
-// Gold and fame earned on a mission stop at the ends of their 32-bit range rather
-// than wrapping round to the other sign.
-inline std::int32_t addEarnings(std::int32_t total, std::int64_t earned) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        std::int64_t{total} + earned, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
-}
-
-// The party whose scripts run, for as long as the scope lasts.
-class CurrentPartyScope {
-  public:
-    CurrentPartyScope(Game& game, int party) : game_(game), previous_(game.currentParty) {
-        game.currentParty = party;
-    }
-    ~CurrentPartyScope() { game_.currentParty = previous_; }
-    CurrentPartyScope(const CurrentPartyScope&) = delete;
-    CurrentPartyScope& operator=(const CurrentPartyScope&) = delete;
-
-  private:
-    Game& game_;
-    int previous_;
-};
 
 }  // namespace orrowvale

@@ -9,7 +9,10 @@
 #include "parties/commandunit.h"
 #include "parties/party.h"
 #include "world/datafiles.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/numbers.h"
+#include "world/worldload.h"
 
 namespace orrowvale {
 namespace {
@@ -42,14 +45,6 @@ TWay readWay(LineReader& reader) {
     return way;
 }
 
-// The price of a journey can exceed 32 bits with a route file's numbers; the gold
-// left stays within them.
-std::int32_t goldAfterPaying(std::int32_t gold, std::int64_t price) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        std::int64_t{gold} - price, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
-}
-
 }  // namespace
 
 RouteFile readRouteFile(const GamePaths& paths, const std::string& nameInData) {
@@ -65,6 +60,11 @@ RouteFile readRouteFile(const GamePaths& paths, const std::string& nameInData) {
 
 RouteFile prepareMove(const Game& game, int origin) {
     if (!isCityOfTheWorld(game.state, origin)) return {};
+    // A route list shorter than the city list leaves the later cities without one.
+    if (game.state.routeFiles[origin].empty())
+        throw DataError(GamePaths::shown(kRouteList), origin,
+                        "expected the route file of city " + std::to_string(origin) +
+                            ", found an empty line or the end of the file");
     return readRouteFile(game.paths, game.state.routeFiles[origin]);
 }
 
@@ -104,7 +104,7 @@ Departure departParty(Game& game, int party, const RouteFile& routes, int destin
         game.presenter.inform("돈이 모자랍니다.");
         return Departure::Refused;
     }
-    state.gold = goldAfterPaying(state.gold, price);
+    state.gold = saturatingAdd(state.gold, -price);
     startTravel(state, party, way.travelTime, way.wayDestination);
     game.presenter.inform("이동에는 " + std::to_string(way.travelTime) + "턴이 걸립니다.");
     return Departure::Left;

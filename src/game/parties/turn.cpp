@@ -12,6 +12,7 @@
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/numbers.h"
 
 namespace orrowvale {
 
@@ -31,7 +32,8 @@ constexpr int kLeavesFrom = 900;
 
 void countDownQuests(GameState& state) {
     for (Quest& quest : state.quests) {
-        if (quest.active != 0 && quest.turnsLeft != 0) --quest.turnsLeft;
+        if (quest.active != 0 && quest.turnsLeft != 0)
+            quest.turnsLeft = saturatingAdd(quest.turnsLeft, -1);
         if (quest.active != 0 && quest.turnsLeft == 0) quest.active = 0;
     }
 }

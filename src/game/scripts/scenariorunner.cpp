@@ -240,18 +240,17 @@ void executeAction(Game& game, const std::string& line, LineReader& file) {
 
 void refreshTradeGoods(Game& game) {
     // No party runs the trade files: the party keywords do nothing there.
-    struct PartyRestorer {
-        Game& game;
-        int party;
-        ~PartyRestorer() { game.currentParty = party; }
-    } restore{game, game.currentParty};
-    game.currentParty = 0;
+    const CurrentPartyScope noParty(game, 0);
 
     LineReader list = LineReader::openData(game.paths, "common\\trade.txt");
     for (int city = 1; city <= game.state.cityBound(); ++city) {
-        if (list.atEnd()) list.failAtEnd("the trade file of city " + std::to_string(city));
-        std::string name = list.readLine();
-        LineReader tradeFile = LineReader::openData(game.paths, name);
+        const std::string what = "the trade file of city " + std::to_string(city);
+        if (list.atEnd()) {
+            list.readLine();  // the error names the line where the name was due
+            list.failAtEnd(what);
+        }
+        std::string name = list.readFileName(what);
+        LineReader tradeFile = LineReader::openNamedBy(game.paths, name, list);
         runTradeFile(game, tradeFile);
     }
 }

@@ -237,28 +237,30 @@ int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names) {
 }
 
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
-                    const std::string& displayName) {
+                    const std::string& displayName, bool savedByTheGame) {
     LineReader reader(file, displayName);
     TAdven read = adventurer;
     auto number = [&](const char* what) { return reader.readWholeNumber(what); };
-    auto byte = [&](const char* what) { return static_cast<std::uint8_t>(number(what)); };
+    auto coded = [&](const char* what, int low, int high) {
+        return static_cast<std::uint8_t>(reader.readNumberInRange(what, low, high));
+    };
     read.name = reader.readLine();
     read.familyName = reader.readLine();
-    read.sex = byte("the sex (1 or 2)");
-    read.isGuildMember = number("the guild membership (0 or 1)");
+    read.sex = coded("the sex (1 or 2)", kMale, kFemale);
+    read.isGuildMember = coded("the guild membership (0 or 1)", 0, 1);
     read.extraValue = number("a number");
     int busy = number("the busy flag (0 or 1)");
     if (busy == 0 || busy == 1) read.busyFlag = static_cast<std::uint8_t>(busy);
-    read.alignment = byte("the alignment (1 to 3)");
-    read.school = byte("the magic school (0 to 4)");
-    read.race = number("the race (1 to 4)");
-    read.adventurerClass = byte("the class (1 to 4)");
+    read.alignment = coded("the alignment (1 to 3)", 1, 3);
+    read.school = coded("the magic school (0 to 4)", 0, 4);
+    read.race = coded("the race (1 to 4)", 1, 4);
+    read.adventurerClass = coded("the class (1 to 4)", 1, 4);
     read.weapon1 = number("the weapon code of weapon 1");
     read.weapon2 = number("the weapon code of weapon 2");
     read.armour = number("the armour code");
     read.helmet = number("the helmet (10 or 0)");
     for (int i = 1; i <= kStatCount; ++i)
-        read.stat(i) = byte("an ability value");
+        read.stat(i) = coded("an ability value from 0 to 255", 0, 255);
     read.mageNumber = number("the mage number");
     // The last two lines are read as loosely as ever, but a file cut off before
     // them is refused rather than read as an adventurer standing nowhere.
@@ -266,6 +268,7 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
     read.location = reader.readRequiredNumberToken("the city number");
     if (read.location < 0 || read.location > kMaxCities)
         reader.fail("a city number from 0 to 100", std::to_string(read.location));
+    reader.expectEndOfRecord("an adventurer file has 23 lines", savedByTheGame);
     adventurer = std::move(read);
 }
 

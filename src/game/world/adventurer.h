@@ -84,9 +84,12 @@ int populateAdventurers(GameState& state, Dice& dice, const NameLists& names);
 int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names);
 
 // Reads an adventurer file. The adventurer is changed only when the whole file
-// was read; a DataError leaves it as it was.
+// was read; a DataError leaves it as it was. A coded value outside its codes, or
+// a line more than the layout holds, is refused. A file the game saved must also
+// end in a line end (`savedByTheGame`), so that one cut inside its last line is
+// refused too.
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
-                    const std::string& displayName);
+                    const std::string& displayName, bool savedByTheGame = false);
 void loadAdventurer(TAdven& adventurer, const GamePaths& paths, std::string_view gamePath);
 // Writes the 23 lines of an adventurer file (CP949, CR LF).
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName);

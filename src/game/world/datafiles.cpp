@@ -23,6 +23,11 @@ std::string ioProblem(const char* action, int error) {
            (error != 0 ? std::strerror(error) : "unknown error") + ")";
 }
 
+std::string tooLarge() {
+    return "the file is larger than " + std::to_string(GamePaths::kMaxFileBytes / (1024 * 1024)) +
+           " MB; no game file is that large";
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -67,12 +72,29 @@ bool parseWholeNumber(std::string_view text, std::int32_t& value) {
 LineReader::LineReader(const std::filesystem::path& file, std::string displayName)
     : name_(std::move(displayName)) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
+    const auto status = std::filesystem::status(file, ec);
+    if (std::filesystem::is_directory(status))
         throw DataError(name_, 0, "cannot open the file (it is a directory)");
+    // A device or a pipe never ends or never answers: only plain files are read.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw DataError(name_, 0, "cannot open the file (it is not a regular file)");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw DataError(name_, 0, ioProblem("open", errno));
-    text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read at most one byte past the limit, so a file that grows while it is read
+    // is refused too.
+    constexpr std::uintmax_t limit = GamePaths::kMaxFileBytes;
+    std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (!ec && size > limit) throw DataError(name_, 0, tooLarge());
+    text_.resize(static_cast<std::size_t>(ec ? 0 : size));
+    in.read(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.resize(static_cast<std::size_t>(in.gcount()));
+    char more[4096];
+    while (in && text_.size() <= limit) {
+        in.read(more, sizeof more);
+        text_.append(more, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) throw DataError(name_, 0, "cannot read the file");
+    if (text_.size() > limit) throw DataError(name_, 0, tooLarge());
 }
 
 LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
@@ -93,6 +115,18 @@ LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
 
 LineReader LineReader::openData(const GamePaths& paths, std::string_view nameInData) {
     return open(paths, "data\\" + std::string(nameInData));
+}
+
+LineReader LineReader::openNamedBy(const GamePaths& paths, std::string_view nameInData,
+                                   const LineReader& namer) {
+    if (nameInData.empty()) namer.fail("a file name", "");
+    try {
+        return openData(paths, nameInData);
+    } catch (const DataError& error) {
+        throw DataError(error.file(), error.line(),
+                        error.problem() + ", named by " + namer.displayName() + ":" +
+                            std::to_string(namer.lineNumber()));
+    }
 }
 
 std::string LineReader::readLine() {
@@ -151,6 +185,31 @@ std::int32_t LineReader::readNumberToken(std::string_view what) {
     std::int32_t value = readNumberTokenOnLine(what);
     skipRestOfLine();
     return value;
+}
+
+std::string LineReader::readFileName(std::string_view what) {
+    std::string line = readLine();
+    if (!GamePaths::isInsideGameDirectory("data\\" + line))
+        fail(std::string(what) + " inside the game directory", line);
+    return line;
+}
+
+std::int32_t LineReader::readNumberInRange(std::string_view what, std::int32_t low,
+                                           std::int32_t high) {
+    std::int32_t value = readWholeNumber(what);
+    if (value < low || value > high) fail(what, std::to_string(value));
+    return value;
+}
+
+void LineReader::expectEndOfRecord(std::string_view layout, bool wholeLastLine) {
+    skipRestOfLine();
+    if (wholeLastLine && (pos_ == 0 || text_[pos_ - 1] != '\n'))
+        throw DataError(name_, line_, "the last line has no line end: the file was cut short");
+    while (!atEnd()) {
+        std::string line = readLine();
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            fail("the end of the file (" + std::string(layout) + ")", line);
+    }
 }
 
 void LineReader::skipRestOfLine() {

@@ -67,6 +67,11 @@ class LineReader {
     static LineReader open(const GamePaths& paths, std::string_view gamePath);
     // Opens a file named inside a data file, relative to "data\".
     static LineReader openData(const GamePaths& paths, std::string_view nameInData);
+    // Opens a file that the line last read from `namer` names, so that an author
+    // whose list points at a missing or misnamed file is told where the name came
+    // from. An empty name is an error at that line.
+    static LineReader openNamedBy(const GamePaths& paths, std::string_view nameInData,
+                                  const LineReader& namer);
 
     bool atEnd() const { return pos_ >= text_.size(); }
     // Number of the line last read from, 1-based; 0 before the first read.
@@ -84,6 +89,15 @@ class LineReader {
     std::int32_t readRequiredNumberToken(std::string_view what);
     // As readNumberToken, but leaves the rest of the line for further tokens.
     std::int32_t readNumberTokenOnLine(std::string_view what = "a number");
+    // A line naming a file relative to "data\"; a name that leaves the game
+    // directory is an error at this line.
+    std::string readFileName(std::string_view what);
+    // Checks that nothing but blank lines follows the record just read, and, when
+    // `wholeLastLine`, that the record's last line kept its line end: a file the game
+    // wrote always ends in one, so a file without it was cut short.
+    void expectEndOfRecord(std::string_view layout, bool wholeLastLine);
+    // A whole-line number from `low` to `high`; any other is an error at its line.
+    std::int32_t readNumberInRange(std::string_view what, std::int32_t low, std::int32_t high);
     // Drops what is left of the current line.
     void skipRestOfLine();
     // Reads lines up to and including one equal to `markerLine`; false when the file

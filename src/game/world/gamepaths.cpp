@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "world/datafiles.h"
+
 namespace orrowvale {
 namespace {
 
@@ -52,7 +54,16 @@ GamePaths::GamePaths() : root_(std::filesystem::current_path()) {}
 
 GamePaths::GamePaths(std::filesystem::path gameDirectory) : root_(std::move(gameDirectory)) {}
 
+bool GamePaths::isInsideGameDirectory(std::string_view gamePath) {
+    if (gamePath.find('\0') != std::string_view::npos) return false;
+    for (const std::string& part : splitGamePath(gamePath))
+        if (part == "..") return false;
+    return true;
+}
+
 std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
+    if (!isInsideGameDirectory(gamePath))
+        throw DataError(shown(gamePath), 0, "the file name leaves the game directory");
     std::vector<std::string> parts = splitGamePath(gamePath);
     std::filesystem::path exact = root_;
     for (const std::string& part : parts)

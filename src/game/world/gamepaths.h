@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,14 +14,23 @@ namespace orrowvale {
 // since content is often authored on systems that ignore case.
 class GamePaths {
   public:
+    // The game reads no file larger than this: its largest data file is far smaller,
+    // and a device or a runaway file would otherwise fill the memory.
+    static constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
+
     // The working directory.
     GamePaths();
     explicit GamePaths(std::filesystem::path gameDirectory);
 
     const std::filesystem::path& gameDirectory() const { return root_; }
 
-    // A path relative to the game directory, e.g. "data\city.txt".
+    // A path relative to the game directory, e.g. "data\city.txt". Throws DataError
+    // for a name that would leave the game directory (see isInsideGameDirectory).
     std::filesystem::path resolve(std::string_view gamePath) const;
+    // Whether a name taken from a data file or a save stays inside the game directory:
+    // no ".." step and no NUL byte. Leading separators and drive letters are harmless,
+    // since every name is taken relative to the game directory.
+    static bool isInsideGameDirectory(std::string_view gamePath);
     // How messages show a game path: "data\city.txt" as "data/city.txt".
     static std::string shown(std::string_view gamePath);
     // A file name as written inside a data file: relative to "data\".

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "world/numbers.h"
+
 namespace orrowvale {
 
 GameState::GameState() {
@@ -59,20 +61,22 @@ bool addGuildMember(GameState& state, int number) {
 }
 
 void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
-    state.gameTurn += turns;
+    // A hand-edited date at the end of the number range rolls over like any other;
+    // the year then stays at the last one there is.
+    state.gameTurn = saturatingAdd(state.gameTurn, turns);
     bool newWeek = state.gameTurn > kTurnsPerWeek;
     if (newWeek) {
         state.gameTurn = 1;
-        ++state.gameWeek;
+        state.gameWeek = saturatingAdd(state.gameWeek, 1);
     }
     bool newMonth = state.gameWeek > kWeeksPerMonth;
     if (newMonth) {
         state.gameWeek = 1;
-        ++state.gameMonth;
+        state.gameMonth = saturatingAdd(state.gameMonth, 1);
     }
     if (state.gameMonth > kMonthsPerYear) {
         state.gameMonth = 1;
-        ++state.gameYear;
+        state.gameYear = saturatingAdd(state.gameYear, 1);
     }
     // The date is whole before any work runs, so the scripts of a new month never
     // see a thirteenth month or a fifth week.

@@ -11,19 +11,6 @@
 namespace orrowvale {
 namespace {
 
-// Opens a file that line `lineNumber` of `list` names, so that an author whose
-// list points at a missing file is told where the name came from.
-LineReader openNamedFile(const GamePaths& paths, const std::string& name, const LineReader& list) {
-    if (name.empty()) list.fail("a file name", "");
-    try {
-        return LineReader::openData(paths, name);
-    } catch (const DataError& error) {
-        throw DataError(error.file(), error.line(),
-                        error.problem() + ", named by " + list.displayName() + ":" +
-                            std::to_string(list.lineNumber()));
-    }
-}
-
 // A number list: free text up to "[START]", then number tokens up to a 0 or the end
 // of the file. Calls `open` for every number.
 void readNumberList(LineReader& reader, const std::function<void(int)>& open) {
@@ -42,7 +29,7 @@ void readPairList(LineReader& reader, int limit,
     int count = reader.readNumberToken("the number of entries");
     for (int k = 1; k <= count && !reader.atEnd(); ++k) {
         std::string name = reader.readLine();
-        std::string file = reader.readLine();
+        std::string file = reader.readFileName("a file name");
         if (k <= limit) store(k, std::move(name), std::move(file));
     }
 }
@@ -55,14 +42,14 @@ void loadSites(Table<Table<Site, kMaxSitesPerCity>, kMaxCities>& sites, const Ga
     LineReader list = LineReader::open(paths, listFile);
     for (int city = 1; city <= state.cityBound(); ++city) {
         auto& citySites = sites[city];
-        std::string pairFile = list.readLine();
-        LineReader pairs = openNamedFile(paths, pairFile, list);
+        std::string pairFile = list.readFileName("a file name");
+        LineReader pairs = LineReader::openNamedBy(paths, pairFile, list);
         readPairList(pairs, kMaxSitesPerCity, [&](int k, std::string name, std::string file) {
             citySites[k].name = std::move(name);
             citySites[k].file = std::move(file);
         });
-        std::string numberFile = list.readLine();
-        LineReader numbers = openNamedFile(paths, numberFile, list);
+        std::string numberFile = list.readFileName("a file name");
+        LineReader numbers = LineReader::openNamedBy(paths, numberFile, list);
         readNumberList(numbers, [&](int n) {
             if (citySites.contains(n)) citySites[n].open = 1;
         });
@@ -118,9 +105,9 @@ void loadCityNations(GameState& state, const GamePaths& paths, std::string_view 
 }
 
 void loadRouteFiles(GameState& state, const GamePaths& paths) {
-    LineReader reader = LineReader::open(paths, "data\\common\\movefile.txt");
+    LineReader reader = LineReader::open(paths, kRouteList);
     for (int city = 1; city <= state.cityBound(); ++city)
-        state.routeFiles[city] = reader.readLine();
+        state.routeFiles[city] = reader.readFileName("a route file name");
 }
 
 void loadPlaceList(GameState& state, const GamePaths& paths, std::string_view file) {
@@ -136,7 +123,7 @@ void loadPlaceList(GameState& state, const GamePaths& paths, std::string_view fi
             city = state.cityPlaceCount.contains(next) ? next : 0;
             continue;
         }
-        std::string eventFile = reader.readLine();
+        std::string eventFile = reader.readFileName("an event file name");
         if (city == 0) continue;
         std::int32_t& count = state.cityPlaceCount[city];
         if (count < 0 || count >= kMaxPlacesPerCity) continue;

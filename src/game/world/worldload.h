@@ -11,6 +11,9 @@ struct GameState;
 // names an index outside its table is ignored, never written. A missing or broken
 // file throws DataError naming the file and line.
 
+// The list of route files, one line per city.
+inline constexpr std::string_view kRouteList = "data\\common\\movefile.txt";
+
 // `cityCount` and `cityNames`. Must run before every other loader.
 void loadCityList(GameState& state, const GamePaths& paths);
 void loadCityRects(GameState& state, const GamePaths& paths);

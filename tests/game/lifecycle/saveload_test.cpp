@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -59,12 +60,20 @@ struct SaveGame {
         bytes.replace(start, bytes.find("\r\n", start) - start, encodeCp949(text));
         dir.writeBytes(slotGamePath(slot) + "\\" + name, bytes);
     }
+    // The number of the first line of a slot file that reads `text`; 0 when none.
+    int lineOf(int slot, const std::string& name, const std::string& text) const {
+        LineReader in = LineReader::fromBytes(slotFile(slot, name), name);
+        while (!in.atEnd())
+            if (in.readLine() == text) return in.lineNumber();
+        return 0;
+    }
     std::vector<std::string> leftovers() const {
         std::vector<std::string> names;
         // Beside the slots only their spare folders, which are never loaded.
         for (const auto& entry : fs::directory_iterator(dir.path("data\\save"))) {
             const std::string name = entry.path().filename().string();
-            if (name.find('.') != std::string::npos && !name.ends_with(".spare"))
+            if (name.find('.') != std::string::npos && !name.ends_with(".spare") &&
+                !name.ends_with(".lock"))
                 names.push_back(name);
         }
         return names;
@@ -457,6 +466,175 @@ TEST(SaveSlots, ASlotLeftUnderItsRetiredNameByASwapCutInTwoIsFoundAgain) {
     LoadingGame loader(saver);
     EXPECT_NO_THROW(loadGame(loader.game, 8));
     EXPECT_EQ(loader.game.state.gold, saver.game.state.gold);
+}
+
+}  // namespace
+}  // namespace orrowvale
+
+namespace orrowvale {
+namespace {
+
+// Saves and worlds are shared between players: whatever a slot holds, a load either
+// gives a game that plays or names the file and line it refuses.
+TEST(LoadGame, RefusesDamageAndEscapesWithFileAndLine) {
+    struct Case {
+        const char* what;
+        const char* file;
+        std::function<int(SaveGame&)> breakSlot;  // returns the line the error must name
+    };
+    auto edit = [](const char* file, int line, std::string text) {
+        return [=](SaveGame& s) {
+            s.editLine(2, file, line, text);
+            return line;
+        };
+    };
+    auto scenario = [](std::string text) {
+        return [=](SaveGame& s) {
+            const int line = s.lineOf(2, "mainsave.sav", "scenario\\scenario1.scn");
+            s.editLine(2, "mainsave.sav", line, text);
+            return line;
+        };
+    };
+    const std::string_view escape = "..\\..\\..\\..\\..\\..\\dev\\zero";
+    const std::vector<Case> cases = {
+        {"a year past what a game reaches", "mainsave.sav", edit("mainsave.sav", 2, "2147483647")},
+        {"a thirteenth month", "mainsave.sav", edit("mainsave.sav", 3, "13")},
+        {"a fifth week", "mainsave.sav", edit("mainsave.sav", 4, "5")},
+        {"a sixth turn", "mainsave.sav", edit("mainsave.sav", 5, "2147483647")},
+        {"a turn zero", "mainsave.sav", edit("mainsave.sav", 5, "0")},
+        {"a scenario out of the game directory", "mainsave.sav",
+         scenario("..\\..\\..\\etc\\passwd")},
+        {"a scenario hiding a step up behind a NUL", "mainsave.sav",
+         scenario(std::string("x\0..", 4))},
+        {"a mission file leading to a device", "prt5.prt",
+         edit("prt5.prt", 23, std::string(escape))},
+        {"a party member out of the table", "prt5.prt", edit("prt5.prt", 1, "1001")},
+        {"a negative journey", "prt5.prt", edit("prt5.prt", 26, "-3")},
+        {"a party file cut inside its last line", "prt5.prt",
+         [](SaveGame& s) {
+             std::string bytes = s.slotFile(2, "prt5.prt");
+             s.dir.writeBytes("data\\save\\save2\\prt5.prt", bytes.substr(0, bytes.size() - 4));
+             return 36;
+         }},
+        {"a party file with a line too many", "prt5.prt",
+         [](SaveGame& s) {
+             s.dir.writeBytes("data\\save\\save2\\prt5.prt",
+                              s.slotFile(2, "prt5.prt") + "\r\n\r\nextra\r\n");
+             return 39;
+         }},
+        {"an adventurer of sex 256", "adv999.adv", edit("adv999.adv", 3, "256")},
+        {"an adventurer of race 0", "adv999.adv", edit("adv999.adv", 9, "0")},
+        {"an adventurer file with a line twice", "adv999.adv",
+         [](SaveGame& s) {
+             std::string bytes = s.slotFile(2, "adv999.adv");
+             std::size_t at = 0;  // the start of line 22, the stay flag
+             for (int line = 1; line < 22; ++line)
+                 at = bytes.find("\r\n", at) + 2;
+             bytes.insert(at, bytes.substr(at, bytes.find("\r\n", at) + 2 - at));
+             s.dir.writeBytes("data\\save\\save2\\adv999.adv", bytes);
+             return 24;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SaveGame saver;
+        saver.newRandomGame();
+        makeAGameWorthSaving(saver.game.state);
+        saveGame(saver.game.state, saver.paths, 2);
+        saveGame(saver.game.state, saver.paths, 4);
+        const int line = c.breakSlot(saver);
+
+        LoadingGame loader(saver);
+        try {
+            loadGame(loader.game, 2);
+            ADD_FAILURE() << "the load succeeded";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), std::string("data/save/save2/") + c.file);
+            EXPECT_EQ(error.line(), line) << error.what();
+        }
+        // The damage stays in its slot.
+        EXPECT_NO_THROW(loadGame(loader.game, 4));
+        EXPECT_NE(listSaveSlots(saver.paths)[3], "빈 공간");
+    }
+}
+
+// Two games saving into one slot at once: a child process saves while this one is
+// in the middle of its own save, and the other way round. The slot holds one whole
+// save, that of the game that said it saved; the other says it did not.
+TEST(SaveGame, TwoGamesSavingIntoOneSlotAtOnceNeverBothSucceed) {
+    for (const bool childFirst : {false, true}) {
+        SCOPED_TRACE(childFirst ? "the other game saves first" : "this game saves first");
+        SaveGame saver;
+        saver.newRandomGame();
+        int toChild[2], toParent[2];
+        ASSERT_EQ(::pipe(toChild), 0);
+        ASSERT_EQ(::pipe(toParent), 0);
+        auto signal = [](int fd) { ASSERT_EQ(::write(fd, "x", 1), 1); };
+        auto await = [](int fd) {
+            char c;
+            ASSERT_EQ(::read(fd, &c, 1), 1);
+        };
+        // The holder pauses between writing its files and swapping them in.
+        auto holdAtSwap = [&](int tell, int waitFor) {
+            return [=](std::string_view step) {
+                if (step == "swap") {
+                    signal(tell);
+                    await(waitFor);
+                }
+            };
+        };
+        auto refusedNamingTheSlot = [&](int gold) {
+            saver.game.state.gold = gold;
+            try {
+                saveGame(saver.game.state, saver.paths, 6);
+            } catch (const DataError& error) {
+                return error.file() == "data/save/save6";
+            }
+            return false;
+        };
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            bool ok = true;
+            if (childFirst) {
+                saver.game.state.gold = 222;
+                try {
+                    saveGame(saver.game.state, saver.paths, 6, holdAtSwap(toParent[1], toChild[0]));
+                } catch (...) {
+                    ok = false;
+                }
+            } else {
+                await(toChild[0]);
+                ok = refusedNamingTheSlot(222);
+                signal(toParent[1]);
+            }
+            ::_exit(ok ? 0 : 1);
+        }
+        if (childFirst) {
+            await(toParent[0]);
+            EXPECT_TRUE(refusedNamingTheSlot(111));
+            signal(toChild[1]);
+        } else {
+            saver.game.state.gold = 111;
+            saveGame(saver.game.state, saver.paths, 6, [&](std::string_view step) {
+                if (step == "swap") {
+                    signal(toChild[1]);
+                    await(toParent[0]);
+                }
+            });
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        for (int fd : {toChild[0], toChild[1], toParent[0], toParent[1]})
+            ::close(fd);
+
+        LoadingGame loader(saver);
+        loadGame(loader.game, 6);
+        EXPECT_EQ(loader.game.state.gold, childFirst ? 222 : 111);
+        EXPECT_TRUE(saver.leftovers().empty());
+    }
 }
 
 }  // namespace

@@ -35,6 +35,13 @@ TEST_F(Travel, OnlyListedCitiesOfTheWorldAndTheirRoutesAreOffered) {
     EXPECT_EQ(routes.ways[2].wayName, "지름길");
 }
 
+// A route list shorter than the city list names its own line, not the data folder.
+TEST_F(Travel, ACityWithoutARouteFileNamesTheRouteListLine) {
+    state.routeFiles[2] = "";
+    EXPECT_EQ(failure([&] { prepareMove(game, 2); }),
+              std::make_pair("data/common/movefile.txt"s, 2));
+}
+
 TEST_F(Travel, ABrokenRouteFileNamesItsLine) {
     dir.write("data\\move\\01.txt", "머리\n2\n[END]\n5\n[START]\n큰길\n이틀\n");
     EXPECT_EQ(failure([&] { prepareMove(game, 1); }), std::make_pair("data/move/01.txt"s, 7));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "game.h"
@@ -66,6 +68,17 @@ TEST_F(TurnTest, QuestsCountDownAndOneStartedWithNoTurnsEndsInTheSameTurn) {
     EXPECT_EQ(state.quests[3].active, 0);
     advanceTurn(game, 1);
     EXPECT_EQ(state.quests[1].active, 0);
+}
+
+// A quest hand-edited to the lowest count there is stays running instead of
+// wrapping round to the highest.
+TEST_F(TurnTest, AQuestAtTheLowestCountKeepsItWithoutOverflow) {
+    dir.write("data\\scenario\\scenario1.scn", "");
+    state.quests[1].active = 1;
+    state.quests[1].turnsLeft = std::numeric_limits<std::int32_t>::min();
+    advanceTurn(game, 1);
+    EXPECT_EQ(state.quests[1].turnsLeft, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(state.quests[1].active, 1);
 }
 
 TEST_F(TurnTest, AMissingDateEventFileStopsTheTurnNamingIt) {

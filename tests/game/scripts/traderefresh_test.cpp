@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "game/scripts/scriptfixture.h"
 #include "scripts/scenariorunner.h"
 
@@ -54,6 +57,37 @@ TEST_F(TradeRefresh, AMissingListOrTradeFileIsAnErrorNamingIt) {
     EXPECT_EQ(failure(), "data/common/trade.txt");
     std::filesystem::remove(dir.path("data\\common\\trade.txt"));
     EXPECT_EQ(failure(), "data/common/trade.txt");
+}
+
+// An author is told which line of the trade list is at fault, whatever the fault.
+TEST_F(TradeRefresh, AFaultInTheTradeListNamesTheListAndItsLine) {
+    struct Case {
+        const char* list;
+        std::pair<std::string, int> where;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"", {"data/common/trade.txt", 1}, "the trade file of city 1, found the end of the file"},
+        {"trade\\1.txt\n", {"data/common/trade.txt", 2}, "the trade file of city 2"},
+        {"trade\\1.txt\n\n", {"data/common/trade.txt", 2}, "a file name, found an empty line"},
+        {"trade\\1.txt\n..\\..\\etc\\passwd\n",
+         {"data/common/trade.txt", 2},
+         "inside the game directory"},
+        {"trade\\1.txt\ntrade\\no.txt\n",
+         {"data/trade/no.txt", 0},
+         "named by data/common/trade.txt:2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        dir.write("data\\common\\trade.txt", c.list);
+        try {
+            refreshTradeGoods(game);
+            ADD_FAILURE() << "no error";
+        } catch (const DataError& error) {
+            EXPECT_EQ(std::make_pair(error.file(), error.line()), c.where) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+        }
+    }
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <utility>
+
 #include "game/testfiles.h"
 #include "world/gamepaths.h"
 
@@ -136,6 +140,58 @@ TEST(LineReader, AMissingFileNamesTheFile) {
         EXPECT_EQ(error.line(), 0);
     }
     EXPECT_THROW(LineReader::open(dir.paths(), "data"), DataError);  // a directory
+}
+
+// Whatever a data file or a save names, the game reads only plain files of a sane
+// size inside the game directory.
+TEST(LineReader, ReadsOnlyPlainFilesOfASaneSizeInsideTheGameDirectory) {
+    TempGameDir dir;
+    dir.writeBytes("data\\huge.txt", std::string(GamePaths::kMaxFileBytes + 1, 'x'));
+    dir.writeBytes("data\\full.txt", std::string(GamePaths::kMaxFileBytes, 'x'));
+    std::filesystem::create_symlink("/dev/zero", dir.path("data\\zero.txt"));
+    const std::pair<const char*, const char*> refused[] = {
+        {"data\\..\\..\\..\\..\\..\\..\\dev\\zero", "leaves the game directory"},
+        {"data/../../etc/passwd", "leaves the game directory"},
+        {"data\\zero.txt", "not a regular file"},
+        {"data\\huge.txt", "larger than 16 MB"},
+    };
+    for (const auto& [gamePath, problem] : refused) {
+        SCOPED_TRACE(gamePath);
+        try {
+            LineReader::open(dir.paths(), gamePath);
+            ADD_FAILURE() << "opened";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), GamePaths::shown(gamePath));
+            EXPECT_NE(error.problem().find(problem), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_NO_THROW(LineReader::open(dir.paths(), "data\\full.txt"));
+    EXPECT_TRUE(GamePaths::isInsideGameDirectory("\\data\\..x\\a.txt"));
+    EXPECT_FALSE(GamePaths::isInsideGameDirectory(std::string("data\\a\0\\..", 10)));
+}
+
+// A list naming a file gives the error of that file and the line that named it.
+TEST(LineReader, AFileNamedByAListIsTracedBackToTheList) {
+    TempGameDir dir;
+    dir.write("data\\list.txt", "first.txt\n\nmissing.txt\n");
+    dir.write("data\\first.txt", "");
+    LineReader list = LineReader::open(dir.paths(), "data\\list.txt");
+    EXPECT_NO_THROW(LineReader::openNamedBy(dir.paths(), list.readFileName("a file"), list));
+    try {
+        LineReader::openNamedBy(dir.paths(), list.readFileName("a file"), list);
+        ADD_FAILURE() << "an empty name opened";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/list.txt");
+        EXPECT_EQ(error.line(), 2);
+    }
+    try {
+        LineReader::openNamedBy(dir.paths(), list.readFileName("a file"), list);
+        ADD_FAILURE() << "a missing file opened";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), "data/missing.txt");
+        EXPECT_NE(error.problem().find("named by data/list.txt:3"), std::string::npos)
+            << error.what();
+    }
 }
 
 TEST(StoryText, TakesTheLinesBetweenStartAndEnd) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -40,6 +42,23 @@ TEST(Calendar, RollsOverWithoutCarryingTheExcess) {
         // The work of a new week or month sees the new date, never a month 13.
         for (const Date& date : seen)
             EXPECT_EQ(date, c.to);
+    }
+}
+
+// A hand-edited date at the very end of the number range rolls over without
+// overflowing: each field wraps to its first value and the year stays the last one.
+TEST(Calendar, FieldsAtTheEndOfTheirRangeRollOverWithoutOverflow) {
+    constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+    const std::tuple<Date, int, Date> cases[] = {
+        {{200, 4, 1, kMax}, 1, {200, 4, 2, 1}}, {{200, 4, kMax, 5}, 1, {200, 5, 1, 1}},
+        {{200, kMax, 4, 5}, 1, {201, 1, 1, 1}}, {{kMax, 12, 4, 5}, 1, {kMax, 1, 1, 1}},
+        {{200, 4, 1, 1}, kMax, {200, 4, 2, 1}},
+    };
+    for (const auto& [from, turns, to] : cases) {
+        GameState state;
+        std::tie(state.gameYear, state.gameMonth, state.gameWeek, state.gameTurn) = from;
+        advanceCalendar(state, turns, {});
+        EXPECT_EQ(dateOf(state), to);
     }
 }
 

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "game/testfiles.h"
 #include "world/datafiles.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -198,6 +202,42 @@ TEST_F(WorldLoad, WarsComeFromTheirListAndFlags) {
     EXPECT_EQ(state.wars[1].active, 0);
     EXPECT_EQ(state.wars[2].active, 1);
     EXPECT_EQ(state.wars[5].name, "None");
+}
+
+// A shared world is untrusted: a list entry that steps out of the game directory is
+// refused at the line that names it, before anything is opened.
+TEST_F(WorldLoad, AFileNameLeavingTheGameDirectoryIsRefusedAtItsLine) {
+    const std::string escape = "..\\..\\..\\..\\..\\..\\dev\\zero";
+    struct Case {
+        const char* what;
+        const char* file;
+        std::string text;
+        int line;
+        std::function<void(GameState&, const GamePaths&)> load;
+    };
+    const Case cases[] = {
+        {"a search list's pair file", "data\\searchcity.txt", escape + "\n", 1,
+         [](GameState& s, const GamePaths& p) { loadSearchSites(s, p); }},
+        {"a quest's file", "data\\quests\\questlist.txt", "1\n숲\n" + escape + "\n", 3,
+         [](GameState& s, const GamePaths& p) { loadQuests(s, p); }},
+        {"a route file", "data\\common\\movefile.txt", "move\\1.txt\n" + escape + "\n", 2,
+         [](GameState& s, const GamePaths& p) { loadRouteFiles(s, p); }},
+        {"a place's event file", "data\\places.txt", "x\n:city\n2\n샘\n/a/../../b\n", 5,
+         [](GameState& s, const GamePaths& p) { loadPlaceList(s, p, "places.txt"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write(c.file, c.text);
+        dir.write("data\\quests\\questbool.txt", "[START]\n0\n");
+        try {
+            c.load(state, dir.paths());
+            ADD_FAILURE() << "loaded";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), GamePaths::shown(c.file));
+            EXPECT_EQ(error.line(), c.line) << error.what();
+            EXPECT_NE(error.problem().find("inside the game directory"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -55,6 +55,23 @@ TEST_F(PlayerWindows, TheStatusPanelAndTheCommandWindowCannotBeClosedByThePlayer
     EXPECT_FALSE(windows->commform->isVisible());
 }
 
+// Nor can a window manager minimise or maximise them out of reach: they come back
+// as they were.
+TEST_F(PlayerWindows, TheCompanionsComeBackWhenMinimisedOrMaximised) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    for (QWidget* window : {static_cast<QWidget*>(windows->insform.get()),
+                            static_cast<QWidget*>(windows->commform.get())}) {
+        for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
+            window->setWindowState(state);
+            for (int wait = 0; wait < 100 && window->windowState() != Qt::WindowNoState; ++wait)
+                QTest::qWait(10);
+            EXPECT_EQ(window->windowState(), Qt::WindowNoState) << state;
+            EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
+        }
+    }
+}
+
 // Leaving asks only when the game changed since the new world, a save or a load;
 // "아니요" keeps the player in the game, and the game over asks nothing.
 TEST_F(PlayerWindows, LeavingAsksOnlyWhenProgressWouldBeLost) {

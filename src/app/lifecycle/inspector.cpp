@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 
 namespace orrowvale {
@@ -32,6 +33,7 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tinsform"));
     setWindowTitle(QStringLiteral("Inspector"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    new StayOnScreen(this);
 
     goldstat = value(this, "goldstat", "자금");
     citystat = value(this, "citystat", "현재위치");

@@ -7,12 +7,15 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/ui/stayonscreen.h"
+
 namespace orrowvale {
 
 Tannounceform::Tannounceform() {
     setObjectName(QStringLiteral("Tannounceform"));
     setWindowTitle(QStringLiteral("시나리오"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    new StayOnScreen(this);
     setFixedSize(465, 383);
     setModal(true);
 

@@ -15,6 +15,7 @@
 #include "app/ui/busycursor.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
+#include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 #include "parties/turn.h"
 #include "scripts/citycommands.h"
@@ -26,6 +27,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tcommform"));
     setWindowTitle(QStringLiteral("Command"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    new StayOnScreen(this);
     new QVBoxLayout(this);
 
     guildbutton = addButton("guildbutton", "길드 관리");

@@ -35,7 +35,7 @@ fail() {
     exit 1
 }
 
-# Copies the game directory, starts Xvfb on the first free display from :90 on
+# Copies the game directory, starts Xvfb on a free display of its choosing
 # and the program on it with the dice seeded by SEED.
 e2e_start() {
     local seed=$1
@@ -48,25 +48,21 @@ e2e_start() {
             >"$work/game/data/endless_rain[1].mid"
     fi
 
-    local display=90
-    while :; do
-        while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-            display=$((display + 1))
-        done
-        # Another script may take the same display at the same moment: Xvfb then
-        # stops at once and the next number is tried.
-        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 100); do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && break
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.2
-        done
-        kill -0 "$xvfb_pid" 2>/dev/null && break
-        xvfb_pid=""
-        display=$((display + 1))
-        [ "$display" -lt 200 ] || fail "no free display for Xvfb"
+    # Xvfb takes the first free display itself and names it: several of these
+    # scripts, here and in other checkouts, may start at the same moment.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        sleep 0.2
+    done
+    [ -s "$work/display" ] || fail "Xvfb named no display"
+    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.2
     done
     xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 

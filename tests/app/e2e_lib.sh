@@ -9,6 +9,8 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 mkdir -p "$out"
+# A failure screenshot left by an earlier run would mislead.
+rm -f "$out/failure.png"
 
 e2e_cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true

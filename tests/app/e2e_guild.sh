@@ -149,7 +149,11 @@ post=$(wait_window 교역소)
 keys_to "$post" space
 shot 교역소 trading_post
 keys_to "$post" Return
-if timeout 10 xdotool search --sync --onlyvisible --name '^선택하십시오\.$' >/dev/null 2>&1; then
+for _ in $(seq 50); do
+    [ -n "$(visible '선택하십시오.')" ] && break
+    sleep 0.2
+done
+if [ -n "$(visible '선택하십시오.')" ]; then
     chooser=$(wait_window '선택하십시오.')
     shot '선택하십시오.' chooser_party
     keys_to "$chooser" space Return

@@ -76,10 +76,16 @@ e2e_start() {
 }
 
 # The id of the visible window called exactly NAME, waiting up to SECONDS for it.
+# xdotool gives up at once when a window closes while it looks through them, so
+# it is asked again until the time is up.
 wait_window() {
-    local name=$1 seconds=${2:-60} id
-    id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "^$name\$" 2>/dev/null |
-        head -1) || true
+    local name=$1 seconds=${2:-60} id="" deadline
+    deadline=$((SECONDS + seconds))
+    while [ -z "$id" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(timeout $((deadline - SECONDS)) xdotool search --sync --onlyvisible \
+            --name "^$name\$" 2>/dev/null | head -1) || true
+        [ -n "$id" ] || sleep 0.2
+    done
     [ -n "$id" ] || fail "no window \"$name\" after ${seconds}s"
     echo "$id"
 }
@@ -88,10 +94,17 @@ visible() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
 }
 
+# Gone when two looks in a row find nothing: one may have failed on a window
+# that closed meanwhile.
 wait_gone() {
-    local name=$1 seconds=${2:-60}
+    local name=$1 seconds=${2:-60} empty=0
     for _ in $(seq $((seconds * 5))); do
-        [ -z "$(visible "$name")" ] && return 0
+        if [ -z "$(visible "$name")" ]; then
+            empty=$((empty + 1))
+            [ "$empty" -ge 2 ] && return 0
+        else
+            empty=0
+        fi
         sleep 0.2
     done
     fail "window \"$name\" still open after ${seconds}s"
@@ -122,8 +135,10 @@ press_until() {
         [ -n "$(visible "$next")" ] && return 0
         id=$(wait_window "$name")
         keys_to "$id" "$@"
-        timeout 8 xdotool search --sync --onlyvisible --name "^$next\$" >/dev/null 2>&1 &&
-            return 0
+        for _ in $(seq 40); do
+            [ -n "$(visible "$next")" ] && return 0
+            sleep 0.2
+        done
     done
     fail "\"$*\" in \"$name\" did not open \"$next\""
 }
@@ -258,6 +273,9 @@ command_press() {
     id=$(wait_window Command)
     keys_to "$id" "${keys[@]}" space
     command_focus=$target
-    timeout 20 xdotool search --sync --onlyvisible --name "^$next\$" >/dev/null 2>&1 ||
-        fail "\"$caption\" in the command window did not open \"$next\""
+    for _ in $(seq 100); do
+        [ -n "$(visible "$next")" ] && return 0
+        sleep 0.2
+    done
+    fail "\"$caption\" in the command window did not open \"$next\""
 }

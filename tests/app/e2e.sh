@@ -46,14 +46,16 @@ if [ ! -f "$work/game/data/endless_rain[1].mid" ]; then
         > "$work/game/data/endless_rain[1].mid"
 fi
 
-# The first free display from :90 on.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb takes the first free display itself and names it: another script may be
+# starting one at the same moment.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.2
+done
+[ -s "$work/display" ] || fail "Xvfb named no display: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
 for _ in $(seq 100); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.2

@@ -1,0 +1,281 @@
+# Shared by the scripts that play the real program under Xvfb: a game directory
+# of its own with empty save slots, a display, the program started on it, and the
+# helpers that wait for windows by title and type into them.
+#
+# The sourcing script sets `program`, `source_game` and `out` and then calls
+# e2e_start; `work` is its scratch folder, removed on exit.
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+mkdir -p "$out"
+# A failure screenshot left by an earlier run would mislead.
+rm -f "$out/failure.png"
+
+e2e_cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap e2e_cleanup EXIT
+trap 'exit 1' INT TERM
+
+log() {
+    echo "e2e: $*"
+}
+
+fail() {
+    echo "e2e: $*" >&2
+    [ -n "${DISPLAY:-}" ] && import -window root "$out/failure.png" 2>/dev/null || true
+    echo "e2e: the windows on screen:" >&2
+    xdotool search --onlyvisible --name '.' getwindowname %@ >&2 2>/dev/null || true
+    echo "e2e: the save slots:" >&2
+    ls -l "$work/game/data/save"/* >&2 || true
+    echo "e2e: screen at the failure: $out/failure.png; program output:" >&2
+    cat "$work/game.log" >&2 || true
+    exit 1
+}
+
+# Copies the game directory, starts Xvfb on a free display of its choosing
+# and the program on it with the dice seeded by SEED.
+e2e_start() {
+    local seed=$1
+    cp -r "$source_game" "$work/game"
+    rm -rf "$work/game/data/save"
+    for slot in 1 2 3 4 5 6 7 8 9 10; do mkdir -p "$work/game/data/save/save$slot"; done
+    if [ ! -f "$work/game/data/endless_rain[1].mid" ]; then
+        # One held chord is enough music for a test.
+        printf 'MThd\0\0\0\6\0\0\0\1\1\340MTrk\0\0\0\15\0\220\74\132\203\140\200\74\0\0\377\57\0' \
+            >"$work/game/data/endless_rain[1].mid"
+    fi
+
+    # Xvfb takes the first free display itself and names it: several of these
+    # scripts, here and in other checkouts, may start at the same moment.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        sleep 0.2
+    done
+    [ -s "$work/display" ] || fail "Xvfb named no display"
+    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+
+    export XDG_RUNTIME_DIR="$work/xdg"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM
+    ORROWVALE_SEED=$seed "$program" --game-dir "$work/game" >"$work/game.log" 2>&1 &
+    game_pid=$!
+}
+
+# The id of the visible window called exactly NAME, waiting up to SECONDS for it.
+# xdotool gives up at once when a window closes while it looks through them, so
+# it is asked again until the time is up.
+wait_window() {
+    local name=$1 seconds=${2:-60} id="" deadline
+    deadline=$((SECONDS + seconds))
+    while [ -z "$id" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(timeout $((deadline - SECONDS)) xdotool search --sync --onlyvisible \
+            --name "^$name\$" 2>/dev/null | head -1) || true
+        [ -n "$id" ] || sleep 0.2
+    done
+    [ -n "$id" ] || fail "no window \"$name\" after ${seconds}s"
+    echo "$id"
+}
+
+visible() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+
+# Gone when two looks in a row find nothing: one may have failed on a window
+# that closed meanwhile.
+wait_gone() {
+    local name=$1 seconds=${2:-60} empty=0
+    for _ in $(seq $((seconds * 5))); do
+        if [ -z "$(visible "$name")" ]; then
+            empty=$((empty + 1))
+            [ "$empty" -ge 2 ] && return 0
+        else
+            empty=0
+        fi
+        sleep 0.2
+    done
+    fail "window \"$name\" still open after ${seconds}s"
+}
+
+# Gives the window the keyboard and types KEYS into it.
+keys_to() {
+    local id=$1
+    shift
+    timeout 10 xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
+    xdotool key --clearmodifiers "$@"
+}
+
+# Types TEXT (any script, Hangul too) into the window.
+type_to() {
+    local id=$1 text=$2
+    timeout 10 xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
+    xdotool type --clearmodifiers --delay 30 "$text"
+}
+
+# Presses KEYS in the window NAME and waits for the window NEXT to open; a busy
+# machine may drop the first keys, so they are sent again while nothing opened.
+press_until() {
+    local name=$1 next=$2
+    shift 2
+    local id
+    for _ in 1 2 3 4 5; do
+        [ -n "$(visible "$next")" ] && return 0
+        id=$(wait_window "$name")
+        keys_to "$id" "$@"
+        for _ in $(seq 40); do
+            [ -n "$(visible "$next")" ] && return 0
+            sleep 0.2
+        done
+    done
+    fail "\"$*\" in \"$name\" did not open \"$next\""
+}
+
+# Screenshot of the window NAME as OUT/FILE.png, once it has painted.
+shot() {
+    local name=$1 file=$2 id
+    id=$(wait_window "$name")
+    sleep 0.5
+    import -window "$id" "$out/$file.png" 2>/dev/null || fail "no screenshot of \"$name\""
+    log "screenshot $out/$file.png ($name)"
+}
+
+# The Nth visible line of the main save file of SLOT (lines counted from 1).
+save_line() {
+    sed -n "$2p" "$work/game/data/save/save$1/mainsave.sav" | tr -d '\r'
+}
+
+# Presses ctrl+s in the map window until the save window opens, answering
+# whatever is shown first, and saves into SLOT (1..10: the row of the list).
+save_into() {
+    local slot=$1 id keys=()
+    for _ in $(seq $((slot - 1))); do keys+=(Down); done
+    answer_until 저장 ctrl+s
+    id=$(wait_window 저장)
+    rm -f "$work/game/data/save/save$slot/mainsave.sav"
+    keys_to "$id" "${keys[@]}" Return
+    # A slot that holds a game asks before it is overwritten.
+    for _ in $(seq 100); do
+        [ -z "$(visible 저장)" ] && break
+        if id=$(visible Orrowvale) && [ -n "$id" ]; then keys_to "$id" Return; fi
+        sleep 0.3
+    done
+    wait_gone 저장
+    [ -f "$work/game/data/save/save$slot/mainsave.sav" ] || fail "slot $slot was not written"
+}
+
+# Answers whatever the game shows (message boxes, dialogues, announcements) until
+# the window NAME opens, pressing SHORTCUT in the map window whenever nothing is
+# in the way: a turn may tell any number of things first.
+answer_until() {
+    local name=$1 shortcut=$2 seconds=${3:-120} id
+    for _ in $(seq "$seconds"); do
+        [ -n "$(visible "$name")" ] && return 0
+        if id=$(visible Orrowvale) && [ -n "$id" ]; then
+            keys_to "$id" Return
+        elif id=$(visible 대화) && [ -n "$id" ]; then
+            keys_to "$id" Return
+        elif id=$(visible 시나리오) && [ -n "$id" ]; then
+            keys_to "$id" space
+        elif id=$(visible '로반햄 대륙 서남부') && [ -n "$id" ]; then
+            keys_to "$id" "$shortcut"
+        fi
+        sleep 1
+    done
+    fail "window \"$name\" did not open after ${seconds}s"
+}
+
+# From the title to the map of a new random game, past the prologue.
+start_random_game() {
+    local title new_game prologue
+    title=$(wait_window 'Orrowvale 0.9a' 90)
+    press_until 'Orrowvale 0.9a' 'New Game' ctrl+n
+    # From "취소", which has the focus, Tab reaches "랜덤 플레이".
+    new_game=$(wait_window 'New Game')
+    keys_to "$new_game" Tab space
+    prologue=$(wait_window 프롤로그 120)
+    keys_to "$prologue" space
+    wait_gone 프롤로그
+    wait_window Command >/dev/null
+    wait_window '로반햄 대륙 서남부' >/dev/null
+}
+
+# Answers every message box, dialogue and announcement until none has shown for
+# a second and a half.
+answer_boxes() {
+    local quiet=0 id
+    for _ in $(seq 240); do
+        if id=$(visible Orrowvale) && [ -n "$id" ]; then
+            keys_to "$id" Return
+            quiet=0
+        elif id=$(visible 대화) && [ -n "$id" ]; then
+            keys_to "$id" Return
+            quiet=0
+        elif id=$(visible 시나리오) && [ -n "$id" ]; then
+            keys_to "$id" space
+            quiet=0
+        else
+            quiet=$((quiet + 1))
+            [ "$quiet" -ge 3 ] && return 0
+        fi
+        sleep 0.5
+    done
+    fail "message boxes kept coming for two minutes"
+}
+
+# A left click in the middle of the map rectangle of CITY (a line of
+# data/citylocs.txt: left, right, top and bottom in the map picture). The
+# picture fills the map window below its menu bar.
+click_city() {
+    local city=$1 map left right top bottom height picture
+    read -r left right top bottom < <(sed -n "${city}p" "$work/game/data/citylocs.txt" | tr -d '\r')
+    [ -n "$bottom" ] || fail "no rectangle for city $city in data/citylocs.txt"
+    map=$(wait_window '로반햄 대륙 서남부')
+    height=$(xdotool getwindowgeometry "$map" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+    # Without its picture the game draws a map 390 pixels high.
+    picture=$(identify -format '%h' "$work/game/data/map.jpg" 2>/dev/null || echo 390)
+    timeout 10 xdotool windowfocus --sync "$map" || fail "cannot focus the map"
+    xdotool mousemove --window "$map" $(((left + right) / 2)) \
+        $((height - picture + (top + bottom) / 2)) click 1
+}
+
+# The command window's buttons, top to bottom. "완료" has the keyboard when the
+# window is shown; every other window gives it back to the button that opened it.
+command_buttons=(길드_관리 주점 교역소 방문 접선 명령 장비 완료)
+command_focus=7
+
+# Walks the keyboard with Tab or Shift+Tab to the command button CAPTION (blanks
+# written as _), presses Space and waits for the window NEXT.
+command_press() {
+    local caption=$1 next=$2 target=-1 i keys=() id
+    for i in "${!command_buttons[@]}"; do
+        [ "${command_buttons[$i]}" = "$caption" ] && target=$i
+    done
+    [ "$target" -ge 0 ] || fail "no command button \"$caption\""
+    local forward=$(((target - command_focus + 8) % 8))
+    if [ "$forward" -le 4 ]; then
+        for _ in $(seq "$forward"); do keys+=(Tab); done
+    else
+        for _ in $(seq $((8 - forward))); do keys+=(shift+Tab); done
+    fi
+    id=$(wait_window Command)
+    keys_to "$id" "${keys[@]}" space
+    command_focus=$target
+    for _ in $(seq 100); do
+        [ -n "$(visible "$next")" ] && return 0
+        sleep 0.2
+    done
+    fail "\"$caption\" in the command window did not open \"$next\""
+}

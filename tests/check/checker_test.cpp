@@ -464,6 +464,28 @@ TEST(MapPicture, SizeComesFromTheFrameHeaderWhereverItStands) {
     EXPECT_FALSE(jpegSize("\x89PNG\r\n"));
 }
 
+// Each kind of file is checked in turn and hands on what it learnt: the events of the
+// contacts see the dungeon lists read before them, and a trade file that a contact
+// also names as its event file is checked first as the trade file it was queued as,
+// so that two findings on one line keep their order.
+TEST(ContentChecker, KindsHandOnWhatTheyLearntAndKeepTheirOrder) {
+    TempGameDir dir;
+    writeWorld(dir);
+    dir.write("data\\contact\\list.txt", "노인\ncontact\\old.evn\n상인\ntrade\\1.txt\n");
+    dir.write("data\\contact\\old.evn", "[START]\n-optend-\n:ondungeon\n2\n2\n[END]\n");
+    dir.write("data\\trade\\1.txt", "소금\n[START]\n-opt-\n-optend-\n:killone\n[END]\n");
+    EXPECT_EQ(
+        problems(dir),
+        (std::vector<std::string>{
+            "data/contact/old.evn:5: error: city 2 has no dungeon 2: its dungeon list holds 1",
+            "data/trade/1.txt:3: warning: \"-opt-\" does not belong here: the line is ignored",
+            "data/trade/1.txt:5: warning: \":killone\" does nothing here: no party runs the "
+            "trade files",
+            "data/trade/1.txt:5: error: \":killone\" is a keyword of scenario scripts, not of "
+            "event files: it and its operand lines are ignored here",
+        }));
+}
+
 // The checker must read the operands of exactly the keywords the runners act on.
 TEST(ContentChecker, KnowsEveryKeywordOfBothRunners) {
     auto sorted = [](std::vector<std::string_view> words) {

@@ -1,5 +1,9 @@
 #pragma once
 
+// The core every kind of content file is checked with: reading files the way the game
+// does, numbers and their tables, list shapes several kinds share and the blocks of
+// script files. The checks of each kind live in a file of their own, listed in kinds.h.
+
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -71,12 +75,35 @@ struct Where {
     int line = 0;
 };
 
-class Checker {
-  public:
-    Checker(const GamePaths& paths, Report& report) : paths_(paths), report_(report) {}
-    void checkAll();
+// What the checks learn as they go and hand on to the checks after them.
+struct CheckState {
+    int cityCount = -1;               // -1 while unknown: city numbers are then not checked
+    std::map<int, int> dungeonCount;  // city -> dungeons in its list
+    int warCount = -1, questCount = -1;
+    std::vector<std::pair<std::string, Layout>> queue;
+    std::set<std::pair<std::string, Layout>> queued;
+    std::set<std::string> scannedFiles;
+    std::vector<std::string> questFiles;
+    std::map<std::string, std::set<int>> warsOfFile;  // shown path -> war numbers it serves
+    std::set<std::string> partyScripts;               // scenario-dialect scripts a party runs
+    Layout checking = Layout::Scenario;               // the layout of the file being checked
+    bool checkingWithParty = false;                   // whether a party runs the file being checked
+    std::set<std::string> pubEvents;                  // the pub event files
+    bool checkingPubEvent = false;  // whether the file being checked is one of them
+};
 
-  private:
+// What every kind of file is checked with: reading files, numbers, shared list shapes
+// and the blocks of script files. It holds only references, so that each kind's
+// checks derive from it and share one state: `Routes(core)` checks with `core`'s.
+class Core {
+  public:
+    Core(const GamePaths& paths, Report& report, CheckState& state)
+        : paths_(paths), report_(report), state_(state) {}
+    Core(const Core&) = default;
+    Core& operator=(const Core&) = delete;
+
+    CheckState& state() { return state_; }
+
     // Files.
     enum class Lookup { Exact, OtherCase, Missing };
     Lookup lookUp(const std::string& gamePath, std::string& actual) const;
@@ -91,9 +118,11 @@ class Checker {
                                      Severity missing = Severity::Error,
                                      std::string_view consequence = {});
     std::optional<SourceFile> load(const std::string& gamePath);
+    void checkEncoding(const std::string& gamePath, const SourceFile& file);
     std::optional<SourceFile> loadFixed(const std::string& gamePath,
                                         Severity missing = Severity::Error,
                                         std::string_view consequence = {});
+    // Puts a script in the queue of files checked after the lists that name them.
     void queue(const std::string& gamePath, Layout layout);
 
     // Numbers.
@@ -101,6 +130,8 @@ class Checker {
     std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
     void numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value);
     bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
+    bool inCountedTable(std::int32_t number, Operand kind, const Where& at, int city);
+    bool inFixedRange(std::int32_t number, Operand kind, const Where& at);
     void error(const Cursor& c, std::string message) {
         report_.error(c.file(), c.line(), std::move(message));
     }
@@ -114,33 +145,15 @@ class Checker {
         report_.warning(at.file, at.line, std::move(message));
     }
 
-    // World files.
-    void checkCities();
-    void checkCityRects();
-    void checkNations();
+    // List shapes that several kinds of file share.
     void checkFilePerCity(const std::string& listFile, const std::string& what,
                           const std::function<void(const std::string&)>& check);
-    void checkRoutes();
-    void checkRouteFile(const std::string& gamePath);
-    void checkPlaceList(const std::string& gamePath);
-    void checkCityNumberList(const std::string& gamePath);
-    void checkStoryCharacter(int character);
-    void checkNameLists();
-    void checkSites(const std::string& listFile, bool dungeons);
     int checkPairList(const std::string& gamePath, int limit, Layout layout,
                       std::string_view entry);
     void checkNumberList(const std::string& gamePath, int count, std::string_view entry);
-    void checkTrade();
-    void checkStoryText(const std::string& gamePath);
-    void checkGossip();
-    void checkContacts();
-    void checkDungeon(const SourceFile& file);
-    void checkMonsterFile(const std::string& gamePath);
-    void loadAsTheGameDoes();
+    void checkSites(const std::string& listFile, bool dungeons);
 
-    // Scripts.
-    void checkQueued();
-    std::set<std::string> checkScript(const SourceFile& file, Layout layout);
+    // Script blocks.
     enum class Closing { Closed, Broken, Ended };
     // A condition block up to "-optend-". A line of `breakers` means the block was
     // left open: it is reported and put back.
@@ -154,35 +167,26 @@ class Checker {
     void checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                          std::string_view extra, std::set<std::string>& used);
     void checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands);
+    bool checkDate(Cursor& c);
+    bool checkLineOperand(Cursor& c, const std::string& word, Operand op, const Where& keyword);
+    void queueScriptOperand(const Cursor& c, const std::string& word, const std::string& line);
     void skipOperands(Cursor& c, const std::vector<Operand>& operands);
     void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
     void checkTwoDates(Cursor& c, const Where& keyword);
     void checkDateField(int field, std::int32_t value, const Where& at);
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
     void outsideBlock(Cursor& c, const std::string& line);
-    void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used);
-    void pubEventRepeats(const Where& block, const std::set<std::string>& actions);
-    void checkSearch(Cursor& c, std::set<std::string>& used);
-    void checkWar(Cursor& c, std::set<std::string>& used);
-    void checkTradeFile(Cursor& c, std::set<std::string>& used);
+    void partyKeyword(const Cursor& c, const std::string& word);
+    // The "[START]" blocks of a scenario script or an event file; `onBlock` sees the
+    // actions of each closed block.
+    using BlockActions = std::function<void(const Where&, const std::set<std::string>&)>;
+    void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
+                     const BlockActions& onBlock = {});
 
+  protected:
     const GamePaths& paths_;
     Report& report_;
-
-    int cityCount_ = -1;               // -1 while unknown: city numbers are then not checked
-    std::map<int, int> dungeonCount_;  // city -> dungeons in its list
-    int warCount_ = -1, questCount_ = -1;
-    std::vector<std::pair<std::string, Layout>> queue_;
-    std::set<std::pair<std::string, Layout>> queued_;
-    std::set<std::string> scannedFiles_;
-    std::vector<std::string> questFiles_;
-    std::map<std::string, std::set<int>> warsOfFile_;  // shown path -> war numbers it serves
-    std::set<std::string> partyScripts_;               // scenario-dialect scripts a party runs
-    Layout checking_ = Layout::Scenario;               // the layout of the file being checked
-    bool checkingWithParty_ = false;   // whether a party runs the file being checked
-    std::set<std::string> pubEvents_;  // the pub event files
-    bool checkingPubEvent_ = false;    // whether the file being checked is one of them
-    void partyKeyword(const Cursor& c, const std::string& word);
+    CheckState& state_;
 };
 
 // The marker of `markers` that a line most likely meant, when it differs only by
@@ -195,5 +199,19 @@ std::string slippedMarkerMessage(std::string_view line, std::string_view meant);
 bool isStructuralMarker(std::string_view line);
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word);
 const std::vector<Operand>* actionOperands(Dialect dialect, std::string_view word);
+// The marker a line was meant to be when it only differs by blanks or letter case;
+// empty when it is no such slip.
+std::string_view nearMarker(std::string_view line);
+// What a number operand is called in messages ("a city number").
+std::string numberWhat(Operand op);
+// A marker slip of a script line (blanks, letter case or a typo); empty when none.
+std::string_view meantMarker(std::string_view line);
+
+bool isBlankLine(std::string_view line);
+std::string inQuotes(std::string_view text);
+
+// The blocks of script files break at these lines.
+extern const std::set<std::string_view> kBlockBreakers;
+extern const std::set<std::string_view> kConditionBreakers;
 
 }  // namespace orrowvale::check

@@ -133,21 +133,21 @@ void loadAction(Player& player, const Action& action) {
     loadGame(player.game, action.values[0]);
 }
 
-ArgSpec answerArg() {
-    ArgSpec arg;
+ArgumentForm answerArg() {
+    ArgumentForm arg;
     arg.what = "answer";
     arg.words = {"yes", "no"};
     return arg;
 }
 
-ArgSpec optionalCityArg() {
-    ArgSpec arg = cityArg();
+ArgumentForm optionalCityArg() {
+    ArgumentForm arg = cityArg();
     arg.optional = true;
     return arg;
 }
 
-ArgSpec routeArg() {
-    ArgSpec arg;
+ArgumentForm routeArg() {
+    ArgumentForm arg;
     arg.what = "route";
     arg.min = 1;
     arg.max = kMaxWays;
@@ -156,15 +156,15 @@ ArgSpec routeArg() {
 }
 
 // In the order of the dispatch window's kinds.
-ArgSpec errandArg() {
-    ArgSpec arg;
+ArgumentForm errandArg() {
+    ArgumentForm arg;
     arg.what = "kind";
     arg.words = {"quest", "search", "war", "dungeon"};
     return arg;
 }
 
-ArgSpec numberFieldArg() {
-    ArgSpec arg;
+ArgumentForm numberFieldArg() {
+    ArgumentForm arg;
     arg.what = "number";
     arg.min = kNumberFieldMin;
     arg.max = kNumberFieldMax;
@@ -174,7 +174,7 @@ ArgSpec numberFieldArg() {
 
 }  // namespace
 
-std::vector<ActionSpec> cityActions() {
+std::vector<ActionForm> cityActions() {
     return {
         {"end", {}, NameUse::None, false, endAction},
         {"answer", {answerArg()}, NameUse::None, false, answerAction},

@@ -91,7 +91,7 @@ void showGuildLists(Player& player) {
         player.list("taskpartylist", party, state.parties[party].partyName);
 }
 
-std::vector<ActionSpec> equipActions() {
+std::vector<ActionForm> equipActions() {
     return {
         {"guild", {}, NameUse::None, false, guildAction},
         {"info", {adventurerArg()}, NameUse::None, false, infoAction},

@@ -154,7 +154,7 @@ void takeAction(Player& player, const Action& action) {
 
 }  // namespace
 
-std::vector<ActionSpec> guildActions() {
+std::vector<ActionForm> guildActions() {
     return {
         {"setup", {}, NameUse::None, false, setupAction},
         {"found", {adventurerArg()}, NameUse::None, false, foundAction},

@@ -32,7 +32,7 @@ std::string_view nextWord(std::string_view& rest) {
     return word;
 }
 
-std::string rangeText(const ArgSpec& arg) {
+std::string rangeText(const ArgumentForm& arg) {
     if (!arg.words.empty()) {
         std::string text;
         for (std::size_t i = 0; i < arg.words.size(); ++i)
@@ -45,7 +45,7 @@ std::string rangeText(const ArgSpec& arg) {
     return text;
 }
 
-int readValue(const ArgSpec& arg, std::string_view token, const std::string& file, int line) {
+int readValue(const ArgumentForm& arg, std::string_view token, const std::string& file, int line) {
     auto fail = [&]() -> int {
         throw DataError(file, line,
                         "the " + arg.what + " must be " + rangeText(arg) + ", not \"" +
@@ -65,9 +65,9 @@ int readValue(const ArgSpec& arg, std::string_view token, const std::string& fil
     return value;
 }
 
-const ActionSpec* findSpec(std::string_view word) {
-    for (const ActionSpec& spec : allActions())
-        if (spec.word == word) return &spec;
+const ActionForm* findForm(std::string_view word) {
+    for (const ActionForm& form : allActions())
+        if (form.word == word) return &form;
     return nullptr;
 }
 
@@ -77,9 +77,9 @@ Action checkLine(std::string_view text, const std::string& file, int line) {
     action.text = std::string(trim(text));
     std::string_view rest = text;
     action.word = std::string(nextWord(rest));
-    const ActionSpec* spec = findSpec(action.word);
-    if (spec == nullptr) throw DataError(file, line, "unknown action \"" + action.word + "\"");
-    for (const ArgSpec& arg : spec->args) {
+    const ActionForm* form = findForm(action.word);
+    if (form == nullptr) throw DataError(file, line, "unknown action \"" + action.word + "\"");
+    for (const ArgumentForm& arg : form->args) {
         std::string_view token = nextWord(rest);
         if (token.empty()) {
             if (!arg.optional) throw DataError(file, line, action.word + " needs the " + arg.what);
@@ -91,18 +91,18 @@ Action checkLine(std::string_view text, const std::string& file, int line) {
         action.given.push_back(true);
     }
     const std::string_view name = trim(rest);
-    if (spec->name == NameUse::None && !name.empty())
+    if (form->name == NameUse::None && !name.empty())
         throw DataError(file, line,
                         action.word + " takes nothing more, not \"" + std::string(name) + "\"");
-    if (spec->name == NameUse::Required && name.empty())
+    if (form->name == NameUse::Required && name.empty())
         throw DataError(file, line, action.word + " needs a name");
     action.name = std::string(name);
     action.hasName = !name.empty();
     return action;
 }
 
-ArgSpec numberArg(const char* what, int max) {
-    ArgSpec arg;
+ArgumentForm numberArg(const char* what, int max) {
+    ArgumentForm arg;
     arg.what = what;
     arg.min = 1;
     arg.max = max;
@@ -111,38 +111,38 @@ ArgSpec numberArg(const char* what, int max) {
 
 }  // namespace
 
-ArgSpec partyArg() {
+ArgumentForm partyArg() {
     return numberArg("party", 1000);
 }
-ArgSpec adventurerArg() {
+ArgumentForm adventurerArg() {
     return numberArg("adventurer", 1000);
 }
-ArgSpec cityArg() {
+ArgumentForm cityArg() {
     return numberArg("city", 100);
 }
-ArgSpec entryArg() {
+ArgumentForm entryArg() {
     return numberArg("entry", 500);
 }
-ArgSpec itemSlotArg() {
+ArgumentForm itemSlotArg() {
     return numberArg("item slot", 100);
 }
-ArgSpec tradeSlotArg() {
+ArgumentForm tradeSlotArg() {
     return numberArg("trade slot", 20);
 }
-ArgSpec positionArg() {
+ArgumentForm positionArg() {
     return numberArg("position", 9);
 }
-ArgSpec saveSlotArg() {
+ArgumentForm saveSlotArg() {
     return numberArg("slot", 10);
 }
 
-const std::vector<ActionSpec>& allActions() {
-    static const std::vector<ActionSpec> all = [] {
-        std::vector<ActionSpec> specs = cityActions();
+const std::vector<ActionForm>& allActions() {
+    static const std::vector<ActionForm> all = [] {
+        std::vector<ActionForm> forms = cityActions();
         for (auto family : {pubActions, guildActions, equipActions})
-            for (ActionSpec& spec : family())
-                specs.push_back(std::move(spec));
-        return specs;
+            for (ActionForm& form : family())
+                forms.push_back(std::move(form));
+        return forms;
     }();
     return all;
 }
@@ -182,11 +182,11 @@ int Player::play(const std::vector<Action>& actions) {
     int errors = 0;
     for (const Action& action : actions) {
         print("> " + action.text);
-        const ActionSpec& spec = *findSpec(action.word);
+        const ActionForm& form = *findForm(action.word);
         // Any other action first closes the pub and what was open over it.
-        if (pub.open && !spec.inPub) pub = Pub{};
+        if (pub.open && !form.inPub) pub = Pub{};
         try {
-            spec.run(*this, action);
+            form.run(*this, action);
         } catch (const DataError& error) {
             print(std::string("error: ") + error.what());
             ++errors;

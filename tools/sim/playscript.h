@@ -21,7 +21,7 @@ namespace orrowvale::sim {
 // One argument of an action: a number in min..max, or one of `words` (its value is
 // then the word's index), or "-" where `dash` allows it (value 0). An optional
 // argument may be left out at the end of the line.
-struct ArgSpec {
+struct ArgumentForm {
     std::string what;  // how the error message names it: "party", "city", "slot"
     int min = 0;
     int max = 0;
@@ -39,7 +39,7 @@ struct Action {
     int line = 0;
     std::string text;  // the line as written, without its line end
     std::string word;
-    std::vector<int> values;  // one per ArgSpec; 0 when an optional one was left out
+    std::vector<int> values;  // one per ArgumentForm; 0 when an optional one was left out
     std::vector<bool> given;  // whether each argument was written
     std::string name;         // the rest of the line, trimmed; may be empty
     bool hasName = false;
@@ -47,9 +47,9 @@ struct Action {
 
 class Player;
 
-struct ActionSpec {
+struct ActionForm {
     std::string word;
-    std::vector<ArgSpec> args;
+    std::vector<ArgumentForm> args;
     NameUse name = NameUse::None;
     // A pub action plays inside the pub; any other action leaves the pub first.
     bool inPub = false;
@@ -57,22 +57,22 @@ struct ActionSpec {
 };
 
 // The families of actions, each in its own file.
-std::vector<ActionSpec> cityActions();   // cityactions.cpp
-std::vector<ActionSpec> pubActions();    // pubactions.cpp
-std::vector<ActionSpec> guildActions();  // guildactions.cpp
-std::vector<ActionSpec> equipActions();  // equipactions.cpp
+std::vector<ActionForm> cityActions();   // cityactions.cpp
+std::vector<ActionForm> pubActions();    // pubactions.cpp
+std::vector<ActionForm> guildActions();  // guildactions.cpp
+std::vector<ActionForm> equipActions();  // equipactions.cpp
 // Every action the file may use.
-const std::vector<ActionSpec>& allActions();
+const std::vector<ActionForm>& allActions();
 
 // Argument kinds shared by the families. Things are named by their numbers.
-ArgSpec partyArg();       // 1..1000
-ArgSpec adventurerArg();  // 1..1000
-ArgSpec cityArg();        // 1..100
-ArgSpec entryArg();       // 1..500, an entry of quests, searches, wars or dungeons
-ArgSpec itemSlotArg();    // 1..100
-ArgSpec tradeSlotArg();   // 1..20
-ArgSpec positionArg();    // 1..9
-ArgSpec saveSlotArg();    // 1..10
+ArgumentForm partyArg();       // 1..1000
+ArgumentForm adventurerArg();  // 1..1000
+ArgumentForm cityArg();        // 1..100
+ArgumentForm entryArg();       // 1..500, an entry of quests, searches, wars or dungeons
+ArgumentForm itemSlotArg();    // 1..100
+ArgumentForm tradeSlotArg();   // 1..20
+ArgumentForm positionArg();    // 1..9
+ArgumentForm saveSlotArg();    // 1..10
 
 // Reads and checks a whole action file (UTF-8; blank lines and lines starting with
 // "#" skipped). Throws DataError naming `fileName` and the line of the first line

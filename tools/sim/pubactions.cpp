@@ -118,14 +118,14 @@ void closeAction(Player& player, const Action&) {
     returnToPub(player.game);
 }
 
-ActionSpec inPub(const char* word, std::function<void(Player&, const Action&)> run,
-                 std::vector<ArgSpec> args = {}) {
+ActionForm inPub(const char* word, std::function<void(Player&, const Action&)> run,
+                 std::vector<ArgumentForm> args = {}) {
     return {word, std::move(args), NameUse::None, true, std::move(run)};
 }
 
 }  // namespace
 
-std::vector<ActionSpec> pubActions() {
+std::vector<ActionForm> pubActions() {
     return {
         inPub("pub", pubAction),       inPub("leave", leaveAction),
         inPub("rumour", rumourAction), inPub("fame", fameAction),

@@ -50,8 +50,14 @@ bool isBlankLine(std::string_view line) {
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
+// Built piece by piece: GCC 12's optimiser sees a bogus overlap in the chained form.
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 Core::Lookup Core::lookUp(const std::string& gamePath, std::string& actual) const {

@@ -46,20 +46,7 @@ save_into 3
 # Back to the title and load slot 1.
 map=$(wait_window '로반햄 대륙 서남부')
 keys_to "$map" ctrl+x
-title=$(wait_window 'Orrowvale 0.9a')
-# "F&ile" opens with Alt+I, and "L&oad Game" is its O. A busy machine may not have
-# the menu up in time for the O, so the menu is tried again.
-for _ in $(seq 10); do
-    keys_to "$title" alt+i
-    sleep 1
-    xdotool key o
-    timeout 5 xdotool search --sync --onlyvisible --name '^파일 읽기$' >/dev/null 2>&1 && break
-    xdotool key Escape
-done
-load=$(wait_window '파일 읽기')
-keys_to "$load" Return
-wait_window '로반햄 대륙 서남부' 120 >/dev/null
-wait_gone '파일 읽기'
+load_first_slot
 sleep 1
 import -window root "$out/map.png"
 

@@ -190,19 +190,7 @@ cp "$work/game/data/save/save1"/prt*.prt "$work/before/"
 map=$(wait_window '로반햄 대륙 서남부')
 keys_to "$map" ctrl+x
 answer_until 'Orrowvale 0.9a' Escape 60
-title=$(wait_window 'Orrowvale 0.9a')
-# "F&ile" opens with Alt+I, and "L&oad Game" is its O; tried again on a busy machine.
-for _ in $(seq 10); do
-    keys_to "$title" alt+i
-    sleep 1
-    xdotool key o
-    timeout 5 xdotool search --sync --onlyvisible --name '^파일 읽기$' >/dev/null 2>&1 && break
-    xdotool key Escape
-done
-load=$(wait_window '파일 읽기')
-keys_to "$load" Return
-wait_window '로반햄 대륙 서남부' 120 >/dev/null
-wait_gone '파일 읽기'
+load_first_slot
 wait_window Command >/dev/null
 command_focus=7
 

@@ -279,3 +279,23 @@ command_press() {
     done
     fail "\"$caption\" in the command window did not open \"$next\""
 }
+
+# From the title window, "Load Game" and the first slot of the load window, until
+# the map of the loaded game is up.
+load_first_slot() {
+    local title load
+    title=$(wait_window 'Orrowvale 0.9a')
+    # "F&ile" opens with Alt+I, and "L&oad Game" is its O. A busy machine may not
+    # have the menu up in time for the O, so the menu is tried again.
+    for _ in $(seq 10); do
+        keys_to "$title" alt+i
+        sleep 1
+        xdotool key o
+        timeout 5 xdotool search --sync --onlyvisible --name '^파일 읽기$' >/dev/null 2>&1 && break
+        xdotool key Escape
+    done
+    load=$(wait_window '파일 읽기')
+    keys_to "$load" Return
+    wait_window '로반햄 대륙 서남부' 120 >/dev/null
+    wait_gone '파일 읽기'
+}

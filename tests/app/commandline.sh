@@ -17,7 +17,7 @@ help() {
             out=$(QT_QPA_PLATFORM=offscreen "$program" "$flag" 2>&1)
             status=$?
             [ "$status" -eq 0 ] || fail "$(basename "$program") $flag exited $status"
-            grep -q '^usage: ' <<<"$out" || fail "$(basename "$program") $flag printed no usage: $out"
+            grep -qi '^usage: ' <<<"$out" || fail "$(basename "$program") $flag printed no usage: $out"
         done
         QT_QPA_PLATFORM=offscreen "$program" --no-such-option >/dev/null 2>&1
         status=$?

@@ -3,9 +3,13 @@
 # helpers that wait for windows by title and type into them.
 #
 # The sourcing script sets `program`, `source_game` and `out` and then calls
-# e2e_start; `work` is its scratch folder, removed on exit.
+# e2e_start; `work` is its scratch folder, removed on exit. An installed game is
+# started with e2e_display and e2e_launch instead, after pointing `save_dir` and
+# `game_data` at its save folder and data folder.
 
 work=$(mktemp -d)
+save_dir="$work/game/data/save"
+game_data="$work/game/data"
 xvfb_pid=""
 game_pid=""
 mkdir -p "$out"
@@ -31,7 +35,7 @@ fail() {
     echo "e2e: the windows on screen:" >&2
     xdotool search --onlyvisible --name '.' getwindowname %@ >&2 2>/dev/null || true
     echo "e2e: the save slots:" >&2
-    ls -l "$work/game/data/save"/* >&2 || true
+    ls -l "$save_dir"/* >&2 || true
     echo "e2e: screen at the failure: $out/failure.png; program output:" >&2
     cat "$work/game.log" >&2 || true
     exit 1
@@ -49,7 +53,12 @@ e2e_start() {
         printf 'MThd\0\0\0\6\0\0\0\1\1\340MTrk\0\0\0\15\0\220\74\132\203\140\200\74\0\0\377\57\0' \
             >"$work/game/data/endless_rain[1].mid"
     fi
+    e2e_display
+    e2e_launch "$seed" --game-dir "$work/game"
+}
 
+# Starts Xvfb on a free display of its choosing and points DISPLAY at it.
+e2e_display() {
     # Xvfb takes the first free display itself and names it: several of these
     # scripts, here and in other checkouts, may start at the same moment.
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" \
@@ -67,11 +76,17 @@ e2e_start() {
         sleep 0.2
     done
     xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+}
 
+# Starts the program on the display from the scratch folder, with the dice seeded
+# by SEED and the further ARGUMENTS.
+e2e_launch() {
+    local seed=$1
+    shift
     export XDG_RUNTIME_DIR="$work/xdg"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
-    ORROWVALE_SEED=$seed "$program" --game-dir "$work/game" >"$work/game.log" 2>&1 &
+    (cd "$work" && ORROWVALE_SEED=$seed exec "$program" "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -154,7 +169,7 @@ shot() {
 
 # The Nth visible line of the main save file of SLOT (lines counted from 1).
 save_line() {
-    sed -n "$2p" "$work/game/data/save/save$1/mainsave.sav" | tr -d '\r'
+    sed -n "$2p" "$save_dir/save$1/mainsave.sav" | tr -d '\r'
 }
 
 # Presses ctrl+s in the map window until the save window opens, answering
@@ -164,7 +179,7 @@ save_into() {
     for _ in $(seq $((slot - 1))); do keys+=(Down); done
     answer_until 저장 ctrl+s
     id=$(wait_window 저장)
-    rm -f "$work/game/data/save/save$slot/mainsave.sav"
+    rm -f "$save_dir/save$slot/mainsave.sav"
     keys_to "$id" "${keys[@]}" Return
     # A slot that holds a game asks before it is overwritten.
     for _ in $(seq 100); do
@@ -173,7 +188,7 @@ save_into() {
         sleep 0.3
     done
     wait_gone 저장
-    [ -f "$work/game/data/save/save$slot/mainsave.sav" ] || fail "slot $slot was not written"
+    [ -f "$save_dir/save$slot/mainsave.sav" ] || fail "slot $slot was not written"
 }
 
 # Answers whatever the game shows (message boxes, dialogues, announcements) until
@@ -240,12 +255,12 @@ answer_boxes() {
 # picture fills the map window below its menu bar.
 click_city() {
     local city=$1 map left right top bottom height picture
-    read -r left right top bottom < <(sed -n "${city}p" "$work/game/data/citylocs.txt" | tr -d '\r')
+    read -r left right top bottom < <(sed -n "${city}p" "$game_data/citylocs.txt" | tr -d '\r')
     [ -n "$bottom" ] || fail "no rectangle for city $city in data/citylocs.txt"
     map=$(wait_window '로반햄 대륙 서남부')
     height=$(xdotool getwindowgeometry "$map" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
     # Without its picture the game draws a map 390 pixels high.
-    picture=$(identify -format '%h' "$work/game/data/map.jpg" 2>/dev/null || echo 390)
+    picture=$(identify -format '%h' "$game_data/map.jpg" 2>/dev/null || echo 390)
     timeout 10 xdotool windowfocus --sync "$map" || fail "cannot focus the map"
     xdotool mousemove --window "$map" $(((left + right) / 2)) \
         $((height - picture + (top + bottom) / 2)) click 1

@@ -116,3 +116,26 @@ TEST(JpegWriter, KeepsTheSizeAndTheColoursOfAnOddSizedPicture) {
 
 }  // namespace
 }  // namespace orrowvale::art
+
+// The desktop shows the icon on any background: its corners must let it through,
+// while the hall in the middle is drawn, at every size a menu asks for.
+TEST(DesktopIcon, IsSquareWithClearCornersAndADrawnMiddleAtEverySize) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        SCOPED_TRACE(size);
+        const QImage icon = orrowvale::art::drawIcon(size);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        ASSERT_TRUE(icon.hasAlphaChannel());
+        for (QPoint corner :
+             {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+            // At 16 pixels the rounding's edge still brushes the corner pixel.
+            EXPECT_LT(qAlpha(icon.pixel(corner)), 32) << corner.x() << "," << corner.y();
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+        // Not one flat colour: the scene is there.
+        int distinct = 0;
+        const QRgb first = icon.pixel(size / 4, size / 4);
+        for (int y = size / 4; y < size * 3 / 4; ++y)
+            for (int x = size / 4; x < size * 3 / 4; ++x)
+                if (icon.pixel(x, y) != first) ++distinct;
+        EXPECT_GT(distinct, size * size / 8);
+    }
+}

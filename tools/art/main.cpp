@@ -3,6 +3,7 @@
 //   orrowvale-art title OUT.jpg
 //   orrowvale-art map --game-dir DIR OUT.jpg
 //   orrowvale-art tune OUT.mid
+//   orrowvale-art icon SIZE OUT.png
 //
 // The map is drawn from the game directory's city list, rectangles, nations and
 // routes, so it follows the content wherever an author moves a city. A data error
@@ -10,9 +11,11 @@
 
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <charconv>
 #include <cstdlib>
 #include <exception>
 #include <fstream>
@@ -37,9 +40,10 @@ constexpr int kFailure = 1;
 constexpr int kJpegQuality = 90;
 
 constexpr const char* kUsage =
-    "usage: orrowvale-art title OUT.jpg\n"
-    "       orrowvale-art map --game-dir DIR OUT.jpg\n"
-    "       orrowvale-art tune OUT.mid\n";
+    "Usage: orrowvale-art title OUT.jpg\n"
+    "  or:  orrowvale-art map --game-dir DIR OUT.jpg\n"
+    "  or:  orrowvale-art tune OUT.mid\n"
+    "  or:  orrowvale-art icon SIZE OUT.png   (SIZE from 16 to 1024 pixels)\n";
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "orrowvale-art: " << problem << "\n" << kUsage;
@@ -106,6 +110,23 @@ int run(int argc, char** argv) {
         for (const std::string& warning : world.warnings)
             std::cerr << "orrowvale-art: warning: " << warning << "\n";
         art::writeJpeg(art::drawMap(world.cities), argv[4], kJpegQuality);
+        return 0;
+    }
+    if (what == "icon") {
+        if (argc != 4) usage("icon takes a size and an output file");
+        const std::string_view sizeText = argv[2];
+        int size = 0;
+        const auto [end, error] =
+            std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
+        if (error != std::errc() || end != sizeText.data() + sizeText.size() || size < 16 ||
+            size > 1024)
+            usage("the icon size must be a whole number from 16 to 1024");
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!art::drawIcon(size).save(&buffer, "PNG"))
+            throw std::runtime_error("cannot encode the icon as PNG");
+        writeFile(argv[3], png.toStdString());
         return 0;
     }
     usage("unknown picture \"" + std::string(what) + "\"");

@@ -411,14 +411,9 @@ void paintVignette(QPainter& painter) {
     painter.fillRect(QRectF(0, 0, W, H), vignette);
 }
 
-}  // namespace
-
-QImage drawTitle(std::uint32_t seed) {
+// The night scene under the lettering: sky, hills, the hall and its road.
+void paintScene(QPainter& painter, std::uint32_t seed) {
     const ValueNoise noise(seed);
-    QImage image(kTitleWidth, kTitleHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
     paintSky(painter, noise);
     paintMoon(painter, noise);
     paintClouds(painter);
@@ -455,10 +450,42 @@ QImage drawTitle(std::uint32_t seed) {
         painter.drawPath(pineTree(x, 484, height));
     }
     paintFireflies(painter, noise);
+}
+
+}  // namespace
+
+QImage drawTitle(std::uint32_t seed) {
+    QImage image(kTitleWidth, kTitleHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintScene(painter, seed);
     paintLettering(painter);
     paintVignette(painter);
     painter.end();
     return image;
+}
+
+QImage drawIcon(int size, std::uint32_t seed) {
+    QImage scene(kTitleWidth, kTitleHeight, QImage::Format_RGB32);
+    {
+        QPainter painter(&scene);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintScene(painter, seed);
+    }
+    // The hall with its flag and the lit gate, in a square of the scene.
+    const QImage hall =
+        scene.copy(kIconCrop).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(hall));
+    const double radius = size * 0.18;
+    painter.drawRoundedRect(QRectF(0, 0, size, size), radius, radius);
+    painter.end();
+    return icon;
 }
 
 }  // namespace orrowvale::art

@@ -13,4 +13,11 @@ inline constexpr std::uint32_t kTitleSeed = 1207;
 // name in Korean and in Latin letters.
 QImage drawTitle(std::uint32_t seed = kTitleSeed);
 
+// The part of the title's scene the icon shows: the hall, its flag and its gate.
+inline const QRect kIconCrop{100, 160, 300, 300};
+
+// The desktop icon, SIZE pixels square: the title's hall without the lettering, on a
+// rounded square with transparent corners.
+QImage drawIcon(int size, std::uint32_t seed = kTitleSeed);
+
 }  // namespace orrowvale::art

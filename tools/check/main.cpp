@@ -22,9 +22,15 @@ constexpr int kErrors = 1;
 constexpr int kCannotCheck = 2;
 
 constexpr const char* kUsage =
-    "usage: orrowvale-check [GAME_DIR]\n"
-    "  lists every problem of the game directory (default: the working directory)\n"
-    "  as FILE:LINE: error|warning: MESSAGE\n";
+    "Usage: orrowvale-check [GAME_DIR]\n"
+    "Lists every problem of the game directory GAME_DIR (default: the working\n"
+    "directory) as FILE:LINE: error|warning: MESSAGE.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help  print this and exit\n"
+    "\n"
+    "Exit status: 0 when no error was found, 1 when errors were found, 2 when the\n"
+    "folder cannot be checked.\n";
 
 int usage(std::string_view problem) {
     std::cerr << "orrowvale-check: " << problem << "\n" << kUsage;

@@ -103,8 +103,14 @@ int decode(const char* in, const char* out) {
 
 int main(int argc, char** argv) {
     constexpr const char* kUsage =
-        "usage: orrowvale-cp949 IN OUT             UTF-8 to CP949 with CR LF\n"
-        "       orrowvale-cp949 --decode IN OUT    and back\n";
+        "Usage: orrowvale-cp949 IN OUT\n"
+        "  or:  orrowvale-cp949 --decode IN OUT\n"
+        "Converts IN, UTF-8 text, into OUT, CP949 text with CR LF line ends; with\n"
+        "--decode, the other way.\n"
+        "\n"
+        "Options:\n"
+        "  --decode    read CP949 and write UTF-8 with LF line ends\n"
+        "  -h, --help  print this and exit\n";
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::cout << kUsage;
         return 0;

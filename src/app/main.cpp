@@ -1,16 +1,19 @@
-// orrowvale [--game-dir DIR]: the game. DIR (default: the working directory) holds
-// the data folder; the program works from there.
+// orrowvale [--game-dir DIR]: the game. DIR holds the data folder; the program
+// works from there. Without it the game looks for the installed game beside the
+// program, then in the working directory, then in the build's game directory.
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/gameapplication.h"
+#include "world/gamedirectory.h"
 
 namespace {
 
@@ -18,8 +21,12 @@ constexpr int kUsageError = 64;
 constexpr const char* kUsage =
     "usage: orrowvale [--game-dir DIR]\n"
     "  --game-dir DIR  the game directory, which holds data/city.txt and the other\n"
-    "                  data files (default: the working directory)\n"
-    "  -h, --help      print this and exit\n";
+    "                  data files (default: the installed game, else the working\n"
+    "                  directory, else the build's game directory)\n"
+    "  -h, --help      print this and exit\n"
+    "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
+    "(~/.local/share/orrowvale/save/saveN) for the installed game or a game\n"
+    "directory the player may not write.\n";
 
 int usage(std::string_view problem) {
     std::cerr << "orrowvale: " << problem << "\n" << kUsage;
@@ -39,7 +46,7 @@ int main(int argc, char** argv) {
         if (arg == "--game-dir") ++i;
     }
     orrowvale::GameApplication app(argc, argv);
-    std::filesystem::path gameDir;
+    std::optional<std::filesystem::path> gameDir;
     const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--game-dir") && i + 1 < args.size())
@@ -47,11 +54,12 @@ int main(int argc, char** argv) {
         else
             return usage("unknown argument \"" + args[i].toStdString() + "\"");
     }
-    if (!gameDir.empty()) {
+    if (!gameDir) gameDir = orrowvale::defaultGameDirectory();
+    if (!gameDir->empty()) {
         std::error_code error;
-        std::filesystem::current_path(gameDir, error);
+        std::filesystem::current_path(*gameDir, error);
         if (error)
-            return usage("cannot enter the game directory " + gameDir.string() + ": " +
+            return usage("cannot enter the game directory " + gameDir->string() + ": " +
                          error.message());
     }
 
@@ -61,7 +69,7 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 
-    orrowvale::Windows windows(orrowvale::GamePaths(std::filesystem::current_path()),
+    orrowvale::Windows windows(orrowvale::openGameDirectory(std::filesystem::current_path()),
                                orrowvale::Dice::fromEnvironment());
     windows.form1->show();
     return QApplication::exec();

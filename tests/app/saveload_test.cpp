@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -82,6 +83,21 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
     EXPECT_EQ(state().gold, gold);
     EXPECT_TRUE(windows->mainForm->isVisible());
     EXPECT_FALSE(windows->form1->isVisible());
+}
+
+// Both windows name the folder that holds the slots, so the player can find the
+// saves to back them up or carry them to another machine.
+TEST_F(SaveAndLoad, BothSlotWindowsSayWhereTheSavesAre) {
+    const QString expected =
+        QStringLiteral("저장 폴더: ") + QString::fromStdString((dir.root() / "data/save").string());
+    for (QDialog* window : {static_cast<QDialog*>(windows->saveform.get()),
+                            static_cast<QDialog*>(windows->loadform.get())}) {
+        QString shown;
+        inWindow(*window, [&](QListWidget&, QPushButton&) {
+            shown = window->findChild<QLabel*>(QStringLiteral("folderlabel"))->text();
+        });
+        EXPECT_EQ(shown, expected) << window->objectName().toStdString();
+    }
 }
 
 }  // namespace

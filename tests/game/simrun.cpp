@@ -8,9 +8,12 @@
 namespace orrowvale::testing {
 
 SimRun runSim(const std::string& arguments) {
+    return runCommand(std::string(ORROWVALE_SIM_TOOL) + " " + arguments);
+}
+
+SimRun runCommand(const std::string& command) {
     SimRun run;
-    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(("(" + command + ") 2>/dev/null").c_str(), "r");
     if (pipe == nullptr) return run;
     std::string line;
     for (int c; (c = std::fgetc(pipe)) != EOF;) {

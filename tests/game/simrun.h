@@ -15,6 +15,9 @@ struct SimRun {
 // Runs orrowvale-sim with `arguments` and collects what it prints on its standard
 // output, line by line; standard error is dropped.
 SimRun runSim(const std::string& arguments);
+// The same for a whole shell command, for a simulator started elsewhere or with an
+// environment of its own.
+SimRun runCommand(const std::string& command);
 
 // Writes `actions` into `folder`/actions.txt and gives the "--actions FILE" for it.
 std::string actionsArgument(const std::filesystem::path& folder, const std::string& actions);

@@ -1,5 +1,8 @@
 #include "game/testfiles.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -69,6 +72,44 @@ std::string TempGameDir::readBytes(std::string_view gamePath) const {
 
 GamePaths sampleWorld() {
     return GamePaths(ORROWVALE_GAME_DIR);
+}
+
+std::vector<std::string> folderSnapshot(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string line = fs::relative(entry.path(), folder).generic_string();
+        const auto changed = entry.last_write_time().time_since_epoch();
+        line += " " + std::to_string(std::chrono::nanoseconds(changed).count());
+        if (entry.is_regular_file()) line += " " + std::to_string(entry.file_size());
+        entries.push_back(std::move(line));
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+        if (it->second)
+            ::setenv(it->first.c_str(), it->second->c_str(), 1);
+        else
+            ::unsetenv(it->first.c_str());
+    }
+}
+
+void ScopedEnvironment::remember(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+}
+
+void ScopedEnvironment::set(const std::string& name, const std::string& value) {
+    remember(name);
+    ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void ScopedEnvironment::unset(const std::string& name) {
+    remember(name);
+    ::unsetenv(name.c_str());
 }
 
 }  // namespace orrowvale::testing

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "world/gamepaths.h"
 
@@ -38,5 +41,26 @@ class TempGameDir {
 
 // The game directory the build made from the sample world.
 GamePaths sampleWorld();
+
+// Every entry under `folder` with its size and time of last change, one line each,
+// sorted: two snapshots differ when anything was written, made or removed there.
+std::vector<std::string> folderSnapshot(const std::filesystem::path& folder);
+
+// Sets and unsets environment variables for as long as it lives, then puts back
+// what each held before.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment() = default;
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+    void set(const std::string& name, const std::string& value);
+    void unset(const std::string& name);
+
+  private:
+    void remember(const std::string& name);
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
 
 }  // namespace orrowvale::testing

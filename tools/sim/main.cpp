@@ -1,9 +1,14 @@
 // orrowvale-sim: plays a game without windows and prints what the player would see.
 //
-//   orrowvale-sim --game-dir DIR [--seed N] (--new random|story:K | --load SLOT)
+//   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT)
 //                 [--actions FILE|-] [--turns T] [--save SLOT]
 //
-// Creates the world (or loads save slot 1..10 of the game directory), plays the
+// Without --game-dir the game directory is found as the game finds it: the installed
+// game beside the program, else the working directory, else the build's. Slots are
+// those the game itself uses: the game directory's data/save/saveN, or the player's
+// home folder for the installed game or a game directory the player may not write.
+//
+// Creates the world (or loads save slot 1..10), plays the
 // action file as a player would (checked whole before anything is played), then ends
 // T turns as the "완료" button does, answering every question Yes, and saves into a
 // slot if asked. Prints one line per message, announcement, dialogue and ending, and
@@ -28,6 +33,7 @@
 #include "transcript.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
+#include "world/gamedirectory.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
@@ -41,7 +47,7 @@ constexpr int kDataError = 2;
 constexpr int kInternalError = 3;
 
 struct Options {
-    std::string gameDir = ".";
+    std::optional<std::string> gameDir;
     std::optional<std::uint64_t> seed;
     bool storyPlay = false;
     int character = 0;
@@ -52,9 +58,21 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: orrowvale-sim --game-dir DIR [--seed N] "
+    "usage: orrowvale-sim [--game-dir DIR] [--seed N] "
     "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
-    "[--save SLOT]\n";
+    "[--save SLOT]\n"
+    "  --game-dir DIR        the game directory (default: the installed game, else\n"
+    "                        the working directory, else the build's game directory)\n"
+    "  --seed N              seed the dice (default: ORROWVALE_SEED, else the clock)\n"
+    "  --new random|story:K  start a new game in random play or as story character K\n"
+    "  --load SLOT           load save slot 1..10 instead\n"
+    "  --actions FILE|-      play the actions in FILE (- for standard input)\n"
+    "  --turns T             then end T turns, answering every question Yes\n"
+    "  --save SLOT           then save into slot 1..10\n"
+    "  -h, --help            print this and exit\n"
+    "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
+    "(~/.local/share/orrowvale/save/saveN) for the installed game or a game\n"
+    "directory the player may not write.\n";
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "orrowvale-sim: " << problem << "\n" << kUsage;
@@ -146,7 +164,8 @@ std::vector<sim::Action> readActionFile(const std::string& name) {
 int play(const Options& options) {
     const std::vector<sim::Action> actions =
         options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
-    const GamePaths paths{std::filesystem::path(options.gameDir)};
+    const GamePaths paths = openGameDirectory(
+        options.gameDir ? std::filesystem::path(*options.gameDir) : defaultGameDirectory());
     Dice dice = options.seed ? Dice(*options.seed) : Dice::fromEnvironment();
     TranscriptPresenter presenter([](const std::string& line) { std::cout << line << "\n"; });
     auto state = std::make_unique<GameState>();

@@ -29,6 +29,16 @@ TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(p
     Button2 = new QPushButton(QStringLiteral("취소"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
+    // Where the slots are, in small print under the list, so that a player can
+    // find (and copy) the folder to back up or carry a save to another machine.
+    folderlabel = new QLabel(this);
+    folderlabel->setObjectName(QStringLiteral("folderlabel"));
+    folderlabel->setWordWrap(true);
+    folderlabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folderlabel->setForegroundRole(QPalette::PlaceholderText);
+    QFont small = folderlabel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    folderlabel->setFont(small);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -37,6 +47,7 @@ TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(filelist);
+    layout->addWidget(folderlabel);
     layout->addLayout(buttons);
 
     connect(filelist, &QListWidget::activated, this, [this](const QModelIndex& row) {
@@ -49,6 +60,7 @@ TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(p
 
 void TSlotWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    folderlabel->setText(qs(saveFolderNote(paths_)));
     filelist->clear();
     for (const std::string& line : listSaveSlots(paths_))
         filelist->addItem(qs(line));

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -12,7 +13,8 @@ class GamePaths;
 
 // What the save and the load window share: a caption over the list of the ten
 // slots, refilled from the disk each time the window is shown, and "확인" and
-// "취소". A double click, or Enter on a row, acts on that row like "확인".
+// "취소", with the folder that holds the slots in small print. A double click, or
+// Enter on a row, acts on that row like "확인".
 class TSlotWindow : public QDialog {
   public:
     void Button1Click();
@@ -34,6 +36,7 @@ class TSlotWindow : public QDialog {
   private:
     const GamePaths& paths_;
     QListWidget* filelist;
+    QLabel* folderlabel;
     QPushButton* Button1;
     QPushButton* Button2;
 };

@@ -66,12 +66,12 @@ class SlotReader {
   private:
     LineReader open(std::string_view name) const {
         const std::string gamePath = slot_ + "\\" + std::string(name);
-        return LineReader(paths_.resolve(gamePath), GamePaths::shown(gamePath));
+        return LineReader(paths_.resolve(gamePath), paths_.shownPath(gamePath));
     }
 
     std::filesystem::path fileOf(std::string_view name, std::string& shown) const {
         const std::string gamePath = slot_ + "\\" + std::string(name);
-        shown = GamePaths::shown(gamePath);
+        shown = paths_.shownPath(gamePath);
         return paths_.resolve(gamePath);
     }
 
@@ -221,7 +221,7 @@ void loadGame(Game& running, int slot) {
     const std::string gamePath = slotGamePath(slot);
     const std::filesystem::path slotDirectory = running.paths.resolve(gamePath);
     // Another game may not swap the slot while it is read.
-    const SlotLock lock(slotDirectory, GamePaths::shown(gamePath));
+    const SlotLock lock(slotDirectory, running.paths.shownPath(gamePath), SlotAccess::Read);
     recoverInterruptedSwap(slotDirectory);
 
     // The slot is read into a world of its own; the running game changes only when

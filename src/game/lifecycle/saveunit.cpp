@@ -20,6 +20,12 @@ std::string fileGamePath(int slot, std::string_view name) {
     return slotGamePath(slot) + "\\" + std::string(name);
 }
 
+// How messages name slot 1..10: "data/save/save3" in the game directory, the whole
+// path when the slot is in the player's home.
+std::string shownSlot(const GamePaths& paths, int slot) {
+    return paths.shownPath(slotGamePath(slot));
+}
+
 // The main file spells truth "true" / "false"; a party file "true" / "FALSE".
 void writeFlag(TextFileWriter& out, bool on) {
     out.writeLine(on ? "true" : "false");
@@ -31,11 +37,12 @@ void writePartyFlag(TextFileWriter& out, bool on) {
 
 // Builds every file of one slot in memory, in the order the main file names them.
 // An adventurer's or party's file belongs to the marker line that announces it, and
-// "mainchr.adv" comes just before `mainchrnum`.
+// "mainchr.adv" comes just before `mainchrnum`. Errors name the files in
+// `shownSlot`, the slot folder as messages show it.
 class SlotWriter {
   public:
-    SlotWriter(const GameState& state, int slot)
-        : state_(state), slot_(slot), main_(GamePaths::shown(fileGamePath(slot, "mainsave.sav"))) {}
+    SlotWriter(const GameState& state, std::string shownSlot)
+        : state_(state), shownSlot_(std::move(shownSlot)), main_(shown("mainsave.sav")) {}
 
     std::vector<SlotFile> build() {
         writeHeader();
@@ -52,9 +59,7 @@ class SlotWriter {
         files_.push_back({std::move(name), std::move(bytes)});
     }
 
-    std::string shown(std::string_view name) const {
-        return GamePaths::shown(fileGamePath(slot_, name));
-    }
+    std::string shown(std::string_view name) const { return shownSlot_ + "/" + std::string(name); }
 
     void writeHeader() {
         main_.writeLine(state_.mainCharacter().name);
@@ -155,7 +160,7 @@ class SlotWriter {
     }
 
     const GameState& state_;
-    int slot_;
+    std::string shownSlot_;
     TextFileWriter main_;
     std::vector<SlotFile> files_;
 };
@@ -223,18 +228,18 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
     std::array<std::string, kSaveSlots> lines;
     for (int slot = 1; slot <= kSaveSlots; ++slot) {
         std::string& line = lines[static_cast<std::size_t>(slot - 1)];
+        line = "빈 공간";
+        // With nowhere to save nothing was ever saved; the windows say why.
+        if (paths.saveFolder().place == SaveFolder::Place::Nowhere) continue;
         const std::string gamePath = fileGamePath(slot, "mainsave.sav");
         try {
             const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
-            const SlotLock lock(slotDirectory, GamePaths::shown(slotGamePath(slot)));
+            const SlotLock lock(slotDirectory, shownSlot(paths, slot), SlotAccess::Read);
             recoverInterruptedSwap(slotDirectory);
             const std::filesystem::path mainFile = paths.resolve(gamePath);
             std::error_code ec;
-            if (!std::filesystem::exists(mainFile, ec)) {
-                line = "빈 공간";
-                continue;
-            }
-            line = describeSlot(mainFile, GamePaths::shown(gamePath));
+            if (!std::filesystem::exists(mainFile, ec)) continue;
+            line = describeSlot(mainFile, paths.shownPath(gamePath));
         } catch (const DataError& error) {
             line = "읽을 수 없는 슬롯 (" + std::string(error.what()) + ")";
         }
@@ -252,6 +257,7 @@ void saveGame(Game& game, int slot) {
 }
 
 bool slotHoldsSave(const GamePaths& paths, int slot) {
+    if (paths.saveFolder().place == SaveFolder::Place::Nowhere) return false;
     recoverInterruptedSwap(paths.resolve(slotGamePath(slot)));
     std::error_code ec;
     return std::filesystem::exists(paths.resolve(fileGamePath(slot, "mainsave.sav")), ec);
@@ -269,7 +275,7 @@ std::optional<std::uint64_t> progressDigest(const GameState& state) {
         digest = (digest ^ 0xFFU) * kPrime;  // keeps "ab"+"c" apart from "a"+"bc"
     };
     try {
-        for (const SlotFile& file : SlotWriter(state, 1).build()) {
+        for (const SlotFile& file : SlotWriter(state, GamePaths::shown(slotGamePath(1))).build()) {
             add(file.name);
             add(file.bytes);
         }
@@ -293,13 +299,19 @@ bool hasUnsavedProgress(const Game& game) {
 
 void saveGame(const GameState& state, const GamePaths& paths, int slot,
               const SlotStepHook& beforeStep) {
-    const std::string gamePath = slotGamePath(slot);
+    const std::string shown = shownSlot(paths, slot);
     // Every file is built before the disk is touched, so a name CP949 cannot hold
     // fails the save with the old slot untouched.
-    std::vector<SlotFile> files = SlotWriter(state, slot).build();
-    const std::filesystem::path slotDirectory = paths.resolve(gamePath);
-    const SlotLock lock(slotDirectory, GamePaths::shown(gamePath));
-    replaceSlotDirectory(slotDirectory, GamePaths::shown(gamePath), files, beforeStep);
+    std::vector<SlotFile> files = SlotWriter(state, shown).build();
+    const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
+    const SlotLock lock(slotDirectory, shown, SlotAccess::Write);
+    replaceSlotDirectory(slotDirectory, shown, files, beforeStep);
+}
+
+std::string saveFolderNote(const GamePaths& paths) {
+    if (paths.saveFolder().place == SaveFolder::Place::Nowhere)
+        return "저장할 곳이 없습니다. HOME 환경 변수를 설정한 뒤 게임을 다시 시작하십시오.";
+    return "저장 폴더: " + paths.saveFolderPath().string();
 }
 
 }  // namespace orrowvale

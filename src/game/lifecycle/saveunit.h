@@ -25,6 +25,10 @@ inline constexpr int kSaveSlots = 10;
 // still listed).
 std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths);
 
+// One line for the save and load windows telling the player where the slots are:
+// "저장 폴더: " and the folder, or why there is nowhere to save.
+std::string saveFolderNote(const GamePaths& paths);
+
 // Writes the game into slot 1..10. The slot is written beside the old one and
 // swapped in only when every file is complete and on disk, so a crash or a full
 // disk leaves either the old save or the new one. Throws DataError naming the

@@ -134,10 +134,14 @@ fs::path swapIn(const fs::path& staging, const fs::path& slot, std::string_view 
 
 }  // namespace
 
-SlotLock::SlotLock(const fs::path& slot, std::string_view shownSlot,
-                   std::chrono::milliseconds wait) {
+SlotLock::SlotLock(const fs::path& slot, std::string_view shownSlot, SlotAccess access,
+                   std::chrono::milliseconds wait)
+    : fd_(-1) {
     std::error_code ec;
-    fs::create_directories(slot.parent_path(), ec);
+    if (access == SlotAccess::Write)
+        fs::create_directories(slot.parent_path(), ec);
+    else if (!isDirectory(slot.parent_path()))
+        return;
     const fs::path lockFile = fs::path(slot).concat(".lock");
     fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {

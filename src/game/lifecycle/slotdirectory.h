@@ -37,11 +37,15 @@ void replaceSlotDirectory(const std::filesystem::path& slot, std::string_view sh
 // throws DataError naming the slot, so a save that did not land is never reported
 // as saved. The lock ends with the object, or with the process however it ends.
 // In a folder the game may not write, where no game can save, none is taken.
+// Reading creates no folder: where the slots' folder is missing there is nothing to
+// read and nobody saving, so no lock is needed; a save creates it.
+enum class SlotAccess { Read, Write };
+
 class SlotLock {
   public:
     static constexpr std::chrono::milliseconds kDefaultWait{3000};
 
-    SlotLock(const std::filesystem::path& slot, std::string_view shownSlot,
+    SlotLock(const std::filesystem::path& slot, std::string_view shownSlot, SlotAccess access,
              std::chrono::milliseconds wait = kDefaultWait);
     ~SlotLock();
     SlotLock(const SlotLock&) = delete;

@@ -48,33 +48,19 @@ std::string findIgnoringCase(const std::filesystem::path& dir, const std::string
     return best;
 }
 
-}  // namespace
-
-GamePaths::GamePaths() : root_(std::filesystem::current_path()) {}
-
-GamePaths::GamePaths(std::filesystem::path gameDirectory) : root_(std::move(gameDirectory)) {}
-
-bool GamePaths::isInsideGameDirectory(std::string_view gamePath) {
-    if (gamePath.find('\0') != std::string_view::npos) return false;
-    for (const std::string& part : splitGamePath(gamePath))
-        if (part == "..") return false;
-    return true;
-}
-
-std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
-    if (!isInsideGameDirectory(gamePath))
-        throw DataError(shown(gamePath), 0, "the file name leaves the game directory");
-    std::vector<std::string> parts = splitGamePath(gamePath);
-    std::filesystem::path exact = root_;
+// `parts` under `root`, each part in the letter case the disk has it when only
+// another case exists.
+std::filesystem::path resolveUnder(const std::filesystem::path& root,
+                                   const std::vector<std::string>& parts) {
+    std::filesystem::path exact = root;
     for (const std::string& part : parts)
         exact /= part;
     std::error_code ec;
     if (std::filesystem::exists(exact, ec)) return exact;  // the usual case: one look
 
-    std::filesystem::path result = root_;
+    std::filesystem::path result = root;
     bool found = true;
     for (const std::string& part : parts) {
-        std::error_code ec;
         if (found && !std::filesystem::exists(result / part, ec)) {
             std::string other = findIgnoringCase(result, part);
             if (!other.empty()) {
@@ -86,6 +72,65 @@ std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
         result /= part;
     }
     return result;
+}
+
+}  // namespace
+
+GamePaths::GamePaths() : root_(std::filesystem::current_path()) {}
+
+GamePaths::GamePaths(std::filesystem::path gameDirectory) : root_(std::move(gameDirectory)) {}
+
+GamePaths::GamePaths(std::filesystem::path gameDirectory, SaveFolder saves)
+    : root_(std::move(gameDirectory)), saves_(std::move(saves)) {}
+
+bool GamePaths::isInsideGameDirectory(std::string_view gamePath) {
+    if (gamePath.find('\0') != std::string_view::npos) return false;
+    for (const std::string& part : splitGamePath(gamePath))
+        if (part == "..") return false;
+    return true;
+}
+
+bool GamePaths::isSavePath(std::string_view gamePath) {
+    const std::vector<std::string> parts = splitGamePath(gamePath);
+    return parts.size() >= 2 && sameIgnoringCase(parts[0], "data") &&
+           sameIgnoringCase(parts[1], "save");
+}
+
+std::filesystem::path GamePaths::saveFolderPath() const {
+    switch (saves_.place) {
+        case SaveFolder::Place::Home:
+            return saves_.folder;
+        case SaveFolder::Place::Nowhere:
+            return {};
+        case SaveFolder::Place::GameDirectory:
+            break;
+    }
+    return resolve("data\\save");
+}
+
+std::filesystem::path GamePaths::resolve(std::string_view gamePath) const {
+    if (!isInsideGameDirectory(gamePath))
+        throw DataError(shown(gamePath), 0, "the file name leaves the game directory");
+    std::vector<std::string> parts = splitGamePath(gamePath);
+    std::filesystem::path root = root_;
+    if (saves_.place != SaveFolder::Place::GameDirectory && isSavePath(gamePath)) {
+        if (saves_.place == SaveFolder::Place::Nowhere)
+            throw DataError(shown(gamePath), 0, saves_.problem);
+        root = saves_.folder;
+        parts.erase(parts.begin(), parts.begin() + 2);
+    }
+    return resolveUnder(root, parts);
+}
+
+std::string GamePaths::shownPath(std::string_view gamePath) const {
+    if (saves_.place != SaveFolder::Place::Home || !isSavePath(gamePath) ||
+        !isInsideGameDirectory(gamePath))
+        return shown(gamePath);
+    std::filesystem::path path = saves_.folder;
+    const std::vector<std::string> parts = splitGamePath(gamePath);
+    for (std::size_t i = 2; i < parts.size(); ++i)
+        path /= parts[i];
+    return path.string();
 }
 
 std::string GamePaths::shown(std::string_view gamePath) {

@@ -8,10 +8,24 @@
 
 namespace orrowvale {
 
+// Where the ten save slots live. A world folder keeps them in its own "data\save",
+// as worlds always have; an installed game, or a game directory the player may not
+// write, keeps them in a folder of the player's home instead; with no home to put
+// them in there is nowhere to save, and `problem` says why.
+struct SaveFolder {
+    enum class Place { GameDirectory, Home, Nowhere };
+    Place place = Place::GameDirectory;
+    // The folder that holds save1..save10, when the place is Home.
+    std::filesystem::path folder;
+    // Why there is nowhere to save, when the place is Nowhere.
+    std::string problem;
+};
+
 // Maps game paths as the data files write them ("data\common\city.txt") to files
 // under the game directory. Separators become native, doubled or leading ones are
 // harmless, and a name that only matches with another letter case is found too,
-// since content is often authored on systems that ignore case.
+// since content is often authored on systems that ignore case. The save slots
+// ("data\save\save3" and what is in it) go to the save folder wherever that is.
 class GamePaths {
   public:
     // The game reads no file larger than this: its largest data file is far smaller,
@@ -21,11 +35,19 @@ class GamePaths {
     // The working directory.
     GamePaths();
     explicit GamePaths(std::filesystem::path gameDirectory);
+    GamePaths(std::filesystem::path gameDirectory, SaveFolder saves);
 
     const std::filesystem::path& gameDirectory() const { return root_; }
+    const SaveFolder& saveFolder() const { return saves_; }
+    // The folder holding the slot folders, as the player would look for it:
+    // "<game directory>/data/save" or the folder in the home. Empty when there is
+    // nowhere to save.
+    std::filesystem::path saveFolderPath() const;
 
-    // A path relative to the game directory, e.g. "data\city.txt". Throws DataError
-    // for a name that would leave the game directory (see isInsideGameDirectory).
+    // A path relative to the game directory, e.g. "data\city.txt"; a save path
+    // ("data\save\...") lands in the save folder. Throws DataError for a name that
+    // would leave the game directory (see isInsideGameDirectory), and for a save
+    // path when there is nowhere to save.
     std::filesystem::path resolve(std::string_view gamePath) const;
     // Whether a name taken from a data file or a save stays inside the game directory:
     // no ".." step and no NUL byte. Leading separators and drive letters are harmless,
@@ -33,6 +55,11 @@ class GamePaths {
     static bool isInsideGameDirectory(std::string_view gamePath);
     // How messages show a game path: "data\city.txt" as "data/city.txt".
     static std::string shown(std::string_view gamePath);
+    // As shown(), but a save path kept in the player's home is shown as the whole
+    // path there, so that the player can find the file a message names.
+    std::string shownPath(std::string_view gamePath) const;
+    // Whether `gamePath` names the save folder or something in it.
+    static bool isSavePath(std::string_view gamePath);
     // A file name as written inside a data file: relative to "data\".
     std::filesystem::path data(std::string_view nameInData) const;
     // Whether a file named inside a data file exists (a folder is no file).
@@ -60,6 +87,7 @@ class GamePaths {
   private:
     struct Kept;
     std::filesystem::path root_;
+    SaveFolder saves_;
     mutable std::shared_ptr<Kept> kept_;
 };
 

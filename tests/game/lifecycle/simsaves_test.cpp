@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "game/simrun.h"
 #include "game/testfiles.h"
@@ -51,6 +52,52 @@ TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {
         << empty.lastLine;
     EXPECT_EQ(runSim(dir, "--load 11").exitCode, 64);
     EXPECT_EQ(runSim(dir, "--new random --load 1").exitCode, 64);
+}
+
+// The simulator as a package installs it: P/bin/orrowvale-sim beside the game in
+// P/share/games/orrowvale, which has no save folder and must never be written.
+TEST(SimulatorSaves, AnInstalledSimulatorFindsItsGameAndSavesInTheHome) {
+    namespace fs = std::filesystem;
+    testing::TempGameDir top;
+    const fs::path bin = top.root() / "usr/bin";
+    const fs::path game = top.root() / "usr/share/games/orrowvale";
+    const fs::path elsewhere = top.root() / "elsewhere";
+    const fs::path xdg = top.root() / "xdg";
+    for (const fs::path& folder : {bin, game.parent_path(), elsewhere})
+        fs::create_directories(folder);
+    // A link, not a copy, where the file system allows: the program finds its game
+    // from the name it was started by.
+    std::error_code linked;
+    fs::create_hard_link(ORROWVALE_SIM_TOOL, bin / "orrowvale-sim", linked);
+    if (linked) fs::copy_file(ORROWVALE_SIM_TOOL, bin / "orrowvale-sim");
+    fs::copy(testing::sampleWorld().gameDirectory(), game, fs::copy_options::recursive);
+    fs::remove_all(game / "data/save");
+    const auto untouched = testing::folderSnapshot(game);
+
+    auto sim = [&](const std::string& environment, const std::string& arguments) {
+        const testing::SimRun run = testing::runCommand(
+            "cd " + elsewhere.string() + " && env -u XDG_DATA_HOME -u HOME " + environment + " " +
+            (bin / "orrowvale-sim").string() + " --seed 4 " + arguments);
+        return SimRun{run.lines.empty() ? std::string() : run.lines.back(), run.exitCode};
+    };
+    const std::string withXdg = "XDG_DATA_HOME=" + xdg.string();
+    const SimRun saved = sim(withXdg, "--new random --turns 1 --save 2");
+    EXPECT_EQ(saved.exitCode, 0) << saved.lastLine;
+    EXPECT_TRUE(fs::is_regular_file(xdg / "orrowvale/save/save2/mainsave.sav"));
+    // The same folder named another way is still the installed game.
+    const SimRun loaded =
+        sim(withXdg, "--game-dir " + (bin / "../share/games/orrowvale").string() + " --load 2");
+    EXPECT_EQ(loaded.exitCode, 0) << loaded.lastLine;
+    EXPECT_TRUE(loaded.lastLine.starts_with("state: year=200 month=4 week=1 turn=2 "))
+        << loaded.lastLine;
+
+    // No home to save in: a clear error, and nothing written anywhere.
+    const SimRun homeless = sim("", "--new random --save 3");
+    EXPECT_EQ(homeless.exitCode, 2);
+    EXPECT_TRUE(homeless.lastLine.starts_with("error: data/save/save3: ")) << homeless.lastLine;
+    EXPECT_NE(homeless.lastLine.find("HOME"), std::string::npos) << homeless.lastLine;
+    EXPECT_EQ(testing::folderSnapshot(game), untouched);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 }  // namespace

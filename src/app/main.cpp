@@ -3,6 +3,7 @@
 // program, then in the working directory, then in the build's game directory.
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <filesystem>
@@ -19,11 +20,15 @@ namespace {
 
 constexpr int kUsageError = 64;
 constexpr const char* kUsage =
-    "usage: orrowvale [--game-dir DIR]\n"
+    "Usage: orrowvale [--game-dir DIR]\n"
+    "Opens the game's title window.\n"
+    "\n"
+    "Options:\n"
     "  --game-dir DIR  the game directory, which holds data/city.txt and the other\n"
     "                  data files (default: the installed game, else the working\n"
     "                  directory, else the build's game directory)\n"
     "  -h, --help      print this and exit\n"
+    "\n"
     "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
     "(~/.local/share/orrowvale/save/saveN) for the installed game or a game\n"
     "directory the player may not write.\n";
@@ -62,6 +67,11 @@ int main(int argc, char** argv) {
             return usage("cannot enter the game directory " + gameDir->string() + ": " +
                          error.message());
     }
+
+    // The installed icon on every window, and the menu entry the desktop pairs the
+    // windows with. A game run from the build has no icon installed: Qt's default.
+    QApplication::setDesktopFileName(QStringLiteral("org.orrowvale.Orrowvale"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orrowvale")));
 
     // Standard buttons and dialogs in Korean.
     QTranslator translator;

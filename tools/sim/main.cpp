@@ -58,9 +58,12 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: orrowvale-sim [--game-dir DIR] [--seed N] "
+    "Usage: orrowvale-sim [--game-dir DIR] [--seed N] "
     "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
     "[--save SLOT]\n"
+    "Plays a game without windows and prints what the player would see.\n"
+    "\n"
+    "Options:\n"
     "  --game-dir DIR        the game directory (default: the installed game, else\n"
     "                        the working directory, else the build's game directory)\n"
     "  --seed N              seed the dice (default: ORROWVALE_SEED, else the clock)\n"
@@ -70,6 +73,7 @@ constexpr const char* kUsage =
     "  --turns T             then end T turns, answering every question Yes\n"
     "  --save SLOT           then save into slot 1..10\n"
     "  -h, --help            print this and exit\n"
+    "\n"
     "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
     "(~/.local/share/orrowvale/save/saveN) for the installed game or a game\n"
     "directory the player may not write.\n";

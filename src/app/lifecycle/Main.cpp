@@ -169,8 +169,8 @@ void TMainForm::Button1Click() {
     GameState& state = *windows_.state;
     try {
         loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
-        saveAdventurer(state.infoAdventurer, windows_.paths.resolve("data\\amugae.txt"),
-                       "data/amugae.txt");
+        const GamePaths::WrittenFile copy = windows_.paths.writtenDataFile("amugae.txt");
+        saveAdventurer(state.infoAdventurer, copy.file, copy.shown);
     } catch (const DataError& error) {
         errorBox(this, error);
         return;

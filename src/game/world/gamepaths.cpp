@@ -144,6 +144,28 @@ std::filesystem::path GamePaths::data(std::string_view nameInData) const {
     return resolve("data\\" + std::string(nameInData));
 }
 
+GamePaths::WrittenFile GamePaths::writtenDataFile(std::string_view nameInData) const {
+    const std::string gamePath = "data\\" + std::string(nameInData);
+    switch (saves_.place) {
+        case SaveFolder::Place::Home: {
+            if (!isInsideGameDirectory(nameInData))
+                throw DataError(shown(gamePath), 0, "the file name leaves the game directory");
+            std::filesystem::path file = saves_.folder.parent_path();
+            for (const std::string& part : splitGamePath(nameInData))
+                file /= part;
+            // The home folder may not exist before the first save.
+            std::error_code ec;
+            std::filesystem::create_directories(file.parent_path(), ec);
+            return {file, file.string()};
+        }
+        case SaveFolder::Place::Nowhere:
+            throw DataError(shown(gamePath), 0, saves_.problem);
+        case SaveFolder::Place::GameDirectory:
+            break;
+    }
+    return {data(nameInData), shown(gamePath)};
+}
+
 bool GamePaths::hasDataFile(std::string_view nameInData) const {
     if (cachedBytes("data\\" + std::string(nameInData))) return true;
     std::error_code ec;

@@ -62,6 +62,16 @@ class GamePaths {
     static bool isSavePath(std::string_view gamePath);
     // A file name as written inside a data file: relative to "data\".
     std::filesystem::path data(std::string_view nameInData) const;
+    // A file the game itself writes outside the slots (the diagnostic copy of an
+    // adventurer), and how messages name it: in "data" of a game directory that
+    // keeps its saves, else beside the save folder in the player's home, since an
+    // installed game directory is never written. Throws DataError when there is
+    // nowhere to write.
+    struct WrittenFile {
+        std::filesystem::path file;
+        std::string shown;
+    };
+    WrittenFile writtenDataFile(std::string_view nameInData) const;
     // Whether a file named inside a data file exists (a folder is no file).
     bool hasDataFile(std::string_view nameInData) const;
 

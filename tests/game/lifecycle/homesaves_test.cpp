@@ -99,6 +99,27 @@ TEST(HomeSaves, ASaveLandsInTheHomeListsAndLoadsBackWithTheGameDirectoryUntouche
         << listSaveSlots(installed.paths)[0];
 }
 
+// The hidden button's copy of an adventurer is the one other file the game writes:
+// beside the slots of an installed game, in "data" of a world that keeps its own.
+TEST(HomeSaves, TheDiagnosticCopyGoesBesideTheSavesNeverIntoTheInstalledGame) {
+    testing::TempGameDir home;
+    InstalledGame installed(home.root().string());
+    const GamePaths::WrittenFile copy = installed.paths.writtenDataFile("amugae.txt");
+    EXPECT_EQ(copy.file, home.root() / ".local/share/orrowvale/amugae.txt");
+    EXPECT_EQ(copy.shown, copy.file.string());
+    EXPECT_TRUE(fs::is_directory(copy.file.parent_path()));
+    EXPECT_THROW(installed.paths.writtenDataFile("..\\amugae.txt"), DataError);
+
+    InstalledGame homeless(std::nullopt);
+    EXPECT_THROW(homeless.paths.writtenDataFile("amugae.txt"), DataError);
+
+    testing::TempGameDir world;
+    world.copySampleWorld();
+    const GamePaths::WrittenFile inWorld = GamePaths(world.root()).writtenDataFile("amugae.txt");
+    EXPECT_EQ(inWorld.file, world.root() / "data/amugae.txt");
+    EXPECT_EQ(inWorld.shown, "data/amugae.txt");
+}
+
 TEST(HomeSaves, WithNoHomeASaveFailsClearlyAndWritesNothingAnywhere) {
     InstalledGame installed(std::nullopt);
     ASSERT_EQ(installed.paths.saveFolder().place, SaveFolder::Place::Nowhere);

@@ -80,8 +80,14 @@ std::vector<std::string> folderSnapshot(const std::filesystem::path& folder) {
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         std::string line = fs::relative(entry.path(), folder).generic_string();
         const auto changed = entry.last_write_time().time_since_epoch();
-        line += " " + std::to_string(std::chrono::nanoseconds(changed).count());
-        if (entry.is_regular_file()) line += " " + std::to_string(entry.file_size());
+        // Appended piece by piece: GCC 12's optimiser misreads " " + std::to_string(...)
+        // as an overlapping copy and stops a Release build.
+        line += ' ';
+        line += std::to_string(std::chrono::nanoseconds(changed).count());
+        if (entry.is_regular_file()) {
+            line += ' ';
+            line += std::to_string(entry.file_size());
+        }
         entries.push_back(std::move(line));
     }
     std::sort(entries.begin(), entries.end());

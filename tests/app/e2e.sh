@@ -14,19 +14,6 @@ out=$3
 # shellcheck source=e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 
-date_of_slot() {
-    sed -n '2,5p' "$work/game/data/save/save$1/mainsave.sav" | tr -d '\r' | paste -sd' '
-}
-
-# One turn: "완료" has the focus in the command window; Enter says Yes.
-end_turn() {
-    local command question
-    command=$(wait_window Command)
-    keys_to "$command" space
-    question=$(wait_window Orrowvale)
-    keys_to "$question" Return
-}
-
 e2e_start 1
 wait_window 'Orrowvale 0.9a' 90 >/dev/null
 sleep 1

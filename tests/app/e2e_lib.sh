@@ -172,6 +172,20 @@ save_line() {
     sed -n "$2p" "$save_dir/save$1/mainsave.sav" | tr -d '\r'
 }
 
+# The date saved in SLOT: year, month, week and turn on one line.
+date_of_slot() {
+    sed -n '2,5p' "$save_dir/save$1/mainsave.sav" | tr -d '\r' | paste -sd' '
+}
+
+# One turn: "완료" has the focus in the command window; Enter says Yes.
+end_turn() {
+    local command question
+    command=$(wait_window Command)
+    keys_to "$command" space
+    question=$(wait_window Orrowvale)
+    keys_to "$question" Return
+}
+
 # Presses ctrl+s in the map window until the save window opens, answering
 # whatever is shown first, and saves into SLOT (1..10: the row of the list).
 save_into() {

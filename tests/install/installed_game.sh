@@ -77,11 +77,9 @@ wait_window 'Orrowvale 0.9a' 90 >/dev/null
 sleep 1
 import -window root "$out/installed-title.png"
 start_random_game
-command=$(wait_window Command)
-keys_to "$command" space
-keys_to "$(wait_window Orrowvale)" Return
+end_turn
 save_into 1
-saved=$(sed -n '2,5p' "$save_dir/save1/mainsave.sav" | tr -d '\r' | paste -sd' ')
+saved=$(date_of_slot 1)
 [ "$saved" = "200 4 1 2" ] || fail "slot 1 holds the date \"$saved\", not the second turn"
 log "the installed game saved slot 1 into $save_dir/save1"
 kill "$game_pid" 2>/dev/null || true

@@ -65,8 +65,8 @@ class GamePaths {
     // A file the game itself writes outside the slots (the diagnostic copy of an
     // adventurer), and how messages name it: in "data" of a game directory that
     // keeps its saves, else beside the save folder in the player's home, since an
-    // installed game directory is never written. Throws DataError when there is
-    // nowhere to write.
+    // installed game directory is never written. The home folder is made if missing.
+    // Throws DataError when there is nowhere to write.
     struct WrittenFile {
         std::filesystem::path file;
         std::string shown;

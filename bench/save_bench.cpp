@@ -38,8 +38,8 @@
 
 #include "game.h"
 #include "lifecycle/createworld.h"
-#include "lifecycle/loadunit.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/loadgame.h"
+#include "lifecycle/savegame.h"
 #include "parties/party.h"
 #include "sampleworld.h"
 #include "transcript.h"

@@ -25,9 +25,9 @@
 
 #include "game.h"
 #include "lifecycle/createworld.h"
-#include "parties/doadvunit.h"
-#include "parties/movecityunit.h"
+#include "parties/dispatch.h"
 #include "parties/party.h"
+#include "parties/travel.h"
 #include "parties/turn.h"
 #include "sampleworld.h"
 #include "transcript.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "fuzzworld.h"
-#include "lifecycle/loadunit.h"
-#include "parties/movecityunit.h"
-#include "parties/tparty.h"
+#include "lifecycle/loadgame.h"
+#include "parties/partyrecord.h"
+#include "parties/travel.h"
 #include "world/adventurer.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "fuzzworld.h"
-#include "lifecycle/loadunit.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/loadgame.h"
+#include "lifecycle/savegame.h"
 #include "parties/turn.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "fuzzworld.h"
 #include "lifecycle/createworld.h"
-#include "parties/movecityunit.h"
+#include "parties/travel.h"
 #include "parties/turn.h"
 #include "world/worldload.h"
 

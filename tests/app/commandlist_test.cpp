@@ -7,17 +7,17 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "app/lifecycle/Main.h"
-#include "app/parties/commandunit.h"
-#include "app/parties/doadvunit.h"
-#include "app/parties/movecityunit.h"
-#include "app/scripts/comm.h"
+#include "app/city/citycommands.h"
+#include "app/lifecycle/mapwindow.h"
+#include "app/parties/dispatch.h"
+#include "app/parties/partycommands.h"
+#include "app/parties/travel.h"
 #include "app/ui/picture.h"
 #include "lifecycle/citymap.h"
 #include "modaldriver.h"
-#include "parties/commandunit.h"
-#include "parties/doadvunit.h"
+#include "parties/dispatch.h"
 #include "parties/party.h"
+#include "parties/partycommands.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -6,16 +6,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/screens/advdt.h"
-#include "app/screens/prtdt.h"
-#include "app/screens/task.h"
-#include "app/scripts/comm.h"
+#include "app/city/citycommands.h"
+#include "app/guild/adventurerpanel.h"
+#include "app/guild/guildwindow.h"
+#include "app/guild/partypanel.h"
 #include "app/ui/text.h"
+#include "guild/adventurerpanel.h"
+#include "guild/guildwindow.h"
+#include "guild/partypanel.h"
 #include "modaldriver.h"
 #include "parties/party.h"
-#include "screens/advdt.h"
-#include "screens/prtdt.h"
-#include "screens/task.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -6,12 +6,12 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/lifecycle/Main.h"
-#include "app/lifecycle/NewGame.h"
-#include "app/lifecycle/chrinfo.h"
-#include "app/lifecycle/inspector.h"
+#include "app/city/citycommands.h"
+#include "app/lifecycle/charactercreation.h"
+#include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/mapwindow.h"
+#include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
-#include "app/scripts/comm.h"
 #include "app/ui/picture.h"
 #include "lifecycle/citymap.h"
 #include "modaldriver.h"

@@ -12,14 +12,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/lifecycle/NewGame.h"
+#include "app/city/visit.h"
+#include "app/guild/chooser.h"
+#include "app/guild/equipment.h"
+#include "app/guild/guildwindow.h"
+#include "app/lifecycle/charactercreation.h"
 #include "app/lifecycle/title.h"
-#include "app/parties/movedialog.h"
-#include "app/screens/advlistform.h"
-#include "app/screens/equip.h"
-#include "app/screens/task.h"
 #include "app/scripts/announce.h"
-#include "app/scripts/talk.h"
+#include "app/scripts/dialogue.h"
 
 namespace orrowvale::testing {
 

@@ -9,14 +9,14 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/lifecycle/Main.h"
-#include "app/lifecycle/chrinfo.h"
-#include "app/lifecycle/inspector.h"
-#include "app/lifecycle/loadunit.h"
-#include "app/lifecycle/saveunit.h"
+#include "app/city/citycommands.h"
+#include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/mapwindow.h"
+#include "app/lifecycle/savegame.h"
+#include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
-#include "app/scripts/comm.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/savegame.h"
 #include "modaldriver.h"
 
 namespace orrowvale::testing {

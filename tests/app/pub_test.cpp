@@ -1,4 +1,4 @@
-#include "app/scripts/pub.h"
+#include "app/city/pub.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/lifecycle/inspector.h"
-#include "app/scripts/comm.h"
-#include "app/scripts/talkwith.h"
-#include "app/scripts/ttadven.h"
+#include "app/city/adventurertalk.h"
+#include "app/city/citycommands.h"
+#include "app/city/pubpatrons.h"
+#include "app/lifecycle/statuspanel.h"
+#include "city/adventurertalk.h"
+#include "city/pubpatrons.h"
 #include "modaldriver.h"
-#include "scripts/talkwith.h"
-#include "scripts/ttadven.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/lifecycle/Main.h"
-#include "app/lifecycle/loadunit.h"
-#include "app/lifecycle/saveunit.h"
+#include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/mapwindow.h"
+#include "app/lifecycle/savegame.h"
 #include "app/lifecycle/title.h"
 #include "modaldriver.h"
 

@@ -1,6 +1,6 @@
 #include "game.h"
 #include "kinds.h"
-#include "parties/movecityunit.h"
+#include "parties/travel.h"
 #include "scripts/scenariorunner.h"
 #include "transcript.h"
 #include "world/datafiles.h"

@@ -6,16 +6,16 @@
 #include <optional>
 
 #include "Presenter.h"
+#include "city/citycommands.h"
+#include "city/visit.h"
 #include "game.h"
-#include "lifecycle/loadunit.h"
-#include "lifecycle/saveunit.h"
-#include "parties/commandunit.h"
-#include "parties/doadvunit.h"
-#include "parties/movecityunit.h"
-#include "parties/movedialog.h"
+#include "lifecycle/loadgame.h"
+#include "lifecycle/savegame.h"
+#include "parties/dispatch.h"
+#include "parties/partycommands.h"
+#include "parties/travel.h"
 #include "parties/turn.h"
 #include "playscript.h"
-#include "scripts/citycommands.h"
 #include "transcript.h"
 #include "world/gamestate.h"
 

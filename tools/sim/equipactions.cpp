@@ -1,11 +1,11 @@
 // The actions of the guild window, the two detail panels and the equipment window.
 
 #include "game.h"
+#include "guild/adventurerpanel.h"
+#include "guild/equipment.h"
+#include "guild/guildwindow.h"
+#include "guild/partypanel.h"
 #include "playscript.h"
-#include "screens/advdt.h"
-#include "screens/equip.h"
-#include "screens/prtdt.h"
-#include "screens/task.h"
 #include "world/gamestate.h"
 
 namespace orrowvale::sim {

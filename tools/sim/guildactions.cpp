@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "game.h"
+#include "guild/partysetup.h"
+#include "guild/tradingpost.h"
 #include "playscript.h"
-#include "screens/psunit.h"
-#include "screens/tradec.h"
 #include "world/gamestate.h"
 
 namespace orrowvale::sim {

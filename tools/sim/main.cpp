@@ -26,8 +26,8 @@
 
 #include "game.h"
 #include "lifecycle/createworld.h"
-#include "lifecycle/loadunit.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/loadgame.h"
+#include "lifecycle/savegame.h"
 #include "parties/turn.h"
 #include "playscript.h"
 #include "transcript.h"

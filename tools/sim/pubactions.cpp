@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "city/adventurertalk.h"
+#include "city/pub.h"
+#include "city/pubpatrons.h"
 #include "game.h"
+#include "guild/fame.h"
 #include "playscript.h"
-#include "screens/famunit.h"
-#include "scripts/pub.h"
-#include "scripts/talkwith.h"
-#include "scripts/ttadven.h"
 #include "world/gamestate.h"
 
 namespace orrowvale::sim {

@@ -8,15 +8,15 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/lifecycle/Main.h"
-#include "app/lifecycle/NewGame.h"
-#include "app/lifecycle/loadunit.h"
+#include "app/lifecycle/charactercreation.h"
+#include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/jpeg.h"
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
 #include "app/ui/text.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/savegame.h"
 
 namespace orrowvale {
 

@@ -1,10 +1,10 @@
 #include "app/ui/qtpresenter.h"
 
-#include "app/lifecycle/inspector.h"
+#include "app/city/citycommands.h"
+#include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
 #include "app/scripts/announce.h"
-#include "app/scripts/comm.h"
-#include "app/scripts/talk.h"
+#include "app/scripts/dialogue.h"
 #include "app/ui/messages.h"
 #include "app/ui/text.h"
 

@@ -9,7 +9,7 @@
 #include "app/ui/busycursor.h"
 #include "app/ui/messages.h"
 #include "app/ui/text.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/savegame.h"
 #include "world/datafiles.h"
 
 namespace orrowvale {

@@ -6,7 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
-#include "lifecycle/saveunit.h"
+#include "lifecycle/savegame.h"
 #include "parties/party.h"
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"

@@ -5,8 +5,8 @@
 
 #include "Presenter.h"
 #include "parties/fight.h"
-#include "parties/movecityunit.h"
 #include "parties/party.h"
+#include "parties/travel.h"
 #include "scripts/scenariorunner.h"
 #include "scripts/scriptactions.h"
 #include "world/datafiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parties/tparty.h"
+#include "parties/partyrecord.h"
 
 namespace orrowvale {
 

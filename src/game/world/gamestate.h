@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "parties/tparty.h"
+#include "parties/partyrecord.h"
 #include "world/adventurer.h"
 #include "world/table.h"
 

@@ -1,9 +1,10 @@
+#include "parties/dispatch.h"
+
 #include <gtest/gtest.h>
 
 #include "game/parties/missionfixture.h"
-#include "parties/commandunit.h"
-#include "parties/doadvunit.h"
-#include "parties/movecityunit.h"
+#include "parties/partycommands.h"
+#include "parties/travel.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/parties/missionfixture.h"
-#include "parties/doadvunit.h"
+#include "parties/dispatch.h"
 #include "parties/missions.h"
 
 namespace orrowvale::testing {

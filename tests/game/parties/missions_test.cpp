@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "game/parties/missionfixture.h"
-#include "parties/doadvunit.h"
-#include "parties/movecityunit.h"
+#include "parties/dispatch.h"
+#include "parties/travel.h"
 #include "parties/turn.h"
 
 namespace orrowvale::testing {

@@ -1,9 +1,10 @@
+#include "parties/travel.h"
+
 #include <gtest/gtest.h>
 
+#include "city/visit.h"
 #include "game/parties/missionfixture.h"
 #include "parties/missions.h"
-#include "parties/movecityunit.h"
-#include "parties/movedialog.h"
 
 namespace orrowvale::testing {
 namespace {

@@ -1,0 +1,81 @@
+#include "app/guild/adventurerpanel.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+#include "app/lifecycle/windows.h"
+#include "app/ui/text.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+
+TDetailPanel::TDetailPanel(const char* name, const char* caption) {
+    setObjectName(QString::fromUtf8(name));
+    setWindowTitle(QString::fromUtf8(caption));
+    setModal(false);
+    grid_ = new QGridLayout(this);
+    grid_->setSizeConstraint(QLayout::SetFixedSize);
+    grid_->setColumnMinimumWidth(0, 280);
+    Button1 = new QPushButton(QStringLiteral("닫다"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    grid_->addWidget(Button1, 100, 0, Qt::AlignRight);
+    connect(Button1, &QPushButton::clicked, this, &TDetailPanel::Button1Click);
+}
+
+void TDetailPanel::Button1Click() {
+    close();
+}
+
+QLabel* TDetailPanel::addLabel(const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromUtf8(caption), this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid_->addWidget(label, rows_++, 0);
+    return label;
+}
+
+void TDetailPanel::present(const std::vector<PanelLine>& lines) {
+    for (const PanelLine& line : lines)
+        if (auto* label = findChild<QLabel*>(qs(line.control))) label->setText(qs(line.text));
+    // Opened from a modal window, the panel would take no click until that window
+    // closed: it goes above the modal window as its transient child instead.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        create();
+        if (windowHandle() && modal->windowHandle())
+            windowHandle()->setTransientParent(modal->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+    Button1->setFocus();
+}
+
+Tadvdtform::Tadvdtform(Windows& windows)
+    : TDetailPanel("Tadvdtform", "캐릭터 능력"), windows_(windows) {
+    addLabel("namelabel", "이름: ");
+    addLabel("sexlabel", "성: ");
+    addLabel("racelabel", "종족:");
+    addLabel("joblabel", "직업: ");
+    addLabel("algnlabel", "가치관");
+    addLabel("Label1", "힘: ");
+    addLabel("Label2", "지능");
+    addLabel("Label3", "지혜");
+    addLabel("Label4", "민첩");
+    addLabel("Label5", "매력");
+    addLabel("Label6", "건강");
+    addLabel("wp1label", "무기1: ");
+    addLabel("wp2label", "무기2: ");
+    addLabel("armorlabel", "갑옷:");
+    addLabel("helmetlabel", "투구");
+}
+
+void Tadvdtform::showAdventurerPanel(int adventurer) {
+    present(adventurerPanelLines(windows_.state->adventurers.at(adventurer)));
+}
+
+}  // namespace orrowvale

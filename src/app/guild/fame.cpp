@@ -1,0 +1,56 @@
+#include "app/guild/fame.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/lifecycle/windows.h"
+#include "guild/fame.h"
+
+namespace orrowvale {
+
+Tfamform::Tfamform(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("Tfamform"));
+    setWindowTitle(QStringLiteral("명성 창"));
+    setModal(true);
+    auto* layout = new QFormLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    advguage = addBar("advguage", "모험", QColor(0, 0, 128));
+    jungguage = addBar("jungguage", "정치", QColor(0, 128, 0));
+    backguage = addBar("backguage", "암행", QColor(128, 0, 0));
+
+    Button1 = new QPushButton(QStringLiteral("확인"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    layout->addRow(Button1);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor colour) {
+    auto* bar = new QProgressBar(this);
+    bar->setObjectName(QString::fromUtf8(name));
+    bar->setRange(0, kFameBarMaximum);
+    bar->setValue(0);
+    bar->setFormat(QStringLiteral("%p%"));
+    bar->setMinimumWidth(240);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Highlight, colour);
+    bar->setPalette(palette);
+    auto* label = new QLabel(QString::fromUtf8(caption), this);
+    label->setBuddy(bar);
+    static_cast<QFormLayout*>(layout())->addRow(label, bar);
+    return bar;
+}
+
+void Tfamform::showFame() {
+    const FameBars bars = fameBars(*windows_.state);
+    advguage->setValue(bars.adventure);
+    jungguage->setValue(bars.political);
+    backguage->setValue(bars.covert);
+    Button1->setFocus();
+    exec();
+}
+
+}  // namespace orrowvale

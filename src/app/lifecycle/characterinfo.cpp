@@ -1,0 +1,78 @@
+#include "app/lifecycle/characterinfo.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "app/ui/text.h"
+#include "world/adventurer.h"
+
+namespace orrowvale {
+
+namespace {
+
+QLabel* named(QWidget* parent, const char* name, const char* text = "") {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+}  // namespace
+
+Tinfoform::Tinfoform() {
+    setObjectName(QStringLiteral("Tinfoform"));
+    setWindowTitle(QStringLiteral("infoform"));
+    setWindowFlags(Qt::Tool);
+
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    auto addRow = [&](const char* caption, QWidget* first, QWidget* second = nullptr) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(first);
+        // The value is the name a screen reader reads; what it is, the description.
+        first->setAccessibleDescription(
+            QString::fromUtf8(caption).trimmed().remove(QLatin1Char(':')));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(first, row, 1);
+        if (second) grid->addWidget(second, row, 2);
+        ++row;
+    };
+    chrname = named(this, "chrname");
+    chrfname = named(this, "chrfname");
+    addRow("이름: ", chrname, chrfname);
+    chrsex = named(this, "chrsex");
+    addRow("성별:", chrsex);
+    chrstr = named(this, "chrstr");
+    addRow("힘", chrstr);
+    chrint = named(this, "chrint");
+    addRow("지능", chrint);
+    chrwis = named(this, "chrwis");
+    addRow("지혜", chrwis);
+    chrdex = named(this, "chrdex");
+    addRow("민첩", chrdex);
+    chrchr = named(this, "chrchr");
+    addRow("매력", chrchr);
+    chrhlt = named(this, "chrhlt");
+    addRow("건강", chrhlt);
+    chrjob = named(this, "chrjob");
+    addRow("직업", chrjob);
+    chrrace = named(this, "chrrace");
+    addRow("종족", chrrace);
+    grid->addWidget(named(this, "chrwp1", "무기 1"), row++, 0, 1, 3);
+    grid->addWidget(named(this, "chrwp2", "무기 2"), row++, 0, 1, 3);
+    grid->addWidget(named(this, "chrarmor", "갑옷"), row++, 0, 1, 3);
+    addRow("마법타입", named(this, "chrmtype", "-"));
+    addRow("가치관", named(this, "chralign", "-"));
+}
+
+void Tinfoform::fill(const TAdven& adventurer) {
+    chrname->setText(qs(adventurer.name));
+    chrfname->setText(qs(adventurer.familyName));
+    chrsex->setText(qs(sexName(adventurer.sex)));
+    chrjob->setText(qs(className(adventurer.adventurerClass)));
+    chrrace->setText(qs(raceName(adventurer.race)));
+    QLabel* stats[] = {chrstr, chrint, chrwis, chrdex, chrchr, chrhlt};
+    for (int i = 0; i < kStatCount; ++i)
+        stats[i]->setText(QString::number(adventurer.stat(i + 1)));
+}
+
+}  // namespace orrowvale

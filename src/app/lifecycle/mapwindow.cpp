@@ -1,0 +1,207 @@
+#include "app/lifecycle/mapwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <iostream>
+
+#include "app/city/citycommands.h"
+#include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/savegame.h"
+#include "app/lifecycle/statuspanel.h"
+#include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
+#include "app/parties/partycommands.h"
+#include "app/ui/jpeg.h"
+#include "app/ui/keepactive.h"
+#include "app/ui/messages.h"
+#include "app/ui/picture.h"
+#include "app/ui/text.h"
+#include "lifecycle/citymap.h"
+#include "lifecycle/savegame.h"
+#include "world/datafiles.h"
+#include "world/worldload.h"
+
+namespace orrowvale {
+
+namespace {
+
+constexpr const char* kMapPicture = "data\\map.jpg";
+// The height of a window manager's title bar and frame, where it is not known yet.
+constexpr int kTitleBarRoom = 32;
+
+// Without its picture the map is still playable: the city rectangles and names
+// from the data files, drawn on parchment.
+QImage drawnMap(const GameState& state) {
+    QImage image(400, 390, QImage::Format_RGB32);
+    image.fill(QColor(226, 212, 176));
+    QPainter painter(&image);
+    for (int city = 1; city <= state.cityBound(); ++city) {
+        const CityRect& r = state.cityRects[city];
+        const QRect rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        painter.setPen(QColor(90, 60, 30));
+        painter.drawRect(rect);
+        painter.drawText(rect, Qt::AlignCenter, qs(state.cityNames[city]));
+    }
+    return image;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* central = new QWidget(this);
+    Image1 = new Picture(central, QStringLiteral("지도"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->onMove = [this](QPoint p) { Image1MouseMove(p); };
+    Image1->onPress = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p); };
+    Button1 = new QPushButton(QStringLiteral("캐릭터"), central);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setToolTip(QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    setCentralWidget(central);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
+    file->setObjectName(QStringLiteral("File1"));
+    Save1 = file->addAction(QStringLiteral("&Save"), this, &TMainForm::Save1Click);
+    Save1->setObjectName(QStringLiteral("Save1"));
+    Save1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::Exit1Click);
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    Exit1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+}
+
+bool TMainForm::openForPlay() {
+    GameState& state = *windows_.state;
+    try {
+        loadCityList(state, windows_.paths);
+        // The diagnostic button's adventurer; it proves the adventurer reader works.
+        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
+    } catch (const DataError& error) {
+        errorBox(activeParent(), error);
+        windows_.form1->setEnabled(true);
+        windows_.form1->show();
+        return false;
+    }
+    std::string error;
+    QImage picture = loadJpeg(windows_.paths.resolve(kMapPicture), error);
+    if (picture.isNull()) {
+        std::cerr << "orrowvale: " << error << "; drawing the map from the city list\n";
+        try {
+            loadCityRects(state, windows_.paths);
+        } catch (const DataError&) {
+            // World creation reports the broken file; the map stays blank meanwhile.
+        }
+        picture = drawnMap(state);
+    }
+    Image1->setImage(picture);
+    centralWidget()->setFixedSize(picture.size());
+    setFixedSize(sizeHint());
+    move(0, 0);
+    show();
+    // Once: later the companions come back where they were, or where the player put them.
+    if (!companionsPlaced_) placeCompanions();
+    companionsPlaced_ = true;
+    windows_.insform->show();
+    windows_.commform->show();
+    windows_.insform->refreshStatusPanel();
+    windows_.commform->refreshCommandButtons();
+    // The keyboard goes to the command window, on "완료": the map is played with the
+    // mouse, and a tool window is not reached by switching windows. Saving and
+    // leaving keep their shortcuts there.
+    windows_.commform->addActions({Save1, Exit1});
+    windows_.commform->activateWindow();
+    return true;
+}
+
+// Beside the map, where the player's eye goes next, the command window below the
+// status panel. A window just shown may not have its title bar yet, so room for
+// one is kept, lest the command window cover the date.
+void TMainForm::placeCompanions() {
+    const QRect frame = frameGeometry();
+    const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
+    windows_.insform->adjustSize();
+    windows_.commform->adjustSize();
+    windows_.insform->move(frame.right() + 8, frame.top());
+    windows_.commform->move(frame.right() + 8,
+                            frame.top() + titleBar + windows_.insform->height() + 8);
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    windows_.insform->refreshStatusPanel();
+}
+
+void TMainForm::Image1MouseMove(QPoint point) {
+    const bool overCity = cityAt(*windows_.state, point.x(), point.y()) != 0;
+    Image1->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// A left click on a city opens the party command list of that city.
+void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
+    if (button != Qt::LeftButton) return;
+    const int city = cityAt(*windows_.state, point.x(), point.y());
+    if (city == 0) return;
+    KeepActive keep;
+    windows_.commandform->openFor(city);
+    windows_.insform->refreshStatusPanel();
+}
+
+void TMainForm::Save1Click() {
+    KeepActive keep;
+    windows_.saveform->exec();
+}
+
+void TMainForm::Exit1Click() {
+    close();
+}
+
+void TMainForm::Button1Click() {
+    GameState& state = *windows_.state;
+    try {
+        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
+        const GamePaths::WrittenFile copy = windows_.paths.writtenDataFile("amugae.txt");
+        saveAdventurer(state.infoAdventurer, copy.file, copy.shown);
+    } catch (const DataError& error) {
+        errorBox(this, error);
+        return;
+    }
+    windows_.infoform->fill(state.infoAdventurer);
+    windows_.infoform->show();
+    windows_.insform->refreshStatusPanel();
+}
+
+bool TMainForm::mayLeaveGame() {
+    if (!hasUnsavedProgress(windows_.game)) return true;
+    return confirmBox(activeParent(),
+                      QStringLiteral("마지막으로 저장하거나 불러온 뒤의 진행이 저장되지 "
+                                     "않았습니다.\n저장하지 않고 게임을 떠나시겠습니까?"),
+                      false);
+}
+
+// Leaving the map keeps the game state; the title window offers a new game or a load.
+// Progress not yet saved is lost to the player then, so that is asked first.
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!mayLeaveGame()) {
+        event->ignore();
+        return;
+    }
+    windows_.insform->hide();
+    windows_.commform->hide();
+    windows_.infoform->hide();
+    windows_.form1->setEnabled(true);
+    windows_.form1->show();
+    windows_.form1->activateWindow();
+    event->accept();
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,90 @@
+#include "app/lifecycle/statuspanel.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "app/lifecycle/windows.h"
+#include "app/ui/stayonscreen.h"
+#include "app/ui/text.h"
+
+namespace orrowvale {
+
+namespace {
+
+// A screen reader hears the value itself (a label's name is its text) and what
+// it is as the description.
+QLabel* value(QWidget* parent, const char* name, const char* meaning) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setAccessibleDescription(QString::fromUtf8(meaning));
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel* caption(QWidget* parent, const char* text) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+}  // namespace
+
+Tinsform::Tinsform(Windows& windows) : windows_(windows) {
+    setObjectName(QStringLiteral("Tinsform"));
+    setWindowTitle(QStringLiteral("Inspector"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    new StayOnScreen(this);
+
+    goldstat = value(this, "goldstat", "자금");
+    citystat = value(this, "citystat", "현재위치");
+    years = value(this, "years", "년");
+    months = value(this, "months", "월");
+    weeks = value(this, "weeks", "주");
+    turns = value(this, "turns", "턴");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(caption(this, "자금:"), 0, 0);
+    grid->addWidget(goldstat, 0, 1, Qt::AlignRight);
+    grid->addWidget(caption(this, "GP"), 0, 2);
+    grid->addWidget(caption(this, "현재위치:"), 1, 0);
+    grid->addWidget(citystat, 1, 1, 1, 2);
+    auto* date = new QHBoxLayout;
+    date->addWidget(years);
+    date->addWidget(caption(this, "년"));
+    date->addWidget(months);
+    date->addWidget(caption(this, "월"));
+    date->addWidget(weeks);
+    date->addWidget(caption(this, "주"));
+    date->addWidget(turns);
+    date->addWidget(caption(this, "턴"));
+    date->addStretch();
+    grid->addLayout(date, 2, 0, 1, 3);
+    setLayout(grid);
+    setMinimumWidth(200);
+}
+
+void Tinsform::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    goldstat->clear();
+    refreshStatusPanel();
+}
+
+// The panel lives as long as the map: a close box would strand the game without
+// its date and gold, so only the map window hides it.
+void Tinsform::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void Tinsform::refreshStatusPanel() {
+    const GameState& state = *windows_.state;
+    goldstat->setText(QString::number(state.gold));
+    citystat->setText(CityTable::contains(state.currentCity)
+                          ? qs(state.cityNames[state.currentCity])
+                          : QString());
+    years->setText(QString::number(state.gameYear));
+    months->setText(QString::number(state.gameMonth));
+    weeks->setText(QString::number(state.gameWeek));
+    turns->setText(QString::number(state.gameTurn));
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <vector>
+
+#include "parties/dispatch.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace orrowvale {
+
+class Windows;
+
+// The dispatch window: a quest, search, war or dungeon for the chosen party, and
+// for a search or a dungeon how many turns or how deep.
+class Tdoadvform : public QDialog {
+  public:
+    explicit Tdoadvform(Windows& windows);
+
+    // Shows the window for `party` with nothing chosen; returns when it has closed.
+    // The number field keeps what it held last time.
+    void prepareAndShow(int party);
+
+    void typecomboChange();
+    void startbtnClick();
+
+  private:
+    std::optional<Errand> chosenKind() const;
+
+    Windows& windows_;
+    int party_ = 0;
+    std::vector<OpenTarget> targets_;
+    QLabel* namelabel;
+    QComboBox* typecombo;
+    QComboBox* datacombo;
+    QSpinBox* SpinEdit1;
+    QLabel* Label1;
+    QPushButton* startbtn;
+    QPushButton* Button2;
+};
+
+}  // namespace orrowvale

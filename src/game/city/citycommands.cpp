@@ -1,0 +1,44 @@
+#include "city/citycommands.h"
+
+#include "Presenter.h"
+#include "game.h"
+#include "scripts/eventrunner.h"
+#include "world/datafiles.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+
+BranchOffer offerGuildBranch(Game& game) {
+    GameState& state = game.state;
+    if (!CityFlags::contains(state.currentCity)) return BranchOffer::Declined;
+    if (state.guildBranches[state.currentCity] == 1) return BranchOffer::HasBranch;
+    if (!game.presenter.confirm(kBranchQuestion)) return BranchOffer::Declined;
+    if (state.politicalFame < guildBranchFameNeeded(state)) {
+        game.presenter.inform(kBranchRefused);
+        return BranchOffer::Refused;
+    }
+    state.guildBranches[state.currentCity] = 1;
+    game.presenter.inform(state.cityNames[state.currentCity] + "에 새로운 길드 지부가 생겼습니다.");
+    return BranchOffer::Opened;
+}
+
+bool contactPerson(Game& game, std::string_view name) {
+    LineReader list = LineReader::openData(game.paths, "contact\\list.txt");
+    // Even a blank line in the list never matches the empty name of a cancelled box.
+    while (!name.empty() && !list.atEnd()) {
+        const std::string person = list.readLine();
+        if (list.atEnd()) {
+            if (person.empty()) break;  // a blank line closing the list
+            list.failAtEnd("the event file of \"" + person + "\"");
+        }
+        const std::string eventFile = list.readLine();
+        if (person == name) {
+            runEvent(game, eventFile);
+            return true;
+        }
+    }
+    game.presenter.inform(kContactFailed);
+    return false;
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,95 @@
+#include "guild/equipment.h"
+
+#include <utility>
+
+#include "Presenter.h"
+#include "game.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+using ItemSlots = decltype(GameState::guildItems);
+
+bool holdsItem(const GameState& state, int slot) {
+    return ItemSlots::contains(slot) && state.guildItems[slot] != 0;
+}
+
+}  // namespace
+
+bool canEquip(const GameState& state, int party) {
+    if (!PartyTable::contains(party)) return false;
+    const TParty& p = state.parties[party];
+    return p.inUse && p.location == state.currentCity && !p.onMission && !p.travelling;
+}
+
+std::vector<int> equippableParties(const GameState& state) {
+    std::vector<int> listed;
+    for (int party = 1; party <= kMaxParties; ++party)
+        if (canEquip(state, party)) listed.push_back(party);
+    return listed;
+}
+
+std::vector<int> storedItemSlots(const GameState& state) {
+    std::vector<int> listed;
+    for (int slot = 1; slot <= kGuildItemSlots; ++slot)
+        if (holdsItem(state, slot)) listed.push_back(slot);
+    return listed;
+}
+
+std::string carriedItemName(const GameState& state, int party) {
+    return itemName(PartyTable::contains(party) ? state.parties[party].partyItem : 0);
+}
+
+bool equipItem(Game& game, int party, int slot) {
+    GameState& state = game.state;
+    if (!holdsItem(state, slot)) {
+        game.presenter.inform(kChooseItemToEquip);
+        return false;
+    }
+    // Only a party the window offers: one away or on a mission cannot be handed
+    // anything, whatever a stale selection says.
+    if (!canEquip(state, party)) {
+        game.presenter.inform(kChoosePartyToEquip);
+        return false;
+    }
+    std::swap(state.parties[party].partyItem, state.guildItems[slot]);
+    return true;
+}
+
+std::string takeOffRefusal(const GameState& state, int party) {
+    if (!canEquip(state, party)) return kChoosePartyToTakeOff;
+    if (state.parties[party].partyItem == 0) return kNothingToTakeOff;
+    return {};
+}
+
+bool takeOffItem(Game& game, int party) {
+    GameState& state = game.state;
+    if (!takeOffRefusal(state, party).empty()) return false;
+    if (storePartyItem(state, party)) return true;
+    game.presenter.inform(kNoRoomForItem);
+    return false;
+}
+
+bool storePartyItem(GameState& state, int party) {
+    TParty& p = state.parties[party];
+    if (p.partyItem == 0) return true;
+    for (int slot = 1; slot <= kGuildItemSlots; ++slot) {
+        if (state.guildItems[slot] != 0) continue;
+        state.guildItems[slot] = p.partyItem;
+        p.partyItem = 0;
+        return true;
+    }
+    return false;
+}
+
+bool discardItem(Game& game, int slot) {
+    if (!holdsItem(game.state, slot)) {
+        game.presenter.inform(kChooseItemToDiscard);
+        return false;
+    }
+    game.state.guildItems[slot] = 0;
+    return true;
+}
+
+}  // namespace orrowvale

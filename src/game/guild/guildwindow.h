@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "parties/partycommands.h"
+
+namespace orrowvale {
+
+struct GameState;
+
+// The two lists of the guild window as row maps: row i of `guildadvlist` shows
+// adventurer members[i], row i of `taskpartylist` shows party parties[i].
+struct GuildLists {
+    std::vector<int> members;  // guild members standing in `currentCity`
+    std::vector<int> parties;  // every party in use, wherever it is
+};
+
+GuildLists guildWindowLists(const GameState& state);
+
+// The guild window opens where the current city has a guild branch.
+bool hasGuildBranchHere(const GameState& state);
+
+// Whether the guild window offers the detail panel of an adventurer: one of its
+// listed members, or a member of one of its listed parties (those stand elsewhere
+// while on the road).
+bool guildOffersAdventurer(const GameState& state, int adventurer);
+bool guildOffersParty(const GameState& state, int party);
+
+// Why "캐릭터 정보" and "파티 정보" are disabled.
+inline constexpr const char* kChooseGuildMemberFirst = "길드원을 먼저 고르십시오.";
+
+}  // namespace orrowvale

@@ -1,0 +1,185 @@
+#include "guild/partysetup.h"
+
+#include <algorithm>
+
+#include "Presenter.h"
+#include "game.h"
+#include "guild/equipment.h"
+#include "parties/party.h"
+#include "world/codec.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+bool isParty(const GameState& state, int party) {
+    return PartyTable::contains(party) && state.parties[party].inUse;
+}
+
+bool isMemberSlot(const GameState& state, int party, int slot) {
+    return isParty(state, party) && slot >= 1 && slot <= kPartySize &&
+           state.parties[party].members[slot] != 0;
+}
+
+// Why the party's members, leader and formation cannot change now.
+std::string awayRefusal(const TParty& p) {
+    if (p.onMission) return kPartyOnMission;
+    if (p.travelling) return kPartyTravelling;
+    return {};
+}
+
+// A name the party file can keep on one line, in the code page of the saves.
+bool isStorableName(const std::string& name) {
+    return name.find_first_of("\r\n") == std::string::npos && fitsCp949(name);
+}
+
+bool isBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+}  // namespace
+
+std::vector<SetupRow> partyRows(const GameState& state) {
+    std::vector<SetupRow> rows;
+    for (int party = 1; party <= kMaxParties; ++party)
+        if (state.parties[party].inUse) rows.push_back({party, state.parties[party].partyName});
+    return rows;
+}
+
+std::vector<SetupRow> memberRows(const GameState& state, int party) {
+    std::vector<SetupRow> rows;
+    if (!isParty(state, party)) return rows;
+    const TParty& p = state.parties[party];
+    for (int slot = 1; slot <= kPartySize; ++slot)
+        if (p.members[slot] != 0) rows.push_back({slot, listedName(state, p.members[slot])});
+    return rows;
+}
+
+std::string leaderName(const GameState& state, int party) {
+    if (!PartyTable::contains(party)) return {};
+    const int leader = state.parties[party].leader;
+    if (!Table<TAdven, kMaxAdventurers>::contains(leader)) return {};
+    return state.adventurers[leader].name;
+}
+
+std::array<bool, 9> formationMarks(const GameState& state, int party, int slot) {
+    std::array<bool, 9> marks{};
+    if (!isMemberSlot(state, party, slot)) return marks;
+    const TParty& p = state.parties[party];
+    for (int position = 1; position <= kPartySize; ++position)
+        marks[static_cast<std::size_t>(position - 1)] = p.formation[position] == slot;
+    return marks;
+}
+
+std::string setupRefusal(const GameState& state, SetupAction action, int party, int slot) {
+    if (action == SetupAction::Found) return {};
+    if (!isParty(state, party)) return kChoosePartyFirst;
+    const TParty& p = state.parties[party];
+    switch (action) {
+        case SetupAction::Rename:
+        case SetupAction::Defence:
+            return {};
+        case SetupAction::Info:
+            return isMemberSlot(state, party, slot) ? std::string() : kChooseMemberFirst;
+        case SetupAction::Add:
+            if (const std::string away = awayRefusal(p); !away.empty()) return away;
+            return memberCount(state, party) < kPartySize ? std::string() : kPartyFull;
+        case SetupAction::Disband:
+            return awayRefusal(p);
+        case SetupAction::Leader:
+        case SetupAction::Remove:
+        case SetupAction::Place:
+            if (const std::string away = awayRefusal(p); !away.empty()) return away;
+            return isMemberSlot(state, party, slot) ? std::string() : kChooseMemberFirst;
+        case SetupAction::Found:
+            break;
+    }
+    return {};
+}
+
+bool placeMember(GameState& state, int party, int slot, int position) {
+    if (!setupRefusal(state, SetupAction::Place, party, slot).empty()) return false;
+    if (position < 1 || position > kPartySize) return false;
+    TParty& p = state.parties[party];
+    const int from = positionOf(state, party, slot);
+    const int standing = p.formation[position];
+    // A member without a place may only step onto an empty one: nobody is pushed
+    // off the grid.
+    if (from == -1) {
+        if (standing != 0) return false;
+    } else {
+        p.formation[from] = standing;
+    }
+    p.formation[position] = slot;
+    return true;
+}
+
+bool makeLeader(GameState& state, int party, int slot) {
+    if (!setupRefusal(state, SetupAction::Leader, party, slot).empty()) return false;
+    TParty& p = state.parties[party];
+    p.leader = p.members[slot];
+    return true;
+}
+
+bool renameParty(Game& game, int party, const std::optional<std::string>& answer) {
+    if (!setupRefusal(game.state, SetupAction::Rename, party, 0).empty() || !answer) return false;
+    if (!isStorableName(*answer)) {
+        game.presenter.inform(kBadPartyName);
+        return false;
+    }
+    game.state.parties[party].partyName = isBlank(*answer) ? std::string(kNoPartyName) : *answer;
+    return true;
+}
+
+int foundParty(Game& game, const Chooser& choose) {
+    GameState& state = game.state;
+    game.presenter.inform(kChooseNewLeader);
+    const ChooserRows rows = adventurerChoices(state, state.currentCity, 1, true);
+    const int leader = choose(rows);
+    if (leader == -1 || !offers(rows, leader)) return -1;
+    const int party = findFreeParty(state);
+    if (party == -1) return -1;
+    TParty& p = state.parties[party];
+    p.inUse = true;
+    p.leader = leader;
+    addMember(state, party, leader);
+    p.location = state.currentCity;
+    return party;
+}
+
+int addToParty(Game& game, int party, const Chooser& choose) {
+    GameState& state = game.state;
+    if (!setupRefusal(state, SetupAction::Add, party, 0).empty()) return -1;
+    const ChooserRows rows = adventurerChoices(state, state.currentCity, 1, true);
+    const int adventurer = choose(rows);
+    if (adventurer == -1 || !offers(rows, adventurer)) return -1;
+    return addMember(state, party, adventurer);
+}
+
+Leaving removeFromParty(Game& game, int party, int slot) {
+    GameState& state = game.state;
+    if (!setupRefusal(state, SetupAction::Remove, party, slot).empty()) return Leaving::Refused;
+    // The last one out takes the party with it, and its item must find a shelf first.
+    if (memberCount(state, party) == 1)
+        return disbandByPlayer(game, party) ? Leaving::Disbanded : Leaving::Refused;
+    removeMember(state, party, state.parties[party].members[slot]);
+    return Leaving::Left;
+}
+
+bool disbandByPlayer(Game& game, int party) {
+    GameState& state = game.state;
+    if (!setupRefusal(state, SetupAction::Disband, party, 0).empty()) return false;
+    if (!storePartyItem(state, party)) {
+        game.presenter.inform(kNoRoomForItem);
+        return false;
+    }
+    disbandParty(state, party);
+    return true;
+}
+
+void showDefence(Game& game, int party) {
+    if (!setupRefusal(game.state, SetupAction::Defence, party, 0).empty()) return;
+    game.presenter.inform(kDefencePrefix + std::to_string(partyDefenceRating(game.state, party)));
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,47 @@
+#include "guild/tradingpost.h"
+
+#include "Presenter.h"
+#include "game.h"
+#include "parties/dispatch.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+using TradeSlots = Table<TradeGood, kTradeSlotsPerCity>;
+
+// The offer in `slot` of the current city, or nothing when there is none.
+const TradeGood* offer(const GameState& state, int slot) {
+    if (!CityTable::contains(state.currentCity) || !TradeSlots::contains(slot)) return nullptr;
+    const TradeGood& good = state.tradeGoods[state.currentCity][slot];
+    return good.name == kNone ? nullptr : &good;
+}
+
+}  // namespace
+
+std::vector<ContractRow> contractRows(const GameState& state) {
+    std::vector<ContractRow> rows;
+    for (int slot = 1; slot <= kTradeSlotsPerCity; ++slot)
+        if (const TradeGood* good = offer(state, slot)) rows.push_back({slot, good->name});
+    return rows;
+}
+
+std::string rewardText(const GameState& state, int slot) {
+    const TradeGood* good = offer(state, slot);
+    return kRewardPrefix + std::to_string(good ? good->pay : 0);
+}
+
+int takeContract(Game& game, int slot, const Chooser& choose) {
+    GameState& state = game.state;
+    if (offer(state, slot) == nullptr) return -1;
+    const ChooserRows rows = partyChoices(state, state.currentCity, 1);
+    const int party = choose(rows);
+    if (party == -1 || !offers(rows, party)) return -1;
+    TradeGood& good = state.tradeGoods[state.currentCity][slot];
+    startTransport(state, party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);
+    good.name = kNone;
+    game.presenter.inform(kContractTaken);
+    return party;
+}
+
+}  // namespace orrowvale

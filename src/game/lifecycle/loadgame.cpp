@@ -1,0 +1,245 @@
+#include "lifecycle/loadgame.h"
+
+#include <limits>
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include "Presenter.h"
+#include "game.h"
+#include "lifecycle/createworld.h"
+#include "lifecycle/savegame.h"
+#include "lifecycle/slotdirectory.h"
+#include "parties/partyrecord.h"
+#include "world/adventurer.h"
+#include "world/datafiles.h"
+#include "world/gamepaths.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+// A text or truth line that is missing is a file cut short, not an empty value.
+std::string readPresentLine(LineReader& in, std::string_view what) {
+    if (in.atEnd()) {
+        in.readLine();
+        in.failAtEnd(what);
+    }
+    return in.readLine();
+}
+
+// A file name the game opens later: it must stay inside the game directory.
+std::string readFileName(LineReader& in, std::string_view what) {
+    if (in.atEnd()) readPresentLine(in, what);
+    return in.readFileName(what);
+}
+
+// Saved games have always counted a truth line true only when it is exactly "true".
+std::uint8_t readFlag(LineReader& in, std::string_view what) {
+    return readPresentLine(in, what) == "true" ? 1 : 0;
+}
+
+// Reads one slot over a freshly built world, in the order the save wrote it.
+class SlotReader {
+  public:
+    SlotReader(GameState& state, const GamePaths& paths, int slot)
+        : state_(state), paths_(paths), slot_(slotGamePath(slot)), main_(open("mainsave.sav")) {}
+
+    void read() {
+        state_.mainCharacter().name = readPresentLine(main_, "the main character's name");
+        // A date no game can reach is damage, not a hand edit worth playing.
+        state_.gameYear = main_.readNumberInRange("the year, from 0 to 1000000", 0, 1000000);
+        state_.gameMonth = main_.readNumberInRange("the month, from 1 to 12", 1, 12);
+        state_.gameWeek = main_.readNumberInRange("the week, from 1 to 4", 1, 4);
+        state_.gameTurn = main_.readNumberInRange("the turn, from 1 to 5", 1, 5);
+        state_.gold = main_.readWholeNumber("the guild's gold");
+        for (std::uint8_t& branch : state_.guildBranches)
+            branch = readFlag(main_, "a guild branch (true or false)");
+        for (std::uint8_t& on : state_.switches)
+            on = readFlag(main_, "a switch (true or false)");
+        readPlacesAndPeople();
+        readPlayer();
+        readSitesAndCampaigns();
+        readScriptsAndTrade();
+    }
+
+  private:
+    LineReader open(std::string_view name) const {
+        const std::string gamePath = slot_ + "\\" + std::string(name);
+        return LineReader(paths_.resolve(gamePath), paths_.shownPath(gamePath));
+    }
+
+    std::filesystem::path fileOf(std::string_view name, std::string& shown) const {
+        const std::string gamePath = slot_ + "\\" + std::string(name);
+        shown = paths_.shownPath(gamePath);
+        return paths_.resolve(gamePath);
+    }
+
+    void readAdventurerFile(TAdven& into, const std::string& name) const {
+        std::string shown;
+        const auto file = fileOf(name, shown);
+        loadAdventurer(into, file, shown, true);
+    }
+
+    void readPlacesAndPeople() {
+        for (auto& city : state_.cityPlaces)
+            for (Place& place : city) {
+                place.name = readPresentLine(main_, "a place name");
+                place.eventFile = readFileName(main_, "a place's event file");
+            }
+        for (std::int32_t& count : state_.cityPlaceCount)
+            count = main_.readNumberInRange("a city's place count, from 0 to 100", 0,
+                                            kMaxPlacesPerCity);
+        // A slot marked "None" keeps the fresh empty adventurer; the main character
+        // placed by the rebuild receives its slot's file like any other.
+        for (int i = 1; i <= kMaxAdventurers; ++i)
+            if (readPresentLine(main_, "an adventurer marker (adv or None)") != kNone)
+                readAdventurerFile(state_.adventurers[i], "adv" + std::to_string(i) + ".adv");
+        for (auto& row : state_.guildRoster)
+            for (std::int32_t& number : row)
+                number = main_.readNumberInRange("an adventurer number from 0 to 1000", 0,
+                                                 kMaxAdventurers);
+        for (int p = 1; p <= kMaxParties; ++p)
+            if (readPresentLine(main_, "a party marker (prt or None)") != kNone) {
+                std::string shown;
+                const auto file = fileOf("prt" + std::to_string(p) + ".prt", shown);
+                loadParty(state_.parties[p], file, shown);
+            }
+    }
+
+    void readPlayer() {
+        state_.currentCity =
+            main_.readNumberInRange("the current city, from 1 to 100", 1, kMaxCities);
+        for (std::int32_t& nation : state_.cityNations)
+            nation = main_.readWholeNumber("a city's nation");
+        // The character number is a 16-bit value; a larger number keeps its low bits.
+        state_.characterNumber =
+            static_cast<std::int16_t>(main_.readWholeNumber("the character number"));
+        state_.playerNation = main_.readWholeNumber("the player's nation");
+        // "mainchr.adv" goes into the main character the rebuild placed; the number
+        // read next says which slot is the main character from now on.
+        const std::int32_t placed = state_.mainchrnum;
+        readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
+        state_.mainchrnum = main_.readNumberInRange(
+            "the main character's adventurer number, from 1 to 1000", 1, kMaxAdventurers);
+        // A slot edited to name another adventurer slot as the main character still
+        // gives that slot the main character's own file last, so the player keeps
+        // the person saved as the main character instead of whoever held the slot,
+        // or an empty "None" where the slot was free.
+        if (state_.mainchrnum != placed) readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
+    }
+
+    void readSitesAndCampaigns() {
+        for (auto& city : state_.searchSites)
+            for (SearchSite& site : city) {
+                site.name = readPresentLine(main_, "a search site's name");
+                site.file = readFileName(main_, "a search site's file");
+                site.open = readFlag(main_, "a search site's open flag (true or false)");
+            }
+        for (auto& city : state_.dungeonSites)
+            for (DungeonSite& site : city) {
+                site.name = readPresentLine(main_, "a dungeon's name");
+                site.file = readFileName(main_, "a dungeon's file");
+                site.open = readFlag(main_, "a dungeon's open flag (true or false)");
+                site.deepestLevel = main_.readWholeNumber("a dungeon's deepest level");
+            }
+        for (War& war : state_.wars) {
+            war.name = readPresentLine(main_, "a war's name");
+            war.file = readFileName(main_, "a war's file");
+            war.active = readFlag(main_, "a war's active flag (true or false)");
+        }
+        for (Quest& quest : state_.quests) {
+            quest.name = readPresentLine(main_, "a quest's name");
+            quest.file = readFileName(main_, "a quest's file");
+            quest.active = readFlag(main_, "a quest's active flag (true or false)");
+            quest.turnsLeft = main_.readWholeNumber("a quest's turns left");
+        }
+    }
+
+    void readScriptsAndTrade() {
+        for (std::string& file : state_.scenarioFiles)
+            file = readFileName(main_, "a scenario file");
+        for (std::int32_t& value : state_.scriptVariables)
+            value = main_.readWholeNumber("a script variable");
+        for (std::int32_t* fame :
+             {&state_.adventureFame, &state_.politicalFame, &state_.covertFame})
+            *fame = main_.readWholeNumber("a fame value");
+        for (auto& city : state_.tradeGoods)
+            for (TradeGood& good : city) {
+                good.name = readPresentLine(main_, "the goods of a trade offer");
+                for (std::int32_t* value :
+                     {&good.pay, &good.ambushRisk, &good.cargoRisk, &good.turns})
+                    *value = main_.readWholeNumber("a number of a trade offer");
+            }
+        for (std::int32_t& item : state_.guildItems)
+            item = main_.readWholeNumber("an item code");
+    }
+
+    GameState& state_;
+    const GamePaths& paths_;
+    std::string slot_;
+    LineReader main_;
+};
+
+}  // namespace
+
+void loadParty(TParty& party, const std::filesystem::path& file, const std::string& displayName) {
+    LineReader in(file, displayName);
+    TParty read = party;
+    for (std::int32_t& member : read.members)
+        member = in.readNumberInRange("a member's adventurer number, from 0 to 1000", 0,
+                                      kMaxAdventurers);
+    for (std::int32_t& slot : read.formation)
+        slot = in.readNumberInRange("a formation slot, from 0 to 9", 0, kPartySize);
+    read.location = in.readNumberInRange("the party's city, from 0 to 100", 0, kMaxCities);
+    auto flag = [&](const char* what) { return readFlag(in, what) == 1; };
+    read.inUse = flag("the in-use flag (true or FALSE)");
+    read.onMission = flag("the on-mission flag (true or FALSE)");
+    read.missionKind = in.readWholeNumber("the mission kind");
+    read.missionFile = readFileName(in, "the mission file");
+    read.missionValue = in.readWholeNumber("the mission value");
+    read.travelling = flag("the travelling flag (true or FALSE)");
+    read.travelTurnsLeft =
+        in.readNumberInRange("the travel turns left, from 0", 0, std::numeric_limits<int>::max());
+    read.travelDestination =
+        in.readNumberInRange("the destination city, from 0 to 100", 0, kMaxCities);
+    for (std::int32_t* value : {&read.missionGold, &read.missionRisk, &read.missionLevel})
+        *value = in.readWholeNumber("a number");
+    read.cargoIntact = flag("the cargo flag (true or FALSE)");
+    read.partyItem = in.readNumberInRange("the party's item, from 0 to 8", 0, 8);
+    read.dungeonCity = in.readNumberInRange("the dungeon's city, from 0 to 100", 0, kMaxCities);
+    read.dungeonNumber =
+        in.readNumberInRange("the dungeon's number, from 0 to 100", 0, kMaxSitesPerCity);
+    read.leader =
+        in.readNumberInRange("the leader's adventurer number, from 0 to 1000", 0, kMaxAdventurers);
+    read.partyName = readPresentLine(in, "the party's name");
+    in.expectEndOfRecord("a party file has 36 lines", true);
+    party = std::move(read);
+}
+
+void loadGame(Game& running, int slot) {
+    const std::string gamePath = slotGamePath(slot);
+    const std::filesystem::path slotDirectory = running.paths.resolve(gamePath);
+    // Another game may not swap the slot while it is read.
+    const SlotLock lock(slotDirectory, running.paths.shownPath(gamePath), SlotAccess::Read);
+    recoverInterruptedSwap(slotDirectory);
+
+    // The slot is read into a world of its own; the running game changes only when
+    // every file was read.
+    auto state = std::make_unique<GameState>();
+    Game building(*state, running.paths, running.dice, running.presenter);
+    buildFreshWorld(building, loadNameLists(running.paths), {.populate = false, .progress = {}});
+    SlotReader(*state, running.paths, slot).read();
+
+    state->commandCity = running.state.commandCity;
+    state->infoAdventurer = running.state.infoAdventurer;
+    running.state = std::move(*state);
+    running.currentParty = 0;
+    running.scriptStopFlag = false;
+    running.eventStopFlag = false;
+    running.mainCharacterDied = false;
+    markProgressKept(running);
+    running.presenter.enableGuildButtons();
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,138 @@
+#include "parties/dispatch.h"
+
+#include <algorithm>
+
+#include "game.h"
+#include "parties/party.h"
+#include "parties/partycommands.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+// Only the first hundred of each table are offered, quests included.
+constexpr int kOfferedEntries = 100;
+
+template <typename Entry>
+bool isOpen(const Entry& entry, std::uint8_t flag) {
+    return entry.name != kNone && entry.file != kNone && flag == 1;
+}
+
+template <typename Entries, typename Flag>
+std::vector<OpenTarget> listOpen(const Entries& entries, Flag flagOf) {
+    std::vector<OpenTarget> open;
+    for (int number = 1; number <= kOfferedEntries; ++number) {
+        const auto& entry = entries[number];
+        if (isOpen(entry, flagOf(entry))) open.push_back({number, entry.name});
+    }
+    return open;
+}
+
+}  // namespace
+
+NumberFieldUse numberFieldFor(Errand kind) {
+    switch (kind) {
+        case Errand::Search:
+            return {"턴", true};
+        case Errand::Dungeon:
+            return {"깊이", true};
+        case Errand::Quest:
+        case Errand::War:
+            break;
+    }
+    return {"", false};
+}
+
+std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int city) {
+    switch (kind) {
+        case Errand::Quest:
+            return listOpen(state.quests, [](const Quest& q) { return q.active; });
+        case Errand::War:
+            return listOpen(state.wars, [](const War& w) { return w.active; });
+        case Errand::Search:
+            if (!CityTable::contains(city)) return {};
+            return listOpen(state.searchSites[city], [](const SearchSite& s) { return s.open; });
+        case Errand::Dungeon:
+            if (!CityTable::contains(city)) return {};
+            return listOpen(state.dungeonSites[city], [](const DungeonSite& d) { return d.open; });
+    }
+    return {};
+}
+
+bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField) {
+    GameState& state = game.state;
+    if (!kind || !canMoveOrDispatch(state, party)) return false;
+    const int city = state.parties[party].location;
+    const std::vector<OpenTarget> open = openTargets(state, *kind, city);
+    if (std::none_of(open.begin(), open.end(),
+                     [target](const OpenTarget& t) { return t.number == target; }))
+        return false;
+    const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
+    switch (*kind) {
+        case Errand::Quest:
+            startQuest(state, party, target);
+            break;
+        case Errand::Search:
+            startSearch(state, party, state.searchSites[city][target].file, number);
+            break;
+        case Errand::War:
+            startWar(state, party, state.wars[target].file);
+            break;
+        case Errand::Dungeon:
+            startDungeon(state, party, state.dungeonSites[city][target].file, number, city, target);
+            break;
+    }
+    return true;
+}
+
+void startQuest(GameState& state, int party, int quest) {
+    TParty& p = state.parties[party];
+    p.missionKind = kQuestMission;
+    p.missionValue = quest;
+    // Taken: no other party can take it.
+    if (decltype(state.quests)::contains(quest)) state.quests[quest].active = 0;
+    setOnMission(state, party, true);
+}
+
+void startSearch(GameState& state, int party, const std::string& file, int turns) {
+    TParty& p = state.parties[party];
+    p.missionKind = kSearchMission;
+    p.missionFile = file;
+    p.missionValue = turns;
+    setOnMission(state, party, true);
+}
+
+void startWar(GameState& state, int party, const std::string& file) {
+    TParty& p = state.parties[party];
+    p.missionKind = kWarMission;
+    p.missionFile = file;
+    setOnMission(state, party, true);
+}
+
+void startDungeon(GameState& state, int party, const std::string& file, int limit, int city,
+                  int number) {
+    TParty& p = state.parties[party];
+    p.missionKind = kDungeonMission;
+    p.missionFile = file;
+    p.missionGold = 0;
+    p.missionLevel = 1;
+    p.missionValue = limit;
+    p.dungeonCity = city;
+    p.dungeonNumber = number;
+    setOnMission(state, party, true);
+}
+
+void startTransport(GameState& state, int party, const std::string& goods, std::int32_t pay,
+                    std::int32_t ambushRisk, std::int32_t cargoRisk, std::int32_t turns) {
+    TParty& p = state.parties[party];
+    p.missionKind = kTransportMission;
+    p.missionFile = goods;
+    p.missionGold = pay;
+    p.missionRisk = ambushRisk;
+    p.missionLevel = cargoRisk;
+    p.missionValue = turns;
+    p.cargoIntact = true;
+    setOnMission(state, party, true);
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,37 @@
+#include "parties/partycommands.h"
+
+#include "Presenter.h"
+#include "game.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+
+std::vector<int> partiesInCity(const GameState& state, int city) {
+    std::vector<int> listed;
+    for (int party = 1; party <= kMaxParties; ++party) {
+        const TParty& p = state.parties[party];
+        if (p.inUse && p.location == city && !p.travelling) listed.push_back(party);
+    }
+    return listed;
+}
+
+std::vector<int> openCommandList(Game& game, int city) {
+    game.state.commandCity = city;
+    std::vector<int> listed = partiesInCity(game.state, city);
+    if (listed.empty()) game.presenter.inform(kNoPartyHere);
+    return listed;
+}
+
+std::string whyPartyCannotLeave(const GameState& state, int party) {
+    if (!PartyTable::contains(party) || !state.parties[party].inUse) return kChoosePartyFirst;
+    const TParty& p = state.parties[party];
+    if (p.travelling) return kPartyTravelling;
+    if (p.onMission) return kPartyOnMission;
+    return {};
+}
+
+bool canMoveOrDispatch(const GameState& state, int party) {
+    return whyPartyCannotLeave(state, party).empty();
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,169 @@
+#include "app/city/citycommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/lifecycle/mapwindow.h"
+#include "app/lifecycle/statuspanel.h"
+#include "app/lifecycle/title.h"
+#include "city/citycommands.h"
+#include "modaldriver.h"
+#include "parties/turn.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class CommandWindow : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
+    void press(const char* name) {
+        windows->commform->findChild<QPushButton*>(QString::fromUtf8(name))->click();
+    }
+    ModalDriver driver;
+};
+
+TEST_F(CommandWindow, BranchOpensOnlyAtTheFameItsNumberNeeds) {
+    struct Case {
+        int otherBranches;
+        int fame;
+        bool opens;
+    };
+    const Case cases[] = {{0, 99, false}, {0, 100, true},  {1, 299, false},
+                          {1, 300, true}, {2, 499, false}, {2, 500, true}};
+    state().currentCity = 5;
+    for (const Case& c : cases) {
+        state().guildBranches.fill(0);
+        for (int city = 1; city <= c.otherBranches; ++city)
+            state().guildBranches[city] = 1;
+        state().politicalFame = c.fame;
+        driver.seen.clear();
+        press("guildbutton");
+        EXPECT_EQ(state().guildBranches[5], c.opens ? 1 : 0) << c.otherBranches << " " << c.fame;
+        ASSERT_EQ(driver.seen.size(), 2);
+        EXPECT_EQ(driver.seen[0], QStringLiteral("box: ") + QString::fromUtf8(kBranchQuestion));
+        EXPECT_EQ(driver.seen[1].endsWith(QStringLiteral("새로운 길드 지부가 생겼습니다.")),
+                  c.opens);
+    }
+    // Where a branch stands there is no question: the guild window opens.
+    driver.seen.clear();
+    press("guildbutton");
+    EXPECT_EQ(driver.seen, QStringList{QStringLiteral("window: 길드")});
+}
+
+TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
+    GameState& s = state();
+    // Every turn tells the player so; the main character comes home in the third.
+    dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n한 턴\n[END]\n");
+    s.mainCharacter().busyFlag = 1;
+    int turnsSeen = 0;
+    bool disabledMeanwhile = true;
+    driver.onBox = [&](const QString& text) {
+        if (text != QStringLiteral("한 턴")) return;
+        disabledMeanwhile = disabledMeanwhile && !windows->commform->isEnabled() &&
+                            windows->commform->cursor().shape() == Qt::WaitCursor;
+        if (++turnsSeen == 3) s.mainCharacter().busyFlag = 0;
+    };
+
+    driver.answer({QMessageBox::No});
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 1) << "No leaves the turn as it was";
+
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 4);
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_TRUE(windows->commform->isEnabled());
+    EXPECT_NE(windows->commform->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("turns"))->text(),
+              QStringLiteral("4"));
+
+    press("skipturnbtn");
+    EXPECT_EQ(s.gameTurn, 5) << "at home, one press is one turn";
+}
+
+TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
+    dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n마지막 턴\n[END]\n");
+    driver.onBox = [&](const QString& text) {
+        if (text == QStringLiteral("마지막 턴")) windows->game.mainCharacterDied = true;
+    };
+    press("skipturnbtn");
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
+}
+
+TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
+    // The question is the input box's title; a narrow box would cut it off.
+    int titleShortfall = 0;
+    driver.onInput = [&](QWidget* input) {
+        titleShortfall =
+            input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100 - input->width();
+    };
+    for (const char* name : {"아무도 아닌 이", ""}) {
+        driver.seen.clear();
+        driver.type(QString::fromUtf8(name));
+        press("contactbtn");
+        EXPECT_EQ(driver.seen,
+                  (QStringList{QStringLiteral("input: ") + QString::fromUtf8(kContactTitle),
+                               QStringLiteral("box: ") + QString::fromUtf8(kContactFailed)}));
+        EXPECT_LE(titleShortfall, 0);
+    }
+}
+
+TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) {
+    QWidget* commands = windows->commform.get();
+    const auto active = [commands] { return commands->isActiveWindow(); };
+    ASSERT_TRUE(QTest::qWaitFor(active));
+    EXPECT_EQ(commands->focusWidget(),
+              commands->findChild<QPushButton*>(QStringLiteral("skipturnbtn")));
+
+    QString opened;
+    QTimer::singleShot(50, commands, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    QTest::keyClick(commands, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(opened, QStringLiteral("Tsaveform"));
+
+    ASSERT_TRUE(QTest::qWaitFor(active));
+    QTest::keyClick(commands, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_TRUE(windows->form1->isVisible());
+}
+
+}  // namespace
+}  // namespace orrowvale::testing
+
+namespace orrowvale::testing {
+namespace {
+
+TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
+    GameState& s = state();
+    s.cityPlaces[1][1] = {"우물", "places\\well.evn"};
+    s.cityPlaceCount[1] = 1;
+    dir.write("data\\places\\well.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
+    driver.type(QStringLiteral("우물"));
+    press("gotobotton");
+    EXPECT_EQ(s.gold, 1005);
+    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"))->text(),
+              QStringLiteral("1005"));
+
+    driver.type(QString());
+    driver.seen.clear();
+    press("gotobotton");
+    EXPECT_EQ(driver.seen,
+              (QStringList{QStringLiteral("visit"),
+                           QStringLiteral("box: 이동할 곳을 선택하지 않으셨습니다.")}));
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

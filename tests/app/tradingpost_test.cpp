@@ -1,0 +1,100 @@
+#include "app/guild/tradingpost.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/city/citycommands.h"
+#include "guild/tradingpost.h"
+#include "modaldriver.h"
+#include "parties/party.h"
+
+namespace orrowvale::testing {
+namespace {
+
+// The trading post of the current city with two contracts, and a party at home.
+class TradingPostWindow : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        GameState& s = state();
+        s.tradeGoods[s.currentCity].fill(TradeGood{});
+        s.tradeGoods[s.currentCity][4] = {"비단", 300, 1, 1, 3};
+        s.tradeGoods[s.currentCity][9] = {"소금", 80, 1, 1, 2};
+        TParty& p = s.parties[1];
+        p.inUse = true;
+        p.location = s.currentCity;
+        p.partyName = "매";
+        p.leader = s.mainchrnum;
+        addMember(s, 1, s.mainchrnum);
+        form = windows->tradecform.get();
+        driver.seen.clear();
+    }
+    QStringList contracts() {
+        QStringList texts;
+        for (int row = 0; row < list()->count(); ++row)
+            texts << list()->item(row)->text();
+        return texts;
+    }
+    QListWidget* list() { return form->findChild<QListWidget*>(QStringLiteral("clist")); }
+    QPushButton* accept() { return form->findChild<QPushButton*>(QStringLiteral("caccept")); }
+    QString reward() { return form->findChild<QLabel*>(QStringLiteral("cfeelabel"))->text(); }
+
+    ModalDriver driver;
+    Ttradecform* form = nullptr;
+};
+
+TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
+    form->show();
+    EXPECT_EQ(contracts(), (QStringList{QStringLiteral("비단"), QStringLiteral("소금")}));
+    EXPECT_FALSE(accept()->isEnabled());
+    EXPECT_EQ(accept()->toolTip(), QString::fromUtf8(kChooseContractFirst));
+
+    list()->setCurrentRow(0);
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300"));
+    driver.pick({QString()});  // the chooser cancelled: nothing is taken
+    accept()->click();
+    EXPECT_EQ(contracts().size(), 2);
+
+    driver.pick({QStringLiteral("매")});
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("choose: 매"), QStringLiteral("choose: 매"),
+                                        QStringLiteral("box: 조심해서 다녀오게")}));
+    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금")});
+    EXPECT_TRUE(state().parties[1].onMission);
+    EXPECT_EQ(state().parties[1].missionGold, 300);
+    EXPECT_FALSE(accept()->isEnabled());
+
+    form->hide();
+    form->show();
+    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금")});
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300")) << "kept until another row is chosen";
+    // The party is away: nobody is offered for the salt.
+    list()->setCurrentRow(0);
+    accept()->click();
+    EXPECT_EQ(driver.seen.back(), QStringLiteral("choose: "));
+    form->hide();
+}
+
+TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
+    auto* button = windows->commform->findChild<QPushButton*>(QStringLiteral("Button2"));
+    ASSERT_TRUE(button->isEnabled());
+    EXPECT_FALSE(button->toolTip().contains(QStringLiteral("아직")));
+    QString opened;
+    QTimer::singleShot(0, form, [&] {
+        QTRY_VERIFY(form->isVisible());
+        opened = QApplication::activeModalWidget()->objectName();
+        form->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    });
+    button->click();
+    EXPECT_EQ(opened, QStringLiteral("Ttradecform"));
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

@@ -1,0 +1,100 @@
+// Party setup and the trading post played by the real simulator on the sample
+// world, as an author or a bug report would play them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/testfiles.h"
+#include "sim/simrun.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class PartySimulation : public ::testing::Test {
+  protected:
+    // The simulator's lines for `actions` played in a new random game of seed 5.
+    std::vector<std::string> play(const std::string& actions, int turns = 0) {
+        return testing::withoutAnnouncements(
+            testing::runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random --turns " +
+                            std::to_string(turns) + " " +
+                            testing::actionsArgument(dir.root(), actions))
+                .lines);
+    }
+    static bool has(const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    // The lines after "> ACTION" up to the next action or the closing state.
+    static std::vector<std::string> after(const std::vector<std::string>& lines,
+                                          const std::string& action) {
+        auto from = std::find(lines.begin(), lines.end(), "> " + action);
+        if (from == lines.end()) return {"no action " + action};
+        auto to = std::find_if(from + 1, lines.end(), [](const std::string& l) {
+            return l.starts_with("> ") || l.starts_with("state: ");
+        });
+        return {from + 1, to};
+    }
+    TempGameDir dir;
+};
+
+TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
+    // The guild members who may lead: the chooser's rows, read off a first run
+    // that names nobody it offers (adventurer 1 is no guild member).
+    const auto offered = after(play("found 1\n"), "found 1");
+    std::vector<std::string> members;
+    for (const std::string& line : offered)
+        if (line.starts_with("list[advlistbox]: ")) members.push_back(line.substr(18));
+    ASSERT_GE(members.size(), 3u);
+    EXPECT_EQ(offered.back(), "refused: not offered");
+    const auto numberOf = [](const std::string& row) { return row.substr(0, row.find(' ')); };
+    const std::string a = numberOf(members[0]), b = numberOf(members[1]), c = numberOf(members[2]);
+
+    const std::string script = "found " + a + "\nadd 1 " + b + "\nadd 1 " + c + "\nplace 1 " + c +
+                               " 5\nplace 1 " + b + " 5\nleader 1 " + b +
+                               "\nrename 1 은빛 매\ntrade\ntake 1 1\nremove 1 " + c +
+                               "\nrename 1\nsetup\n";
+    const auto lines = play(script, 8);
+    ASSERT_FALSE(lines.empty());
+
+    EXPECT_EQ(after(lines, "found " + a).back(), "list[partylist]: 1 파티명 없음");
+    const auto added = after(lines, "add 1 " + c);
+    EXPECT_EQ(std::count_if(added.begin(), added.end(),
+                            [](const std::string& l) { return l.starts_with("list[memberlist]"); }),
+              3);
+    EXPECT_EQ(after(lines, "place 1 " + b + " 5"), (std::vector<std::string>{"label[loc5]: O"}));
+    EXPECT_EQ(after(lines, "leader 1 " + b).size(), 1u);
+    EXPECT_EQ(after(lines, "rename 1 은빛 매"),
+              (std::vector<std::string>{"list[partylist]: 1 은빛 매"}));
+
+    const auto taken = after(lines, "take 1 1");
+    ASSERT_GE(taken.size(), 3u);
+    EXPECT_TRUE(taken[0].starts_with("label[cfeelabel]: 보수: ")) << taken[0];
+    EXPECT_EQ(taken[1], "list[advlistbox]: 1 은빛 매");
+    EXPECT_EQ(taken.back(), "inform: 조심해서 다녀오게");
+    // Away with the goods: the members stay, but the name may change.
+    EXPECT_EQ(after(lines, "remove 1 " + c),
+              (std::vector<std::string>{"refused: 임무 중인 파티입니다."}));
+    // The turns pressed after the script follow the list.
+    EXPECT_EQ(after(lines, "setup").front(), "list[partylist]: 1 파티명 없음");
+
+    const bool cameHome = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.starts_with("inform: 파티 파티명 없음이(가) 수송 ") &&
+               l.find("귀환했습니다") != std::string::npos;
+    });
+    EXPECT_TRUE(cameHome);
+    EXPECT_TRUE(lines.back().starts_with("state: ")) << lines.back();
+}
+
+TEST_F(PartySimulation, ChoicesThatAreNotOnTheListAreRefused) {
+    const auto lines = play("add 1 5\ndisband 3\ntake 20 1\ndefence 1\n");
+    for (const char* action : {"add 1 5", "disband 3", "take 20 1", "defence 1"})
+        EXPECT_EQ(after(lines, action), (std::vector<std::string>{"refused: not offered"}))
+            << action;
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

@@ -1,0 +1,104 @@
+// The simulator saves a game, a hand edit of the slot is loaded, and play goes on.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "game/testfiles.h"
+#include "sim/simrun.h"
+
+namespace orrowvale {
+namespace {
+
+struct SimRun {
+    std::string lastLine;
+    int exitCode = -1;
+};
+
+SimRun runSim(const testing::TempGameDir& dir, const std::string& arguments) {
+    const testing::SimRun run =
+        testing::runSim("--game-dir " + dir.root().string() + " --seed 4 " + arguments);
+    return {run.lines.empty() ? std::string() : run.lines.back(), run.exitCode};
+}
+
+TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    ASSERT_EQ(runSim(dir, "--new random --turns 3 --save 2").exitCode, 0);
+
+    // Line 6 of the main file is the gold.
+    std::string main = dir.readBytes("data\\save\\save2\\mainsave.sav");
+    std::size_t at = 0;
+    for (int line = 1; line < 6; ++line)
+        at = main.find("\r\n", at) + 2;
+    main.replace(at, main.find("\r\n", at) - at, "4321");
+    dir.writeBytes("data\\save\\save2\\mainsave.sav", main);
+
+    SimRun loaded = runSim(dir, "--load 2");
+    EXPECT_EQ(loaded.exitCode, 0);
+    EXPECT_TRUE(loaded.lastLine.starts_with("state: year=200 month=4 week=1 turn=4 gold=4321 "))
+        << loaded.lastLine;
+    SimRun played = runSim(dir, "--load 2 --turns 2 --save 3");
+    EXPECT_EQ(played.exitCode, 0);
+    EXPECT_NE(played.lastLine.find("week=2 turn=1 "), std::string::npos) << played.lastLine;
+    EXPECT_TRUE(
+        runSim(dir, "--load 3").lastLine.starts_with("state: year=200 month=4 week=2 turn=1 "));
+
+    SimRun empty = runSim(dir, "--load 4");
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_TRUE(empty.lastLine.starts_with("error: data/save/save4/mainsave.sav: "))
+        << empty.lastLine;
+    EXPECT_EQ(runSim(dir, "--load 11").exitCode, 64);
+    EXPECT_EQ(runSim(dir, "--new random --load 1").exitCode, 64);
+}
+
+// The simulator as a package installs it: P/bin/orrowvale-sim beside the game in
+// P/share/games/orrowvale, which has no save folder and must never be written.
+TEST(SimulatorSaves, AnInstalledSimulatorFindsItsGameAndSavesInTheHome) {
+    namespace fs = std::filesystem;
+    testing::TempGameDir top;
+    const fs::path bin = top.root() / "usr/bin";
+    const fs::path game = top.root() / "usr/share/games/orrowvale";
+    const fs::path elsewhere = top.root() / "elsewhere";
+    const fs::path xdg = top.root() / "xdg";
+    for (const fs::path& folder : {bin, game.parent_path(), elsewhere})
+        fs::create_directories(folder);
+    // A link, not a copy, where the file system allows: the program finds its game
+    // from the name it was started by.
+    std::error_code linked;
+    fs::create_hard_link(ORROWVALE_SIM_TOOL, bin / "orrowvale-sim", linked);
+    if (linked) fs::copy_file(ORROWVALE_SIM_TOOL, bin / "orrowvale-sim");
+    fs::copy(testing::sampleWorld().gameDirectory(), game, fs::copy_options::recursive);
+    fs::remove_all(game / "data/save");
+    const auto untouched = testing::folderSnapshot(game);
+
+    auto sim = [&](const std::string& environment, const std::string& arguments) {
+        const testing::SimRun run = testing::runCommand(
+            "cd " + elsewhere.string() + " && env -u XDG_DATA_HOME -u HOME " + environment + " " +
+            (bin / "orrowvale-sim").string() + " --seed 4 " + arguments);
+        return SimRun{run.lines.empty() ? std::string() : run.lines.back(), run.exitCode};
+    };
+    const std::string withXdg = "XDG_DATA_HOME=" + xdg.string();
+    const SimRun saved = sim(withXdg, "--new random --turns 1 --save 2");
+    EXPECT_EQ(saved.exitCode, 0) << saved.lastLine;
+    EXPECT_TRUE(fs::is_regular_file(xdg / "orrowvale/save/save2/mainsave.sav"));
+    // The same folder named another way is still the installed game.
+    const SimRun loaded =
+        sim(withXdg, "--game-dir " + (bin / "../share/games/orrowvale").string() + " --load 2");
+    EXPECT_EQ(loaded.exitCode, 0) << loaded.lastLine;
+    EXPECT_TRUE(loaded.lastLine.starts_with("state: year=200 month=4 week=1 turn=2 "))
+        << loaded.lastLine;
+
+    // No home to save in: a clear error, and nothing written anywhere.
+    const SimRun homeless = sim("", "--new random --save 3");
+    EXPECT_EQ(homeless.exitCode, 2);
+    EXPECT_TRUE(homeless.lastLine.starts_with("error: data/save/save3: ")) << homeless.lastLine;
+    EXPECT_NE(homeless.lastLine.find("HOME"), std::string::npos) << homeless.lastLine;
+    EXPECT_EQ(testing::folderSnapshot(game), untouched);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
+}  // namespace
+}  // namespace orrowvale

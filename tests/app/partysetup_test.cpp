@@ -26,9 +26,9 @@ class PartySetupWindow : public ::testing::Test, public WindowsFixture {
     void SetUp() override {
         startRandomGame(driver);
         GameState& s = state();
-        const ChooserRows free = adventurerChoices(s, s.currentCity, 1, true);
+        const ListRows free = adventurerChoices(s, s.currentCity, 1, true);
         int named = 0;
-        for (const ChooserRow& row : free) {
+        for (const ListRow& row : free) {
             if (row.number == s.mainchrnum || named == 3) continue;
             member[named] = row.number;
             s.adventurers[row.number].name = kNames[named++];
@@ -198,7 +198,7 @@ TEST_F(PartySetupWindow, EnterOnAMemberShowsItAndEscapeCloses) {
 TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
     WindowsFixture fixture;
     Tadvlists& chooser = *fixture.windows->advlists;
-    const ChooserRows offered = {{12, "가"}, {40, "나"}};
+    const ListRows offered = {{12, "가"}, {40, "나"}};
     auto* list = chooser.findChild<QListWidget*>(QStringLiteral("advlistbox"));
     auto* ok = chooser.findChild<QPushButton*>(QStringLiteral("ok_btn"));
     const auto playing = [&](std::function<void()> keys) {

@@ -114,12 +114,12 @@ void dispatchAction(Player& player, const Action& action) {
     if (!chooseListedParty(player, party)) return;
     Game& game = player.game;
     const auto kind = static_cast<Errand>(action.values[1]);
-    const std::vector<OpenTarget> targets = openTargets(game.state, kind, game.state.commandCity);
-    for (const OpenTarget& target : targets)
-        player.list("datacombo", target.number, target.name);
+    const ListRows targets = openTargets(game.state, kind, game.state.commandCity);
+    for (const ListRow& target : targets)
+        player.list("datacombo", target.number, target.text);
     const int target = action.values[2];
     if (std::none_of(targets.begin(), targets.end(),
-                     [target](const OpenTarget& t) { return t.number == target; }))
+                     [target](const ListRow& t) { return t.number == target; }))
         return player.refused(kNotOffered);
     if (action.given[3] && numberFieldFor(kind).enabled) player.numberField = action.values[3];
     dispatchParty(game, party, kind, target, player.numberField);

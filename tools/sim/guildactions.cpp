@@ -15,8 +15,8 @@ namespace {
 // The chooser as the player sees it: its rows, then the pick of `number`, which
 // must be on one of them.
 Chooser chooserPicking(Player& player, int number) {
-    return [&player, number](const ChooserRows& rows) {
-        for (const ChooserRow& row : rows)
+    return [&player, number](const ListRows& rows) {
+        for (const ListRow& row : rows)
             player.list("advlistbox", row.number, row.text);
         if (offers(rows, number)) return number;
         player.refused(kNotOffered);
@@ -25,19 +25,19 @@ Chooser chooserPicking(Player& player, int number) {
 }
 
 void printParties(Player& player) {
-    for (const SetupRow& row : partyRows(player.game.state))
+    for (const ListRow& row : partyRows(player.game.state))
         player.list("partylist", row.number, row.text);
 }
 
 void printMembers(Player& player, int party) {
     const GameState& state = player.game.state;
-    for (const SetupRow& row : memberRows(state, party))
+    for (const ListRow& row : memberRows(state, party))
         player.list("memberlist", state.parties[party].members[row.number], row.text);
 }
 
 // The party's row in the party list; false (and "not offered") when it has none.
 bool selectParty(Player& player, int party) {
-    for (const SetupRow& row : partyRows(player.game.state))
+    for (const ListRow& row : partyRows(player.game.state))
         if (row.number == party) return true;
     player.refused(kNotOffered);
     return false;
@@ -46,7 +46,7 @@ bool selectParty(Player& player, int party) {
 // The member slot of the adventurer's row in the member list, or 0.
 int selectMember(Player& player, int party, int adventurer) {
     const GameState& state = player.game.state;
-    for (const SetupRow& row : memberRows(state, party))
+    for (const ListRow& row : memberRows(state, party))
         if (state.parties[party].members[row.number] == adventurer) return row.number;
     player.refused(kNotOffered);
     return 0;
@@ -138,15 +138,15 @@ void defenceAction(Player& player, const Action& action) {
 }
 
 void tradeAction(Player& player, const Action&) {
-    for (const ContractRow& row : contractRows(player.game.state))
-        player.list("clist", row.slot, row.goods);
+    for (const ListRow& row : contractRows(player.game.state))
+        player.list("clist", row.number, row.text);
 }
 
 void takeAction(Player& player, const Action& action) {
     const int slot = action.values[0];
     bool listed = false;
-    for (const ContractRow& row : contractRows(player.game.state))
-        listed = listed || row.slot == slot;
+    for (const ListRow& row : contractRows(player.game.state))
+        listed = listed || row.number == slot;
     if (!listed) return player.refused(kNotOffered);
     player.label("cfeelabel", rewardText(player.game.state, slot));
     takeContract(player.game, slot, chooserPicking(player, action.values[1]));

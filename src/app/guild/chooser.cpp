@@ -52,10 +52,10 @@ int Tadvlists::chooseParty(int city, int row) {
     return choose(partyChoices(*windows_.state, city, row));
 }
 
-int Tadvlists::choose(const ChooserRows& rows) {
+int Tadvlists::choose(const ListRows& rows) {
     advlistbox->clear();
     rowMap_.clear();
-    for (const ChooserRow& row : rows) {
+    for (const ListRow& row : rows) {
         advlistbox->addItem(qs(row.text));
         rowMap_.push_back(row.number);
     }

@@ -24,10 +24,10 @@ class Tadvlists : public QDialog {
     // The parties at home in `city`. The chosen party, or -1.
     int chooseParty(int city, int row);
     // Shows the rows and returns the chosen number, or -1.
-    int choose(const ChooserRows& rows);
+    int choose(const ListRows& rows);
     // The chooser as the game's rules ask for it.
     Chooser chooser() {
-        return [this](const ChooserRows& rows) { return choose(rows); };
+        return [this](const ListRows& rows) { return choose(rows); };
     }
 
     void ok_btnClick();

@@ -187,7 +187,7 @@ void Tpsform::fillPartyList(int party) {
     partylist->clear();
     partyRowMap_.clear();
     int chosenRow = -1;
-    for (const SetupRow& row : partyRows(*windows_.state)) {
+    for (const ListRow& row : partyRows(*windows_.state)) {
         if (row.number == party) chosenRow = partylist->count();
         partylist->addItem(qs(row.text));
         partyRowMap_.push_back(row.number);
@@ -210,7 +210,7 @@ void Tpsform::fillMemberList(int slot) {
     memberlist->clear();
     memberRowMap_.clear();
     int chosenRow = -1;
-    for (const SetupRow& row : memberRows(*windows_.state, selectedParty())) {
+    for (const ListRow& row : memberRows(*windows_.state, selectedParty())) {
         if (row.number == slot) chosenRow = memberlist->count();
         memberlist->addItem(qs(row.text));
         memberRowMap_.push_back(row.number);

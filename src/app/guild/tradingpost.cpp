@@ -79,9 +79,9 @@ void Ttradecform::showEvent(QShowEvent* event) {
         const QSignalBlocker quiet(clist);
         clist->clear();
         rowMap_.clear();
-        for (const ContractRow& row : contractRows(*windows_.state)) {
-            clist->addItem(qs(row.goods));
-            rowMap_.push_back(row.slot);
+        for (const ListRow& row : contractRows(*windows_.state)) {
+            clist->addItem(qs(row.text));
+            rowMap_.push_back(row.number);
         }
         clist->setCurrentRow(-1);
         clist->clearSelection();

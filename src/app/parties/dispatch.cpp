@@ -98,13 +98,12 @@ std::optional<Errand> Tdoadvform::chosenKind() const {
 void Tdoadvform::typecomboChange() {
     const std::optional<Errand> kind = chosenKind();
     const GameState& state = *windows_.state;
-    targets_ = kind ? openTargets(state, *kind, state.parties[party_].location)
-                    : std::vector<OpenTarget>{};
+    targets_ = kind ? openTargets(state, *kind, state.parties[party_].location) : ListRows{};
     {
         const QSignalBlocker blocker(datacombo);
         datacombo->clear();
-        for (const OpenTarget& target : targets_)
-            datacombo->addItem(qs(target.name));
+        for (const ListRow& target : targets_)
+            datacombo->addItem(qs(target.text));
         datacombo->setCurrentIndex(-1);
     }
     const NumberFieldUse use = kind ? numberFieldFor(*kind) : NumberFieldUse{"", false};

@@ -33,7 +33,7 @@ class Tdoadvform : public QDialog {
 
     Windows& windows_;
     int party_ = 0;
-    std::vector<OpenTarget> targets_;
+    ListRows targets_;
     QLabel* namelabel;
     QComboBox* typecombo;
     QComboBox* datacombo;

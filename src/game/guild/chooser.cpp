@@ -22,8 +22,8 @@ std::string listedName(const GameState& state, int adventurer) {
     return adventurer == state.mainchrnum ? name + kMainCharacterMark : name;
 }
 
-ChooserRows adventurerChoices(const GameState& state, int city, int memberState, bool freeOnly) {
-    ChooserRows rows;
+ListRows adventurerChoices(const GameState& state, int city, int memberState, bool freeOnly) {
+    ListRows rows;
     for (int number = 1; number <= kMaxAdventurers; ++number) {
         const TAdven& a = state.adventurers[number];
         // A freed slot keeps nothing worth offering, whatever its stale fields say.
@@ -34,8 +34,8 @@ ChooserRows adventurerChoices(const GameState& state, int city, int memberState,
     return rows;
 }
 
-ChooserRows partyChoices(const GameState& state, int city, int row) {
-    ChooserRows rows;
+ListRows partyChoices(const GameState& state, int city, int row) {
+    ListRows rows;
     // Only the first row of the table ever holds parties.
     if (row != 1) return rows;
     for (int number = 1; number <= kMaxParties; ++number) {
@@ -46,9 +46,9 @@ ChooserRows partyChoices(const GameState& state, int city, int row) {
     return rows;
 }
 
-bool offers(const ChooserRows& rows, int number) {
+bool offers(const ListRows& rows, int number) {
     return std::any_of(rows.begin(), rows.end(),
-                       [number](const ChooserRow& row) { return row.number == number; });
+                       [number](const ListRow& row) { return row.number == number; });
 }
 
 }  // namespace orrowvale

@@ -39,15 +39,15 @@ bool isBlank(const std::string& text) {
 
 }  // namespace
 
-std::vector<SetupRow> partyRows(const GameState& state) {
-    std::vector<SetupRow> rows;
+ListRows partyRows(const GameState& state) {
+    ListRows rows;
     for (int party = 1; party <= kMaxParties; ++party)
         if (state.parties[party].inUse) rows.push_back({party, state.parties[party].partyName});
     return rows;
 }
 
-std::vector<SetupRow> memberRows(const GameState& state, int party) {
-    std::vector<SetupRow> rows;
+ListRows memberRows(const GameState& state, int party) {
+    ListRows rows;
     if (!isParty(state, party)) return rows;
     const TParty& p = state.parties[party];
     for (int slot = 1; slot <= kPartySize; ++slot)
@@ -134,7 +134,7 @@ bool renameParty(Game& game, int party, const std::optional<std::string>& answer
 int foundParty(Game& game, const Chooser& choose) {
     GameState& state = game.state;
     game.presenter.inform(kChooseNewLeader);
-    const ChooserRows rows = adventurerChoices(state, state.currentCity, 1, true);
+    const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const int leader = choose(rows);
     if (leader == -1 || !offers(rows, leader)) return -1;
     const int party = findFreeParty(state);
@@ -150,7 +150,7 @@ int foundParty(Game& game, const Chooser& choose) {
 int addToParty(Game& game, int party, const Chooser& choose) {
     GameState& state = game.state;
     if (!setupRefusal(state, SetupAction::Add, party, 0).empty()) return -1;
-    const ChooserRows rows = adventurerChoices(state, state.currentCity, 1, true);
+    const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const int adventurer = choose(rows);
     if (adventurer == -1 || !offers(rows, adventurer)) return -1;
     return addMember(state, party, adventurer);

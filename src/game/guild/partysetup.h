@@ -7,6 +7,7 @@
 
 #include "guild/chooser.h"
 #include "guild/equipment.h"
+#include "listrow.h"
 #include "parties/partycommands.h"
 
 namespace orrowvale {
@@ -26,16 +27,11 @@ inline constexpr const char* kBadPartyName =
     "파티 이름에 쓸 수 없는 글자가 있습니다. 이름을 바꾸지 않았습니다.";
 inline constexpr const char* kDefencePrefix = "Pdp값은요: ";
 
-// A row of the party list (party number) or of the member list (member slot 1..9).
-struct SetupRow {
-    int number = 0;
-    std::string text;
-};
-
 // Every party in use, by name, in number order, wherever it stands.
-std::vector<SetupRow> partyRows(const GameState& state);
-// The occupied member slots of the party, by name; the main character marked.
-std::vector<SetupRow> memberRows(const GameState& state, int party);
+ListRows partyRows(const GameState& state);
+// The occupied member slots of the party (each row its member slot 1..9), by name;
+// the main character marked.
+ListRows memberRows(const GameState& state, int party);
 // The leader's name; empty without a leader.
 std::string leaderName(const GameState& state, int party);
 // For grid positions 1..9 (index 0..8): whether the member of `slot` stands there.

@@ -19,8 +19,8 @@ const TradeGood* offer(const GameState& state, int slot) {
 
 }  // namespace
 
-std::vector<ContractRow> contractRows(const GameState& state) {
-    std::vector<ContractRow> rows;
+ListRows contractRows(const GameState& state) {
+    ListRows rows;
     for (int slot = 1; slot <= kTradeSlotsPerCity; ++slot)
         if (const TradeGood* good = offer(state, slot)) rows.push_back({slot, good->name});
     return rows;
@@ -34,7 +34,7 @@ std::string rewardText(const GameState& state, int slot) {
 int takeContract(Game& game, int slot, const Chooser& choose) {
     GameState& state = game.state;
     if (offer(state, slot) == nullptr) return -1;
-    const ChooserRows rows = partyChoices(state, state.currentCity, 1);
+    const ListRows rows = partyChoices(state, state.currentCity, 1);
     const int party = choose(rows);
     if (party == -1 || !offers(rows, party)) return -1;
     TradeGood& good = state.tradeGoods[state.currentCity][slot];

@@ -19,8 +19,8 @@ bool isOpen(const Entry& entry, std::uint8_t flag) {
 }
 
 template <typename Entries, typename Flag>
-std::vector<OpenTarget> listOpen(const Entries& entries, Flag flagOf) {
-    std::vector<OpenTarget> open;
+ListRows listOpen(const Entries& entries, Flag flagOf) {
+    ListRows open;
     for (int number = 1; number <= kOfferedEntries; ++number) {
         const auto& entry = entries[number];
         if (isOpen(entry, flagOf(entry))) open.push_back({number, entry.name});
@@ -43,7 +43,7 @@ NumberFieldUse numberFieldFor(Errand kind) {
     return {"", false};
 }
 
-std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int city) {
+ListRows openTargets(const GameState& state, Errand kind, int city) {
     switch (kind) {
         case Errand::Quest:
             return listOpen(state.quests, [](const Quest& q) { return q.active; });
@@ -63,9 +63,9 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
     GameState& state = game.state;
     if (!kind || !canMoveOrDispatch(state, party)) return false;
     const int city = state.parties[party].location;
-    const std::vector<OpenTarget> open = openTargets(state, *kind, city);
+    const ListRows open = openTargets(state, *kind, city);
     if (std::none_of(open.begin(), open.end(),
-                     [target](const OpenTarget& t) { return t.number == target; }))
+                     [target](const ListRow& t) { return t.number == target; }))
         return false;
     const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
     switch (*kind) {

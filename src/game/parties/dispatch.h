@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "listrow.h"
+
 namespace orrowvale {
 
 struct Game;
@@ -27,16 +29,10 @@ struct NumberFieldUse {
 };
 NumberFieldUse numberFieldFor(Errand kind);
 
-// An open target of the dispatch window: its entry number in its table and its
-// name.
-struct OpenTarget {
-    int number = 0;
-    std::string name;
-};
-
 // The targets of a kind that are open now, in entry order: quests and wars of the
-// world, search sites and dungeons of `city`. Only the first 100 quests are offered.
-std::vector<OpenTarget> openTargets(const GameState& state, Errand kind, int city);
+// world, search sites and dungeons of `city`, each row its entry number and name.
+// Only the first 100 quests are offered.
+ListRows openTargets(const GameState& state, Errand kind, int city);
 
 // The number field of the dispatch window: the turns of a search, the deepest
 // level of a dungeon.

@@ -23,7 +23,7 @@ class PartySetup : public ScriptTest {
     }
     // A chooser that picks `number` and remembers what it offered.
     Chooser pick(int number) {
-        return [this, number](const ChooserRows& rows) {
+        return [this, number](const ListRows& rows) {
             offered = rows;
             return number;
         };
@@ -34,7 +34,7 @@ class PartySetup : public ScriptTest {
         return {f.begin(), f.end()};
     }
 
-    ChooserRows offered;
+    ListRows offered;
 };
 
 TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEmptyOne) {

@@ -28,18 +28,18 @@ class TradingPost : public ScriptTest {
         state.parties[3].travelling = true;
     }
     Chooser pick(int number) {
-        return [this, number](const ChooserRows& rows) {
+        return [this, number](const ListRows& rows) {
             offered = rows;
             return number;
         };
     }
     std::vector<int> listedSlots() {
         std::vector<int> slots;
-        for (const ContractRow& row : contractRows(state))
-            slots.push_back(row.slot);
+        for (const ListRow& row : contractRows(state))
+            slots.push_back(row.number);
         return slots;
     }
-    ChooserRows offered;
+    ListRows offered;
 };
 
 TEST_F(TradingPost, ATakenContractSendsThePartyOffAndIsNoLongerOffered) {

@@ -11,9 +11,9 @@ namespace {
 
 class Dispatch : public MissionTest {
   protected:
-    static std::vector<int> numbers(const std::vector<OpenTarget>& targets) {
+    static std::vector<int> numbers(const ListRows& targets) {
         std::vector<int> found;
-        for (const OpenTarget& t : targets)
+        for (const ListRow& t : targets)
             found.push_back(t.number);
         return found;
     }
@@ -55,7 +55,7 @@ TEST_F(Dispatch, OnlyOpenNamedTargetsAreOfferedAndOnlyTheFirstHundredQuests) {
     state.wars[8] = {kNone, "wars\\v.txt", 1};
 
     EXPECT_EQ(numbers(openTargets(state, Errand::Quest, 1)), (std::vector<int>{2}));
-    EXPECT_EQ(openTargets(state, Errand::Quest, 1)[0].name, "도둑 잡기");
+    EXPECT_EQ(openTargets(state, Errand::Quest, 1)[0].text, "도둑 잡기");
     EXPECT_EQ(numbers(openTargets(state, Errand::Search, 1)), (std::vector<int>{5}));
     EXPECT_EQ(numbers(openTargets(state, Errand::Dungeon, 1)), (std::vector<int>{2}));
     EXPECT_EQ(numbers(openTargets(state, Errand::War, 1)), (std::vector<int>{7}));

@@ -1,0 +1,53 @@
+#include "app/ui/numberedlist.h"
+
+#include <QLabel>
+
+#include "app/ui/text.h"
+
+namespace orrowvale {
+
+NumberedList::NumberedList(QWidget* parent, const char* objectName, QLabel* label)
+    : QListWidget(parent) {
+    setObjectName(QString::fromUtf8(objectName));
+    if (label) {
+        label->setBuddy(this);
+        setAccessibleName(label->text().trimmed());
+    }
+}
+
+void NumberedList::fill(const ListRows& rows, std::optional<int> keep) {
+    // Refilling must not reach the window's selection handlers row by row.
+    QSignalBlocker quiet(this);
+    clear();
+    for (const ListRow& row : rows) {
+        auto* item = new QListWidgetItem(qs(row.text), this);
+        item->setData(Qt::UserRole, row.number);
+    }
+    setCurrentRow(-1);
+    if (keep) choose(*keep);
+    quiet.unblock();
+    emit itemSelectionChanged();
+}
+
+std::optional<int> NumberedList::chosen() const {
+    const QListWidgetItem* item = currentItem();
+    if (!item || !item->isSelected()) return std::nullopt;
+    return item->data(Qt::UserRole).toInt();
+}
+
+bool NumberedList::choose(int number) {
+    for (int row = 0; row < count(); ++row) {
+        if (numberAt(row) == number) {
+            setCurrentRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+int NumberedList::numberAt(int row) const {
+    const QListWidgetItem* row_item = item(row);
+    return row_item ? row_item->data(Qt::UserRole).toInt() : 0;
+}
+
+}  // namespace orrowvale

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+#include <optional>
+
+#include "listrow.h"
+
+class QLabel;
+
+namespace orrowvale {
+
+// A list whose rows stand for numbered things: each row keeps the number of its
+// adventurer, party or slot in the item's data, so no window keeps a row-to-number
+// map of its own. A row counts as chosen only while it is selected: a current row the
+// player has moved away from with Ctrl+Space is not a choice.
+class NumberedList : public QListWidget {
+  public:
+    // The list with its object name; `label`, when given, is the list's visible
+    // caption: its buddy and, trimmed, the list's accessible name.
+    NumberedList(QWidget* parent, const char* objectName, QLabel* label = nullptr);
+
+    // Shows `rows`; the row of `keep` is chosen again when it is still listed,
+    // otherwise nothing is chosen.
+    void fill(const ListRows& rows, std::optional<int> keep = std::nullopt);
+    // The number of the chosen row, or nothing.
+    std::optional<int> chosen() const;
+    // Chooses the row of `number`; false when no row stands for it.
+    bool choose(int number);
+    // The number that `row` stands for.
+    int numberAt(int row) const;
+};
+
+}  // namespace orrowvale

@@ -1,0 +1,43 @@
+// The shared list of numbered things: which number a row stands for and which one is
+// chosen, through refills.
+
+#include "app/ui/numberedlist.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+namespace orrowvale {
+namespace {
+
+TEST(NumberedList, KeepsTheChosenNumberThroughARefillAndForgetsOneNoLongerListed) {
+    NumberedList list(nullptr, "partylist");
+    QSignalSpy changes(&list, &QListWidget::itemSelectionChanged);
+    list.fill({{7, "붉은 매"}, {12, "새벽 원정대"}, {30, "은빛 늑대"}});
+    EXPECT_EQ(list.chosen(), std::nullopt);
+    EXPECT_EQ(changes.count(), 1);
+
+    ASSERT_TRUE(list.choose(12));
+    EXPECT_EQ(list.chosen(), 12);
+    // The list is filled anew with the rows in another order: 12 stays chosen.
+    list.fill({{30, "은빛 늑대"}, {12, "새벽 원정대"}}, list.chosen());
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(list.chosen(), 12);
+    EXPECT_EQ(list.numberAt(0), 30);
+
+    list.fill({{30, "은빛 늑대"}}, 12);
+    EXPECT_EQ(list.chosen(), std::nullopt);
+    EXPECT_FALSE(list.choose(12));
+}
+
+TEST(NumberedList, ACurrentRowThatIsNotSelectedIsNoChoice) {
+    NumberedList list(nullptr, "advlistbox");
+    list.fill({{985, "강산"}, {986, "지유"}});
+    list.choose(986);
+    list.currentItem()->setSelected(false);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(list.chosen(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orrowvale

@@ -80,6 +80,27 @@ void startScriptsAndTrade(Game& game) {
     refreshTradeGoods(game);
 }
 
+// The places and visitable cities every world shares; a story adds its own after.
+void loadCommonPlaces(GameState& state, const GamePaths& paths) {
+    loadPlaceList(state, paths, "common\\commongo.txt");
+    loadVisitableCities(state, paths, "common\\commoncity.txt");
+}
+
+// Everything a world reads once its people are placed, the same for a story, a
+// random world and a loaded game: the city list and rectangles, empty parties,
+// routes, sites and campaigns, the scripts' start and the trade offers, the
+// cities' nations. A new kind of data file is read here, and so reaches them all.
+void loadWorldTables(Game& building) {
+    GameState& state = building.state;
+    const GamePaths& paths = building.paths;
+    loadCityList(state, paths);
+    loadCityRects(state, paths);
+    createPartySlots(state);
+    loadSitesAndCampaigns(state, paths);
+    startScriptsAndTrade(building);
+    loadCityNations(state, paths, "common\\citynat.txt");
+}
+
 // The prologue is read before the new world goes live, so a missing text fails
 // the creation as a whole; it is shown after, over the new world.
 std::vector<std::vector<std::string>> readTexts(const GamePaths& paths,
@@ -126,8 +147,7 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
                    "data\\" + start.readFileName("the main character's file"));
     const std::string placeList = start.readFileName("the story's place list");
     report(progress, 10);
-    loadPlaceList(state, paths, "common\\commongo.txt");
-    loadVisitableCities(state, paths, "common\\commoncity.txt");
+    loadCommonPlaces(state, paths);
     loadPlaceList(state, paths, placeList);
     loadVisitableCities(state, paths, start.readFileName("the story's list of cities"));
 
@@ -140,13 +160,7 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
     resetCalendar(state);
     report(progress, 100);
     placeMainCharacter(state, mainCharacter);
-
-    loadCityList(state, paths);
-    loadCityRects(state, paths);
-    createPartySlots(state);
-    loadSitesAndCampaigns(state, paths);
-    startScriptsAndTrade(building.game);
-    loadCityNations(state, paths, "common\\citynat.txt");
+    loadWorldTables(building.game);
 
     std::vector<std::vector<std::string>> prologue;
     if (state.characterNumber == 0)
@@ -167,8 +181,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
     TAdven mainCharacter;
     generateAdventurer(mainCharacter, dice, names);
     report(steps.progress, 10);
-    loadPlaceList(state, paths, "common\\commongo.txt");
-    loadVisitableCities(state, paths, "common\\commoncity.txt");
+    loadCommonPlaces(state, paths);
     report(steps.progress, 20);
     report(steps.progress, 40);
     if (steps.populate) populateAdventurers(state, dice, names);
@@ -177,13 +190,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
     state.guildBranches.at(state.currentCity) = 1;
     resetCalendar(state);
     placeMainCharacter(state, mainCharacter);
-    loadCityList(state, paths);
-
-    loadCityRects(state, paths);
-    createPartySlots(state);
-    loadSitesAndCampaigns(state, paths);
-    startScriptsAndTrade(building);
-    loadCityNations(state, paths, "common\\citynat.txt");
+    loadWorldTables(building);
 }
 
 void createRandomWorld(Game& running, const CreationProgress& progress) {

@@ -80,6 +80,7 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
         EXPECT_EQ(control(name)->toolTip(), QString::fromUtf8(kChoosePartyFirst)) << name;
     }
     EXPECT_TRUE(control("Button3")->isEnabled());
+    EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QString()) << "no party, no leader";
 
     foundThree();
     ASSERT_EQ(driver.seen.size(), 4);
@@ -167,6 +168,8 @@ TEST_F(PartySetupWindow, APartyAwayOnlyTakesANewNameAndTheLastOneOutDisbandsIt) 
     }
     EXPECT_TRUE(rows("partylist").isEmpty());
     EXPECT_TRUE(rows("memberlist").isEmpty());
+    EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QString())
+        << "the leader of a disbanded party is not shown";
     EXPECT_FALSE(state().parties[1].inUse);
     EXPECT_EQ(state().guildItems[100], 5);
 }

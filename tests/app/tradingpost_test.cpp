@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/city/citycommands.h"
+#include "app/ui/text.h"
 #include "guild/tradingpost.h"
 #include "modaldriver.h"
 #include "parties/party.h"
@@ -84,15 +85,23 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
 TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
     auto* button = windows->commform->findChild<QPushButton*>(QStringLiteral("Button2"));
     ASSERT_TRUE(button->isEnabled());
-    EXPECT_FALSE(button->toolTip().contains(QStringLiteral("아직")));
     QString opened;
+    QStringList offered;
+    QString salt;
     QTimer::singleShot(0, form, [&] {
         QTRY_VERIFY(form->isVisible());
         opened = QApplication::activeModalWidget()->objectName();
+        // The city's own contracts, and the reward of the one chosen.
+        offered = contracts();
+        list()->setCurrentRow(1);
+        salt = reward();
         form->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     });
     button->click();
     EXPECT_EQ(opened, QStringLiteral("Ttradecform"));
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("비단"), QStringLiteral("소금")}));
+    EXPECT_EQ(salt, qs(rewardText(state(), 9)));
+    EXPECT_EQ(salt, QStringLiteral("보수: 80"));
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -102,7 +102,7 @@ void Tcommform::Image1Click() {
 
 void Tcommform::Button2Click() {
     KeepActive keep;
-    windows_.tradecform->showModal();
+    windows_.tradecform->exec();
     windows_.presenter.refreshStatus();
 }
 

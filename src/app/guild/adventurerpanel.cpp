@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/text.h"
 #include "world/gamestate.h"
 
@@ -19,14 +20,15 @@ TDetailPanel::TDetailPanel(const char* name, const char* caption) {
     grid_ = new QGridLayout(this);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
     grid_->setColumnMinimumWidth(0, 280);
-    Button1 = new QPushButton(QStringLiteral("닫다"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    grid_->addWidget(Button1, 100, 0, Qt::AlignRight);
-    connect(Button1, &QPushButton::clicked, this, &TDetailPanel::Button1Click);
+    closeButton = makeButton(this, "Button1", "닫다");
+    // The panel's one button: Enter closes it.
+    closeButton->setAutoDefault(true);
+    closeButton->setDefault(true);
+    grid_->addWidget(closeButton, 100, 0, Qt::AlignRight);
+    connect(closeButton, &QPushButton::clicked, this, &TDetailPanel::closeButtonClick);
 }
 
-void TDetailPanel::Button1Click() {
+void TDetailPanel::closeButtonClick() {
     close();
 }
 
@@ -34,7 +36,7 @@ QLabel* TDetailPanel::addLabel(const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromUtf8(caption), this);
     label->setObjectName(QString::fromUtf8(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid_->addWidget(label, rows_++, 0);
+    grid_->addWidget(label, nextLabelRow_++, 0);
     return label;
 }
 
@@ -52,7 +54,7 @@ void TDetailPanel::present(const std::vector<PanelLine>& lines) {
     show();
     raise();
     activateWindow();
-    Button1->setFocus();
+    closeButton->setFocus();
 }
 
 Tadvdtform::Tadvdtform(Windows& windows)

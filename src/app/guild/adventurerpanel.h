@@ -19,7 +19,7 @@ class TDetailPanel : public QDialog {
   public:
     TDetailPanel(const char* name, const char* caption);
 
-    void Button1Click();
+    void closeButtonClick();
 
   protected:
     // A label with its design caption, the next row of the panel.
@@ -29,8 +29,8 @@ class TDetailPanel : public QDialog {
 
   private:
     QGridLayout* grid_;
-    QPushButton* Button1;
-    int rows_ = 0;
+    QPushButton* closeButton;
+    int nextLabelRow_ = 0;
 };
 
 // The adventurer panel, "캐릭터 능력".

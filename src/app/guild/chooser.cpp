@@ -1,86 +1,63 @@
 #include "app/guild/chooser.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/lifecycle/windows.h"
-#include "app/ui/text.h"
+#include "app/ui/buttons.h"
+#include "app/ui/numberedlist.h"
 
 namespace orrowvale {
 
-Tadvlists::Tadvlists(Windows& windows) : windows_(windows) {
+Tadvlists::Tadvlists(Windows&) {
     setObjectName(QStringLiteral("Tadvlists"));
     setWindowTitle(QStringLiteral("선택하십시오."));
     setModal(true);
 
-    advlistbox = new QListWidget(this);
-    advlistbox->setObjectName(QStringLiteral("advlistbox"));
-    advlistbox->setAccessibleName(QStringLiteral("선택하십시오."));
-    advlistbox->setMinimumSize(220, 240);
-    ok_btn = new QPushButton(QStringLiteral("확인"), this);
-    ok_btn->setObjectName(QStringLiteral("ok_btn"));
-    ok_btn->setAutoDefault(false);
-    cancel_btn = new QPushButton(QStringLiteral("취소"), this);
-    cancel_btn->setObjectName(QStringLiteral("cancel_btn"));
-    cancel_btn->setAutoDefault(false);
+    rowList = new NumberedList(this, "advlistbox");
+    rowList->setAccessibleName(QStringLiteral("선택하십시오."));
+    rowList->setMinimumSize(220, 240);
+    okButton = makeButton(this, "ok_btn", "확인");
+    cancelButton = makeButton(this, "cancel_btn", "취소");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok_btn);
-    buttons->addWidget(cancel_btn);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(advlistbox);
+    layout->addWidget(rowList);
     layout->addLayout(buttons);
 
     // Enter or a double click on a row.
-    connect(advlistbox, &QListWidget::activated, this, [this](const QModelIndex& row) {
-        advlistbox->setCurrentRow(row.row());
-        ok_btnClick();
+    connect(rowList, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        rowList->setCurrentRow(row.row());
+        okButtonClick();
     });
-    connect(advlistbox, &QListWidget::itemSelectionChanged, this, &Tadvlists::refreshOkButton);
-    connect(ok_btn, &QPushButton::clicked, this, &Tadvlists::ok_btnClick);
-    connect(cancel_btn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-int Tadvlists::chooseAdventurer(int city, int memberState, bool freeOnly) {
-    return choose(adventurerChoices(*windows_.state, city, memberState, freeOnly));
-}
-
-int Tadvlists::chooseParty(int city, int row) {
-    return choose(partyChoices(*windows_.state, city, row));
+    connect(rowList, &QListWidget::itemSelectionChanged, this, &Tadvlists::refreshOkButton);
+    connect(okButton, &QPushButton::clicked, this, &Tadvlists::okButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int Tadvlists::choose(const ListRows& rows) {
-    advlistbox->clear();
-    rowMap_.clear();
-    for (const ListRow& row : rows) {
-        advlistbox->addItem(qs(row.text));
-        rowMap_.push_back(row.number);
-    }
-    advlistbox->setCurrentRow(-1);
-    advlistbox->clearSelection();
-    refreshOkButton();
-    advlistbox->setFocus();
+    rowList->fill(rows);
+    rowList->setFocus();
     // Whatever closes the chooser but "확인" with a row chosen is a cancel.
-    result_ = -1;
+    chosenNumber_.reset();
     exec();
-    return result_;
+    return chosenNumber_.value_or(-1);
 }
 
-void Tadvlists::ok_btnClick() {
-    const int row = advlistbox->currentRow();
-    if (row < 0 || row >= static_cast<int>(rowMap_.size()) || !advlistbox->item(row)->isSelected())
-        return;
-    result_ = rowMap_[static_cast<std::size_t>(row)];
+void Tadvlists::okButtonClick() {
+    const std::optional<int> number = rowList->chosen();
+    if (!number) return;
+    chosenNumber_ = number;
     accept();
 }
 
 void Tadvlists::refreshOkButton() {
-    const bool chosen = !advlistbox->selectedItems().isEmpty();
-    ok_btn->setEnabled(chosen);
-    ok_btn->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseRowFirst));
+    const bool chosen = rowList->chosen().has_value();
+    okButton->setEnabled(chosen);
+    okButton->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseRowFirst));
 }
 
 }  // namespace orrowvale

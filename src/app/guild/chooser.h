@@ -1,28 +1,25 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
+#include <optional>
 
 #include "guild/chooser.h"
 
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The chooser: a list of adventurers or parties to pick one from. Enter or a double
 // click on a row is "확인"; Escape and the close box are "취소".
 class Tadvlists : public QDialog {
   public:
+    // Made by Windows like every window, it reads nothing of the game itself: the
+    // rule that asks brings the rows.
     explicit Tadvlists(Windows& windows);
 
-    // Guild members (memberState 1) or others standing in `city`; with freeOnly,
-    // only those in no party. The chosen adventurer, or -1.
-    int chooseAdventurer(int city, int memberState, bool freeOnly);
-    // The parties at home in `city`. The chosen party, or -1.
-    int chooseParty(int city, int row);
     // Shows the rows and returns the chosen number, or -1.
     int choose(const ListRows& rows);
     // The chooser as the game's rules ask for it.
@@ -30,17 +27,15 @@ class Tadvlists : public QDialog {
         return [this](const ListRows& rows) { return choose(rows); };
     }
 
-    void ok_btnClick();
+    void okButtonClick();
 
   private:
     void refreshOkButton();
 
-    Windows& windows_;
-    QListWidget* advlistbox;
-    QPushButton* ok_btn;
-    QPushButton* cancel_btn;
-    std::vector<int> rowMap_;
-    int result_ = -1;
+    NumberedList* rowList;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    std::optional<int> chosenNumber_;
 };
 
 inline constexpr const char* kChooseRowFirst = "목록에서 먼저 고르십시오.";

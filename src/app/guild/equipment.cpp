@@ -3,147 +3,117 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/guild/numberedrows.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "guild/equipment.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-int selected(const QListWidget* list, const std::vector<int>& rows) {
-    const int row = list->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows.size()) || !list->currentItem()->isSelected())
-        return 0;
-    return rows[static_cast<std::size_t>(row)];
-}
-
-}  // namespace
 
 Tequipform::Tequipform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tequipform"));
     setWindowTitle(QStringLiteral("장비"));
     setModal(true);
 
-    auto* Label1 = new QLabel(QStringLiteral("파티 리스트"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    partylist = new QListWidget(this);
-    partylist->setObjectName(QStringLiteral("partylist"));
-    partylist->setAccessibleName(Label1->text());
-    partylist->setMinimumSize(180, 200);
-    Label1->setBuddy(partylist);
-    auto* Label2 = new QLabel(QStringLiteral("장비: "), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    pitemla = new QLabel(this);
-    pitemla->setObjectName(QStringLiteral("pitemla"));
-    pitemla->setMinimumWidth(200);
-    pitemla->installEventFilter(this);
-    itemlist = new QListWidget(this);
-    itemlist->setObjectName(QStringLiteral("itemlist"));
-    itemlist->setAccessibleName(QStringLiteral("길드 보관 아이템"));
-    itemlist->setMinimumSize(220, 200);
+    auto* partyListLabel = new QLabel(QStringLiteral("파티 리스트"), this);
+    partyListLabel->setObjectName(QStringLiteral("Label1"));
+    partyList = new NumberedList(this, "partylist", partyListLabel);
+    partyList->setMinimumSize(180, 200);
+    auto* itemCaption = new QLabel(QStringLiteral("장비: "), this);
+    itemCaption->setObjectName(QStringLiteral("Label2"));
+    itemLabel = new QLabel(this);
+    itemLabel->setObjectName(QStringLiteral("pitemla"));
+    itemLabel->setMinimumWidth(200);
+    itemLabel->installEventFilter(this);
+    itemList = new NumberedList(this, "itemlist");
+    itemList->setAccessibleName(QStringLiteral("길드 보관 아이템"));
+    itemList->setMinimumSize(220, 200);
 
-    Button1 = makeButton(this, "Button1", "장착");
+    equipButton = makeButton(this, "Button1", "장착");
     // Choose a party, choose an item, Enter: it is equipped.
-    Button1->setDefault(true);
-    Button2 = makeButton(this, "Button2", "해제");
-    Button4 = makeButton(this, "Button4", "버리다");
-    Button3 = makeButton(this, "Button3", "닫다");
+    equipButton->setDefault(true);
+    takeOffButton = makeButton(this, "Button2", "해제");
+    discardButton = makeButton(this, "Button4", "버리다");
+    closeButton = makeButton(this, "Button3", "닫다");
 
-    auto* item = new QHBoxLayout;
-    item->addWidget(Label2);
-    item->addWidget(pitemla, 1);
+    auto* itemRow = new QHBoxLayout;
+    itemRow->addWidget(itemCaption);
+    itemRow->addWidget(itemLabel, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button4);
+    buttons->addWidget(equipButton);
+    buttons->addWidget(takeOffButton);
+    buttons->addWidget(discardButton);
     buttons->addStretch();
-    buttons->addWidget(Button3);
+    buttons->addWidget(closeButton);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(partylist, 1, 0, 2, 1);
-    grid->addLayout(item, 0, 1);
-    grid->addWidget(itemlist, 1, 1);
+    grid->addWidget(partyListLabel, 0, 0);
+    grid->addWidget(partyList, 1, 0, 2, 1);
+    grid->addLayout(itemRow, 0, 1);
+    grid->addWidget(itemList, 1, 1);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    connect(partylist, &QListWidget::itemSelectionChanged, this, &Tequipform::showPartyItem);
-    connect(itemlist, &QListWidget::itemDoubleClicked, this, &Tequipform::Button1Click);
-    connect(Button1, &QPushButton::clicked, this, &Tequipform::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Tequipform::Button2Click);
-    connect(Button4, &QPushButton::clicked, this, &Tequipform::Button4Click);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    connect(partyList, &QListWidget::itemSelectionChanged, this, &Tequipform::showPartyItem);
+    connect(itemList, &QListWidget::itemDoubleClicked, this, &Tequipform::equipButtonClick);
+    connect(equipButton, &QPushButton::clicked, this, &Tequipform::equipButtonClick);
+    connect(takeOffButton, &QPushButton::clicked, this, &Tequipform::takeOffButtonClick);
+    connect(discardButton, &QPushButton::clicked, this, &Tequipform::discardButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tequipform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     const GameState& state = *windows_.state;
-    partylist->clear();
-    partyRows_ = equippableParties(state);
-    for (int party : partyRows_)
-        partylist->addItem(qs(state.parties[party].partyName));
+    // Filling the party list shows its item: none is chosen yet.
+    partyList->fill(numberedRows(equippableParties(state),
+                                 [&](int party) { return state.parties[party].partyName; }));
     fillItems();
-    showPartyItem();
-    partylist->setFocus();
+    partyList->setFocus();
 }
 
 bool Tequipform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pitemla && event->type() == QEvent::MouseButtonRelease) pitemlaClick();
+    if (watched == itemLabel && event->type() == QEvent::MouseButtonRelease) itemLabelClick();
     return QDialog::eventFilter(watched, event);
 }
 
 void Tequipform::fillItems() {
     const GameState& state = *windows_.state;
-    itemlist->clear();
-    itemRows_ = storedItemSlots(state);
-    for (int slot : itemRows_)
-        itemlist->addItem(qs(itemName(state.guildItems[slot])));
+    itemList->fill(numberedRows(storedItemSlots(state),
+                                [&](int slot) { return itemName(state.guildItems[slot]); }));
 }
 
 void Tequipform::showPartyItem() {
     const GameState& state = *windows_.state;
-    const int party = selectedParty();
-    pitemla->setText(qs(carriedItemName(state, party)));
+    const int party = partyList->chosen().value_or(0);
+    itemLabel->setText(qs(carriedItemName(state, party)));
     const std::string refusal = takeOffRefusal(state, party);
-    Button2->setEnabled(refusal.empty());
-    Button2->setToolTip(qs(refusal));
+    takeOffButton->setEnabled(refusal.empty());
+    takeOffButton->setToolTip(qs(refusal));
 }
 
-int Tequipform::selectedParty() const {
-    return selected(partylist, partyRows_);
-}
-
-int Tequipform::selectedSlot() const {
-    return selected(itemlist, itemRows_);
-}
-
-void Tequipform::Button1Click() {
-    if (!equipItem(windows_.game, selectedParty(), selectedSlot())) return;
+void Tequipform::equipButtonClick() {
+    if (!equipItem(windows_.game, partyList->chosen().value_or(0), itemList->chosen().value_or(0)))
+        return;
     fillItems();
     showPartyItem();
 }
 
-void Tequipform::Button2Click() {
-    if (!takeOffItem(windows_.game, selectedParty())) return;
+void Tequipform::takeOffButtonClick() {
+    if (!takeOffItem(windows_.game, partyList->chosen().value_or(0))) return;
     fillItems();
     showPartyItem();
 }
 
-void Tequipform::Button4Click() {
-    if (discardItem(windows_.game, selectedSlot())) fillItems();
+void Tequipform::discardButtonClick() {
+    if (discardItem(windows_.game, itemList->chosen().value_or(0))) fillItems();
 }
 
-void Tequipform::pitemlaClick() {
+void Tequipform::itemLabelClick() {
     showPartyItem();
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The equipment window: items move between guild storage and the parties standing
@@ -17,10 +16,10 @@ class Tequipform : public QDialog {
   public:
     explicit Tequipform(Windows& windows);
 
-    void Button1Click();
-    void Button2Click();
-    void Button4Click();
-    void pitemlaClick();
+    void equipButtonClick();
+    void takeOffButtonClick();
+    void discardButtonClick();
+    void itemLabelClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -30,19 +29,15 @@ class Tequipform : public QDialog {
     void fillItems();
     // The item label and "해제", for the chosen party.
     void showPartyItem();
-    int selectedParty() const;
-    int selectedSlot() const;
 
     Windows& windows_;
-    QListWidget* partylist;
-    QLabel* pitemla;
-    QListWidget* itemlist;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button4;
-    QPushButton* Button3;
-    std::vector<int> partyRows_;
-    std::vector<int> itemRows_;
+    NumberedList* partyList;
+    QLabel* itemLabel;
+    NumberedList* itemList;
+    QPushButton* equipButton;
+    QPushButton* takeOffButton;
+    QPushButton* discardButton;
+    QPushButton* closeButton;
 };
 
 }  // namespace orrowvale

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "guild/fame.h"
 
 namespace orrowvale {
@@ -17,15 +18,16 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     auto* layout = new QFormLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    advguage = addBar("advguage", "모험", QColor(0, 0, 128));
-    jungguage = addBar("jungguage", "정치", QColor(0, 128, 0));
-    backguage = addBar("backguage", "암행", QColor(128, 0, 0));
+    adventureBar = addBar("advguage", "모험", QColor(0, 0, 128));
+    politicalBar = addBar("jungguage", "정치", QColor(0, 128, 0));
+    covertBar = addBar("backguage", "암행", QColor(128, 0, 0));
 
-    Button1 = new QPushButton(QStringLiteral("확인"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    layout->addRow(Button1);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = makeButton(this, "Button1", "확인");
+    // The window's one button: Enter closes it.
+    okButton->setAutoDefault(true);
+    okButton->setDefault(true);
+    layout->addRow(okButton);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor colour) {
@@ -46,10 +48,10 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
 
 void Tfamform::showFame() {
     const FameBars bars = fameBars(*windows_.state);
-    advguage->setValue(bars.adventure);
-    jungguage->setValue(bars.political);
-    backguage->setValue(bars.covert);
-    Button1->setFocus();
+    adventureBar->setValue(bars.adventure);
+    politicalBar->setValue(bars.political);
+    covertBar->setValue(bars.covert);
+    okButton->setFocus();
     exec();
 }
 

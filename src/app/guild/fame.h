@@ -22,10 +22,10 @@ class Tfamform : public QDialog {
     QProgressBar* addBar(const char* name, const char* caption, QColor colour);
 
     Windows& windows_;
-    QProgressBar* advguage;
-    QProgressBar* jungguage;
-    QProgressBar* backguage;
-    QPushButton* Button1;
+    QProgressBar* adventureBar;
+    QProgressBar* politicalBar;
+    QProgressBar* covertBar;
+    QPushButton* okButton;
 };
 
 }  // namespace orrowvale

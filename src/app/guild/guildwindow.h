@@ -2,13 +2,12 @@
 
 #include <QDialog>
 #include <functional>
-#include <vector>
 
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The guild window: the guild members standing in the current city and every
@@ -25,10 +24,10 @@ class Tguildform : public QDialog {
     // selected.
     void fillLists();
 
-    void Button2Click();
-    void partyconClick();
-    void Button4Click();
-    void Button5Click();
+    void refreshButtonClick();
+    void partySetupButtonClick();
+    void memberInfoButtonClick();
+    void partyInfoButtonClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,15 +37,13 @@ class Tguildform : public QDialog {
     void updateButtons();
 
     Windows& windows_;
-    QListWidget* guildadvlist;
-    QListWidget* taskpartylist;
-    QPushButton* Button2;
-    QPushButton* partycon;
-    QPushButton* Button4;
-    QPushButton* Button5;
-    QPushButton* Button3;
-    std::vector<int> memberRows_;
-    std::vector<int> partyRows_;
+    NumberedList* memberList;
+    NumberedList* partyList;
+    QPushButton* refreshButton;
+    QPushButton* partySetupButton;
+    QPushButton* memberInfoButton;
+    QPushButton* partyInfoButton;
+    QPushButton* closeButton;
 };
 
 }  // namespace orrowvale

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,8 +11,10 @@
 #include "app/guild/chooser.h"
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "world/gamestate.h"
 
@@ -22,13 +23,6 @@ namespace {
 
 constexpr const char* kGridHint = "아래에서 선택된 캐릭터의 위치를 변동합니다.";
 constexpr int kGridButtonSize = 40;
-
-// The row the player has chosen: the selected one, not merely the one holding the
-// keyboard's focus frame.
-int chosenRow(const QListWidget* list) {
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
 
 QLabel* legend(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -46,88 +40,81 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
         windows_.advdtform->showAdventurerPanel(adventurer);
     };
 
-    partylist = new QListWidget(this);
-    partylist->setObjectName(QStringLiteral("partylist"));
-    partylist->setAccessibleName(QStringLiteral("파티"));
-    partylist->setMinimumSize(160, 300);
-    Label1 = new QLabel(QStringLiteral("리더명: "), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    leaderlabel = new QLabel(QStringLiteral("leaderlabel"), this);
-    leaderlabel->setObjectName(QStringLiteral("leaderlabel"));
-    leaderlabel->setMinimumWidth(100);
-    GroupBox1 = buildFormationGrid();
-    memberlist = new QListWidget(this);
-    memberlist->setObjectName(QStringLiteral("memberlist"));
-    memberlist->setAccessibleName(QStringLiteral("파티원"));
-    memberlist->setMinimumHeight(140);
+    partyList = new NumberedList(this, "partylist");
+    partyList->setAccessibleName(QStringLiteral("파티"));
+    partyList->setMinimumSize(160, 300);
+    leaderCaption = new QLabel(QStringLiteral("리더명: "), this);
+    leaderCaption->setObjectName(QStringLiteral("Label1"));
+    leaderLabel = new QLabel(QStringLiteral("leaderlabel"), this);
+    leaderLabel->setObjectName(QStringLiteral("leaderlabel"));
+    leaderLabel->setMinimumWidth(100);
+    formationBox = buildFormationGrid();
+    memberList = new NumberedList(this, "memberlist");
+    memberList->setAccessibleName(QStringLiteral("파티원"));
+    memberList->setMinimumHeight(140);
 
     auto* buttons = new QVBoxLayout;
-    auto layoutButton = [&](const char* name, const char* caption, SetupAction action,
+    auto layoutButton = [&](const char* objectName, const char* caption, SetupAction action,
                             const char* hint = "") {
-        QPushButton* button = addButton(name, caption, action, hint);
+        QPushButton* button = addButton(objectName, caption, action, hint);
         buttons->addWidget(button);
         return button;
     };
-    makeleader = layoutButton("makeleader", "리더", SetupAction::Leader,
-                              "왼쪽에서 선택된 캐릭터를 리더로 선택합니다.");
-    Button2 = layoutButton("Button2", "캐릭터 정보", SetupAction::Info,
-                           "왼쪽에서 선택된 캐릭터의 정보를 봅니다.");
-    nameparty = layoutButton("nameparty", "파티명명", SetupAction::Rename,
-                             "파티의 이름을 새롭게 정합니다.");
-    Button3 =
+    leaderButton = layoutButton("makeleader", "리더", SetupAction::Leader,
+                                "왼쪽에서 선택된 캐릭터를 리더로 선택합니다.");
+    infoButton = layoutButton("Button2", "캐릭터 정보", SetupAction::Info,
+                              "왼쪽에서 선택된 캐릭터의 정보를 봅니다.");
+    renameButton = layoutButton("nameparty", "파티명명", SetupAction::Rename,
+                                "파티의 이름을 새롭게 정합니다.");
+    foundButton =
         layoutButton("Button3", "새로운 파티", SetupAction::Found, "새로운 파티를 구성합니다.");
-    addbtn = layoutButton("addbtn", "추가", SetupAction::Add);
-    removebtn = layoutButton("removebtn", "탈퇴", SetupAction::Remove);
-    desbtn = layoutButton("desbtn", "해체", SetupAction::Disband);
+    addMemberButton = layoutButton("addbtn", "추가", SetupAction::Add);
+    removeMemberButton = layoutButton("removebtn", "탈퇴", SetupAction::Remove);
+    disbandButton = layoutButton("desbtn", "해체", SetupAction::Disband);
     buttons->addStretch();
     // The narrow button beside "닫기" tells the defence rating.
-    Button5 = addButton("Button5", "Button5", SetupAction::Defence);
-    Button5->setFixedWidth(9);
-    Button5->setAccessibleName(QStringLiteral("방어 평가치"));
-    Button4 = new QPushButton(QStringLiteral("닫기"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    Button4->setAutoDefault(false);
+    defenceButton = addButton("Button5", "Button5", SetupAction::Defence);
+    defenceButton->setFixedWidth(9);
+    defenceButton->setAccessibleName(QStringLiteral("방어 평가치"));
+    closeButton = makeButton(this, "Button4", "닫기");
     auto* closeRow = new QHBoxLayout;
-    closeRow->addWidget(Button5);
-    closeRow->addWidget(Button4);
+    closeRow->addWidget(defenceButton);
+    closeRow->addWidget(closeButton);
     buttons->addLayout(closeRow);
 
     auto* leaderRow = new QHBoxLayout;
-    leaderRow->addWidget(Label1);
-    leaderRow->addWidget(leaderlabel, 1);
+    leaderRow->addWidget(leaderCaption);
+    leaderRow->addWidget(leaderLabel, 1);
     auto* middle = new QVBoxLayout;
     middle->addLayout(leaderRow);
-    middle->addWidget(GroupBox1);
-    middle->addWidget(memberlist, 1);
+    middle->addWidget(formationBox);
+    middle->addWidget(memberList, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(partylist);
+    layout->addWidget(partyList);
     layout->addLayout(middle);
     layout->addLayout(buttons);
 
-    connect(partylist, &QListWidget::itemSelectionChanged, this, &Tpsform::partylistClick);
-    connect(memberlist, &QListWidget::itemSelectionChanged, this, &Tpsform::memberlistClick);
+    connect(partyList, &QListWidget::itemSelectionChanged, this, &Tpsform::partyListClick);
+    connect(memberList, &QListWidget::itemSelectionChanged, this, &Tpsform::memberListClick);
     // Enter or a double click on a member.
-    connect(memberlist, &QListWidget::activated, this, [this](const QModelIndex& row) {
-        memberlist->setCurrentRow(row.row());
-        memberlistDblClick();
+    connect(memberList, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        memberList->setCurrentRow(row.row());
+        memberListDoubleClick();
     });
-    connect(makeleader, &QPushButton::clicked, this, &Tpsform::makeleaderClick);
-    connect(Button2, &QPushButton::clicked, this, &Tpsform::Button2Click);
-    connect(nameparty, &QPushButton::clicked, this, &Tpsform::namepartyClick);
-    connect(Button3, &QPushButton::clicked, this, &Tpsform::Button3Click);
-    connect(addbtn, &QPushButton::clicked, this, &Tpsform::addbtnClick);
-    connect(removebtn, &QPushButton::clicked, this, &Tpsform::removebtnClick);
-    connect(desbtn, &QPushButton::clicked, this, &Tpsform::desbtnClick);
-    connect(Button5, &QPushButton::clicked, this, &Tpsform::Button5Click);
-    connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
+    connect(leaderButton, &QPushButton::clicked, this, &Tpsform::leaderButtonClick);
+    connect(infoButton, &QPushButton::clicked, this, &Tpsform::infoButtonClick);
+    connect(renameButton, &QPushButton::clicked, this, &Tpsform::renameButtonClick);
+    connect(foundButton, &QPushButton::clicked, this, &Tpsform::foundButtonClick);
+    connect(addMemberButton, &QPushButton::clicked, this, &Tpsform::addMemberButtonClick);
+    connect(removeMemberButton, &QPushButton::clicked, this, &Tpsform::removeMemberButtonClick);
+    connect(disbandButton, &QPushButton::clicked, this, &Tpsform::disbandButtonClick);
+    connect(defenceButton, &QPushButton::clicked, this, &Tpsform::defenceButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QPushButton* Tpsform::addButton(const char* name, const char* caption, SetupAction action,
+QPushButton* Tpsform::addButton(const char* objectName, const char* caption, SetupAction action,
                                 const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QString::fromUtf8(name));
-    // Enter belongs to the lists; a button is pressed with Space.
-    button->setAutoDefault(false);
+    QPushButton* button = makeButton(this, objectName, caption);
     actionButtons_.push_back({button, action, QString::fromUtf8(hint)});
     return button;
 }
@@ -147,89 +134,47 @@ QGroupBox* Tpsform::buildFormationGrid() {
         button->setAccessibleName(QString::fromUtf8(kFormationPlaces[position - 1]));
         button->setFixedSize(kGridButtonSize, kGridButtonSize);
         grid->addWidget(button, 1 + (position - 1) / 3, 1 + (position - 1) % 3);
-        connect(button, &QPushButton::clicked, this, [this, position] { locClick(position); });
-        loc[static_cast<std::size_t>(position - 1)] = button;
+        connect(button, &QPushButton::clicked, this,
+                [this, position] { formationButtonClick(position); });
+        formationButtons[static_cast<std::size_t>(position - 1)] = button;
     }
     return box;
-}
-
-void Tpsform::showModal() {
-    exec();
 }
 
 void Tpsform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     fillPartyList();
-    partylist->setFocus();
+    partyList->setFocus();
 }
 
-int Tpsform::selectedParty() const {
-    const int row = chosenRow(partylist);
-    if (row < 0 || row >= static_cast<int>(partyRowMap_.size())) return 0;
-    return partyRowMap_[static_cast<std::size_t>(row)];
+std::optional<int> Tpsform::chosenAdventurer() const {
+    const std::optional<int> party = partyList->chosen();
+    const std::optional<int> slot = memberList->chosen();
+    if (!party || !slot) return std::nullopt;
+    return windows_.state->parties[*party].members[*slot];
 }
 
-int Tpsform::selectedSlot() const {
-    const int row = chosenRow(memberlist);
-    if (row < 0 || row >= static_cast<int>(memberRowMap_.size())) return 0;
-    return memberRowMap_[static_cast<std::size_t>(row)];
+// Filling the party list reaches partyListClick, which fills the member list.
+void Tpsform::fillPartyList(std::optional<int> party) {
+    partyList->fill(partyRows(*windows_.state), party);
 }
 
-int Tpsform::selectedAdventurer() const {
-    const int party = selectedParty();
-    const int slot = selectedSlot();
-    if (party == 0 || slot == 0) return 0;
-    return windows_.state->parties[party].members[slot];
-}
-
-void Tpsform::fillPartyList(int party) {
-    const QSignalBlocker quiet(partylist);
-    partylist->clear();
-    partyRowMap_.clear();
-    int chosenRow = -1;
-    for (const ListRow& row : partyRows(*windows_.state)) {
-        if (row.number == party) chosenRow = partylist->count();
-        partylist->addItem(qs(row.text));
-        partyRowMap_.push_back(row.number);
-    }
-    partylist->setCurrentRow(chosenRow);
-    if (chosenRow == -1) {
-        partylist->clearSelection();
-        const QSignalBlocker quietMembers(memberlist);
-        memberlist->clear();
-        memberRowMap_.clear();
-        showFormation();
-        refreshButtons();
-    } else {
-        partylistClick();
-    }
-}
-
-void Tpsform::fillMemberList(int slot) {
-    const QSignalBlocker quiet(memberlist);
-    memberlist->clear();
-    memberRowMap_.clear();
-    int chosenRow = -1;
-    for (const ListRow& row : memberRows(*windows_.state, selectedParty())) {
-        if (row.number == slot) chosenRow = memberlist->count();
-        memberlist->addItem(qs(row.text));
-        memberRowMap_.push_back(row.number);
-    }
-    memberlist->setCurrentRow(chosenRow);
-    if (chosenRow == -1) memberlist->clearSelection();
-    showFormation();
-    refreshButtons();
+// Filling the member list reaches memberListClick, which shows the formation and
+// the buttons.
+void Tpsform::fillMemberList(std::optional<int> slot) {
+    memberList->fill(memberRows(*windows_.state, partyList->chosen().value_or(0)), slot);
 }
 
 void Tpsform::showFormation() {
-    const auto marks = formationMarks(*windows_.state, selectedParty(), selectedSlot());
-    for (std::size_t i = 0; i < loc.size(); ++i)
-        loc[i]->setText(marks[i] ? QStringLiteral("O") : QString());
+    const auto marks = formationMarks(*windows_.state, partyList->chosen().value_or(0),
+                                      memberList->chosen().value_or(0));
+    for (std::size_t i = 0; i < formationButtons.size(); ++i)
+        formationButtons[i]->setText(marks[i] ? QStringLiteral("O") : QString());
 }
 
 void Tpsform::refreshButtons() {
-    const int party = selectedParty();
-    const int slot = selectedSlot();
+    const int party = partyList->chosen().value_or(0);
+    const int slot = memberList->chosen().value_or(0);
     for (const ActionButton& b : actionButtons_) {
         const std::string refusal = setupRefusal(*windows_.state, b.action, party, slot);
         b.button->setEnabled(refusal.empty());
@@ -237,18 +182,18 @@ void Tpsform::refreshButtons() {
     }
 }
 
-void Tpsform::partylistClick() {
-    leaderlabel->setText(qs(leaderName(*windows_.state, selectedParty())));
+void Tpsform::partyListClick() {
+    leaderLabel->setText(qs(leaderName(*windows_.state, partyList->chosen().value_or(0))));
     fillMemberList();
 }
 
-void Tpsform::memberlistClick() {
+void Tpsform::memberListClick() {
     showFormation();
     refreshButtons();
 }
 
-void Tpsform::memberlistDblClick() {
-    if (const int adventurer = selectedAdventurer()) showInformation(adventurer);
+void Tpsform::memberListDoubleClick() {
+    if (const std::optional<int> adventurer = chosenAdventurer()) showInformation(*adventurer);
 }
 
 void Tpsform::showInformation(int adventurer) {
@@ -259,50 +204,52 @@ void Tpsform::showInformation(int adventurer) {
     windows_.infoform->raise();
 }
 
-void Tpsform::locClick(int position) {
-    loc[static_cast<std::size_t>(position - 1)]->setText(QString::number(position));
-    placeMember(*windows_.state, selectedParty(), selectedSlot(), position);
+void Tpsform::formationButtonClick(int position) {
+    placeMember(*windows_.state, partyList->chosen().value_or(0), memberList->chosen().value_or(0),
+                position);
     showFormation();
 }
 
-void Tpsform::makeleaderClick() {
-    if (makeLeader(*windows_.state, selectedParty(), selectedSlot()))
-        leaderlabel->setText(qs(leaderName(*windows_.state, selectedParty())));
+void Tpsform::leaderButtonClick() {
+    const int party = partyList->chosen().value_or(0);
+    if (makeLeader(*windows_.state, party, memberList->chosen().value_or(0)))
+        leaderLabel->setText(qs(leaderName(*windows_.state, party)));
 }
 
-void Tpsform::Button2Click() {
-    const int adventurer = selectedAdventurer();
-    if (adventurer != 0 && showAdventurerDetail) showAdventurerDetail(adventurer);
+void Tpsform::infoButtonClick() {
+    const std::optional<int> adventurer = chosenAdventurer();
+    if (adventurer && showAdventurerDetail) showAdventurerDetail(*adventurer);
 }
 
-void Tpsform::namepartyClick() {
-    const int party = selectedParty();
-    if (party == 0) return;
+void Tpsform::renameButtonClick() {
+    const std::optional<int> party = partyList->chosen();
+    if (!party) return;
     KeepActive keep;
     const std::optional<QString> answer =
         askText(this, QString::fromUtf8(kRenameCaption), QString::fromUtf8(kRenamePrompt),
-                qs(windows_.state->parties[party].partyName));
+                qs(windows_.state->parties[*party].partyName));
     std::optional<std::string> name;
     if (answer) name = utf8(*answer);
-    if (renameParty(windows_.game, party, name)) fillPartyList(party);
+    if (renameParty(windows_.game, *party, name)) fillPartyList(party);
 }
 
-void Tpsform::Button3Click() {
+void Tpsform::foundButtonClick() {
     KeepActive keep;
     const int party = foundParty(windows_.game, windows_.advlists->chooser());
     if (party != -1) fillPartyList(party);
 }
 
-void Tpsform::addbtnClick() {
+void Tpsform::addMemberButtonClick() {
     KeepActive keep;
-    const int slot = addToParty(windows_.game, selectedParty(), windows_.advlists->chooser());
+    const int slot =
+        addToParty(windows_.game, partyList->chosen().value_or(0), windows_.advlists->chooser());
     if (slot != -1) fillMemberList(slot);
 }
 
-void Tpsform::removebtnClick() {
-    const int party = selectedParty();
+void Tpsform::removeMemberButtonClick() {
+    const int party = partyList->chosen().value_or(0);
     KeepActive keep;
-    switch (removeFromParty(windows_.game, party, selectedSlot())) {
+    switch (removeFromParty(windows_.game, party, memberList->chosen().value_or(0))) {
         case Leaving::Left:
             return fillMemberList();
         case Leaving::Disbanded:
@@ -312,14 +259,14 @@ void Tpsform::removebtnClick() {
     }
 }
 
-void Tpsform::desbtnClick() {
+void Tpsform::disbandButtonClick() {
     KeepActive keep;
-    if (disbandByPlayer(windows_.game, selectedParty())) fillPartyList();
+    if (disbandByPlayer(windows_.game, partyList->chosen().value_or(0))) fillPartyList();
 }
 
-void Tpsform::Button5Click() {
+void Tpsform::defenceButtonClick() {
     KeepActive keep;
-    showDefence(windows_.game, selectedParty());
+    showDefence(windows_.game, partyList->chosen().value_or(0));
 }
 
 }  // namespace orrowvale

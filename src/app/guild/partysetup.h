@@ -3,80 +3,76 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "guild/partysetup.h"
 
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // Party setup: founding parties, their members, leader, name and formation. Works
-// on the parties wherever they stand; a party away can only be renamed.
+// on the parties wherever they stand; a party away can only be renamed. Opened with
+// exec(), it shows fresh lists and returns when the player has closed it.
 class Tpsform : public QDialog {
   public:
     explicit Tpsform(Windows& windows);
-
-    // Shows the window with fresh lists; returns when the player has closed it.
-    void showModal();
 
     // "캐릭터 정보" shows this adventurer in the adventurer panel; tests put another
     // window in its place.
     std::function<void(int adventurer)> showAdventurerDetail;
 
-    void partylistClick();
-    void memberlistClick();
-    void memberlistDblClick();
-    void locClick(int position);
-    void makeleaderClick();
-    void Button2Click();
-    void namepartyClick();
-    void Button3Click();
-    void addbtnClick();
-    void removebtnClick();
-    void desbtnClick();
-    void Button5Click();
+    void partyListClick();
+    void memberListClick();
+    void memberListDoubleClick();
+    void formationButtonClick(int position);
+    void leaderButtonClick();
+    void infoButtonClick();
+    void renameButtonClick();
+    void foundButtonClick();
+    void addMemberButtonClick();
+    void removeMemberButtonClick();
+    void disbandButtonClick();
+    void defenceButtonClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    QPushButton* addButton(const char* name, const char* caption, SetupAction action,
+    QPushButton* addButton(const char* objectName, const char* caption, SetupAction action,
                            const char* hint = "");
     QGroupBox* buildFormationGrid();
     // Refills the party list and chooses `party` again when it is still listed.
-    void fillPartyList(int party = 0);
-    void fillMemberList(int slot = 0);
+    void fillPartyList(std::optional<int> party = std::nullopt);
+    void fillMemberList(std::optional<int> slot = std::nullopt);
     void showFormation();
     void refreshButtons();
-    int selectedParty() const;
-    int selectedSlot() const;
-    int selectedAdventurer() const;
+    // The adventurer of the chosen member slot, or nothing.
+    std::optional<int> chosenAdventurer() const;
     void showInformation(int adventurer);
 
     Windows& windows_;
-    QListWidget* partylist;
-    QLabel* Label1;
-    QLabel* leaderlabel;
-    QGroupBox* GroupBox1;
-    std::array<QPushButton*, 9> loc{};
-    QListWidget* memberlist;
-    QPushButton* makeleader;
-    QPushButton* Button2;
-    QPushButton* nameparty;
-    QPushButton* Button3;
-    QPushButton* addbtn;
-    QPushButton* removebtn;
-    QPushButton* desbtn;
-    QPushButton* Button4;
-    QPushButton* Button5;
-    std::vector<int> partyRowMap_;
-    std::vector<int> memberRowMap_;
+    NumberedList* partyList;
+    QLabel* leaderCaption;
+    QLabel* leaderLabel;
+    QGroupBox* formationBox;
+    std::array<QPushButton*, 9> formationButtons{};
+    NumberedList* memberList;
+    QPushButton* leaderButton;
+    QPushButton* infoButton;
+    QPushButton* renameButton;
+    QPushButton* foundButton;
+    QPushButton* addMemberButton;
+    QPushButton* removeMemberButton;
+    QPushButton* disbandButton;
+    QPushButton* closeButton;
+    QPushButton* defenceButton;
     // The buttons that need a choice, what they do and their hint when enabled.
     struct ActionButton {
         QPushButton* button;

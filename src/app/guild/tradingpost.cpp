@@ -3,124 +3,89 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/guild/chooser.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/keepactive.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "guild/tradingpost.h"
 
 namespace orrowvale {
-namespace {
-
-// The row the player has chosen: the selected one, not merely the one holding the
-// keyboard's focus frame.
-int chosenRow(const QListWidget* list) {
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-}  // namespace
 
 Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Ttradecform"));
     setWindowTitle(QStringLiteral("교역소"));
     setModal(true);
 
-    auto* GroupBox1 = new QGroupBox(QStringLiteral("수송/호위 업무"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    clist = new QListWidget(GroupBox1);
-    clist->setObjectName(QStringLiteral("clist"));
-    clist->setAccessibleName(QStringLiteral("수송/호위 업무"));
-    clist->setMinimumSize(240, 200);
+    auto* contractBox = new QGroupBox(QStringLiteral("수송/호위 업무"), this);
+    contractBox->setObjectName(QStringLiteral("GroupBox1"));
+    contractList = new NumberedList(contractBox, "clist");
+    contractList->setAccessibleName(QStringLiteral("수송/호위 업무"));
+    contractList->setMinimumSize(240, 200);
     // Keeps the last reward shown, also when the window is opened again.
-    cfeelabel = new QLabel(QString::fromUtf8(kRewardPrefix), GroupBox1);
-    cfeelabel->setObjectName(QStringLiteral("cfeelabel"));
-    caccept = new QPushButton(QStringLiteral("맡다"), GroupBox1);
-    caccept->setObjectName(QStringLiteral("caccept"));
-    caccept->setAutoDefault(false);
-    Button3 = new QPushButton(QStringLiteral("나간다"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setAutoDefault(false);
+    rewardLabel = new QLabel(QString::fromUtf8(kRewardPrefix), contractBox);
+    rewardLabel->setObjectName(QStringLiteral("cfeelabel"));
+    takeButton = makeButton(contractBox, "caccept", "맡다");
+    leaveButton = makeButton(this, "Button3", "나간다");
 
     auto* offerRow = new QHBoxLayout;
-    offerRow->addWidget(cfeelabel, 1);
-    offerRow->addWidget(caccept);
-    auto* group = new QVBoxLayout(GroupBox1);
-    group->addWidget(clist);
+    offerRow->addWidget(rewardLabel, 1);
+    offerRow->addWidget(takeButton);
+    auto* group = new QVBoxLayout(contractBox);
+    group->addWidget(contractList);
     group->addLayout(offerRow);
     auto* leaveRow = new QHBoxLayout;
     leaveRow->addStretch();
-    leaveRow->addWidget(Button3);
+    leaveRow->addWidget(leaveButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(contractBox);
     layout->addLayout(leaveRow);
 
-    connect(clist, &QListWidget::itemSelectionChanged, this, &Ttradecform::clistClick);
+    connect(contractList, &QListWidget::itemSelectionChanged, this,
+            &Ttradecform::contractListClick);
     // Enter or a double click on a contract takes it.
-    connect(clist, &QListWidget::activated, this, [this](const QModelIndex& row) {
-        clist->setCurrentRow(row.row());
-        cacceptClick();
+    connect(contractList, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        contractList->setCurrentRow(row.row());
+        takeButtonClick();
     });
-    connect(caccept, &QPushButton::clicked, this, &Ttradecform::cacceptClick);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void Ttradecform::showModal() {
-    exec();
+    connect(takeButton, &QPushButton::clicked, this, &Ttradecform::takeButtonClick);
+    connect(leaveButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Ttradecform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    {
-        const QSignalBlocker quiet(clist);
-        clist->clear();
-        rowMap_.clear();
-        for (const ListRow& row : contractRows(*windows_.state)) {
-            clist->addItem(qs(row.text));
-            rowMap_.push_back(row.number);
-        }
-        clist->setCurrentRow(-1);
-        clist->clearSelection();
-    }
-    refreshAcceptButton();
-    clist->setFocus();
+    fillContracts();
+    contractList->setFocus();
 }
 
-int Ttradecform::selectedSlot() const {
-    const int row = chosenRow(clist);
-    if (row < 0 || row >= static_cast<int>(rowMap_.size())) return 0;
-    return rowMap_[static_cast<std::size_t>(row)];
+// None is chosen afterwards, and the reward label keeps what it showed.
+void Ttradecform::fillContracts() {
+    contractList->fill(contractRows(*windows_.state));
 }
 
-void Ttradecform::clistClick() {
-    if (const int slot = selectedSlot()) cfeelabel->setText(qs(rewardText(*windows_.state, slot)));
-    refreshAcceptButton();
+void Ttradecform::contractListClick() {
+    if (const std::optional<int> slot = contractList->chosen())
+        rewardLabel->setText(qs(rewardText(*windows_.state, *slot)));
+    refreshTakeButton();
 }
 
-void Ttradecform::cacceptClick() {
-    const int row = chosenRow(clist);
-    const int slot = selectedSlot();
-    if (slot == 0) return;
+void Ttradecform::takeButtonClick() {
+    const std::optional<int> slot = contractList->chosen();
+    if (!slot) return;
     KeepActive keep;
-    if (takeContract(windows_.game, slot, windows_.advlists->chooser()) == -1) return;
-    rowMap_.erase(rowMap_.begin() + row);
-    {
-        const QSignalBlocker quiet(clist);
-        delete clist->takeItem(row);
-        clist->setCurrentRow(-1);
-        clist->clearSelection();
-    }
-    refreshAcceptButton();
+    if (takeContract(windows_.game, *slot, windows_.advlists->chooser()) == -1) return;
+    // The contract taken is no longer offered.
+    fillContracts();
 }
 
-void Ttradecform::refreshAcceptButton() {
-    const bool chosen = selectedSlot() != 0;
-    caccept->setEnabled(chosen);
-    caccept->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseContractFirst));
+void Ttradecform::refreshTakeButton() {
+    const bool chosen = contractList->chosen().has_value();
+    takeButton->setEnabled(chosen);
+    takeButton->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseContractFirst));
 }
 
 }  // namespace orrowvale

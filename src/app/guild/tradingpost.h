@@ -1,41 +1,38 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The trading post of the city where the main character stands: transport and
-// escort contracts for a party at home there.
+// escort contracts for a party at home there. Opened with exec(), it returns when
+// the player has left.
 class Ttradecform : public QDialog {
   public:
     explicit Ttradecform(Windows& windows);
 
-    // Shows the contracts on offer now; returns when the player has left.
-    void showModal();
-
-    void clistClick();
-    void cacceptClick();
+    void contractListClick();
+    void takeButtonClick();
 
   protected:
+    // Shows the contracts on offer now.
     void showEvent(QShowEvent* event) override;
 
   private:
-    void refreshAcceptButton();
-    int selectedSlot() const;
+    void fillContracts();
+    void refreshTakeButton();
 
     Windows& windows_;
-    QListWidget* clist;
-    QLabel* cfeelabel;
-    QPushButton* caccept;
-    QPushButton* Button3;
-    std::vector<int> rowMap_;
+    NumberedList* contractList;
+    QLabel* rewardLabel;
+    QPushButton* takeButton;
+    QPushButton* leaveButton;
 };
 
 }  // namespace orrowvale

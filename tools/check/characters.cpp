@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -189,23 +188,12 @@ class Core {
     CheckState& state_;
 };
 
-// The marker of `markers` that a line most likely meant, when it differs only by
-// blanks, letter case or a slip of the pen; empty when it is none or a marker itself.
-std::string_view slippedMarker(std::string_view line,
-                               std::initializer_list<std::string_view> markers);
-std::string slippedMarkerMessage(std::string_view line, std::string_view meant);
-
 // Markers that structure script files.
 bool isStructuralMarker(std::string_view line);
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word);
 const std::vector<Operand>* actionOperands(Dialect dialect, std::string_view word);
-// The marker a line was meant to be when it only differs by blanks or letter case;
-// empty when it is no such slip.
-std::string_view nearMarker(std::string_view line);
 // What a number operand is called in messages ("a city number").
 std::string numberWhat(Operand op);
-// A marker slip of a script line (blanks, letter case or a typo); empty when none.
-std::string_view meantMarker(std::string_view line);
 
 bool isBlankLine(std::string_view line);
 std::string inQuotes(std::string_view text);

@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {

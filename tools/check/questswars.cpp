@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
 
@@ -41,7 +42,7 @@ void QuestsAndWars::checkWar(const SourceFile& file, std::set<std::string>& used
         Where opened{c.file(), c.line()};
         // A slip in a section marker is reported once; the section is read as meant.
         if (line != marker::warJoin && line != marker::warEnd) {
-            std::string_view meant = meantMarker(line);
+            std::string_view meant = slippedScriptMarker(line);
             if (meant == marker::warJoin || meant == marker::warEnd) {
                 outsideBlock(c, line);
                 line = std::string(meant);

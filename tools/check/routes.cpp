@@ -3,6 +3,7 @@
 #include <set>
 
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {

@@ -1,4 +1,5 @@
 #include "core.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -95,7 +96,7 @@ void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (meantMarker(line) != marker::start) continue;
+            if (slippedScriptMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);

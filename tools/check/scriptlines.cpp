@@ -1,5 +1,6 @@
 #include "core.h"
 #include "scripts/scriptactions.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -18,6 +19,15 @@ constexpr DateField kDateFields[] = {{"the turn of a date", "turn", 5},
                                      {"the week of a date", "week", 4},
                                      {"the month of a date", "month", 12},
                                      {"the year of a date", "year", 0}};
+
+// "&start" or "&end" in other blanks or letter case; a slip of the pen in them is
+// taken for a line of the text.
+std::string_view slippedTextMarker(std::string_view line) {
+    for (std::string_view marker : {marker::textStart, marker::textEnd})
+        if (sameButBlanksOrCase(line, marker)) return marker;
+    return {};
+}
+
 }  // namespace
 
 void Core::checkDateField(int field, std::int32_t value, const Where& at) {
@@ -146,11 +156,8 @@ void Core::checkTextBlock(Cursor& c, const std::string& word, const Where& keywo
         }
         if (line == marker::textStart) {
             started = true;
-        } else if (std::string_view meant = nearMarker(line);
-                   meant == marker::textEnd || meant == marker::textStart) {
-            error(c,
-                  inQuotes(line) + " is no " + inQuotes(meant) +
-                      ": a marker stands alone on its line, without blanks, in this letter case");
+        } else if (std::string_view meant = slippedTextMarker(line); !meant.empty()) {
+            error(c, slippedMarkerMessage(line, meant));
         } else if (isStructuralMarker(line)) {
             noStart();
             error(keyword, "the text of " + inQuotes(word) + " has no \"&end\" before line " +

@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "core.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -93,54 +94,10 @@ const char* filesOf(Dialect dialect) {
     return dialect == Dialect::Scenario ? "scenario scripts" : "event files";
 }
 
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // The keyword of the block a slip of the pen most likely meant; empty when none is
 // close.
 std::string_view likelyKeyword(std::string_view line, const Shapes& shapes) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string_view best;
-    std::size_t bestDistance = 3;
-    for (const auto& [word, operands] : shapes) {
-        std::size_t distance = editDistance(plain, word);
-        if (distance < bestDistance) {
-            best = word;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-// guard are lost. Empty when the line is no near miss of a bracket or dash marker.
-std::string_view mistypedMarker(std::string_view line) {
-    if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
-    return slippedMarker(line, {marker::start, marker::end, marker::warJoin, marker::warEnd,
-                                marker::optionEnd, marker::optionStart, marker::searchConditions});
-}
-
-std::string markerSlip(std::string_view line, std::string_view meant) {
-    if (nearMarker(line) == meant)
-        return inQuotes(line) + " is no " + inQuotes(meant) +
-               ": a marker stands alone on its line, without blanks, in this letter case";
-    return inQuotes(line) + " is no " + inQuotes(meant) +
-           " (a typo?): the game only knows the marker spelt exactly";
+    return closestWord(line, words(shapes));
 }
 
 }  // namespace
@@ -174,72 +131,6 @@ std::string numberWhat(Operand op) {
     }
 }
 
-// The marker a line was meant to be when it only differs by blanks or letter case;
-// empty when it is no such slip.
-std::string_view nearMarker(std::string_view line) {
-    static constexpr std::string_view kMarkers[] = {
-        marker::start,           marker::end,       marker::optionStart,
-        marker::optionEnd,       marker::textStart, marker::textEnd,
-        marker::warJoin,         marker::warEnd,    marker::warSectionEnd,
-        marker::searchConditions};
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (std::string_view marker : kMarkers) {
-        if (marker == line || plain.size() != marker.size()) continue;
-        if (std::equal(plain.begin(), plain.end(), marker.begin(), [](char a, char b) {
-                return a == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return marker;
-    }
-    return {};
-}
-
-// A marker slip of either kind; empty when the line is none.
-std::string_view meantMarker(std::string_view line) {
-    std::string_view meant = nearMarker(line);
-    return meant.empty() ? mistypedMarker(line) : meant;
-}
-
-std::string_view slippedMarker(std::string_view line,
-                               std::initializer_list<std::string_view> markers) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string_view best;
-    std::size_t bestDistance = 3;
-    for (std::string_view marker : markers) {
-        if (marker == line) return {};
-        if (line.empty() || marker.front() != line.front()) continue;
-        std::string lower;
-        for (char c : marker)
-            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::size_t distance = editDistance(plain, lower);
-        if (distance < bestDistance) {
-            best = marker;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-std::string slippedMarkerMessage(std::string_view line, std::string_view meant) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    bool onlyBlanksOrCase =
-        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(),
-                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-    if (onlyBlanksOrCase)
-        return inQuotes(line) + " is no " + inQuotes(meant) +
-               ": a marker stands alone on its line, without blanks, in this letter case";
-    return inQuotes(line) + " is no " + inQuotes(meant) +
-           " (a typo?): the game only knows the marker spelt exactly";
-}
-
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
            line == marker::optionEnd || line == marker::warJoin || line == marker::warEnd ||
@@ -265,8 +156,8 @@ std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
 // ---- lines that no runner acts on ----
 
 void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
-    if (std::string_view meant = meantMarker(line); !meant.empty()) {
-        error(c, markerSlip(line, meant));
+    if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
+        error(c, slippedMarkerMessage(line, meant));
         return;
     }
     const Dialect foreign = other(dialect);
@@ -320,8 +211,8 @@ void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool i
 }
 
 void Core::outsideBlock(Cursor& c, const std::string& line) {
-    if (std::string_view meant = meantMarker(line); !meant.empty()) {
-        error(c, markerSlip(line, meant));
+    if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
+        error(c, slippedMarkerMessage(line, meant));
         return;
     }
     bool keyword = line == marker::optionEnd || line == marker::end || line == warKeyword::merit ||

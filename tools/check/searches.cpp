@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -18,7 +19,7 @@ void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
         if (line != marker::start) {
             outsideBlock(c, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (meantMarker(line) != marker::start) continue;
+            if (slippedScriptMarker(line) != marker::start) continue;
         }
         Where opened{c.file(), c.line()};
         bool found = false;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {

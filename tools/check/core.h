@@ -35,6 +35,10 @@ class Cursor {
     const std::string& read() { return file_.lines[next_++]; }
     // Puts the line last read back, so that it is read again.
     void back() { --next_; }
+    // Reads the next line only when it is `line`.
+    void skipIfNext(std::string_view line) {
+        if (!atEnd() && read() != line) back();
+    }
     const std::string& file() const { return file_.shown; }
     const SourceFile& source() const { return file_; }
 
@@ -176,6 +180,9 @@ class Core {
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
     void outsideBlock(Cursor& c, const std::string& line);
     void partyKeyword(const Cursor& c, const std::string& word);
+    // Calls `checkBlock` for each "[START]" block, read up to the line after its
+    // "[START]"; lines between the blocks are reported when they look meant for one.
+    void forEachBlock(Cursor& c, const std::function<void(const Where& opened)>& checkBlock);
     // The "[START]" blocks of a scenario script or an event file; `onBlock` sees the
     // actions of each closed block.
     using BlockActions = std::function<void(const Where&, const std::set<std::string>&)>;

@@ -59,8 +59,8 @@ void QuestsAndWars::checkWar(const SourceFile& file, std::set<std::string>& used
             if (conditions == Closing::Closed)
                 checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::over,
                              used, kWarBreakers);
-            else if (conditions == Closing::Broken && c.read() != marker::warSectionEnd)
-                c.back();
+            else if (conditions == Closing::Broken)
+                c.skipIfNext(marker::warSectionEnd);
         } else {
             outsideBlock(c, line);
         }

@@ -89,8 +89,7 @@ Core::Closing Core::checkActions(Cursor& c, Dialect dialect, const Where& opened
     return Closing::Ended;
 }
 
-void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
-                       const BlockActions& onBlock) {
+void Core::forEachBlock(Cursor& c, const std::function<void(const Where& opened)>& checkBlock) {
     while (!c.atEnd()) {
         std::string line = c.read();
         if (line != marker::start) {
@@ -98,17 +97,21 @@ void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
             // A slip in "[START]" is reported once; the block is read as meant.
             if (slippedScriptMarker(line) != marker::start) continue;
         }
-        Where opened{c.file(), c.line()};
-        Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
-        if (conditions == Closing::Closed) {
-            std::set<std::string> actions;
-            checkActions(c, dialect, opened, marker::end, {}, actions, kBlockBreakers);
-            if (onBlock) onBlock(opened, actions);
-            used.insert(actions.begin(), actions.end());
-        } else if (conditions == Closing::Broken && c.read() != marker::end) {
-            c.back();
-        }
+        checkBlock(Where{c.file(), c.line()});
     }
+}
+
+void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
+                       const BlockActions& onBlock) {
+    forEachBlock(c, [&](const Where& opened) {
+        Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
+        if (conditions == Closing::Broken) c.skipIfNext(marker::end);
+        if (conditions != Closing::Closed) return;
+        std::set<std::string> actions;
+        checkActions(c, dialect, opened, marker::end, {}, actions, kBlockBreakers);
+        if (onBlock) onBlock(opened, actions);
+        used.insert(actions.begin(), actions.end());
+    });
 }
 
 }  // namespace orrowvale::check

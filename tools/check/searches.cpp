@@ -14,14 +14,7 @@ class Searches : public Core {
 }  // namespace
 
 void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        if (line != marker::start) {
-            outsideBlock(c, line);
-            // A slip in "[START]" is reported once; the block is read as meant.
-            if (slippedScriptMarker(line) != marker::start) continue;
-        }
-        Where opened{c.file(), c.line()};
+    forEachBlock(c, [&](const Where& opened) {
         bool found = false;
         while (!found && !c.atEnd()) {
             const std::string& next = c.read();
@@ -33,16 +26,15 @@ void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
         }
         if (!found) {
             error(opened, "the block has no \"-startopt\" line: its conditions are never read");
-            if (!c.atEnd() && c.read() != marker::end) c.back();
-            continue;
+            c.skipIfNext(marker::end);
+            return;
         }
         Closing conditions =
             checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
+        if (conditions == Closing::Broken) c.skipIfNext(marker::end);
         if (conditions == Closing::Closed)
             checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
-        else if (conditions == Closing::Broken && c.read() != marker::end)
-            c.back();
-    }
+    });
 }
 
 const FileKind searchesKind = {

@@ -21,14 +21,7 @@ class Trade : public Core {
 }  // namespace
 
 void Trade::checkTradeFile(Cursor& c, std::set<std::string>& used) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        if (line != marker::start) {
-            outsideBlock(c, line);
-            // A slip in "[START]" is reported once; the block is read as meant.
-            if (slippedScriptMarker(line) != marker::start) continue;
-        }
-        Where opened{c.file(), c.line()};
+    forEachBlock(c, [&](const Where& opened) {
         bool guarded = false;
         bool closed = false;
         while (!closed && !c.atEnd()) {
@@ -54,7 +47,7 @@ void Trade::checkTradeFile(Cursor& c, std::set<std::string>& used) {
         if (!closed && c.atEnd())
             error(opened, "the block has no \"[END]\": it runs to the end of the file");
         if (!guarded) error(opened, "the block has no \"-opt-\" line: its lines never run");
-    }
+    });
 }
 
 const FileKind tradeKind = {.checkFiles =

@@ -19,10 +19,18 @@
 
 namespace orrowvale::check {
 
+// A place in a content file; line 0 stands for the file as a whole.
+struct Where {
+    std::string file;
+    int line = 0;
+};
+
 // A content file read whole with the game's line reader.
 struct SourceFile {
     std::string shown;  // the game path as messages show it
     std::vector<std::string> lines;
+
+    Where at(int line) const { return {shown, line}; }
 };
 
 // Walks the lines of a file; line numbers are 1-based, 0 before the first read.
@@ -41,6 +49,8 @@ class Cursor {
     }
     const std::string& file() const { return file_.shown; }
     const SourceFile& source() const { return file_; }
+    // The line last read.
+    Where here() const { return {file_.shown, line()}; }
 
   private:
     const SourceFile& file_;
@@ -73,11 +83,6 @@ enum class Operand {
     SmallAmount
 };
 
-struct Where {
-    std::string file;
-    int line = 0;
-};
-
 // What the checks learn as they go and hand on to the checks after them.
 struct CheckState {
     int cityCount = -1;               // -1 while unknown: city numbers are then not checked
@@ -95,46 +100,20 @@ struct CheckState {
     bool checkingPubEvent = false;  // whether the file being checked is one of them
 };
 
-// What every kind of file is checked with: reading files, numbers, shared list shapes
-// and the blocks of script files. It holds only references, so that each kind's
-// checks derive from it and share one state: `Routes(core)` checks with `core`'s.
+// What every kind of file is checked with: the game directory, the report, what the
+// checks learnt so far, and the helpers that read files, numbers, the list shapes
+// several kinds share and the blocks of script files. One Core checks a whole game
+// directory; each kind's checks are functions that are handed it.
 class Core {
   public:
     Core(const GamePaths& paths, Report& report, CheckState& state)
         : paths_(paths), report_(report), state_(state) {}
-    Core(const Core&) = default;
+    Core(const Core&) = delete;
     Core& operator=(const Core&) = delete;
 
+    const GamePaths& paths() const { return paths_; }
     CheckState& state() { return state_; }
 
-    // Files.
-    enum class Lookup { Exact, OtherCase, Missing };
-    Lookup lookUp(const std::string& gamePath, std::string& actual) const;
-    std::string shownPath(const std::string& gamePath) const;
-    // A file named at `at` (relative to "data\"): reports it when missing or found
-    // only with another letter case; the game path to read, or nothing.
-    std::optional<std::string> named(const std::string& nameInData, const Where& at,
-                                     std::string_view what, Severity missing = Severity::Error,
-                                     std::string_view consequence = {});
-    // A file the game itself opens; a missing one is reported on the file.
-    std::optional<std::string> fixed(const std::string& gamePath,
-                                     Severity missing = Severity::Error,
-                                     std::string_view consequence = {});
-    std::optional<SourceFile> load(const std::string& gamePath);
-    void checkEncoding(const std::string& gamePath, const SourceFile& file);
-    std::optional<SourceFile> loadFixed(const std::string& gamePath,
-                                        Severity missing = Severity::Error,
-                                        std::string_view consequence = {});
-    // Puts a script in the queue of files checked after the lists that name them.
-    void queue(const std::string& gamePath, Layout layout);
-
-    // Numbers.
-    std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
-    std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
-    void numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value);
-    bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
-    bool inCountedTable(std::int32_t number, Operand kind, const Where& at, int city);
-    bool inFixedRange(std::int32_t number, Operand kind, const Where& at);
     void error(const Cursor& c, std::string message) {
         report_.error(c.file(), c.line(), std::move(message));
     }
@@ -148,6 +127,29 @@ class Core {
         report_.warning(at.file, at.line, std::move(message));
     }
 
+    // Files.
+    std::string shownPath(const std::string& gamePath) const;
+    // A file named at `at` (relative to "data\"): reports it when missing or found
+    // only with another letter case; the game path to read, or nothing.
+    std::optional<std::string> named(const std::string& nameInData, const Where& at,
+                                     std::string_view what, Severity missing = Severity::Error,
+                                     std::string_view consequence = {});
+    // A file the game itself opens; a missing one is reported on the file.
+    std::optional<std::string> fixed(const std::string& gamePath,
+                                     Severity missing = Severity::Error,
+                                     std::string_view consequence = {});
+    std::optional<SourceFile> load(const std::string& gamePath);
+    std::optional<SourceFile> loadFixed(const std::string& gamePath,
+                                        Severity missing = Severity::Error,
+                                        std::string_view consequence = {});
+    // Puts a script in the queue of files checked after the lists that name them.
+    void queue(const std::string& gamePath, Layout layout);
+
+    // Numbers.
+    std::optional<std::int32_t> numberToken(Cursor& c, std::string_view what);
+    std::optional<std::int32_t> wholeNumber(Cursor& c, std::string_view what);
+    bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
+
     // List shapes that several kinds of file share.
     void checkFilePerCity(const std::string& listFile, const std::string& what,
                           const std::function<void(const std::string&)>& check);
@@ -157,6 +159,13 @@ class Core {
     void checkSites(const std::string& listFile, bool dungeons);
 
     // Script blocks.
+    // Calls `checkBlock` for each "[START]" block, read up to the line after its
+    // "[START]"; lines between the blocks are reported when they look meant for one.
+    void forEachBlock(Cursor& c, const std::function<void(const Where& opened)>& checkBlock);
+    // The "[START]" blocks of a scenario script or an event file; `onBlock` sees the
+    // actions of each closed block. Returns the keywords the file uses.
+    using BlockActions = std::function<void(const Where&, const std::set<std::string>&)>;
+    std::set<std::string> checkBlocks(Cursor& c, Dialect dialect, const BlockActions& onBlock = {});
     enum class Closing { Closed, Broken, Ended };
     // A condition block up to "-optend-". A line of `breakers` means the block was
     // left open: it is reported and put back.
@@ -169,27 +178,28 @@ class Core {
                          const std::set<std::string_view>& breakers);
     void checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
                          std::string_view extra, std::set<std::string>& used);
+    void skipOperands(Cursor& c, const std::vector<Operand>& operands);
+    void outsideBlock(Cursor& c, const std::string& line);
+
+  private:
+    enum class Lookup { Exact, OtherCase, Missing };
+    Lookup lookUp(const std::string& gamePath, std::string& actual) const;
+    void checkEncoding(const std::string& gamePath, const SourceFile& file);
+
+    void numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value);
+    bool inCountedTable(std::int32_t number, Operand kind, const Where& at, int city);
+    bool inFixedRange(std::int32_t number, Operand kind, const Where& at);
+
     void checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands);
     bool checkDate(Cursor& c);
     bool checkLineOperand(Cursor& c, const std::string& word, Operand op, const Where& keyword);
     void queueScriptOperand(const Cursor& c, const std::string& word, const std::string& line);
-    void skipOperands(Cursor& c, const std::vector<Operand>& operands);
     void checkTextBlock(Cursor& c, const std::string& word, const Where& keyword);
     void checkTwoDates(Cursor& c, const Where& keyword);
     void checkDateField(int field, std::int32_t value, const Where& at);
     void strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions);
-    void outsideBlock(Cursor& c, const std::string& line);
     void partyKeyword(const Cursor& c, const std::string& word);
-    // Calls `checkBlock` for each "[START]" block, read up to the line after its
-    // "[START]"; lines between the blocks are reported when they look meant for one.
-    void forEachBlock(Cursor& c, const std::function<void(const Where& opened)>& checkBlock);
-    // The "[START]" blocks of a scenario script or an event file; `onBlock` sees the
-    // actions of each closed block.
-    using BlockActions = std::function<void(const Where&, const std::set<std::string>&)>;
-    void checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
-                     const BlockActions& onBlock = {});
 
-  protected:
     const GamePaths& paths_;
     Report& report_;
     CheckState& state_;

@@ -10,31 +10,20 @@ const std::set<std::string_view> kWarBreakers = {marker::warJoin, marker::warEnd
 const std::set<std::string_view> kWarConditionBreakers = {marker::warJoin, marker::warEnd,
                                                           marker::warSectionEnd};
 
-}  // namespace
-
-namespace {
-
-class QuestsAndWars : public Core {
-  public:
-    explicit QuestsAndWars(const Core& core) : Core(core) {}
-    void checkLists();
-    void checkWar(const SourceFile& file, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void QuestsAndWars::checkLists() {
-    if (auto wars = fixed("data\\wars\\warlist.txt"))
-        state_.warCount = checkPairList(*wars, kMaxWars, Layout::War, "war");
-    if (auto active = fixed("data\\wars\\warbool.txt"))
-        checkNumberList(*active, state_.warCount, "war");
-    if (auto quests = fixed("data\\quests\\questlist.txt"))
-        state_.questCount = checkPairList(*quests, kMaxQuests, Layout::Scenario, "quest");
-    if (auto active = fixed("data\\quests\\questbool.txt"))
-        checkNumberList(*active, state_.questCount, "quest");
+void checkQuestAndWarLists(Core& core) {
+    if (auto wars = core.fixed("data\\wars\\warlist.txt"))
+        core.state().warCount = core.checkPairList(*wars, kMaxWars, Layout::War, "war");
+    if (auto active = core.fixed("data\\wars\\warbool.txt"))
+        core.checkNumberList(*active, core.state().warCount, "war");
+    if (auto quests = core.fixed("data\\quests\\questlist.txt"))
+        core.state().questCount =
+            core.checkPairList(*quests, kMaxQuests, Layout::Scenario, "quest");
+    if (auto active = core.fixed("data\\quests\\questbool.txt"))
+        core.checkNumberList(*active, core.state().questCount, "quest");
 }
 
-void QuestsAndWars::checkWar(const SourceFile& file, std::set<std::string>& used) {
+void checkWarFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
     Cursor c(file);
     bool joined = false;
     while (!c.atEnd()) {
@@ -44,41 +33,36 @@ void QuestsAndWars::checkWar(const SourceFile& file, std::set<std::string>& used
         if (line != marker::warJoin && line != marker::warEnd) {
             std::string_view meant = slippedScriptMarker(line);
             if (meant == marker::warJoin || meant == marker::warEnd) {
-                outsideBlock(c, line);
+                core.outsideBlock(c, line);
                 line = std::string(meant);
             }
         }
         if (line == marker::warJoin) {
-            if (joined) warning(c, "a second \"[onjoin]\" section: only the first one runs");
+            if (joined) core.warning(c, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
-            checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::merit,
-                         used, kWarBreakers);
+            core.checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd,
+                              warKeyword::merit, used, kWarBreakers);
         } else if (line == marker::warEnd) {
-            Closing conditions =
-                checkConditions(c, Dialect::Scenario, opened, used, kWarConditionBreakers);
-            if (conditions == Closing::Closed)
-                checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::over,
-                             used, kWarBreakers);
-            else if (conditions == Closing::Broken)
+            Core::Closing conditions =
+                core.checkConditions(c, Dialect::Scenario, opened, used, kWarConditionBreakers);
+            if (conditions == Core::Closing::Closed)
+                core.checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd,
+                                  warKeyword::over, used, kWarBreakers);
+            else if (conditions == Core::Closing::Broken)
                 c.skipIfNext(marker::warSectionEnd);
         } else {
-            outsideBlock(c, line);
+            core.outsideBlock(c, line);
         }
     }
     if (!used.contains(std::string(warKeyword::over)))
-        report_.error(file.shown, 0,
-                      "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
-                      "to it never comes back");
+        core.error(file.at(0),
+                   "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
+                   "to it never comes back");
 }
 
+}  // namespace
+
 const FileKind questsAndWarsKind = {
-    .checkFiles = [](Core& core) { QuestsAndWars(core).checkLists(); },
-    .layout = Layout::War,
-    .checkScript =
-        [](Core& core, const std::string&, const SourceFile& file) {
-            std::set<std::string> used;
-            QuestsAndWars(core).checkWar(file, used);
-            return used;
-        }};
+    .checkFiles = checkQuestAndWarLists, .layout = Layout::War, .checkScript = checkWarFile};
 
 }  // namespace orrowvale::check

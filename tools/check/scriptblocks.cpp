@@ -101,8 +101,8 @@ void Core::forEachBlock(Cursor& c, const std::function<void(const Where& opened)
     }
 }
 
-void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
-                       const BlockActions& onBlock) {
+std::set<std::string> Core::checkBlocks(Cursor& c, Dialect dialect, const BlockActions& onBlock) {
+    std::set<std::string> used;
     forEachBlock(c, [&](const Where& opened) {
         Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
         if (conditions == Closing::Broken) c.skipIfNext(marker::end);
@@ -112,6 +112,7 @@ void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
         if (onBlock) onBlock(opened, actions);
         used.insert(actions.begin(), actions.end());
     });
+    return used;
 }
 
 }  // namespace orrowvale::check

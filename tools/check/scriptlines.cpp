@@ -9,6 +9,7 @@ using enum Operand;
 // ---- operands ----
 
 namespace {
+
 struct DateField {
     const char* what;
     const char* name;

@@ -5,16 +5,10 @@
 namespace orrowvale::check {
 namespace {
 
-class Searches : public Core {
-  public:
-    explicit Searches(const Core& core) : Core(core) {}
-    void checkSearch(Cursor& c, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
-    forEachBlock(c, [&](const Where& opened) {
+void checkSearchFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
+    Cursor c(file);
+    core.forEachBlock(c, [&](const Where& opened) {
         bool found = false;
         while (!found && !c.atEnd()) {
             const std::string& next = c.read();
@@ -25,27 +19,26 @@ void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
             }
         }
         if (!found) {
-            error(opened, "the block has no \"-startopt\" line: its conditions are never read");
+            core.error(opened,
+                       "the block has no \"-startopt\" line: its conditions are never read");
             c.skipIfNext(marker::end);
             return;
         }
-        Closing conditions =
-            checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
-        if (conditions == Closing::Broken) c.skipIfNext(marker::end);
-        if (conditions == Closing::Closed)
-            checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
+        Core::Closing conditions =
+            core.checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
+        if (conditions == Core::Closing::Broken) c.skipIfNext(marker::end);
+        if (conditions == Core::Closing::Closed)
+            core.checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
     });
 }
 
+void checkSearchSiteLists(Core& core) {
+    core.checkSites("data\\searchcity.txt", false);
+}
+
+}  // namespace
+
 const FileKind searchesKind = {
-    .checkFiles = [](Core& core) { core.checkSites("data\\searchcity.txt", false); },
-    .layout = Layout::Search,
-    .checkScript =
-        [](Core& core, const std::string&, const SourceFile& file) {
-            std::set<std::string> used;
-            Cursor c(file);
-            Searches(core).checkSearch(c, used);
-            return used;
-        }};
+    .checkFiles = checkSearchSiteLists, .layout = Layout::Search, .checkScript = checkSearchFile};
 
 }  // namespace orrowvale::check

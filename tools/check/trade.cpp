@@ -8,20 +8,15 @@ namespace {
 const std::set<std::string_view> kTradeConditionBreakers = {marker::start, marker::end,
                                                             marker::optionStart};
 
-}  // namespace
+void queueTradeFiles(Core& core) {
+    core.checkFilePerCity("data\\common\\trade.txt", "trade file",
+                          [&core](const std::string& trade) { core.queue(trade, Layout::Trade); });
+}
 
-namespace {
-
-class Trade : public Core {
-  public:
-    explicit Trade(const Core& core) : Core(core) {}
-    void checkTradeFile(Cursor& c, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void Trade::checkTradeFile(Cursor& c, std::set<std::string>& used) {
-    forEachBlock(c, [&](const Where& opened) {
+void checkTradeFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
+    Cursor c(file);
+    core.forEachBlock(c, [&](const Where& opened) {
         bool guarded = false;
         bool closed = false;
         while (!closed && !c.atEnd()) {
@@ -29,41 +24,32 @@ void Trade::checkTradeFile(Cursor& c, std::set<std::string>& used) {
             if (next == marker::end) {
                 closed = true;
             } else if (next == marker::start) {
-                error(opened, "the block has no \"[END]\" before line " + std::to_string(c.line()) +
-                                  " (" + inQuotes(next) + ")");
+                core.error(opened, "the block has no \"[END]\" before line " +
+                                       std::to_string(c.line()) + " (" + inQuotes(next) + ")");
                 c.back();
                 break;
             } else if (next == marker::optionStart) {
                 guarded = true;
                 Where condition{c.file(), c.line()};
-                checkConditions(c, Dialect::Scenario, condition, used, kTradeConditionBreakers);
+                core.checkConditions(c, Dialect::Scenario, condition, used,
+                                     kTradeConditionBreakers);
             } else if (!guarded && (actionOperands(Dialect::Scenario, next) != nullptr)) {
-                warning(c, inQuotes(next) + " comes before the block's \"-opt-\": it never runs");
-                skipOperands(c, *actionOperands(Dialect::Scenario, next));
+                core.warning(c,
+                             inQuotes(next) + " comes before the block's \"-opt-\": it never runs");
+                core.skipOperands(c, *actionOperands(Dialect::Scenario, next));
             } else if (guarded) {
-                checkActionLine(c, next, Dialect::Scenario, {}, used);
+                core.checkActionLine(c, next, Dialect::Scenario, {}, used);
             }
         }
         if (!closed && c.atEnd())
-            error(opened, "the block has no \"[END]\": it runs to the end of the file");
-        if (!guarded) error(opened, "the block has no \"-opt-\" line: its lines never run");
+            core.error(opened, "the block has no \"[END]\": it runs to the end of the file");
+        if (!guarded) core.error(opened, "the block has no \"-opt-\" line: its lines never run");
     });
 }
 
-const FileKind tradeKind = {.checkFiles =
-                                [](Core& core) {
-                                    core.checkFilePerCity("data\\common\\trade.txt", "trade file",
-                                                          [&core](const std::string& trade) {
-                                                              core.queue(trade, Layout::Trade);
-                                                          });
-                                },
-                            .layout = Layout::Trade,
-                            .checkScript =
-                                [](Core& core, const std::string&, const SourceFile& file) {
-                                    std::set<std::string> used;
-                                    Cursor c(file);
-                                    Trade(core).checkTradeFile(c, used);
-                                    return used;
-                                }};
+}  // namespace
+
+const FileKind tradeKind = {
+    .checkFiles = queueTradeFiles, .layout = Layout::Trade, .checkScript = checkTradeFile};
 
 }  // namespace orrowvale::check

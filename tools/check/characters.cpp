@@ -49,13 +49,7 @@ void checkCityNumberList(Core& core, const std::string& gamePath) {
     auto file = core.load(gamePath);
     if (!file) return;
     Cursor c(*file);
-    bool started = false;
-    while (!started && !c.atEnd())
-        started = c.read() == marker::start;
-    if (!started) {
-        core.warning(file->at(0), "the file has no \"[START]\": it offers no city");
-        return;
-    }
+    if (!core.readUpToStart(c, "it offers no city")) return;
     while (!c.atEnd()) {
         const std::string& line = c.read();
         if (line == marker::end) return;
@@ -66,6 +60,13 @@ void checkCityNumberList(Core& core, const std::string& gamePath) {
         else
             core.inTable(city, Operand::City, {file->shown, c.line()});
     }
+}
+
+void loadAdventurerAsTheGameDoes(Core& core, const std::string& gamePath) {
+    core.runGameLoader(gamePath, [&] {
+        TAdven adventurer;
+        loadAdventurer(adventurer, core.paths(), gamePath);
+    });
 }
 
 void checkStoryCharacter(Core& core, int character) {
@@ -91,12 +92,7 @@ void checkStoryCharacter(Core& core, int character) {
     }
     if (auto adventurer = core.named(lines[0], {file->shown, 4}, "adventurer file")) {
         core.load(*adventurer);
-        try {
-            TAdven mainCharacter;
-            loadAdventurer(mainCharacter, core.paths(), *adventurer);
-        } catch (const DataError& e) {
-            core.error(Where{core.shownPath(*adventurer), e.line()}, e.problem());
-        }
+        loadAdventurerAsTheGameDoes(core, *adventurer);
     }
     if (auto places = core.named(lines[1], {file->shown, 5}, "place list"))
         checkPlaceList(core, *places);
@@ -115,14 +111,8 @@ void checkStoryCharacter(Core& core, int character) {
 
 // The map window shows this adventurer in its information window every time it opens.
 void checkMapAdventurer(Core& core) {
-    if (core.loadFixed("data\\richard.txt", Severity::Error, ": the map window cannot open")) {
-        try {
-            TAdven shown;
-            loadAdventurer(shown, core.paths(), "data\\richard.txt");
-        } catch (const DataError& e) {
-            core.error(Where{core.shownPath("data\\richard.txt"), e.line()}, e.problem());
-        }
-    }
+    if (core.loadFixed("data\\richard.txt", Severity::Error, ": the map window cannot open"))
+        loadAdventurerAsTheGameDoes(core, "data\\richard.txt");
 }
 
 // The lists of places and cities every game starts from, the story characters and the

@@ -204,6 +204,16 @@ std::optional<SourceFile> Core::loadFixed(const std::string& gamePath, Severity 
     return load(gamePath);
 }
 
+bool Core::runGameLoader(const std::string& gamePath, const std::function<void()>& load) {
+    try {
+        load();
+        return true;
+    } catch (const DataError& e) {
+        report_.error(shownPath(gamePath), e.line(), e.problem());
+        return false;
+    }
+}
+
 void Core::queue(const std::string& gamePath, Layout layout) {
     std::string key = paths_.resolve(gamePath).lexically_normal().generic_string();
     if (state_.queued.insert({key, layout}).second) state_.queue.push_back({gamePath, layout});

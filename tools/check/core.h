@@ -142,6 +142,9 @@ class Core {
     std::optional<SourceFile> loadFixed(const std::string& gamePath,
                                         Severity missing = Severity::Error,
                                         std::string_view consequence = {});
+    // Runs one of the game's own loaders on a file: what it refuses is reported at the
+    // line it names. False when it refused the file.
+    bool runGameLoader(const std::string& gamePath, const std::function<void()>& load);
     // Puts a script in the queue of files checked after the lists that name them.
     void queue(const std::string& gamePath, Layout layout);
 
@@ -151,6 +154,9 @@ class Core {
     bool inTable(std::int32_t number, Operand kind, const Where& at, int city = 0);
 
     // List shapes that several kinds of file share.
+    // Reads up to the "[START]" that opens a list; a file without one is warned of,
+    // with what that means.
+    bool readUpToStart(Cursor& c, std::string_view consequence);
     void checkFilePerCity(const std::string& listFile, const std::string& what,
                           const std::function<void(const std::string&)>& check);
     int checkPairList(const std::string& gamePath, int limit, Layout layout,

@@ -72,17 +72,18 @@ int Core::checkPairList(const std::string& gamePath, int limit, Layout layout,
     return std::min(*count, limit);
 }
 
+bool Core::readUpToStart(Cursor& c, std::string_view consequence) {
+    while (!c.atEnd())
+        if (c.read() == marker::start) return true;
+    warning(Where{c.file(), 0}, "the file has no \"[START]\": " + std::string(consequence));
+    return false;
+}
+
 void Core::checkNumberList(const std::string& gamePath, int count, std::string_view entry) {
     auto file = load(gamePath);
     if (!file) return;
     Cursor c(*file);
-    bool started = false;
-    while (!started && !c.atEnd())
-        started = c.read() == marker::start;
-    if (!started) {
-        report_.warning(file->shown, 0, "the file has no \"[START]\": nothing is opened");
-        return;
-    }
+    if (!readUpToStart(c, "nothing is opened")) return;
     for (;;) {
         bool more = false;
         for (int i = c.line(); i < static_cast<int>(file->lines.size()); ++i)

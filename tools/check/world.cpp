@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "jpegsize.h"
@@ -60,39 +61,51 @@ std::vector<int> filledLines(const SourceFile& file) {
     return lines;
 }
 
-void checkCityRects(Core& core) {
-    auto file = core.loadFixed("data\\citylocs.txt");
-    std::optional<PictureSize> map;
-    if (core.fixed("data\\map.jpg", Severity::Warning, ": the city rectangles cannot be checked")) {
-        std::ifstream in(core.paths().resolve("data\\map.jpg"), std::ios::binary);
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        map = jpegSize(bytes);
-        if (!map)
-            core.error(Where{core.shownPath("data\\map.jpg"), 0},
-                       "the map picture is no JPEG picture with a frame header");
-    }
+// A file of one line per city, read with one of the game's own loaders into a world
+// of the cities known: `check` is handed that world and each city with its line. A
+// city the file ends before is reported as having no `what`.
+void checkLinePerCity(
+    Core& core, const std::string& gamePath, std::string_view what,
+    const std::function<void(GameState& world)>& load,
+    const std::function<void(const GameState& world, int city, const Where& at)>& check) {
+    auto file = core.loadFixed(gamePath);
     const int cityCount = core.state().cityCount;
     if (!file || cityCount < 1) return;
-    GameState state;
-    state.cityCount = cityCount;
-    try {
-        loadCityRects(state, core.paths());
-    } catch (const DataError& e) {
-        core.error(file->at(e.line()), e.problem());
-        return;
-    }
+    GameState world;
+    world.cityCount = cityCount;
+    if (!core.runGameLoader(gamePath, [&] { load(world); })) return;
     std::vector<int> lines = filledLines(*file);
     for (int city = 1; city <= cityCount; ++city) {
         if (city > static_cast<int>(lines.size())) {
             core.error(file->at(static_cast<int>(file->lines.size())),
-                       "city " + std::to_string(city) + " has no rectangle: the file ends first");
+                       "city " + std::to_string(city) + " has no " + std::string(what) +
+                           ": the file ends first");
             return;
         }
-        const CityRect& r = state.cityRects[city];
+        check(world, city, file->at(lines[city - 1]));
+    }
+}
+
+// The size of the map picture; nothing when it cannot be read (reported).
+std::optional<PictureSize> mapSize(Core& core) {
+    if (!core.fixed("data\\map.jpg", Severity::Warning, ": the city rectangles cannot be checked"))
+        return {};
+    std::ifstream in(core.paths().resolve("data\\map.jpg"), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::optional<PictureSize> size = jpegSize(bytes);
+    if (!size)
+        core.error(Where{core.shownPath("data\\map.jpg"), 0},
+                   "the map picture is no JPEG picture with a frame header");
+    return size;
+}
+
+void checkCityRects(Core& core) {
+    std::optional<PictureSize> map = mapSize(core);
+    auto checkRect = [&](const GameState& world, int city, const Where& at) {
+        const CityRect& r = world.cityRects[city];
         std::string shown = "left " + std::to_string(r.left) + ", right " +
                             std::to_string(r.right) + ", top " + std::to_string(r.top) +
                             ", bottom " + std::to_string(r.bottom);
-        Where at = file->at(lines[city - 1]);
         if (r.left > r.right || r.top > r.bottom)
             core.error(at, "the rectangle of city " + std::to_string(city) + " (" + shown +
                                ") has its edges the wrong way round");
@@ -100,33 +113,22 @@ void checkCityRects(Core& core) {
             core.error(at, "the rectangle of city " + std::to_string(city) + " (" + shown +
                                ") lies outside the map picture of " + std::to_string(map->width) +
                                " x " + std::to_string(map->height));
-    }
+    };
+    checkLinePerCity(
+        core, "data\\citylocs.txt", "rectangle",
+        [&core](GameState& world) { loadCityRects(world, core.paths()); }, checkRect);
 }
 
 void checkNations(Core& core) {
-    auto file = core.loadFixed("data\\common\\citynat.txt");
-    const int cityCount = core.state().cityCount;
-    if (!file || cityCount < 1) return;
-    GameState state;
-    state.cityCount = cityCount;
-    try {
-        loadCityNations(state, core.paths(), "common\\citynat.txt");
-    } catch (const DataError& e) {
-        core.error(file->at(e.line()), e.problem());
-        return;
-    }
-    std::vector<int> lines = filledLines(*file);
-    for (int city = 1; city <= cityCount; ++city) {
-        if (city > static_cast<int>(lines.size())) {
-            core.error(file->at(static_cast<int>(file->lines.size())),
-                       "city " + std::to_string(city) + " has no nation: the file ends first");
-            return;
-        }
-        if (state.cityNations[city] < 1)
-            core.error(file->at(lines[city - 1]),
-                       "nation " + std::to_string(state.cityNations[city]) + " of city " +
-                           std::to_string(city) + ": nations are numbered from 1");
-    }
+    auto checkNation = [&core](const GameState& world, int city, const Where& at) {
+        if (world.cityNations[city] < 1)
+            core.error(at, "nation " + std::to_string(world.cityNations[city]) + " of city " +
+                               std::to_string(city) + ": nations are numbered from 1");
+    };
+    checkLinePerCity(
+        core, "data\\common\\citynat.txt", "nation",
+        [&core](GameState& world) { loadCityNations(world, core.paths(), "common\\citynat.txt"); },
+        checkNation);
 }
 
 void checkWorld(Core& core) {

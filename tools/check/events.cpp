@@ -7,7 +7,7 @@ namespace orrowvale::check {
 namespace {
 
 void checkContacts(Core& core) {
-    auto file = core.loadFixed("data\\contact\\list.txt");
+    auto file = core.loadFixedFile("data\\contact\\list.txt");
     if (!file) return;
     const auto& lines = file->lines;
     for (std::size_t i = 0; i < lines.size(); i += 2) {
@@ -21,7 +21,8 @@ void checkContacts(Core& core) {
             core.error(file->at(static_cast<int>(i + 1)),
                        "an empty line where a contact name belongs: the pairs below it are out "
                        "of step");
-        if (auto path = core.named(lines[i + 1], file->at(static_cast<int>(i + 2)), "event file"))
+        if (auto path =
+                core.namedFile(lines[i + 1], file->at(static_cast<int>(i + 2)), "event file"))
             core.queue(*path, Layout::Event);
     }
 }
@@ -39,8 +40,8 @@ void warnRepeatingPubBlock(Core& core, const Where& block, const std::set<std::s
 }
 
 void checkEventFile(Core& core, const std::string&, const SourceFile& file) {
-    Cursor c(file);
-    core.checkBlocks(c, Dialect::Event, [&core](const Where& block, const auto& actions) {
+    Cursor cursor(file);
+    core.checkBlocks(cursor, Dialect::Event, [&core](const Where& block, const auto& actions) {
         warnRepeatingPubBlock(core, block, actions);
     });
 }

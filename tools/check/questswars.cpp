@@ -11,47 +11,48 @@ const std::set<std::string_view> kWarConditionBreakers = {marker::warJoin, marke
                                                           marker::warSectionEnd};
 
 void checkQuestAndWarLists(Core& core) {
-    if (auto wars = core.fixed("data\\wars\\warlist.txt"))
+    if (auto wars = core.fixedFile("data\\wars\\warlist.txt"))
         core.state().warCount = core.checkPairList(*wars, kMaxWars, Layout::War, "war");
-    if (auto active = core.fixed("data\\wars\\warbool.txt"))
+    if (auto active = core.fixedFile("data\\wars\\warbool.txt"))
         core.checkNumberList(*active, core.state().warCount, "war");
-    if (auto quests = core.fixed("data\\quests\\questlist.txt"))
+    if (auto quests = core.fixedFile("data\\quests\\questlist.txt"))
         core.state().questCount =
             core.checkPairList(*quests, kMaxQuests, Layout::Scenario, "quest");
-    if (auto active = core.fixed("data\\quests\\questbool.txt"))
+    if (auto active = core.fixedFile("data\\quests\\questbool.txt"))
         core.checkNumberList(*active, core.state().questCount, "quest");
 }
 
 void checkWarFile(Core& core, const std::string&, const SourceFile& file) {
     std::set<std::string> used;
-    Cursor c(file);
+    Cursor cursor(file);
     bool joined = false;
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        Where opened{c.file(), c.line()};
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
+        Where opened = cursor.here();
         // A slip in a section marker is reported once; the section is read as meant.
         if (line != marker::warJoin && line != marker::warEnd) {
             std::string_view meant = slippedScriptMarker(line);
             if (meant == marker::warJoin || meant == marker::warEnd) {
-                core.outsideBlock(c, line);
+                core.reportLineOutsideBlock(cursor, line);
                 line = std::string(meant);
             }
         }
         if (line == marker::warJoin) {
-            if (joined) core.warning(c, "a second \"[onjoin]\" section: only the first one runs");
+            if (joined)
+                core.warning(cursor, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
-            core.checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd,
+            core.checkActions(cursor, Dialect::Scenario, opened, marker::warSectionEnd,
                               warKeyword::merit, used, kWarBreakers);
         } else if (line == marker::warEnd) {
-            Core::Closing conditions =
-                core.checkConditions(c, Dialect::Scenario, opened, used, kWarConditionBreakers);
+            Core::Closing conditions = core.checkConditions(cursor, Dialect::Scenario, opened, used,
+                                                            kWarConditionBreakers);
             if (conditions == Core::Closing::Closed)
-                core.checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd,
+                core.checkActions(cursor, Dialect::Scenario, opened, marker::warSectionEnd,
                                   warKeyword::over, used, kWarBreakers);
             else if (conditions == Core::Closing::Broken)
-                c.skipIfNext(marker::warSectionEnd);
+                cursor.skipIfNext(marker::warSectionEnd);
         } else {
-            core.outsideBlock(c, line);
+            core.reportLineOutsideBlock(cursor, line);
         }
     }
     if (!used.contains(std::string(warKeyword::over)))

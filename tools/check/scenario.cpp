@@ -7,8 +7,8 @@ namespace {
 
 // The story of a new game; quest and level scripts come queued from their lists.
 void queueNewGameStory(Core& core) {
-    if (auto scenario = core.fixed("data\\scenario\\scenario1.scn", Severity::Warning,
-                                   ": no story runs in a new game"))
+    if (auto scenario = core.fixedFile("data\\scenario\\scenario1.scn", Severity::Warning,
+                                       ": no story runs in a new game"))
         core.queue(*scenario, Layout::Scenario);
 }
 
@@ -24,8 +24,8 @@ void questWithoutStop(Core& core, const std::string& gamePath, const SourceFile&
 }
 
 void checkScenarioScript(Core& core, const std::string& gamePath, const SourceFile& file) {
-    Cursor c(file);
-    std::set<std::string> used = core.checkBlocks(c, Dialect::Scenario);
+    Cursor cursor(file);
+    std::set<std::string> used = core.checkBlocks(cursor, Dialect::Scenario);
     questWithoutStop(core, gamePath, file, used);
 }
 

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cctype>
-
 #include "core.h"
 #include "slips.h"
 #include "world/datafiles.h"
@@ -9,20 +6,21 @@ namespace orrowvale::check {
 namespace {
 
 using enum Operand;
-using Shapes = std::vector<std::pair<std::string_view, std::vector<Operand>>>;
+// Each keyword with what its operand lines hold.
+using OperandTable = std::vector<std::pair<std::string_view, std::vector<Operand>>>;
 
-// The operand lines of every keyword, dialect by dialect.
-const Shapes& scenarioConditions() {
-    static const Shapes shapes = {
+// The keywords of each block, dialect by dialect.
+const OperandTable& scenarioConditions() {
+    static const OperandTable table = {
         {":switch", {State, Switch}}, {":samevar", {Variable, Value}}, {":location", {City}},
         {":per", {Percent}},          {":perspip", {Value}},           {":chrnum", {Value}},
         {":fam", {Fame, Value}},      {":pervar", {Variable}},         {":aftertime", {Date}},
     };
-    return shapes;
+    return table;
 }
 
-const Shapes& scenarioActions() {
-    static const Shapes shapes = {
+const OperandTable& scenarioActions() {
+    static const OperandTable table = {
         {":dlg", {Text}},
         {":announce", {TextBlock}},
         {":talk", {Text, TextBlock}},
@@ -47,17 +45,17 @@ const Shapes& scenarioActions() {
         {":onquest", {Quest, Value}},
         {":offquest", {Quest}},
     };
-    return shapes;
+    return table;
 }
 
-const Shapes& eventConditions() {
-    static const Shapes shapes = {
+const OperandTable& eventConditions() {
+    static const OperandTable table = {
         {":switch", {State, Switch}}, {":aftertime", {TwoDates}}, {":chrnum", {Value}}};
-    return shapes;
+    return table;
 }
 
-const Shapes& eventActions() {
-    static const Shapes shapes = {
+const OperandTable& eventActions() {
+    static const OperandTable table = {
         {":dlg", {Text}},
         {":talk", {Text, TextBlock}},
         {":talkchr", {TextBlock}},
@@ -70,23 +68,31 @@ const Shapes& eventActions() {
         {":famadd", {Fame, SmallAmount}},
         {":ondungeon", {City, Dungeon}},
     };
-    return shapes;
+    return table;
 }
 
-const std::vector<Operand>* find(const Shapes& shapes, std::string_view word) {
-    for (const auto& [keyword, operands] : shapes)
+const std::vector<Operand>* operandsOf(const OperandTable& table, std::string_view word) {
+    for (const auto& [keyword, operands] : table)
         if (keyword == word) return &operands;
     return nullptr;
 }
 
-std::vector<std::string_view> words(const Shapes& shapes) {
+std::vector<std::string_view> keywordsOf(const OperandTable& table) {
     std::vector<std::string_view> list;
-    for (const auto& shape : shapes)
-        list.push_back(shape.first);
+    for (const auto& [keyword, operands] : table)
+        list.push_back(keyword);
     return list;
 }
 
-Dialect other(Dialect dialect) {
+const OperandTable& conditionTable(Dialect dialect) {
+    return dialect == Dialect::Scenario ? scenarioConditions() : eventConditions();
+}
+
+const OperandTable& actionTable(Dialect dialect) {
+    return dialect == Dialect::Scenario ? scenarioActions() : eventActions();
+}
+
+Dialect otherDialect(Dialect dialect) {
     return dialect == Dialect::Scenario ? Dialect::Event : Dialect::Scenario;
 }
 
@@ -96,8 +102,8 @@ const char* filesOf(Dialect dialect) {
 
 // The keyword of the block a slip of the pen most likely meant; empty when none is
 // close.
-std::string_view likelyKeyword(std::string_view line, const Shapes& shapes) {
-    return closestWord(line, words(shapes));
+std::string_view likelyKeyword(std::string_view line, const OperandTable& table) {
+    return closestWord(line, keywordsOf(table));
 }
 
 }  // namespace
@@ -138,29 +144,30 @@ bool isStructuralMarker(std::string_view line) {
 }
 
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word) {
-    return find(dialect == Dialect::Scenario ? scenarioConditions() : eventConditions(), word);
+    return operandsOf(conditionTable(dialect), word);
 }
 
 const std::vector<Operand>* actionOperands(Dialect dialect, std::string_view word) {
-    return find(dialect == Dialect::Scenario ? scenarioActions() : eventActions(), word);
+    return operandsOf(actionTable(dialect), word);
 }
 
 std::vector<std::string_view> checkedConditionKeywords(Dialect dialect) {
-    return words(dialect == Dialect::Scenario ? scenarioConditions() : eventConditions());
+    return keywordsOf(conditionTable(dialect));
 }
 
 std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
-    return words(dialect == Dialect::Scenario ? scenarioActions() : eventActions());
+    return keywordsOf(actionTable(dialect));
 }
 
 // ---- lines that no runner acts on ----
 
-void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
+void Core::reportStrayLine(Cursor& cursor, const std::string& line, Dialect dialect,
+                           bool inConditions) {
     if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
-        error(c, slippedMarkerMessage(line, meant));
+        error(cursor, slippedMarkerMessage(line, meant));
         return;
     }
-    const Dialect foreign = other(dialect);
+    const Dialect foreign = otherDialect(dialect);
     const std::vector<Operand>* skip = nullptr;
     std::string message;
     // A keyword the runner does not act on here is an error like a typo: what the
@@ -189,36 +196,34 @@ void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool i
         message = inQuotes(line) + " does not belong here: the line is ignored";
     } else {
         keyword = false;
-        const Shapes& shapes =
-            inConditions ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
-                         : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
-        std::string_view meant = likelyKeyword(line, shapes);
+        const OperandTable& table = inConditions ? conditionTable(dialect) : actionTable(dialect);
+        std::string_view meant = likelyKeyword(line, table);
         message = inQuotes(line) + " is no " + (inConditions ? "condition" : "action") + " of " +
                   filesOf(dialect) + ": the line is ignored" +
                   (meant.empty() ? std::string() : " (a typo of " + inQuotes(meant) + "?)");
         // A line that looks like a keyword is never a note: the author meant one.
         if (line.starts_with(":") || !meant.empty()) {
-            error(c, message);
-            if (!meant.empty()) skipOperands(c, *find(shapes, meant));
+            error(cursor, message);
+            if (!meant.empty()) skipOperands(cursor, *operandsOf(table, meant));
             return;
         }
     }
     if (keyword)
-        error(c, message);
+        error(cursor, message);
     else
-        warning(c, message);
-    if (skip) skipOperands(c, *skip);
+        warning(cursor, message);
+    if (skip) skipOperands(cursor, *skip);
 }
 
-void Core::outsideBlock(Cursor& c, const std::string& line) {
+void Core::reportLineOutsideBlock(Cursor& cursor, const std::string& line) {
     if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
-        error(c, slippedMarkerMessage(line, meant));
+        error(cursor, slippedMarkerMessage(line, meant));
         return;
     }
     bool keyword = line == marker::optionEnd || line == marker::end || line == warKeyword::merit ||
                    line == warKeyword::over || conditionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
-    if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
+    if (keyword) warning(cursor, inQuotes(line) + " stands outside any block, so it is ignored");
 }
 
 }  // namespace orrowvale::check

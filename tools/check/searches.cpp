@@ -7,28 +7,29 @@ namespace {
 
 void checkSearchFile(Core& core, const std::string&, const SourceFile& file) {
     std::set<std::string> used;
-    Cursor c(file);
-    core.forEachBlock(c, [&](const Where& opened) {
+    Cursor cursor(file);
+    core.forEachBlock(cursor, [&](const Where& opened) {
         bool found = false;
-        while (!found && !c.atEnd()) {
-            const std::string& next = c.read();
+        while (!found && !cursor.atEnd()) {
+            const std::string& next = cursor.read();
             found = next == marker::searchConditions;
             if (next == marker::start || next == marker::end) {
-                c.back();
+                cursor.back();
                 break;
             }
         }
         if (!found) {
             core.error(opened,
                        "the block has no \"-startopt\" line: its conditions are never read");
-            c.skipIfNext(marker::end);
+            cursor.skipIfNext(marker::end);
             return;
         }
         Core::Closing conditions =
-            core.checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
-        if (conditions == Core::Closing::Broken) c.skipIfNext(marker::end);
+            core.checkConditions(cursor, Dialect::Scenario, opened, used, kConditionBreakers);
+        if (conditions == Core::Closing::Broken) cursor.skipIfNext(marker::end);
         if (conditions == Core::Closing::Closed)
-            core.checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
+            core.checkActions(cursor, Dialect::Scenario, opened, marker::end, {}, used,
+                              kBlockBreakers);
     });
 }
 

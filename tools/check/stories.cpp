@@ -8,7 +8,7 @@ namespace orrowvale::check {
 namespace {
 
 void checkStoryText(Core& core, const std::string& gamePath) {
-    auto file = core.loadFixed(gamePath);
+    auto file = core.loadFixedFile(gamePath);
     if (!file ||
         std::find(file->lines.begin(), file->lines.end(), marker::textStart) != file->lines.end())
         return;
@@ -23,12 +23,12 @@ void checkStoryText(Core& core, const std::string& gamePath) {
 }
 
 void checkGossip(Core& core) {
-    auto file = core.loadFixed("data\\gossip\\gossip.txt");
+    auto file = core.loadFixedFile("data\\gossip\\gossip.txt");
     if (!file) return;
-    Cursor c(*file);
-    auto count = core.numberToken(c, "the number of rumours");
+    Cursor cursor(*file);
+    auto count = core.readNumberToken(cursor, "the number of rumours");
     if (!count) return;
-    Where at{file->shown, c.line()};
+    Where at = cursor.here();
     std::vector<int> starts;
     for (std::size_t i = 0; i < file->lines.size(); ++i) {
         if (file->lines[i] == ":start") starts.push_back(static_cast<int>(i));

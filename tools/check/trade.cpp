@@ -15,33 +15,33 @@ void queueTradeFiles(Core& core) {
 
 void checkTradeFile(Core& core, const std::string&, const SourceFile& file) {
     std::set<std::string> used;
-    Cursor c(file);
-    core.forEachBlock(c, [&](const Where& opened) {
+    Cursor cursor(file);
+    core.forEachBlock(cursor, [&](const Where& opened) {
         bool guarded = false;
         bool closed = false;
-        while (!closed && !c.atEnd()) {
-            std::string next = c.read();
+        while (!closed && !cursor.atEnd()) {
+            std::string next = cursor.read();
             if (next == marker::end) {
                 closed = true;
             } else if (next == marker::start) {
                 core.error(opened, "the block has no \"[END]\" before line " +
-                                       std::to_string(c.line()) + " (" + inQuotes(next) + ")");
-                c.back();
+                                       std::to_string(cursor.line()) + " (" + inQuotes(next) + ")");
+                cursor.back();
                 break;
             } else if (next == marker::optionStart) {
                 guarded = true;
-                Where condition{c.file(), c.line()};
-                core.checkConditions(c, Dialect::Scenario, condition, used,
+                Where condition = cursor.here();
+                core.checkConditions(cursor, Dialect::Scenario, condition, used,
                                      kTradeConditionBreakers);
             } else if (!guarded && (actionOperands(Dialect::Scenario, next) != nullptr)) {
-                core.warning(c,
+                core.warning(cursor,
                              inQuotes(next) + " comes before the block's \"-opt-\": it never runs");
-                core.skipOperands(c, *actionOperands(Dialect::Scenario, next));
+                core.skipOperands(cursor, *actionOperands(Dialect::Scenario, next));
             } else if (guarded) {
-                core.checkActionLine(c, next, Dialect::Scenario, {}, used);
+                core.checkActionLine(cursor, next, Dialect::Scenario, {}, used);
             }
         }
-        if (!closed && c.atEnd())
+        if (!closed && cursor.atEnd())
             core.error(opened, "the block has no \"[END]\": it runs to the end of the file");
         if (!guarded) core.error(opened, "the block has no \"-opt-\" line: its lines never run");
     });

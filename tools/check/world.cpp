@@ -20,14 +20,15 @@ void checkDataFolder(Core& core) {
 }
 
 void checkCities(Core& core) {
-    auto file = core.loadFixed("data\\city.txt", Severity::Error, ": no world can be built");
+    auto file = core.loadFixedFile("data\\city.txt", Severity::Error, ": no world can be built");
     if (!file) return;
     CheckState& state = core.state();
-    Cursor c(*file);
-    auto count = core.wholeNumber(c, "the number of cities");
+    Cursor cursor(*file);
+    auto count = core.readNumberLine(cursor, "the number of cities");
     if (!count) return;
     if (*count < 1 || *count > kMaxCities) {
-        core.error(c, "the number of cities must be 1 to 100, found " + std::to_string(*count));
+        core.error(cursor,
+                   "the number of cities must be 1 to 100, found " + std::to_string(*count));
         // Without cities nothing else can be checked city by city; too many are cut.
         state.cityCount = *count < 1 ? -1 : kMaxCities;
         return;
@@ -35,8 +36,8 @@ void checkCities(Core& core) {
     state.cityCount = *count;
     int names = static_cast<int>(file->lines.size()) - 1;
     if (names < state.cityCount)
-        core.error(c, std::to_string(state.cityCount) + " cities are announced but only " +
-                          std::to_string(names) + " names follow");
+        core.error(cursor, std::to_string(state.cityCount) + " cities are announced but only " +
+                               std::to_string(names) + " names follow");
     // Every line is a name: a blank one leaves a city nameless and pushes the names
     // below it onto the next cities.
     for (int city = 1; city <= std::min(names, state.cityCount); ++city)
@@ -68,7 +69,7 @@ void checkLinePerCity(
     Core& core, const std::string& gamePath, std::string_view what,
     const std::function<void(GameState& world)>& load,
     const std::function<void(const GameState& world, int city, const Where& at)>& check) {
-    auto file = core.loadFixed(gamePath);
+    auto file = core.loadFixedFile(gamePath);
     const int cityCount = core.state().cityCount;
     if (!file || cityCount < 1) return;
     GameState world;
@@ -88,7 +89,8 @@ void checkLinePerCity(
 
 // The size of the map picture; nothing when it cannot be read (reported).
 std::optional<PictureSize> mapSize(Core& core) {
-    if (!core.fixed("data\\map.jpg", Severity::Warning, ": the city rectangles cannot be checked"))
+    if (!core.fixedFile("data\\map.jpg", Severity::Warning,
+                        ": the city rectangles cannot be checked"))
         return {};
     std::ifstream in(core.paths().resolve("data\\map.jpg"), std::ios::binary);
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -88,11 +88,7 @@ std::optional<std::string> Core::namedFile(const std::string& nameInData, const 
                                            std::string_view what, Severity missing,
                                            std::string_view consequence) {
     auto complain = [&](std::string message) {
-        message += consequence;
-        if (missing == Severity::Error)
-            error(at, std::move(message));
-        else
-            warning(at, std::move(message));
+        report(missing, at, std::move(message) + std::string(consequence));
     };
     if (isBlankLine(nameInData)) {
         complain("expected the name of the " + std::string(what) + ", found an empty line");
@@ -131,19 +127,14 @@ std::optional<std::string> Core::fixedFile(const std::string& gamePath, Severity
                                            std::string_view consequence) {
     std::string actual;
     Lookup found = lookUp(gamePath, actual);
-    std::string shown = shownPath(gamePath);
+    Where wholeFile{shownPath(gamePath), 0};
     if (found == Lookup::Missing) {
-        std::string message = "the file does not exist" + std::string(consequence);
-        if (missing == Severity::Error)
-            report_.error(shown, 0, message);
-        else
-            report_.warning(shown, 0, message);
+        report(missing, wholeFile, "the file does not exist" + std::string(consequence));
         return {};
     }
     if (found == Lookup::OtherCase)
-        report_.warning(
-            shown, 0,
-            "the game looks for " + inQuotes(gamePath) + ", found only with another letter case");
+        warning(wholeFile, "the game looks for " + inQuotes(gamePath) +
+                               ", found only with another letter case");
     return gamePath;
 }
 

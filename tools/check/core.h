@@ -130,6 +130,12 @@ class Core {
     void warning(const Where& at, std::string message) {
         report_.warning(at.file, at.line, std::move(message));
     }
+    void report(Severity severity, const Where& at, std::string message) {
+        if (severity == Severity::Error)
+            error(at, std::move(message));
+        else
+            warning(at, std::move(message));
+    }
 
     // Files, by their game path: the path as data files write it ("data\city.txt").
     // The path as messages show it ("data/city.txt").

@@ -28,10 +28,10 @@ void checkMonsterFile(Core& core, const std::string& gamePath) {
             !core.readNumberLine(cursor, "the monster's fame reward"))
             return;
     }
-    int left = 0;
+    int filledLinesLeft = 0;
     while (!cursor.atEnd())
-        left += isBlankLine(cursor.read()) ? 0 : 1;
-    if (*count > 0 && left >= 4)
+        filledLinesLeft += isBlankLine(cursor.read()) ? 0 : 1;
+    if (*count > 0 && filledLinesLeft >= 4)
         core.warning(file->at(1), "the file holds more monsters than the " +
                                       std::to_string(*count) +
                                       " it announces: the rest are never met");

@@ -63,10 +63,10 @@ int Core::checkPairList(const std::string& gamePath, int limit, Layout layout,
             if (layout == Layout::War) state_.warsOfFile[shownPath(*path)].insert(k);
         }
     }
-    int left = 0;
+    int filledLinesLeft = 0;
     while (!cursor.atEnd())
-        left += isBlankLine(cursor.read()) ? 0 : 1;
-    if (*count >= 0 && *count < limit && left >= 2)
+        filledLinesLeft += isBlankLine(cursor.read()) ? 0 : 1;
+    if (*count >= 0 && *count < limit && filledLinesLeft >= 2)
         warning(countLine, "the file holds more pairs than the " + std::to_string(*count) +
                                " it announces: the rest are never read");
     return std::min(*count, limit);

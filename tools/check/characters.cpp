@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
@@ -9,155 +10,134 @@ namespace {
 constexpr int kStoryCharacters = 2;
 constexpr int kRandomPlayCharacter = 200;
 
-}  // namespace
-
-namespace {
-
-class Characters : public Core {
-  public:
-    explicit Characters(const Core& core) : Core(core) {}
-    void checkAll();
-
-  private:
-    void checkPlaceList(const std::string& gamePath);
-    void checkCityNumberList(const std::string& gamePath);
-    void checkStoryCharacter(int character);
-    void checkMapAdventurer();
-};
-
-}  // namespace
-
-void Characters::checkPlaceList(const std::string& gamePath) {
-    auto file = load(gamePath);
+void checkPlaceList(Core& core, const std::string& gamePath) {
+    auto file = core.load(gamePath);
     if (!file) return;
-    Cursor c(*file);
-    if (!c.atEnd()) c.read();
+    Cursor cursor(*file);
+    if (!cursor.atEnd()) cursor.read();
     int city = 1;
     std::map<int, int> places;
-    while (!c.atEnd()) {
-        std::string line = c.read();
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
         // The game would take a slipped marker for a place name; it is read as meant.
         if (std::string_view meant = slippedMarker(line, {marker::end, marker::city});
             !meant.empty()) {
-            error(c, slippedMarkerMessage(line, meant));
+            core.error(cursor, slippedMarkerMessage(line, meant));
             line = std::string(meant);
         }
         if (line == marker::end) break;
         if (line == marker::city) {
-            auto next = numberToken(c, "a city number");
-            city = next && inTable(*next, Operand::City, {file->shown, c.line()}) ? *next : 0;
+            auto next = core.readNumberToken(cursor, "a city number");
+            city = next && core.inTable(*next, Operand::City, cursor.here()) ? *next : 0;
             continue;
         }
-        Where at{file->shown, c.line()};
-        if (c.atEnd()) {
-            error(at, "the place " + inQuotes(line) + " has no event file line");
+        Where at = cursor.here();
+        if (cursor.atEnd()) {
+            core.error(at, "the place " + inQuotes(line) + " has no event file line");
             break;
         }
-        std::string eventFile = c.read();
-        if (auto path = named(eventFile, {file->shown, c.line()}, "event file"))
-            queue(*path, Layout::Event);
+        std::string eventFile = cursor.read();
+        if (auto path = core.namedFile(eventFile, cursor.here(), "event file"))
+            core.queue(*path, Layout::Event);
         if (city > 0 && ++places[city] > kMaxPlacesPerCity)
-            error(at, "city " + std::to_string(city) +
-                          " has more than 100 places: " + inQuotes(line) + " is dropped");
+            core.error(at, "city " + std::to_string(city) +
+                               " has more than 100 places: " + inQuotes(line) + " is dropped");
     }
 }
 
-void Characters::checkCityNumberList(const std::string& gamePath) {
-    auto file = load(gamePath);
+void checkCityNumberList(Core& core, const std::string& gamePath) {
+    auto file = core.load(gamePath);
     if (!file) return;
-    Cursor c(*file);
-    bool started = false;
-    while (!started && !c.atEnd())
-        started = c.read() == marker::start;
-    if (!started) {
-        report_.warning(file->shown, 0, "the file has no \"[START]\": it offers no city");
-        return;
-    }
-    while (!c.atEnd()) {
-        const std::string& line = c.read();
+    Cursor cursor(*file);
+    if (!core.readUpToStart(cursor, "it offers no city")) return;
+    while (!cursor.atEnd()) {
+        const std::string& line = cursor.read();
         if (line == marker::end) return;
         std::int32_t city = 0;
         if (!parseWholeNumber(line, city))
-            error(c, "expected a city number or \"[END]\", found " +
-                         (line.empty() ? std::string("an empty line") : inQuotes(line)));
+            core.error(cursor, "expected a city number or \"[END]\", found " +
+                                   (line.empty() ? std::string("an empty line") : inQuotes(line)));
         else
-            inTable(city, Operand::City, {file->shown, c.line()});
+            core.inTable(city, Operand::City, cursor.here());
     }
 }
 
-void Characters::checkStoryCharacter(int character) {
+void loadAdventurerAsTheGameDoes(Core& core, const std::string& gamePath) {
+    core.runGameLoader(gamePath, [&] {
+        TAdven adventurer;
+        loadAdventurer(adventurer, core.paths(), gamePath);
+    });
+}
+
+void checkStoryCharacter(Core& core, int character) {
     std::string number = std::to_string(character);
-    if (auto names = loadFixed("data\\chrname" + number + ".txt"); names && names->lines.size() < 3)
-        report_.error(names->shown, static_cast<int>(names->lines.size()),
-                      "a story character needs a name, a sex and a home line");
-    auto file = loadFixed("data\\chrstat" + number + ".txt");
+    if (auto names = core.loadFixedFile("data\\chrname" + number + ".txt");
+        names && names->lines.size() < 3)
+        core.error(names->at(static_cast<int>(names->lines.size())),
+                   "a story character needs a name, a sex and a home line");
+    auto file = core.loadFixedFile("data\\chrstat" + number + ".txt");
     if (!file) return;
-    Cursor c(*file);
-    wholeNumber(c, "the starting gold");
-    if (auto city = wholeNumber(c, "the starting city"))
-        inTable(*city, Operand::City, {file->shown, 2});
-    auto characterNumber = wholeNumber(c, "the character number");
-    std::string lines[3];
-    for (std::string& line : lines) {
-        if (c.atEnd()) {
-            error(c, "the file ends before its six lines");
+    Cursor cursor(*file);
+    core.readNumberLine(cursor, "the starting gold");
+    if (auto city = core.readNumberLine(cursor, "the starting city"))
+        core.inTable(*city, Operand::City, file->at(2));
+    auto characterNumber = core.readNumberLine(cursor, "the character number");
+    // The adventurer file, the place list and the city number list.
+    std::string namedFiles[3];
+    for (std::string& name : namedFiles) {
+        if (cursor.atEnd()) {
+            core.error(cursor, "the file ends before its six lines");
             return;
         }
-        line = c.read();
+        name = cursor.read();
     }
-    if (auto adventurer = named(lines[0], {file->shown, 4}, "adventurer file")) {
-        load(*adventurer);
-        try {
-            TAdven mainCharacter;
-            loadAdventurer(mainCharacter, paths_, *adventurer);
-        } catch (const DataError& e) {
-            report_.error(shownPath(*adventurer), e.line(), e.problem());
-        }
+    if (auto adventurer = core.namedFile(namedFiles[0], file->at(4), "adventurer file")) {
+        core.load(*adventurer);
+        loadAdventurerAsTheGameDoes(core, *adventurer);
     }
-    if (auto places = named(lines[1], {file->shown, 5}, "place list")) checkPlaceList(*places);
-    if (auto cities = named(lines[2], {file->shown, 6}, "city number list"))
-        checkCityNumberList(*cities);
+    if (auto places = core.namedFile(namedFiles[1], file->at(5), "place list"))
+        checkPlaceList(core, *places);
+    if (auto cities = core.namedFile(namedFiles[2], file->at(6), "city number list"))
+        checkCityNumberList(core, *cities);
     if (!characterNumber) return;
     std::string events = std::to_string(static_cast<std::int16_t>(*characterNumber));
     if (auto date =
-            named("dateevn\\dateevn" + events + ".evn", {file->shown, 3}, "date event file"))
-        queue(*date, Layout::Event);
-    if (auto pub = named("pubevent" + events + ".evn", {file->shown, 3}, "pub event file")) {
-        state_.pubEvents.insert(*pub);
-        queue(*pub, Layout::Event);
+            core.namedFile("dateevn\\dateevn" + events + ".evn", file->at(3), "date event file"))
+        core.queue(*date, Layout::Event);
+    if (auto pub = core.namedFile("pubevent" + events + ".evn", file->at(3), "pub event file")) {
+        core.state().pubEvents.insert(*pub);
+        core.queue(*pub, Layout::Event);
     }
 }
 
 // The map window shows this adventurer in its information window every time it opens.
-void Characters::checkMapAdventurer() {
-    if (loadFixed("data\\richard.txt", Severity::Error, ": the map window cannot open")) {
-        try {
-            TAdven shown;
-            loadAdventurer(shown, paths_, "data\\richard.txt");
-        } catch (const DataError& e) {
-            report_.error(shownPath("data\\richard.txt"), e.line(), e.problem());
-        }
-    }
+void checkMapAdventurer(Core& core) {
+    if (core.loadFixedFile("data\\richard.txt", Severity::Error, ": the map window cannot open"))
+        loadAdventurerAsTheGameDoes(core, "data\\richard.txt");
 }
 
 // The lists of places and cities every game starts from, the story characters and the
 // adventurer of random play.
-void Characters::checkAll() {
-    if (auto places = fixed("data\\common\\commongo.txt")) checkPlaceList(*places);
-    if (auto cities = fixed("data\\common\\commoncity.txt")) checkCityNumberList(*cities);
+void checkCharacters(Core& core) {
+    if (auto places = core.fixedFile("data\\common\\commongo.txt")) checkPlaceList(core, *places);
+    if (auto cities = core.fixedFile("data\\common\\commoncity.txt"))
+        checkCityNumberList(core, *cities);
     for (int character = 0; character < kStoryCharacters; ++character)
-        checkStoryCharacter(character);
-    checkMapAdventurer();
-    if (auto date = fixed("data\\dateevn\\dateevn" + std::to_string(kRandomPlayCharacter) + ".evn"))
-        queue(*date, Layout::Event);
-    if (auto pub = fixed("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn")) {
-        state_.pubEvents.insert(*pub);
-        queue(*pub, Layout::Event);
+        checkStoryCharacter(core, character);
+    checkMapAdventurer(core);
+    if (auto date = core.fixedFile("data\\dateevn\\dateevn" + std::to_string(kRandomPlayCharacter) +
+                                   ".evn"))
+        core.queue(*date, Layout::Event);
+    if (auto pub =
+            core.fixedFile("data\\pubevent" + std::to_string(kRandomPlayCharacter) + ".evn")) {
+        core.state().pubEvents.insert(*pub);
+        core.queue(*pub, Layout::Event);
     }
 }
 
-const FileKind charactersKind = {.checkFiles = [](Core& core) { Characters(core).checkAll(); },
-                                 .layout = {},
-                                 .checkScript = nullptr};
+}  // namespace
+
+const FileKind charactersKind = {
+    .checkFiles = checkCharacters, .layout = {}, .checkScript = nullptr};
 
 }  // namespace orrowvale::check

@@ -24,11 +24,11 @@ const FileKind* kindOf(Layout layout) {
 // Checks the scripts in the order the lists queued them; a script may queue more.
 void checkQueued(Core& core) {
     CheckState& state = core.state();
-    for (std::size_t i = 0; i < state.queue.size(); ++i) {
-        auto [gamePath, layout] = state.queue[i];
+    for (std::size_t i = 0; i < state.scriptQueue.size(); ++i) {
+        auto [gamePath, layout] = state.scriptQueue[i];
         auto file = core.load(gamePath);
         if (!file) continue;
-        state.checking = layout;
+        state.checkingLayout = layout;
         state.checkingPubEvent = layout == Layout::Event && state.pubEvents.contains(gamePath);
         state.checkingWithParty =
             layout == Layout::Search || layout == Layout::War ||

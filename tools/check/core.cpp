@@ -84,15 +84,11 @@ std::string Core::shownPath(const std::string& gamePath) const {
     return shown;
 }
 
-std::optional<std::string> Core::named(const std::string& nameInData, const Where& at,
-                                       std::string_view what, Severity missing,
-                                       std::string_view consequence) {
+std::optional<std::string> Core::namedFile(const std::string& nameInData, const Where& at,
+                                           std::string_view what, Severity missing,
+                                           std::string_view consequence) {
     auto complain = [&](std::string message) {
-        message += consequence;
-        if (missing == Severity::Error)
-            error(at, std::move(message));
-        else
-            warning(at, std::move(message));
+        report(missing, at, std::move(message) + std::string(consequence));
     };
     if (isBlankLine(nameInData)) {
         complain("expected the name of the " + std::string(what) + ", found an empty line");
@@ -127,38 +123,33 @@ std::optional<std::string> Core::named(const std::string& nameInData, const Wher
     return gamePath;
 }
 
-std::optional<std::string> Core::fixed(const std::string& gamePath, Severity missing,
-                                       std::string_view consequence) {
+std::optional<std::string> Core::fixedFile(const std::string& gamePath, Severity missing,
+                                           std::string_view consequence) {
     std::string actual;
     Lookup found = lookUp(gamePath, actual);
-    std::string shown = shownPath(gamePath);
+    Where wholeFile{shownPath(gamePath), 0};
     if (found == Lookup::Missing) {
-        std::string message = "the file does not exist" + std::string(consequence);
-        if (missing == Severity::Error)
-            report_.error(shown, 0, message);
-        else
-            report_.warning(shown, 0, message);
+        report(missing, wholeFile, "the file does not exist" + std::string(consequence));
         return {};
     }
     if (found == Lookup::OtherCase)
-        report_.warning(
-            shown, 0,
-            "the game looks for " + inQuotes(gamePath) + ", found only with another letter case");
+        warning(wholeFile, "the game looks for " + inQuotes(gamePath) +
+                               ", found only with another letter case");
     return gamePath;
 }
 
 std::optional<SourceFile> Core::load(const std::string& gamePath) {
     SourceFile file;
-    file.shown = shownPath(gamePath);
+    file.shownPath = shownPath(gamePath);
     try {
-        LineReader reader(paths_.resolve(gamePath), file.shown);
+        LineReader reader(paths_.resolve(gamePath), file.shownPath);
         while (!reader.atEnd())
             file.lines.push_back(reader.readLine());
     } catch (const DataError& e) {
-        report_.error(file.shown, e.line(), e.problem());
+        report_.error(file.shownPath, e.line(), e.problem());
         return {};
     }
-    if (state_.scannedFiles.insert(file.shown).second) checkEncoding(gamePath, file);
+    if (state_.loadedFiles.insert(file.shownPath).second) checkEncoding(gamePath, file);
     return file;
 }
 
@@ -169,14 +160,14 @@ void Core::checkEncoding(const std::string& gamePath, const SourceFile& file) {
     std::ifstream raw(paths_.resolve(gamePath), std::ios::binary);
     char head[3] = {};
     if (raw.read(head, 3) && std::string_view(head, 3) == "\xEF\xBB\xBF") {
-        report_.error(file.shown, 1,
+        report_.error(file.shownPath, 1,
                       "the file starts with a byte-order mark (bytes EF BB BF), which the game "
                       "reads as part of its first line: save it as CP949 without one");
         first = 1;
     }
     for (std::size_t i = 0; i < file.lines.size(); ++i)
         if (file.lines[i].find('\r') != std::string::npos) {
-            report_.error(file.shown, static_cast<int>(i + 1),
+            report_.error(file.shownPath, static_cast<int>(i + 1),
                           "a line break made of CR alone: the game ends lines only at LF, so "
                           "the lines around it run together (save the file with CR LF)");
             break;
@@ -188,25 +179,36 @@ void Core::checkEncoding(const std::string& gamePath, const SourceFile& file) {
         int byte = strayByte(file.lines[i]);
         if (byte < 0) continue;
         if (++stray <= kShown)
-            report_.error(file.shown, static_cast<int>(i + 1),
+            report_.error(file.shownPath, static_cast<int>(i + 1),
                           "byte " + hexByte(byte) +
                               " is no CP949 character (is the file saved in another code page?)");
     }
     if (stray > kShown)
         report_.error(
-            file.shown, 0,
+            file.shownPath, 0,
             std::to_string(stray - kShown) + " more lines hold bytes that are no CP949 characters");
 }
 
-std::optional<SourceFile> Core::loadFixed(const std::string& gamePath, Severity missing,
-                                          std::string_view consequence) {
-    if (!fixed(gamePath, missing, consequence)) return {};
+std::optional<SourceFile> Core::loadFixedFile(const std::string& gamePath, Severity missing,
+                                              std::string_view consequence) {
+    if (!fixedFile(gamePath, missing, consequence)) return {};
     return load(gamePath);
+}
+
+bool Core::runGameLoader(const std::string& gamePath, const std::function<void()>& load) {
+    try {
+        load();
+        return true;
+    } catch (const DataError& e) {
+        report_.error(shownPath(gamePath), e.line(), e.problem());
+        return false;
+    }
 }
 
 void Core::queue(const std::string& gamePath, Layout layout) {
     std::string key = paths_.resolve(gamePath).lexically_normal().generic_string();
-    if (state_.queued.insert({key, layout}).second) state_.queue.push_back({gamePath, layout});
+    if (state_.queuedFiles.insert({key, layout}).second)
+        state_.scriptQueue.push_back({gamePath, layout});
 }
 
 }  // namespace orrowvale::check

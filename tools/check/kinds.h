@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <set>
 #include <string>
 
 #include "core.h"
@@ -13,11 +12,9 @@ namespace orrowvale::check {
 struct FileKind {
     // Checks the files the game opens itself; queues the scripts they name.
     void (*checkFiles)(Core& core) = nullptr;
-    // The layout of the queued files this kind checks, if any, and how; returns the
-    // keywords the file uses.
+    // The layout of the queued files this kind checks, if any, and how.
     std::optional<Layout> layout;
-    std::set<std::string> (*checkScript)(Core& core, const std::string& gamePath,
-                                         const SourceFile& file) = nullptr;
+    void (*checkScript)(Core& core, const std::string& gamePath, const SourceFile& file) = nullptr;
 };
 
 // Every kind of content file, in the order their files are checked: a kind reads what

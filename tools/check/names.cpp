@@ -5,37 +5,29 @@
 namespace orrowvale::check {
 namespace {
 
-class NameLists : public Core {
-  public:
-    explicit NameLists(const Core& core) : Core(core) {}
-    void checkNameLists();
-};
-
-}  // namespace
-
 // The names drawn for new adventurers.
-void NameLists::checkNameLists() {
+void checkNameLists(Core& core) {
     for (const char* list : {"data\\malename.txt", "data\\fmlname.txt", "data\\fnames.txt"}) {
-        auto file = loadFixed(list);
+        auto file = core.loadFixedFile(list);
         if (!file) continue;
-        Cursor c(*file);
-        auto count = numberToken(c, "the number of names");
+        Cursor cursor(*file);
+        auto count = core.readNumberToken(cursor, "the number of names");
         if (!count) continue;
-        int present = static_cast<int>(file->lines.size()) - c.line();
+        int present = static_cast<int>(file->lines.size()) - cursor.line();
         if (*count < 1)
-            error(c, "a name list needs at least one name");
+            core.error(cursor, "a name list needs at least one name");
         else if (*count > present)
-            warning(c, std::to_string(*count) + " names are announced but only " +
-                           std::to_string(present) + " follow: the rest come out empty");
+            core.warning(cursor, std::to_string(*count) + " names are announced but only " +
+                                     std::to_string(present) + " follow: the rest come out empty");
         for (int k = 0; k < std::min(*count, present); ++k)
-            if (isBlankLine(file->lines[static_cast<std::size_t>(c.line() + k)]))
-                error(Where{file->shown, c.line() + k + 1},
-                      "an empty name: adventurers who draw it have no name");
+            if (isBlankLine(file->lines[static_cast<std::size_t>(cursor.line() + k)]))
+                core.error(file->at(cursor.line() + k + 1),
+                           "an empty name: adventurers who draw it have no name");
     }
 }
 
-const FileKind namesKind = {.checkFiles = [](Core& core) { NameLists(core).checkNameLists(); },
-                            .layout = {},
-                            .checkScript = nullptr};
+}  // namespace
+
+const FileKind namesKind = {.checkFiles = checkNameLists, .layout = {}, .checkScript = nullptr};
 
 }  // namespace orrowvale::check

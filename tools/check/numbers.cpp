@@ -11,51 +11,52 @@ constexpr int kItemCodes = 8;
 
 }  // namespace
 
-std::optional<std::int32_t> Core::numberToken(Cursor& c, std::string_view what) {
-    while (!c.atEnd()) {
-        const std::string& line = c.read();
+std::optional<std::int32_t> Core::readNumberToken(Cursor& cursor, std::string_view what) {
+    while (!cursor.atEnd()) {
+        const std::string& line = cursor.read();
         std::size_t start = line.find_first_not_of(" \t\r");
         if (start == std::string::npos) continue;
         std::size_t end = line.find_first_of(" \t\r", start);
         std::string token = line.substr(start, end == std::string::npos ? end : end - start);
         std::int32_t value = 0;
         if (parseWholeNumber(token, value)) {
-            numbersSideBySide(c, line, value);
+            warnNumbersSideBySide(cursor, line, value);
             return value;
         }
-        error(c, "expected " + std::string(what) + ", found " + inQuotes(line));
+        error(cursor, "expected " + std::string(what) + ", found " + inQuotes(line));
         // A marker or keyword is left for the block around it.
-        if (isStructuralMarker(line) || line.starts_with(":")) c.back();
+        if (isStructuralMarker(line) || line.starts_with(":")) cursor.back();
         return {};
     }
-    error(c, "expected " + std::string(what) + ", found the end of the file");
+    error(cursor, "expected " + std::string(what) + ", found the end of the file");
     return {};
 }
 
 // Only the first number of a line is read: numbers written side by side leave the
 // lines below to be read in their place.
-void Core::numbersSideBySide(const Cursor& c, const std::string& line, std::int32_t value) {
+void Core::warnNumbersSideBySide(const Cursor& cursor, const std::string& line,
+                                 std::int32_t value) {
     std::size_t first = line.find_first_not_of(" \t\r");
     std::size_t end = first == std::string::npos ? first : line.find_first_of(" \t\r", first);
     std::size_t next = end == std::string::npos ? end : line.find_first_not_of(" \t\r", end);
     if (next == std::string::npos) return;
     std::int32_t ignored = 0;
     if (parseWholeNumber(line.substr(next, line.find_first_of(" \t\r", next) - next), ignored))
-        warning(c, "only the first number of a line is read: " + inQuotes(line) + " gives " +
-                       std::to_string(value) + " (write each number on its own line)");
+        warning(cursor, "only the first number of a line is read: " + inQuotes(line) + " gives " +
+                            std::to_string(value) + " (write each number on its own line)");
 }
 
-std::optional<std::int32_t> Core::wholeNumber(Cursor& c, std::string_view what) {
-    if (c.atEnd()) {
-        error(c, "expected " + std::string(what) + ", found the end of the file");
+std::optional<std::int32_t> Core::readNumberLine(Cursor& cursor, std::string_view what) {
+    if (cursor.atEnd()) {
+        error(cursor, "expected " + std::string(what) + ", found the end of the file");
         return {};
     }
-    const std::string& line = c.read();
+    const std::string& line = cursor.read();
     std::int32_t value = 0;
     if (parseWholeNumber(line, value)) return value;
-    error(c, "expected " + std::string(what) + ", found " +
-                 (line.empty() ? std::string("an empty line") : inQuotes(line)));
-    if (isStructuralMarker(line)) c.back();  // a block cut short: the marker opens the next
+    error(cursor, "expected " + std::string(what) + ", found " +
+                      (line.empty() ? std::string("an empty line") : inQuotes(line)));
+    if (isStructuralMarker(line)) cursor.back();  // a block cut short: the marker opens the next
     return {};
 }
 

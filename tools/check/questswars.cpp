@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
 
@@ -9,75 +10,60 @@ const std::set<std::string_view> kWarBreakers = {marker::warJoin, marker::warEnd
 const std::set<std::string_view> kWarConditionBreakers = {marker::warJoin, marker::warEnd,
                                                           marker::warSectionEnd};
 
-}  // namespace
-
-namespace {
-
-class QuestsAndWars : public Core {
-  public:
-    explicit QuestsAndWars(const Core& core) : Core(core) {}
-    void checkLists();
-    void checkWar(const SourceFile& file, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void QuestsAndWars::checkLists() {
-    if (auto wars = fixed("data\\wars\\warlist.txt"))
-        state_.warCount = checkPairList(*wars, kMaxWars, Layout::War, "war");
-    if (auto active = fixed("data\\wars\\warbool.txt"))
-        checkNumberList(*active, state_.warCount, "war");
-    if (auto quests = fixed("data\\quests\\questlist.txt"))
-        state_.questCount = checkPairList(*quests, kMaxQuests, Layout::Scenario, "quest");
-    if (auto active = fixed("data\\quests\\questbool.txt"))
-        checkNumberList(*active, state_.questCount, "quest");
+void checkQuestAndWarLists(Core& core) {
+    if (auto wars = core.fixedFile("data\\wars\\warlist.txt"))
+        core.state().warCount = core.checkPairList(*wars, kMaxWars, Layout::War, "war");
+    if (auto active = core.fixedFile("data\\wars\\warbool.txt"))
+        core.checkNumberList(*active, core.state().warCount, "war");
+    if (auto quests = core.fixedFile("data\\quests\\questlist.txt"))
+        core.state().questCount =
+            core.checkPairList(*quests, kMaxQuests, Layout::Scenario, "quest");
+    if (auto active = core.fixedFile("data\\quests\\questbool.txt"))
+        core.checkNumberList(*active, core.state().questCount, "quest");
 }
 
-void QuestsAndWars::checkWar(const SourceFile& file, std::set<std::string>& used) {
-    Cursor c(file);
+void checkWarFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
+    Cursor cursor(file);
     bool joined = false;
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        Where opened{c.file(), c.line()};
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
+        Where opened = cursor.here();
         // A slip in a section marker is reported once; the section is read as meant.
         if (line != marker::warJoin && line != marker::warEnd) {
-            std::string_view meant = meantMarker(line);
+            std::string_view meant = slippedScriptMarker(line);
             if (meant == marker::warJoin || meant == marker::warEnd) {
-                outsideBlock(c, line);
+                core.reportLineOutsideBlock(cursor, line);
                 line = std::string(meant);
             }
         }
         if (line == marker::warJoin) {
-            if (joined) warning(c, "a second \"[onjoin]\" section: only the first one runs");
+            if (joined)
+                core.warning(cursor, "a second \"[onjoin]\" section: only the first one runs");
             joined = true;
-            checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::merit,
-                         used, kWarBreakers);
+            core.checkActions(cursor, Dialect::Scenario, opened, marker::warSectionEnd,
+                              warKeyword::merit, used, kWarBreakers);
         } else if (line == marker::warEnd) {
-            Closing conditions =
-                checkConditions(c, Dialect::Scenario, opened, used, kWarConditionBreakers);
-            if (conditions == Closing::Closed)
-                checkActions(c, Dialect::Scenario, opened, marker::warSectionEnd, warKeyword::over,
-                             used, kWarBreakers);
-            else if (conditions == Closing::Broken && c.read() != marker::warSectionEnd)
-                c.back();
+            Core::Closing conditions = core.checkConditions(cursor, Dialect::Scenario, opened, used,
+                                                            kWarConditionBreakers);
+            if (conditions == Core::Closing::Closed)
+                core.checkActions(cursor, Dialect::Scenario, opened, marker::warSectionEnd,
+                                  warKeyword::over, used, kWarBreakers);
+            else if (conditions == Core::Closing::Broken)
+                cursor.skipIfNext(marker::warSectionEnd);
         } else {
-            outsideBlock(c, line);
+            core.reportLineOutsideBlock(cursor, line);
         }
     }
     if (!used.contains(std::string(warKeyword::over)))
-        report_.error(file.shown, 0,
-                      "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
-                      "to it never comes back");
+        core.error(file.at(0),
+                   "no \"[onend]\" section ends the war with \":endthewar\": a party sent "
+                   "to it never comes back");
 }
 
+}  // namespace
+
 const FileKind questsAndWarsKind = {
-    .checkFiles = [](Core& core) { QuestsAndWars(core).checkLists(); },
-    .layout = Layout::War,
-    .checkScript =
-        [](Core& core, const std::string&, const SourceFile& file) {
-            std::set<std::string> used;
-            QuestsAndWars(core).checkWar(file, used);
-            return used;
-        }};
+    .checkFiles = checkQuestAndWarLists, .layout = Layout::War, .checkScript = checkWarFile};
 
 }  // namespace orrowvale::check

@@ -3,105 +3,98 @@
 #include <set>
 
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
 namespace {
 
-class Routes : public Core {
-  public:
-    explicit Routes(const Core& core) : Core(core) {}
-    void checkRoutes();
-
-  private:
-    void checkRouteFile(const std::string& gamePath);
-    std::optional<std::map<int, int>> readDestinations(Cursor& c);
-    bool checkRoute(Cursor& c, const std::map<int, int>& destinations, std::set<int>& reached);
-};
-
-}  // namespace
-
-void Routes::checkRoutes() {
-    checkFilePerCity("data\\common\\movefile.txt", "route file",
-                     [this](const std::string& route) { checkRouteFile(route); });
-}
-
-void Routes::checkRouteFile(const std::string& gamePath) {
-    auto file = load(gamePath);
-    if (!file) return;
-    Cursor c(*file);
-    if (!c.atEnd()) c.read();  // a title
-    auto destinations = readDestinations(c);
-    if (!destinations) return;
-    if (!c.atEnd()) wholeNumber(c, "a number after the destinations");
-    std::set<int> reached;
-    while (!c.atEnd())
-        if (!checkRoute(c, *destinations, reached)) return;
-    for (auto [city, line] : *destinations)
-        if (!reached.contains(city))
-            warning(Where{c.file(), line}, "no route leads to city " + std::to_string(city) +
-                                               ": choosing it offers no way");
-}
-
 // The cities at the top, each with its line; nothing when the game stops reading there.
-std::optional<std::map<int, int>> Routes::readDestinations(Cursor& c) {
+std::optional<std::map<int, int>> readDestinations(Core& core, Cursor& cursor) {
     std::map<int, int> destinations;  // city -> line
     for (;;) {
-        if (c.atEnd()) {
-            error(Where{c.file(), 2}, "the list of destinations has no \"[END]\"");
+        if (cursor.atEnd()) {
+            core.error(cursor.source().at(2), "the list of destinations has no \"[END]\"");
             return {};
         }
-        const std::string& line = c.read();
+        const std::string& line = cursor.read();
         if (line == marker::end) return destinations;
         std::int32_t city = 0;
         if (!parseWholeNumber(line, city)) {
             // The game stops reading the route file here.
             if (isStructuralMarker(line))
-                error(Where{c.file(), 2}, "the list of destinations has no \"[END]\" before line " +
-                                              std::to_string(c.line()) + " (" + inQuotes(line) +
-                                              ")");
+                core.error(cursor.source().at(2),
+                           "the list of destinations has no \"[END]\" before line " +
+                               std::to_string(cursor.line()) + " (" + inQuotes(line) + ")");
             else
-                error(c, "expected a destination city or \"[END]\", found " +
-                             (line.empty() ? std::string("an empty line") : inQuotes(line)));
+                core.error(cursor,
+                           "expected a destination city or \"[END]\", found " +
+                               (line.empty() ? std::string("an empty line") : inQuotes(line)));
             return {};
         }
-        if (inTable(city, Operand::City, {c.file(), c.line()}))
-            destinations.emplace(city, c.line());
+        if (core.inTable(city, Operand::City, cursor.here()))
+            destinations.emplace(city, cursor.line());
     }
 }
 
 // One "[START]" route; false when the file ends before its name.
-bool Routes::checkRoute(Cursor& c, const std::map<int, int>& destinations, std::set<int>& reached) {
-    if (const std::string& line = c.read(); line != marker::start) {
+bool checkRoute(Core& core, Cursor& cursor, const std::map<int, int>& destinations,
+                std::set<int>& reached) {
+    if (const std::string& line = cursor.read(); line != marker::start) {
         // A slipped "[START]" loses its route; it is read as meant.
         if (slippedMarker(line, {marker::start}).empty()) return true;
-        error(c, slippedMarkerMessage(line, marker::start));
+        core.error(cursor, slippedMarkerMessage(line, marker::start));
     }
-    if (c.atEnd()) {
-        error(c, "the route has no name: the file ends first");
+    if (cursor.atEnd()) {
+        core.error(cursor, "the route has no name: the file ends first");
         return false;
     }
-    std::string name = c.read();
-    auto time = wholeNumber(c, "the travel time in turns");
-    if (time && *time < 0) error(c, "a journey cannot take " + std::to_string(*time) + " turns");
-    auto cost = wholeNumber(c, "the cost per member");
+    std::string name = cursor.read();
+    auto time = core.readNumberLine(cursor, "the travel time in turns");
+    if (time && *time < 0)
+        core.error(cursor, "a journey cannot take " + std::to_string(*time) + " turns");
+    auto cost = core.readNumberLine(cursor, "the cost per member");
     if (cost && *cost < 0)
-        error(c, "a negative cost per member would pay the player for travelling");
-    if (!c.atEnd()) c.read();  // a line of text
-    auto destination = wholeNumber(c, "the destination city of the route");
-    if (destination && inTable(*destination, Operand::City, {c.file(), c.line()})) {
+        core.error(cursor, "a negative cost per member would pay the player for travelling");
+    if (!cursor.atEnd()) cursor.read();  // a line of text
+    auto destination = core.readNumberLine(cursor, "the destination city of the route");
+    if (destination && core.inTable(*destination, Operand::City, cursor.here())) {
         reached.insert(*destination);
         if (!destinations.contains(*destination))
-            warning(c, "the route " + inQuotes(name) + " leads to city " +
-                           std::to_string(*destination) +
-                           ", which is not among the destinations at the top: it is never offered");
+            core.warning(
+                cursor,
+                "the route " + inQuotes(name) + " leads to city " + std::to_string(*destination) +
+                    ", which is not among the destinations at the top: it is never offered");
     }
-    wholeNumber(c, "a spare number");
+    core.readNumberLine(cursor, "a spare number");
     return true;
 }
 
-const FileKind routesKind = {.checkFiles = [](Core& core) { Routes(core).checkRoutes(); },
-                             .layout = {},
-                             .checkScript = nullptr};
+void checkRouteFile(Core& core, const std::string& gamePath) {
+    auto file = core.load(gamePath);
+    if (!file) return;
+    Cursor cursor(*file);
+    if (!cursor.atEnd()) cursor.read();  // a title
+    auto destinations = readDestinations(core, cursor);
+    if (!destinations) return;
+    if (!cursor.atEnd()) core.readNumberLine(cursor, "a number after the destinations");
+    std::set<int> reached;
+    while (!cursor.atEnd())
+        if (!checkRoute(core, cursor, *destinations, reached)) return;
+    for (auto [city, line] : *destinations)
+        if (!reached.contains(city))
+            core.warning(
+                cursor.source().at(line),
+                "no route leads to city " + std::to_string(city) + ": choosing it offers no way");
+}
+
+void checkRoutes(Core& core) {
+    core.checkFilePerCity("data\\common\\movefile.txt", "route file",
+                          [&core](const std::string& route) { checkRouteFile(core, route); });
+}
+
+}  // namespace
+
+const FileKind routesKind = {.checkFiles = checkRoutes, .layout = {}, .checkScript = nullptr};
 
 }  // namespace orrowvale::check

@@ -1,4 +1,5 @@
 #include "core.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -9,24 +10,24 @@ const std::set<std::string_view> kConditionBreakers = {marker::start, marker::en
 
 // ---- blocks ----
 
-Core::Closing Core::checkConditions(Cursor& c, Dialect dialect, const Where& opened,
+Core::Closing Core::checkConditions(Cursor& cursor, Dialect dialect, const Where& opened,
                                     std::set<std::string>& used,
                                     const std::set<std::string_view>& breakers) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
         if (line == marker::optionEnd) return Closing::Closed;
         if (breakers.contains(line)) {
             error(opened, "the conditions of the block have no \"-optend-\" before line " +
-                              std::to_string(c.line()) + " (" + inQuotes(line) + ")");
-            c.back();
+                              std::to_string(cursor.line()) + " (" + inQuotes(line) + ")");
+            cursor.back();
             return Closing::Broken;
         }
         if (const auto* operands = conditionOperands(dialect, line)) {
             used.insert(line);
-            partyKeyword(c, line);
-            checkOperands(c, line, *operands);
+            warnPartyKeyword(cursor, line);
+            checkOperands(cursor, line, *operands);
         } else if (!isBlankLine(line)) {
-            strayLine(c, line, dialect, true);
+            reportStrayLine(cursor, line, dialect, true);
         }
     }
     error(opened,
@@ -34,80 +35,87 @@ Core::Closing Core::checkConditions(Cursor& c, Dialect dialect, const Where& ope
     return Closing::Ended;
 }
 
-void Core::checkActionLine(Cursor& c, const std::string& line, Dialect dialect,
+void Core::checkActionLine(Cursor& cursor, const std::string& line, Dialect dialect,
                            std::string_view extra, std::set<std::string>& used) {
     if (!extra.empty() && line == warKeyword::over && line == extra) {
         used.insert(line);
-        auto war = numberToken(c, numberWhat(War));
-        if (!war || !inTable(*war, War, {c.file(), c.line()})) return;
+        auto war = readNumberToken(cursor, numberWhat(War));
+        if (!war || !inTable(*war, War, cursor.here())) return;
         // A party leaves whatever war is named, but only the named war closes.
-        auto served = state_.warsOfFile.find(c.file());
+        auto served = state_.warsOfFile.find(cursor.shownPath());
         if (served != state_.warsOfFile.end() && !served->second.contains(*war))
-            warning(c, "\":endthewar\" closes war " + std::to_string(*war) +
-                           ", but this file is war " + std::to_string(*served->second.begin()) +
-                           ": its own war stays open to new parties");
+            warning(cursor, "\":endthewar\" closes war " + std::to_string(*war) +
+                                ", but this file is war " +
+                                std::to_string(*served->second.begin()) +
+                                ": its own war stays open to new parties");
     } else if (!extra.empty() && line == extra) {
         used.insert(line);
-        checkOperands(c, line, {line == warKeyword::merit ? Variable : War});
+        checkOperands(cursor, line, {line == warKeyword::merit ? Variable : War});
     } else if (const auto* operands = actionOperands(dialect, line)) {
         used.insert(line);
-        partyKeyword(c, line);
-        checkOperands(c, line, *operands);
+        warnPartyKeyword(cursor, line);
+        checkOperands(cursor, line, *operands);
     } else if (!isBlankLine(line)) {
-        strayLine(c, line, dialect, false);
+        reportStrayLine(cursor, line, dialect, false);
     }
 }
 
-void Core::partyKeyword(const Cursor& c, const std::string& word) {
+void Core::warnPartyKeyword(const Cursor& cursor, const std::string& word) {
     if (state_.checkingWithParty) return;
-    const char* runner = state_.checking == Layout::Trade
+    const char* runner = state_.checkingLayout == Layout::Trade
                              ? "no party runs the trade files"
                              : "no party runs this script (it is no quest or level script)";
     if (word == ":perspip")
-        warning(c, "\":perspip\" never holds here: " + std::string(runner));
+        warning(cursor, "\":perspip\" never holds here: " + std::string(runner));
     else if (word == ":fight" || word == ":killone" || word == ":stopquest")
-        warning(c, inQuotes(word) + " does nothing here: " + runner);
+        warning(cursor, inQuotes(word) + " does nothing here: " + runner);
 }
 
-Core::Closing Core::checkActions(Cursor& c, Dialect dialect, const Where& opened,
+Core::Closing Core::checkActions(Cursor& cursor, Dialect dialect, const Where& opened,
                                  std::string_view closer, std::string_view extra,
                                  std::set<std::string>& used,
                                  const std::set<std::string_view>& breakers) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
         if (line == closer) return Closing::Closed;
         if (breakers.contains(line)) {
             error(opened, "the block has no " + inQuotes(closer) + " before line " +
-                              std::to_string(c.line()) + " (" + inQuotes(line) + ")");
-            c.back();
+                              std::to_string(cursor.line()) + " (" + inQuotes(line) + ")");
+            cursor.back();
             return Closing::Broken;
         }
-        checkActionLine(c, line, dialect, extra, used);
+        checkActionLine(cursor, line, dialect, extra, used);
     }
     error(opened, "the block has no " + inQuotes(closer) + ": it runs to the end of the file");
     return Closing::Ended;
 }
 
-void Core::checkBlocks(Cursor& c, Dialect dialect, std::set<std::string>& used,
-                       const BlockActions& onBlock) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
+void Core::forEachBlock(Cursor& cursor,
+                        const std::function<void(const Where& opened)>& checkBlock) {
+    while (!cursor.atEnd()) {
+        std::string line = cursor.read();
         if (line != marker::start) {
-            outsideBlock(c, line);
+            reportLineOutsideBlock(cursor, line);
             // A slip in "[START]" is reported once; the block is read as meant.
-            if (meantMarker(line) != marker::start) continue;
+            if (slippedScriptMarker(line) != marker::start) continue;
         }
-        Where opened{c.file(), c.line()};
-        Closing conditions = checkConditions(c, dialect, opened, used, kConditionBreakers);
-        if (conditions == Closing::Closed) {
-            std::set<std::string> actions;
-            checkActions(c, dialect, opened, marker::end, {}, actions, kBlockBreakers);
-            if (onBlock) onBlock(opened, actions);
-            used.insert(actions.begin(), actions.end());
-        } else if (conditions == Closing::Broken && c.read() != marker::end) {
-            c.back();
-        }
+        checkBlock(cursor.here());
     }
+}
+
+std::set<std::string> Core::checkBlocks(Cursor& cursor, Dialect dialect,
+                                        const BlockActions& onBlock) {
+    std::set<std::string> used;
+    forEachBlock(cursor, [&](const Where& opened) {
+        Closing conditions = checkConditions(cursor, dialect, opened, used, kConditionBreakers);
+        if (conditions == Closing::Broken) cursor.skipIfNext(marker::end);
+        if (conditions != Closing::Closed) return;
+        std::set<std::string> actions;
+        checkActions(cursor, dialect, opened, marker::end, {}, actions, kBlockBreakers);
+        if (onBlock) onBlock(opened, actions);
+        used.insert(actions.begin(), actions.end());
+    });
+    return used;
 }
 
 }  // namespace orrowvale::check

@@ -1,5 +1,6 @@
 #include "core.h"
 #include "scripts/scriptactions.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -8,89 +9,101 @@ using enum Operand;
 // ---- operands ----
 
 namespace {
+
 struct DateField {
     const char* what;
     const char* name;
-    int last;  // 0: no upper bound
+    int highest;  // 0: no upper bound
 };
 // A year has 12 months of 4 weeks of 5 turns.
 constexpr DateField kDateFields[] = {{"the turn of a date", "turn", 5},
                                      {"the week of a date", "week", 4},
                                      {"the month of a date", "month", 12},
                                      {"the year of a date", "year", 0}};
+
+// "&start" or "&end" in other blanks or letter case; a slip of the pen in them is
+// taken for a line of the text.
+std::string_view slippedTextMarker(std::string_view line) {
+    for (std::string_view marker : {marker::textStart, marker::textEnd})
+        if (sameButBlanksOrCase(line, marker)) return marker;
+    return {};
+}
+
 }  // namespace
 
 void Core::checkDateField(int field, std::int32_t value, const Where& at) {
-    const DateField& f = kDateFields[field];
-    if (f.last == 0 || (value >= 1 && value <= f.last)) return;
-    warning(at, "a date with " + std::string(f.name) + " " + std::to_string(value) +
-                    ": the calendar counts " + f.name + "s 1 to " + std::to_string(f.last) +
-                    ", so the date is never the one meant");
+    const DateField& part = kDateFields[field];
+    if (part.highest == 0 || (value >= 1 && value <= part.highest)) return;
+    warning(at, "a date with " + std::string(part.name) + " " + std::to_string(value) +
+                    ": the calendar counts " + part.name + "s 1 to " +
+                    std::to_string(part.highest) + ", so the date is never the one meant");
 }
 
-void Core::checkOperands(Cursor& c, const std::string& word, const std::vector<Operand>& operands) {
-    Where keyword{c.file(), c.line()};
+void Core::checkOperands(Cursor& cursor, const std::string& word,
+                         const std::vector<Operand>& operands) {
+    Where keyword = cursor.here();
     int city = 0;
     for (Operand op : operands) {
         if (op == TextBlock) {
-            checkTextBlock(c, word, keyword);
+            checkTextBlock(cursor, word, keyword);
         } else if (op == TwoDates) {
-            checkTwoDates(c, keyword);
+            checkTwoDates(cursor, keyword);
         } else if (op == Date) {
-            if (!checkDate(c)) return;
+            if (!checkDate(cursor)) return;
         } else if (op == Text || op == State || op == EventFile || op == ScriptFile) {
-            if (!checkLineOperand(c, word, op, keyword)) return;
-        } else if (auto n = numberToken(c, numberWhat(op))) {
+            if (!checkLineOperand(cursor, word, op, keyword)) return;
+        } else if (auto n = readNumberToken(cursor, numberWhat(op))) {
             if (op == City) city = *n;
-            inTable(*n, op, {c.file(), c.line()}, city);
+            inTable(*n, op, cursor.here(), city);
         }
     }
 }
 
-bool Core::checkDate(Cursor& c) {
+bool Core::checkDate(Cursor& cursor) {
     for (int field = 0; field < 4; ++field) {
-        auto n = numberToken(c, kDateFields[field].what);
+        auto n = readNumberToken(cursor, kDateFields[field].what);
         if (!n) return false;
-        checkDateField(field, *n, {c.file(), c.line()});
+        checkDateField(field, *n, cursor.here());
     }
     return true;
 }
 
 // An operand of one line that is no number; false when the keyword's operands stop here.
-bool Core::checkLineOperand(Cursor& c, const std::string& word, Operand op, const Where& keyword) {
-    if (c.atEnd()) {
+bool Core::checkLineOperand(Cursor& cursor, const std::string& word, Operand op,
+                            const Where& keyword) {
+    if (cursor.atEnd()) {
         error(keyword, inQuotes(word) + " needs more operand lines: the file ends first");
         return false;
     }
-    const std::string& line = c.read();
+    const std::string& line = cursor.read();
     if (isStructuralMarker(line)) {
-        error(c, inQuotes(line) + " is read as an operand of " + inQuotes(word) +
-                     ", which needs more lines");
-        c.back();
+        error(cursor, inQuotes(line) + " is read as an operand of " + inQuotes(word) +
+                          ", which needs more lines");
+        cursor.back();
         return false;
     }
     if (op == Text && line == marker::textStart) {
-        error(c, inQuotes(word) +
-                     " has no line before its text: \"&start\" is read as "
-                     "that line and the text shows nothing");
-        c.back();
-        skipOperands(c, {TextBlock});
+        error(cursor, inQuotes(word) +
+                          " has no line before its text: \"&start\" is read as "
+                          "that line and the text shows nothing");
+        cursor.back();
+        skipOperands(cursor, {TextBlock});
         return false;
     }
     if (op == State && line != kSwitchOn && line != kSwitchOff)
-        error(c, "expected \"&on\" or \"&off\", found " +
-                     (line.empty() ? std::string("an empty line") : inQuotes(line)));
+        error(cursor, "expected \"&on\" or \"&off\", found " +
+                          (line.empty() ? std::string("an empty line") : inQuotes(line)));
     if (op == EventFile) {
-        if (auto path = named(line, {c.file(), c.line()}, "event file"))
-            queue(*path, Layout::Event);
+        if (auto path = namedFile(line, cursor.here(), "event file")) queue(*path, Layout::Event);
     }
-    if (op == ScriptFile) queueScriptOperand(c, word, line);
+    if (op == ScriptFile) queueScriptOperand(cursor, word, line);
     return true;
 }
 
-void Core::queueScriptOperand(const Cursor& c, const std::string& word, const std::string& line) {
+void Core::queueScriptOperand(const Cursor& cursor, const std::string& word,
+                              const std::string& line) {
     bool quest = word == ":changequest";
-    auto path = named(line, {c.file(), c.line()}, quest ? "quest script" : "scenario file");
+    auto path = namedFile(line, cursor.here(), quest ? "quest script" : "scenario file");
     if (!path) return;
     queue(*path, Layout::Scenario);
     if (quest) {
@@ -99,63 +112,62 @@ void Core::queueScriptOperand(const Cursor& c, const std::string& word, const st
     }
 }
 
-void Core::checkTwoDates(Cursor& c, const Where& keyword) {
+void Core::checkTwoDates(Cursor& cursor, const Where& keyword) {
     for (int field = 0; field < 8; ++field) {
-        while (!c.atEnd() && isBlankLine(c.source().lines[static_cast<std::size_t>(c.line())]))
-            c.read();
-        if (c.atEnd()) {
+        while (!cursor.atEnd() &&
+               isBlankLine(cursor.source().lines[static_cast<std::size_t>(cursor.line())]))
+            cursor.read();
+        if (cursor.atEnd()) {
             error(keyword,
                   "\":aftertime\" in an event file needs two dates of four numbers; "
                   "the file ends first");
             return;
         }
-        const std::string& line = c.read();
+        const std::string& line = cursor.read();
         std::int32_t value = 0;
         std::string token = line.substr(line.find_first_not_of(" \t"));
         token = token.substr(0, token.find_first_of(" \t\r"));
         if (parseWholeNumber(token, value)) {
-            numbersSideBySide(c, line, value);
-            checkDateField(field % 4, value, {c.file(), c.line()});
+            warnNumbersSideBySide(cursor, line, value);
+            checkDateField(field % 4, value, cursor.here());
             continue;
         }
         if (field == 4)
             error(keyword,
                   "\":aftertime\" in an event file takes two dates (eight number lines); "
                   "with one date, line " +
-                      std::to_string(c.line()) + " (" + inQuotes(line) +
+                      std::to_string(cursor.line()) + " (" + inQuotes(line) +
                       ") is read as a number and stops the run");
         else
-            error(c, "expected a number of the dates of \":aftertime\", found " + inQuotes(line));
-        if (isStructuralMarker(line) || line.starts_with(":")) c.back();
+            error(cursor,
+                  "expected a number of the dates of \":aftertime\", found " + inQuotes(line));
+        if (isStructuralMarker(line) || line.starts_with(":")) cursor.back();
         return;
     }
 }
 
-void Core::checkTextBlock(Cursor& c, const std::string& word, const Where& keyword) {
+void Core::checkTextBlock(Cursor& cursor, const std::string& word, const Where& keyword) {
     bool started = false;
     auto noStart = [&] {
         if (!started)
             error(keyword, "the text of " + inQuotes(word) +
                                " has no \"&start\" line: the window shows nothing");
     };
-    while (!c.atEnd()) {
-        const std::string& line = c.read();
+    while (!cursor.atEnd()) {
+        const std::string& line = cursor.read();
         if (line == marker::textEnd) {
             noStart();
             return;
         }
         if (line == marker::textStart) {
             started = true;
-        } else if (std::string_view meant = nearMarker(line);
-                   meant == marker::textEnd || meant == marker::textStart) {
-            error(c,
-                  inQuotes(line) + " is no " + inQuotes(meant) +
-                      ": a marker stands alone on its line, without blanks, in this letter case");
+        } else if (std::string_view meant = slippedTextMarker(line); !meant.empty()) {
+            error(cursor, slippedMarkerMessage(line, meant));
         } else if (isStructuralMarker(line)) {
             noStart();
             error(keyword, "the text of " + inQuotes(word) + " has no \"&end\" before line " +
-                               std::to_string(c.line()) + " (" + inQuotes(line) + ")");
-            c.back();
+                               std::to_string(cursor.line()) + " (" + inQuotes(line) + ")");
+            cursor.back();
             return;
         }
     }
@@ -164,12 +176,12 @@ void Core::checkTextBlock(Cursor& c, const std::string& word, const Where& keywo
           "the text of " + inQuotes(word) + " has no \"&end\": it runs to the end of the file");
 }
 
-void Core::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
+void Core::skipOperands(Cursor& cursor, const std::vector<Operand>& operands) {
     auto skipLine = [&](bool overBlanks) {
-        while (!c.atEnd()) {
-            const std::string& line = c.read();
+        while (!cursor.atEnd()) {
+            const std::string& line = cursor.read();
             if (isStructuralMarker(line)) {
-                c.back();
+                cursor.back();
                 return;
             }
             if (!overBlanks || !isBlankLine(line)) return;
@@ -192,11 +204,11 @@ void Core::skipOperands(Cursor& c, const std::vector<Operand>& operands) {
                     skipLine(true);
                 break;
             case TextBlock:
-                while (!c.atEnd()) {
-                    const std::string& line = c.read();
+                while (!cursor.atEnd()) {
+                    const std::string& line = cursor.read();
                     if (line == marker::textEnd) break;
                     if (isStructuralMarker(line)) {
-                        c.back();
+                        cursor.back();
                         break;
                     }
                 }

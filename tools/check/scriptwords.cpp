@@ -1,27 +1,26 @@
-#include <algorithm>
-#include <cctype>
-
 #include "core.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
 namespace {
 
 using enum Operand;
-using Shapes = std::vector<std::pair<std::string_view, std::vector<Operand>>>;
+// Each keyword with what its operand lines hold.
+using OperandTable = std::vector<std::pair<std::string_view, std::vector<Operand>>>;
 
-// The operand lines of every keyword, dialect by dialect.
-const Shapes& scenarioConditions() {
-    static const Shapes shapes = {
+// The keywords of each block, dialect by dialect.
+const OperandTable& scenarioConditions() {
+    static const OperandTable table = {
         {":switch", {State, Switch}}, {":samevar", {Variable, Value}}, {":location", {City}},
         {":per", {Percent}},          {":perspip", {Value}},           {":chrnum", {Value}},
         {":fam", {Fame, Value}},      {":pervar", {Variable}},         {":aftertime", {Date}},
     };
-    return shapes;
+    return table;
 }
 
-const Shapes& scenarioActions() {
-    static const Shapes shapes = {
+const OperandTable& scenarioActions() {
+    static const OperandTable table = {
         {":dlg", {Text}},
         {":announce", {TextBlock}},
         {":talk", {Text, TextBlock}},
@@ -46,17 +45,17 @@ const Shapes& scenarioActions() {
         {":onquest", {Quest, Value}},
         {":offquest", {Quest}},
     };
-    return shapes;
+    return table;
 }
 
-const Shapes& eventConditions() {
-    static const Shapes shapes = {
+const OperandTable& eventConditions() {
+    static const OperandTable table = {
         {":switch", {State, Switch}}, {":aftertime", {TwoDates}}, {":chrnum", {Value}}};
-    return shapes;
+    return table;
 }
 
-const Shapes& eventActions() {
-    static const Shapes shapes = {
+const OperandTable& eventActions() {
+    static const OperandTable table = {
         {":dlg", {Text}},
         {":talk", {Text, TextBlock}},
         {":talkchr", {TextBlock}},
@@ -69,23 +68,31 @@ const Shapes& eventActions() {
         {":famadd", {Fame, SmallAmount}},
         {":ondungeon", {City, Dungeon}},
     };
-    return shapes;
+    return table;
 }
 
-const std::vector<Operand>* find(const Shapes& shapes, std::string_view word) {
-    for (const auto& [keyword, operands] : shapes)
+const std::vector<Operand>* operandsOf(const OperandTable& table, std::string_view word) {
+    for (const auto& [keyword, operands] : table)
         if (keyword == word) return &operands;
     return nullptr;
 }
 
-std::vector<std::string_view> words(const Shapes& shapes) {
+std::vector<std::string_view> keywordsOf(const OperandTable& table) {
     std::vector<std::string_view> list;
-    for (const auto& shape : shapes)
-        list.push_back(shape.first);
+    for (const auto& [keyword, operands] : table)
+        list.push_back(keyword);
     return list;
 }
 
-Dialect other(Dialect dialect) {
+const OperandTable& conditionTable(Dialect dialect) {
+    return dialect == Dialect::Scenario ? scenarioConditions() : eventConditions();
+}
+
+const OperandTable& actionTable(Dialect dialect) {
+    return dialect == Dialect::Scenario ? scenarioActions() : eventActions();
+}
+
+Dialect otherDialect(Dialect dialect) {
     return dialect == Dialect::Scenario ? Dialect::Event : Dialect::Scenario;
 }
 
@@ -93,54 +100,10 @@ const char* filesOf(Dialect dialect) {
     return dialect == Dialect::Scenario ? "scenario scripts" : "event files";
 }
 
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // The keyword of the block a slip of the pen most likely meant; empty when none is
 // close.
-std::string_view likelyKeyword(std::string_view line, const Shapes& shapes) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string_view best;
-    std::size_t bestDistance = 3;
-    for (const auto& [word, operands] : shapes) {
-        std::size_t distance = editDistance(plain, word);
-        if (distance < bestDistance) {
-            best = word;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-// guard are lost. Empty when the line is no near miss of a bracket or dash marker.
-std::string_view mistypedMarker(std::string_view line) {
-    if (line.empty() || (line.front() != '[' && line.front() != '-')) return {};
-    return slippedMarker(line, {marker::start, marker::end, marker::warJoin, marker::warEnd,
-                                marker::optionEnd, marker::optionStart, marker::searchConditions});
-}
-
-std::string markerSlip(std::string_view line, std::string_view meant) {
-    if (nearMarker(line) == meant)
-        return inQuotes(line) + " is no " + inQuotes(meant) +
-               ": a marker stands alone on its line, without blanks, in this letter case";
-    return inQuotes(line) + " is no " + inQuotes(meant) +
-           " (a typo?): the game only knows the marker spelt exactly";
+std::string_view likelyKeyword(std::string_view line, const OperandTable& table) {
+    return closestWord(line, keywordsOf(table));
 }
 
 }  // namespace
@@ -174,72 +137,6 @@ std::string numberWhat(Operand op) {
     }
 }
 
-// The marker a line was meant to be when it only differs by blanks or letter case;
-// empty when it is no such slip.
-std::string_view nearMarker(std::string_view line) {
-    static constexpr std::string_view kMarkers[] = {
-        marker::start,           marker::end,       marker::optionStart,
-        marker::optionEnd,       marker::textStart, marker::textEnd,
-        marker::warJoin,         marker::warEnd,    marker::warSectionEnd,
-        marker::searchConditions};
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (std::string_view marker : kMarkers) {
-        if (marker == line || plain.size() != marker.size()) continue;
-        if (std::equal(plain.begin(), plain.end(), marker.begin(), [](char a, char b) {
-                return a == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return marker;
-    }
-    return {};
-}
-
-// A marker slip of either kind; empty when the line is none.
-std::string_view meantMarker(std::string_view line) {
-    std::string_view meant = nearMarker(line);
-    return meant.empty() ? mistypedMarker(line) : meant;
-}
-
-std::string_view slippedMarker(std::string_view line,
-                               std::initializer_list<std::string_view> markers) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string_view best;
-    std::size_t bestDistance = 3;
-    for (std::string_view marker : markers) {
-        if (marker == line) return {};
-        if (line.empty() || marker.front() != line.front()) continue;
-        std::string lower;
-        for (char c : marker)
-            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::size_t distance = editDistance(plain, lower);
-        if (distance < bestDistance) {
-            best = marker;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-std::string slippedMarkerMessage(std::string_view line, std::string_view meant) {
-    std::string plain;
-    for (char c : line)
-        if (c != ' ' && c != '\t')
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    bool onlyBlanksOrCase =
-        std::equal(plain.begin(), plain.end(), meant.begin(), meant.end(),
-                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-    if (onlyBlanksOrCase)
-        return inQuotes(line) + " is no " + inQuotes(meant) +
-               ": a marker stands alone on its line, without blanks, in this letter case";
-    return inQuotes(line) + " is no " + inQuotes(meant) +
-           " (a typo?): the game only knows the marker spelt exactly";
-}
-
 bool isStructuralMarker(std::string_view line) {
     return line == marker::start || line == marker::end || line == marker::optionStart ||
            line == marker::optionEnd || line == marker::warJoin || line == marker::warEnd ||
@@ -247,29 +144,30 @@ bool isStructuralMarker(std::string_view line) {
 }
 
 const std::vector<Operand>* conditionOperands(Dialect dialect, std::string_view word) {
-    return find(dialect == Dialect::Scenario ? scenarioConditions() : eventConditions(), word);
+    return operandsOf(conditionTable(dialect), word);
 }
 
 const std::vector<Operand>* actionOperands(Dialect dialect, std::string_view word) {
-    return find(dialect == Dialect::Scenario ? scenarioActions() : eventActions(), word);
+    return operandsOf(actionTable(dialect), word);
 }
 
 std::vector<std::string_view> checkedConditionKeywords(Dialect dialect) {
-    return words(dialect == Dialect::Scenario ? scenarioConditions() : eventConditions());
+    return keywordsOf(conditionTable(dialect));
 }
 
 std::vector<std::string_view> checkedActionKeywords(Dialect dialect) {
-    return words(dialect == Dialect::Scenario ? scenarioActions() : eventActions());
+    return keywordsOf(actionTable(dialect));
 }
 
 // ---- lines that no runner acts on ----
 
-void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool inConditions) {
-    if (std::string_view meant = meantMarker(line); !meant.empty()) {
-        error(c, markerSlip(line, meant));
+void Core::reportStrayLine(Cursor& cursor, const std::string& line, Dialect dialect,
+                           bool inConditions) {
+    if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
+        error(cursor, slippedMarkerMessage(line, meant));
         return;
     }
-    const Dialect foreign = other(dialect);
+    const Dialect foreign = otherDialect(dialect);
     const std::vector<Operand>* skip = nullptr;
     std::string message;
     // A keyword the runner does not act on here is an error like a typo: what the
@@ -298,36 +196,34 @@ void Core::strayLine(Cursor& c, const std::string& line, Dialect dialect, bool i
         message = inQuotes(line) + " does not belong here: the line is ignored";
     } else {
         keyword = false;
-        const Shapes& shapes =
-            inConditions ? (dialect == Dialect::Scenario ? scenarioConditions() : eventConditions())
-                         : (dialect == Dialect::Scenario ? scenarioActions() : eventActions());
-        std::string_view meant = likelyKeyword(line, shapes);
+        const OperandTable& table = inConditions ? conditionTable(dialect) : actionTable(dialect);
+        std::string_view meant = likelyKeyword(line, table);
         message = inQuotes(line) + " is no " + (inConditions ? "condition" : "action") + " of " +
                   filesOf(dialect) + ": the line is ignored" +
                   (meant.empty() ? std::string() : " (a typo of " + inQuotes(meant) + "?)");
         // A line that looks like a keyword is never a note: the author meant one.
         if (line.starts_with(":") || !meant.empty()) {
-            error(c, message);
-            if (!meant.empty()) skipOperands(c, *find(shapes, meant));
+            error(cursor, message);
+            if (!meant.empty()) skipOperands(cursor, *operandsOf(table, meant));
             return;
         }
     }
     if (keyword)
-        error(c, message);
+        error(cursor, message);
     else
-        warning(c, message);
-    if (skip) skipOperands(c, *skip);
+        warning(cursor, message);
+    if (skip) skipOperands(cursor, *skip);
 }
 
-void Core::outsideBlock(Cursor& c, const std::string& line) {
-    if (std::string_view meant = meantMarker(line); !meant.empty()) {
-        error(c, markerSlip(line, meant));
+void Core::reportLineOutsideBlock(Cursor& cursor, const std::string& line) {
+    if (std::string_view meant = slippedScriptMarker(line); !meant.empty()) {
+        error(cursor, slippedMarkerMessage(line, meant));
         return;
     }
     bool keyword = line == marker::optionEnd || line == marker::end || line == warKeyword::merit ||
                    line == warKeyword::over || conditionOperands(Dialect::Scenario, line) ||
                    actionOperands(Dialect::Scenario, line) || actionOperands(Dialect::Event, line);
-    if (keyword) warning(c, inQuotes(line) + " stands outside any block, so it is ignored");
+    if (keyword) warning(cursor, inQuotes(line) + " stands outside any block, so it is ignored");
 }
 
 }  // namespace orrowvale::check

@@ -1,58 +1,45 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
 namespace {
 
-class Searches : public Core {
-  public:
-    explicit Searches(const Core& core) : Core(core) {}
-    void checkSearch(Cursor& c, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void Searches::checkSearch(Cursor& c, std::set<std::string>& used) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        if (line != marker::start) {
-            outsideBlock(c, line);
-            // A slip in "[START]" is reported once; the block is read as meant.
-            if (meantMarker(line) != marker::start) continue;
-        }
-        Where opened{c.file(), c.line()};
+void checkSearchFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
+    Cursor cursor(file);
+    core.forEachBlock(cursor, [&](const Where& opened) {
         bool found = false;
-        while (!found && !c.atEnd()) {
-            const std::string& next = c.read();
+        while (!found && !cursor.atEnd()) {
+            const std::string& next = cursor.read();
             found = next == marker::searchConditions;
             if (next == marker::start || next == marker::end) {
-                c.back();
+                cursor.back();
                 break;
             }
         }
         if (!found) {
-            error(opened, "the block has no \"-startopt\" line: its conditions are never read");
-            if (!c.atEnd() && c.read() != marker::end) c.back();
-            continue;
+            core.error(opened,
+                       "the block has no \"-startopt\" line: its conditions are never read");
+            cursor.skipIfNext(marker::end);
+            return;
         }
-        Closing conditions =
-            checkConditions(c, Dialect::Scenario, opened, used, kConditionBreakers);
-        if (conditions == Closing::Closed)
-            checkActions(c, Dialect::Scenario, opened, marker::end, {}, used, kBlockBreakers);
-        else if (conditions == Closing::Broken && c.read() != marker::end)
-            c.back();
-    }
+        Core::Closing conditions =
+            core.checkConditions(cursor, Dialect::Scenario, opened, used, kConditionBreakers);
+        if (conditions == Core::Closing::Broken) cursor.skipIfNext(marker::end);
+        if (conditions == Core::Closing::Closed)
+            core.checkActions(cursor, Dialect::Scenario, opened, marker::end, {}, used,
+                              kBlockBreakers);
+    });
 }
 
+void checkSearchSiteLists(Core& core) {
+    core.checkSites("data\\searchcity.txt", false);
+}
+
+}  // namespace
+
 const FileKind searchesKind = {
-    .checkFiles = [](Core& core) { core.checkSites("data\\searchcity.txt", false); },
-    .layout = Layout::Search,
-    .checkScript =
-        [](Core& core, const std::string&, const SourceFile& file) {
-            std::set<std::string> used;
-            Cursor c(file);
-            Searches(core).checkSearch(c, used);
-            return used;
-        }};
+    .checkFiles = checkSearchSiteLists, .layout = Layout::Search, .checkScript = checkSearchFile};
 
 }  // namespace orrowvale::check

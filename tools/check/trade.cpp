@@ -1,4 +1,5 @@
 #include "kinds.h"
+#include "slips.h"
 #include "world/datafiles.h"
 
 namespace orrowvale::check {
@@ -7,69 +8,48 @@ namespace {
 const std::set<std::string_view> kTradeConditionBreakers = {marker::start, marker::end,
                                                             marker::optionStart};
 
-}  // namespace
+void queueTradeFiles(Core& core) {
+    core.checkFilePerCity("data\\common\\trade.txt", "trade file",
+                          [&core](const std::string& trade) { core.queue(trade, Layout::Trade); });
+}
 
-namespace {
-
-class Trade : public Core {
-  public:
-    explicit Trade(const Core& core) : Core(core) {}
-    void checkTradeFile(Cursor& c, std::set<std::string>& used);
-};
-
-}  // namespace
-
-void Trade::checkTradeFile(Cursor& c, std::set<std::string>& used) {
-    while (!c.atEnd()) {
-        std::string line = c.read();
-        if (line != marker::start) {
-            outsideBlock(c, line);
-            // A slip in "[START]" is reported once; the block is read as meant.
-            if (meantMarker(line) != marker::start) continue;
-        }
-        Where opened{c.file(), c.line()};
+void checkTradeFile(Core& core, const std::string&, const SourceFile& file) {
+    std::set<std::string> used;
+    Cursor cursor(file);
+    core.forEachBlock(cursor, [&](const Where& opened) {
         bool guarded = false;
         bool closed = false;
-        while (!closed && !c.atEnd()) {
-            std::string next = c.read();
+        while (!closed && !cursor.atEnd()) {
+            std::string next = cursor.read();
             if (next == marker::end) {
                 closed = true;
             } else if (next == marker::start) {
-                error(opened, "the block has no \"[END]\" before line " + std::to_string(c.line()) +
-                                  " (" + inQuotes(next) + ")");
-                c.back();
+                core.error(opened, "the block has no \"[END]\" before line " +
+                                       std::to_string(cursor.line()) + " (" + inQuotes(next) + ")");
+                cursor.back();
                 break;
             } else if (next == marker::optionStart) {
                 guarded = true;
-                Where condition{c.file(), c.line()};
-                checkConditions(c, Dialect::Scenario, condition, used, kTradeConditionBreakers);
+                Where condition = cursor.here();
+                core.checkConditions(cursor, Dialect::Scenario, condition, used,
+                                     kTradeConditionBreakers);
             } else if (!guarded && (actionOperands(Dialect::Scenario, next) != nullptr)) {
-                warning(c, inQuotes(next) + " comes before the block's \"-opt-\": it never runs");
-                skipOperands(c, *actionOperands(Dialect::Scenario, next));
+                core.warning(cursor,
+                             inQuotes(next) + " comes before the block's \"-opt-\": it never runs");
+                core.skipOperands(cursor, *actionOperands(Dialect::Scenario, next));
             } else if (guarded) {
-                checkActionLine(c, next, Dialect::Scenario, {}, used);
+                core.checkActionLine(cursor, next, Dialect::Scenario, {}, used);
             }
         }
-        if (!closed && c.atEnd())
-            error(opened, "the block has no \"[END]\": it runs to the end of the file");
-        if (!guarded) error(opened, "the block has no \"-opt-\" line: its lines never run");
-    }
+        if (!closed && cursor.atEnd())
+            core.error(opened, "the block has no \"[END]\": it runs to the end of the file");
+        if (!guarded) core.error(opened, "the block has no \"-opt-\" line: its lines never run");
+    });
 }
 
-const FileKind tradeKind = {.checkFiles =
-                                [](Core& core) {
-                                    core.checkFilePerCity("data\\common\\trade.txt", "trade file",
-                                                          [&core](const std::string& trade) {
-                                                              core.queue(trade, Layout::Trade);
-                                                          });
-                                },
-                            .layout = Layout::Trade,
-                            .checkScript =
-                                [](Core& core, const std::string&, const SourceFile& file) {
-                                    std::set<std::string> used;
-                                    Cursor c(file);
-                                    Trade(core).checkTradeFile(c, used);
-                                    return used;
-                                }};
+}  // namespace
+
+const FileKind tradeKind = {
+    .checkFiles = queueTradeFiles, .layout = Layout::Trade, .checkScript = checkTradeFile};
 
 }  // namespace orrowvale::check

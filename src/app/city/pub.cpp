@@ -43,7 +43,7 @@ void TPubForm::play(Rule rule) {
     try {
         rule();
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
     }
 }
 

@@ -78,8 +78,8 @@ void TForm1::FormShow() {
     startMusic(!gameDirMissing_);
     if (!gameDirMissing_) return;
     const QString folder = QString::fromStdString(windows_.paths.gameDirectory().string());
-    errorBox(this, QStringLiteral("게임 폴더가 아닙니다: %1 에 data/city.txt 가 없습니다.\n"
-                                  "게임 폴더를 --game-dir DIR 로 지정하여 다시 시작하십시오.")
+    errorBox(this, PlayerText("게임 폴더가 아닙니다: %1 에 data/city.txt 가 없습니다.\n"
+                              "게임 폴더를 --game-dir DIR 로 지정하여 다시 시작하십시오.")
                        .arg(folder));
 }
 
@@ -93,8 +93,9 @@ void TForm1::startMusic(bool tellFailure) {
         qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
     if (!tellFailure || error.isEmpty() || error == toldMusicError_) return;
     toldMusicError_ = error;
-    errorBox(this, QStringLiteral("타이틀 음악을 재생할 수 없습니다. 음악 없이 계속합니다.\n\n(") +
-                       error + QLatin1Char(')'));
+    errorBox(
+        this,
+        PlayerText("타이틀 음악을 재생할 수 없습니다. 음악 없이 계속합니다.").withDetail(error));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -71,7 +71,7 @@ void Tmovecityform::prepareAndShow(int party, int origin) {
     try {
         routes_ = prepareMove(windows_.game, origin);
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
         return;
     }
     party_ = party;

@@ -39,6 +39,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     targetCombo->setMinimumWidth(200);
     numberField = new QSpinBox(this);
     numberField->setObjectName(QStringLiteral("SpinEdit1"));
+    numberField->setAccessibleName(QString::fromUtf8(kNumberFieldName));
     numberField->setRange(kNumberFieldMin, kNumberFieldMax);
     numberField->setValue(1);
     numberFieldLabel = new QLabel(this);

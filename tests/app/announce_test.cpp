@@ -16,7 +16,7 @@ namespace {
 int ticksToClose(Tannounceform& form, int endPosition) {
     QTimer::singleShot(0, [&] {
         while (form.isVisible() && form.ticks() < 1000)
-            form.Timer1Timer();
+            form.scrollTimerTick();
         form.close();
     });
     form.showAnnouncement(QStringLiteral("줄"), QStringLiteral("시나리오"), endPosition);
@@ -36,7 +36,7 @@ TEST(Announcement, ADoubleClickOrAKeyClosesItAtOnce) {
     Tannounceform form;
     auto* text = form.findChild<QPlainTextEdit*>(QStringLiteral("anmemo"));
     QTimer::singleShot(0, [&] {
-        form.Timer1Timer();
+        form.scrollTimerTick();
         QTest::mouseDClick(text->viewport(), Qt::LeftButton);
     });
     form.showAnnouncement(QStringLiteral("줄"), QStringLiteral("프롤로그"), kPrologueEndPosition);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <filesystem>
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/mapwindow.h"
@@ -195,6 +196,26 @@ TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffT
     EXPECT_EQ(state().parties[1].travelDestination, 2);
     EXPECT_TRUE(listAfter.isEmpty());
     EXPECT_FALSE(buttonsAfter);
+}
+
+// The player reads in Korean which file is missing; the move window does not open.
+TEST_F(CommandList, AMissingRouteFileIsNamedAndNoMoveWindowOpens) {
+    formParty(1, "매", 1, 1, 1);
+    const std::string routeFile = "data\\" + state().routeFiles[1];
+    std::filesystem::remove(dir.path(routeFile));
+    driver.when("Tcommandform", [&](QWidget* window) {
+        find<QListWidget>(window, "partylist")->setCurrentRow(0);
+        find<QPushButton>(window, "movebtn")->click();
+        window->close();
+    });
+    pressCommand();
+    ASSERT_EQ(driver.seen.size(), 1) << driver.seen.join('|').toStdString();
+    EXPECT_TRUE(driver.seen[0].startsWith(QStringLiteral("box: 파일을 읽을 수 없습니다: ")))
+        << driver.seen[0].toStdString();
+    EXPECT_TRUE(driver.seen[0].contains(
+        QString::fromStdString(state().routeFiles[1]).replace(QLatin1Char('\\'), QLatin1Char('/'))))
+        << driver.seen[0].toStdString();
+    EXPECT_FALSE(state().parties[1].travelling);
 }
 
 TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNextParty) {

@@ -31,7 +31,7 @@ class Lifecycle : public ::testing::Test, public WindowsFixture {
 
 TEST_F(Lifecycle, CharacterCreationBrowsesTwoCharactersAndNoKeepsTheChoiceOpen) {
     TNewGameForm& form = *windows->newGameForm;
-    windows->form1->NewGame1Click();
+    windows->form1->newGameActionTriggered();
     auto* prev = find<QPushButton>(&form, "prev");
     auto* fwrd = find<QPushButton>(&form, "fwrd");
     EXPECT_FALSE(windows->form1->isEnabled());
@@ -58,7 +58,7 @@ TEST_F(Lifecycle, CharacterCreationBrowsesTwoCharactersAndNoKeepsTheChoiceOpen) 
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(windows->form1->isEnabled());
     // Opening it again starts over at the first character.
-    windows->form1->NewGame1Click();
+    windows->form1->newGameActionTriggered();
     EXPECT_FALSE(prev->isEnabled());
     EXPECT_EQ(form.browsedCharacter(), 0);
 }
@@ -110,7 +110,7 @@ TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
 TEST_F(Lifecycle, TheHiddenCharacterButtonCopiesTheSampleAdventurerAndShowsHim) {
     ModalDriver driver;
     startRandomGame(driver);
-    windows->mainForm->Button1Click();
+    windows->mainForm->characterButtonClick();
     EXPECT_TRUE(std::filesystem::exists(dir.path("data\\amugae.txt")));
     EXPECT_EQ(dir.readBytes("data\\amugae.txt"), dir.readBytes("data\\richard.txt"));
     EXPECT_TRUE(windows->infoform->isVisible());
@@ -136,12 +136,12 @@ TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {
 TEST_F(Lifecycle, AMissingTuneIsToldOnceNotAtEveryActivation) {
     std::filesystem::remove(dir.path(kTitleMusic));
     ModalDriver driver;
-    windows->form1->FormActivate();
-    windows->form1->FormActivate();
+    windows->form1->windowActivated();
+    windows->form1->windowActivated();
     ASSERT_EQ(driver.seen.size(), 1);
     EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("endless_rain[1].mid")));
     // The menu still works without music.
-    windows->form1->NewGame1Click();
+    windows->form1->newGameActionTriggered();
     EXPECT_TRUE(windows->newGameForm->isVisible());
 }
 

@@ -136,7 +136,7 @@ WindowsFixture::WindowsFixture() {
 WindowsFixture::~WindowsFixture() = default;
 
 void WindowsFixture::startRandomGame(ModalDriver&) {
-    windows->form1->NewGame1Click();
+    windows->form1->newGameActionTriggered();
     windows->newGameForm->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
 }
 

@@ -93,7 +93,7 @@ TEST_F(PlayerWindows, LeavingAsksOnlyWhenProgressWouldBeLost) {
 
     // Ctrl+X in the command window is the same leaving.
     driver.answer({QMessageBox::No});
-    windows->mainForm->Exit1Click();
+    windows->mainForm->exitActionTriggered();
     EXPECT_EQ(boxes(driver).size(), 2);
     EXPECT_TRUE(windows->mainForm->isVisible());
 
@@ -166,7 +166,7 @@ TEST_F(PlayerWindows, LoadFailuresAreToldInKoreanWithTheFileAndWhatToDo) {
 TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
     ModalDriver driver;
     startRandomGame(driver);
-    windows->mainForm->Button1Click();
+    windows->mainForm->characterButtonClick();
     int read = 0;
     QStringList silent;
     for (QWidget* window : {static_cast<QWidget*>(windows->insform.get()),
@@ -201,7 +201,7 @@ TEST_F(PlayerWindows, TheTitleTuneStartsWhenTheTitleIsShown) {
     QTest::qWait(50);
     ASSERT_EQ(boxes(driver).size(), 1);
     EXPECT_TRUE(boxes(driver)[0].contains(QStringLiteral("타이틀 음악을 재생할 수 없습니다")));
-    windows->form1->FormActivate();
+    windows->form1->windowActivated();
     EXPECT_EQ(boxes(driver).size(), 1);
 }
 
@@ -213,7 +213,7 @@ TEST_F(PlayerWindows, OutsideAGameDirectoryOneBoxNamesTheFolderAndTheCure) {
     ModalDriver driver;
     windows->form1->show();
     QTest::qWait(50);
-    windows->form1->FormActivate();
+    windows->form1->windowActivated();
     const QStringList told = boxes(driver);
     ASSERT_EQ(told.size(), 1) << driver.seen.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(told[0].contains(QStringLiteral("--game-dir")));

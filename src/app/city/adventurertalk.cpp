@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/text.h"
 #include "city/adventurertalk.h"
 
@@ -17,27 +18,27 @@ Tttadvenform::Tttadvenform(Windows& windows) : windows_(windows) {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    adsaid = new QPlainTextEdit(this);
-    adsaid->setObjectName(QStringLiteral("adsaid"));
-    adsaid->setAccessibleName(QStringLiteral("모험가의 말"));
-    adsaid->setReadOnly(true);
-    adsaid->setFixedSize(340, 90);
-    layout->addWidget(adsaid);
+    answerText = new QPlainTextEdit(this);
+    answerText->setObjectName(QStringLiteral("adsaid"));
+    answerText->setAccessibleName(QStringLiteral("모험가의 말"));
+    answerText->setReadOnly(true);
+    answerText->setFixedSize(340, 90);
+    layout->addWidget(answerText);
 
-    yourjob = addButton("yourjob", "어떤 종류의 모험가이십니까?");
-    joinus = addButton("joinus", "저희 길드에 들어오시겠습니까?");
-    buydrink = addButton("buydrink", "술을 산다");
-    goodbyebtn = addButton("goodbyebtn", "안녕히 계십시오.");
+    askClassButton = addButton("yourjob", "어떤 종류의 모험가이십니까?");
+    askToJoinButton = addButton("joinus", "저희 길드에 들어오시겠습니까?");
+    buyDrinkButton = addButton("buydrink", "술을 산다");
+    goodbyeButton = addButton("goodbyebtn", "안녕히 계십시오.");
 
-    connect(yourjob, &QPushButton::clicked, this, &Tttadvenform::yourjobClick);
-    connect(joinus, &QPushButton::clicked, this, &Tttadvenform::joinusClick);
-    connect(buydrink, &QPushButton::clicked, this, &Tttadvenform::buydrinkClick);
-    connect(goodbyebtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(askClassButton, &QPushButton::clicked, this, &Tttadvenform::askClassButtonClick);
+    connect(askToJoinButton, &QPushButton::clicked, this, &Tttadvenform::askToJoinButtonClick);
+    connect(buyDrinkButton, &QPushButton::clicked, this, &Tttadvenform::buyDrinkButtonClick);
+    connect(goodbyeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QPushButton* Tttadvenform::addButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QString::fromUtf8(name));
+QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption) {
+    QPushButton* button = makeButton(this, objectName, caption);
+    button->setAutoDefault(true);
     button->setMinimumHeight(28);
     layout()->addWidget(button);
     return button;
@@ -45,32 +46,32 @@ QPushButton* Tttadvenform::addButton(const char* name, const char* caption) {
 
 void Tttadvenform::showConversation(int number) {
     talkTarget_ = number;
-    adsaid->setPlainText(qs(greetingText(windows_.state->adventurers.at(number))));
+    answerText->setPlainText(qs(greetingText(windows_.state->adventurers.at(number))));
     updateJoinButton();
-    yourjob->setFocus();
+    askClassButton->setFocus();
     exec();
 }
 
 void Tttadvenform::updateJoinButton() {
     const std::optional<std::string> refusal = joinRefusal(*windows_.state, talkTarget_);
-    joinus->setEnabled(!refusal);
-    joinus->setToolTip(refusal ? qs(*refusal) : QString());
+    askToJoinButton->setEnabled(!refusal);
+    askToJoinButton->setToolTip(refusal ? qs(*refusal) : QString());
 }
 
-void Tttadvenform::yourjobClick() {
-    adsaid->setPlainText(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))));
+void Tttadvenform::askClassButtonClick() {
+    answerText->setPlainText(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))));
 }
 
-void Tttadvenform::joinusClick() {
+void Tttadvenform::askToJoinButtonClick() {
     if (askToJoin(*windows_.state, talkTarget_) == JoinOutcome::Declined)
-        adsaid->setPlainText(QString::fromUtf8(kJoinDeclined));
+        answerText->setPlainText(QString::fromUtf8(kJoinDeclined));
     updateJoinButton();
     // The button has just gone grey under the keyboard.
-    if (!joinus->isEnabled()) goodbyebtn->setFocus();
+    if (!askToJoinButton->isEnabled()) goodbyeButton->setFocus();
 }
 
-void Tttadvenform::buydrinkClick() {
-    adsaid->setPlainText(qs(buyDrink(windows_.game, talkTarget_)));
+void Tttadvenform::buyDrinkButtonClick() {
+    answerText->setPlainText(qs(buyDrink(windows_.game, talkTarget_)));
 }
 
 }  // namespace orrowvale

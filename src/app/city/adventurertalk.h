@@ -17,23 +17,24 @@ class Tttadvenform : public QDialog {
 
     // Talks with adventurer `number`; returns when the player says goodbye.
     void showConversation(int number);
-    void yourjobClick();
-    void joinusClick();
-    void buydrinkClick();
+    void askClassButtonClick();
+    void askToJoinButtonClick();
+    void buyDrinkButtonClick();
 
     int talkTarget() const { return talkTarget_; }
 
   private:
-    QPushButton* addButton(const char* name, const char* caption);
+    // A button of the column; Enter presses the one focused.
+    QPushButton* addButton(const char* objectName, const char* caption);
     void updateJoinButton();
 
     Windows& windows_;
     int talkTarget_ = 0;
-    QPlainTextEdit* adsaid;
-    QPushButton* yourjob;
-    QPushButton* joinus;
-    QPushButton* buydrink;
-    QPushButton* goodbyebtn;
+    QPlainTextEdit* answerText;
+    QPushButton* askClassButton;
+    QPushButton* askToJoinButton;
+    QPushButton* buyDrinkButton;
+    QPushButton* goodbyeButton;
 };
 
 }  // namespace orrowvale

@@ -13,6 +13,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/parties/partycommands.h"
 #include "app/ui/busycursor.h"
+#include "app/ui/buttons.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
 #include "app/ui/stayonscreen.h"
@@ -30,33 +31,32 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     new StayOnScreen(this);
     new QVBoxLayout(this);
 
-    guildbutton = addButton("guildbutton", "길드 관리");
-    pubbutton = addButton("pubbutton", "주점");
-    Button2 = addButton("Button2", "교역소");
-    gotobotton = addButton("gotobotton", "방문");
-    contactbtn = addButton("contactbtn", "접선");
-    Button1 = addButton("Button1", "명령");
-    image1 = addButton("image1", "장비");
-    skipturnbtn = addButton("skipturnbtn", "완료");
+    guildButton = addButton("guildbutton", "길드 관리");
+    pubButton = addButton("pubbutton", "주점");
+    tradingPostButton = addButton("Button2", "교역소");
+    visitButton = addButton("gotobotton", "방문");
+    contactButton = addButton("contactbtn", "접선");
+    commandButton = addButton("Button1", "명령");
+    equipmentButton = addButton("image1", "장비");
+    endTurnButton = addButton("skipturnbtn", "완료");
 
-    guildbutton->setEnabled(false);
-    contactbtn->setEnabled(false);
+    guildButton->setEnabled(false);
+    contactButton->setEnabled(false);
 
-    connect(guildbutton, &QPushButton::clicked, this, &Tcommform::GuildButtonClick);
-    connect(Button2, &QPushButton::clicked, this, &Tcommform::Button2Click);
-    connect(pubbutton, &QPushButton::clicked, this, &Tcommform::PubButtonClick);
-    connect(gotobotton, &QPushButton::clicked, this, &Tcommform::GotoBottonClick);
-    connect(contactbtn, &QPushButton::clicked, this, &Tcommform::contactbtnClick);
-    connect(Button1, &QPushButton::clicked, this, &Tcommform::Button1Click);
-    connect(image1, &QPushButton::clicked, this, &Tcommform::Image1Click);
-    connect(skipturnbtn, &QPushButton::clicked, this, &Tcommform::skipturnbtnClick);
+    connect(guildButton, &QPushButton::clicked, this, &Tcommform::guildButtonClick);
+    connect(tradingPostButton, &QPushButton::clicked, this, &Tcommform::tradingPostButtonClick);
+    connect(pubButton, &QPushButton::clicked, this, &Tcommform::pubButtonClick);
+    connect(visitButton, &QPushButton::clicked, this, &Tcommform::visitButtonClick);
+    connect(contactButton, &QPushButton::clicked, this, &Tcommform::contactButtonClick);
+    connect(commandButton, &QPushButton::clicked, this, &Tcommform::commandButtonClick);
+    connect(equipmentButton, &QPushButton::clicked, this, &Tcommform::equipmentButtonClick);
+    connect(endTurnButton, &QPushButton::clicked, this, &Tcommform::endTurnButtonClick);
     // As wide as the status panel above it, so that the frame shows the caption.
     setMinimumWidth(200);
 }
 
-QPushButton* Tcommform::addButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QString::fromUtf8(name));
+QPushButton* Tcommform::addButton(const char* objectName, const char* caption) {
+    QPushButton* button = makeButton(this, objectName, caption);
     button->setMinimumHeight(32);
     layout()->addWidget(button);
     return button;
@@ -66,7 +66,7 @@ void Tcommform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refreshCommandButtons();
     // Ending the turn is what the player does most: Space or Enter on it.
-    skipturnbtn->setFocus();
+    endTurnButton->setFocus();
 }
 
 // Without this window the turn could not end: only the map window hides it.
@@ -75,11 +75,11 @@ void Tcommform::closeEvent(QCloseEvent* event) {
 }
 
 void Tcommform::refreshCommandButtons() {
-    guildbutton->setEnabled(true);
-    contactbtn->setEnabled(true);
+    guildButton->setEnabled(true);
+    contactButton->setEnabled(true);
 }
 
-void Tcommform::GuildButtonClick() {
+void Tcommform::guildButtonClick() {
     KeepActive keep;
     try {
         if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch) windows_.guildform->exec();
@@ -89,30 +89,30 @@ void Tcommform::GuildButtonClick() {
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::PubButtonClick() {
+void Tcommform::pubButtonClick() {
     KeepActive keep;
     windows_.pubform->showPub();
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::Image1Click() {
+void Tcommform::equipmentButtonClick() {
     KeepActive keep;
     windows_.equipform->exec();
 }
 
-void Tcommform::Button2Click() {
+void Tcommform::tradingPostButtonClick() {
     KeepActive keep;
     windows_.tradecform->exec();
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::GotoBottonClick() {
+void Tcommform::visitButtonClick() {
     KeepActive keep;
     windows_.goform->prepareAndShow();
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::contactbtnClick() {
+void Tcommform::contactButtonClick() {
     KeepActive keep;
     const QString name =
         inputBox(this, QString::fromUtf8(kContactTitle), QString::fromUtf8(kContactPrompt));
@@ -124,13 +124,13 @@ void Tcommform::contactbtnClick() {
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::Button1Click() {
+void Tcommform::commandButtonClick() {
     KeepActive keep;
     windows_.commandform->openFor(windows_.state->currentCity);
     windows_.presenter.refreshStatus();
 }
 
-void Tcommform::skipturnbtnClick() {
+void Tcommform::endTurnButtonClick() {
     KeepActive keep;
     if (!confirmBox(this, QString::fromUtf8(kEndTurnQuestion))) return;
     {
@@ -142,7 +142,7 @@ void Tcommform::skipturnbtnClick() {
             errorBox(activeParent(), error);
         }
         setEnabled(true);
-        skipturnbtn->setFocus();
+        endTurnButton->setFocus();
     }
     windows_.presenter.refreshStatus();
     // The ending has been shown; the game is over and the title window returns.

@@ -15,31 +15,32 @@ class Tcommform : public QWidget {
     explicit Tcommform(Windows& windows);
 
     void refreshCommandButtons();
-    void GuildButtonClick();
-    void Button2Click();
-    void PubButtonClick();
-    void GotoBottonClick();
-    void contactbtnClick();
-    void Button1Click();
-    void Image1Click();
-    void skipturnbtnClick();
+    void guildButtonClick();
+    void tradingPostButtonClick();
+    void pubButtonClick();
+    void visitButtonClick();
+    void contactButtonClick();
+    void commandButtonClick();
+    void equipmentButtonClick();
+    void endTurnButtonClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QPushButton* addButton(const char* name, const char* caption);
+    // A button of the column, as tall as the others.
+    QPushButton* addButton(const char* objectName, const char* caption);
 
     Windows& windows_;
-    QPushButton* guildbutton;
-    QPushButton* pubbutton;
-    QPushButton* Button2;
-    QPushButton* gotobotton;
-    QPushButton* contactbtn;
-    QPushButton* Button1;
-    QPushButton* image1;
-    QPushButton* skipturnbtn;
+    QPushButton* guildButton;
+    QPushButton* pubButton;
+    QPushButton* tradingPostButton;
+    QPushButton* visitButton;
+    QPushButton* contactButton;
+    QPushButton* commandButton;
+    QPushButton* equipmentButton;
+    QPushButton* endTurnButton;
 };
 
 inline constexpr const char* kContactTitle = "접선할 상대의 이름을 적어 주세요.";

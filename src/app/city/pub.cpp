@@ -6,6 +6,7 @@
 #include "app/city/pubpatrons.h"
 #include "app/guild/fame.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
 #include "city/pub.h"
 #include "world/datafiles.h"
@@ -19,20 +20,20 @@ TPubForm::TPubForm(Windows& windows) : windows_(windows) {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    Button2 = addButton("Button2", "모험가들과 대화");
-    Button3 = addButton("Button3", "명성 조사");
-    Button4 = addButton("Button4", "소문 듣기");
-    Button1 = addButton("Button1", "나가기");
+    talkButton = addButton("Button2", "모험가들과 대화");
+    fameButton = addButton("Button3", "명성 조사");
+    rumourButton = addButton("Button4", "소문 듣기");
+    leaveButton = addButton("Button1", "나가기");
 
-    connect(Button1, &QPushButton::clicked, this, &TPubForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TPubForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TPubForm::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TPubForm::Button4Click);
+    connect(leaveButton, &QPushButton::clicked, this, &TPubForm::leaveButtonClick);
+    connect(talkButton, &QPushButton::clicked, this, &TPubForm::talkButtonClick);
+    connect(fameButton, &QPushButton::clicked, this, &TPubForm::fameButtonClick);
+    connect(rumourButton, &QPushButton::clicked, this, &TPubForm::rumourButtonClick);
 }
 
-QPushButton* TPubForm::addButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QString::fromUtf8(name));
+QPushButton* TPubForm::addButton(const char* objectName, const char* caption) {
+    QPushButton* button = makeButton(this, objectName, caption);
+    button->setAutoDefault(true);
     button->setMinimumSize(200, 32);
     layout()->addWidget(button);
     return button;
@@ -43,7 +44,7 @@ void TPubForm::play(Rule rule) {
     try {
         rule();
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
     }
 }
 
@@ -53,26 +54,26 @@ void TPubForm::showPub() {
     show();
     raise();
     activateWindow();
-    Button2->setFocus();
+    talkButton->setFocus();
     play([this] { openPub(windows_.game); });
     exec();
 }
 
-void TPubForm::Button1Click() {
+void TPubForm::leaveButtonClick() {
     accept();
 }
 
-void TPubForm::Button2Click() {
+void TPubForm::talkButtonClick() {
     windows_.talkwithform->showList();
     play([this] { returnToPub(windows_.game); });
 }
 
-void TPubForm::Button3Click() {
+void TPubForm::fameButtonClick() {
     windows_.famform->showFame();
     play([this] { returnToPub(windows_.game); });
 }
 
-void TPubForm::Button4Click() {
+void TPubForm::rumourButtonClick() {
     play([this] { hearRumour(windows_.game); });
 }
 

@@ -16,22 +16,23 @@ class TPubForm : public QDialog {
 
     // Opens the pub, runs its event and returns when the player leaves.
     void showPub();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
+    void leaveButtonClick();
+    void talkButtonClick();
+    void fameButtonClick();
+    void rumourButtonClick();
 
   private:
-    QPushButton* addButton(const char* name, const char* caption);
+    // A button of the column, as wide as the others; Enter presses the one focused.
+    QPushButton* addButton(const char* objectName, const char* caption);
     // Runs a rule of the pub; a broken or missing file is shown and the pub stays open.
     template <typename Rule>
     void play(Rule rule);
 
     Windows& windows_;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* Button4;
-    QPushButton* Button1;
+    QPushButton* talkButton;
+    QPushButton* fameButton;
+    QPushButton* rumourButton;
+    QPushButton* leaveButton;
 };
 
 }  // namespace orrowvale

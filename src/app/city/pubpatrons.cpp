@@ -2,13 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/city/adventurertalk.h"
 #include "app/lifecycle/windows.h"
-#include "app/ui/text.h"
+#include "app/ui/buttons.h"
+#include "app/ui/numberedlist.h"
 #include "city/pubpatrons.h"
 
 namespace orrowvale {
@@ -19,70 +19,66 @@ Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
     setModal(true);
 
     auto* caption = new QLabel(QStringLiteral("주점의 모험가들"), this);
-    adlist = new QListWidget(this);
-    adlist->setObjectName(QStringLiteral("adlist"));
-    adlist->setAccessibleName(caption->text());
-    adlist->setMinimumSize(220, 240);
-    caption->setBuddy(adlist);
-    Button2 = new QPushButton(QStringLiteral("대화"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setDefault(true);
-    Button3 = new QPushButton(QStringLiteral("닫기"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setAutoDefault(false);
+    adventurerList = new NumberedList(this, "adlist", caption);
+    adventurerList->setMinimumSize(220, 240);
+    talkButton = makeButton(this, "Button2", "대화");
+    talkButton->setAutoDefault(true);
+    talkButton->setDefault(true);
+    closeButton = makeButton(this, "Button3", "닫기");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
+    buttons->addWidget(talkButton);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
-    layout->addWidget(adlist);
+    layout->addWidget(adventurerList);
     layout->addLayout(buttons);
 
     // Enter on a row reaches "대화" as the default button; a double click talks too.
-    connect(adlist, &QListWidget::itemDoubleClicked, this, &Ttalkwithform::Button2Click);
-    connect(adlist, &QListWidget::itemSelectionChanged, this, &Ttalkwithform::updateTalkButton);
-    connect(Button2, &QPushButton::clicked, this, &Ttalkwithform::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    connect(adventurerList, &QListWidget::itemDoubleClicked, this, &Ttalkwithform::talkButtonClick);
+    connect(adventurerList, &QListWidget::itemSelectionChanged, this,
+            &Ttalkwithform::updateTalkButton);
+    connect(talkButton, &QPushButton::clicked, this, &Ttalkwithform::talkButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Ttalkwithform::showList() {
     rollList();
-    adlist->setFocus();
+    adventurerList->setFocus();
     exec();
 }
 
+std::vector<int> Ttalkwithform::rowAdventurers() const {
+    return adventurerList->numbers();
+}
+
+// The keyboard starts on the first adventurer, so that Enter talks at once.
 void Ttalkwithform::rollList() {
     const GameState& state = *windows_.state;
-    rows_ = rollPresentAdventurers(state, windows_.dice);
-    adlist->clear();
-    for (int number : rows_)
-        adlist->addItem(qs(state.adventurers[number].name));
-    // The keyboard starts on the first adventurer, so that Enter talks at once.
-    if (!rows_.empty()) adlist->setCurrentRow(0);
-    updateTalkButton();
+    const ListRows rows =
+        numberedRows(rollPresentAdventurers(state, windows_.dice),
+                     [&state](int number) { return state.adventurers[number].name; });
+    adventurerList->fill(rows, rows.empty() ? std::nullopt : std::optional(rows.front().number));
 }
 
 void Ttalkwithform::updateTalkButton() {
-    const bool chosen = !adlist->selectedItems().isEmpty();
-    Button2->setEnabled(chosen);
+    const bool chosen = adventurerList->chosen().has_value();
+    talkButton->setEnabled(chosen);
     if (chosen)
-        Button2->setToolTip(QString());
+        talkButton->setToolTip(QString());
     else
-        Button2->setToolTip(
-            QString::fromUtf8(rows_.empty() ? kNobodyInThePub : kChooseAdventurerFirst));
+        talkButton->setToolTip(QString::fromUtf8(
+            adventurerList->count() == 0 ? kNobodyInThePub : kChooseAdventurerFirst));
 }
 
-void Ttalkwithform::Button2Click() {
-    const QList<QListWidgetItem*> chosen = adlist->selectedItems();
-    if (chosen.isEmpty()) return;
-    const int row = adlist->row(chosen.front());
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-    windows_.ttadvenform->showConversation(rows_[static_cast<std::size_t>(row)]);
+void Ttalkwithform::talkButtonClick() {
+    const std::optional<int> adventurer = adventurerList->chosen();
+    if (!adventurer) return;
+    windows_.ttadvenform->showConversation(*adventurer);
     // Back in front after the conversation: the company has changed meanwhile.
     rollList();
-    adlist->setFocus();
+    adventurerList->setFocus();
 }
 
 }  // namespace orrowvale

@@ -3,11 +3,11 @@
 #include <QDialog>
 #include <vector>
 
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The adventurers sitting in the pub. Who is there is rolled as the list opens and
@@ -18,20 +18,19 @@ class Ttalkwithform : public QDialog {
 
     // Returns when the player closes the list.
     void showList();
-    void Button2Click();
+    void talkButtonClick();
 
     // The adventurer on each row.
-    const std::vector<int>& rowAdventurers() const { return rows_; }
+    std::vector<int> rowAdventurers() const;
 
   private:
     void rollList();
     void updateTalkButton();
 
     Windows& windows_;
-    QListWidget* adlist;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    std::vector<int> rows_;
+    NumberedList* adventurerList;
+    QPushButton* talkButton;
+    QPushButton* closeButton;
 };
 
 }  // namespace orrowvale

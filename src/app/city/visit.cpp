@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
 #include "app/ui/text.h"
 #include "city/visit.h"
@@ -20,46 +21,46 @@ Tgoform::Tgoform(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("이동"));
     setModal(true);
 
-    realcombo = new QComboBox(this);
-    realcombo->setObjectName(QStringLiteral("realcombo"));
-    realcombo->setMinimumWidth(200);
-    citycombo = new QComboBox(this);
-    citycombo->setObjectName(QStringLiteral("citycombo"));
-    movebutton = new QPushButton(QStringLiteral("이동"), this);
-    movebutton->setObjectName(QStringLiteral("movebutton"));
-    movebutton->setDefault(true);
+    placeCombo = new QComboBox(this);
+    placeCombo->setObjectName(QStringLiteral("realcombo"));
+    placeCombo->setMinimumWidth(200);
+    cityCombo = new QComboBox(this);
+    cityCombo->setObjectName(QStringLiteral("citycombo"));
+    moveButton = makeButton(this, "movebutton", "이동");
+    moveButton->setAutoDefault(true);
+    moveButton->setDefault(true);
 
     auto* layout = new QFormLayout(this);
     // Only the current city's places can be visited; the city list stays hidden.
-    citylabel = new QLabel(QStringLiteral("도시"), this);
-    citylabel->setBuddy(citycombo);
-    layout->addRow(citylabel, citycombo);
+    cityLabel = new QLabel(QStringLiteral("도시"), this);
+    cityLabel->setBuddy(cityCombo);
+    layout->addRow(cityLabel, cityCombo);
     auto* placeLabel = new QLabel(QStringLiteral("위치"), this);
-    placeLabel->setBuddy(realcombo);
-    layout->addRow(placeLabel, realcombo);
-    layout->addRow(movebutton);
+    placeLabel->setBuddy(placeCombo);
+    layout->addRow(placeLabel, placeCombo);
+    layout->addRow(moveButton);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    citylabel->hide();
-    citycombo->hide();
-    connect(movebutton, &QPushButton::clicked, this, &Tgoform::movebuttonClick);
+    cityLabel->hide();
+    cityCombo->hide();
+    connect(moveButton, &QPushButton::clicked, this, &Tgoform::moveButtonClick);
 }
 
 void Tgoform::prepareAndShow() {
     const GameState& state = *windows_.state;
-    realcombo->clear();
+    placeCombo->clear();
     for (const std::string& name : placeNames(state))
-        realcombo->addItem(qs(name));
-    realcombo->setCurrentIndex(-1);
-    citycombo->clear();
+        placeCombo->addItem(qs(name));
+    placeCombo->setCurrentIndex(-1);
+    cityCombo->clear();
     for (int city = 1; city <= state.cityBound(); ++city)
-        if (state.visitableCities[city] == 1) citycombo->addItem(qs(state.cityNames[city]));
-    realcombo->setFocus();
+        if (state.visitableCities[city] == 1) cityCombo->addItem(qs(state.cityNames[city]), city);
+    placeCombo->setFocus();
     exec();
 }
 
-void Tgoform::movebuttonClick() {
+void Tgoform::moveButtonClick() {
     std::optional<std::string> place;
-    if (realcombo->currentIndex() >= 0) place = utf8(realcombo->currentText());
+    if (placeCombo->currentIndex() >= 0) place = utf8(placeCombo->currentText());
     accept();
     try {
         visitPlace(windows_.game, place);

@@ -17,14 +17,14 @@ class Tgoform : public QDialog {
 
     // Fills the place list and shows the dialog; returns when it has closed.
     void prepareAndShow();
-    void movebuttonClick();
+    void moveButtonClick();
 
   private:
     Windows& windows_;
-    QComboBox* realcombo;
-    QComboBox* citycombo;
-    QLabel* citylabel;
-    QPushButton* movebutton;
+    QComboBox* placeCombo;
+    QComboBox* cityCombo;
+    QLabel* cityLabel;
+    QPushButton* moveButton;
 };
 
 }  // namespace orrowvale

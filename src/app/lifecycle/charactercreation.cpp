@@ -13,6 +13,7 @@
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
 #include "app/ui/text.h"
 #include "lifecycle/storycharacter.h"
@@ -21,13 +22,6 @@
 namespace orrowvale {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* label(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -44,114 +38,114 @@ TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* Label1 = new QLabel(QStringLiteral("캐릭터를 선택하세요."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    auto* GroupBox1 = new QGroupBox(QStringLiteral("캐릭터"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    chrname = label(GroupBox1, "chrname");
-    chrsex = label(GroupBox1, "chrsex");
-    chrlocation = label(GroupBox1, "chrlocation");
-    chrdescription = new QPlainTextEdit(GroupBox1);
-    chrdescription->setObjectName(QStringLiteral("chrdescription"));
-    chrdescription->setAccessibleName(QStringLiteral("설명"));
-    chrdescription->setReadOnly(true);
-    chrdescription->setFixedSize(380, 170);
-    prev = button(GroupBox1, "prev", "이전");
-    fwrd = button(GroupBox1, "fwrd", "다음");
-    Button2 = button(this, "Button2", "확인");
-    Button1 = button(this, "Button1", "취소");
-    Button3 = button(this, "Button3", "랜덤 플레이");
+    auto* prompt = new QLabel(QStringLiteral("캐릭터를 선택하세요."), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
+    auto* characterBox = new QGroupBox(QStringLiteral("캐릭터"), this);
+    characterBox->setObjectName(QStringLiteral("GroupBox1"));
+    nameLabel = label(characterBox, "chrname");
+    sexLabel = label(characterBox, "chrsex");
+    homeLabel = label(characterBox, "chrlocation");
+    descriptionText = new QPlainTextEdit(characterBox);
+    descriptionText->setObjectName(QStringLiteral("chrdescription"));
+    descriptionText->setAccessibleName(QStringLiteral("설명"));
+    descriptionText->setReadOnly(true);
+    descriptionText->setFixedSize(380, 170);
+    previousButton = makeButton(characterBox, "prev", "이전");
+    nextButton = makeButton(characterBox, "fwrd", "다음");
+    confirmButton = makeButton(this, "Button2", "확인");
+    cancelButton = makeButton(this, "Button1", "취소");
+    randomPlayButton = makeButton(this, "Button3", "랜덤 플레이");
 
     auto* browse = new QHBoxLayout;
-    browse->addWidget(prev);
-    browse->addWidget(fwrd);
+    browse->addWidget(previousButton);
+    browse->addWidget(nextButton);
     browse->addStretch();
-    auto* group = new QVBoxLayout(GroupBox1);
-    group->addWidget(chrname);
-    group->addWidget(chrsex);
-    group->addWidget(chrlocation);
-    group->addWidget(chrdescription);
+    auto* group = new QVBoxLayout(characterBox);
+    group->addWidget(nameLabel);
+    group->addWidget(sexLabel);
+    group->addWidget(homeLabel);
+    group->addWidget(descriptionText);
     group->addLayout(browse);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
+    buttons->addWidget(confirmButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
-    buttons->addWidget(Button3);
+    buttons->addWidget(randomPlayButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(prompt);
+    layout->addWidget(characterBox);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Keyboard order: browse, then decide; cancel first has the focus.
-    setTabOrder(prev, fwrd);
-    setTabOrder(fwrd, chrdescription);
-    setTabOrder(chrdescription, Button2);
-    setTabOrder(Button2, Button1);
-    setTabOrder(Button1, Button3);
+    setTabOrder(previousButton, nextButton);
+    setTabOrder(nextButton, descriptionText);
+    setTabOrder(descriptionText, confirmButton);
+    setTabOrder(confirmButton, cancelButton);
+    setTabOrder(cancelButton, randomPlayButton);
 
-    connect(prev, &QPushButton::clicked, this, &TNewGameForm::prevClick);
-    connect(fwrd, &QPushButton::clicked, this, &TNewGameForm::fwrdClick);
-    connect(Button2, &QPushButton::clicked, this, &TNewGameForm::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &TNewGameForm::Button1Click);
-    connect(Button3, &QPushButton::clicked, this, &TNewGameForm::Button3Click);
+    connect(previousButton, &QPushButton::clicked, this, &TNewGameForm::previousButtonClick);
+    connect(nextButton, &QPushButton::clicked, this, &TNewGameForm::nextButtonClick);
+    connect(confirmButton, &QPushButton::clicked, this, &TNewGameForm::confirmButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &TNewGameForm::cancelButtonClick);
+    connect(randomPlayButton, &QPushButton::clicked, this, &TNewGameForm::randomPlayButtonClick);
     move(40, 40);
 }
 
 // Every showing starts browsing again at the first character.
 void TNewGameForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    startBrowsing();
 }
 
-void TNewGameForm::FormActivate() {
+void TNewGameForm::startBrowsing() {
     lastCharacter_ = kLastStoryCharacter;
     browsedCharacter_ = 0;
     updateButtons();
     showCharacter();
-    Button1->setFocus();
+    cancelButton->setFocus();
 }
 
 void TNewGameForm::updateButtons() {
-    prev->setEnabled(browsedCharacter_ != 0);
-    fwrd->setEnabled(browsedCharacter_ != lastCharacter_);
+    previousButton->setEnabled(browsedCharacter_ != 0);
+    nextButton->setEnabled(browsedCharacter_ != lastCharacter_);
 }
 
 void TNewGameForm::showCharacter() {
     try {
         const StoryCharacterCard card = readStoryCharacterCard(windows_.paths, browsedCharacter_);
-        chrname->setText(QStringLiteral("이름: ") + qs(card.name));
-        chrsex->setText(QStringLiteral("성별: ") + qs(card.sex));
-        chrlocation->setText(QStringLiteral("위치: ") + qs(card.home));
+        nameLabel->setText(QStringLiteral("이름: ") + qs(card.name));
+        sexLabel->setText(QStringLiteral("성별: ") + qs(card.sex));
+        homeLabel->setText(QStringLiteral("위치: ") + qs(card.home));
         QString description;
         for (const std::string& line : card.description)
             description += qs(line) + QLatin1Char('\n');
-        chrdescription->setPlainText(description);
+        descriptionText->setPlainText(description);
     } catch (const DataError& error) {
         errorBox(this, error);
     }
 }
 
-void TNewGameForm::prevClick() {
+void TNewGameForm::previousButtonClick() {
     if (browsedCharacter_ == 0) return;
     --browsedCharacter_;
     showCharacter();
     updateButtons();
 }
 
-void TNewGameForm::fwrdClick() {
+void TNewGameForm::nextButtonClick() {
     if (browsedCharacter_ == lastCharacter_) return;
     ++browsedCharacter_;
     showCharacter();
     updateButtons();
 }
 
-void TNewGameForm::Button2Click() {
+void TNewGameForm::confirmButtonClick() {
     if (!confirmBox(this, QString::fromUtf8(kConfirmCharacter))) return;
     startGame(true);
 }
 
-void TNewGameForm::Button3Click() {
+void TNewGameForm::randomPlayButtonClick() {
     startGame(false);
 }
 
@@ -167,7 +161,7 @@ void TNewGameForm::startGame(bool storyPlay) {
     windows_.commform->activateWindow();
 }
 
-void TNewGameForm::Button1Click() {
+void TNewGameForm::cancelButtonClick() {
     close();
 }
 

@@ -16,12 +16,13 @@ class TNewGameForm : public QDialog {
   public:
     explicit TNewGameForm(Windows& windows);
 
-    void FormActivate();
-    void prevClick();
-    void fwrdClick();
-    void Button2Click();
-    void Button3Click();
-    void Button1Click();
+    // Starts browsing again at the first character, on "취소".
+    void startBrowsing();
+    void previousButtonClick();
+    void nextButtonClick();
+    void confirmButtonClick();
+    void randomPlayButtonClick();
+    void cancelButtonClick();
 
     int browsedCharacter() const { return browsedCharacter_; }
 
@@ -36,15 +37,15 @@ class TNewGameForm : public QDialog {
     void startGame(bool storyPlay);
 
     Windows& windows_;
-    QLabel* chrname;
-    QLabel* chrsex;
-    QLabel* chrlocation;
-    QPlainTextEdit* chrdescription;
-    QPushButton* prev;
-    QPushButton* fwrd;
-    QPushButton* Button2;
-    QPushButton* Button1;
-    QPushButton* Button3;
+    QLabel* nameLabel;
+    QLabel* sexLabel;
+    QLabel* homeLabel;
+    QPlainTextEdit* descriptionText;
+    QPushButton* previousButton;
+    QPushButton* nextButton;
+    QPushButton* confirmButton;
+    QPushButton* cancelButton;
+    QPushButton* randomPlayButton;
     int browsedCharacter_ = 0;
     int lastCharacter_ = 0;
 };

@@ -36,27 +36,27 @@ Tinfoform::Tinfoform() {
         if (second) grid->addWidget(second, row, 2);
         ++row;
     };
-    chrname = named(this, "chrname");
-    chrfname = named(this, "chrfname");
-    addRow("이름: ", chrname, chrfname);
-    chrsex = named(this, "chrsex");
-    addRow("성별:", chrsex);
-    chrstr = named(this, "chrstr");
-    addRow("힘", chrstr);
-    chrint = named(this, "chrint");
-    addRow("지능", chrint);
-    chrwis = named(this, "chrwis");
-    addRow("지혜", chrwis);
-    chrdex = named(this, "chrdex");
-    addRow("민첩", chrdex);
-    chrchr = named(this, "chrchr");
-    addRow("매력", chrchr);
-    chrhlt = named(this, "chrhlt");
-    addRow("건강", chrhlt);
-    chrjob = named(this, "chrjob");
-    addRow("직업", chrjob);
-    chrrace = named(this, "chrrace");
-    addRow("종족", chrrace);
+    nameLabel = named(this, "chrname");
+    familyNameLabel = named(this, "chrfname");
+    addRow("이름: ", nameLabel, familyNameLabel);
+    sexLabel = named(this, "chrsex");
+    addRow("성별:", sexLabel);
+    strengthLabel = named(this, "chrstr");
+    addRow("힘", strengthLabel);
+    intelligenceLabel = named(this, "chrint");
+    addRow("지능", intelligenceLabel);
+    wisdomLabel = named(this, "chrwis");
+    addRow("지혜", wisdomLabel);
+    dexterityLabel = named(this, "chrdex");
+    addRow("민첩", dexterityLabel);
+    charismaLabel = named(this, "chrchr");
+    addRow("매력", charismaLabel);
+    healthLabel = named(this, "chrhlt");
+    addRow("건강", healthLabel);
+    classLabel = named(this, "chrjob");
+    addRow("직업", classLabel);
+    raceLabel = named(this, "chrrace");
+    addRow("종족", raceLabel);
     grid->addWidget(named(this, "chrwp1", "무기 1"), row++, 0, 1, 3);
     grid->addWidget(named(this, "chrwp2", "무기 2"), row++, 0, 1, 3);
     grid->addWidget(named(this, "chrarmor", "갑옷"), row++, 0, 1, 3);
@@ -65,12 +65,13 @@ Tinfoform::Tinfoform() {
 }
 
 void Tinfoform::fill(const TAdven& adventurer) {
-    chrname->setText(qs(adventurer.name));
-    chrfname->setText(qs(adventurer.familyName));
-    chrsex->setText(qs(sexName(adventurer.sex)));
-    chrjob->setText(qs(className(adventurer.adventurerClass)));
-    chrrace->setText(qs(raceName(adventurer.race)));
-    QLabel* stats[] = {chrstr, chrint, chrwis, chrdex, chrchr, chrhlt};
+    nameLabel->setText(qs(adventurer.name));
+    familyNameLabel->setText(qs(adventurer.familyName));
+    sexLabel->setText(qs(sexName(adventurer.sex)));
+    classLabel->setText(qs(className(adventurer.adventurerClass)));
+    raceLabel->setText(qs(raceName(adventurer.race)));
+    QLabel* stats[] = {strengthLabel,  intelligenceLabel, wisdomLabel,
+                       dexterityLabel, charismaLabel,     healthLabel};
     for (int i = 0; i < kStatCount; ++i)
         stats[i]->setText(QString::number(adventurer.stat(i + 1)));
 }

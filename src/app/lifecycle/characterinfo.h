@@ -16,17 +16,17 @@ class Tinfoform : public QWidget {
     void fill(const TAdven& adventurer);
 
   private:
-    QLabel* chrname;
-    QLabel* chrfname;
-    QLabel* chrsex;
-    QLabel* chrstr;
-    QLabel* chrint;
-    QLabel* chrwis;
-    QLabel* chrdex;
-    QLabel* chrchr;
-    QLabel* chrhlt;
-    QLabel* chrjob;
-    QLabel* chrrace;
+    QLabel* nameLabel;
+    QLabel* familyNameLabel;
+    QLabel* sexLabel;
+    QLabel* strengthLabel;
+    QLabel* intelligenceLabel;
+    QLabel* wisdomLabel;
+    QLabel* dexterityLabel;
+    QLabel* charismaLabel;
+    QLabel* healthLabel;
+    QLabel* classLabel;
+    QLabel* raceLabel;
 };
 
 }  // namespace orrowvale

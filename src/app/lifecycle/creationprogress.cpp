@@ -21,53 +21,53 @@ Tcrworldform::Tcrworldform(Windows& windows) : windows_(windows) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
 
-    Gauge1 = new QProgressBar(this);
-    Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setAccessibleName(QStringLiteral("데이터 생성 진행"));
-    Gauge1->setRange(0, 100);
-    Gauge1->setValue(0);
-    Gauge1->setMinimumWidth(300);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("Gauge1"));
+    progressBar->setAccessibleName(QStringLiteral("데이터 생성 진행"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setMinimumWidth(300);
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("Label1"));
+    note->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Gauge1);
-    layout->addWidget(Label1);
+    layout->addWidget(progressBar);
+    layout->addWidget(note);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &Tcrworldform::Timer1Timer);
+    closeTimer = new QTimer(this);
+    closeTimer->setObjectName(QStringLiteral("Timer1"));
+    closeTimer->setInterval(100);
+    connect(closeTimer, &QTimer::timeout, this, &Tcrworldform::closeTimerTick);
     move(120, 200);
 }
 
 int Tcrworldform::gauge() const {
-    return Gauge1->value();
+    return progressBar->value();
 }
 
 bool Tcrworldform::createWorld(bool storyPlay, int character) {
     storyPlay_ = storyPlay;
     character_ = character;
     succeeded_ = false;
-    Gauge1->setValue(0);
+    progressBar->setValue(0);
     exec();
     return succeeded_;
 }
 
 void Tcrworldform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Timer1->start();
+    closeTimer->start();
     // Build once the window is on screen, inside its own event loop.
-    QTimer::singleShot(0, this, &Tcrworldform::FormActivate);
+    QTimer::singleShot(0, this, &Tcrworldform::buildWorld);
 }
 
-void Tcrworldform::FormActivate() {
+void Tcrworldform::buildWorld() {
     if (building_) return;
     building_ = true;
     const CreationProgress progress = [this](int percent) {
-        Gauge1->setValue(percent);
-        Gauge1->repaint();
+        progressBar->setValue(percent);
+        progressBar->repaint();
     };
     try {
         if (storyPlay_)
@@ -79,14 +79,14 @@ void Tcrworldform::FormActivate() {
         errorBox(activeParent(), error);
     }
     building_ = false;
-    Timer1->stop();
+    closeTimer->stop();
     accept();
 }
 
 // The prologue runs inside world creation; the full gauge lets the window go first.
-void Tcrworldform::Timer1Timer() {
-    if (Gauge1->value() < 100) return;
-    Timer1->stop();
+void Tcrworldform::closeTimerTick() {
+    if (progressBar->value() < 100) return;
+    closeTimer->stop();
     hide();
 }
 

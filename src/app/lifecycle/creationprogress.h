@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QProgressBar;
 class QTimer;
 
@@ -21,7 +20,8 @@ class Tcrworldform : public QDialog {
     // would not make a world; the game in the state is then untouched.
     bool createWorld(bool storyPlay, int character);
 
-    void Timer1Timer();
+    // Lets the window go once the gauge is full.
+    void closeTimerTick();
     int gauge() const;
 
   protected:
@@ -30,12 +30,11 @@ class Tcrworldform : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormActivate();
+    void buildWorld();
 
     Windows& windows_;
-    QProgressBar* Gauge1;
-    QLabel* Label1;
-    QTimer* Timer1;
+    QProgressBar* progressBar;
+    QTimer* closeTimer;
     bool storyPlay_ = false;
     int character_ = 0;
     bool building_ = false;

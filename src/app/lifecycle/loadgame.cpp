@@ -23,13 +23,12 @@ void Tloadform::useSlot(int slot) {
 
 void Tloadform::showFailure(int slot, const DataError& error) {
     if (!slotHoldsSave(windows_.paths, slot)) {
-        errorBox(this, QStringLiteral("빈 슬롯입니다 (%1 이 없습니다). 다른 슬롯을 고르십시오.")
+        errorBox(this, PlayerText("빈 슬롯입니다 (%1 이 없습니다). 다른 슬롯을 고르십시오.")
                            .arg(QString::fromStdString(error.file())));
         return;
     }
-    errorBox(this, dataErrorText(error, QStringLiteral("이 슬롯의 저장을 읽을 수 없습니다"),
-                                 QStringLiteral("지금의 게임은 그대로입니다. 다른 슬롯을 "
-                                                "고르십시오.")));
+    errorBox(this, dataErrorText(error, "이 슬롯의 저장을 읽을 수 없습니다",
+                                 "지금의 게임은 그대로입니다. 다른 슬롯을 고르십시오."));
 }
 
 void Tloadform::slotUsed() {

@@ -15,6 +15,7 @@
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/partycommands.h"
+#include "app/ui/buttons.h"
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
@@ -58,26 +59,26 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
                    Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
-    Image1 = new Picture(central, QStringLiteral("지도"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->onMove = [this](QPoint p) { Image1MouseMove(p); };
-    Image1->onPress = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p); };
-    Button1 = new QPushButton(QStringLiteral("캐릭터"), central);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setToolTip(QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
-    Button1->hide();
-    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    mapPicture = new Picture(central, QStringLiteral("지도"));
+    mapPicture->setObjectName(QStringLiteral("Image1"));
+    mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
+    mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
+    characterButton = makeButton(central, "Button1", "캐릭터");
+    characterButton->setToolTip(
+        QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
+    characterButton->hide();
+    connect(characterButton, &QPushButton::clicked, this, &TMainForm::characterButtonClick);
     setCentralWidget(central);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
     file->setObjectName(QStringLiteral("File1"));
-    Save1 = file->addAction(QStringLiteral("&Save"), this, &TMainForm::Save1Click);
-    Save1->setObjectName(QStringLiteral("Save1"));
-    Save1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAction = file->addAction(QStringLiteral("&Save"), this, &TMainForm::saveActionTriggered);
+    saveAction->setObjectName(QStringLiteral("Save1"));
+    saveAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::Exit1Click);
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    Exit1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    exitAction = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::exitActionTriggered);
+    exitAction->setObjectName(QStringLiteral("Exit1"));
+    exitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
 }
 
 bool TMainForm::openForPlay() {
@@ -103,7 +104,7 @@ bool TMainForm::openForPlay() {
         }
         picture = drawnMap(state);
     }
-    Image1->setImage(picture);
+    mapPicture->setImage(picture);
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());
     move(0, 0);
@@ -118,7 +119,7 @@ bool TMainForm::openForPlay() {
     // The keyboard goes to the command window, on "완료": the map is played with the
     // mouse, and a tool window is not reached by switching windows. Saving and
     // leaving keep their shortcuts there.
-    windows_.commform->addActions({Save1, Exit1});
+    windows_.commform->addActions({saveAction, exitAction});
     windows_.commform->activateWindow();
     return true;
 }
@@ -141,13 +142,13 @@ void TMainForm::paintEvent(QPaintEvent* event) {
     windows_.insform->refreshStatusPanel();
 }
 
-void TMainForm::Image1MouseMove(QPoint point) {
+void TMainForm::mapMouseMove(QPoint point) {
     const bool overCity = cityAt(*windows_.state, point.x(), point.y()) != 0;
-    Image1->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    mapPicture->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 // A left click on a city opens the party command list of that city.
-void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
+void TMainForm::mapMouseDown(Qt::MouseButton button, QPoint point) {
     if (button != Qt::LeftButton) return;
     const int city = cityAt(*windows_.state, point.x(), point.y());
     if (city == 0) return;
@@ -156,16 +157,16 @@ void TMainForm::Image1MouseDown(Qt::MouseButton button, QPoint point) {
     windows_.insform->refreshStatusPanel();
 }
 
-void TMainForm::Save1Click() {
+void TMainForm::saveActionTriggered() {
     KeepActive keep;
     windows_.saveform->exec();
 }
 
-void TMainForm::Exit1Click() {
+void TMainForm::exitActionTriggered() {
     close();
 }
 
-void TMainForm::Button1Click() {
+void TMainForm::characterButtonClick() {
     GameState& state = *windows_.state;
     try {
         loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");

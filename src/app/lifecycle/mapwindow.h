@@ -20,15 +20,16 @@ class TMainForm : public QMainWindow {
     // telling why and going back to the title window, when the city list is broken.
     bool openForPlay();
 
-    void Image1MouseMove(QPoint point);
-    void Image1MouseDown(Qt::MouseButton button, QPoint point);
-    void Save1Click();
-    void Exit1Click();
-    void Button1Click();
+    void mapMouseMove(QPoint point);
+    void mapMouseDown(Qt::MouseButton button, QPoint point);
+    void saveActionTriggered();
+    void exitActionTriggered();
+    // The hidden diagnostic button: copies the sample adventurer and shows him.
+    void characterButtonClick();
     // Asks, when leaving now would lose progress, whether to leave anyway.
     bool mayLeaveGame();
 
-    Picture* map() const { return Image1; }
+    Picture* map() const { return mapPicture; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,10 +39,10 @@ class TMainForm : public QMainWindow {
     void placeCompanions();
 
     Windows& windows_;
-    Picture* Image1;
-    QPushButton* Button1;
-    QAction* Save1;
-    QAction* Exit1;
+    Picture* mapPicture;
+    QPushButton* characterButton;
+    QAction* saveAction;
+    QAction* exitAction;
     bool companionsPlaced_ = false;
 };
 

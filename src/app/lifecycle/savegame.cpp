@@ -31,10 +31,9 @@ void Tsaveform::useSlot(int slot) {
 }
 
 void Tsaveform::showFailure(int, const DataError& error) {
-    errorBox(this, dataErrorText(error, QStringLiteral("저장하지 못했습니다"),
-                                 QStringLiteral("이전 저장은 그대로 남아 있습니다. 디스크의 빈 "
-                                                "공간과 쓰기 권한을 확인하거나 다른 슬롯을 "
-                                                "고르십시오.")));
+    errorBox(this, dataErrorText(error, "저장하지 못했습니다",
+                                 "이전 저장은 그대로 남아 있습니다. 디스크의 빈 공간과 쓰기 "
+                                 "권한을 확인하거나 다른 슬롯을 고르십시오."));
 }
 
 }  // namespace orrowvale

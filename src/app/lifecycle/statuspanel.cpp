@@ -35,27 +35,27 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
 
-    goldstat = value(this, "goldstat", "자금");
-    citystat = value(this, "citystat", "현재위치");
-    years = value(this, "years", "년");
-    months = value(this, "months", "월");
-    weeks = value(this, "weeks", "주");
-    turns = value(this, "turns", "턴");
+    goldLabel = value(this, "goldstat", "자금");
+    cityLabel = value(this, "citystat", "현재위치");
+    yearLabel = value(this, "years", "년");
+    monthLabel = value(this, "months", "월");
+    weekLabel = value(this, "weeks", "주");
+    turnLabel = value(this, "turns", "턴");
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, "자금:"), 0, 0);
-    grid->addWidget(goldstat, 0, 1, Qt::AlignRight);
+    grid->addWidget(goldLabel, 0, 1, Qt::AlignRight);
     grid->addWidget(caption(this, "GP"), 0, 2);
     grid->addWidget(caption(this, "현재위치:"), 1, 0);
-    grid->addWidget(citystat, 1, 1, 1, 2);
+    grid->addWidget(cityLabel, 1, 1, 1, 2);
     auto* date = new QHBoxLayout;
-    date->addWidget(years);
+    date->addWidget(yearLabel);
     date->addWidget(caption(this, "년"));
-    date->addWidget(months);
+    date->addWidget(monthLabel);
     date->addWidget(caption(this, "월"));
-    date->addWidget(weeks);
+    date->addWidget(weekLabel);
     date->addWidget(caption(this, "주"));
-    date->addWidget(turns);
+    date->addWidget(turnLabel);
     date->addWidget(caption(this, "턴"));
     date->addStretch();
     grid->addLayout(date, 2, 0, 1, 3);
@@ -65,7 +65,7 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
 
 void Tinsform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    goldstat->clear();
+    goldLabel->clear();
     refreshStatusPanel();
 }
 
@@ -77,14 +77,14 @@ void Tinsform::closeEvent(QCloseEvent* event) {
 
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
-    goldstat->setText(QString::number(state.gold));
-    citystat->setText(CityTable::contains(state.currentCity)
-                          ? qs(state.cityNames[state.currentCity])
-                          : QString());
-    years->setText(QString::number(state.gameYear));
-    months->setText(QString::number(state.gameMonth));
-    weeks->setText(QString::number(state.gameWeek));
-    turns->setText(QString::number(state.gameTurn));
+    goldLabel->setText(QString::number(state.gold));
+    cityLabel->setText(CityTable::contains(state.currentCity)
+                           ? qs(state.cityNames[state.currentCity])
+                           : QString());
+    yearLabel->setText(QString::number(state.gameYear));
+    monthLabel->setText(QString::number(state.gameMonth));
+    weekLabel->setText(QString::number(state.gameWeek));
+    turnLabel->setText(QString::number(state.gameTurn));
 }
 
 }  // namespace orrowvale

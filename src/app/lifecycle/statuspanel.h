@@ -21,12 +21,12 @@ class Tinsform : public QWidget {
 
   private:
     Windows& windows_;
-    QLabel* goldstat;
-    QLabel* citystat;
-    QLabel* years;
-    QLabel* months;
-    QLabel* weeks;
-    QLabel* turns;
+    QLabel* goldLabel;
+    QLabel* cityLabel;
+    QLabel* yearLabel;
+    QLabel* monthLabel;
+    QLabel* weekLabel;
+    QLabel* turnLabel;
 };
 
 }  // namespace orrowvale

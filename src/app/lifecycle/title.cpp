@@ -44,24 +44,26 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Orrowvale 0.9a"));
 
-    Image1 = new Picture(this, QStringLiteral("타이틀 그림"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setImage(titlePicture(windows.paths));
-    setCentralWidget(Image1);
+    titleImage = new Picture(this, QStringLiteral("타이틀 그림"));
+    titleImage->setObjectName(QStringLiteral("Image1"));
+    titleImage->setImage(titlePicture(windows.paths));
+    setCentralWidget(titleImage);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* newGame = file->addAction(QStringLiteral("N&ew Game"), this, &TForm1::NewGame1Click);
+    QAction* newGame =
+        file->addAction(QStringLiteral("N&ew Game"), this, &TForm1::newGameActionTriggered);
     newGame->setObjectName(QStringLiteral("NewGame1"));
     newGame->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     file->addSeparator();
-    LoadGame1 = file->addAction(QStringLiteral("L&oad Game"), this, &TForm1::LoadGame1Click);
-    LoadGame1->setObjectName(QStringLiteral("LoadGame1"));
+    loadGameAction =
+        file->addAction(QStringLiteral("L&oad Game"), this, &TForm1::loadGameActionTriggered);
+    loadGameAction->setObjectName(QStringLiteral("LoadGame1"));
     // Saving is done from the map window; here the entry does nothing.
     QAction* saveGame = file->addAction(QStringLiteral("S&ave Game"));
     saveGame->setObjectName(QStringLiteral("SaveGame1"));
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TForm1::Exit1Click);
+    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TForm1::exitActionTriggered);
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
 
@@ -71,43 +73,43 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
 
 // The first thing the player sees: without the game directory nothing else can
 // work, so that alone is told, with the cure.
-void TForm1::FormShow() {
+void TForm1::windowShown() {
     const std::filesystem::path cityList = windows_.paths.resolve(kCityListFile);
     std::error_code ec;
     gameDirMissing_ = !std::filesystem::exists(cityList, ec);
     startMusic(!gameDirMissing_);
     if (!gameDirMissing_) return;
     const QString folder = QString::fromStdString(windows_.paths.gameDirectory().string());
-    errorBox(this, QStringLiteral("게임 폴더가 아닙니다: %1 에 data/city.txt 가 없습니다.\n"
-                                  "게임 폴더를 --game-dir DIR 로 지정하여 다시 시작하십시오.")
+    errorBox(this, PlayerText("게임 폴더가 아닙니다: %1 에 data/city.txt 가 없습니다.\n"
+                              "게임 폴더를 --game-dir DIR 로 지정하여 다시 시작하십시오.")
                        .arg(folder));
 }
 
-void TForm1::FormActivate() {
+void TForm1::windowActivated() {
     startMusic(!gameDirMissing_);
 }
 
 void TForm1::startMusic(bool tellFailure) {
     // The game directory is the working directory (main changes into it).
-    const QString error =
-        qs(MediaPlayer1.playLooping(windows_.paths.resolve(kTitleMusic).string()));
+    const QString error = qs(titleMusic.playLooping(windows_.paths.resolve(kTitleMusic).string()));
     if (!tellFailure || error.isEmpty() || error == toldMusicError_) return;
     toldMusicError_ = error;
-    errorBox(this, QStringLiteral("타이틀 음악을 재생할 수 없습니다. 음악 없이 계속합니다.\n\n(") +
-                       error + QLatin1Char(')'));
+    errorBox(
+        this,
+        PlayerText("타이틀 음악을 재생할 수 없습니다. 음악 없이 계속합니다.").withDetail(error));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // After the window is on screen, so that a box it may show has its owner.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible()) FormShow();
+        if (isVisible()) windowShown();
     });
 }
 
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) windowActivated();
 }
 
 void TForm1::hideEvent(QHideEvent* event) {
@@ -115,18 +117,18 @@ void TForm1::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
 }
 
-void TForm1::NewGame1Click() {
+void TForm1::newGameActionTriggered() {
     setEnabled(false);
     windows_.newGameForm->show();
     windows_.newGameForm->raise();
     windows_.newGameForm->activateWindow();
 }
 
-void TForm1::LoadGame1Click() {
+void TForm1::loadGameActionTriggered() {
     windows_.loadform->exec();
 }
 
-void TForm1::Exit1Click() {
+void TForm1::exitActionTriggered() {
     if (mayQuit()) QApplication::quit();
 }
 

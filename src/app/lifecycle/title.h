@@ -19,13 +19,14 @@ class TForm1 : public QMainWindow {
   public:
     explicit TForm1(Windows& windows);
 
-    void FormShow();
-    void FormActivate();
-    void NewGame1Click();
-    void LoadGame1Click();
-    void Exit1Click();
+    // Once the window is on screen: the music, or why the folder is no game directory.
+    void windowShown();
+    void windowActivated();
+    void newGameActionTriggered();
+    void loadGameActionTriggered();
+    void exitActionTriggered();
 
-    MidiPlayer& music() { return MediaPlayer1; }
+    MidiPlayer& music() { return titleMusic; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -35,9 +36,9 @@ class TForm1 : public QMainWindow {
 
   private:
     Windows& windows_;
-    Picture* Image1;
-    QAction* LoadGame1;
-    MidiPlayer MediaPlayer1;
+    Picture* titleImage;
+    QAction* loadGameAction;
+    MidiPlayer titleMusic;
     // Plays the tune; a failure is shown only when `tellFailure`.
     void startMusic(bool tellFailure);
     // Asks before a game with unsaved progress ends with the program.

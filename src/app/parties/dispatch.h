@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <optional>
-#include <vector>
 
 #include "parties/dispatch.h"
 
@@ -25,22 +24,21 @@ class Tdoadvform : public QDialog {
     // The number field keeps what it held last time.
     void prepareAndShow(int party);
 
-    void typecomboChange();
-    void startbtnClick();
+    void kindComboChange();
+    void startButtonClick();
 
   private:
     std::optional<Errand> chosenKind() const;
 
     Windows& windows_;
     int party_ = 0;
-    ListRows targets_;
-    QLabel* namelabel;
-    QComboBox* typecombo;
-    QComboBox* datacombo;
-    QSpinBox* SpinEdit1;
-    QLabel* Label1;
-    QPushButton* startbtn;
-    QPushButton* Button2;
+    QLabel* partyNameLabel;
+    QComboBox* kindCombo;
+    QComboBox* targetCombo;
+    QSpinBox* numberField;
+    QLabel* numberFieldLabel;
+    QPushButton* startButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace orrowvale

@@ -2,14 +2,14 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/lifecycle/windows.h"
 #include "app/parties/dispatch.h"
 #include "app/parties/travel.h"
+#include "app/ui/buttons.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "parties/partycommands.h"
 
@@ -21,97 +21,70 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     setModal(true);
 
     auto* caption = new QLabel(QStringLiteral("파티"), this);
-    partylist = new QListWidget(this);
-    partylist->setObjectName(QStringLiteral("partylist"));
-    partylist->setAccessibleName(QStringLiteral("파티"));
-    partylist->setMinimumSize(220, 180);
-    caption->setBuddy(partylist);
-    movebtn = new QPushButton(QStringLiteral("이동"), this);
-    movebtn->setObjectName(QStringLiteral("movebtn"));
-    advbtn = new QPushButton(QStringLiteral("모험"), this);
-    advbtn->setObjectName(QStringLiteral("advbtn"));
-    closebtn = new QPushButton(QStringLiteral("닫기"), this);
-    closebtn->setObjectName(QStringLiteral("closebtn"));
+    partyList = new NumberedList(this, "partylist", caption);
+    partyList->setMinimumSize(220, 180);
     // Enter on a row moves the party, as a double click does; no button takes it.
-    for (QPushButton* button : {movebtn, advbtn, closebtn})
-        button->setAutoDefault(false);
+    moveButton = makeButton(this, "movebtn", "이동");
+    adventureButton = makeButton(this, "advbtn", "모험");
+    closeButton = makeButton(this, "closebtn", "닫기");
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(movebtn);
-    buttons->addWidget(advbtn);
+    buttons->addWidget(moveButton);
+    buttons->addWidget(adventureButton);
     buttons->addStretch();
-    buttons->addWidget(closebtn);
+    buttons->addWidget(closeButton);
     auto* row = new QHBoxLayout;
-    row->addWidget(partylist);
+    row->addWidget(partyList);
     row->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addLayout(row);
 
-    connect(partylist, &QListWidget::itemSelectionChanged, this, &Tcommandform::partylistClick);
-    connect(partylist, &QListWidget::activated, this, [this](const QModelIndex& row) {
-        partylist->setCurrentRow(row.row());
-        if (movebtn->isEnabled()) movebtnClick();
+    connect(partyList, &QListWidget::itemSelectionChanged, this, &Tcommandform::updateButtons);
+    connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        partyList->setCurrentRow(row.row());
+        if (moveButton->isEnabled()) moveButtonClick();
     });
-    connect(movebtn, &QPushButton::clicked, this, &Tcommandform::movebtnClick);
-    connect(advbtn, &QPushButton::clicked, this, &Tcommandform::advbtnClick);
-    connect(closebtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(moveButton, &QPushButton::clicked, this, &Tcommandform::moveButtonClick);
+    connect(adventureButton, &QPushButton::clicked, this, &Tcommandform::adventureButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tcommandform::openFor(int city) {
     fillList(openCommandList(windows_.game, city));
-    partylist->setFocus();
+    partyList->setFocus();
     exec();
 }
 
 void Tcommandform::fillList(const std::vector<int>& parties) {
-    const int chosen = chosenParty();
-    rows_ = parties;
-    partylist->blockSignals(true);
-    partylist->clear();
-    for (int party : rows_)
-        partylist->addItem(qs(windows_.state->parties[party].partyName));
-    // A party still listed stays chosen; one that has left takes the choice with it.
-    const auto kept = std::find(rows_.begin(), rows_.end(), chosen);
-    partylist->setCurrentRow(
-        kept == rows_.end() || chosen == 0 ? -1 : static_cast<int>(kept - rows_.begin()));
-    partylist->blockSignals(false);
-    setButtons();
+    const GameState& state = *windows_.state;
+    partyList->fill(
+        numberedRows(parties, [&state](int party) { return state.parties[party].partyName; }),
+        partyList->chosen());
 }
 
-// The row under the keyboard's focus frame is not chosen until it is selected.
-int Tcommandform::chosenParty() const {
-    const QList<QListWidgetItem*> selected = partylist->selectedItems();
-    const int row = selected.isEmpty() ? -1 : partylist->row(selected.first());
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
-    return rows_[row];
-}
-
-void Tcommandform::setButtons() {
-    const QString why = qs(whyPartyCannotLeave(*windows_.state, chosenParty()));
-    for (QPushButton* button : {movebtn, advbtn}) {
+// The game takes 0 for no party chosen.
+void Tcommandform::updateButtons() {
+    const QString why = qs(whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0)));
+    for (QPushButton* button : {moveButton, adventureButton}) {
         button->setEnabled(why.isEmpty());
         button->setToolTip(why);
     }
 }
 
-void Tcommandform::partylistClick() {
-    setButtons();
-}
-
-void Tcommandform::movebtnClick() {
-    const int party = chosenParty();
-    if (!canMoveOrDispatch(*windows_.state, party)) return;
-    windows_.movecityform->prepareAndShow(party, windows_.state->commandCity);
+void Tcommandform::moveButtonClick() {
+    const std::optional<int> party = partyList->chosen();
+    if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
+    windows_.movecityform->prepareAndShow(*party, windows_.state->commandCity);
     fillList(partiesInCity(*windows_.state, windows_.state->commandCity));
     windows_.presenter.refreshStatus();
 }
 
-void Tcommandform::advbtnClick() {
-    const int party = chosenParty();
-    if (!canMoveOrDispatch(*windows_.state, party)) return;
-    windows_.doadvform->prepareAndShow(party);
-    setButtons();
+void Tcommandform::adventureButtonClick() {
+    const std::optional<int> party = partyList->chosen();
+    if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
+    windows_.doadvform->prepareAndShow(*party);
+    updateButtons();
 }
 
 }  // namespace orrowvale

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
+class NumberedList;
 class Windows;
 
 // The party command list: the parties standing in one city, from which one is
@@ -20,23 +21,21 @@ class Tcommandform : public QDialog {
     // the list; returns when it has closed.
     void openFor(int city);
 
-    void partylistClick();
-    void movebtnClick();
-    void advbtnClick();
+    void moveButtonClick();
+    void adventureButtonClick();
 
   private:
+    // Lists `parties`; a party still listed stays chosen, one that has left takes
+    // the choice with it.
     void fillList(const std::vector<int>& parties);
-    // The party on the chosen row, 0 when no row is chosen.
-    int chosenParty() const;
     // "이동" and "모험" for the chosen party; a disabled button says why.
-    void setButtons();
+    void updateButtons();
 
     Windows& windows_;
-    std::vector<int> rows_;
-    QListWidget* partylist;
-    QPushButton* movebtn;
-    QPushButton* advbtn;
-    QPushButton* closebtn;
+    NumberedList* partyList;
+    QPushButton* moveButton;
+    QPushButton* adventureButton;
+    QPushButton* closeButton;
 };
 
 }  // namespace orrowvale

@@ -5,11 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <string>
 
 #include "app/lifecycle/windows.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "world/datafiles.h"
 
@@ -29,99 +30,87 @@ Tmovecityform::Tmovecityform(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("도시간 이동"));
     setModal(true);
 
-    destcombo = new QComboBox(this);
-    destcombo->setObjectName(QStringLiteral("destcombo"));
-    destcombo->setMinimumWidth(200);
-    waycombo = new QComboBox(this);
-    waycombo->setObjectName(QStringLiteral("waycombo"));
-    costlabel = new QLabel(QString::fromUtf8(kCostCaption), this);
-    costlabel->setObjectName(QStringLiteral("costlabel"));
-    timelabel = new QLabel(QString::fromUtf8(kTimeCaption), this);
-    timelabel->setObjectName(QStringLiteral("timelabel"));
-    okbtn = new QPushButton(QStringLiteral("확인"), this);
-    okbtn->setObjectName(QStringLiteral("okbtn"));
-    okbtn->setDefault(true);
-    cancelbtn = new QPushButton(QStringLiteral("취소"), this);
-    cancelbtn->setObjectName(QStringLiteral("cancelbtn"));
-    cancelbtn->setAutoDefault(false);
+    destinationCombo = new QComboBox(this);
+    destinationCombo->setObjectName(QStringLiteral("destcombo"));
+    destinationCombo->setMinimumWidth(200);
+    routeCombo = new QComboBox(this);
+    routeCombo->setObjectName(QStringLiteral("waycombo"));
+    costLabel = new QLabel(QString::fromUtf8(kCostCaption), this);
+    costLabel->setObjectName(QStringLiteral("costlabel"));
+    timeLabel = new QLabel(QString::fromUtf8(kTimeCaption), this);
+    timeLabel->setObjectName(QStringLiteral("timelabel"));
+    okButton = makeButton(this, "okbtn", "확인");
+    okButton->setAutoDefault(true);
+    okButton->setDefault(true);
+    cancelButton = makeButton(this, "cancelbtn", "취소");
 
     auto* layout = new QFormLayout(this);
-    auto* destLabel = new QLabel(QStringLiteral("목적지"), this);
-    destLabel->setBuddy(destcombo);
-    layout->addRow(destLabel, destcombo);
-    auto* wayLabel = new QLabel(QStringLiteral("경로"), this);
-    wayLabel->setBuddy(waycombo);
-    layout->addRow(wayLabel, waycombo);
-    layout->addRow(costlabel);
-    layout->addRow(timelabel);
+    auto* destinationLabel = new QLabel(QStringLiteral("목적지"), this);
+    destinationLabel->setBuddy(destinationCombo);
+    layout->addRow(destinationLabel, destinationCombo);
+    auto* routeLabel = new QLabel(QStringLiteral("경로"), this);
+    routeLabel->setBuddy(routeCombo);
+    layout->addRow(routeLabel, routeCombo);
+    layout->addRow(costLabel);
+    layout->addRow(timeLabel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okbtn);
-    buttons->addWidget(cancelbtn);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addRow(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(destcombo, &QComboBox::currentIndexChanged, this, &Tmovecityform::destcomboChange);
-    connect(waycombo, &QComboBox::currentIndexChanged, this, &Tmovecityform::waycomboChange);
-    connect(okbtn, &QPushButton::clicked, this, &Tmovecityform::okbtnClick);
-    connect(cancelbtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(destinationCombo, &QComboBox::currentIndexChanged, this,
+            &Tmovecityform::destinationComboChange);
+    connect(routeCombo, &QComboBox::currentIndexChanged, this, &Tmovecityform::routeComboChange);
+    connect(okButton, &QPushButton::clicked, this, &Tmovecityform::okButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tmovecityform::prepareAndShow(int party, int origin) {
     try {
         routes_ = prepareMove(windows_.game, origin);
     } catch (const DataError& error) {
-        errorBox(activeParent(), QString::fromUtf8(error.what()));
+        errorBox(activeParent(), error);
         return;
     }
     party_ = party;
-    destinations_ = destinationCities(*windows_.state, routes_);
-    {
-        const QSignalBlocker blocker(destcombo);
-        destcombo->clear();
-        for (int city : destinations_)
-            destcombo->addItem(qs(windows_.state->cityNames[city]));
-        destcombo->setCurrentIndex(-1);
-    }
-    destcomboChange();
-    destcombo->setFocus();
+    const GameState& state = *windows_.state;
+    fillNumbered(*destinationCombo,
+                 numberedRows(destinationCities(state, routes_),
+                              [&state](int city) { return state.cityNames[city]; }));
+    destinationComboChange();
+    destinationCombo->setFocus();
     exec();
 }
 
 int Tmovecityform::chosenDestination() const {
-    const int row = destcombo->currentIndex();
-    return row < 0 || row >= static_cast<int>(destinations_.size()) ? 0 : destinations_[row];
+    return chosenNumber(*destinationCombo).value_or(0);
 }
 
 int Tmovecityform::chosenRoute() const {
-    const int row = waycombo->currentIndex();
-    return row < 0 || row >= static_cast<int>(ways_.size()) ? 0 : ways_[row];
+    return chosenNumber(*routeCombo).value_or(0);
 }
 
 // A new destination offers its own routes, none chosen yet, and the labels wait
 // for one rather than showing the price of a route no longer listed.
-void Tmovecityform::destcomboChange() {
-    ways_ = routesTo(*windows_.state, routes_, chosenDestination());
-    {
-        const QSignalBlocker blocker(waycombo);
-        waycombo->clear();
-        for (int way : ways_)
-            waycombo->addItem(qs(routes_.ways[way].wayName));
-        waycombo->setCurrentIndex(-1);
-    }
-    costlabel->setText(QString::fromUtf8(kCostCaption));
-    timelabel->setText(QString::fromUtf8(kTimeCaption));
+void Tmovecityform::destinationComboChange() {
+    fillNumbered(*routeCombo,
+                 numberedRows(routesTo(*windows_.state, routes_, chosenDestination()),
+                              [this](int route) { return routes_.ways[route].wayName; }));
+    costLabel->setText(QString::fromUtf8(kCostCaption));
+    timeLabel->setText(QString::fromUtf8(kTimeCaption));
 }
 
-void Tmovecityform::waycomboChange() {
+void Tmovecityform::routeComboChange() {
     const int route = chosenRoute();
     if (route == 0) return;
     const TWay& way = routes_.ways[route];
-    costlabel->setText(captioned(kCostCaption, way.costPerMember));
-    timelabel->setText(captioned(kTimeCaption, way.travelTime));
+    costLabel->setText(captioned(kCostCaption, way.costPerMember));
+    timeLabel->setText(captioned(kTimeCaption, way.travelTime));
 }
 
-void Tmovecityform::okbtnClick() {
+void Tmovecityform::okButtonClick() {
     const Departure departure =
         departParty(windows_.game, party_, routes_, chosenDestination(), chosenRoute());
     if (departure != Departure::Refused) accept();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
 
 #include "parties/travel.h"
 
@@ -23,25 +22,24 @@ class Tmovecityform : public QDialog {
     // when it has closed. A broken route file is shown instead of the window.
     void prepareAndShow(int party, int origin);
 
-    void destcomboChange();
-    void waycomboChange();
-    void okbtnClick();
+    void destinationComboChange();
+    void routeComboChange();
+    void okButtonClick();
 
   private:
+    // The chosen city and route; the game takes 0 for none chosen.
     int chosenDestination() const;
     int chosenRoute() const;
 
     Windows& windows_;
     int party_ = 0;
     RouteFile routes_;
-    std::vector<int> destinations_;
-    std::vector<int> ways_;
-    QComboBox* destcombo;
-    QComboBox* waycombo;
-    QLabel* costlabel;
-    QLabel* timelabel;
-    QPushButton* okbtn;
-    QPushButton* cancelbtn;
+    QComboBox* destinationCombo;
+    QComboBox* routeCombo;
+    QLabel* costLabel;
+    QLabel* timeLabel;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace orrowvale

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/ui/buttons.h"
 #include "app/ui/stayonscreen.h"
 
 namespace orrowvale {
@@ -19,78 +20,78 @@ Tannounceform::Tannounceform() {
     setFixedSize(465, 383);
     setModal(true);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, kStartTop, 453, 541);
-    anmemo = new QPlainTextEdit(Panel1);
-    anmemo->setObjectName(QStringLiteral("anmemo"));
-    anmemo->setAccessibleName(QStringLiteral("이야기"));
-    anmemo->setGeometry(6, 4, 441, 2000);
-    anmemo->setReadOnly(true);
-    anmemo->setFrameShape(QFrame::NoFrame);
-    anmemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    anmemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollPanel = new QFrame(this);
+    scrollPanel->setObjectName(QStringLiteral("Panel1"));
+    scrollPanel->setGeometry(8, kStartTop, 453, 541);
+    storyText = new QPlainTextEdit(scrollPanel);
+    storyText->setObjectName(QStringLiteral("anmemo"));
+    storyText->setAccessibleName(QStringLiteral("이야기"));
+    storyText->setGeometry(6, 4, 441, 2000);
+    storyText->setReadOnly(true);
+    storyText->setFrameShape(QFrame::NoFrame);
+    storyText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    storyText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Keys belong to the window, so any key closes it.
-    anmemo->setFocusPolicy(Qt::NoFocus);
-    anmemo->viewport()->setCursor(Qt::ArrowCursor);
+    storyText->setFocusPolicy(Qt::NoFocus);
+    storyText->viewport()->setCursor(Qt::ArrowCursor);
     // Pale letters rolling up over the night sky, like the close of a tale.
     QPalette night = palette();
     night.setColor(QPalette::Window, QColor(18, 22, 38));
     night.setColor(QPalette::Base, QColor(18, 22, 38));
     night.setColor(QPalette::Text, QColor(236, 226, 198));
     setPalette(night);
-    anmemo->setPalette(night);
-    QFont font = anmemo->font();
+    storyText->setPalette(night);
+    QFont font = storyText->font();
     font.setPointSize(11);
-    anmemo->setFont(font);
-    anmemo->viewport()->installEventFilter(this);
-    Panel1->installEventFilter(this);
+    storyText->setFont(font);
+    storyText->viewport()->installEventFilter(this);
+    scrollPanel->installEventFilter(this);
 
-    Button1 = new QPushButton(QStringLiteral("다음"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->hide();
+    nextButton = makeButton(this, "Button1", "다음");
+    nextButton->setAutoDefault(true);
+    nextButton->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kInterval);
-    connect(Timer1, &QTimer::timeout, this, &Tannounceform::Timer1Timer);
+    scrollTimer = new QTimer(this);
+    scrollTimer->setObjectName(QStringLiteral("Timer1"));
+    scrollTimer->setInterval(kInterval);
+    connect(scrollTimer, &QTimer::timeout, this, &Tannounceform::scrollTimerTick);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void Tannounceform::showAnnouncement(const QString& text, const QString& caption, int endPosition) {
-    anmemo->setPlainText(text);
+    storyText->setPlainText(text);
     setWindowTitle(caption);
     scrollEndPosition_ = endPosition;
     exec();
 }
 
 int Tannounceform::panelTop() const {
-    return Panel1->y();
+    return scrollPanel->y();
 }
 
 void Tannounceform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ticks_ = 0;
-    Panel1->move(Panel1->x(), kStartTop);
-    Timer1->start();
+    scrollPanel->move(scrollPanel->x(), kStartTop);
+    scrollTimer->start();
     setFocus();
 }
 
 void Tannounceform::hideEvent(QHideEvent* event) {
-    Timer1->stop();
+    scrollTimer->stop();
     QDialog::hideEvent(event);
 }
 
-void Tannounceform::Timer1Timer() {
+void Tannounceform::scrollTimerTick() {
     ++ticks_;
-    if (scrollEndPosition_ < Panel1->y())
-        Panel1->move(Panel1->x(), Panel1->y() - kStep);
+    if (scrollEndPosition_ < scrollPanel->y())
+        scrollPanel->move(scrollPanel->x(), scrollPanel->y() - kStep);
     else
         closeNow();
 }
 
 void Tannounceform::closeNow() {
-    Timer1->stop();
+    scrollTimer->stop();
     accept();
 }
 

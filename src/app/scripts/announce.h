@@ -19,11 +19,11 @@ class Tannounceform : public QDialog {
     // Shows `text` under `caption` and returns when the window has closed.
     void showAnnouncement(const QString& text, const QString& caption, int endPosition);
 
-    void Timer1Timer();
+    // One step of the roll, or the close once the end position is reached.
+    void scrollTimerTick();
     // Ticks since the window was last shown.
     int ticks() const { return ticks_; }
     int panelTop() const;
-    int scrollEndPosition() const { return scrollEndPosition_; }
 
     static constexpr int kStartTop = 364;
     static constexpr int kStep = 3;
@@ -39,10 +39,10 @@ class Tannounceform : public QDialog {
   private:
     void closeNow();
 
-    QFrame* Panel1;
-    QPlainTextEdit* anmemo;
-    QPushButton* Button1;
-    QTimer* Timer1;
+    QFrame* scrollPanel;
+    QPlainTextEdit* storyText;
+    QPushButton* nextButton;
+    QTimer* scrollTimer;
     int scrollEndPosition_ = 0;
     int ticks_ = 0;
 };

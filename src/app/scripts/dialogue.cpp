@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/buttons.h"
+
 namespace orrowvale {
 
 Ttalkform::Ttalkform() {
@@ -14,51 +16,51 @@ Ttalkform::Ttalkform() {
     setWindowTitle(QStringLiteral("대화"));
     setModal(true);
 
-    mannamep = new QFrame(this);
-    mannamep->setObjectName(QStringLiteral("mannamep"));
-    mannamep->setFixedSize(100, 117);
-    mannamep->setAutoFillBackground(true);
-    QPalette maroon = mannamep->palette();
+    speakerPanel = new QFrame(this);
+    speakerPanel->setObjectName(QStringLiteral("mannamep"));
+    speakerPanel->setFixedSize(100, 117);
+    speakerPanel->setAutoFillBackground(true);
+    QPalette maroon = speakerPanel->palette();
     maroon.setColor(QPalette::Window, QColor(128, 0, 0));
     maroon.setColor(QPalette::WindowText, Qt::white);
-    mannamep->setPalette(maroon);
-    manname = new QLabel(mannamep);
-    manname->setObjectName(QStringLiteral("manname"));
-    manname->setAlignment(Qt::AlignCenter);
-    manname->setWordWrap(true);
-    auto* nameLayout = new QVBoxLayout(mannamep);
-    nameLayout->addWidget(manname);
+    speakerPanel->setPalette(maroon);
+    speakerName = new QLabel(speakerPanel);
+    speakerName->setObjectName(QStringLiteral("manname"));
+    speakerName->setAlignment(Qt::AlignCenter);
+    speakerName->setWordWrap(true);
+    auto* nameLayout = new QVBoxLayout(speakerPanel);
+    nameLayout->addWidget(speakerName);
 
-    dlgmemo = new QPlainTextEdit(this);
-    dlgmemo->setObjectName(QStringLiteral("dlgmemo"));
-    dlgmemo->setAccessibleName(QStringLiteral("대사"));
-    dlgmemo->setFixedSize(361, 117);
-    dlgmemo->setReadOnly(true);
-    dlgmemo->setFrameShape(QFrame::NoFrame);
-    QPalette pale = dlgmemo->palette();
+    linesText = new QPlainTextEdit(this);
+    linesText->setObjectName(QStringLiteral("dlgmemo"));
+    linesText->setAccessibleName(QStringLiteral("대사"));
+    linesText->setFixedSize(361, 117);
+    linesText->setReadOnly(true);
+    linesText->setFrameShape(QFrame::NoFrame);
+    QPalette pale = linesText->palette();
     pale.setColor(QPalette::Base, QColor(255, 255, 225));
     pale.setColor(QPalette::Text, Qt::black);
-    dlgmemo->setPalette(pale);
+    linesText->setPalette(pale);
 
-    Button1 = new QPushButton(QStringLiteral("다음"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    nextButton = makeButton(this, "Button1", "다음");
+    nextButton->setAutoDefault(true);
+    nextButton->setDefault(true);
+    connect(nextButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(mannamep);
-    top->addWidget(dlgmemo);
+    top->addWidget(speakerPanel);
+    top->addWidget(linesText);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Button1, 0, Qt::AlignRight);
+    layout->addWidget(nextButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Ttalkform::showTalk(const QString& speaker, const QString& text) {
-    manname->setText(speaker);
-    mannamep->setAccessibleName(speaker);
-    dlgmemo->setPlainText(text);
-    Button1->setFocus();
+    speakerName->setText(speaker);
+    speakerPanel->setAccessibleName(speaker);
+    linesText->setPlainText(text);
+    nextButton->setFocus();
     exec();
 }
 

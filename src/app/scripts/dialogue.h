@@ -22,10 +22,10 @@ class Ttalkform : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QFrame* mannamep;
-    QLabel* manname;
-    QPlainTextEdit* dlgmemo;
-    QPushButton* Button1;
+    QFrame* speakerPanel;
+    QLabel* speakerName;
+    QPlainTextEdit* linesText;
+    QPushButton* nextButton;
 };
 
 }  // namespace orrowvale

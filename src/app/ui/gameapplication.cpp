@@ -16,8 +16,8 @@ bool GameApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        const QString message = escapedFaultMessage(std::current_exception());
-        std::cerr << "orrowvale: " << utf8(message) << '\n';
+        const PlayerText message = escapedFaultMessage(std::current_exception());
+        std::cerr << "orrowvale: " << utf8(message.text()) << '\n';
         // A fault inside the box itself is not shown again: the game goes on.
         try {
             errorBox(activeParent(), message);
@@ -27,7 +27,7 @@ bool GameApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-QString escapedFaultMessage(const std::exception_ptr& fault) {
+PlayerText escapedFaultMessage(const std::exception_ptr& fault) {
     QString what;
     try {
         std::rethrow_exception(fault);
@@ -42,8 +42,11 @@ QString escapedFaultMessage(const std::exception_ptr& fault) {
     } catch (...) {
         what = QStringLiteral("알 수 없는 오류");
     }
-    return QStringLiteral("예기치 못한 오류로 이 동작을 마치지 못했습니다:\n") + what +
-           QStringLiteral("\n\n게임은 계속됩니다. 만일을 위해 지금 저장하십시오.");
+    // The last resort names the fault in its own words: nothing else knows it.
+    return PlayerText(
+               "예기치 못한 오류로 이 동작을 마치지 못했습니다:\n%1\n\n"
+               "게임은 계속됩니다. 만일을 위해 지금 저장하십시오.")
+        .arg(what);
 }
 
 }  // namespace orrowvale

@@ -4,6 +4,8 @@
 #include <QString>
 #include <exception>
 
+#include "app/ui/messages.h"
+
 namespace orrowvale {
 
 // The program's application object. Window handlers catch the errors of data and
@@ -18,6 +20,6 @@ class GameApplication : public QApplication {
 };
 
 // What the error box says about a fault that escaped a window.
-QString escapedFaultMessage(const std::exception_ptr& fault);
+PlayerText escapedFaultMessage(const std::exception_ptr& fault);
 
 }  // namespace orrowvale

@@ -45,23 +45,28 @@ bool confirmBox(QWidget* parent, const QString& question, bool yesByDefault) {
     return runBox(box) == QMessageBox::Yes;
 }
 
-void errorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), text, QMessageBox::Ok,
-                    parent);
+PlayerText PlayerText::withDetail(const QString& detail) const {
+    return PlayerText(text_ + QStringLiteral("\n\n(") + detail + QLatin1Char(')'));
+}
+
+void errorBox(QWidget* parent, const PlayerText& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), text.text(),
+                    QMessageBox::Ok, parent);
     runBox(box);
 }
 
-QString dataErrorText(const DataError& error, const QString& what, const QString& advice) {
+PlayerText dataErrorText(const DataError& error, const PlayerText& what, const PlayerText& advice) {
     QString where = qs(error.file());
     if (error.line() > 0) where += QStringLiteral(" %1번째 줄").arg(error.line());
-    return what + QStringLiteral(": ") + where + QLatin1Char('\n') + advice +
-           QStringLiteral("\n\n(") + qs(error.problem()) + QLatin1Char(')');
+    return PlayerText(what.text() + QStringLiteral(": ") + where + QLatin1Char('\n') +
+                      advice.text())
+        .withDetail(qs(error.problem()));
 }
 
 void errorBox(QWidget* parent, const DataError& error) {
-    errorBox(parent, dataErrorText(error, QStringLiteral("파일을 읽을 수 없습니다"),
-                                   QStringLiteral("게임 폴더의 이 파일을 고치거나 게임을 다시 "
-                                                  "설치한 뒤 다시 시도하십시오.")));
+    errorBox(parent, dataErrorText(error, "파일을 읽을 수 없습니다",
+                                   "게임 폴더의 이 파일을 고치거나 게임을 다시 설치한 뒤 다시 "
+                                   "시도하십시오."));
 }
 
 QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {

@@ -1,6 +1,8 @@
 #include "app/ui/numberedlist.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include "app/ui/text.h"
 
@@ -48,6 +50,26 @@ bool NumberedList::choose(int number) {
 int NumberedList::numberAt(int row) const {
     const QListWidgetItem* row_item = item(row);
     return row_item ? row_item->data(Qt::UserRole).toInt() : 0;
+}
+
+std::vector<int> NumberedList::numbers() const {
+    std::vector<int> all;
+    for (int row = 0; row < count(); ++row)
+        all.push_back(numberAt(row));
+    return all;
+}
+
+void fillNumbered(QComboBox& combo, const ListRows& rows) {
+    const QSignalBlocker quiet(&combo);
+    combo.clear();
+    for (const ListRow& row : rows)
+        combo.addItem(qs(row.text), row.number);
+    combo.setCurrentIndex(-1);
+}
+
+std::optional<int> chosenNumber(const QComboBox& combo) {
+    if (combo.currentIndex() < 0) return std::nullopt;
+    return combo.currentData().toInt();
 }
 
 }  // namespace orrowvale

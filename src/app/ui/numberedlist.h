@@ -2,9 +2,12 @@
 
 #include <QListWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "listrow.h"
 
+class QComboBox;
 class QLabel;
 
 namespace orrowvale {
@@ -28,6 +31,26 @@ class NumberedList : public QListWidget {
     bool choose(int number);
     // The number that `row` stands for.
     int numberAt(int row) const;
+    // The numbers of all rows, top to bottom.
+    std::vector<int> numbers() const;
 };
+
+// The rows of a list whose numbers the game gives alone: each row shows
+// `textOf(number)`.
+template <typename TextOf>
+ListRows numberedRows(const std::vector<int>& numbers, TextOf textOf) {
+    ListRows rows;
+    rows.reserve(numbers.size());
+    for (int number : numbers)
+        rows.push_back({number, std::string(textOf(number))});
+    return rows;
+}
+
+// A combo box of numbered things keeps each number in its item's data, as the list
+// does. Shows `rows` with nothing chosen; its handlers are not told, the caller
+// decides what follows.
+void fillNumbered(QComboBox& combo, const ListRows& rows);
+// The number of the chosen item of `combo`, or nothing.
+std::optional<int> chosenNumber(const QComboBox& combo);
 
 }  // namespace orrowvale

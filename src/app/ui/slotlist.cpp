@@ -2,12 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/ui/busycursor.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "lifecycle/savegame.h"
 #include "world/datafiles.h"
@@ -16,69 +17,61 @@ namespace orrowvale {
 
 TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(paths) {
     setModal(true);
-    auto* Label1 = new QLabel(QString::fromUtf8(caption), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    filelist = new QListWidget(this);
-    filelist->setObjectName(QStringLiteral("filelist"));
-    filelist->setAccessibleName(QString::fromUtf8(caption).trimmed());
-    filelist->setMinimumSize(320, 200);
-    Label1->setBuddy(filelist);
-    Button1 = new QPushButton(QStringLiteral("확인"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(QStringLiteral("취소"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    auto* prompt = new QLabel(QString::fromUtf8(caption), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
+    slotList = new NumberedList(this, "filelist", prompt);
+    slotList->setMinimumSize(320, 200);
+    okButton = makeButton(this, "Button1", "확인");
+    cancelButton = makeButton(this, "Button2", "취소");
     // Where the slots are, in small print under the list, so that a player can
     // find (and copy) the folder to back up or carry a save to another machine.
-    folderlabel = new QLabel(this);
-    folderlabel->setObjectName(QStringLiteral("folderlabel"));
-    folderlabel->setWordWrap(true);
-    folderlabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    folderlabel->setForegroundRole(QPalette::PlaceholderText);
-    QFont small = folderlabel->font();
+    folderLabel = new QLabel(this);
+    folderLabel->setObjectName(QStringLiteral("folderlabel"));
+    folderLabel->setWordWrap(true);
+    folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folderLabel->setForegroundRole(QPalette::PlaceholderText);
+    QFont small = folderLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    folderlabel->setFont(small);
+    folderLabel->setFont(small);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(filelist);
-    layout->addWidget(folderlabel);
+    layout->addWidget(prompt);
+    layout->addWidget(slotList);
+    layout->addWidget(folderLabel);
     layout->addLayout(buttons);
 
-    connect(filelist, &QListWidget::activated, this, [this](const QModelIndex& row) {
-        filelist->setCurrentRow(row.row());
-        Button1Click();
+    connect(slotList, &QListWidget::activated, this, [this](const QModelIndex& row) {
+        slotList->setCurrentRow(row.row());
+        okButtonClick();
     });
-    connect(Button1, &QPushButton::clicked, this, &TSlotWindow::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &TSlotWindow::okButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TSlotWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    folderlabel->setText(qs(saveFolderNote(paths_)));
-    filelist->clear();
+    folderLabel->setText(qs(saveFolderNote(paths_)));
+    ListRows rows;
+    int slot = 0;
     for (const std::string& line : listSaveSlots(paths_))
-        filelist->addItem(qs(line));
-    filelist->setCurrentRow(-1);
-    filelist->clearSelection();
-    filelist->setFocus();
+        rows.push_back({++slot, line});
+    slotList->fill(rows);
+    slotList->setFocus();
 }
 
-void TSlotWindow::Button1Click() {
-    const auto selected = filelist->selectedItems();
-    if (selected.isEmpty()) return;
-    const int slot = filelist->row(selected.first()) + 1;
-    if (!mayUseSlot(slot)) return;
+void TSlotWindow::okButtonClick() {
+    const std::optional<int> slot = slotList->chosen();
+    if (!slot) return;
+    if (!mayUseSlot(*slot)) return;
     try {
         BusyCursor busy(this);
-        useSlot(slot);
+        useSlot(*slot);
     } catch (const DataError& error) {
-        showFailure(slot, error);
+        showFailure(*slot, error);
         return;
     }
     accept();

@@ -3,13 +3,13 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace orrowvale {
 
 class DataError;
 class GamePaths;
+class NumberedList;
 
 // What the save and the load window share: a caption over the list of the ten
 // slots, refilled from the disk each time the window is shown, and "확인" and
@@ -17,7 +17,7 @@ class GamePaths;
 // Enter on a row, acts on that row like "확인".
 class TSlotWindow : public QDialog {
   public:
-    void Button1Click();
+    void okButtonClick();
 
   protected:
     TSlotWindow(const GamePaths& paths, const char* caption);
@@ -35,10 +35,10 @@ class TSlotWindow : public QDialog {
 
   private:
     const GamePaths& paths_;
-    QListWidget* filelist;
-    QLabel* folderlabel;
-    QPushButton* Button1;
-    QPushButton* Button2;
+    NumberedList* slotList;
+    QLabel* folderLabel;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace orrowvale

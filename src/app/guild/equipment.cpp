@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/guild/numberedrows.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"

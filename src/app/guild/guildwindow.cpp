@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "app/guild/adventurerpanel.h"
-#include "app/guild/numberedrows.h"
 #include "app/guild/partypanel.h"
 #include "app/guild/partysetup.h"
 #include "app/lifecycle/windows.h"

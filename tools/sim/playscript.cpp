@@ -139,7 +139,8 @@ ArgumentForm saveSlotArg() {
 const std::vector<ActionForm>& allActions() {
     static const std::vector<ActionForm> all = [] {
         std::vector<ActionForm> forms = cityActions();
-        for (auto family : {pubActions, guildActions, equipActions})
+        for (auto family :
+             {pubActions, partyActions, partySetupActions, guildActions, lifecycleActions})
             for (ActionForm& form : family())
                 forms.push_back(std::move(form));
         return forms;
@@ -156,6 +157,16 @@ std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
         actions.push_back(checkLine(trimmed, fileName, line));
     }
     return actions;
+}
+
+Chooser chooserPicking(Player& player, int number) {
+    return [&player, number](const ListRows& rows) {
+        for (const ListRow& row : rows)
+            player.list("advlistbox", row.number, row.text);
+        if (offers(rows, number)) return number;
+        player.refused(kNotOffered);
+        return -1;
+    };
 }
 
 Player::Player(Game& game, TranscriptPresenter& presenter, Sink out)

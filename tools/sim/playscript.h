@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "guild/chooser.h"
+
 namespace orrowvale {
 class GamePaths;
 class TranscriptPresenter;
@@ -56,11 +58,13 @@ struct ActionForm {
     std::function<void(Player&, const Action&)> run;
 };
 
-// The families of actions, each in its own file.
-std::vector<ActionForm> cityActions();   // cityactions.cpp
-std::vector<ActionForm> pubActions();    // pubactions.cpp
-std::vector<ActionForm> guildActions();  // guildactions.cpp
-std::vector<ActionForm> equipActions();  // equipactions.cpp
+// The families of actions, each in its own file, named after the game's folders.
+std::vector<ActionForm> cityActions();        // cityactions.cpp
+std::vector<ActionForm> pubActions();         // pubactions.cpp
+std::vector<ActionForm> partyActions();       // partyactions.cpp
+std::vector<ActionForm> partySetupActions();  // partysetupactions.cpp
+std::vector<ActionForm> guildActions();       // guildactions.cpp
+std::vector<ActionForm> lifecycleActions();   // lifecycleactions.cpp
 // Every action the file may use.
 const std::vector<ActionForm>& allActions();
 
@@ -122,7 +126,11 @@ class Player {
 inline constexpr const char* kNotOffered = "not offered";
 
 // The two lists of the guild window, as "guild" and a "branch" where one stands
-// print them (equipactions.cpp).
+// print them (guildactions.cpp).
 void showGuildLists(Player& player);
+
+// The chooser as the player sees it: its rows, then the pick of `number`, which
+// must be on one of them.
+Chooser chooserPicking(Player& player, int number);
 
 }  // namespace orrowvale::sim

@@ -70,8 +70,8 @@ void equipAction(Player& player, const Action& action) {
 void unequipAction(Player& player, const Action& action) {
     const int party = action.values[0];
     if (!canEquip(player.game.state, party)) return player.refused(kNotOffered);
-    const std::string refusal = takeOffRefusal(player.game.state, party);
-    if (!refusal.empty()) return player.refused(refusal);
+    if (const Refusal refusal = takeOffRefusal(player.game.state, party))
+        return player.refused(*refusal);
     if (!takeOffItem(player.game, party)) return;
     showItems(player);
     player.label("pitemla", carriedItemName(player.game.state, party));

@@ -33,9 +33,8 @@ bool chooseListedParty(Player& player, int party) {
         return false;
     }
     openCommandList(player.game, city);
-    const std::string why = whyPartyCannotLeave(state, party);
-    if (!why.empty()) {
-        player.refused(why);
+    if (const Refusal why = whyPartyCannotLeave(state, party)) {
+        player.refused(*why);
         return false;
     }
     return true;

@@ -40,9 +40,9 @@ int selectMember(Player& player, int party, int adventurer) {
 
 // Whether the button can be pressed; prints its tooltip when it cannot.
 bool press(Player& player, SetupAction action, int party, int slot) {
-    const std::string refusal = setupRefusal(player.game.state, action, party, slot);
-    if (refusal.empty()) return true;
-    player.refused(refusal);
+    const Refusal refusal = setupRefusal(player.game.state, action, party, slot);
+    if (!refusal) return true;
+    player.refused(*refusal);
     return false;
 }
 
@@ -51,14 +51,13 @@ void setupAction(Player& player, const Action&) {
 }
 
 void foundAction(Player& player, const Action& action) {
-    if (foundParty(player.game, chooserPicking(player, action.values[0])) != -1)
-        printParties(player);
+    if (foundParty(player.game, chooserPicking(player, action.values[0]))) printParties(player);
 }
 
 void addAction(Player& player, const Action& action) {
     const int party = action.values[0];
     if (!selectParty(player, party) || !press(player, SetupAction::Add, party, 0)) return;
-    if (addToParty(player.game, party, chooserPicking(player, action.values[1])) != -1)
+    if (addToParty(player.game, party, chooserPicking(player, action.values[1])))
         printMembers(player, party);
 }
 

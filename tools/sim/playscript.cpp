@@ -160,12 +160,12 @@ std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
 }
 
 Chooser chooserPicking(Player& player, int number) {
-    return [&player, number](const ListRows& rows) {
+    return [&player, number](const ListRows& rows) -> std::optional<int> {
         for (const ListRow& row : rows)
             player.list("advlistbox", row.number, row.text);
         if (offers(rows, number)) return number;
         player.refused(kNotOffered);
-        return -1;
+        return std::nullopt;
     };
 }
 

@@ -25,9 +25,13 @@ class Tadvlists : public QDialog {
     int chooseParty(int city, int row);
     // Shows the rows and returns the chosen number, or -1.
     int choose(const ListRows& rows);
-    // The chooser as the game's rules ask for it.
+    // The chooser as the game's rules ask for it: nothing when nothing was chosen.
     Chooser chooser() {
-        return [this](const ListRows& rows) { return choose(rows); };
+        return [this](const ListRows& rows) -> std::optional<int> {
+            const int chosen = choose(rows);
+            if (chosen == -1) return std::nullopt;
+            return chosen;
+        };
     }
 
     void ok_btnClick();

@@ -114,9 +114,9 @@ void Tequipform::showPartyItem() {
     const GameState& state = *windows_.state;
     const int party = selectedParty();
     pitemla->setText(qs(carriedItemName(state, party)));
-    const std::string refusal = takeOffRefusal(state, party);
-    Button2->setEnabled(refusal.empty());
-    Button2->setToolTip(qs(refusal));
+    const Refusal refusal = takeOffRefusal(state, party);
+    Button2->setEnabled(!refusal);
+    Button2->setToolTip(qs(refusal.value_or("")));
 }
 
 int Tequipform::selectedParty() const {

@@ -231,9 +231,9 @@ void Tpsform::refreshButtons() {
     const int party = selectedParty();
     const int slot = selectedSlot();
     for (const ActionButton& b : actionButtons_) {
-        const std::string refusal = setupRefusal(*windows_.state, b.action, party, slot);
-        b.button->setEnabled(refusal.empty());
-        b.button->setToolTip(refusal.empty() ? b.hint : qs(refusal));
+        const Refusal refusal = setupRefusal(*windows_.state, b.action, party, slot);
+        b.button->setEnabled(!refusal);
+        b.button->setToolTip(refusal ? qs(*refusal) : b.hint);
     }
 }
 
@@ -289,14 +289,15 @@ void Tpsform::namepartyClick() {
 
 void Tpsform::Button3Click() {
     KeepActive keep;
-    const int party = foundParty(windows_.game, windows_.advlists->chooser());
-    if (party != -1) fillPartyList(party);
+    if (const std::optional<int> party = foundParty(windows_.game, windows_.advlists->chooser()))
+        fillPartyList(*party);
 }
 
 void Tpsform::addbtnClick() {
     KeepActive keep;
-    const int slot = addToParty(windows_.game, selectedParty(), windows_.advlists->chooser());
-    if (slot != -1) fillMemberList(slot);
+    if (const std::optional<int> slot =
+            addToParty(windows_.game, selectedParty(), windows_.advlists->chooser()))
+        fillMemberList(*slot);
 }
 
 void Tpsform::removebtnClick() {

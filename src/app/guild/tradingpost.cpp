@@ -106,7 +106,7 @@ void Ttradecform::cacceptClick() {
     const int slot = selectedSlot();
     if (slot == 0) return;
     KeepActive keep;
-    if (takeContract(windows_.game, slot, windows_.advlists->chooser()) == -1) return;
+    if (!takeContract(windows_.game, slot, windows_.advlists->chooser())) return;
     rowMap_.erase(rowMap_.begin() + row);
     {
         const QSignalBlocker quiet(clist);

@@ -88,7 +88,7 @@ int Tcommandform::chosenParty() const {
 }
 
 void Tcommandform::setButtons() {
-    const QString why = qs(whyPartyCannotLeave(*windows_.state, chosenParty()));
+    const QString why = qs(whyPartyCannotLeave(*windows_.state, chosenParty()).value_or(""));
     for (QPushButton* button : {movebtn, advbtn}) {
         button->setEnabled(why.isEmpty());
         button->setToolTip(why);

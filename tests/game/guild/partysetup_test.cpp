@@ -22,13 +22,13 @@ class PartySetup : public ScriptTest {
         }
     }
     // A chooser that picks `number` and remembers what it offered.
-    Chooser pick(int number) {
+    Chooser pick(std::optional<int> number) {
         return [this, number](const ListRows& rows) {
             offered = rows;
             return number;
         };
     }
-    int found(int leader) { return foundParty(game, pick(leader)); }
+    std::optional<int> found(std::optional<int> leader) { return foundParty(game, pick(leader)); }
     std::vector<int> formationOf(int party) {
         const auto& f = state.parties[party].formation;
         return {f.begin(), f.end()};
@@ -38,7 +38,7 @@ class PartySetup : public ScriptTest {
 };
 
 TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEmptyOne) {
-    const int party = found(1);
+    const int party = found(1).value();
     ASSERT_EQ(party, 1);
     EXPECT_EQ(formationMarks(state, party, 1), (std::array<bool, 9>{true}));
     addToParty(game, party, pick(2));  // B: slot 2, position 2
@@ -66,7 +66,7 @@ TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEm
 }
 
 TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) {
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(2));
     const struct {
         bool onMission, travelling;
@@ -84,7 +84,7 @@ TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) 
         EXPECT_FALSE(makeLeader(state, party, 2));
         EXPECT_EQ(removeFromParty(game, party, 2), Leaving::Refused);
         EXPECT_FALSE(disbandByPlayer(game, party));
-        EXPECT_EQ(addToParty(game, party, pick(3)), -1);
+        EXPECT_EQ(addToParty(game, party, pick(3)), std::nullopt);
         EXPECT_EQ(state.parties[party], before);
         EXPECT_TRUE(renameParty(game, party, std::string("먼 길")));
         EXPECT_EQ(state.parties[party].partyName, "먼 길");
@@ -92,8 +92,8 @@ TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) 
 }
 
 TEST_F(PartySetup, ButtonsThatNeedAChoiceSayWhatToChooseFirst) {
-    const int party = found(1);
-    EXPECT_EQ(setupRefusal(state, SetupAction::Found, 0, 0), "");
+    const int party = found(1).value();
+    EXPECT_EQ(setupRefusal(state, SetupAction::Found, 0, 0), std::nullopt);
     for (SetupAction action :
          {SetupAction::Leader, SetupAction::Info, SetupAction::Rename, SetupAction::Add,
           SetupAction::Remove, SetupAction::Disband, SetupAction::Place, SetupAction::Defence}) {
@@ -104,7 +104,7 @@ TEST_F(PartySetup, ButtonsThatNeedAChoiceSayWhatToChooseFirst) {
          {SetupAction::Leader, SetupAction::Info, SetupAction::Remove, SetupAction::Place}) {
         EXPECT_EQ(setupRefusal(state, action, party, 0), kChooseMemberFirst);
         EXPECT_EQ(setupRefusal(state, action, party, 2), kChooseMemberFirst) << "slot 2 is empty";
-        EXPECT_EQ(setupRefusal(state, action, party, 1), "");
+        EXPECT_EQ(setupRefusal(state, action, party, 1), std::nullopt);
     }
     for (int n = 2; n <= 5; ++n)
         addToParty(game, party, pick(n));
@@ -143,13 +143,13 @@ TEST_F(PartySetup, TheLastMemberOutDisbandsAndTheLowestFreePartyIsFoundedNext) {
     EXPECT_EQ(presenter.lines().front(), std::string("inform: ") + kChooseNewLeader);
 
     // A cancelled chooser, or someone not offered, founds nothing.
-    EXPECT_EQ(found(-1), -1);
-    EXPECT_EQ(found(2), -1) << "already in party 2";
+    EXPECT_EQ(found(std::nullopt), std::nullopt);
+    EXPECT_EQ(found(2), std::nullopt) << "already in party 2";
     EXPECT_FALSE(state.parties[4].inUse);
 }
 
 TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
-    const int party = found(1);
+    const int party = found(1).value();
     ASSERT_TRUE(renameParty(game, party, std::string("은빛 매")));
     EXPECT_FALSE(renameParty(game, party, std::nullopt));
     EXPECT_EQ(state.parties[party].partyName, "은빛 매");
@@ -166,7 +166,7 @@ TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
 }
 
 TEST_F(PartySetup, DisbandingReturnsTheItemToTheFirstFreeShelfAndIsRefusedWhenAllAreFull) {
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(2));
     state.parties[party].partyItem = 6;
     state.guildItems.fill(1);
@@ -201,7 +201,7 @@ TEST_F(PartySetup, MembersAndChooserRowsMarkTheMainCharacterAndLeavePartyMembers
     state.adventurers[6].location = 4;
     state.adventurers[7] = state.adventurers[1];  // not a guild member
     state.adventurers[7].isGuildMember = 0;
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(3));
     const auto names = [](const auto& rows) {
         std::vector<std::pair<int, std::string>> out;

@@ -15,8 +15,7 @@ namespace orrowvale::sim {
 namespace {
 
 void endAction(Player& player, const Action&) {
-    if (!player.presenter.confirm(kEndTurnQuestion)) return;
-    endTurn(player.game);
+    confirmAndEndTurn(player.game);
 }
 
 void answerAction(Player& player, const Action& action) {

@@ -9,7 +9,7 @@ namespace orrowvale::sim {
 namespace {
 
 void saveAction(Player& player, const Action& action) {
-    saveGame(player.game.state, player.game.paths, action.values[0]);
+    saveToSlot(player.game, action.values[0]);
 }
 
 void loadAction(Player& player, const Action& action) {

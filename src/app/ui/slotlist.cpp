@@ -73,10 +73,9 @@ void TSlotWindow::Button1Click() {
     const auto selected = filelist->selectedItems();
     if (selected.isEmpty()) return;
     const int slot = filelist->row(selected.first()) + 1;
-    if (!mayUseSlot(slot)) return;
     try {
         BusyCursor busy(this);
-        useSlot(slot);
+        if (!useSlot(slot)) return;
     } catch (const DataError& error) {
         showFailure(slot, error);
         return;

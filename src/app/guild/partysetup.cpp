@@ -15,6 +15,7 @@
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
 #include "app/ui/text.h"
+#include "lifecycle/characterinfo.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -252,9 +253,7 @@ void Tpsform::memberlistDblClick() {
 }
 
 void Tpsform::showInformation(int adventurer) {
-    GameState& state = *windows_.state;
-    state.infoAdventurer = state.adventurers[adventurer];
-    windows_.infoform->fill(state.infoAdventurer);
+    windows_.infoform->fill(showAdventurerInfo(*windows_.state, adventurer));
     windows_.infoform->show();
     windows_.infoform->raise();
 }

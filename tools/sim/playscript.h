@@ -106,9 +106,9 @@ class Player {
     // What the pub windows hold while the pub is open.
     struct Pub {
         bool open = false;
-        bool listOpen = false;     // the adventurer list window
-        std::vector<int> present;  // the adventurers on its rows
-        int talkTarget = 0;        // the adventurer of the open conversation, 0 = none
+        bool listOpen = false;  // the adventurer list window
+        ListRows company;       // who sits on its rows
+        int talkTarget = 0;     // the adventurer of the open conversation, 0 = none
     } pub;
 
     // The dispatch window's number field, which keeps its value between uses.

@@ -48,17 +48,23 @@ Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
 }
 
 void Ttalkwithform::showList() {
-    rollList();
+    showCompany(rollPubCompany(windows_.game));
     adlist->setFocus();
     exec();
 }
 
-void Ttalkwithform::rollList() {
-    const GameState& state = *windows_.state;
-    rows_ = rollPresentAdventurers(state, windows_.dice);
+std::vector<int> Ttalkwithform::rowAdventurers() const {
+    std::vector<int> numbers;
+    for (const ListRow& row : rows_)
+        numbers.push_back(row.number);
+    return numbers;
+}
+
+void Ttalkwithform::showCompany(const ListRows& company) {
+    rows_ = company;
     adlist->clear();
-    for (int number : rows_)
-        adlist->addItem(qs(state.adventurers[number].name));
+    for (const ListRow& row : rows_)
+        adlist->addItem(qs(row.text));
     // The keyboard starts on the first adventurer, so that Enter talks at once.
     if (!rows_.empty()) adlist->setCurrentRow(0);
     updateTalkButton();
@@ -79,9 +85,8 @@ void Ttalkwithform::Button2Click() {
     if (chosen.isEmpty()) return;
     const int row = adlist->row(chosen.front());
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-    windows_.ttadvenform->showConversation(rows_[static_cast<std::size_t>(row)]);
-    // Back in front after the conversation: the company has changed meanwhile.
-    rollList();
+    windows_.ttadvenform->showConversation(rows_[static_cast<std::size_t>(row)].number);
+    showCompany(endConversation(windows_.game));
     adlist->setFocus();
 }
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <vector>
 
+#include "listrow.h"
+
 class QListWidget;
 class QPushButton;
 
@@ -21,17 +23,17 @@ class Ttalkwithform : public QDialog {
     void Button2Click();
 
     // The adventurer on each row.
-    const std::vector<int>& rowAdventurers() const { return rows_; }
+    std::vector<int> rowAdventurers() const;
 
   private:
-    void rollList();
+    void showCompany(const ListRows& company);
     void updateTalkButton();
 
     Windows& windows_;
     QListWidget* adlist;
     QPushButton* Button2;
     QPushButton* Button3;
-    std::vector<int> rows_;
+    ListRows rows_;
 };
 
 }  // namespace orrowvale

@@ -99,7 +99,7 @@ void placeAction(Player& player, const Action& action) {
     placeMember(player.game.state, party, slot, action.values[2]);
     // The grid marks where the chosen member now stands.
     const auto marks = formationMarks(player.game.state, party, slot);
-    for (int position = 1; position <= 9; ++position)
+    for (int position = 1; position <= kPartySize; ++position)
         if (marks[static_cast<std::size_t>(position - 1)])
             player.label("loc" + std::to_string(position), "O");
 }

@@ -68,15 +68,16 @@ std::vector<ActionForm> lifecycleActions();   // lifecycleactions.cpp
 // Every action the file may use.
 const std::vector<ActionForm>& allActions();
 
-// Argument kinds shared by the families. Things are named by their numbers.
-ArgumentForm partyArg();       // 1..1000
-ArgumentForm adventurerArg();  // 1..1000
-ArgumentForm cityArg();        // 1..100
-ArgumentForm entryArg();       // 1..500, an entry of quests, searches, wars or dungeons
-ArgumentForm itemSlotArg();    // 1..100
-ArgumentForm tradeSlotArg();   // 1..20
-ArgumentForm positionArg();    // 1..9
-ArgumentForm saveSlotArg();    // 1..10
+// Argument kinds shared by the families. Things are named by their numbers, from 1
+// to the size of the game's table of them.
+ArgumentForm partyArg();
+ArgumentForm adventurerArg();
+ArgumentForm cityArg();
+ArgumentForm entryArg();  // an entry of quests, searches, wars or dungeons
+ArgumentForm itemSlotArg();
+ArgumentForm tradeSlotArg();
+ArgumentForm positionArg();
+ArgumentForm saveSlotArg();
 
 // Reads and checks a whole action file (UTF-8; blank lines and lines starting with
 // "#" skipped). Throws DataError naming `fileName` and the line of the first line

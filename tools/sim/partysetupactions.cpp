@@ -21,8 +21,18 @@ void printMembers(Player& player, int party) {
         player.list("memberlist", state.parties[party].members[row.number], row.text);
 }
 
-// The party's row in the party list; false (and "not offered") when it has none.
+// Whether the window can be opened; prints why when it cannot.
+bool openSetup(Player& player) {
+    const Refusal refusal = partySetupRefusal(player.game.state);
+    if (!refusal) return true;
+    player.refused(*refusal);
+    return false;
+}
+
+// The party's row in the party list of the open window; false (and why) when the
+// window cannot open or the party has no row.
 bool selectParty(Player& player, int party) {
+    if (!openSetup(player)) return false;
     for (const ListRow& row : partyRows(player.game.state))
         if (row.number == party) return true;
     player.refused(kNotOffered);
@@ -47,10 +57,11 @@ bool press(Player& player, SetupAction action, int party, int slot) {
 }
 
 void setupAction(Player& player, const Action&) {
-    printParties(player);
+    if (openSetup(player)) printParties(player);
 }
 
 void foundAction(Player& player, const Action& action) {
+    if (!openSetup(player)) return;
     if (foundParty(player.game, chooserPicking(player, action.values[0]))) printParties(player);
 }
 

@@ -5,6 +5,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "guild/equipment.h"
+#include "guild/guildwindow.h"
 #include "parties/party.h"
 #include "world/codec.h"
 #include "world/gamestate.h"
@@ -77,7 +78,12 @@ std::array<bool, 9> formationMarks(const GameState& state, int party, int slot) 
     return marks;
 }
 
+Refusal partySetupRefusal(const GameState& state) {
+    return guildWindowRefusal(state);
+}
+
 Refusal setupRefusal(const GameState& state, SetupAction action, int party, int slot) {
+    if (Refusal closed = partySetupRefusal(state)) return closed;
     if (action == SetupAction::Found) return std::nullopt;
     if (!isParty(state, party)) return kChoosePartyFirst;
     const TParty& p = state.parties[party];
@@ -139,6 +145,7 @@ bool renameParty(Game& game, int party, const std::optional<std::string>& answer
 
 std::optional<int> foundParty(Game& game, const Chooser& choose) {
     GameState& state = game.state;
+    if (setupRefusal(state, SetupAction::Found, 0, 0)) return std::nullopt;
     game.presenter.inform(kChooseNewLeader);
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const std::optional<int> leader = choose(rows);

@@ -38,12 +38,17 @@ std::string leaderName(const GameState& state, int party);
 // For grid positions 1..9 (index 0..8): whether the member of `slot` stands there.
 std::array<bool, 9> formationMarks(const GameState& state, int party, int slot);
 
+// Why the party setup window cannot be opened: it is reached from the guild window,
+// so only where the current city has a guild branch (kNoGuildBranchHere).
+Refusal partySetupRefusal(const GameState& state);
+
 // What the player can press in the party setup window.
 enum class SetupAction { Leader, Info, Rename, Found, Add, Remove, Disband, Place, Defence };
 
 // Why `action` cannot be pressed with `party` and member `slot` chosen (0 = none
-// chosen). A party away travelling or on a mission can still be renamed and its
-// members looked at, but its members, leader and formation stay.
+// chosen); nothing can be pressed where the window cannot be opened. A party away
+// travelling or on a mission can still be renamed and its members looked at, but
+// its members, leader and formation stay.
 Refusal setupRefusal(const GameState& state, SetupAction action, int party, int slot);
 
 // The grid button `position` with the member of `slot` chosen: the member takes

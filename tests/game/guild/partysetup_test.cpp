@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "game/scripts/scriptfixture.h"
+#include "guild/guildwindow.h"
 #include "parties/party.h"
 
 namespace orrowvale::testing {
 namespace {
 
-// Guild members 1..5 standing in city 2, where the main character (number 3) is.
+// Guild members 1..5 standing in city 2, where the main character (number 3) is and
+// the guild has a branch.
 class PartySetup : public ScriptTest {
   protected:
     PartySetup() {
         state.currentCity = 2;
+        state.guildBranches[2] = 1;
         state.mainchrnum = 3;
         for (int n = 1; n <= 5; ++n) {
             TAdven& a = state.adventurers[n];
@@ -111,6 +114,25 @@ TEST_F(PartySetup, ButtonsThatNeedAChoiceSayWhatToChooseFirst) {
     for (int n = 6; n <= 9; ++n)
         addMember(state, party, 100 + n);
     EXPECT_EQ(setupRefusal(state, SetupAction::Add, party, 0), kPartyFull);
+}
+
+TEST_F(PartySetup, WhereTheCityHasNoBranchNothingCanBeDone) {
+    const int party = found(1).value();
+    const TParty before = state.parties[party];
+    state.guildBranches[2] = 0;
+    presenter.clear();
+    EXPECT_EQ(partySetupRefusal(state), kNoGuildBranchHere);
+    for (SetupAction action : {SetupAction::Leader, SetupAction::Info, SetupAction::Rename,
+                               SetupAction::Found, SetupAction::Add, SetupAction::Remove,
+                               SetupAction::Disband, SetupAction::Place, SetupAction::Defence})
+        EXPECT_EQ(setupRefusal(state, action, party, 1), kNoGuildBranchHere);
+    EXPECT_EQ(found(2), std::nullopt);
+    EXPECT_EQ(addToParty(game, party, pick(2)), std::nullopt);
+    EXPECT_FALSE(renameParty(game, party, std::string("먼 길")));
+    EXPECT_EQ(removeFromParty(game, party, 1), Leaving::Refused);
+    EXPECT_FALSE(state.parties[2].inUse);
+    EXPECT_EQ(state.parties[party], before);
+    EXPECT_TRUE(presenter.lines().empty()) << "no chooser opens and nothing is told";
 }
 
 TEST_F(PartySetup, TheLastMemberOutDisbandsAndTheLowestFreePartyIsFoundedNext) {

@@ -38,5 +38,19 @@ TEST(CityScript, EndingATurnAsksFirstAndANoLeavesTheTurn) {
     EXPECT_NE(lines.back().find(" turn=1 "), std::string::npos) << lines.back();
 }
 
+// Random play on seed 5 starts in 은빛나루, whose places are these three.
+TEST(CityScript, VisitListsThePlacesBeforeOneIsChosen) {
+    TempGameDir dir;
+    const std::vector<std::string> lines = play("visit\nvisit 없는 곳\n", dir.root());
+    std::vector<std::string> nothingChosen = {"list[realcombo]: 1 항구 부두",
+                                              "list[realcombo]: 2 왕립 도서관",
+                                              "list[realcombo]: 3 바다의 신전"};
+    std::vector<std::string> notOffered = nothingChosen;
+    nothingChosen.push_back("inform: 이동할 곳을 선택하지 않으셨습니다.");
+    notOffered.push_back("refused: not offered");
+    EXPECT_EQ(after(lines, "visit"), nothingChosen);
+    EXPECT_EQ(after(lines, "visit 없는 곳"), notOffered);
+}
+
 }  // namespace
 }  // namespace orrowvale::testing

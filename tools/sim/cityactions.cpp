@@ -22,11 +22,15 @@ void answerAction(Player& player, const Action& action) {
     player.presenter.queueAnswers({action.values[0] == 0});
 }
 
+// The dialog lists the places before anything is chosen; PLACE must be one of them.
 void visitAction(Player& player, const Action& action) {
+    const ListRows places = placeRows(player.game.state);
+    for (const ListRow& row : places)
+        player.list("realcombo", row.number, row.text);
     std::optional<std::string> place;
     if (action.hasName) {
-        const std::vector<std::string> names = placeNames(player.game.state);
-        if (std::find(names.begin(), names.end(), action.name) == names.end())
+        if (std::none_of(places.begin(), places.end(),
+                         [&](const ListRow& row) { return row.text == action.name; }))
             return player.refused(kNotOffered);
         place = action.name;
     }

@@ -82,19 +82,34 @@ void discardAction(Player& player, const Action& action) {
     if (discardItem(player.game, action.values[0])) showItems(player);
 }
 
-void tradeAction(Player& player, const Action&) {
+// A click on the row of the contract of trade slot `slot`: the reward label shows
+// its pay. False (and "not offered") when no row holds it.
+bool chooseContract(Player& player, int slot) {
+    if (!offers(contractRows(player.game.state), slot)) {
+        player.refused(kNotOffered);
+        return false;
+    }
+    player.label("cfeelabel", rewardText(player.game.state, slot));
+    return true;
+}
+
+// The list as the trading post opens, then the row of SLOT when one is named.
+void tradeAction(Player& player, const Action& action) {
     for (const ListRow& row : contractRows(player.game.state))
         player.list("clist", row.number, row.text);
+    if (action.given[0]) chooseContract(player, action.values[0]);
 }
 
 void takeAction(Player& player, const Action& action) {
     const int slot = action.values[0];
-    bool listed = false;
-    for (const ListRow& row : contractRows(player.game.state))
-        listed = listed || row.number == slot;
-    if (!listed) return player.refused(kNotOffered);
-    player.label("cfeelabel", rewardText(player.game.state, slot));
+    if (!chooseContract(player, slot)) return;
     takeContract(player.game, slot, chooserPicking(player, action.values[1]));
+}
+
+ArgumentForm optionalTradeSlotArg() {
+    ArgumentForm arg = tradeSlotArg();
+    arg.optional = true;
+    return arg;
 }
 
 }  // namespace
@@ -117,7 +132,7 @@ std::vector<ActionForm> guildActions() {
         {"equip", {partyArg(), itemSlotArg()}, NameUse::None, false, equipAction},
         {"unequip", {partyArg()}, NameUse::None, false, unequipAction},
         {"discard", {itemSlotArg()}, NameUse::None, false, discardAction},
-        {"trade", {}, NameUse::None, false, tradeAction},
+        {"trade", {optionalTradeSlotArg()}, NameUse::None, false, tradeAction},
         {"take", {tradeSlotArg(), partyArg()}, NameUse::None, false, takeAction},
     };
 }

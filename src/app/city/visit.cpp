@@ -47,8 +47,8 @@ Tgoform::Tgoform(Windows& windows) : windows_(windows) {
 void Tgoform::prepareAndShow() {
     const GameState& state = *windows_.state;
     realcombo->clear();
-    for (const std::string& name : placeNames(state))
-        realcombo->addItem(qs(name));
+    for (const ListRow& place : placeRows(state))
+        realcombo->addItem(qs(place.text));
     realcombo->setCurrentIndex(-1);
     citycombo->clear();
     for (int city = 1; city <= state.cityBound(); ++city)

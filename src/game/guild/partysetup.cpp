@@ -113,14 +113,14 @@ bool placeMember(GameState& state, int party, int slot, int position) {
     if (setupRefusal(state, SetupAction::Place, party, slot)) return false;
     if (position < 1 || position > kPartySize) return false;
     TParty& p = state.parties[party];
-    const int from = positionOf(state, party, slot);
+    const std::optional<int> from = positionOf(state, party, slot);
     const int standing = p.formation[position];
     // A member without a place may only step onto an empty one: nobody is pushed
     // off the grid.
-    if (from == -1) {
+    if (!from) {
         if (standing != 0) return false;
     } else {
-        p.formation[from] = standing;
+        p.formation[*from] = standing;
     }
     p.formation[position] = slot;
     return true;
@@ -150,12 +150,12 @@ std::optional<int> foundParty(Game& game, const Chooser& choose) {
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const std::optional<int> leader = choose(rows);
     if (!leader || !offers(rows, *leader)) return std::nullopt;
-    const int party = findFreeParty(state);
-    if (party == -1) return std::nullopt;
-    TParty& p = state.parties[party];
+    const std::optional<int> party = findFreeParty(state);
+    if (!party) return std::nullopt;
+    TParty& p = state.parties[*party];
     p.inUse = true;
     p.leader = *leader;
-    addMember(state, party, *leader);
+    addMember(state, *party, *leader);
     p.location = state.currentCity;
     return party;
 }
@@ -166,9 +166,7 @@ std::optional<int> addToParty(Game& game, int party, const Chooser& choose) {
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const std::optional<int> adventurer = choose(rows);
     if (!adventurer || !offers(rows, *adventurer)) return std::nullopt;
-    const int slot = addMember(state, party, *adventurer);
-    if (slot == -1) return std::nullopt;
-    return slot;
+    return addMember(state, party, *adventurer);
 }
 
 Leaving removeFromParty(Game& game, int party, int slot) {

@@ -1,4 +1,5 @@
-// The simulator saves a game, a hand edit of the slot is loaded, and play goes on.
+// Saving and loading by the simulator: its --save and --load, a hand edit of the slot
+// loaded and played on, and the scripted "save" asking before it writes over a slot.
 
 #include <gtest/gtest.h>
 

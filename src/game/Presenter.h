@@ -5,6 +5,9 @@
 
 namespace orrowvale {
 
+// The answer a question's box offers first, which Enter gives.
+enum class DefaultAnswer { Yes, No };
+
 // Everything a rule shows the player and waits for. The desktop program answers
 // with modal windows, tests and the simulator with a transcript. Every call returns
 // only when the player is done with what it shows.
@@ -14,8 +17,10 @@ class Presenter {
 
     // An information box with one OK button.
     virtual void inform(const std::string& text) = 0;
-    // A question with Yes and No; true for Yes.
-    virtual bool confirm(const std::string& question) = 0;
+    // A question with Yes and No; true for Yes. A question whose Yes loses something
+    // (a save written over) offers No first.
+    virtual bool confirm(const std::string& question,
+                         DefaultAnswer offered = DefaultAnswer::Yes) = 0;
     // The scrolling announcement window: `text` (lines joined by "\n") rolls up
     // under `caption` until its top reaches `scrollEndPosition`.
     virtual void announce(const std::string& text, const std::string& caption,
@@ -36,9 +41,6 @@ class Presenter {
                        int scrollEndPosition);
     void showScriptAnnouncement(const std::vector<std::string>& lines);
     void showEnding(const std::vector<std::string>& lines);
-
-    const std::string& announcementCaption() const { return caption_; }
-    int scrollEndPosition() const { return scrollEndPosition_; }
 
   private:
     std::string caption_ = "시나리오";

@@ -12,6 +12,8 @@ namespace orrowvale {
 struct ListRow {
     int number = 0;
     std::string text;
+
+    bool operator==(const ListRow&) const = default;
 };
 using ListRows = std::vector<ListRow>;
 

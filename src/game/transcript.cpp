@@ -8,7 +8,7 @@ void TranscriptPresenter::inform(const std::string& text) {
     emit("inform: " + escapeLineBreaks(text));
 }
 
-bool TranscriptPresenter::confirm(const std::string& question) {
+bool TranscriptPresenter::confirm(const std::string& question, DefaultAnswer) {
     emit("confirm: " + escapeLineBreaks(question));
     if (answers_.empty()) return true;
     bool answer = answers_.front();

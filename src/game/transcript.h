@@ -21,7 +21,8 @@ class TranscriptPresenter : public Presenter {
     explicit TranscriptPresenter(Sink sink = {}) : sink_(std::move(sink)) {}
 
     void inform(const std::string& text) override;
-    bool confirm(const std::string& question) override;
+    // The box's default answer is not printed: a script answers every question.
+    bool confirm(const std::string& question, DefaultAnswer offered) override;
     void announce(const std::string& text, const std::string& caption,
                   int scrollEndPosition) override;
     void talk(const std::string& speaker, const std::string& text) override;

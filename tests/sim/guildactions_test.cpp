@@ -138,5 +138,23 @@ TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "refused: not offered"), 5);
 }
 
+// Random play on seed 5 offers two contracts in 은빛나루; a click on a row shows its
+// reward before anything is taken.
+TEST(ScriptedTradingPost, ChoosingAContractShowsItsRewardAsTheWindowDoes) {
+    testing::TempGameDir dir;
+    const std::vector<std::string> lines =
+        testing::runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random " +
+                        testing::actionsArgument(dir.root(), "trade 1\ntrade 20\n"))
+            .lines;
+    const std::vector<std::string> offered = {"list[clist]: 1 왕실 우편물",
+                                              "list[clist]: 2 염장 생선"};
+    std::vector<std::string> chosen = offered;
+    chosen.push_back("label[cfeelabel]: 보수: 120");
+    EXPECT_EQ(after(lines, "trade 1"), chosen);
+    std::vector<std::string> notOffered = offered;
+    notOffered.push_back("refused: not offered");
+    EXPECT_EQ(after(lines, "trade 20"), notOffered);
+}
+
 }  // namespace
 }  // namespace orrowvale

@@ -9,8 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "game.h"
 #include "game/testfiles.h"
+#include "guild/guildwindow.h"
+#include "lifecycle/createworld.h"
+#include "lifecycle/savegame.h"
 #include "sim/simrun.h"
+#include "transcript.h"
+#include "world/dice.h"
+#include "world/gamepaths.h"
+#include "world/gamestate.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -94,6 +102,27 @@ TEST_F(PartySimulation, ChoicesThatAreNotOnTheListAreRefused) {
     for (const char* action : {"add 1 5", "disband 3", "take 20 1", "defence 1"})
         EXPECT_EQ(after(lines, action), (std::vector<std::string>{"refused: not offered"}))
             << action;
+}
+
+// Party setup opens from the guild window only, which needs a branch in the city.
+TEST_F(PartySimulation, WhereTheCityHasNoBranchPartySetupIsRefused) {
+    dir.copySampleWorld();
+    GameState state;
+    const GamePaths paths = dir.paths();
+    Dice dice(5);
+    TranscriptPresenter presenter;
+    Game game(state, paths, dice, presenter);
+    createRandomWorld(game);
+    state.guildBranches.fill(0);
+    saveGame(state, paths, 1);
+
+    const std::vector<std::string> lines =
+        testing::runSim("--game-dir " + dir.root().string() + " --seed 5 --load 1 " +
+                        testing::actionsArgument(dir.root(), "setup\nfound 985\nadd 1 985\n"))
+            .lines;
+    const std::string refused = std::string("refused: ") + kNoGuildBranchHere;
+    for (const char* action : {"setup", "found 985", "add 1 985"})
+        EXPECT_EQ(after(lines, action), std::vector<std::string>{refused}) << action;
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// The actions of the guild windows: party setup and the chooser, the detail
-// panels, equipment and the trading post.
-
-#include <optional>
+// The actions of the guild window, the two detail panels, the equipment window and
+// the trading post.
 
 #include "game.h"
-#include "guild/partysetup.h"
+#include "guild/adventurerpanel.h"
+#include "guild/equipment.h"
+#include "guild/guildwindow.h"
+#include "guild/partypanel.h"
 #include "guild/tradingpost.h"
 #include "playscript.h"
 #include "world/gamestate.h"
@@ -12,160 +13,126 @@
 namespace orrowvale::sim {
 namespace {
 
-// The chooser as the player sees it: its rows, then the pick of `number`, which
-// must be on one of them.
-Chooser chooserPicking(Player& player, int number) {
-    return [&player, number](const ListRows& rows) {
-        for (const ListRow& row : rows)
-            player.list("advlistbox", row.number, row.text);
-        if (offers(rows, number)) return number;
+void showLines(Player& player, const std::vector<PanelLine>& lines) {
+    for (const PanelLine& line : lines)
+        player.label(line.control, line.text);
+}
+
+void showItems(Player& player) {
+    const GameState& state = player.game.state;
+    for (int slot : storedItemSlots(state))
+        player.list("itemlist", slot, itemName(state.guildItems[slot]));
+}
+
+void guildAction(Player& player, const Action&) {
+    if (!hasGuildBranchHere(player.game.state)) return player.refused(kNotOffered);
+    showGuildLists(player);
+}
+
+void infoAction(Player& player, const Action& action) {
+    const GameState& state = player.game.state;
+    const int adventurer = action.values[0];
+    if (!hasGuildBranchHere(state) || !guildOffersAdventurer(state, adventurer))
+        return player.refused(kNotOffered);
+    showLines(player, adventurerPanelLines(state.adventurers[adventurer]));
+}
+
+void partyInfoAction(Player& player, const Action& action) {
+    const GameState& state = player.game.state;
+    const int party = action.values[0];
+    if (!hasGuildBranchHere(state) || !guildOffersParty(state, party))
+        return player.refused(kNotOffered);
+    showLines(player, partyPanelLines(state, party));
+}
+
+void equipmentAction(Player& player, const Action&) {
+    const GameState& state = player.game.state;
+    for (int party : equippableParties(state))
+        player.list("partylist", party, state.parties[party].partyName);
+    showItems(player);
+    player.label("pitemla", carriedItemName(state, 0));
+}
+
+bool offeredSlot(const GameState& state, int slot) {
+    return state.guildItems[slot] != 0;
+}
+
+void equipAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    const int slot = action.values[1];
+    if (!canEquip(player.game.state, party) || !offeredSlot(player.game.state, slot))
+        return player.refused(kNotOffered);
+    if (!equipItem(player.game, party, slot)) return;
+    showItems(player);
+    player.label("pitemla", carriedItemName(player.game.state, party));
+}
+
+void unequipAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    if (!canEquip(player.game.state, party)) return player.refused(kNotOffered);
+    if (const Refusal refusal = takeOffRefusal(player.game.state, party))
+        return player.refused(*refusal);
+    if (!takeOffItem(player.game, party)) return;
+    showItems(player);
+    player.label("pitemla", carriedItemName(player.game.state, party));
+}
+
+void discardAction(Player& player, const Action& action) {
+    if (!offeredSlot(player.game.state, action.values[0])) return player.refused(kNotOffered);
+    if (discardItem(player.game, action.values[0])) showItems(player);
+}
+
+// A click on the row of the contract of trade slot `slot`: the reward label shows
+// its pay. False (and "not offered") when no row holds it.
+bool chooseContract(Player& player, int slot) {
+    if (!offers(contractRows(player.game.state), slot)) {
         player.refused(kNotOffered);
-        return -1;
-    };
-}
-
-void printParties(Player& player) {
-    for (const ListRow& row : partyRows(player.game.state))
-        player.list("partylist", row.number, row.text);
-}
-
-void printMembers(Player& player, int party) {
-    const GameState& state = player.game.state;
-    for (const ListRow& row : memberRows(state, party))
-        player.list("memberlist", state.parties[party].members[row.number], row.text);
-}
-
-// The party's row in the party list; false (and "not offered") when it has none.
-bool selectParty(Player& player, int party) {
-    for (const ListRow& row : partyRows(player.game.state))
-        if (row.number == party) return true;
-    player.refused(kNotOffered);
-    return false;
-}
-
-// The member slot of the adventurer's row in the member list, or 0.
-int selectMember(Player& player, int party, int adventurer) {
-    const GameState& state = player.game.state;
-    for (const ListRow& row : memberRows(state, party))
-        if (state.parties[party].members[row.number] == adventurer) return row.number;
-    player.refused(kNotOffered);
-    return 0;
-}
-
-// Whether the button can be pressed; prints its tooltip when it cannot.
-bool press(Player& player, SetupAction action, int party, int slot) {
-    const std::string refusal = setupRefusal(player.game.state, action, party, slot);
-    if (refusal.empty()) return true;
-    player.refused(refusal);
-    return false;
-}
-
-void setupAction(Player& player, const Action&) {
-    printParties(player);
-}
-
-void foundAction(Player& player, const Action& action) {
-    if (foundParty(player.game, chooserPicking(player, action.values[0])) != -1)
-        printParties(player);
-}
-
-void addAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    if (!selectParty(player, party) || !press(player, SetupAction::Add, party, 0)) return;
-    if (addToParty(player.game, party, chooserPicking(player, action.values[1])) != -1)
-        printMembers(player, party);
-}
-
-// Selects the party and the member of `action`, then checks the button: the slot,
-// or 0 when the action stops there.
-int selectForMember(Player& player, const Action& action, SetupAction button) {
-    const int party = action.values[0];
-    if (!selectParty(player, party)) return 0;
-    const int slot = selectMember(player, party, action.values[1]);
-    if (slot == 0 || !press(player, button, party, slot)) return 0;
-    return slot;
-}
-
-void removeAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    const int slot = selectForMember(player, action, SetupAction::Remove);
-    if (slot == 0) return;
-    switch (removeFromParty(player.game, party, slot)) {
-        case Leaving::Left:
-            return printMembers(player, party);
-        case Leaving::Disbanded:
-            return printParties(player);
-        case Leaving::Refused:
-            return;
+        return false;
     }
+    player.label("cfeelabel", rewardText(player.game.state, slot));
+    return true;
 }
 
-void leaderAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    const int slot = selectForMember(player, action, SetupAction::Leader);
-    if (slot != 0 && makeLeader(player.game.state, party, slot))
-        player.label("leaderlabel", leaderName(player.game.state, party));
-}
-
-void placeAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    const int slot = selectForMember(player, action, SetupAction::Place);
-    if (slot == 0) return;
-    placeMember(player.game.state, party, slot, action.values[2]);
-    // The grid marks where the chosen member now stands.
-    const auto marks = formationMarks(player.game.state, party, slot);
-    for (int position = 1; position <= 9; ++position)
-        if (marks[static_cast<std::size_t>(position - 1)])
-            player.label("loc" + std::to_string(position), "O");
-}
-
-void renameAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    if (!selectParty(player, party) || !press(player, SetupAction::Rename, party, 0)) return;
-    if (renameParty(player.game, party, action.name)) printParties(player);
-}
-
-void disbandAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    if (!selectParty(player, party) || !press(player, SetupAction::Disband, party, 0)) return;
-    if (disbandByPlayer(player.game, party)) printParties(player);
-}
-
-void defenceAction(Player& player, const Action& action) {
-    const int party = action.values[0];
-    if (!selectParty(player, party) || !press(player, SetupAction::Defence, party, 0)) return;
-    showDefence(player.game, party);
-}
-
-void tradeAction(Player& player, const Action&) {
+// The list as the trading post opens, then the row of SLOT when one is named.
+void tradeAction(Player& player, const Action& action) {
     for (const ListRow& row : contractRows(player.game.state))
         player.list("clist", row.number, row.text);
+    if (action.given[0]) chooseContract(player, action.values[0]);
 }
 
 void takeAction(Player& player, const Action& action) {
     const int slot = action.values[0];
-    bool listed = false;
-    for (const ListRow& row : contractRows(player.game.state))
-        listed = listed || row.number == slot;
-    if (!listed) return player.refused(kNotOffered);
-    player.label("cfeelabel", rewardText(player.game.state, slot));
+    if (!chooseContract(player, slot)) return;
     takeContract(player.game, slot, chooserPicking(player, action.values[1]));
+}
+
+ArgumentForm optionalTradeSlotArg() {
+    ArgumentForm arg = tradeSlotArg();
+    arg.optional = true;
+    return arg;
 }
 
 }  // namespace
 
+void showGuildLists(Player& player) {
+    const GameState& state = player.game.state;
+    const GuildLists lists = guildWindowLists(state);
+    for (int adventurer : lists.members)
+        player.list("guildadvlist", adventurer, state.adventurers[adventurer].name);
+    for (int party : lists.parties)
+        player.list("taskpartylist", party, state.parties[party].partyName);
+}
+
 std::vector<ActionForm> guildActions() {
     return {
-        {"setup", {}, NameUse::None, false, setupAction},
-        {"found", {adventurerArg()}, NameUse::None, false, foundAction},
-        {"add", {partyArg(), adventurerArg()}, NameUse::None, false, addAction},
-        {"remove", {partyArg(), adventurerArg()}, NameUse::None, false, removeAction},
-        {"leader", {partyArg(), adventurerArg()}, NameUse::None, false, leaderAction},
-        {"place", {partyArg(), adventurerArg(), positionArg()}, NameUse::None, false, placeAction},
-        {"rename", {partyArg()}, NameUse::Optional, false, renameAction},
-        {"disband", {partyArg()}, NameUse::None, false, disbandAction},
-        {"defence", {partyArg()}, NameUse::None, false, defenceAction},
-        {"trade", {}, NameUse::None, false, tradeAction},
+        {"guild", {}, NameUse::None, false, guildAction},
+        {"info", {adventurerArg()}, NameUse::None, false, infoAction},
+        {"partyinfo", {partyArg()}, NameUse::None, false, partyInfoAction},
+        {"equipment", {}, NameUse::None, false, equipmentAction},
+        {"equip", {partyArg(), itemSlotArg()}, NameUse::None, false, equipAction},
+        {"unequip", {partyArg()}, NameUse::None, false, unequipAction},
+        {"discard", {itemSlotArg()}, NameUse::None, false, discardAction},
+        {"trade", {optionalTradeSlotArg()}, NameUse::None, false, tradeAction},
         {"take", {tradeSlotArg(), partyArg()}, NameUse::None, false, takeAction},
     };
 }

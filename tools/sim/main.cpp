@@ -103,7 +103,8 @@ Number parseNumber(std::string_view text, const char* what) {
 int parseSlot(std::string_view text, const char* option) {
     const int slot = parseNumber<int>(text, option);
     if (slot < 1 || slot > kSaveSlots)
-        usage(std::string(option) + " takes a slot from 1 to 10, not " + std::to_string(slot));
+        usage(std::string(option) + " takes a slot from 1 to " + std::to_string(kSaveSlots) +
+              ", not " + std::to_string(slot));
     return slot;
 }
 

@@ -1,10 +1,13 @@
 #include "playscript.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "game.h"
+#include "lifecycle/savegame.h"
 #include "transcript.h"
 #include "world/datafiles.h"
+#include "world/gamestate.h"
 
 namespace orrowvale::sim {
 namespace {
@@ -112,34 +115,37 @@ ArgumentForm numberArg(const char* what, int max) {
 }  // namespace
 
 ArgumentForm partyArg() {
-    return numberArg("party", 1000);
+    return numberArg("party", kMaxParties);
 }
 ArgumentForm adventurerArg() {
-    return numberArg("adventurer", 1000);
+    return numberArg("adventurer", kMaxAdventurers);
 }
 ArgumentForm cityArg() {
-    return numberArg("city", 100);
+    return numberArg("city", kMaxCities);
 }
+// An entry of whichever table of targets is longest.
 ArgumentForm entryArg() {
-    return numberArg("entry", 500);
+    return numberArg("entry", std::max({kMaxQuests, kMaxWars, kMaxSitesPerCity}));
 }
 ArgumentForm itemSlotArg() {
-    return numberArg("item slot", 100);
+    return numberArg("item slot", kGuildItemSlots);
 }
 ArgumentForm tradeSlotArg() {
-    return numberArg("trade slot", 20);
+    return numberArg("trade slot", kTradeSlotsPerCity);
 }
+// The grid buttons, one for each place of the formation.
 ArgumentForm positionArg() {
-    return numberArg("position", 9);
+    return numberArg("position", kPartySize);
 }
 ArgumentForm saveSlotArg() {
-    return numberArg("slot", 10);
+    return numberArg("slot", kSaveSlots);
 }
 
 const std::vector<ActionForm>& allActions() {
     static const std::vector<ActionForm> all = [] {
         std::vector<ActionForm> forms = cityActions();
-        for (auto family : {pubActions, guildActions, equipActions})
+        for (auto family :
+             {pubActions, partyActions, partySetupActions, guildActions, lifecycleActions})
             for (ActionForm& form : family())
                 forms.push_back(std::move(form));
         return forms;
@@ -156,6 +162,16 @@ std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
         actions.push_back(checkLine(trimmed, fileName, line));
     }
     return actions;
+}
+
+Chooser chooserPicking(Player& player, int number) {
+    return [&player, number](const ListRows& rows) -> std::optional<int> {
+        for (const ListRow& row : rows)
+            player.list("advlistbox", row.number, row.text);
+        if (offers(rows, number)) return number;
+        player.refused(kNotOffered);
+        return std::nullopt;
+    };
 }
 
 Player::Player(Game& game, TranscriptPresenter& presenter, Sink out)

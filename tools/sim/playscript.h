@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "guild/chooser.h"
+
 namespace orrowvale {
 class GamePaths;
 class TranscriptPresenter;
@@ -56,23 +58,26 @@ struct ActionForm {
     std::function<void(Player&, const Action&)> run;
 };
 
-// The families of actions, each in its own file.
-std::vector<ActionForm> cityActions();   // cityactions.cpp
-std::vector<ActionForm> pubActions();    // pubactions.cpp
-std::vector<ActionForm> guildActions();  // guildactions.cpp
-std::vector<ActionForm> equipActions();  // equipactions.cpp
+// The families of actions, each in its own file, named after the game's folders.
+std::vector<ActionForm> cityActions();        // cityactions.cpp
+std::vector<ActionForm> pubActions();         // pubactions.cpp
+std::vector<ActionForm> partyActions();       // partyactions.cpp
+std::vector<ActionForm> partySetupActions();  // partysetupactions.cpp
+std::vector<ActionForm> guildActions();       // guildactions.cpp
+std::vector<ActionForm> lifecycleActions();   // lifecycleactions.cpp
 // Every action the file may use.
 const std::vector<ActionForm>& allActions();
 
-// Argument kinds shared by the families. Things are named by their numbers.
-ArgumentForm partyArg();       // 1..1000
-ArgumentForm adventurerArg();  // 1..1000
-ArgumentForm cityArg();        // 1..100
-ArgumentForm entryArg();       // 1..500, an entry of quests, searches, wars or dungeons
-ArgumentForm itemSlotArg();    // 1..100
-ArgumentForm tradeSlotArg();   // 1..20
-ArgumentForm positionArg();    // 1..9
-ArgumentForm saveSlotArg();    // 1..10
+// Argument kinds shared by the families. Things are named by their numbers, from 1
+// to the size of the game's table of them.
+ArgumentForm partyArg();
+ArgumentForm adventurerArg();
+ArgumentForm cityArg();
+ArgumentForm entryArg();  // an entry of quests, searches, wars or dungeons
+ArgumentForm itemSlotArg();
+ArgumentForm tradeSlotArg();
+ArgumentForm positionArg();
+ArgumentForm saveSlotArg();
 
 // Reads and checks a whole action file (UTF-8; blank lines and lines starting with
 // "#" skipped). Throws DataError naming `fileName` and the line of the first line
@@ -102,9 +107,9 @@ class Player {
     // What the pub windows hold while the pub is open.
     struct Pub {
         bool open = false;
-        bool listOpen = false;     // the adventurer list window
-        std::vector<int> present;  // the adventurers on its rows
-        int talkTarget = 0;        // the adventurer of the open conversation, 0 = none
+        bool listOpen = false;  // the adventurer list window
+        ListRows company;       // who sits on its rows
+        int talkTarget = 0;     // the adventurer of the open conversation, 0 = none
     } pub;
 
     // The dispatch window's number field, which keeps its value between uses.
@@ -122,7 +127,11 @@ class Player {
 inline constexpr const char* kNotOffered = "not offered";
 
 // The two lists of the guild window, as "guild" and a "branch" where one stands
-// print them (equipactions.cpp).
+// print them (guildactions.cpp).
 void showGuildLists(Player& player);
+
+// The chooser as the player sees it: its rows, then the pick of `number`, which
+// must be on one of them.
+Chooser chooserPicking(Player& player, int number);
 
 }  // namespace orrowvale::sim

@@ -1,6 +1,6 @@
 // The actions of the pub, its adventurer list and the conversation window.
 
-#include <algorithm>
+#include <utility>
 
 #include "city/adventurertalk.h"
 #include "city/pub.h"
@@ -33,11 +33,10 @@ bool talking(Player& player) {
     return false;
 }
 
-void rollList(Player& player) {
-    const GameState& state = player.game.state;
-    player.pub.present = rollPresentAdventurers(state, player.game.dice);
-    for (int number : player.pub.present)
-        player.list("adlist", number, state.adventurers[number].name);
+void showCompany(Player& player, ListRows company) {
+    player.pub.company = std::move(company);
+    for (const ListRow& row : player.pub.company)
+        player.list("adlist", row.number, row.text);
 }
 
 void say(Player& player, const std::string& text) {
@@ -74,15 +73,13 @@ void fameAction(Player& player, const Action&) {
 void lookAction(Player& player, const Action&) {
     if (!pubInFront(player)) return;
     player.pub.listOpen = true;
-    rollList(player);
+    showCompany(player, rollPubCompany(player.game));
 }
 
 void talkAction(Player& player, const Action& action) {
     if (!listInFront(player)) return;
     const int number = action.values[0];
-    const std::vector<int>& present = player.pub.present;
-    if (std::find(present.begin(), present.end(), number) == present.end())
-        return player.refused(kNotOffered);
+    if (!offers(player.pub.company, number)) return player.refused(kNotOffered);
     player.pub.talkTarget = number;
     say(player, greetingText(player.game.state.adventurers[number]));
 }
@@ -108,13 +105,13 @@ void joinAction(Player& player, const Action&) {
 void byeAction(Player& player, const Action&) {
     if (!talking(player)) return;
     player.pub.talkTarget = 0;
-    rollList(player);
+    showCompany(player, endConversation(player.game));
 }
 
 void closeAction(Player& player, const Action&) {
     if (!listInFront(player)) return;
     player.pub.listOpen = false;
-    player.pub.present.clear();
+    player.pub.company.clear();
     returnToPub(player.game);
 }
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "app/city/pub.h"
 #include "app/city/visit.h"
@@ -132,12 +133,13 @@ void Tcommform::commandButtonClick() {
 
 void Tcommform::endTurnButtonClick() {
     KeepActive keep;
-    if (!confirmBox(this, QString::fromUtf8(kEndTurnQuestion))) return;
     {
-        setEnabled(false);
-        BusyCursor busy(this);
+        std::optional<BusyCursor> busy;
         try {
-            endTurn(windows_.game);
+            confirmAndEndTurn(windows_.game, [&] {
+                setEnabled(false);
+                busy.emplace(this);
+            });
         } catch (const DataError& error) {
             errorBox(activeParent(), error);
         }

@@ -44,7 +44,7 @@ Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
 }
 
 void Ttalkwithform::showList() {
-    rollList();
+    showCompany(rollPubCompany(windows_.game));
     adventurerList->setFocus();
     exec();
 }
@@ -54,12 +54,9 @@ std::vector<int> Ttalkwithform::rowAdventurers() const {
 }
 
 // The keyboard starts on the first adventurer, so that Enter talks at once.
-void Ttalkwithform::rollList() {
-    const GameState& state = *windows_.state;
-    const ListRows rows =
-        numberedRows(rollPresentAdventurers(state, windows_.dice),
-                     [&state](int number) { return state.adventurers[number].name; });
-    adventurerList->fill(rows, rows.empty() ? std::nullopt : std::optional(rows.front().number));
+void Ttalkwithform::showCompany(const ListRows& company) {
+    adventurerList->fill(company,
+                         company.empty() ? std::nullopt : std::optional(company.front().number));
 }
 
 void Ttalkwithform::updateTalkButton() {
@@ -76,8 +73,7 @@ void Ttalkwithform::talkButtonClick() {
     const std::optional<int> adventurer = adventurerList->chosen();
     if (!adventurer) return;
     windows_.ttadvenform->showConversation(*adventurer);
-    // Back in front after the conversation: the company has changed meanwhile.
-    rollList();
+    showCompany(endConversation(windows_.game));
     adventurerList->setFocus();
 }
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <vector>
 
+#include "listrow.h"
+
 class QPushButton;
 
 namespace orrowvale {
@@ -24,7 +26,7 @@ class Ttalkwithform : public QDialog {
     std::vector<int> rowAdventurers() const;
 
   private:
-    void rollList();
+    void showCompany(const ListRows& company);
     void updateTalkButton();
 
     Windows& windows_;

@@ -10,6 +10,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
 #include "app/ui/messages.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "city/visit.h"
 #include "world/datafiles.h"
@@ -47,10 +48,7 @@ Tgoform::Tgoform(Windows& windows) : windows_(windows) {
 
 void Tgoform::prepareAndShow() {
     const GameState& state = *windows_.state;
-    placeCombo->clear();
-    for (const std::string& name : placeNames(state))
-        placeCombo->addItem(qs(name));
-    placeCombo->setCurrentIndex(-1);
+    fillNumbered(*placeCombo, placeRows(state));
     cityCombo->clear();
     for (int city = 1; city <= state.cityBound(); ++city)
         if (state.visitableCities[city] == 1) cityCombo->addItem(qs(state.cityNames[city]), city);

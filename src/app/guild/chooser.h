@@ -22,9 +22,13 @@ class Tadvlists : public QDialog {
 
     // Shows the rows and returns the chosen number, or -1.
     int choose(const ListRows& rows);
-    // The chooser as the game's rules ask for it.
+    // The chooser as the game's rules ask for it: nothing when nothing was chosen.
     Chooser chooser() {
-        return [this](const ListRows& rows) { return choose(rows); };
+        return [this](const ListRows& rows) -> std::optional<int> {
+            const int chosen = choose(rows);
+            if (chosen == -1) return std::nullopt;
+            return chosen;
+        };
     }
 
     void okButtonClick();

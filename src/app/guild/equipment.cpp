@@ -90,9 +90,9 @@ void Tequipform::showPartyItem() {
     const GameState& state = *windows_.state;
     const int party = partyList->chosen().value_or(0);
     itemLabel->setText(qs(carriedItemName(state, party)));
-    const std::string refusal = takeOffRefusal(state, party);
-    takeOffButton->setEnabled(refusal.empty());
-    takeOffButton->setToolTip(qs(refusal));
+    const Refusal refusal = takeOffRefusal(state, party);
+    takeOffButton->setEnabled(!refusal);
+    takeOffButton->setToolTip(qs(refusal.value_or("")));
 }
 
 void Tequipform::equipButtonClick() {

@@ -16,6 +16,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
+#include "lifecycle/characterinfo.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -176,9 +177,9 @@ void Tpsform::refreshButtons() {
     const int party = partyList->chosen().value_or(0);
     const int slot = memberList->chosen().value_or(0);
     for (const ActionButton& b : actionButtons_) {
-        const std::string refusal = setupRefusal(*windows_.state, b.action, party, slot);
-        b.button->setEnabled(refusal.empty());
-        b.button->setToolTip(refusal.empty() ? b.hint : qs(refusal));
+        const Refusal refusal = setupRefusal(*windows_.state, b.action, party, slot);
+        b.button->setEnabled(!refusal);
+        b.button->setToolTip(refusal ? qs(*refusal) : b.hint);
     }
 }
 
@@ -197,9 +198,7 @@ void Tpsform::memberListDoubleClick() {
 }
 
 void Tpsform::showInformation(int adventurer) {
-    GameState& state = *windows_.state;
-    state.infoAdventurer = state.adventurers[adventurer];
-    windows_.infoform->fill(state.infoAdventurer);
+    windows_.infoform->fill(showAdventurerInfo(*windows_.state, adventurer));
     windows_.infoform->show();
     windows_.infoform->raise();
 }
@@ -235,15 +234,15 @@ void Tpsform::renameButtonClick() {
 
 void Tpsform::foundButtonClick() {
     KeepActive keep;
-    const int party = foundParty(windows_.game, windows_.advlists->chooser());
-    if (party != -1) fillPartyList(party);
+    if (const std::optional<int> party = foundParty(windows_.game, windows_.advlists->chooser()))
+        fillPartyList(*party);
 }
 
 void Tpsform::addMemberButtonClick() {
     KeepActive keep;
-    const int slot =
-        addToParty(windows_.game, partyList->chosen().value_or(0), windows_.advlists->chooser());
-    if (slot != -1) fillMemberList(slot);
+    if (const std::optional<int> slot = addToParty(windows_.game, partyList->chosen().value_or(0),
+                                                   windows_.advlists->chooser()))
+        fillMemberList(*slot);
 }
 
 void Tpsform::removeMemberButtonClick() {

@@ -17,8 +17,9 @@ Tloadform::Tloadform(Windows& windows)
 }
 
 // A failed load keeps whatever game there was.
-void Tloadform::useSlot(int slot) {
+bool Tloadform::useSlot(int slot) {
     loadGame(windows_.game, slot);
+    return true;
 }
 
 void Tloadform::showFailure(int slot, const DataError& error) {

@@ -13,7 +13,7 @@ class Tloadform : public TSlotWindow {
     explicit Tloadform(Windows& windows);
 
   protected:
-    void useSlot(int slot) override;
+    bool useSlot(int slot) override;
     void showFailure(int slot, const DataError& error) override;
     void slotUsed() override;
 

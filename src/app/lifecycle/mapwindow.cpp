@@ -21,6 +21,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
 #include "app/ui/text.h"
+#include "lifecycle/characterinfo.h"
 #include "lifecycle/citymap.h"
 #include "lifecycle/savegame.h"
 #include "world/datafiles.h"
@@ -167,16 +168,12 @@ void TMainForm::exitActionTriggered() {
 }
 
 void TMainForm::characterButtonClick() {
-    GameState& state = *windows_.state;
     try {
-        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
-        const GamePaths::WrittenFile copy = windows_.paths.writtenDataFile("amugae.txt");
-        saveAdventurer(state.infoAdventurer, copy.file, copy.shown);
+        windows_.infoform->fill(copySampleAdventurer(windows_.game));
     } catch (const DataError& error) {
         errorBox(this, error);
         return;
     }
-    windows_.infoform->fill(state.infoAdventurer);
     windows_.infoform->show();
     windows_.insform->refreshStatusPanel();
 }

@@ -2,7 +2,6 @@
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/messages.h"
-#include "app/ui/text.h"
 #include "lifecycle/savegame.h"
 #include "world/datafiles.h"
 
@@ -15,19 +14,8 @@ Tsaveform::Tsaveform(Windows& windows)
 }
 
 // A used slot is written over only when the player says so, told what it holds.
-bool Tsaveform::mayUseSlot(int slot) {
-    if (!slotHoldsSave(windows_.paths, slot)) return true;
-    const QString held = qs(listSaveSlots(windows_.paths)[static_cast<std::size_t>(slot - 1)]);
-    return confirmBox(this,
-                      QStringLiteral("%1번 슬롯에는 이미 저장된 게임이 있습니다.\n%2\n"
-                                     "이 게임을 지우고 지금의 게임을 저장하시겠습니까?")
-                          .arg(slot)
-                          .arg(held),
-                      false);
-}
-
-void Tsaveform::useSlot(int slot) {
-    saveGame(windows_.game, slot);
+bool Tsaveform::useSlot(int slot) {
+    return saveToSlot(windows_.game, slot);
 }
 
 void Tsaveform::showFailure(int, const DataError& error) {

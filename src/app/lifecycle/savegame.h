@@ -13,8 +13,7 @@ class Tsaveform : public TSlotWindow {
     explicit Tsaveform(Windows& windows);
 
   protected:
-    bool mayUseSlot(int slot) override;
-    void useSlot(int slot) override;
+    bool useSlot(int slot) override;
     void showFailure(int slot, const DataError& error) override;
 
   private:

@@ -65,7 +65,8 @@ void Tcommandform::fillList(const std::vector<int>& parties) {
 
 // The game takes 0 for no party chosen.
 void Tcommandform::updateButtons() {
-    const QString why = qs(whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0)));
+    const QString why =
+        qs(whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0)).value_or(""));
     for (QPushButton* button : {moveButton, adventureButton}) {
         button->setEnabled(why.isEmpty());
         button->setToolTip(why);

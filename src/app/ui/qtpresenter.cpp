@@ -14,8 +14,8 @@ void QtPresenter::inform(const std::string& text) {
     informBox(activeParent(), qs(text));
 }
 
-bool QtPresenter::confirm(const std::string& question) {
-    return confirmBox(activeParent(), qs(question));
+bool QtPresenter::confirm(const std::string& question, DefaultAnswer offered) {
+    return confirmBox(activeParent(), qs(question), offered == DefaultAnswer::Yes);
 }
 
 void QtPresenter::announce(const std::string& text, const std::string& caption,

@@ -13,7 +13,7 @@ class QtPresenter : public Presenter {
     explicit QtPresenter(Windows& windows) : windows_(windows) {}
 
     void inform(const std::string& text) override;
-    bool confirm(const std::string& question) override;
+    bool confirm(const std::string& question, DefaultAnswer offered) override;
     void announce(const std::string& text, const std::string& caption,
                   int scrollEndPosition) override;
     void talk(const std::string& speaker, const std::string& text) override;

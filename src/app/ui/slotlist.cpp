@@ -66,10 +66,9 @@ void TSlotWindow::showEvent(QShowEvent* event) {
 void TSlotWindow::okButtonClick() {
     const std::optional<int> slot = slotList->chosen();
     if (!slot) return;
-    if (!mayUseSlot(*slot)) return;
     try {
         BusyCursor busy(this);
-        useSlot(*slot);
+        if (!useSlot(*slot)) return;
     } catch (const DataError& error) {
         showFailure(*slot, error);
         return;

@@ -22,11 +22,10 @@ class TSlotWindow : public QDialog {
   protected:
     TSlotWindow(const GamePaths& paths, const char* caption);
     void showEvent(QShowEvent* event) override;
-    // Saves into or loads slot 1..10, under the busy cursor. A DataError is shown
-    // and the window stays open for another choice.
-    virtual void useSlot(int slot) = 0;
-    // Before the busy cursor: false keeps the window open for another choice.
-    virtual bool mayUseSlot(int /*slot*/) { return true; }
+    // Saves into or loads slot 1..10, under the busy cursor. False (the player kept
+    // what the slot held) or a DataError, which is shown, keeps the window open for
+    // another choice.
+    virtual bool useSlot(int slot) = 0;
     // Tells the player why useSlot failed.
     virtual void showFailure(int slot, const DataError& error) = 0;
     // After the window closed on success.

@@ -76,7 +76,7 @@ int firstFreeMemberEntry(const GameState& state) {
     return 0;
 }
 
-std::optional<std::string> joinRefusal(const GameState& state, int number) {
+Refusal joinRefusal(const GameState& state, int number) {
     if (!Adventurers::contains(number)) return std::nullopt;
     if (isMember(state, number)) return kAlreadyMember;
     if (firstFreeMemberEntry(state) == 0) return kMemberListFull;

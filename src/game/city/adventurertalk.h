@@ -1,7 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -23,7 +24,7 @@ std::string drinkAnswer(const TAdven& adventurer, int roll);
 std::string buyDrink(Game& game, int number);
 
 // Why adventurer `number` cannot be asked to join; nothing when it can.
-std::optional<std::string> joinRefusal(const GameState& state, int number);
+Refusal joinRefusal(const GameState& state, int number);
 
 enum class JoinOutcome {
     Refused,   // the question is not offered (see joinRefusal)

@@ -1,5 +1,6 @@
 #include "city/pubpatrons.h"
 
+#include "game.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
 
@@ -22,6 +23,17 @@ std::vector<int> rollPresentAdventurers(const GameState& state, Dice& dice) {
         if (canBeInThePub(state, number) && dice.d100() <= kPresenceChance)
             present.push_back(number);
     return present;
+}
+
+ListRows rollPubCompany(Game& game) {
+    ListRows company;
+    for (int number : rollPresentAdventurers(game.state, game.dice))
+        company.push_back({number, game.state.adventurers[number].name});
+    return company;
+}
+
+ListRows endConversation(Game& game) {
+    return rollPubCompany(game);
 }
 
 }  // namespace orrowvale

@@ -9,14 +9,14 @@
 
 namespace orrowvale {
 
-std::vector<std::string> placeNames(const GameState& state) {
-    std::vector<std::string> names;
-    if (!CityTable::contains(state.currentCity)) return names;
+ListRows placeRows(const GameState& state) {
+    ListRows rows;
+    if (!CityTable::contains(state.currentCity)) return rows;
     const auto& places = state.cityPlaces[state.currentCity];
     const int count = std::clamp(state.cityPlaceCount[state.currentCity], 0, kMaxPlacesPerCity);
     for (int number = 1; number <= count; ++number)
-        names.push_back(places[number].name);
-    return names;
+        rows.push_back({number, places[number].name});
+    return rows;
 }
 
 bool visitPlace(Game& game, const std::optional<std::string>& chosenPlace) {

@@ -2,16 +2,17 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "listrow.h"
 
 namespace orrowvale {
 
 struct Game;
 struct GameState;
 
-// The names the visit dialog lists: the places of the city where the main character
-// stands, in entry order.
-std::vector<std::string> placeNames(const GameState& state);
+// What the visit dialog lists: the places of the city where the main character
+// stands, in entry order, each row its entry number and name.
+ListRows placeRows(const GameState& state);
 
 // The "이동" button of the visit dialog with the chosen place name, or none. Runs
 // the event file of the highest-numbered place of that name in the current city;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,10 @@ namespace orrowvale {
 
 struct GameState;
 
-// Shows the rows and waits for the player: the number of the chosen row, or -1 when
-// the player cancelled or chose nothing. The window opens the chooser dialog; the
-// scripted player picks from its script.
-using Chooser = std::function<int(const ListRows& rows)>;
+// Shows the rows and waits for the player: the number of the chosen row, or nothing
+// when the player cancelled or chose nothing. The window opens the chooser dialog;
+// the scripted player picks from its script.
+using Chooser = std::function<std::optional<int>(const ListRows& rows)>;
 
 // Marks the main character wherever adventurers are listed by name.
 inline constexpr const char* kMainCharacterMark = "(*)";

@@ -57,15 +57,15 @@ bool equipItem(Game& game, int party, int slot) {
     return true;
 }
 
-std::string takeOffRefusal(const GameState& state, int party) {
+Refusal takeOffRefusal(const GameState& state, int party) {
     if (!canEquip(state, party)) return kChoosePartyToTakeOff;
     if (state.parties[party].partyItem == 0) return kNothingToTakeOff;
-    return {};
+    return std::nullopt;
 }
 
 bool takeOffItem(Game& game, int party) {
     GameState& state = game.state;
-    if (!takeOffRefusal(state, party).empty()) return false;
+    if (takeOffRefusal(state, party)) return false;
     if (storePartyItem(state, party)) return true;
     game.presenter.inform(kNoRoomForItem);
     return false;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "refusal.h"
+
 namespace orrowvale {
 
 struct Game;
@@ -26,9 +28,9 @@ std::string carriedItemName(const GameState& state, int party);
 // Returns whether the items were swapped.
 bool equipItem(Game& game, int party, int slot);
 
-// Why "해제" cannot take anything off this party, or empty when it can: no party
-// chosen, or the party carries nothing.
-std::string takeOffRefusal(const GameState& state, int party);
+// Why "해제" cannot take anything off this party: no party chosen, or the party
+// carries nothing.
+Refusal takeOffRefusal(const GameState& state, int party);
 
 // "해제": the party's item goes into the lowest empty guild slot. With every slot
 // taken the player is told so and nothing moves. Returns whether the item moved.

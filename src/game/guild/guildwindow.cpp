@@ -26,6 +26,11 @@ bool hasGuildBranchHere(const GameState& state) {
     return CityFlags::contains(state.currentCity) && state.guildBranches[state.currentCity] == 1;
 }
 
+Refusal guildWindowRefusal(const GameState& state) {
+    if (hasGuildBranchHere(state)) return std::nullopt;
+    return kNoGuildBranchHere;
+}
+
 bool guildOffersParty(const GameState& state, int party) {
     return PartyTable::contains(party) && state.parties[party].inUse;
 }

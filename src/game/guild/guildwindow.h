@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "parties/partycommands.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -20,6 +21,11 @@ GuildLists guildWindowLists(const GameState& state);
 
 // The guild window opens where the current city has a guild branch.
 bool hasGuildBranchHere(const GameState& state);
+
+// Why the guild window, and the party setup window opened from it, cannot be
+// reached in the current city: the words the branch offer opens with.
+inline constexpr const char* kNoGuildBranchHere = "이 곳에는 길드 지부가 존재하지 않습니다.";
+Refusal guildWindowRefusal(const GameState& state);
 
 // Whether the guild window offers the detail panel of an adventurer: one of its
 // listed members, or a member of one of its listed parties (those stand elsewhere

@@ -5,6 +5,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "guild/equipment.h"
+#include "guild/guildwindow.h"
 #include "parties/party.h"
 #include "world/codec.h"
 #include "world/gamestate.h"
@@ -22,10 +23,16 @@ bool isMemberSlot(const GameState& state, int party, int slot) {
 }
 
 // Why the party's members, leader and formation cannot change now.
-std::string awayRefusal(const TParty& p) {
+Refusal awayRefusal(const TParty& p) {
     if (p.onMission) return kPartyOnMission;
     if (p.travelling) return kPartyTravelling;
-    return {};
+    return std::nullopt;
+}
+
+// Nothing when `allowed`, else `reason`.
+Refusal unless(bool allowed, const char* reason) {
+    if (allowed) return std::nullopt;
+    return reason;
 }
 
 // A name the party file can keep on one line, in the code page of the saves.
@@ -71,58 +78,63 @@ std::array<bool, 9> formationMarks(const GameState& state, int party, int slot) 
     return marks;
 }
 
-std::string setupRefusal(const GameState& state, SetupAction action, int party, int slot) {
-    if (action == SetupAction::Found) return {};
+Refusal partySetupRefusal(const GameState& state) {
+    return guildWindowRefusal(state);
+}
+
+Refusal setupRefusal(const GameState& state, SetupAction action, int party, int slot) {
+    if (Refusal closed = partySetupRefusal(state)) return closed;
+    if (action == SetupAction::Found) return std::nullopt;
     if (!isParty(state, party)) return kChoosePartyFirst;
     const TParty& p = state.parties[party];
     switch (action) {
         case SetupAction::Rename:
         case SetupAction::Defence:
-            return {};
+            return std::nullopt;
         case SetupAction::Info:
-            return isMemberSlot(state, party, slot) ? std::string() : kChooseMemberFirst;
+            return unless(isMemberSlot(state, party, slot), kChooseMemberFirst);
         case SetupAction::Add:
-            if (const std::string away = awayRefusal(p); !away.empty()) return away;
-            return memberCount(state, party) < kPartySize ? std::string() : kPartyFull;
+            if (Refusal away = awayRefusal(p)) return away;
+            return unless(memberCount(state, party) < kPartySize, kPartyFull);
         case SetupAction::Disband:
             return awayRefusal(p);
         case SetupAction::Leader:
         case SetupAction::Remove:
         case SetupAction::Place:
-            if (const std::string away = awayRefusal(p); !away.empty()) return away;
-            return isMemberSlot(state, party, slot) ? std::string() : kChooseMemberFirst;
+            if (Refusal away = awayRefusal(p)) return away;
+            return unless(isMemberSlot(state, party, slot), kChooseMemberFirst);
         case SetupAction::Found:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 bool placeMember(GameState& state, int party, int slot, int position) {
-    if (!setupRefusal(state, SetupAction::Place, party, slot).empty()) return false;
+    if (setupRefusal(state, SetupAction::Place, party, slot)) return false;
     if (position < 1 || position > kPartySize) return false;
     TParty& p = state.parties[party];
-    const int from = positionOf(state, party, slot);
+    const std::optional<int> from = positionOf(state, party, slot);
     const int standing = p.formation[position];
     // A member without a place may only step onto an empty one: nobody is pushed
     // off the grid.
-    if (from == -1) {
+    if (!from) {
         if (standing != 0) return false;
     } else {
-        p.formation[from] = standing;
+        p.formation[*from] = standing;
     }
     p.formation[position] = slot;
     return true;
 }
 
 bool makeLeader(GameState& state, int party, int slot) {
-    if (!setupRefusal(state, SetupAction::Leader, party, slot).empty()) return false;
+    if (setupRefusal(state, SetupAction::Leader, party, slot)) return false;
     TParty& p = state.parties[party];
     p.leader = p.members[slot];
     return true;
 }
 
 bool renameParty(Game& game, int party, const std::optional<std::string>& answer) {
-    if (!setupRefusal(game.state, SetupAction::Rename, party, 0).empty() || !answer) return false;
+    if (setupRefusal(game.state, SetupAction::Rename, party, 0) || !answer) return false;
     if (!isStorableName(*answer)) {
         game.presenter.inform(kBadPartyName);
         return false;
@@ -131,34 +143,35 @@ bool renameParty(Game& game, int party, const std::optional<std::string>& answer
     return true;
 }
 
-int foundParty(Game& game, const Chooser& choose) {
+std::optional<int> foundParty(Game& game, const Chooser& choose) {
     GameState& state = game.state;
+    if (setupRefusal(state, SetupAction::Found, 0, 0)) return std::nullopt;
     game.presenter.inform(kChooseNewLeader);
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
-    const int leader = choose(rows);
-    if (leader == -1 || !offers(rows, leader)) return -1;
-    const int party = findFreeParty(state);
-    if (party == -1) return -1;
-    TParty& p = state.parties[party];
+    const std::optional<int> leader = choose(rows);
+    if (!leader || !offers(rows, *leader)) return std::nullopt;
+    const std::optional<int> party = findFreeParty(state);
+    if (!party) return std::nullopt;
+    TParty& p = state.parties[*party];
     p.inUse = true;
-    p.leader = leader;
-    addMember(state, party, leader);
+    p.leader = *leader;
+    addMember(state, *party, *leader);
     p.location = state.currentCity;
     return party;
 }
 
-int addToParty(Game& game, int party, const Chooser& choose) {
+std::optional<int> addToParty(Game& game, int party, const Chooser& choose) {
     GameState& state = game.state;
-    if (!setupRefusal(state, SetupAction::Add, party, 0).empty()) return -1;
+    if (setupRefusal(state, SetupAction::Add, party, 0)) return std::nullopt;
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
-    const int adventurer = choose(rows);
-    if (adventurer == -1 || !offers(rows, adventurer)) return -1;
-    return addMember(state, party, adventurer);
+    const std::optional<int> adventurer = choose(rows);
+    if (!adventurer || !offers(rows, *adventurer)) return std::nullopt;
+    return addMember(state, party, *adventurer);
 }
 
 Leaving removeFromParty(Game& game, int party, int slot) {
     GameState& state = game.state;
-    if (!setupRefusal(state, SetupAction::Remove, party, slot).empty()) return Leaving::Refused;
+    if (setupRefusal(state, SetupAction::Remove, party, slot)) return Leaving::Refused;
     // The last one out takes the party with it, and its item must find a shelf first.
     if (memberCount(state, party) == 1)
         return disbandByPlayer(game, party) ? Leaving::Disbanded : Leaving::Refused;
@@ -168,7 +181,7 @@ Leaving removeFromParty(Game& game, int party, int slot) {
 
 bool disbandByPlayer(Game& game, int party) {
     GameState& state = game.state;
-    if (!setupRefusal(state, SetupAction::Disband, party, 0).empty()) return false;
+    if (setupRefusal(state, SetupAction::Disband, party, 0)) return false;
     if (!storePartyItem(state, party)) {
         game.presenter.inform(kNoRoomForItem);
         return false;
@@ -178,7 +191,7 @@ bool disbandByPlayer(Game& game, int party) {
 }
 
 void showDefence(Game& game, int party) {
-    if (!setupRefusal(game.state, SetupAction::Defence, party, 0).empty()) return;
+    if (setupRefusal(game.state, SetupAction::Defence, party, 0)) return;
     game.presenter.inform(kDefencePrefix + std::to_string(partyDefenceRating(game.state, party)));
 }
 

@@ -9,6 +9,7 @@
 #include "guild/equipment.h"
 #include "listrow.h"
 #include "parties/partycommands.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -37,13 +38,18 @@ std::string leaderName(const GameState& state, int party);
 // For grid positions 1..9 (index 0..8): whether the member of `slot` stands there.
 std::array<bool, 9> formationMarks(const GameState& state, int party, int slot);
 
+// Why the party setup window cannot be opened: it is reached from the guild window,
+// so only where the current city has a guild branch (kNoGuildBranchHere).
+Refusal partySetupRefusal(const GameState& state);
+
 // What the player can press in the party setup window.
 enum class SetupAction { Leader, Info, Rename, Found, Add, Remove, Disband, Place, Defence };
 
 // Why `action` cannot be pressed with `party` and member `slot` chosen (0 = none
-// chosen); empty when it can. A party away travelling or on a mission can still be
-// renamed and its members looked at, but its members, leader and formation stay.
-std::string setupRefusal(const GameState& state, SetupAction action, int party, int slot);
+// chosen); nothing can be pressed where the window cannot be opened. A party away
+// travelling or on a mission can still be renamed and its members looked at, but
+// its members, leader and formation stay.
+Refusal setupRefusal(const GameState& state, SetupAction action, int party, int slot);
 
 // The grid button `position` with the member of `slot` chosen: the member takes
 // that position, and whoever stood there takes the member's old one.
@@ -55,11 +61,12 @@ bool makeLeader(GameState& state, int party, int slot);
 // refused with a message.
 bool renameParty(Game& game, int party, const std::optional<std::string>& answer);
 // "새로운 파티": the chosen guild member of the current city leads the lowest free
-// party, standing in the current city. Returns the party, or -1.
-int foundParty(Game& game, const Chooser& choose);
+// party, standing in the current city. Returns the party; nothing when none was
+// founded.
+std::optional<int> foundParty(Game& game, const Chooser& choose);
 // "추가": a guild member of the current city who is in no party joins. Returns the
-// member slot, or -1.
-int addToParty(Game& game, int party, const Chooser& choose);
+// member slot; nothing when nobody joined.
+std::optional<int> addToParty(Game& game, int party, const Chooser& choose);
 
 enum class Leaving { Refused, Left, Disbanded };
 // "탈퇴": the member of `slot` leaves; the last one out disbands the party.

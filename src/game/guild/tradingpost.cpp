@@ -31,14 +31,14 @@ std::string rewardText(const GameState& state, int slot) {
     return kRewardPrefix + std::to_string(good ? good->pay : 0);
 }
 
-int takeContract(Game& game, int slot, const Chooser& choose) {
+std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     GameState& state = game.state;
-    if (offer(state, slot) == nullptr) return -1;
+    if (offer(state, slot) == nullptr) return std::nullopt;
     const ListRows rows = partyChoices(state, state.currentCity, 1);
-    const int party = choose(rows);
-    if (party == -1 || !offers(rows, party)) return -1;
+    const std::optional<int> party = choose(rows);
+    if (!party || !offers(rows, *party)) return std::nullopt;
     TradeGood& good = state.tradeGoods[state.currentCity][slot];
-    startTransport(state, party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);
+    startTransport(state, *party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);
     good.name = kNone;
     game.presenter.inform(kContractTaken);
     return party;

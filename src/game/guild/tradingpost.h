@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ ListRows contractRows(const GameState& state);
 // The reward label for the contract of `slot`.
 std::string rewardText(const GameState& state, int slot);
 // "맡다": a party of the current city that is at home carries the goods of `slot`
-// and the contract is no longer offered. Returns the party, or -1 when nothing was
-// taken.
-int takeContract(Game& game, int slot, const Chooser& choose);
+// and the contract is no longer offered. Returns the party; nothing when nothing
+// was taken.
+std::optional<int> takeContract(Game& game, int slot, const Chooser& choose);
 
 }  // namespace orrowvale

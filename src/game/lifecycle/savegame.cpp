@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "Presenter.h"
 #include "game.h"
 #include "parties/partyrecord.h"
 #include "world/adventurer.h"
@@ -251,9 +252,16 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot) {
     saveGame(state, paths, slot, {});
 }
 
-void saveGame(Game& game, int slot) {
+bool saveToSlot(Game& game, int slot) {
+    if (slotHoldsSave(game.paths, slot)) {
+        const std::string held = listSaveSlots(game.paths)[static_cast<std::size_t>(slot - 1)];
+        const std::string question =
+            std::to_string(slot) + kSlotInUse + "\n" + held + "\n" + kOverwriteQuestion;
+        if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
+    }
     saveGame(game.state, game.paths, slot, {});
     markProgressKept(game);
+    return true;
 }
 
 bool slotHoldsSave(const GamePaths& paths, int slot) {

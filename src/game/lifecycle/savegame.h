@@ -39,9 +39,18 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot);
 void saveGame(const GameState& state, const GamePaths& paths, int slot,
               const SlotStepHook& beforeStep);
 
-// Saves the running game into slot 1..10 and remembers it as kept, so that leaving
-// afterwards asks nothing.
-void saveGame(Game& game, int slot);
+// The question before a used slot is written over, a line each: the slot's number
+// with kSlotInUse, what the slot holds (its line in listSaveSlots), kOverwriteQuestion.
+inline constexpr const char* kSlotInUse = "번 슬롯에는 이미 저장된 게임이 있습니다.";
+inline constexpr const char* kOverwriteQuestion =
+    "이 게임을 지우고 지금의 게임을 저장하시겠습니까?";
+
+// The save window's "확인" on slot 1..10: a slot that holds a save is written over
+// only when the player says Yes to the question above, whose box offers No first.
+// Saves the running game and remembers it as kept, so that leaving afterwards asks
+// nothing. False when the player kept the old save. Throws DataError as saveGame
+// does, with the old save untouched.
+bool saveToSlot(Game& game, int slot);
 
 // True when slot 1..10 holds a save (its main file exists), which saving over
 // would replace.

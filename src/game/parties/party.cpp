@@ -50,7 +50,8 @@ void forEachMember(const GameState& state, const TParty& party, Visit visit) {
 // The row the member of `slot` fights from. A member without a position (the main
 // character who fell in a fight keeps his slot) is counted in the rear row.
 int rowOfSlot(const GameState& state, int party, int slot) {
-    return formationRow(positionOf(state, party, slot));
+    const std::optional<int> position = positionOf(state, party, slot);
+    return position ? formationRow(*position) : kRearRow;
 }
 
 int classStatPair(const TAdven& m) {
@@ -84,17 +85,17 @@ void createPartySlots(GameState& state) {
     state.parties.fill(TParty{});
 }
 
-int findFreeParty(const GameState& state) {
+std::optional<int> findFreeParty(const GameState& state) {
     for (int party = 1; party <= kMaxParties; ++party)
         if (!state.parties[party].inUse) return party;
-    return -1;
+    return std::nullopt;
 }
 
-int findFreeMemberSlot(const GameState& state, int party) {
+std::optional<int> findFreeMemberSlot(const GameState& state, int party) {
     const TParty& p = state.parties[party];
     for (int slot = 1; slot <= kPartySize; ++slot)
         if (p.members[slot] == 0) return slot;
-    return -1;
+    return std::nullopt;
 }
 
 bool isNotMember(const GameState& state, int party, int adventurer) {
@@ -102,40 +103,40 @@ bool isNotMember(const GameState& state, int party, int adventurer) {
     return std::find(members.begin(), members.end(), adventurer) == members.end();
 }
 
-int addMember(GameState& state, int party, int adventurer) {
+std::optional<int> addMember(GameState& state, int party, int adventurer) {
     TParty& p = state.parties[party];
-    int slot = findFreeMemberSlot(state, party);
+    const std::optional<int> slot = findFreeMemberSlot(state, party);
     auto position = std::find(p.formation.begin(), p.formation.end(), 0);
-    if (!isNotMember(state, party, adventurer) || slot == -1 || position == p.formation.end())
-        return -1;
-    p.members[slot] = adventurer;
-    *position = slot;
+    if (!isNotMember(state, party, adventurer) || !slot || position == p.formation.end())
+        return std::nullopt;
+    p.members[*slot] = adventurer;
+    *position = *slot;
     return slot;
 }
 
-int positionOf(const GameState& state, int party, int slot) {
+std::optional<int> positionOf(const GameState& state, int party, int slot) {
     const TParty& p = state.parties[party];
-    if (slot < 1 || slot > kPartySize) return -1;
+    if (slot < 1 || slot > kPartySize) return std::nullopt;
     for (int position = kPartySize; position >= 1; --position)
         if (p.formation[position] == slot) return position;
-    return -1;
+    return std::nullopt;
 }
 
-int removeMember(GameState& state, int party, int adventurer) {
+bool removeMember(GameState& state, int party, int adventurer) {
     TParty& p = state.parties[party];
     // 0 marks an empty slot; it is nobody to remove.
-    if (adventurer == 0) return -1;
-    int result = -1;
+    if (adventurer == 0) return false;
+    bool removed = false;
     for (int slot = 1; slot <= kPartySize; ++slot) {
         if (p.members[slot] != adventurer) continue;
         std::replace(p.formation.begin(), p.formation.end(), slot, 0);
         p.members[slot] = 0;
-        result = 1;
+        removed = true;
     }
-    return result;
+    return removed;
 }
 
-int disbandParty(GameState& state, int party) {
+void disbandParty(GameState& state, int party) {
     TParty& p = state.parties[party];
     const TParty fresh;
     p.members = fresh.members;
@@ -152,7 +153,6 @@ int disbandParty(GameState& state, int party) {
     p.partyItem = fresh.partyItem;
     p.leader = fresh.leader;
     p.partyName = fresh.partyName;
-    return 1;
 }
 
 int memberCount(const GameState& state, int party) {

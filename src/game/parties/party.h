@@ -1,33 +1,36 @@
 #pragma once
 
+#include <optional>
+
 #include "parties/partyrecord.h"
 
 namespace orrowvale {
 
 struct GameState;
 
-// The party operations. Parties are numbered 1..1000; -1 means nothing was found.
-// A party number outside the table is a fault of the caller (std::out_of_range).
+// The party operations. Parties are numbered 1..1000; nothing (an empty optional)
+// means nothing was found. A party number outside the table is a fault of the caller
+// (std::out_of_range).
 
 // Every party slot empty, as world creation and loading start.
 void createPartySlots(GameState& state);
-// The lowest-numbered party not in use, or -1.
-int findFreeParty(const GameState& state);
-// The first member slot 1..9 holding 0, or -1.
-int findFreeMemberSlot(const GameState& state, int party);
+// The lowest-numbered party not in use.
+std::optional<int> findFreeParty(const GameState& state);
+// The first member slot 1..9 holding 0.
+std::optional<int> findFreeMemberSlot(const GameState& state, int party);
 bool isNotMember(const GameState& state, int party, int adventurer);
 // Puts the adventurer into the lowest free member slot and that slot into the lowest
-// free formation position; returns the slot, or -1 (nothing changed) when the
+// free formation position; returns the slot, or nothing (nothing changed) when the
 // adventurer is already a member or no slot or position is free.
-int addMember(GameState& state, int party, int adventurer);
-// The highest-numbered formation position holding `slot`, or -1.
-int positionOf(const GameState& state, int party, int slot);
+std::optional<int> addMember(GameState& state, int party, int adventurer);
+// The highest-numbered formation position holding `slot`; nothing when it has none.
+std::optional<int> positionOf(const GameState& state, int party, int slot);
 // Frees every slot holding the adventurer and its formation positions; the leader
-// stays. 1 when something was freed, else -1.
-int removeMember(GameState& state, int party, int adventurer);
+// stays. Whether something was freed.
+bool removeMember(GameState& state, int party, int adventurer);
 // Back to an empty slot; the gold, risk, level, cargo and dungeon fields stay, and
 // the carried item is lost.
-int disbandParty(GameState& state, int party);
+void disbandParty(GameState& state, int party);
 int memberCount(const GameState& state, int party);
 // Sets `onMission` and every member's busy flag.
 void setOnMission(GameState& state, int party, bool onMission);

@@ -22,16 +22,16 @@ std::vector<int> openCommandList(Game& game, int city) {
     return listed;
 }
 
-std::string whyPartyCannotLeave(const GameState& state, int party) {
+Refusal whyPartyCannotLeave(const GameState& state, int party) {
     if (!PartyTable::contains(party) || !state.parties[party].inUse) return kChoosePartyFirst;
     const TParty& p = state.parties[party];
     if (p.travelling) return kPartyTravelling;
     if (p.onMission) return kPartyOnMission;
-    return {};
+    return std::nullopt;
 }
 
 bool canMoveOrDispatch(const GameState& state, int party) {
-    return whyPartyCannotLeave(state, party).empty();
+    return !whyPartyCannotLeave(state, party);
 }
 
 }  // namespace orrowvale

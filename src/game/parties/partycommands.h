@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "refusal.h"
+
 namespace orrowvale {
 
 struct Game;
@@ -18,8 +20,8 @@ std::vector<int> partiesInCity(const GameState& state, int city);
 std::vector<int> openCommandList(Game& game, int city);
 
 // Why the chosen party may not be moved or sent on a mission, as the disabled
-// "이동" and "모험" buttons say it; empty when it may. 0 is no party chosen.
-std::string whyPartyCannotLeave(const GameState& state, int party);
+// "이동" and "모험" buttons say it. 0 is no party chosen.
+Refusal whyPartyCannotLeave(const GameState& state, int party);
 // Whether the chosen party may be moved or sent on a mission: not while it is on
 // one.
 bool canMoveOrDispatch(const GameState& state, int party);

@@ -106,4 +106,10 @@ int endTurn(Game& game) {
     return turns;
 }
 
+int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting) {
+    if (!game.presenter.confirm(kEndTurnQuestion)) return 0;
+    if (turnsStarting) turnsStarting();
+    return endTurn(game);
+}
+
 }  // namespace orrowvale

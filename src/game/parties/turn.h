@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace orrowvale {
 
 struct Game;
@@ -20,5 +22,10 @@ inline constexpr int kEndTurnLimit = 240;
 // character is away with a party, turn after turn until it is back (at most a game
 // year). Returns the number of turns run.
 int endTurn(Game& game);
+
+// One press of "완료": asks kEndTurnQuestion and, after a Yes, calls `turnsStarting`
+// (the window greys itself out, which it cannot do while the question is open) and
+// ends the turn as endTurn does. Returns the number of turns run, 0 after a No.
+int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting = {});
 
 }  // namespace orrowvale

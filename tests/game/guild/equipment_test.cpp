@@ -118,7 +118,7 @@ TEST_F(GuildStorage, TakingOffIsRefusedWithoutAPartyOrAnItem) {
     EXPECT_FALSE(takeOffItem(game, 1));
     EXPECT_TRUE(presenter.lines().empty());
     state.parties[1].partyItem = 2;
-    EXPECT_EQ(takeOffRefusal(state, 1), "");
+    EXPECT_EQ(takeOffRefusal(state, 1), std::nullopt);
     EXPECT_EQ(carriedItemName(state, 0), "아이템 없음");
 }
 

@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "game/scripts/scriptfixture.h"
+#include "guild/guildwindow.h"
 #include "parties/party.h"
 
 namespace orrowvale::testing {
 namespace {
 
-// Guild members 1..5 standing in city 2, where the main character (number 3) is.
+// Guild members 1..5 standing in city 2, where the main character (number 3) is and
+// the guild has a branch.
 class PartySetup : public ScriptTest {
   protected:
     PartySetup() {
         state.currentCity = 2;
+        state.guildBranches[2] = 1;
         state.mainchrnum = 3;
         for (int n = 1; n <= 5; ++n) {
             TAdven& a = state.adventurers[n];
@@ -22,13 +25,13 @@ class PartySetup : public ScriptTest {
         }
     }
     // A chooser that picks `number` and remembers what it offered.
-    Chooser pick(int number) {
+    Chooser pick(std::optional<int> number) {
         return [this, number](const ListRows& rows) {
             offered = rows;
             return number;
         };
     }
-    int found(int leader) { return foundParty(game, pick(leader)); }
+    std::optional<int> found(std::optional<int> leader) { return foundParty(game, pick(leader)); }
     std::vector<int> formationOf(int party) {
         const auto& f = state.parties[party].formation;
         return {f.begin(), f.end()};
@@ -38,7 +41,7 @@ class PartySetup : public ScriptTest {
 };
 
 TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEmptyOne) {
-    const int party = found(1);
+    const int party = found(1).value();
     ASSERT_EQ(party, 1);
     EXPECT_EQ(formationMarks(state, party, 1), (std::array<bool, 9>{true}));
     addToParty(game, party, pick(2));  // B: slot 2, position 2
@@ -66,7 +69,7 @@ TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEm
 }
 
 TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) {
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(2));
     const struct {
         bool onMission, travelling;
@@ -84,7 +87,7 @@ TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) 
         EXPECT_FALSE(makeLeader(state, party, 2));
         EXPECT_EQ(removeFromParty(game, party, 2), Leaving::Refused);
         EXPECT_FALSE(disbandByPlayer(game, party));
-        EXPECT_EQ(addToParty(game, party, pick(3)), -1);
+        EXPECT_EQ(addToParty(game, party, pick(3)), std::nullopt);
         EXPECT_EQ(state.parties[party], before);
         EXPECT_TRUE(renameParty(game, party, std::string("먼 길")));
         EXPECT_EQ(state.parties[party].partyName, "먼 길");
@@ -92,8 +95,8 @@ TEST_F(PartySetup, APartyAwayKeepsItsMembersLeaderAndFormationButTakesANewName) 
 }
 
 TEST_F(PartySetup, ButtonsThatNeedAChoiceSayWhatToChooseFirst) {
-    const int party = found(1);
-    EXPECT_EQ(setupRefusal(state, SetupAction::Found, 0, 0), "");
+    const int party = found(1).value();
+    EXPECT_EQ(setupRefusal(state, SetupAction::Found, 0, 0), std::nullopt);
     for (SetupAction action :
          {SetupAction::Leader, SetupAction::Info, SetupAction::Rename, SetupAction::Add,
           SetupAction::Remove, SetupAction::Disband, SetupAction::Place, SetupAction::Defence}) {
@@ -104,13 +107,32 @@ TEST_F(PartySetup, ButtonsThatNeedAChoiceSayWhatToChooseFirst) {
          {SetupAction::Leader, SetupAction::Info, SetupAction::Remove, SetupAction::Place}) {
         EXPECT_EQ(setupRefusal(state, action, party, 0), kChooseMemberFirst);
         EXPECT_EQ(setupRefusal(state, action, party, 2), kChooseMemberFirst) << "slot 2 is empty";
-        EXPECT_EQ(setupRefusal(state, action, party, 1), "");
+        EXPECT_EQ(setupRefusal(state, action, party, 1), std::nullopt);
     }
     for (int n = 2; n <= 5; ++n)
         addToParty(game, party, pick(n));
     for (int n = 6; n <= 9; ++n)
         addMember(state, party, 100 + n);
     EXPECT_EQ(setupRefusal(state, SetupAction::Add, party, 0), kPartyFull);
+}
+
+TEST_F(PartySetup, WhereTheCityHasNoBranchNothingCanBeDone) {
+    const int party = found(1).value();
+    const TParty before = state.parties[party];
+    state.guildBranches[2] = 0;
+    presenter.clear();
+    EXPECT_EQ(partySetupRefusal(state), kNoGuildBranchHere);
+    for (SetupAction action : {SetupAction::Leader, SetupAction::Info, SetupAction::Rename,
+                               SetupAction::Found, SetupAction::Add, SetupAction::Remove,
+                               SetupAction::Disband, SetupAction::Place, SetupAction::Defence})
+        EXPECT_EQ(setupRefusal(state, action, party, 1), kNoGuildBranchHere);
+    EXPECT_EQ(found(2), std::nullopt);
+    EXPECT_EQ(addToParty(game, party, pick(2)), std::nullopt);
+    EXPECT_FALSE(renameParty(game, party, std::string("먼 길")));
+    EXPECT_EQ(removeFromParty(game, party, 1), Leaving::Refused);
+    EXPECT_FALSE(state.parties[2].inUse);
+    EXPECT_EQ(state.parties[party], before);
+    EXPECT_TRUE(presenter.lines().empty()) << "no chooser opens and nothing is told";
 }
 
 TEST_F(PartySetup, TheLastMemberOutDisbandsAndTheLowestFreePartyIsFoundedNext) {
@@ -143,13 +165,13 @@ TEST_F(PartySetup, TheLastMemberOutDisbandsAndTheLowestFreePartyIsFoundedNext) {
     EXPECT_EQ(presenter.lines().front(), std::string("inform: ") + kChooseNewLeader);
 
     // A cancelled chooser, or someone not offered, founds nothing.
-    EXPECT_EQ(found(-1), -1);
-    EXPECT_EQ(found(2), -1) << "already in party 2";
+    EXPECT_EQ(found(std::nullopt), std::nullopt);
+    EXPECT_EQ(found(2), std::nullopt) << "already in party 2";
     EXPECT_FALSE(state.parties[4].inUse);
 }
 
 TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
-    const int party = found(1);
+    const int party = found(1).value();
     ASSERT_TRUE(renameParty(game, party, std::string("은빛 매")));
     EXPECT_FALSE(renameParty(game, party, std::nullopt));
     EXPECT_EQ(state.parties[party].partyName, "은빛 매");
@@ -166,7 +188,7 @@ TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
 }
 
 TEST_F(PartySetup, DisbandingReturnsTheItemToTheFirstFreeShelfAndIsRefusedWhenAllAreFull) {
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(2));
     state.parties[party].partyItem = 6;
     state.guildItems.fill(1);
@@ -201,7 +223,7 @@ TEST_F(PartySetup, MembersAndChooserRowsMarkTheMainCharacterAndLeavePartyMembers
     state.adventurers[6].location = 4;
     state.adventurers[7] = state.adventurers[1];  // not a guild member
     state.adventurers[7].isGuildMember = 0;
-    const int party = found(1);
+    const int party = found(1).value();
     addToParty(game, party, pick(3));
     const auto names = [](const auto& rows) {
         std::vector<std::pair<int, std::string>> out;

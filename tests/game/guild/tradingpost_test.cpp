@@ -27,7 +27,7 @@ class TradingPost : public ScriptTest {
         state.parties[2].onMission = true;
         state.parties[3].travelling = true;
     }
-    Chooser pick(int number) {
+    Chooser pick(std::optional<int> number) {
         return [this, number](const ListRows& rows) {
             offered = rows;
             return number;
@@ -67,11 +67,11 @@ TEST_F(TradingPost, ATakenContractSendsThePartyOffAndIsNoLongerOffered) {
 }
 
 TEST_F(TradingPost, NothingIsTakenWithoutAnOfferOrAPartyThatMayGo) {
-    EXPECT_EQ(takeContract(game, 5, pick(1)), -1) << "an empty slot";
+    EXPECT_EQ(takeContract(game, 5, pick(1)), std::nullopt) << "an empty slot";
     EXPECT_TRUE(offered.empty()) << "no chooser for an empty slot";
-    EXPECT_EQ(takeContract(game, 3, pick(-1)), -1) << "cancelled";
+    EXPECT_EQ(takeContract(game, 3, pick(std::nullopt)), std::nullopt) << "cancelled";
     for (int party : {2, 3, 4})
-        EXPECT_EQ(takeContract(game, 3, pick(party)), -1) << party;
+        EXPECT_EQ(takeContract(game, 3, pick(party)), std::nullopt) << party;
     EXPECT_EQ(listedSlots(), (std::vector<int>{3, 7}));
     EXPECT_FALSE(state.parties[1].onMission);
     EXPECT_TRUE(presenter.lines().empty());

@@ -72,7 +72,7 @@ TEST(HomeSaves, ASaveLandsInTheHomeListsAndLoadsBackWithTheGameDirectoryUntouche
     createRandomWorld(game);
     state->gold = 4321;
     state->mainCharacter().name = "아리";
-    saveGame(game, 1);
+    ASSERT_TRUE(saveToSlot(game, 1));
     for (const char* file : {"mainsave.sav", "mainchr.adv", "adv1000.adv"})
         EXPECT_TRUE(fs::is_regular_file(saves / "save1" / file)) << file;
     EXPECT_EQ(testing::folderSnapshot(installed.world.root()), untouched);
@@ -132,7 +132,7 @@ TEST(HomeSaves, WithNoHomeASaveFailsClearlyAndWritesNothingAnywhere) {
     // (The simulator's test shows that nothing lands in the working directory either.)
     const auto untouchedWorld = testing::folderSnapshot(installed.world.root());
     try {
-        saveGame(game, 1);
+        saveToSlot(game, 1);
         ADD_FAILURE() << "the save succeeded";
     } catch (const DataError& error) {
         EXPECT_EQ(error.file(), "data/save/save1");

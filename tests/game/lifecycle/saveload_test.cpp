@@ -375,6 +375,41 @@ TEST(SaveSlots, ListsEachSlotByItsOwnStateAndOneBadSlotHidesNoOther) {
     EXPECT_NE(lines[6], "빈 공간");
 }
 
+// Answers questions as the transcript does and keeps whether each box offered No first.
+class QuestionRecorder : public TranscriptPresenter {
+  public:
+    bool confirm(const std::string& question, DefaultAnswer offered) override {
+        offeredNo.push_back(offered == DefaultAnswer::No);
+        return TranscriptPresenter::confirm(question, offered);
+    }
+    std::vector<bool> offeredNo;
+};
+
+TEST(SaveGame, AUsedSlotIsWrittenOverOnlyAfterAYesToAQuestionThatOffersNoFirst) {
+    SaveGame saver;
+    saver.newRandomGame();
+    QuestionRecorder presenter;
+    Game game(*saver.state, saver.paths, saver.dice, presenter);
+    ASSERT_TRUE(saveToSlot(game, 2));
+    EXPECT_TRUE(presenter.lines().empty()) << "an empty slot is written without a question";
+    const std::string held = listSaveSlots(saver.paths)[1];
+    const std::string before = saver.slotFile(2, "mainsave.sav");
+
+    saver.state->gold += 1;
+    presenter.queueAnswers({false});
+    EXPECT_FALSE(saveToSlot(game, 2));
+    EXPECT_EQ(saver.slotFile(2, "mainsave.sav"), before);
+    EXPECT_TRUE(hasUnsavedProgress(game));
+    EXPECT_EQ(presenter.lines(), std::vector<std::string>{
+                                     "confirm: 2번 슬롯에는 이미 저장된 게임이 있습니다.\\n" +
+                                     held + "\\n이 게임을 지우고 지금의 게임을 저장하시겠습니까?"});
+    EXPECT_EQ(presenter.offeredNo, std::vector<bool>{true});
+
+    EXPECT_TRUE(saveToSlot(game, 2));
+    EXPECT_NE(saver.slotFile(2, "mainsave.sav"), before);
+    EXPECT_FALSE(hasUnsavedProgress(game));
+}
+
 // Stops a save at one of its steps by throwing there.
 void saveStoppingAt(SaveGame& saver, std::string_view stopAt) {
     saveGame(saver.game.state, saver.paths, 5, [&](std::string_view step) {

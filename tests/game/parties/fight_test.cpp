@@ -38,7 +38,7 @@ class FightTest : public ::testing::Test {
             a.armour = kPlateArmour;
             a.helmet = kHelmetWorn;
             a.location = 2;
-            ASSERT_NE(addMember(state, 1, n), -1);
+            ASSERT_NE(addMember(state, 1, n), std::nullopt);
         }
     }
 
@@ -94,7 +94,7 @@ TEST_F(FightTest, TheFallenLeaderIsFollowedByTheLowestOccupiedSlot) {
     dice.queue({1});  // the second of the three members: slot 3
     killOneMember(game, 1);
     EXPECT_EQ(state.parties[1].members[3], 0);
-    EXPECT_EQ(positionOf(state, 1, 3), -1);
+    EXPECT_EQ(positionOf(state, 1, 3), std::nullopt);
     EXPECT_EQ(state.parties[1].leader, 4);
     EXPECT_EQ(presenter.lines(), Lines{died(5)});
     // The slot is free for someone new; the rest of the record stays as it was.
@@ -151,7 +151,7 @@ TEST_F(FightTest, TheMainCharacterFallsOnceAndTheGameEnds) {
     EXPECT_EQ(presenter.lines(), Lines{"ending: 길이 끝났다."});
     EXPECT_EQ(state.adventurers[1].busyFlag, 0);
     EXPECT_EQ(state.parties[1].members[1], 1) << "he keeps his slot";
-    EXPECT_EQ(positionOf(state, 1, 1), -1) << "but not his place";
+    EXPECT_EQ(positionOf(state, 1, 1), std::nullopt) << "but not his place";
     EXPECT_EQ(state.parties[1].members[2], 2);
 
     dice.queue({0, 1});  // drawn again: nothing more happens to him

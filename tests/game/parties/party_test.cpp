@@ -29,24 +29,24 @@ void formParty(GameState& state, std::initializer_list<int> members) {
     state.parties[1].inUse = true;
     state.parties[1].leader = *members.begin();
     for (int m : members)
-        ASSERT_NE(addMember(state, 1, m), -1);
+        ASSERT_NE(addMember(state, 1, m), std::nullopt);
 }
 
 TEST(PartyMembers, TakeTheLowestFreeSlotAndPositionAndNoTenthJoins) {
     GameState state;
     formParty(state, {11, 12, 13, 14, 15, 16, 17, 18, 19});
     const TParty full = state.parties[1];
-    EXPECT_EQ(addMember(state, 1, 20), -1);
+    EXPECT_EQ(addMember(state, 1, 20), std::nullopt);
     EXPECT_EQ(state.parties[1], full);
 
     // Members 1 and 2 trade places; member 1 leaves and a newcomer takes slot 1
     // but stands in position 2.
     state.parties[1].formation[1] = 2;
     state.parties[1].formation[2] = 1;
-    EXPECT_EQ(removeMember(state, 1, 11), 1);
-    EXPECT_EQ(removeMember(state, 1, 11), -1);
+    EXPECT_TRUE(removeMember(state, 1, 11));
+    EXPECT_FALSE(removeMember(state, 1, 11));
     EXPECT_EQ(state.parties[1].leader, 11) << "the window decides who leads next";
-    EXPECT_EQ(addMember(state, 1, 12), -1) << "already a member";
+    EXPECT_EQ(addMember(state, 1, 12), std::nullopt) << "already a member";
     EXPECT_EQ(addMember(state, 1, 20), 1);
     EXPECT_EQ(positionOf(state, 1, 1), 2);
 }

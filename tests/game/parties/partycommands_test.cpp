@@ -21,19 +21,16 @@ TEST_F(CommandList, APartyMayLeaveOnlyWhenNothingSaysWhyNot) {
     startSearch(state, 3, "search\\alley.txt", 2);
     const struct {
         int party;
-        std::string why;
+        Refusal why;
     } cases[] = {
-        {1, ""},
-        {2, kPartyTravelling},
-        {3, kPartyOnMission},
-        {4, kChoosePartyFirst},  // a free slot
-        {0, kChoosePartyFirst},  // no row chosen
-        {-1, kChoosePartyFirst},
-        {kMaxParties + 1, kChoosePartyFirst},
+        {1, std::nullopt},       {2, kPartyTravelling},
+        {3, kPartyOnMission},    {4, kChoosePartyFirst},  // a free slot
+        {0, kChoosePartyFirst},                           // no row chosen
+        {-1, kChoosePartyFirst}, {kMaxParties + 1, kChoosePartyFirst},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(whyPartyCannotLeave(state, c.party), c.why) << c.party;
-        EXPECT_EQ(canMoveOrDispatch(state, c.party), c.why.empty()) << c.party;
+        EXPECT_EQ(canMoveOrDispatch(state, c.party), !c.why) << c.party;
     }
 }
 

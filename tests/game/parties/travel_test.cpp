@@ -127,7 +127,7 @@ TEST_F(Travel, VisitingAPlaceRunsTheLastPlaceOfThatName) {
     state.cityPlaces[2][3] = {"시장", "places\\new.evn"};
     state.cityPlaceCount[2] = 3;
     dir.write("data\\places\\new.evn", "[START]\n-optend-\n:dlg\n새 시장\n[END]\n");
-    EXPECT_EQ(placeNames(state), (Lines{"시장", "사원", "시장"}));
+    EXPECT_EQ(placeRows(state), (ListRows{{1, "시장"}, {2, "사원"}, {3, "시장"}}));
 
     EXPECT_TRUE(visitPlace(game, "시장"));
     EXPECT_FALSE(visitPlace(game, std::nullopt));

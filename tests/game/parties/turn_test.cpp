@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "game.h"
 #include "game/testfiles.h"
@@ -130,6 +131,20 @@ TEST_F(TurnTest, WeeklyTurnoverDrawsOncePerWandererAndKeepsToTheCitiesThereAre) 
 TEST_F(TurnTest, EndTurnRunsOneTurnWhenTheMainCharacterIsHome) {
     EXPECT_EQ(endTurn(game), 1);
     EXPECT_EQ(state.gameTurn, 2);
+}
+
+TEST_F(TurnTest, APressOfEndTurnAsksFirstAndANoRunsNothing) {
+    int starts = 0;
+    const auto started = [&] { ++starts; };
+    presenter.queueAnswers({false, true});
+    EXPECT_EQ(confirmAndEndTurn(game, started), 0);
+    EXPECT_EQ(starts, 0) << "the window stays as it was";
+    EXPECT_EQ(state.gameTurn, 1);
+    EXPECT_EQ(confirmAndEndTurn(game, started), 1);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(state.gameTurn, 2);
+    const std::string asked = std::string("confirm: ") + kEndTurnQuestion;
+    EXPECT_EQ(presenter.lines(), (std::vector<std::string>{asked, asked}));
 }
 
 TEST_F(TurnTest, EndTurnWhileTheMainCharacterNeverComesBackStopsAfterAYearAndSaysWhy) {

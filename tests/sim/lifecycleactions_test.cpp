@@ -1,10 +1,13 @@
-// The simulator saves a game, a hand edit of the slot is loaded, and play goes on.
+// Saving and loading by the simulator: its --save and --load, a hand edit of the slot
+// loaded and played on, and the scripted "save" asking before it writes over a slot.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "game/testfiles.h"
 #include "sim/simrun.h"
@@ -52,6 +55,43 @@ TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {
         << empty.lastLine;
     EXPECT_EQ(runSim(dir, "--load 11").exitCode, 64);
     EXPECT_EQ(runSim(dir, "--new random --load 1").exitCode, 64);
+}
+
+// The lines the "> ACTION" line of `action` is followed by, up to the next action.
+std::vector<std::string> after(const std::vector<std::string>& lines, const std::string& action) {
+    auto at = std::find(lines.begin(), lines.end(), "> " + action);
+    if (at == lines.end()) return {"missing " + action};
+    std::vector<std::string> printed;
+    for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
+        printed.push_back(*at);
+    return printed;
+}
+
+TEST(SimulatorSaves, TheSaveActionAsksBeforeWritingOverAUsedSlotAndANoKeepsIt) {
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    auto play = [&](const std::string& actions) {
+        return testing::runSim("--game-dir " + dir.root().string() + " --seed 4 --new random " +
+                               testing::actionsArgument(dir.root(), actions))
+            .lines;
+    };
+    EXPECT_EQ(after(play("save 2\n"), "save 2"), std::vector<std::string>{})
+        << "an empty slot is written without a question";
+    const std::string before = dir.readBytes("data\\save\\save2\\mainsave.sav");
+
+    const std::vector<std::string> kept = play("end\nanswer no\nsave 2\n");
+    const std::vector<std::string> asked = after(kept, "save 2");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].starts_with("confirm: 2번 슬롯에는 이미 저장된 게임이 있습니다.\\n"))
+        << asked[0];
+    EXPECT_TRUE(
+        asked[0].ends_with(": 200년 4월 1주 1턴\\n이 게임을 지우고 지금의 게임을 "
+                           "저장하시겠습니까?"))
+        << asked[0];
+    EXPECT_EQ(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
+
+    EXPECT_EQ(after(play("end\nsave 2\n"), "save 2"), asked) << "questions are answered Yes";
+    EXPECT_NE(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
 }
 
 // The simulator as a package installs it: P/bin/orrowvale-sim beside the game in

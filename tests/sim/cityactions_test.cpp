@@ -1,0 +1,56 @@
+// The command window's own actions played by the real simulator on the sample world:
+// ending a turn and visiting a place.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "game/testfiles.h"
+#include "sim/simrun.h"
+
+namespace orrowvale::testing {
+namespace {
+
+// The simulator's lines for `actions` in a new random game of seed 5.
+std::vector<std::string> play(const std::string& actions, const std::filesystem::path& folder) {
+    return withoutAnnouncements(runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random " +
+                                       actionsArgument(folder, actions))
+                                    .lines);
+}
+
+// The lines after the first "> ACTION" up to the next action or the closing state.
+std::vector<std::string> after(const std::vector<std::string>& lines, const std::string& action) {
+    auto at = std::find(lines.begin(), lines.end(), "> " + action);
+    if (at == lines.end()) return {"missing " + action};
+    std::vector<std::string> printed;
+    for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
+        printed.push_back(*at);
+    return printed;
+}
+
+TEST(CityScript, EndingATurnAsksFirstAndANoLeavesTheTurn) {
+    TempGameDir dir;
+    const std::vector<std::string> lines = play("answer no\nend\n", dir.root());
+    EXPECT_EQ(after(lines, "end"), std::vector<std::string>{"confirm: 이 턴을 종료하시겠습니까?"});
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find(" turn=1 "), std::string::npos) << lines.back();
+}
+
+// Random play on seed 5 starts in 은빛나루, whose places are these three.
+TEST(CityScript, VisitListsThePlacesBeforeOneIsChosen) {
+    TempGameDir dir;
+    const std::vector<std::string> lines = play("visit\nvisit 없는 곳\n", dir.root());
+    std::vector<std::string> nothingChosen = {"list[realcombo]: 1 항구 부두",
+                                              "list[realcombo]: 2 왕립 도서관",
+                                              "list[realcombo]: 3 바다의 신전"};
+    std::vector<std::string> notOffered = nothingChosen;
+    nothingChosen.push_back("inform: 이동할 곳을 선택하지 않으셨습니다.");
+    notOffered.push_back("refused: not offered");
+    EXPECT_EQ(after(lines, "visit"), nothingChosen);
+    EXPECT_EQ(after(lines, "visit 없는 곳"), notOffered);
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

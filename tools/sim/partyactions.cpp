@@ -1,0 +1,135 @@
+// The actions of the party command list and its move and dispatch windows.
+
+#include <algorithm>
+
+#include "game.h"
+#include "parties/dispatch.h"
+#include "parties/partycommands.h"
+#include "parties/travel.h"
+#include "playscript.h"
+#include "world/gamestate.h"
+
+namespace orrowvale::sim {
+namespace {
+
+void partiesAction(Player& player, const Action& action) {
+    const GameState& state = player.game.state;
+    const int city = action.given[0] ? action.values[0] : state.currentCity;
+    // The map offers only the cities of the world.
+    if (city < 1 || city > state.cityBound()) return player.refused(kNotOffered);
+    for (int party : openCommandList(player.game, city))
+        player.list("partylist", party, state.parties[party].partyName);
+}
+
+// Chooses the party in the command list of the city where it stands and presses
+// "이동" or "모험": false, after saying why, when it is not listed there or the
+// button is disabled for it.
+bool chooseListedParty(Player& player, int party) {
+    const GameState& state = player.game.state;
+    const int city = state.parties[party].location;
+    const std::vector<int> listed = partiesInCity(state, city);
+    if (std::find(listed.begin(), listed.end(), party) == listed.end()) {
+        player.refused(kNotOffered);
+        return false;
+    }
+    openCommandList(player.game, city);
+    if (const Refusal why = whyPartyCannotLeave(state, party)) {
+        player.refused(*why);
+        return false;
+    }
+    return true;
+}
+
+// ROUTE counts the routes listed for the destination, as their rows are printed;
+// "-" presses "확인" with no route chosen.
+void moveAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    if (!chooseListedParty(player, party)) return;
+    Game& game = player.game;
+    const RouteFile routes = prepareMove(game, game.state.commandCity);
+    const std::vector<int> cities = destinationCities(game.state, routes);
+    for (int city : cities)
+        player.list("destcombo", city, game.state.cityNames[city]);
+    const int destination = action.values[1];
+    if (std::find(cities.begin(), cities.end(), destination) == cities.end())
+        return player.refused(kNotOffered);
+    const std::vector<int> ways = routesTo(game.state, routes, destination);
+    for (std::size_t row = 0; row < ways.size(); ++row)
+        player.list("waycombo", static_cast<int>(row) + 1, routes.ways[ways[row]].wayName);
+    const int row = action.values[2];
+    if (row > static_cast<int>(ways.size())) return player.refused(kNotOffered);
+    int route = 0;
+    if (row > 0) {
+        route = ways[row - 1];
+        const TWay& way = routes.ways[route];
+        player.label("costlabel", kCostCaption + std::to_string(way.costPerMember));
+        player.label("timelabel", kTimeCaption + std::to_string(way.travelTime));
+    }
+    departParty(game, party, routes, destination, route);
+}
+
+// N is typed into the number field only where the kind enables it; otherwise, and
+// when left out, the field keeps what it held.
+void dispatchAction(Player& player, const Action& action) {
+    const int party = action.values[0];
+    if (!chooseListedParty(player, party)) return;
+    Game& game = player.game;
+    const auto kind = static_cast<Errand>(action.values[1]);
+    const ListRows targets = openTargets(game.state, kind, game.state.commandCity);
+    for (const ListRow& target : targets)
+        player.list("datacombo", target.number, target.text);
+    const int target = action.values[2];
+    if (std::none_of(targets.begin(), targets.end(),
+                     [target](const ListRow& t) { return t.number == target; }))
+        return player.refused(kNotOffered);
+    if (action.given[3] && numberFieldFor(kind).enabled) player.numberField = action.values[3];
+    dispatchParty(game, party, kind, target, player.numberField);
+}
+
+ArgumentForm optionalCityArg() {
+    ArgumentForm arg = cityArg();
+    arg.optional = true;
+    return arg;
+}
+
+ArgumentForm routeArg() {
+    ArgumentForm arg;
+    arg.what = "route";
+    arg.min = 1;
+    arg.max = kMaxWays;
+    arg.dash = true;
+    return arg;
+}
+
+// In the order of the dispatch window's kinds.
+ArgumentForm errandArg() {
+    ArgumentForm arg;
+    arg.what = "kind";
+    arg.words = {"quest", "search", "war", "dungeon"};
+    return arg;
+}
+
+ArgumentForm numberFieldArg() {
+    ArgumentForm arg;
+    arg.what = "number";
+    arg.min = kNumberFieldMin;
+    arg.max = kNumberFieldMax;
+    arg.optional = true;
+    return arg;
+}
+
+}  // namespace
+
+std::vector<ActionForm> partyActions() {
+    return {
+        {"parties", {optionalCityArg()}, NameUse::None, false, partiesAction},
+        {"move", {partyArg(), cityArg(), routeArg()}, NameUse::None, false, moveAction},
+        {"dispatch",
+         {partyArg(), errandArg(), entryArg(), numberFieldArg()},
+         NameUse::None,
+         false,
+         dispatchAction},
+    };
+}
+
+}  // namespace orrowvale::sim

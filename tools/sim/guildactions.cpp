@@ -19,9 +19,7 @@ void showLines(Player& player, const std::vector<PanelLine>& lines) {
 }
 
 void showItems(Player& player) {
-    const GameState& state = player.game.state;
-    for (int slot : storedItemSlots(state))
-        player.list("itemlist", slot, itemName(state.guildItems[slot]));
+    player.list("itemlist", storedItemSlots(player.game.state));
 }
 
 void guildAction(Player& player, const Action&) {
@@ -47,8 +45,7 @@ void partyInfoAction(Player& player, const Action& action) {
 
 void equipmentAction(Player& player, const Action&) {
     const GameState& state = player.game.state;
-    for (int party : equippableParties(state))
-        player.list("partylist", party, state.parties[party].partyName);
+    player.list("partylist", equippableParties(state));
     showItems(player);
     player.label("pitemla", carriedItemName(state, 0));
 }
@@ -95,8 +92,7 @@ bool chooseContract(Player& player, int slot) {
 
 // The list as the trading post opens, then the row of SLOT when one is named.
 void tradeAction(Player& player, const Action& action) {
-    for (const ListRow& row : contractRows(player.game.state))
-        player.list("clist", row.number, row.text);
+    player.list("clist", contractRows(player.game.state));
     if (action.given[0]) chooseContract(player, action.values[0]);
 }
 
@@ -115,12 +111,9 @@ ArgumentForm optionalTradeSlotArg() {
 }  // namespace
 
 void showGuildLists(Player& player) {
-    const GameState& state = player.game.state;
-    const GuildLists lists = guildWindowLists(state);
-    for (int adventurer : lists.members)
-        player.list("guildadvlist", adventurer, state.adventurers[adventurer].name);
-    for (int party : lists.parties)
-        player.list("taskpartylist", party, state.parties[party].partyName);
+    const GuildLists lists = guildWindowLists(player.game.state);
+    player.list("guildadvlist", lists.members);
+    player.list("taskpartylist", lists.parties);
 }
 
 std::vector<ActionForm> guildActions() {

@@ -22,24 +22,31 @@ void showItems(Player& player) {
     player.list("itemlist", storedItemSlots(player.game.state));
 }
 
+// Whether the guild window opens here; prints why when it does not.
+bool openGuildWindow(Player& player) {
+    const Refusal refusal = guildWindowRefusal(player.game.state);
+    if (!refusal) return true;
+    player.refused(*refusal);
+    return false;
+}
+
 void guildAction(Player& player, const Action&) {
-    if (!hasGuildBranchHere(player.game.state)) return player.refused(kNotOffered);
-    showGuildLists(player);
+    if (openGuildWindow(player)) showGuildLists(player);
 }
 
 void infoAction(Player& player, const Action& action) {
     const GameState& state = player.game.state;
     const int adventurer = action.values[0];
-    if (!hasGuildBranchHere(state) || !guildOffersAdventurer(state, adventurer))
-        return player.refused(kNotOffered);
+    if (!openGuildWindow(player)) return;
+    if (!guildOffersAdventurer(state, adventurer)) return player.refused(kNotOffered);
     showLines(player, adventurerPanelLines(state.adventurers[adventurer]));
 }
 
 void partyInfoAction(Player& player, const Action& action) {
     const GameState& state = player.game.state;
     const int party = action.values[0];
-    if (!hasGuildBranchHere(state) || !guildOffersParty(state, party))
-        return player.refused(kNotOffered);
+    if (!openGuildWindow(player)) return;
+    if (!guildOffersParty(state, party)) return player.refused(kNotOffered);
     showLines(player, partyPanelLines(state, party));
 }
 

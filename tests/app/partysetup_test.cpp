@@ -196,7 +196,7 @@ TEST_F(PartySetupWindow, EnterOnAMemberShowsItAndEscapeCloses) {
 }
 
 // The chooser on its own: Enter or a double click takes the row under the
-// keyboard's frame, Escape and the close box give -1 whatever is chosen, and "확인"
+// keyboard's frame, Escape and the close box give nothing whatever is chosen, and "확인"
 // waits for a row.
 TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
     WindowsFixture fixture;
@@ -218,7 +218,7 @@ TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
                   ok->click();
                   QTest::keyClick(list, Qt::Key_Escape);
               }),
-              -1);
+              std::nullopt);
     EXPECT_EQ(playing([&] {
                   QTest::keyClick(list, Qt::Key_Down);
                   QTest::keyClick(list, Qt::Key_Down);
@@ -229,8 +229,8 @@ TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
                   list->setCurrentRow(0);
                   QTest::keyClick(list, Qt::Key_Escape);
               }),
-              -1);
-    EXPECT_EQ(playing([&] { list->setCurrentRow(0); }), -1) << "closed by the close box";
+              std::nullopt);
+    EXPECT_EQ(playing([&] { list->setCurrentRow(0); }), std::nullopt) << "closed by the close box";
     EXPECT_EQ(playing([&] {
                   list->setCurrentRow(0);
                   ok->click();

@@ -104,8 +104,9 @@ TEST_F(PartySimulation, ChoicesThatAreNotOnTheListAreRefused) {
             << action;
 }
 
-// Party setup opens from the guild window only, which needs a branch in the city.
-TEST_F(PartySimulation, WhereTheCityHasNoBranchPartySetupIsRefused) {
+// The guild window, with its panels and the party setup opened from it, needs a
+// branch in the city.
+TEST_F(PartySimulation, WhereTheCityHasNoBranchTheGuildWindowAndPartySetupAreRefused) {
     dir.copySampleWorld();
     GameState state;
     const GamePaths paths = dir.paths();
@@ -117,11 +118,14 @@ TEST_F(PartySimulation, WhereTheCityHasNoBranchPartySetupIsRefused) {
     saveGame(state, paths, 1);
 
     const std::vector<std::string> lines =
-        testing::runSim("--game-dir " + dir.root().string() + " --seed 5 --load 1 " +
-                        testing::actionsArgument(dir.root(), "setup\nfound 985\nadd 1 985\n"))
+        testing::runSim(
+            "--game-dir " + dir.root().string() + " --seed 5 --load 1 " +
+            testing::actionsArgument(dir.root(),
+                                     "guild\ninfo 985\npartyinfo 1\nsetup\nfound 985\nadd 1 985\n"))
             .lines;
     const std::string refused = std::string("refused: ") + kNoGuildBranchHere;
-    for (const char* action : {"setup", "found 985", "add 1 985"})
+    for (const char* action :
+         {"guild", "info 985", "partyinfo 1", "setup", "found 985", "add 1 985"})
         EXPECT_EQ(after(lines, action), std::vector<std::string>{refused}) << action;
 }
 

@@ -25,8 +25,7 @@ void answerAction(Player& player, const Action& action) {
 // The dialog lists the places before anything is chosen; PLACE must be one of them.
 void visitAction(Player& player, const Action& action) {
     const ListRows places = placeRows(player.game.state);
-    for (const ListRow& row : places)
-        player.list("realcombo", row.number, row.text);
+    player.list("realcombo", places);
     std::optional<std::string> place;
     if (action.hasName) {
         if (std::none_of(places.begin(), places.end(),

@@ -19,36 +19,40 @@ void showLines(Player& player, const std::vector<PanelLine>& lines) {
 }
 
 void showItems(Player& player) {
-    const GameState& state = player.game.state;
-    for (int slot : storedItemSlots(state))
-        player.list("itemlist", slot, itemName(state.guildItems[slot]));
+    player.list("itemlist", storedItemSlots(player.game.state));
+}
+
+// Whether the guild window opens here; prints why when it does not.
+bool openGuildWindow(Player& player) {
+    const Refusal refusal = guildWindowRefusal(player.game.state);
+    if (!refusal) return true;
+    player.refused(*refusal);
+    return false;
 }
 
 void guildAction(Player& player, const Action&) {
-    if (!hasGuildBranchHere(player.game.state)) return player.refused(kNotOffered);
-    showGuildLists(player);
+    if (openGuildWindow(player)) showGuildLists(player);
 }
 
 void infoAction(Player& player, const Action& action) {
     const GameState& state = player.game.state;
     const int adventurer = action.values[0];
-    if (!hasGuildBranchHere(state) || !guildOffersAdventurer(state, adventurer))
-        return player.refused(kNotOffered);
+    if (!openGuildWindow(player)) return;
+    if (!guildOffersAdventurer(state, adventurer)) return player.refused(kNotOffered);
     showLines(player, adventurerPanelLines(state.adventurers[adventurer]));
 }
 
 void partyInfoAction(Player& player, const Action& action) {
     const GameState& state = player.game.state;
     const int party = action.values[0];
-    if (!hasGuildBranchHere(state) || !guildOffersParty(state, party))
-        return player.refused(kNotOffered);
+    if (!openGuildWindow(player)) return;
+    if (!guildOffersParty(state, party)) return player.refused(kNotOffered);
     showLines(player, partyPanelLines(state, party));
 }
 
 void equipmentAction(Player& player, const Action&) {
     const GameState& state = player.game.state;
-    for (int party : equippableParties(state))
-        player.list("partylist", party, state.parties[party].partyName);
+    player.list("partylist", equippableParties(state));
     showItems(player);
     player.label("pitemla", carriedItemName(state, 0));
 }
@@ -95,8 +99,7 @@ bool chooseContract(Player& player, int slot) {
 
 // The list as the trading post opens, then the row of SLOT when one is named.
 void tradeAction(Player& player, const Action& action) {
-    for (const ListRow& row : contractRows(player.game.state))
-        player.list("clist", row.number, row.text);
+    player.list("clist", contractRows(player.game.state));
     if (action.given[0]) chooseContract(player, action.values[0]);
 }
 
@@ -115,12 +118,9 @@ ArgumentForm optionalTradeSlotArg() {
 }  // namespace
 
 void showGuildLists(Player& player) {
-    const GameState& state = player.game.state;
-    const GuildLists lists = guildWindowLists(state);
-    for (int adventurer : lists.members)
-        player.list("guildadvlist", adventurer, state.adventurers[adventurer].name);
-    for (int party : lists.parties)
-        player.list("taskpartylist", party, state.parties[party].partyName);
+    const GuildLists lists = guildWindowLists(player.game.state);
+    player.list("guildadvlist", lists.members);
+    player.list("taskpartylist", lists.parties);
 }
 
 std::vector<ActionForm> guildActions() {

@@ -1,7 +1,5 @@
 // The actions of the party command list and its move and dispatch windows.
 
-#include <algorithm>
-
 #include "game.h"
 #include "parties/dispatch.h"
 #include "parties/partycommands.h"
@@ -17,8 +15,7 @@ void partiesAction(Player& player, const Action& action) {
     const int city = action.given[0] ? action.values[0] : state.currentCity;
     // The map offers only the cities of the world.
     if (city < 1 || city > state.cityBound()) return player.refused(kNotOffered);
-    for (int party : openCommandList(player.game, city))
-        player.list("partylist", party, state.parties[party].partyName);
+    player.list("partylist", openCommandList(player.game, city));
 }
 
 // Chooses the party in the command list of the city where it stands and presses
@@ -27,8 +24,7 @@ void partiesAction(Player& player, const Action& action) {
 bool chooseListedParty(Player& player, int party) {
     const GameState& state = player.game.state;
     const int city = state.parties[party].location;
-    const std::vector<int> listed = partiesInCity(state, city);
-    if (std::find(listed.begin(), listed.end(), party) == listed.end()) {
+    if (!offers(partiesInCity(state, city), party)) {
         player.refused(kNotOffered);
         return false;
     }
@@ -40,27 +36,22 @@ bool chooseListedParty(Player& player, int party) {
     return true;
 }
 
-// ROUTE counts the routes listed for the destination, as their rows are printed;
-// "-" presses "확인" with no route chosen.
+// ROUTE is the number of a route listed for the destination, as its row is printed
+// (its entry in the route file); "-" presses "확인" with no route chosen.
 void moveAction(Player& player, const Action& action) {
     const int party = action.values[0];
     if (!chooseListedParty(player, party)) return;
     Game& game = player.game;
     const RouteFile routes = prepareMove(game, game.state.commandCity);
-    const std::vector<int> cities = destinationCities(game.state, routes);
-    for (int city : cities)
-        player.list("destcombo", city, game.state.cityNames[city]);
+    const ListRows cities = destinationCities(game.state, routes);
+    player.list("destcombo", cities);
     const int destination = action.values[1];
-    if (std::find(cities.begin(), cities.end(), destination) == cities.end())
-        return player.refused(kNotOffered);
-    const std::vector<int> ways = routesTo(game.state, routes, destination);
-    for (std::size_t row = 0; row < ways.size(); ++row)
-        player.list("waycombo", static_cast<int>(row) + 1, routes.ways[ways[row]].wayName);
-    const int row = action.values[2];
-    if (row > static_cast<int>(ways.size())) return player.refused(kNotOffered);
-    int route = 0;
-    if (row > 0) {
-        route = ways[row - 1];
+    if (!offers(cities, destination)) return player.refused(kNotOffered);
+    const ListRows ways = routesTo(game.state, routes, destination);
+    player.list("waycombo", ways);
+    const int route = action.values[2];  // 0 for "-"
+    if (route != 0) {
+        if (!offers(ways, route)) return player.refused(kNotOffered);
         const TWay& way = routes.ways[route];
         player.label("costlabel", kCostCaption + std::to_string(way.costPerMember));
         player.label("timelabel", kTimeCaption + std::to_string(way.travelTime));
@@ -76,12 +67,9 @@ void dispatchAction(Player& player, const Action& action) {
     Game& game = player.game;
     const auto kind = static_cast<Errand>(action.values[1]);
     const ListRows targets = openTargets(game.state, kind, game.state.commandCity);
-    for (const ListRow& target : targets)
-        player.list("datacombo", target.number, target.text);
+    player.list("datacombo", targets);
     const int target = action.values[2];
-    if (std::none_of(targets.begin(), targets.end(),
-                     [target](const ListRow& t) { return t.number == target; }))
-        return player.refused(kNotOffered);
+    if (!offers(targets, target)) return player.refused(kNotOffered);
     if (action.given[3] && numberFieldFor(kind).enabled) player.numberField = action.values[3];
     dispatchParty(game, party, kind, target, player.numberField);
 }

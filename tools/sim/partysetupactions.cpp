@@ -11,10 +11,11 @@ namespace orrowvale::sim {
 namespace {
 
 void printParties(Player& player) {
-    for (const ListRow& row : partyRows(player.game.state))
-        player.list("partylist", row.number, row.text);
+    player.list("partylist", partyRows(player.game.state));
 }
 
+// The script names a member by its adventurer number, so each row prints that
+// rather than the member slot the window keeps.
 void printMembers(Player& player, int party) {
     const GameState& state = player.game.state;
     for (const ListRow& row : memberRows(state, party))
@@ -33,8 +34,7 @@ bool openSetup(Player& player) {
 // window cannot open or the party has no row.
 bool selectParty(Player& player, int party) {
     if (!openSetup(player)) return false;
-    for (const ListRow& row : partyRows(player.game.state))
-        if (row.number == party) return true;
+    if (offers(partyRows(player.game.state), party)) return true;
     player.refused(kNotOffered);
     return false;
 }

@@ -166,8 +166,7 @@ std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
 
 Chooser chooserPicking(Player& player, int number) {
     return [&player, number](const ListRows& rows) -> std::optional<int> {
-        for (const ListRow& row : rows)
-            player.list("advlistbox", row.number, row.text);
+        player.list("advlistbox", rows);
         if (offers(rows, number)) return number;
         player.refused(kNotOffered);
         return std::nullopt;
@@ -184,6 +183,11 @@ void Player::print(const std::string& line) {
 void Player::list(std::string_view control, int number, const std::string& text) {
     print("list[" + std::string(control) + "]: " + std::to_string(number) + " " +
           escapeLineBreaks(text));
+}
+
+void Player::list(std::string_view control, const ListRows& rows) {
+    for (const ListRow& row : rows)
+        list(control, row.number, row.text);
 }
 
 void Player::label(std::string_view control, const std::string& text) {

@@ -98,6 +98,8 @@ class Player {
     void print(const std::string& line);
     // "list[CONTROL]: N TEXT": one row of a list or drop-down the action fills.
     void list(std::string_view control, int number, const std::string& text);
+    // Every row of a list or drop-down the action fills, top to bottom.
+    void list(std::string_view control, const ListRows& rows);
     // "label[CONTROL]: TEXT": a label or text box the action writes.
     void label(std::string_view control, const std::string& text);
     // "refused: REASON": the button is disabled (REASON is its tooltip) or the thing

@@ -35,8 +35,7 @@ bool talking(Player& player) {
 
 void showCompany(Player& player, ListRows company) {
     player.pub.company = std::move(company);
-    for (const ListRow& row : player.pub.company)
-        player.list("adlist", row.number, row.text);
+    player.list("adlist", player.pub.company);
 }
 
 void say(Player& player, const std::string& text) {

@@ -38,13 +38,13 @@ Tadvlists::Tadvlists(Windows&) {
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int Tadvlists::choose(const ListRows& rows) {
+std::optional<int> Tadvlists::choose(const ListRows& rows) {
     rowList->fill(rows);
     rowList->setFocus();
     // Whatever closes the chooser but "확인" with a row chosen is a cancel.
     chosenNumber_.reset();
     exec();
-    return chosenNumber_.value_or(-1);
+    return chosenNumber_;
 }
 
 void Tadvlists::okButtonClick() {

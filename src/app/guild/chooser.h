@@ -20,15 +20,12 @@ class Tadvlists : public QDialog {
     // rule that asks brings the rows.
     explicit Tadvlists(Windows& windows);
 
-    // Shows the rows and returns the chosen number, or -1.
-    int choose(const ListRows& rows);
-    // The chooser as the game's rules ask for it: nothing when nothing was chosen.
+    // Shows the rows and returns the chosen number: nothing when the player
+    // cancelled or closed the chooser.
+    std::optional<int> choose(const ListRows& rows);
+    // The chooser as the game's rules ask for it.
     Chooser chooser() {
-        return [this](const ListRows& rows) -> std::optional<int> {
-            const int chosen = choose(rows);
-            if (chosen == -1) return std::nullopt;
-            return chosen;
-        };
+        return [this](const ListRows& rows) { return choose(rows); };
     }
 
     void okButtonClick();

@@ -69,8 +69,7 @@ void Tequipform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     const GameState& state = *windows_.state;
     // Filling the party list shows its item: none is chosen yet.
-    partyList->fill(numberedRows(equippableParties(state),
-                                 [&](int party) { return state.parties[party].partyName; }));
+    partyList->fill(equippableParties(state));
     fillItems();
     partyList->setFocus();
 }
@@ -82,8 +81,7 @@ bool Tequipform::eventFilter(QObject* watched, QEvent* event) {
 
 void Tequipform::fillItems() {
     const GameState& state = *windows_.state;
-    itemList->fill(numberedRows(storedItemSlots(state),
-                                [&](int slot) { return itemName(state.guildItems[slot]); }));
+    itemList->fill(storedItemSlots(state));
 }
 
 void Tequipform::showPartyItem() {

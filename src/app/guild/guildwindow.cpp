@@ -86,13 +86,8 @@ void Tguildform::changeEvent(QEvent* event) {
 void Tguildform::fillLists() {
     const GameState& state = *windows_.state;
     const GuildLists lists = guildWindowLists(state);
-    memberList->fill(
-        numberedRows(lists.members,
-                     [&](int adventurer) { return state.adventurers[adventurer].name; }),
-        memberList->chosen());
-    partyList->fill(
-        numberedRows(lists.parties, [&](int party) { return state.parties[party].partyName; }),
-        partyList->chosen());
+    memberList->fill(lists.members, memberList->chosen());
+    partyList->fill(lists.parties, partyList->chosen());
 }
 
 void Tguildform::updateButtons() {

@@ -56,11 +56,8 @@ void Tcommandform::openFor(int city) {
     exec();
 }
 
-void Tcommandform::fillList(const std::vector<int>& parties) {
-    const GameState& state = *windows_.state;
-    partyList->fill(
-        numberedRows(parties, [&state](int party) { return state.parties[party].partyName; }),
-        partyList->chosen());
+void Tcommandform::fillList(const ListRows& parties) {
+    partyList->fill(parties, partyList->chosen());
 }
 
 // The game takes 0 for no party chosen.

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 #include <optional>
-#include <vector>
+
+#include "listrow.h"
 
 class QPushButton;
 
@@ -25,9 +26,9 @@ class Tcommandform : public QDialog {
     void adventureButtonClick();
 
   private:
-    // Lists `parties`; a party still listed stays chosen, one that has left takes
-    // the choice with it.
-    void fillList(const std::vector<int>& parties);
+    // Shows the rows of the parties; a party still listed stays chosen, one that has
+    // left takes the choice with it.
+    void fillList(const ListRows& parties);
     // "이동" and "모험" for the chosen party; a disabled button says why.
     void updateButtons();
 

@@ -76,9 +76,7 @@ void Tmovecityform::prepareAndShow(int party, int origin) {
     }
     party_ = party;
     const GameState& state = *windows_.state;
-    fillNumbered(*destinationCombo,
-                 numberedRows(destinationCities(state, routes_),
-                              [&state](int city) { return state.cityNames[city]; }));
+    fillNumbered(*destinationCombo, destinationCities(state, routes_));
     destinationComboChange();
     destinationCombo->setFocus();
     exec();
@@ -95,9 +93,7 @@ int Tmovecityform::chosenRoute() const {
 // A new destination offers its own routes, none chosen yet, and the labels wait
 // for one rather than showing the price of a route no longer listed.
 void Tmovecityform::destinationComboChange() {
-    fillNumbered(*routeCombo,
-                 numberedRows(routesTo(*windows_.state, routes_, chosenDestination()),
-                              [this](int route) { return routes_.ways[route].wayName; }));
+    fillNumbered(*routeCombo, routesTo(*windows_.state, routes_, chosenDestination()));
     costLabel->setText(QString::fromUtf8(kCostCaption));
     timeLabel->setText(QString::fromUtf8(kTimeCaption));
 }

@@ -35,17 +35,6 @@ class NumberedList : public QListWidget {
     std::vector<int> numbers() const;
 };
 
-// The rows of a list whose numbers the game gives alone: each row shows
-// `textOf(number)`.
-template <typename TextOf>
-ListRows numberedRows(const std::vector<int>& numbers, TextOf textOf) {
-    ListRows rows;
-    rows.reserve(numbers.size());
-    for (int number : numbers)
-        rows.push_back({number, std::string(textOf(number))});
-    return rows;
-}
-
 // A combo box of numbered things keeps each number in its item's data, as the list
 // does. Shows `rows` with nothing chosen; its handlers are not told, the caller
 // decides what follows.

@@ -55,11 +55,7 @@ TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(p
 void TSlotWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     folderLabel->setText(qs(saveFolderNote(paths_)));
-    ListRows rows;
-    int slot = 0;
-    for (const std::string& line : listSaveSlots(paths_))
-        rows.push_back({++slot, line});
-    slotList->fill(rows);
+    slotList->fill(saveSlotRows(paths_));
     slotList->setFocus();
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "guild/guildwindow.h"
+
 namespace orrowvale {
 
 struct Game;
@@ -21,8 +23,9 @@ enum class BranchOffer {
 // spent) and tells the player the outcome.
 BranchOffer offerGuildBranch(Game& game);
 
-inline constexpr const char* kBranchQuestion =
-    "이 곳에는 길드 지부가 존재하지 않습니다. 지부를 개설하시겠습니까?";
+// The offer opens with the words the guild window is refused with.
+inline const std::string kBranchQuestion =
+    std::string(kNoGuildBranchHere) + " 지부를 개설하시겠습니까?";
 inline constexpr const char* kBranchRefused = "국가에서 길드 지부의 제작을 거부했습니다.";
 inline constexpr const char* kContactFailed = "그런 사람과는 접선할 수 없었습니다.";
 

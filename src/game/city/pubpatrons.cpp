@@ -28,7 +28,8 @@ std::vector<int> rollPresentAdventurers(const GameState& state, Dice& dice) {
 ListRows rollPubCompany(Game& game) {
     ListRows company;
     for (int number : rollPresentAdventurers(game.state, game.dice))
-        company.push_back({number, game.state.adventurers[number].name});
+        company.push_back(
+            {number, adventurerRowText(game.state, number, MainCharacterMark::Shown)});
     return company;
 }
 

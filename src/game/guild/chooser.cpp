@@ -16,12 +16,6 @@ bool inAnyParty(const GameState& state, int adventurer) {
 
 }  // namespace
 
-std::string listedName(const GameState& state, int adventurer) {
-    if (!Table<TAdven, kMaxAdventurers>::contains(adventurer)) return {};
-    const std::string& name = state.adventurers[adventurer].name;
-    return adventurer == state.mainchrnum ? name + kMainCharacterMark : name;
-}
-
 ListRows adventurerChoices(const GameState& state, int city, int memberState, bool freeOnly) {
     ListRows rows;
     for (int number = 1; number <= kMaxAdventurers; ++number) {
@@ -29,7 +23,7 @@ ListRows adventurerChoices(const GameState& state, int city, int memberState, bo
         // A freed slot keeps nothing worth offering, whatever its stale fields say.
         if (a.isFree() || a.location != city || a.isGuildMember != memberState) continue;
         if (freeOnly && inAnyParty(state, number)) continue;
-        rows.push_back({number, listedName(state, number)});
+        rows.push_back({number, adventurerRowText(state, number, MainCharacterMark::Shown)});
     }
     return rows;
 }
@@ -41,14 +35,9 @@ ListRows partyChoices(const GameState& state, int city, int row) {
     for (int number = 1; number <= kMaxParties; ++number) {
         const TParty& p = state.parties[number];
         if (p.inUse && p.location == city && !p.onMission && !p.travelling)
-            rows.push_back({number, p.partyName});
+            rows.push_back({number, partyRowText(state, number)});
     }
     return rows;
-}
-
-bool offers(const ListRows& rows, int number) {
-    return std::any_of(rows.begin(), rows.end(),
-                       [number](const ListRow& row) { return row.number == number; });
 }
 
 }  // namespace orrowvale

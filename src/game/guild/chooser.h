@@ -2,8 +2,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "listrow.h"
 
@@ -16,9 +14,6 @@ struct GameState;
 // the scripted player picks from its script.
 using Chooser = std::function<std::optional<int>(const ListRows& rows)>;
 
-// Marks the main character wherever adventurers are listed by name.
-inline constexpr const char* kMainCharacterMark = "(*)";
-
 // The adventurers standing in `city` whose guild membership is `memberState`, in
 // number order; with `freeOnly`, those who belong to no party are left. The main
 // character's row carries the mark after the name.
@@ -27,11 +22,5 @@ ListRows adventurerChoices(const GameState& state, int city, int memberState, bo
 // The parties of `row` of the party table standing in `city` that are neither on a
 // mission nor on the road, by name, in number order.
 ListRows partyChoices(const GameState& state, int city, int row);
-
-// An adventurer's name as party lists show it: with the mark for the main character.
-std::string listedName(const GameState& state, int adventurer);
-
-// Whether `number` is offered on one of the rows.
-bool offers(const ListRows& rows, int number);
 
 }  // namespace orrowvale

@@ -23,17 +23,17 @@ bool canEquip(const GameState& state, int party) {
     return p.inUse && p.location == state.currentCity && !p.onMission && !p.travelling;
 }
 
-std::vector<int> equippableParties(const GameState& state) {
-    std::vector<int> listed;
+ListRows equippableParties(const GameState& state) {
+    ListRows listed;
     for (int party = 1; party <= kMaxParties; ++party)
-        if (canEquip(state, party)) listed.push_back(party);
+        if (canEquip(state, party)) listed.push_back({party, partyRowText(state, party)});
     return listed;
 }
 
-std::vector<int> storedItemSlots(const GameState& state) {
-    std::vector<int> listed;
+ListRows storedItemSlots(const GameState& state) {
+    ListRows listed;
     for (int slot = 1; slot <= kGuildItemSlots; ++slot)
-        if (holdsItem(state, slot)) listed.push_back(slot);
+        if (holdsItem(state, slot)) listed.push_back({slot, itemName(state.guildItems[slot])});
     return listed;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "listrow.h"
 #include "refusal.h"
 
 namespace orrowvale {
@@ -12,11 +12,12 @@ struct GameState;
 
 // The parties the equipment window offers: in use, standing in `currentCity`, not
 // on a mission and not on the road, in party number order.
-std::vector<int> equippableParties(const GameState& state);
+ListRows equippableParties(const GameState& state);
 bool canEquip(const GameState& state, int party);
 
-// The guild item slots 1..100 that hold an item, in slot order.
-std::vector<int> storedItemSlots(const GameState& state);
+// The guild item slots 1..100 that hold an item, in slot order, each row showing
+// the name of its item.
+ListRows storedItemSlots(const GameState& state);
 
 // The name of the item the party carries; "아이템 없음" for none, or for party 0
 // (none chosen).

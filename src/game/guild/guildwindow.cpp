@@ -15,9 +15,12 @@ GuildLists guildWindowLists(const GameState& state) {
         // A roster entry naming no adventurer, or one who has since died, shows nothing.
         if (decltype(state.adventurers)::contains(member)) {
             const TAdven& a = state.adventurers[member];
-            if (!a.isFree() && a.location == state.currentCity) lists.members.push_back(member);
+            if (!a.isFree() && a.location == state.currentCity)
+                lists.members.push_back(
+                    {member, adventurerRowText(state, member, MainCharacterMark::Omitted)});
         }
-        if (i <= kMaxParties && state.parties[i].inUse) lists.parties.push_back(i);
+        if (i <= kMaxParties && state.parties[i].inUse)
+            lists.parties.push_back({i, partyRowText(state, i)});
     }
     return lists;
 }
@@ -38,10 +41,10 @@ bool guildOffersParty(const GameState& state, int party) {
 bool guildOffersAdventurer(const GameState& state, int adventurer) {
     if (!decltype(state.adventurers)::contains(adventurer)) return false;
     const GuildLists lists = guildWindowLists(state);
-    if (std::find(lists.members.begin(), lists.members.end(), adventurer) != lists.members.end())
-        return true;
-    return std::any_of(lists.parties.begin(), lists.parties.end(),
-                       [&](int party) { return !isNotMember(state, party, adventurer); });
+    if (offers(lists.members, adventurer)) return true;
+    return std::any_of(lists.parties.begin(), lists.parties.end(), [&](const ListRow& party) {
+        return !isNotMember(state, party.number, adventurer);
+    });
 }
 
 }  // namespace orrowvale

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "listrow.h"
 #include "parties/partycommands.h"
 #include "refusal.h"
 
@@ -10,11 +8,12 @@ namespace orrowvale {
 
 struct GameState;
 
-// The two lists of the guild window as row maps: row i of `guildadvlist` shows
-// adventurer members[i], row i of `taskpartylist` shows party parties[i].
+// The two lists of the guild window: `guildadvlist` and `taskpartylist`.
 struct GuildLists {
-    std::vector<int> members;  // guild members standing in `currentCity`
-    std::vector<int> parties;  // every party in use, wherever it is
+    // Guild members standing in `currentCity`, in roster order, by name alone.
+    ListRows members;
+    // Every party in use, wherever it is, in number order.
+    ListRows parties;
 };
 
 GuildLists guildWindowLists(const GameState& state);

@@ -49,7 +49,7 @@ bool isBlank(const std::string& text) {
 ListRows partyRows(const GameState& state) {
     ListRows rows;
     for (int party = 1; party <= kMaxParties; ++party)
-        if (state.parties[party].inUse) rows.push_back({party, state.parties[party].partyName});
+        if (state.parties[party].inUse) rows.push_back({party, partyRowText(state, party)});
     return rows;
 }
 
@@ -58,7 +58,9 @@ ListRows memberRows(const GameState& state, int party) {
     if (!isParty(state, party)) return rows;
     const TParty& p = state.parties[party];
     for (int slot = 1; slot <= kPartySize; ++slot)
-        if (p.members[slot] != 0) rows.push_back({slot, listedName(state, p.members[slot])});
+        if (p.members[slot] != 0)
+            rows.push_back(
+                {slot, adventurerRowText(state, p.members[slot], MainCharacterMark::Shown)});
     return rows;
 }
 

@@ -248,6 +248,14 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
     return lines;
 }
 
+ListRows saveSlotRows(const GamePaths& paths) {
+    ListRows rows;
+    int slot = 0;
+    for (std::string& line : listSaveSlots(paths))
+        rows.push_back({++slot, std::move(line)});
+    return rows;
+}
+
 void saveGame(const GameState& state, const GamePaths& paths, int slot) {
     saveGame(state, paths, slot, {});
 }

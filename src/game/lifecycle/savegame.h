@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "lifecycle/slotdirectory.h"
+#include "listrow.h"
 
 namespace orrowvale {
 
@@ -24,6 +25,8 @@ inline constexpr int kSaveSlots = 10;
 // line saying so for a slot whose main file cannot be read (the other nine are
 // still listed).
 std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths);
+// The same lines as the rows of those windows' list, each numbered with its slot.
+ListRows saveSlotRows(const GamePaths& paths);
 
 // One line for the save and load windows telling the player where the slots are:
 // "저장 폴더: " and the folder, or why there is nowhere to save.

@@ -63,10 +63,7 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
     GameState& state = game.state;
     if (!kind || !canMoveOrDispatch(state, party)) return false;
     const int city = state.parties[party].location;
-    const ListRows open = openTargets(state, *kind, city);
-    if (std::none_of(open.begin(), open.end(),
-                     [target](const ListRow& t) { return t.number == target; }))
-        return false;
+    if (!offers(openTargets(state, *kind, city), target)) return false;
     const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
     switch (*kind) {
         case Errand::Quest:

@@ -6,18 +6,19 @@
 
 namespace orrowvale {
 
-std::vector<int> partiesInCity(const GameState& state, int city) {
-    std::vector<int> listed;
+ListRows partiesInCity(const GameState& state, int city) {
+    ListRows listed;
     for (int party = 1; party <= kMaxParties; ++party) {
         const TParty& p = state.parties[party];
-        if (p.inUse && p.location == city && !p.travelling) listed.push_back(party);
+        if (p.inUse && p.location == city && !p.travelling)
+            listed.push_back({party, partyRowText(state, party)});
     }
     return listed;
 }
 
-std::vector<int> openCommandList(Game& game, int city) {
+ListRows openCommandList(Game& game, int city) {
     game.state.commandCity = city;
-    std::vector<int> listed = partiesInCity(game.state, city);
+    ListRows listed = partiesInCity(game.state, city);
     if (listed.empty()) game.presenter.inform(kNoPartyHere);
     return listed;
 }

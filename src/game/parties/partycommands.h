@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "listrow.h"
 #include "refusal.h"
 
 namespace orrowvale {
@@ -12,12 +10,12 @@ struct GameState;
 
 // The parties the party command list shows for a city: in use, standing there and
 // not on the road, in party number order. A party on a mission is listed.
-std::vector<int> partiesInCity(const GameState& state, int city);
+ListRows partiesInCity(const GameState& state, int city);
 
 // Opens the party command list of a city: it becomes `commandCity`, and when no
-// party stands there the player is told how to get one there. Returns the parties
-// listed.
-std::vector<int> openCommandList(Game& game, int city);
+// party stands there the player is told how to get one there. Returns the list's
+// rows.
+ListRows openCommandList(Game& game, int city);
 
 // Why the chosen party may not be moved or sent on a mission, as the disabled
 // "이동" and "모험" buttons say it. 0 is no party chosen.

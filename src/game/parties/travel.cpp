@@ -1,6 +1,5 @@
 #include "parties/travel.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -68,31 +67,29 @@ RouteFile prepareMove(const Game& game, int origin) {
     return readRouteFile(game.paths, game.state.routeFiles[origin]);
 }
 
-std::vector<int> destinationCities(const GameState& state, const RouteFile& routes) {
-    std::vector<int> cities;
+ListRows destinationCities(const GameState& state, const RouteFile& routes) {
+    ListRows cities;
     for (std::int32_t city : routes.destinations)
-        if (city != 0 && isCityOfTheWorld(state, city)) cities.push_back(city);
+        if (city != 0 && isCityOfTheWorld(state, city))
+            cities.push_back({city, state.cityNames[city]});
     return cities;
 }
 
-std::vector<int> routesTo(const GameState& state, const RouteFile& routes, int destination) {
-    std::vector<int> found;
-    const std::vector<int> offered = destinationCities(state, routes);
-    if (destination == 0 || std::find(offered.begin(), offered.end(), destination) == offered.end())
-        return found;
+ListRows routesTo(const GameState& state, const RouteFile& routes, int destination) {
+    ListRows found;
+    if (destination == 0 || !offers(destinationCities(state, routes), destination)) return found;
     for (int number = 1; number <= kMaxWays; ++number) {
         const TWay& way = routes.ways[number];
-        if (way.wayDefined && way.wayDestination == destination) found.push_back(number);
+        if (way.wayDefined && way.wayDestination == destination)
+            found.push_back({number, way.wayName});
     }
     return found;
 }
 
 Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route) {
     GameState& state = game.state;
-    const std::vector<int> offered = routesTo(state, routes, destination);
     // A party already on the road or away on a mission cannot set off (and pay) again.
-    if (!canMoveOrDispatch(state, party) ||
-        std::find(offered.begin(), offered.end(), route) == offered.end())
+    if (!canMoveOrDispatch(state, party) || !offers(routesTo(state, routes, destination), route))
         return Departure::NoChoice;
     const TWay& way = routes.ways[route];
     if (state.cityNations[way.wayDestination] != state.playerNation) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "listrow.h"
 #include "world/table.h"
 
 namespace orrowvale {
@@ -42,13 +43,13 @@ RouteFile readRouteFile(const GamePaths& paths, const std::string& nameInData);
 // there. A city outside the world has no routes.
 RouteFile prepareMove(const Game& game, int origin);
 
-// The cities the destination list shows, in list order. A number naming no city of
-// the world is left out, so the player can never set off towards it.
-std::vector<int> destinationCities(const GameState& state, const RouteFile& routes);
-// The route numbers (1-based entries of `ways`) the route list shows for a chosen
-// destination: defined routes leading there, in file order; none when the
-// destination is not offered.
-std::vector<int> routesTo(const GameState& state, const RouteFile& routes, int destination);
+// The cities the destination list shows, in list order, by name. A number naming no
+// city of the world is left out, so the player can never set off towards it.
+ListRows destinationCities(const GameState& state, const RouteFile& routes);
+// The routes the route list shows for a chosen destination, each row a route number
+// (1-based entry of `ways`) and its name: defined routes leading there, in file
+// order; none when the destination is not offered.
+ListRows routesTo(const GameState& state, const RouteFile& routes, int destination);
 
 // The move window's two labels: these captions, then the chosen route's price per
 // member and its travel time.

@@ -46,14 +46,15 @@ TEST_F(GuildStorage, OnlyPartiesStandingIdleInTheCurrentCityAreOffered) {
     state.parties[4].onMission = true;
     state.parties[5].location = 4;
     state.parties[7].location = 3;  // not in use
-    EXPECT_EQ(equippableParties(state), (std::vector<int>{1, 2, 6}));
+    EXPECT_EQ(equippableParties(state),
+              (ListRows{{1, kNoPartyName}, {2, kNoPartyName}, {6, kNoPartyName}}));
 }
 
 TEST_F(GuildStorage, EquippingSwapsWithTheSlotTheItemCameFrom) {
     state.guildItems[2] = 5;
     state.guildItems[4] = 7;
     state.parties[1].partyItem = 3;
-    ASSERT_EQ(storedItemSlots(state), (std::vector<int>{2, 4}));
+    ASSERT_EQ(storedItemSlots(state), (ListRows{{2, itemName(5)}, {4, itemName(7)}}));
 
     // The former item goes into the slot of the new one; the other keeps its slot.
     EXPECT_TRUE(equipItem(game, 1, 4));
@@ -64,7 +65,7 @@ TEST_F(GuildStorage, EquippingSwapsWithTheSlotTheItemCameFrom) {
     // A party without an item empties the slot: one row fewer.
     EXPECT_TRUE(equipItem(game, 2, 2));
     EXPECT_EQ(state.parties[2].partyItem, 5);
-    EXPECT_EQ(storedItemSlots(state), (std::vector<int>{4}));
+    EXPECT_EQ(storedItemSlots(state), (ListRows{{4, itemName(3)}}));
     EXPECT_TRUE(presenter.lines().empty());
 }
 

@@ -35,14 +35,14 @@ TEST(GuildWindow, ListsMembersHereAndEveryPartyWherever) {
     state.parties[4].location = 2;
 
     GuildLists lists = guildWindowLists(state);
-    EXPECT_EQ(lists.members, (std::vector<int>{30, 40})) << "roster order";
-    EXPECT_EQ(lists.parties, (std::vector<int>{4, 9}));
+    EXPECT_EQ(lists.members, (ListRows{{30, "단원30"}, {40, "단원40"}})) << "roster order";
+    EXPECT_EQ(lists.parties, (ListRows{{4, kNoPartyName}, {9, kNoPartyName}}));
 
     // The main character travels to city 7: the member there is listed now.
     state.currentCity = 7;
     lists = guildWindowLists(state);
-    EXPECT_EQ(lists.members, std::vector<int>{20});
-    EXPECT_EQ(lists.parties, (std::vector<int>{4, 9}));
+    EXPECT_EQ(lists.members, (ListRows{{20, "단원20"}}));
+    EXPECT_EQ(lists.parties, (ListRows{{4, kNoPartyName}, {9, kNoPartyName}}));
 }
 
 TEST(GuildWindow, OffersThePanelsOfWhatItLists) {

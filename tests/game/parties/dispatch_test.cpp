@@ -28,7 +28,7 @@ TEST_F(Dispatch, TheCommandListShowsPartiesStandingInTheCityAndOnlyIdleOnesMayLe
     startTravel(state, 2, 3, 2);
     startWar(state, 3, "wars\\w.txt");
 
-    EXPECT_EQ(openCommandList(game, 1), (std::vector<int>{1, 3}));
+    EXPECT_EQ(numbers(openCommandList(game, 1)), (std::vector<int>{1, 3}));
     EXPECT_EQ(state.commandCity, 1);
     EXPECT_TRUE(canMoveOrDispatch(state, 1));
     EXPECT_FALSE(canMoveOrDispatch(state, 3));

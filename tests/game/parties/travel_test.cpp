@@ -28,9 +28,9 @@ class Travel : public MissionTest {
 
 TEST_F(Travel, OnlyListedCitiesOfTheWorldAndTheirRoutesAreOffered) {
     RouteFile routes = prepareMove(game, 1);
-    EXPECT_EQ(destinationCities(state, routes), (std::vector<int>{2, 3}));
-    EXPECT_EQ(routesTo(state, routes, 2), (std::vector<int>{1, 2}));
-    EXPECT_EQ(routesTo(state, routes, 3), (std::vector<int>{3}));
+    EXPECT_EQ(destinationCities(state, routes), (ListRows{{2, "나루"}, {3, "다솜"}}));
+    EXPECT_EQ(routesTo(state, routes, 2), (ListRows{{1, "큰길"}, {2, "지름길"}}));
+    EXPECT_EQ(routesTo(state, routes, 3), (ListRows{{3, "국경길"}}));
     EXPECT_TRUE(routesTo(state, routes, 4).empty());    // not in the destination list
     EXPECT_TRUE(routesTo(state, routes, 150).empty());  // no such city
     EXPECT_EQ(routes.ways[2].wayName, "지름길");

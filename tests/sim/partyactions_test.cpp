@@ -157,20 +157,22 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
 
 // The route list names each route by its entry in the city's route file, as the
 // window's drop-down keeps it: the routes to 푸른여울 are the third and the fourth.
-TEST_F(SimParties, TheRouteListNamesEachRouteByItsNumberInTheRouteFile) {
-    const SimRun run = play("move 2 3 1\nmove 2 3 4\n");
+// The routes to city 3 are entries 3 and 4 of the route file: a script counts them as
+// the drop-down lists them.
+TEST_F(SimParties, ARouteIsNamedByItsPlaceInTheListOfRoutes) {
+    const SimRun run = play("move 2 3 3\nmove 2 3 2\n");
     ASSERT_EQ(run.exitCode, 0) << run.lines.back();
     Lines routes = {"list[destcombo]: 2 바람언덕", "list[destcombo]: 3 푸른여울",
-                    "list[destcombo]: 4 갈대포구", "list[waycombo]: 3 강둑길",
-                    "list[waycombo]: 4 강 나룻배"};
-    Lines leadsElsewhere = routes;
-    leadsElsewhere.push_back("refused: not offered");
-    EXPECT_EQ(run.after("move 2 3 1"), leadsElsewhere);
+                    "list[destcombo]: 4 갈대포구", "list[waycombo]: 1 강둑길",
+                    "list[waycombo]: 2 강 나룻배"};
+    Lines noSuchRow = routes;
+    noSuchRow.push_back("refused: not offered");
+    EXPECT_EQ(run.after("move 2 3 3"), noSuchRow);
     Lines departs = routes;
     departs.insert(departs.end(),
                    {"label[costlabel]: 소요 금액(1인): 20", "label[timelabel]: 소요 시간: 1",
                     "inform: 이동에는 1턴이 걸립니다."});
-    EXPECT_EQ(run.after("move 2 3 4"), departs);
+    EXPECT_EQ(run.after("move 2 3 2"), departs);
 }
 
 TEST_F(SimParties, EachKindOfMissionStartsAndTheNumberFieldIsKeptBetweenUses) {

@@ -36,8 +36,9 @@ bool chooseListedParty(Player& player, int party) {
     return true;
 }
 
-// ROUTE is the number of a route listed for the destination, as its row is printed
-// (its entry in the route file); "-" presses "확인" with no route chosen.
+// ROUTE counts the routes listed for the destination, as their rows are printed: a
+// script names a route by its place in the drop-down, which shows no number of its
+// own; "-" presses "확인" with no route chosen.
 void moveAction(Player& player, const Action& action) {
     const int party = action.values[0];
     if (!chooseListedParty(player, party)) return;
@@ -48,10 +49,13 @@ void moveAction(Player& player, const Action& action) {
     const int destination = action.values[1];
     if (!offers(cities, destination)) return player.refused(kNotOffered);
     const ListRows ways = routesTo(game.state, routes, destination);
-    player.list("waycombo", ways);
-    const int route = action.values[2];  // 0 for "-"
-    if (route != 0) {
-        if (!offers(ways, route)) return player.refused(kNotOffered);
+    for (std::size_t row = 0; row < ways.size(); ++row)
+        player.list("waycombo", static_cast<int>(row) + 1, ways[row].text);
+    const int row = action.values[2];  // 0 for "-"
+    if (row > static_cast<int>(ways.size())) return player.refused(kNotOffered);
+    int route = 0;
+    if (row > 0) {
+        route = ways[static_cast<std::size_t>(row - 1)].number;
         const TWay& way = routes.ways[route];
         player.label("costlabel", kCostCaption + std::to_string(way.costPerMember));
         player.label("timelabel", kTimeCaption + std::to_string(way.travelTime));

@@ -64,12 +64,12 @@ void TPubForm::leaveButtonClick() {
 }
 
 void TPubForm::talkButtonClick() {
-    windows_.talkwithform->showList();
+    windows_.window<Ttalkwithform>().showList();
     play([this] { returnToPub(windows_.game); });
 }
 
 void TPubForm::fameButtonClick() {
-    windows_.famform->showFame();
+    windows_.window<Tfamform>().showFame();
     play([this] { returnToPub(windows_.game); });
 }
 

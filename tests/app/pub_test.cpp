@@ -88,6 +88,21 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
     EXPECT_FALSE(windows->window<TPubForm>().isVisible());
 }
 
+// The status panel beside the map shows what the pub's event gave at once, not
+// only once the player leaves.
+TEST_F(PubWindows, GoldFromThePubsEventShowsWhileThePubIsOpen) {
+    dir.write("data\\pubevent200.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
+    const int before = state().gold;
+    QString goldShown;
+    driver.when(QStringLiteral("TPubForm"), [&](QWidget* pub) {
+        goldShown = gold()->text();
+        button(pub, "Button1")->click();
+    });
+    enterPub();
+    EXPECT_EQ(state().gold, before + 5);
+    EXPECT_EQ(goldShown, QString::number(before + 5));
+}
+
 TEST_F(PubWindows, MissingFilesAreNamedAndThePubStaysOpen) {
     std::filesystem::remove(dir.path("data\\pubevent200.evn"));
     std::filesystem::remove(dir.path("data\\gossip\\gossip.txt"));

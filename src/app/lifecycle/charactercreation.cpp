@@ -156,8 +156,9 @@ void TNewGameForm::startGame(bool storyPlay) {
         windows_.window<TMainForm>().close();
         return;
     }
+    // The panel shows the new world's gold, city and date; the prologue had the
+    // keyboard, and it goes back to "완료".
     windows_.afterPlayerAction();
-    // The prologue had the keyboard; it goes back to "완료".
     windows_.window<Tcommform>().activateWindow();
 }
 

@@ -35,9 +35,10 @@ class Windows {
 
     // At program start, and when the map cannot open: the title, enabled.
     void showTitle();
-    // A new or loaded game is in place: the title hides, and the map, the status
-    // panel and the command window show it, the keyboard on the command window.
-    // False, after telling why and showing the title, when the map cannot open.
+    // The title hides, and the map, the status panel and the command window show
+    // the game in place, the keyboard on the command window: a loaded game, or the
+    // one a new world is then made over. False, after telling why and showing the
+    // title, when the map cannot open.
     bool enterGame();
     // The game's windows hide; the title comes back enabled and active.
     void returnToTitle();

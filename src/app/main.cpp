@@ -81,6 +81,6 @@ int main(int argc, char** argv) {
 
     orrowvale::Windows windows(orrowvale::openGameDirectory(std::filesystem::current_path()),
                                orrowvale::Dice::fromEnvironment());
-    windows.form1->show();
+    windows.showTitle();
     return QApplication::exec();
 }

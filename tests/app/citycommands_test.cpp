@@ -25,7 +25,7 @@ class CommandWindow : public ::testing::Test, public WindowsFixture {
         driver.seen.clear();
     }
     void press(const char* name) {
-        windows->commform->findChild<QPushButton*>(QString::fromUtf8(name))->click();
+        windows->window<Tcommform>().findChild<QPushButton*>(QString::fromUtf8(name))->click();
     }
     ModalDriver driver;
 };
@@ -67,8 +67,8 @@ TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
     bool disabledMeanwhile = true;
     driver.onBox = [&](const QString& text) {
         if (text != QStringLiteral("한 턴")) return;
-        disabledMeanwhile = disabledMeanwhile && !windows->commform->isEnabled() &&
-                            windows->commform->cursor().shape() == Qt::WaitCursor;
+        disabledMeanwhile = disabledMeanwhile && !windows->window<Tcommform>().isEnabled() &&
+                            windows->window<Tcommform>().cursor().shape() == Qt::WaitCursor;
         if (++turnsSeen == 3) s.mainCharacter().busyFlag = 0;
     };
 
@@ -79,9 +79,9 @@ TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
     press("skipturnbtn");
     EXPECT_EQ(s.gameTurn, 4);
     EXPECT_TRUE(disabledMeanwhile);
-    EXPECT_TRUE(windows->commform->isEnabled());
-    EXPECT_NE(windows->commform->cursor().shape(), Qt::WaitCursor);
-    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("turns"))->text(),
+    EXPECT_TRUE(windows->window<Tcommform>().isEnabled());
+    EXPECT_NE(windows->window<Tcommform>().cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("turns"))->text(),
               QStringLiteral("4"));
 
     press("skipturnbtn");
@@ -94,9 +94,9 @@ TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
         if (text == QStringLiteral("마지막 턴")) windows->game.mainCharacterDied = true;
     };
     press("skipturnbtn");
-    EXPECT_FALSE(windows->mainForm->isVisible());
-    EXPECT_FALSE(windows->commform->isVisible());
-    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_FALSE(windows->window<TMainForm>().isVisible());
+    EXPECT_FALSE(windows->window<Tcommform>().isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isVisible());
 }
 
 TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
@@ -118,7 +118,7 @@ TEST_F(CommandWindow, AnUnknownOrEmptyContactFails) {
 }
 
 TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) {
-    QWidget* commands = windows->commform.get();
+    QWidget* commands = &windows->window<Tcommform>();
     const auto active = [commands] { return commands->isActiveWindow(); };
     ASSERT_TRUE(QTest::qWaitFor(active));
     EXPECT_EQ(commands->focusWidget(),
@@ -136,8 +136,8 @@ TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) 
 
     ASSERT_TRUE(QTest::qWaitFor(active));
     QTest::keyClick(commands, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_FALSE(windows->mainForm->isVisible());
-    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_FALSE(windows->window<TMainForm>().isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isVisible());
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
     driver.type(QStringLiteral("우물"));
     press("gotobotton");
     EXPECT_EQ(s.gold, 1005);
-    EXPECT_EQ(windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"))->text(),
+    EXPECT_EQ(windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("goldstat"))->text(),
               QStringLiteral("1005"));
 
     driver.type(QString());

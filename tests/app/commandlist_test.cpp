@@ -70,11 +70,11 @@ class CommandList : public ::testing::Test, public WindowsFixture {
         const CityRect r = state().cityRects[city];
         const QPoint inside((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         ASSERT_EQ(cityAt(state(), inside.x(), inside.y()), city);
-        QTest::mouseClick(windows->mainForm->map(), Qt::LeftButton, {}, inside);
+        QTest::mouseClick(windows->window<TMainForm>().map(), Qt::LeftButton, {}, inside);
     }
 
     void pressCommand() {
-        windows->commform->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     }
 
     ModalDriver driver;

@@ -32,7 +32,7 @@ class EquipmentWindow : public ::testing::Test, public WindowsFixture {
     }
     void openEquipment(std::function<void(QDialog*)> play) {
         driver.inScreen = std::move(play);
-        windows->commform->findChild<QPushButton*>(QStringLiteral("image1"))->click();
+        windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("image1"))->click();
         ASSERT_EQ(driver.seen.value(0), QStringLiteral("window: 장비"));
     }
     template <typename T>

@@ -87,7 +87,9 @@ class GuildWindow : public ::testing::Test, public WindowsFixture {
     }
     void openGuild(std::function<void(QDialog*)> play) {
         driver.inScreen = std::move(play);
-        windows->commform->findChild<QPushButton*>(QStringLiteral("guildbutton"))->click();
+        windows->window<Tcommform>()
+            .findChild<QPushButton*>(QStringLiteral("guildbutton"))
+            ->click();
         ASSERT_EQ(driver.seen.value(0), QStringLiteral("window: 길드"));
     }
     ModalDriver driver;
@@ -114,7 +116,7 @@ TEST_F(GuildWindow, ListsMembersHereAndEveryPartyAndNeedsARowForItsPanels) {
 }
 
 TEST_F(GuildWindow, PanelsAreModelessAndASecondShowingReplacesEveryLine) {
-    auto* panel = windows->advdtform.get();
+    auto* panel = &windows->window<Tadvdtform>();
     BlockWatch watch(panel);
     openGuild([&](QDialog* guild) {
         auto* members = guild->findChild<QListWidget*>(QStringLiteral("guildadvlist"));
@@ -153,7 +155,7 @@ TEST_F(GuildWindow, PartyInfoShowsTheChosenPartyEvenWhileItTravels) {
         guild->findChild<QListWidget*>(QStringLiteral("taskpartylist"))->setCurrentRow(0);
         guild->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
     });
-    auto* panel = windows->prtdtform.get();
+    auto* panel = &windows->window<Tprtdtform>();
     EXPECT_TRUE(panel->isVisible());
     for (const PanelLine& line : partyPanelLines(state(), 1))
         EXPECT_EQ(labelText(panel, line.control), qs(line.text));
@@ -162,7 +164,7 @@ TEST_F(GuildWindow, PartyInfoShowsTheChosenPartyEvenWhileItTravels) {
 }
 
 TEST_F(GuildWindow, PartySetupRefillsTheListsWhenItCloses) {
-    windows->guildform->openPartySetup = [&] {
+    windows->window<Tguildform>().openPartySetup = [&] {
         state().parties[2].inUse = true;
         state().parties[2].partyName = "새 파티";
     };

@@ -30,11 +30,11 @@ class Lifecycle : public ::testing::Test, public WindowsFixture {
 };
 
 TEST_F(Lifecycle, CharacterCreationBrowsesTwoCharactersAndNoKeepsTheChoiceOpen) {
-    TNewGameForm& form = *windows->newGameForm;
-    windows->form1->newGameActionTriggered();
+    TNewGameForm& form = windows->window<TNewGameForm>();
+    windows->window<TForm1>().newGameActionTriggered();
     auto* prev = find<QPushButton>(&form, "prev");
     auto* fwrd = find<QPushButton>(&form, "fwrd");
-    EXPECT_FALSE(windows->form1->isEnabled());
+    EXPECT_FALSE(windows->window<TForm1>().isEnabled());
     EXPECT_FALSE(prev->isEnabled());
     EXPECT_TRUE(fwrd->isEnabled());
     EXPECT_EQ(find<QLabel>(&form, "chrname")->text(), QStringLiteral("이름: 윤한결"));
@@ -52,13 +52,13 @@ TEST_F(Lifecycle, CharacterCreationBrowsesTwoCharactersAndNoKeepsTheChoiceOpen) 
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.browsedCharacter(), 1);
     EXPECT_EQ(find<QLabel>(&form, "chrname")->text(), second);
-    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->window<TMainForm>().isVisible());
 
     find<QPushButton>(&form, "Button1")->click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(windows->form1->isEnabled());
+    EXPECT_TRUE(windows->window<TForm1>().isEnabled());
     // Opening it again starts over at the first character.
-    windows->form1->newGameActionTriggered();
+    windows->window<TForm1>().newGameActionTriggered();
     EXPECT_FALSE(prev->isEnabled());
     EXPECT_EQ(form.browsedCharacter(), 0);
 }
@@ -67,28 +67,29 @@ TEST_F(Lifecycle, RandomPlayShowsTheMapStatusAndCommandsAfterThePrologue) {
     ModalDriver driver;
     startRandomGame(driver);
     EXPECT_EQ(driver.seen, QStringList{QStringLiteral("announce[프롤로그]")});
-    EXPECT_FALSE(windows->form1->isVisible());
-    EXPECT_TRUE(windows->mainForm->isVisible());
-    EXPECT_TRUE(windows->insform->isVisible());
-    EXPECT_TRUE(windows->commform->isVisible());
-    EXPECT_EQ(find<QLabel>(windows->insform.get(), "goldstat")->text(), QStringLiteral("1000"));
-    EXPECT_EQ(find<QLabel>(windows->insform.get(), "citystat")->text(),
+    EXPECT_FALSE(windows->window<TForm1>().isVisible());
+    EXPECT_TRUE(windows->window<TMainForm>().isVisible());
+    EXPECT_TRUE(windows->window<Tinsform>().isVisible());
+    EXPECT_TRUE(windows->window<Tcommform>().isVisible());
+    EXPECT_EQ(find<QLabel>(&windows->window<Tinsform>(), "goldstat")->text(),
+              QStringLiteral("1000"));
+    EXPECT_EQ(find<QLabel>(&windows->window<Tinsform>(), "citystat")->text(),
               QString::fromStdString(state().cityNames[1]));
-    EXPECT_EQ(find<QLabel>(windows->insform.get(), "turns")->text(), QStringLiteral("1"));
-    EXPECT_TRUE(find<QPushButton>(windows->commform.get(), "guildbutton")->isEnabled());
-    EXPECT_TRUE(find<QPushButton>(windows->commform.get(), "pubbutton")->isEnabled());
+    EXPECT_EQ(find<QLabel>(&windows->window<Tinsform>(), "turns")->text(), QStringLiteral("1"));
+    EXPECT_TRUE(find<QPushButton>(&windows->window<Tcommform>(), "guildbutton")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(&windows->window<Tcommform>(), "pubbutton")->isEnabled());
 
-    windows->mainForm->close();
-    EXPECT_TRUE(windows->form1->isVisible());
-    EXPECT_TRUE(windows->form1->isEnabled());
-    EXPECT_FALSE(windows->insform->isVisible());
-    EXPECT_FALSE(windows->commform->isVisible());
+    windows->window<TMainForm>().close();
+    EXPECT_TRUE(windows->window<TForm1>().isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isEnabled());
+    EXPECT_FALSE(windows->window<Tinsform>().isVisible());
+    EXPECT_FALSE(windows->window<Tcommform>().isVisible());
 }
 
 TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
     ModalDriver driver;
     startRandomGame(driver);
-    Picture* map = windows->mainForm->map();
+    Picture* map = windows->window<TMainForm>().map();
     const CityRect r = state().cityRects[2];
     const QPoint inside((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     const QPoint border(r.left, inside.y());
@@ -110,11 +111,11 @@ TEST_F(Lifecycle, MapShowsTheHandOnlyInsideACityAndOnlyALeftClickPicksIt) {
 TEST_F(Lifecycle, TheHiddenCharacterButtonCopiesTheSampleAdventurerAndShowsHim) {
     ModalDriver driver;
     startRandomGame(driver);
-    windows->mainForm->characterButtonClick();
+    windows->window<TMainForm>().characterButtonClick();
     EXPECT_TRUE(std::filesystem::exists(dir.path("data\\amugae.txt")));
     EXPECT_EQ(dir.readBytes("data\\amugae.txt"), dir.readBytes("data\\richard.txt"));
-    EXPECT_TRUE(windows->infoform->isVisible());
-    EXPECT_EQ(find<QLabel>(windows->infoform.get(), "chrname")->text(),
+    EXPECT_TRUE(windows->window<Tinfoform>().isVisible());
+    EXPECT_EQ(find<QLabel>(&windows->window<Tinfoform>(), "chrname")->text(),
               QString::fromStdString(state().infoAdventurer.name));
     EXPECT_FALSE(state().infoAdventurer.name.empty());
 }
@@ -126,23 +127,23 @@ TEST_F(Lifecycle, AWorldThatCannotBeBuiltSaysWhyAndGoesBackToTheTitle) {
     ASSERT_EQ(driver.seen.size(), 1);
     EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("commongo.txt")))
         << driver.seen[0].toStdString();
-    EXPECT_FALSE(windows->mainForm->isVisible());
-    EXPECT_FALSE(windows->commform->isVisible());
-    EXPECT_TRUE(windows->form1->isVisible());
-    EXPECT_TRUE(windows->form1->isEnabled());
+    EXPECT_FALSE(windows->window<TMainForm>().isVisible());
+    EXPECT_FALSE(windows->window<Tcommform>().isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isEnabled());
     EXPECT_EQ(state().mainchrnum, 0) << "no half-built game";
 }
 
 TEST_F(Lifecycle, AMissingTuneIsToldOnceNotAtEveryActivation) {
     std::filesystem::remove(dir.path(kTitleMusic));
     ModalDriver driver;
-    windows->form1->windowActivated();
-    windows->form1->windowActivated();
+    windows->window<TForm1>().windowActivated();
+    windows->window<TForm1>().windowActivated();
     ASSERT_EQ(driver.seen.size(), 1);
     EXPECT_TRUE(driver.seen[0].contains(QStringLiteral("endless_rain[1].mid")));
     // The menu still works without music.
-    windows->form1->newGameActionTriggered();
-    EXPECT_TRUE(windows->newGameForm->isVisible());
+    windows->window<TForm1>().newGameActionTriggered();
+    EXPECT_TRUE(windows->window<TNewGameForm>().isVisible());
 }
 
 }  // namespace

@@ -136,8 +136,8 @@ WindowsFixture::WindowsFixture() {
 WindowsFixture::~WindowsFixture() = default;
 
 void WindowsFixture::startRandomGame(ModalDriver&) {
-    windows->form1->newGameActionTriggered();
-    windows->newGameForm->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    windows->window<TForm1>().newGameActionTriggered();
+    windows->window<TNewGameForm>().findChild<QPushButton*>(QStringLiteral("Button3"))->click();
 }
 
 }  // namespace orrowvale::testing

@@ -34,7 +34,7 @@ class PartySetupWindow : public ::testing::Test, public WindowsFixture {
             s.adventurers[row.number].name = kNames[named++];
         }
         ASSERT_EQ(named, 3);
-        form = windows->psform.get();
+        form = &windows->window<Tpsform>();
         form->show();
         driver.seen.clear();
     }
@@ -179,8 +179,8 @@ TEST_F(PartySetupWindow, EnterOnAMemberShowsItAndEscapeCloses) {
     auto* members = control<QListWidget>("memberlist");
     members->setCurrentRow(1);
     QTest::keyClick(members, Qt::Key_Return);
-    EXPECT_TRUE(windows->infoform->isVisible());
-    EXPECT_EQ(windows->infoform->findChild<QLabel*>(QStringLiteral("chrname"))->text(),
+    EXPECT_TRUE(windows->window<Tinfoform>().isVisible());
+    EXPECT_EQ(windows->window<Tinfoform>().findChild<QLabel*>(QStringLiteral("chrname"))->text(),
               QStringLiteral("나래"));
     EXPECT_TRUE(form->isVisible()) << "Enter on a list does not close the window";
 
@@ -192,7 +192,7 @@ TEST_F(PartySetupWindow, EnterOnAMemberShowsItAndEscapeCloses) {
 
     QTest::keyClick(members, Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
-    windows->infoform->hide();
+    windows->window<Tinfoform>().hide();
 }
 
 // The chooser on its own: Enter or a double click takes the row under the
@@ -200,7 +200,7 @@ TEST_F(PartySetupWindow, EnterOnAMemberShowsItAndEscapeCloses) {
 // waits for a row.
 TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
     WindowsFixture fixture;
-    Tadvlists& chooser = *fixture.windows->advlists;
+    Tadvlists& chooser = fixture.windows->window<Tadvlists>();
     const ListRows offered = {{12, "가"}, {40, "나"}};
     auto* list = chooser.findChild<QListWidget*>(QStringLiteral("advlistbox"));
     auto* ok = chooser.findChild<QPushButton*>(QStringLiteral("ok_btn"));

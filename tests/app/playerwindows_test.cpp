@@ -45,14 +45,14 @@ class PlayerWindows : public ::testing::Test, public WindowsFixture {
 TEST_F(PlayerWindows, TheStatusPanelAndTheCommandWindowCannotBeClosedByThePlayer) {
     ModalDriver driver;
     startRandomGame(driver);
-    for (QWidget* window : {static_cast<QWidget*>(windows->insform.get()),
-                            static_cast<QWidget*>(windows->commform.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(&windows->window<Tinsform>()),
+                            static_cast<QWidget*>(&windows->window<Tcommform>())}) {
         EXPECT_FALSE(window->close()) << window->objectName().toStdString();
         EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
     }
-    windows->mainForm->close();
-    EXPECT_FALSE(windows->insform->isVisible());
-    EXPECT_FALSE(windows->commform->isVisible());
+    windows->window<TMainForm>().close();
+    EXPECT_FALSE(windows->window<Tinsform>().isVisible());
+    EXPECT_FALSE(windows->window<Tcommform>().isVisible());
 }
 
 // Nor can a window manager minimise or maximise them out of reach: they come back
@@ -60,8 +60,8 @@ TEST_F(PlayerWindows, TheStatusPanelAndTheCommandWindowCannotBeClosedByThePlayer
 TEST_F(PlayerWindows, TheCompanionsComeBackWhenMinimisedOrMaximised) {
     ModalDriver driver;
     startRandomGame(driver);
-    for (QWidget* window : {static_cast<QWidget*>(windows->insform.get()),
-                            static_cast<QWidget*>(windows->commform.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(&windows->window<Tinsform>()),
+                            static_cast<QWidget*>(&windows->window<Tcommform>())}) {
         for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
             window->setWindowState(state);
             for (int wait = 0; wait < 100 && window->windowState() != Qt::WindowNoState; ++wait)
@@ -78,44 +78,44 @@ TEST_F(PlayerWindows, LeavingAsksOnlyWhenProgressWouldBeLost) {
     ModalDriver driver;
     startRandomGame(driver);
     driver.seen.clear();
-    windows->mainForm->close();
+    windows->window<TMainForm>().close();
     EXPECT_TRUE(boxes(driver).isEmpty()) << "a world just made has nothing to lose";
 
     startRandomGame(driver);
     state().gold -= 10;
     driver.seen.clear();
     driver.answer({QMessageBox::No});
-    EXPECT_FALSE(windows->mainForm->close());
+    EXPECT_FALSE(windows->window<TMainForm>().close());
     ASSERT_EQ(boxes(driver).size(), 1);
     EXPECT_TRUE(boxes(driver)[0].contains(QStringLiteral("저장하지 않고 게임을 떠나시겠습니까?")));
-    EXPECT_TRUE(windows->mainForm->isVisible());
-    EXPECT_TRUE(windows->commform->isVisible());
+    EXPECT_TRUE(windows->window<TMainForm>().isVisible());
+    EXPECT_TRUE(windows->window<Tcommform>().isVisible());
 
     // Ctrl+X in the command window is the same leaving.
     driver.answer({QMessageBox::No});
-    windows->mainForm->exitActionTriggered();
+    windows->window<TMainForm>().exitActionTriggered();
     EXPECT_EQ(boxes(driver).size(), 2);
-    EXPECT_TRUE(windows->mainForm->isVisible());
+    EXPECT_TRUE(windows->window<TMainForm>().isVisible());
 
-    useSlot(*windows->saveform, 4);
+    useSlot(windows->window<Tsaveform>(), 4);
     driver.seen.clear();
-    windows->mainForm->close();
+    windows->window<TMainForm>().close();
     EXPECT_TRUE(boxes(driver).isEmpty()) << "saved just now";
-    EXPECT_FALSE(windows->mainForm->isVisible());
+    EXPECT_FALSE(windows->window<TMainForm>().isVisible());
 
-    useSlot(*windows->loadform, 4);
-    ASSERT_TRUE(windows->mainForm->isVisible());
+    useSlot(windows->window<Tloadform>(), 4);
+    ASSERT_TRUE(windows->window<TMainForm>().isVisible());
     windows->game.mainCharacterDied = true;
     state().gold += 1;
     driver.seen.clear();
-    windows->mainForm->close();
+    windows->window<TMainForm>().close();
     EXPECT_TRUE(boxes(driver).isEmpty()) << "the game is over";
 }
 
 TEST_F(PlayerWindows, SavingOverAUsedSlotAsksFirstAndNamesWhatItHolds) {
     ModalDriver driver;
     startRandomGame(driver);
-    useSlot(*windows->saveform, 2);
+    useSlot(windows->window<Tsaveform>(), 2);
     ASSERT_TRUE(slotHoldsSave(windows->paths, 2));
     const std::string held = listSaveSlots(windows->paths)[1];
     const std::string before = dir.readBytes("data\\save\\save2\\mainsave.sav");
@@ -123,7 +123,7 @@ TEST_F(PlayerWindows, SavingOverAUsedSlotAsksFirstAndNamesWhatItHolds) {
     state().gameTurn = 3;
     driver.seen.clear();
     driver.answer({QMessageBox::No});
-    useSlot(*windows->saveform, 2);
+    useSlot(windows->window<Tsaveform>(), 2);
     ASSERT_EQ(boxes(driver).size(), 1);
     EXPECT_TRUE(boxes(driver)[0].contains(QString::fromStdString(held)))
         << boxes(driver)[0].toStdString();
@@ -132,7 +132,7 @@ TEST_F(PlayerWindows, SavingOverAUsedSlotAsksFirstAndNamesWhatItHolds) {
 
     driver.seen.clear();
     driver.answer({QMessageBox::Yes});
-    useSlot(*windows->saveform, 2);
+    useSlot(windows->window<Tsaveform>(), 2);
     EXPECT_EQ(boxes(driver).size(), 1);
     EXPECT_NE(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
     EXPECT_FALSE(hasUnsavedProgress(windows->game));
@@ -142,13 +142,13 @@ TEST_F(PlayerWindows, SavingOverAUsedSlotAsksFirstAndNamesWhatItHolds) {
 TEST_F(PlayerWindows, LoadFailuresAreToldInKoreanWithTheFileAndWhatToDo) {
     ModalDriver driver;
     startRandomGame(driver);
-    useSlot(*windows->saveform, 5);
+    useSlot(windows->window<Tsaveform>(), 5);
     dir.write("data\\save\\save5\\mainsave.sav", "주인공\n이백\n");
-    windows->mainForm->close();
+    windows->window<TMainForm>().close();
 
     driver.seen.clear();
-    useSlot(*windows->loadform, 1);
-    useSlot(*windows->loadform, 5);
+    useSlot(windows->window<Tloadform>(), 1);
+    useSlot(windows->window<Tloadform>(), 5);
     const QStringList told = boxes(driver);
     ASSERT_EQ(told.size(), 2) << driver.seen.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(told[0].contains(QStringLiteral("빈 슬롯입니다")));
@@ -166,11 +166,11 @@ TEST_F(PlayerWindows, LoadFailuresAreToldInKoreanWithTheFileAndWhatToDo) {
 TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
     ModalDriver driver;
     startRandomGame(driver);
-    windows->mainForm->characterButtonClick();
+    windows->window<TMainForm>().characterButtonClick();
     int read = 0;
     QStringList silent;
-    for (QWidget* window : {static_cast<QWidget*>(windows->insform.get()),
-                            static_cast<QWidget*>(windows->infoform.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(&windows->window<Tinsform>()),
+                            static_cast<QWidget*>(&windows->window<Tinfoform>())}) {
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
@@ -184,7 +184,7 @@ TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
         }
     }
     EXPECT_TRUE(silent.isEmpty()) << silent.join(QStringLiteral(", ")).toStdString();
-    auto* gold = windows->insform->findChild<QLabel*>(QStringLiteral("goldstat"));
+    auto* gold = windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("goldstat"));
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(gold);
     EXPECT_EQ(accessible->text(QAccessible::Name), QString::number(state().gold));
     EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("자금"));
@@ -196,12 +196,12 @@ TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
 TEST_F(PlayerWindows, TheTitleTuneStartsWhenTheTitleIsShown) {
     std::filesystem::remove(dir.path(kTitleMusic));
     ModalDriver driver;
-    windows->form1->setAttribute(Qt::WA_ShowWithoutActivating);
-    windows->form1->show();
+    windows->window<TForm1>().setAttribute(Qt::WA_ShowWithoutActivating);
+    windows->window<TForm1>().show();
     QTest::qWait(50);
     ASSERT_EQ(boxes(driver).size(), 1);
     EXPECT_TRUE(boxes(driver)[0].contains(QStringLiteral("타이틀 음악을 재생할 수 없습니다")));
-    windows->form1->windowActivated();
+    windows->window<TForm1>().windowActivated();
     EXPECT_EQ(boxes(driver).size(), 1);
 }
 
@@ -211,14 +211,14 @@ TEST_F(PlayerWindows, OutsideAGameDirectoryOneBoxNamesTheFolderAndTheCure) {
     std::filesystem::remove(dir.path("data\\city.txt"));
     std::filesystem::remove(dir.path(kTitleMusic));
     ModalDriver driver;
-    windows->form1->show();
+    windows->window<TForm1>().show();
     QTest::qWait(50);
-    windows->form1->windowActivated();
+    windows->window<TForm1>().windowActivated();
     const QStringList told = boxes(driver);
     ASSERT_EQ(told.size(), 1) << driver.seen.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(told[0].contains(QStringLiteral("--game-dir")));
     EXPECT_TRUE(told[0].contains(QString::fromStdString(dir.root().string())));
-    EXPECT_TRUE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->window<TForm1>().isVisible());
 }
 
 }  // namespace

@@ -51,8 +51,10 @@ class PubWindows : public ::testing::Test, public WindowsFixture {
             a.stats.fill(4);
         }
     }
-    void enterPub() { button(windows->commform.get(), "pubbutton")->click(); }
-    QLabel* gold() { return windows->insform->findChild<QLabel*>(QStringLiteral("goldstat")); }
+    void enterPub() { button(&windows->window<Tcommform>(), "pubbutton")->click(); }
+    QLabel* gold() {
+        return windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("goldstat"));
+    }
     ModalDriver driver;
 };
 
@@ -71,7 +73,7 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
         button(fame, "Button1")->click();
     });
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button1")->click(); });
-    QPushButton* pubbutton = button(windows->commform.get(), "pubbutton");
+    QPushButton* pubbutton = button(&windows->window<Tcommform>(), "pubbutton");
     EXPECT_TRUE(pubbutton->isEnabled());
     EXPECT_TRUE(pubbutton->toolTip().isEmpty());
     enterPub();
@@ -83,7 +85,22 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
     EXPECT_EQ(bars,
               (QStringList{QStringLiteral("100%"), QStringLiteral("0%"), QStringLiteral("50%")}));
     EXPECT_EQ(state().adventureFame, 6000);
-    EXPECT_FALSE(windows->pubform->isVisible());
+    EXPECT_FALSE(windows->window<TPubForm>().isVisible());
+}
+
+// The status panel beside the map shows what the pub's event gave at once, not
+// only once the player leaves.
+TEST_F(PubWindows, GoldFromThePubsEventShowsWhileThePubIsOpen) {
+    dir.write("data\\pubevent200.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
+    const int before = state().gold;
+    QString goldShown;
+    driver.when(QStringLiteral("TPubForm"), [&](QWidget* pub) {
+        goldShown = gold()->text();
+        button(pub, "Button1")->click();
+    });
+    enterPub();
+    EXPECT_EQ(state().gold, before + 5);
+    EXPECT_EQ(goldShown, QString::number(before + 5));
 }
 
 TEST_F(PubWindows, MissingFilesAreNamedAndThePubStaysOpen) {
@@ -121,7 +138,7 @@ TEST_F(PubWindows, ADrinkShowsAtOnceAndAnAdventurerJoinsOnceTheFameIsThere) {
         button(list, "Button2")->click();
     });
     driver.when(QStringLiteral("Tttadvenform"), [&](QWidget* talk) {
-        talkedWith = windows->ttadvenform->talkTarget();
+        talkedWith = windows->window<Tttadvenform>().talkTarget();
         EXPECT_EQ(said(talk),
                   QStringLiteral("안녕하십니가?\n제 이름은 다온이고 한가의 사람입니다."));
         dice.queueD100({75});
@@ -138,7 +155,7 @@ TEST_F(PubWindows, ADrinkShowsAtOnceAndAnAdventurerJoinsOnceTheFameIsThere) {
         button(talk, "goodbyebtn")->click();
     });
     driver.when(QStringLiteral("Ttalkwithform"), [&](QWidget* list) {
-        EXPECT_EQ(windows->talkwithform->rowAdventurers(), std::vector<int>{11});
+        EXPECT_EQ(windows->window<Ttalkwithform>().rowAdventurers(), std::vector<int>{11});
         button(list, "Button3")->click();
     });
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button1")->click(); });
@@ -165,13 +182,13 @@ TEST_F(PubWindows, TheCompanyStaysWhileTheListIsInFrontAndTheKeyboardTalks) {
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button2")->click(); });
     driver.when(QStringLiteral("Ttalkwithform"), [&](QWidget* list) {
         auto* adlist = list->findChild<QListWidget*>(QStringLiteral("adlist"));
-        before = windows->talkwithform->rowAdventurers();
+        before = windows->window<Ttalkwithform>().rowAdventurers();
         adlist->repaint();
         list->repaint();
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(list, &activate);
         QTest::qWait(20);
-        after = windows->talkwithform->rowAdventurers();
+        after = windows->window<Ttalkwithform>().rowAdventurers();
         EXPECT_EQ(dice.queued(), 1u);
         adlist->clearSelection();
         talkTooltip =
@@ -197,9 +214,9 @@ TEST_F(PubWindows, TheCompanyStaysWhileTheListIsInFrontAndTheKeyboardTalks) {
     EXPECT_EQ(before, (std::vector<int>{10, 11}));
     EXPECT_EQ(after, before);
     EXPECT_EQ(talkTooltip, QString::fromUtf8(kChooseAdventurerFirst));
-    EXPECT_EQ(windows->ttadvenform->talkTarget(), 10);
+    EXPECT_EQ(windows->window<Tttadvenform>().talkTarget(), 10);
     EXPECT_EQ(joinTooltip, QString::fromUtf8(kAlreadyMember));
-    EXPECT_FALSE(windows->pubform->isVisible());
+    EXPECT_FALSE(windows->window<TPubForm>().isVisible());
 }
 
 }  // namespace

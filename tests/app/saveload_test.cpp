@@ -44,30 +44,31 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
     const int gold = state().gold;
 
     // "확인" without a row does nothing; with row 3 it writes slot 3 and closes.
-    const QStringList before = inWindow(*windows->saveform, [&](QListWidget&, QPushButton& ok) {
-        ok.click();
-        EXPECT_TRUE(windows->saveform->isVisible());
-    });
+    const QStringList before =
+        inWindow(windows->window<Tsaveform>(), [&](QListWidget&, QPushButton& ok) {
+            ok.click();
+            EXPECT_TRUE(windows->window<Tsaveform>().isVisible());
+        });
     EXPECT_EQ(before, QStringList(10, QStringLiteral("빈 공간")));
     EXPECT_FALSE(slotUsed(1));
-    inWindow(*windows->saveform, [&](QListWidget& list, QPushButton& ok) {
+    inWindow(windows->window<Tsaveform>(), [&](QListWidget& list, QPushButton& ok) {
         list.setCurrentRow(2);
         ok.click();
-        EXPECT_FALSE(windows->saveform->isVisible());
+        EXPECT_FALSE(windows->window<Tsaveform>().isVisible());
     });
     EXPECT_TRUE(slotUsed(3));
 
     state().gameTurn = 5;
     state().gold = 1;
-    windows->mainForm->close();
+    windows->window<TMainForm>().close();
 
     // An empty slot is an error that leaves the window open and the game as it was.
     driver.seen.clear();
     const QStringList listed =
-        inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
+        inWindow(windows->window<Tloadform>(), [&](QListWidget& list, QPushButton& ok) {
             list.setCurrentRow(0);
             ok.click();
-            EXPECT_TRUE(windows->loadform->isVisible());
+            EXPECT_TRUE(windows->window<Tloadform>().isVisible());
         });
     ASSERT_FALSE(driver.seen.isEmpty());
     EXPECT_TRUE(driver.seen.last().contains(QStringLiteral("save1/mainsave.sav")));
@@ -75,14 +76,14 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
     EXPECT_TRUE(listed[2].endsWith(QStringLiteral(": 200년 4월 1주 1턴")))
         << listed[2].toStdString();
 
-    inWindow(*windows->loadform, [&](QListWidget& list, QPushButton& ok) {
+    inWindow(windows->window<Tloadform>(), [&](QListWidget& list, QPushButton& ok) {
         list.setCurrentRow(2);
         ok.click();
     });
     EXPECT_EQ(state().gameTurn, 1);
     EXPECT_EQ(state().gold, gold);
-    EXPECT_TRUE(windows->mainForm->isVisible());
-    EXPECT_FALSE(windows->form1->isVisible());
+    EXPECT_TRUE(windows->window<TMainForm>().isVisible());
+    EXPECT_FALSE(windows->window<TForm1>().isVisible());
 }
 
 // Both windows name the folder that holds the slots, so the player can find the
@@ -90,8 +91,8 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
 TEST_F(SaveAndLoad, BothSlotWindowsSayWhereTheSavesAre) {
     const QString expected =
         QStringLiteral("저장 폴더: ") + QString::fromStdString((dir.root() / "data/save").string());
-    for (QDialog* window : {static_cast<QDialog*>(windows->saveform.get()),
-                            static_cast<QDialog*>(windows->loadform.get())}) {
+    for (QDialog* window : {static_cast<QDialog*>(&windows->window<Tsaveform>()),
+                            static_cast<QDialog*>(&windows->window<Tloadform>())}) {
         QString shown;
         inWindow(*window, [&](QListWidget&, QPushButton&) {
             shown = window->findChild<QLabel*>(QStringLiteral("folderlabel"))->text();

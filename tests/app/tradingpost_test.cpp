@@ -33,7 +33,7 @@ class TradingPostWindow : public ::testing::Test, public WindowsFixture {
         p.partyName = "매";
         p.leader = s.mainchrnum;
         addMember(s, 1, s.mainchrnum);
-        form = windows->tradecform.get();
+        form = &windows->window<Ttradecform>();
         driver.seen.clear();
     }
     QStringList contracts() {
@@ -83,7 +83,7 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
 }
 
 TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
-    auto* button = windows->commform->findChild<QPushButton*>(QStringLiteral("Button2"));
+    auto* button = windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("Button2"));
     ASSERT_TRUE(button->isEnabled());
     QString opened;
     QStringList offered;

@@ -83,34 +83,35 @@ void Tcommform::refreshCommandButtons() {
 void Tcommform::guildButtonClick() {
     KeepActive keep;
     try {
-        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch) windows_.guildform->exec();
+        if (offerGuildBranch(windows_.game) == BranchOffer::HasBranch)
+            windows_.window<Tguildform>().exec();
     } catch (const DataError& error) {
         errorBox(this, error);
     }
-    windows_.presenter.refreshStatus();
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::pubButtonClick() {
     KeepActive keep;
-    windows_.pubform->showPub();
-    windows_.presenter.refreshStatus();
+    windows_.window<TPubForm>().showPub();
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::equipmentButtonClick() {
     KeepActive keep;
-    windows_.equipform->exec();
+    windows_.window<Tequipform>().exec();
 }
 
 void Tcommform::tradingPostButtonClick() {
     KeepActive keep;
-    windows_.tradecform->exec();
-    windows_.presenter.refreshStatus();
+    windows_.window<Ttradecform>().exec();
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::visitButtonClick() {
     KeepActive keep;
-    windows_.goform->prepareAndShow();
-    windows_.presenter.refreshStatus();
+    windows_.window<Tgoform>().prepareAndShow();
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::contactButtonClick() {
@@ -122,13 +123,13 @@ void Tcommform::contactButtonClick() {
     } catch (const DataError& error) {
         errorBox(this, error);
     }
-    windows_.presenter.refreshStatus();
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::commandButtonClick() {
     KeepActive keep;
-    windows_.commandform->openFor(windows_.state->currentCity);
-    windows_.presenter.refreshStatus();
+    windows_.window<Tcommandform>().openFor(windows_.state->currentCity);
+    windows_.afterPlayerAction();
 }
 
 void Tcommform::endTurnButtonClick() {
@@ -146,9 +147,9 @@ void Tcommform::endTurnButtonClick() {
         setEnabled(true);
         endTurnButton->setFocus();
     }
-    windows_.presenter.refreshStatus();
+    windows_.afterPlayerAction();
     // The ending has been shown; the game is over and the title window returns.
-    if (windows_.game.mainCharacterDied) windows_.mainForm->close();
+    if (windows_.game.mainCharacterDied) windows_.window<TMainForm>().close();
 }
 
 }  // namespace orrowvale

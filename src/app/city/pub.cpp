@@ -39,6 +39,7 @@ QPushButton* TPubForm::addButton(const char* objectName, const char* caption) {
     return button;
 }
 
+// The pub's events may give or take gold while the pub stays open.
 template <typename Rule>
 void TPubForm::play(Rule rule) {
     try {
@@ -46,6 +47,7 @@ void TPubForm::play(Rule rule) {
     } catch (const DataError& error) {
         errorBox(activeParent(), error);
     }
+    windows_.afterPlayerAction();
 }
 
 // The event runs here, once, rather than on every activation: its own boxes
@@ -64,12 +66,12 @@ void TPubForm::leaveButtonClick() {
 }
 
 void TPubForm::talkButtonClick() {
-    windows_.talkwithform->showList();
+    windows_.window<Ttalkwithform>().showList();
     play([this] { returnToPub(windows_.game); });
 }
 
 void TPubForm::fameButtonClick() {
-    windows_.famform->showFame();
+    windows_.window<Tfamform>().showFame();
     play([this] { returnToPub(windows_.game); });
 }
 

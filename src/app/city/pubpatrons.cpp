@@ -72,7 +72,7 @@ void Ttalkwithform::updateTalkButton() {
 void Ttalkwithform::talkButtonClick() {
     const std::optional<int> adventurer = adventurerList->chosen();
     if (!adventurer) return;
-    windows_.ttadvenform->showConversation(*adventurer);
+    windows_.window<Tttadvenform>().showConversation(*adventurer);
     showCompany(endConversation(windows_.game));
     adventurerList->setFocus();
 }

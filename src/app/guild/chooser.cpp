@@ -9,7 +9,7 @@
 
 namespace orrowvale {
 
-Tadvlists::Tadvlists(Windows&) {
+Tadvlists::Tadvlists() {
     setObjectName(QStringLiteral("Tadvlists"));
     setWindowTitle(QStringLiteral("선택하십시오."));
     setModal(true);

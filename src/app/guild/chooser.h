@@ -10,15 +10,13 @@ class QPushButton;
 namespace orrowvale {
 
 class NumberedList;
-class Windows;
 
 // The chooser: a list of adventurers or parties to pick one from. Enter or a double
 // click on a row is "확인"; Escape and the close box are "취소".
 class Tadvlists : public QDialog {
   public:
-    // Made by Windows like every window, it reads nothing of the game itself: the
-    // rule that asks brings the rows.
-    explicit Tadvlists(Windows& windows);
+    // It reads nothing of the game itself: the rule that asks brings the rows.
+    Tadvlists();
 
     // Shows the rows and returns the chosen number: nothing when the player
     // cancelled or closed the chooser.

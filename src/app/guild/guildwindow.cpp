@@ -30,7 +30,7 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tguildform"));
     setWindowTitle(QStringLiteral("길드"));
     setModal(true);
-    openPartySetup = [this] { windows_.psform->exec(); };
+    openPartySetup = [this] { windows_.window<Tpsform>().exec(); };
 
     auto* memberListLabel = new QLabel(QStringLiteral(" 길드원 목록(현 위치)"), this);
     memberListLabel->setObjectName(QStringLiteral("Label1"));
@@ -111,12 +111,12 @@ void Tguildform::partySetupButtonClick() {
 
 void Tguildform::memberInfoButtonClick() {
     if (const std::optional<int> adventurer = memberList->chosen())
-        windows_.advdtform->showAdventurerPanel(*adventurer);
+        windows_.window<Tadvdtform>().showAdventurerPanel(*adventurer);
 }
 
 void Tguildform::partyInfoButtonClick() {
     if (const std::optional<int> party = partyList->chosen())
-        windows_.prtdtform->showPartyReport(*party);
+        windows_.window<Tprtdtform>().showPartyReport(*party);
 }
 
 }  // namespace orrowvale

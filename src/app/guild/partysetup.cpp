@@ -38,7 +38,7 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("파티 구성"));
     setModal(true);
     showAdventurerDetail = [this](int adventurer) {
-        windows_.advdtform->showAdventurerPanel(adventurer);
+        windows_.window<Tadvdtform>().showAdventurerPanel(adventurer);
     };
 
     partyList = new NumberedList(this, "partylist");
@@ -198,9 +198,10 @@ void Tpsform::memberListDoubleClick() {
 }
 
 void Tpsform::showInformation(int adventurer) {
-    windows_.infoform->fill(showAdventurerInfo(*windows_.state, adventurer));
-    windows_.infoform->show();
-    windows_.infoform->raise();
+    Tinfoform& information = windows_.window<Tinfoform>();
+    information.fill(showAdventurerInfo(*windows_.state, adventurer));
+    information.show();
+    information.raise();
 }
 
 void Tpsform::formationButtonClick(int position) {
@@ -234,14 +235,15 @@ void Tpsform::renameButtonClick() {
 
 void Tpsform::foundButtonClick() {
     KeepActive keep;
-    if (const std::optional<int> party = foundParty(windows_.game, windows_.advlists->chooser()))
+    if (const std::optional<int> party =
+            foundParty(windows_.game, windows_.window<Tadvlists>().chooser()))
         fillPartyList(*party);
 }
 
 void Tpsform::addMemberButtonClick() {
     KeepActive keep;
     if (const std::optional<int> slot = addToParty(windows_.game, partyList->chosen().value_or(0),
-                                                   windows_.advlists->chooser()))
+                                                   windows_.window<Tadvlists>().chooser()))
         fillMemberList(*slot);
 }
 

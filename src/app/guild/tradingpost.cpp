@@ -77,7 +77,7 @@ void Ttradecform::takeButtonClick() {
     const std::optional<int> slot = contractList->chosen();
     if (!slot) return;
     KeepActive keep;
-    if (!takeContract(windows_.game, *slot, windows_.advlists->chooser())) return;
+    if (!takeContract(windows_.game, *slot, windows_.window<Tadvlists>().chooser())) return;
     // The contract taken is no longer offered.
     fillContracts();
 }

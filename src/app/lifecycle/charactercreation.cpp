@@ -11,7 +11,6 @@
 #include "app/city/citycommands.h"
 #include "app/lifecycle/creationprogress.h"
 #include "app/lifecycle/mapwindow.h"
-#include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
 #include "app/ui/messages.h"
@@ -151,14 +150,16 @@ void TNewGameForm::randomPlayButtonClick() {
 
 void TNewGameForm::startGame(bool storyPlay) {
     hide();
-    windows_.form1->hide();
-    if (!windows_.mainForm->openForPlay()) return;
-    if (!windows_.crworldform->createWorld(storyPlay, browsedCharacter_)) {
-        windows_.mainForm->close();
+    // The world is made, and its prologue told, over the map.
+    if (!windows_.enterGame()) return;
+    if (!windows_.window<Tcrworldform>().createWorld(storyPlay, browsedCharacter_)) {
+        windows_.window<TMainForm>().close();
         return;
     }
-    // The prologue had the keyboard; it goes back to "완료".
-    windows_.commform->activateWindow();
+    // The panel shows the new world's gold, city and date; the prologue had the
+    // keyboard, and it goes back to "완료".
+    windows_.afterPlayerAction();
+    windows_.window<Tcommform>().activateWindow();
 }
 
 void TNewGameForm::cancelButtonClick() {
@@ -171,8 +172,7 @@ void TNewGameForm::reject() {
 
 void TNewGameForm::closeEvent(QCloseEvent* event) {
     hide();
-    windows_.form1->setEnabled(true);
-    windows_.form1->activateWindow();
+    windows_.returnToTitle();
     event->accept();
 }
 

@@ -1,7 +1,5 @@
 #include "app/lifecycle/loadgame.h"
 
-#include "app/lifecycle/mapwindow.h"
-#include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/messages.h"
 #include "lifecycle/loadgame.h"
@@ -33,8 +31,7 @@ void Tloadform::showFailure(int slot, const DataError& error) {
 }
 
 void Tloadform::slotUsed() {
-    windows_.form1->hide();
-    windows_.mainForm->openForPlay();
+    windows_.enterGame();
 }
 
 }  // namespace orrowvale

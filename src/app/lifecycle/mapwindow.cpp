@@ -12,7 +12,6 @@
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
-#include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/partycommands.h"
 #include "app/ui/buttons.h"
@@ -90,8 +89,6 @@ bool TMainForm::openForPlay() {
         loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
     } catch (const DataError& error) {
         errorBox(activeParent(), error);
-        windows_.form1->setEnabled(true);
-        windows_.form1->show();
         return false;
     }
     std::string error;
@@ -113,15 +110,9 @@ bool TMainForm::openForPlay() {
     // Once: later the companions come back where they were, or where the player put them.
     if (!companionsPlaced_) placeCompanions();
     companionsPlaced_ = true;
-    windows_.insform->show();
-    windows_.commform->show();
-    windows_.insform->refreshStatusPanel();
-    windows_.commform->refreshCommandButtons();
-    // The keyboard goes to the command window, on "완료": the map is played with the
-    // mouse, and a tool window is not reached by switching windows. Saving and
+    // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
-    windows_.commform->addActions({saveAction, exitAction});
-    windows_.commform->activateWindow();
+    windows_.window<Tcommform>().addActions({saveAction, exitAction});
     return true;
 }
 
@@ -131,16 +122,12 @@ bool TMainForm::openForPlay() {
 void TMainForm::placeCompanions() {
     const QRect frame = frameGeometry();
     const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
-    windows_.insform->adjustSize();
-    windows_.commform->adjustSize();
-    windows_.insform->move(frame.right() + 8, frame.top());
-    windows_.commform->move(frame.right() + 8,
-                            frame.top() + titleBar + windows_.insform->height() + 8);
-}
-
-void TMainForm::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
-    windows_.insform->refreshStatusPanel();
+    Tinsform& statusPanel = windows_.window<Tinsform>();
+    Tcommform& commands = windows_.window<Tcommform>();
+    statusPanel.adjustSize();
+    commands.adjustSize();
+    statusPanel.move(frame.right() + 8, frame.top());
+    commands.move(frame.right() + 8, frame.top() + titleBar + statusPanel.height() + 8);
 }
 
 void TMainForm::mapMouseMove(QPoint point) {
@@ -154,13 +141,13 @@ void TMainForm::mapMouseDown(Qt::MouseButton button, QPoint point) {
     const int city = cityAt(*windows_.state, point.x(), point.y());
     if (city == 0) return;
     KeepActive keep;
-    windows_.commandform->openFor(city);
-    windows_.insform->refreshStatusPanel();
+    windows_.window<Tcommandform>().openFor(city);
+    windows_.afterPlayerAction();
 }
 
 void TMainForm::saveActionTriggered() {
     KeepActive keep;
-    windows_.saveform->exec();
+    windows_.window<Tsaveform>().exec();
 }
 
 void TMainForm::exitActionTriggered() {
@@ -169,13 +156,13 @@ void TMainForm::exitActionTriggered() {
 
 void TMainForm::characterButtonClick() {
     try {
-        windows_.infoform->fill(copySampleAdventurer(windows_.game));
+        windows_.window<Tinfoform>().fill(copySampleAdventurer(windows_.game));
     } catch (const DataError& error) {
         errorBox(this, error);
         return;
     }
-    windows_.infoform->show();
-    windows_.insform->refreshStatusPanel();
+    windows_.window<Tinfoform>().show();
+    windows_.afterPlayerAction();
 }
 
 bool TMainForm::mayLeaveGame() {
@@ -193,12 +180,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    windows_.insform->hide();
-    windows_.commform->hide();
-    windows_.infoform->hide();
-    windows_.form1->setEnabled(true);
-    windows_.form1->show();
-    windows_.form1->activateWindow();
+    windows_.returnToTitle();
     event->accept();
 }
 

@@ -16,8 +16,8 @@ class TMainForm : public QMainWindow {
   public:
     explicit TMainForm(Windows& windows);
 
-    // Shows the map with its companions for a new or loaded game. False, after
-    // telling why and going back to the title window, when the city list is broken.
+    // Shows the map of a new or loaded game, its companions placed beside it the
+    // first time. False, after telling why, when the city list is broken.
     bool openForPlay();
 
     void mapMouseMove(QPoint point);
@@ -32,7 +32,6 @@ class TMainForm : public QMainWindow {
     Picture* map() const { return mapPicture; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

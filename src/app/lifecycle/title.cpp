@@ -119,13 +119,14 @@ void TForm1::hideEvent(QHideEvent* event) {
 
 void TForm1::newGameActionTriggered() {
     setEnabled(false);
-    windows_.newGameForm->show();
-    windows_.newGameForm->raise();
-    windows_.newGameForm->activateWindow();
+    TNewGameForm& characterCreation = windows_.window<TNewGameForm>();
+    characterCreation.show();
+    characterCreation.raise();
+    characterCreation.activateWindow();
 }
 
 void TForm1::loadGameActionTriggered() {
-    windows_.loadform->exec();
+    windows_.window<Tloadform>().exec();
 }
 
 void TForm1::exitActionTriggered() {
@@ -143,7 +144,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 // The title is hidden while a game is played, but a session's end closes it anyway.
 bool TForm1::mayQuit() {
-    return !windows_.mainForm->isVisible() || windows_.mainForm->mayLeaveGame();
+    TMainForm& map = windows_.window<TMainForm>();
+    return !map.isVisible() || map.mayLeaveGame();
 }
 
 }  // namespace orrowvale

@@ -1,5 +1,7 @@
 #include "app/lifecycle/windows.h"
 
+#include <type_traits>
+
 #include "app/city/adventurertalk.h"
 #include "app/city/citycommands.h"
 #include "app/city/pub.h"
@@ -29,68 +31,72 @@
 
 namespace orrowvale {
 
+namespace {
+
+template <typename W>
+std::unique_ptr<W> makeWindow(Windows& windows) {
+    if constexpr (std::is_constructible_v<W, Windows&>)
+        return std::make_unique<W>(windows);
+    else
+        return std::make_unique<W>();
+}
+
+}  // namespace
+
 Windows::Windows(GamePaths gamePaths, Dice gameDice)
     : paths(std::move(gamePaths)),
       dice(std::move(gameDice)),
       state(std::make_unique<GameState>()),
       presenter(*this),
       game(*state, paths, dice, presenter) {
-    form1 = std::make_unique<TForm1>(*this);
-    newGameForm = std::make_unique<TNewGameForm>(*this);
-    mainForm = std::make_unique<TMainForm>(*this);
-    insform = std::make_unique<Tinsform>(*this);
-    commform = std::make_unique<Tcommform>(*this);
-    pubform = std::make_unique<TPubForm>(*this);
-    talkform = std::make_unique<Ttalkform>();
-    infoform = std::make_unique<Tinfoform>();
-    goform = std::make_unique<Tgoform>(*this);
-    guildform = std::make_unique<Tguildform>(*this);
-    talkwithform = std::make_unique<Ttalkwithform>(*this);
-    ttadvenform = std::make_unique<Tttadvenform>(*this);
-    crworldform = std::make_unique<Tcrworldform>(*this);
-    psform = std::make_unique<Tpsform>(*this);
-    advlists = std::make_unique<Tadvlists>(*this);
-    commandform = std::make_unique<Tcommandform>(*this);
-    movecityform = std::make_unique<Tmovecityform>(*this);
-    doadvform = std::make_unique<Tdoadvform>(*this);
-    announceform = std::make_unique<Tannounceform>();
-    famform = std::make_unique<Tfamform>(*this);
-    tradecform = std::make_unique<Ttradecform>(*this);
-    advdtform = std::make_unique<Tadvdtform>(*this);
-    prtdtform = std::make_unique<Tprtdtform>(*this);
-    saveform = std::make_unique<Tsaveform>(*this);
-    loadform = std::make_unique<Tloadform>(*this);
-    equipform = std::make_unique<Tequipform>(*this);
+    // One after another, in the order of the list.
+    std::apply(
+        [this](auto&... owned) {
+            ((owned = makeWindow<typename std::decay_t<decltype(owned)>::element_type>(*this)),
+             ...);
+        },
+        windows_);
 }
 
-// The windows go before the game they show.
-Windows::~Windows() {
-    equipform.reset();
-    loadform.reset();
-    saveform.reset();
-    prtdtform.reset();
-    advdtform.reset();
-    tradecform.reset();
-    famform.reset();
-    announceform.reset();
-    doadvform.reset();
-    movecityform.reset();
-    commandform.reset();
-    advlists.reset();
-    psform.reset();
-    crworldform.reset();
-    ttadvenform.reset();
-    talkwithform.reset();
-    guildform.reset();
-    goform.reset();
-    infoform.reset();
-    talkform.reset();
-    pubform.reset();
-    commform.reset();
-    insform.reset();
-    mainForm.reset();
-    newGameForm.reset();
-    form1.reset();
+// No window reaches another while it is destroyed (their hide and close handlers
+// are theirs alone, their timers die with them), so the order among them is free.
+Windows::~Windows() = default;
+
+void Windows::showTitle() {
+    TForm1& title = window<TForm1>();
+    title.setEnabled(true);
+    title.show();
+}
+
+bool Windows::enterGame() {
+    window<TForm1>().hide();
+    if (!window<TMainForm>().openForPlay()) {
+        showTitle();
+        return false;
+    }
+    Tcommform& commands = window<Tcommform>();
+    window<Tinsform>().show();
+    commands.show();
+    afterPlayerAction();
+    commands.refreshCommandButtons();
+    // The keyboard goes to the command window, on "완료": the map is played with the
+    // mouse, and a tool window is not reached by switching windows.
+    commands.activateWindow();
+    return true;
+}
+
+// The map goes last, once the title is up, so that the program always has a window.
+void Windows::returnToTitle() {
+    window<Tinsform>().hide();
+    window<Tcommform>().hide();
+    window<Tinfoform>().hide();
+    showTitle();
+    window<TForm1>().activateWindow();
+    window<TMainForm>().hide();
+}
+
+void Windows::afterPlayerAction() {
+    window<Tinsform>().refreshStatusPanel();
 }
 
 }  // namespace orrowvale

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <tuple>
 
 #include "app/ui/qtpresenter.h"
 #include "game.h"
@@ -10,35 +11,9 @@
 
 namespace orrowvale {
 
-class TForm1;
-class TNewGameForm;
-class TMainForm;
-class Tinsform;
-class Tcommform;
-class TPubForm;
-class Ttalkform;
-class Tinfoform;
-class Tgoform;
-class Tguildform;
-class Ttalkwithform;
-class Tttadvenform;
-class Tcrworldform;
-class Tpsform;
-class Tadvlists;
-class Tcommandform;
-class Tmovecityform;
-class Tdoadvform;
-class Tannounceform;
-class Tfamform;
-class Ttradecform;
-class Tadvdtform;
-class Tprtdtform;
-class Tsaveform;
-class Tloadform;
-class Tequipform;
-
 // The one game of the program and every window, created once at start and kept for
-// the whole run, hidden until needed. Windows reach each other through this.
+// the whole run, hidden until needed. A window opens another with `window<T>()`;
+// what several windows do together is one of the verbs below.
 class Windows {
   public:
     Windows(GamePaths paths, Dice dice);
@@ -52,33 +27,38 @@ class Windows {
     QtPresenter presenter;
     Game game;
 
-    // In the order the program creates them.
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TNewGameForm> newGameForm;
-    std::unique_ptr<TMainForm> mainForm;
-    std::unique_ptr<Tinsform> insform;
-    std::unique_ptr<Tcommform> commform;
-    std::unique_ptr<TPubForm> pubform;
-    std::unique_ptr<Ttalkform> talkform;
-    std::unique_ptr<Tinfoform> infoform;
-    std::unique_ptr<Tgoform> goform;
-    std::unique_ptr<Tguildform> guildform;
-    std::unique_ptr<Ttalkwithform> talkwithform;
-    std::unique_ptr<Tttadvenform> ttadvenform;
-    std::unique_ptr<Tcrworldform> crworldform;
-    std::unique_ptr<Tpsform> psform;
-    std::unique_ptr<Tadvlists> advlists;
-    std::unique_ptr<Tcommandform> commandform;
-    std::unique_ptr<Tmovecityform> movecityform;
-    std::unique_ptr<Tdoadvform> doadvform;
-    std::unique_ptr<Tannounceform> announceform;
-    std::unique_ptr<Tfamform> famform;
-    std::unique_ptr<Ttradecform> tradecform;
-    std::unique_ptr<Tadvdtform> advdtform;
-    std::unique_ptr<Tprtdtform> prtdtform;
-    std::unique_ptr<Tsaveform> saveform;
-    std::unique_ptr<Tloadform> loadform;
-    std::unique_ptr<Tequipform> equipform;
+    // The one window of type W.
+    template <typename W>
+    W& window() {
+        return *std::get<std::unique_ptr<W>>(windows_);
+    }
+
+    // At program start, and when the map cannot open: the title, enabled.
+    void showTitle();
+    // The title hides, and the map, the status panel and the command window show
+    // the game in place, the keyboard on the command window: a loaded game, or the
+    // one a new world is then made over. False, after telling why and showing the
+    // title, when the map cannot open.
+    bool enterGame();
+    // The game's windows hide; the title comes back enabled and active.
+    void returnToTitle();
+    // Shows what a player action may have changed: the gold, the city and the date.
+    void afterPlayerAction();
+
+  private:
+    template <typename... W>
+    using OneOfEach = std::tuple<std::unique_ptr<W>...>;
+
+    // Every window, in the order they are created; each is made with `Windows&` or
+    // with nothing. Adding a window is one entry here (its `class` declares it) and
+    // its include in windows.cpp. After `game`, so that the windows go first.
+    OneOfEach<class TForm1, class TNewGameForm, class TMainForm, class Tinsform, class Tcommform,
+              class TPubForm, class Ttalkform, class Tinfoform, class Tgoform, class Tguildform,
+              class Ttalkwithform, class Tttadvenform, class Tcrworldform, class Tpsform,
+              class Tadvlists, class Tcommandform, class Tmovecityform, class Tdoadvform,
+              class Tannounceform, class Tfamform, class Ttradecform, class Tadvdtform,
+              class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform>
+        windows_;
 };
 
 }  // namespace orrowvale

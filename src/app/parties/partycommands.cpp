@@ -73,15 +73,15 @@ void Tcommandform::updateButtons() {
 void Tcommandform::moveButtonClick() {
     const std::optional<int> party = partyList->chosen();
     if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
-    windows_.movecityform->prepareAndShow(*party, windows_.state->commandCity);
+    windows_.window<Tmovecityform>().prepareAndShow(*party, windows_.state->commandCity);
     fillList(partiesInCity(*windows_.state, windows_.state->commandCity));
-    windows_.presenter.refreshStatus();
+    windows_.afterPlayerAction();
 }
 
 void Tcommandform::adventureButtonClick() {
     const std::optional<int> party = partyList->chosen();
     if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
-    windows_.doadvform->prepareAndShow(*party);
+    windows_.window<Tdoadvform>().prepareAndShow(*party);
     updateButtons();
 }
 

@@ -20,25 +20,25 @@ bool QtPresenter::confirm(const std::string& question, DefaultAnswer offered) {
 
 void QtPresenter::announce(const std::string& text, const std::string& caption,
                            int scrollEndPosition) {
-    windows_.announceform->showAnnouncement(qs(text), qs(caption), scrollEndPosition);
+    windows_.window<Tannounceform>().showAnnouncement(qs(text), qs(caption), scrollEndPosition);
 }
 
 void QtPresenter::talk(const std::string& speaker, const std::string& text) {
-    windows_.talkform->showTalk(qs(speaker), qs(text));
+    windows_.window<Ttalkform>().showTalk(qs(speaker), qs(text));
 }
 
 // The map window closes once the turn that killed the main character is over.
 void QtPresenter::ending(const std::string& text) {
-    windows_.announceform->showAnnouncement(qs(text), QString::fromUtf8(kEndingCaption),
-                                            kEndingEndPosition);
+    windows_.window<Tannounceform>().showAnnouncement(qs(text), QString::fromUtf8(kEndingCaption),
+                                                      kEndingEndPosition);
 }
 
 void QtPresenter::refreshStatus() {
-    windows_.insform->refreshStatusPanel();
+    windows_.window<Tinsform>().refreshStatusPanel();
 }
 
 void QtPresenter::enableGuildButtons() {
-    windows_.commform->refreshCommandButtons();
+    windows_.window<Tcommform>().refreshCommandButtons();
 }
 
 }  // namespace orrowvale

@@ -20,20 +20,11 @@ std::vector<std::string> play(const std::string& actions, const std::filesystem:
                                     .lines);
 }
 
-// The lines after the first "> ACTION" up to the next action or the closing state.
-std::vector<std::string> after(const std::vector<std::string>& lines, const std::string& action) {
-    auto at = std::find(lines.begin(), lines.end(), "> " + action);
-    if (at == lines.end()) return {"missing " + action};
-    std::vector<std::string> printed;
-    for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
-        printed.push_back(*at);
-    return printed;
-}
-
 TEST(CityScript, EndingATurnAsksFirstAndANoLeavesTheTurn) {
     TempGameDir dir;
     const std::vector<std::string> lines = play("answer no\nend\n", dir.root());
-    EXPECT_EQ(after(lines, "end"), std::vector<std::string>{"confirm: 이 턴을 종료하시겠습니까?"});
+    EXPECT_EQ(printedAfter(lines, "end"),
+              std::vector<std::string>{"confirm: 이 턴을 종료하시겠습니까?"});
     ASSERT_FALSE(lines.empty());
     EXPECT_NE(lines.back().find(" turn=1 "), std::string::npos) << lines.back();
 }
@@ -48,8 +39,8 @@ TEST(CityScript, VisitListsThePlacesBeforeOneIsChosen) {
     std::vector<std::string> notOffered = nothingChosen;
     nothingChosen.push_back("inform: 이동할 곳을 선택하지 않으셨습니다.");
     notOffered.push_back("refused: not offered");
-    EXPECT_EQ(after(lines, "visit"), nothingChosen);
-    EXPECT_EQ(after(lines, "visit 없는 곳"), notOffered);
+    EXPECT_EQ(printedAfter(lines, "visit"), nothingChosen);
+    EXPECT_EQ(printedAfter(lines, "visit 없는 곳"), notOffered);
 }
 
 }  // namespace

@@ -30,16 +30,6 @@ std::vector<std::string> runSim(const testing::TempGameDir& dir, const std::stri
         .lines;
 }
 
-// The lines an action printed, up to the next action.
-std::vector<std::string> after(const std::vector<std::string>& lines, const std::string& action) {
-    auto at = std::find(lines.begin(), lines.end(), "> " + action);
-    std::vector<std::string> printed;
-    if (at == lines.end()) return {"missing " + action};
-    for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
-        printed.push_back(*at);
-    return printed;
-}
-
 class ScriptedGuild : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -100,39 +90,43 @@ TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
         "list[guildadvlist]: " + member + " 보람",
         "list[guildadvlist]: " + std::to_string(mainNumber) + " " + mainName,
         "list[taskpartylist]: 1 본대", "list[taskpartylist]: 2 원정대"};
-    EXPECT_EQ(after(lines, "guild"), guild);
-    EXPECT_EQ(after(lines, "branch"), guild) << "a branch here opens the guild window";
+    EXPECT_EQ(testing::printedAfter(lines, "guild"), guild);
+    EXPECT_EQ(testing::printedAfter(lines, "branch"), guild)
+        << "a branch here opens the guild window";
 
-    const std::vector<std::string> info = after(lines, "info " + member);
+    const std::vector<std::string> info = testing::printedAfter(lines, "info " + member);
     ASSERT_EQ(info.size(), 15u);
     EXPECT_TRUE(info[0].starts_with("label[namelabel]: 이름: 보람 ")) << info[0];
     EXPECT_EQ(info[14], "label[helmetlabel]: 투구 미착용");
-    EXPECT_EQ(after(lines, "info " + std::to_string(strangerNumber)),
+    EXPECT_EQ(testing::printedAfter(lines, "info " + std::to_string(strangerNumber)),
               std::vector<std::string>{"refused: not offered"});
 
-    const std::vector<std::string> party = after(lines, "partyinfo 1");
+    const std::vector<std::string> party = testing::printedAfter(lines, "partyinfo 1");
     ASSERT_EQ(party.size(), 6u);
     EXPECT_EQ(party[0], "label[namelabel]: 파티명: 본대");
     EXPECT_EQ(party[5], "label[itemlabel]: 장비: 드래곤 슬레이어");
-    EXPECT_EQ(after(lines, "partyinfo 3"), std::vector<std::string>{"refused: not offered"});
+    EXPECT_EQ(testing::printedAfter(lines, "partyinfo 3"),
+              std::vector<std::string>{"refused: not offered"});
 
     // The party on a mission is not offered for equipment.
-    EXPECT_EQ(after(lines, "equipment"),
+    EXPECT_EQ(testing::printedAfter(lines, "equipment"),
               (std::vector<std::string>{"list[partylist]: 1 본대", "list[itemlist]: 3 드래곤의 빛",
                                         "label[pitemla]: 아이템 없음"}));
-    EXPECT_EQ(after(lines, "equip 2 3"), std::vector<std::string>{"refused: not offered"});
-    EXPECT_EQ(after(lines, "equip 1 4"), std::vector<std::string>{"refused: not offered"});
-    EXPECT_EQ(after(lines, "equip 1 3"),
+    EXPECT_EQ(testing::printedAfter(lines, "equip 2 3"),
+              std::vector<std::string>{"refused: not offered"});
+    EXPECT_EQ(testing::printedAfter(lines, "equip 1 4"),
+              std::vector<std::string>{"refused: not offered"});
+    EXPECT_EQ(testing::printedAfter(lines, "equip 1 3"),
               (std::vector<std::string>{"list[itemlist]: 3 드래곤 슬레이어",
                                         "label[pitemla]: 드래곤의 빛"}));
     const std::vector<std::string> unequipped = {"list[itemlist]: 1 드래곤의 빛",
                                                  "list[itemlist]: 3 드래곤 슬레이어",
                                                  "label[pitemla]: 아이템 없음"};
-    EXPECT_EQ(after(lines, "unequip 1"), unequipped);
+    EXPECT_EQ(testing::printedAfter(lines, "unequip 1"), unequipped);
     // Pressed again, there is nothing to take off.
     EXPECT_EQ(
         std::count(lines.begin(), lines.end(), "refused: 이 파티는 장착한 아이템이 없습니다."), 1);
-    EXPECT_EQ(after(lines, "discard 1"),
+    EXPECT_EQ(testing::printedAfter(lines, "discard 1"),
               std::vector<std::string>{"list[itemlist]: 3 드래곤 슬레이어"});
     // The second "discard 1" finds the slot empty.
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "refused: not offered"), 5);
@@ -150,10 +144,10 @@ TEST(ScriptedTradingPost, ChoosingAContractShowsItsRewardAsTheWindowDoes) {
                                               "list[clist]: 2 염장 생선"};
     std::vector<std::string> chosen = offered;
     chosen.push_back("label[cfeelabel]: 보수: 120");
-    EXPECT_EQ(after(lines, "trade 1"), chosen);
+    EXPECT_EQ(testing::printedAfter(lines, "trade 1"), chosen);
     std::vector<std::string> notOffered = offered;
     notOffered.push_back("refused: not offered");
-    EXPECT_EQ(after(lines, "trade 20"), notOffered);
+    EXPECT_EQ(testing::printedAfter(lines, "trade 20"), notOffered);
 }
 
 }  // namespace

@@ -57,16 +57,6 @@ TEST(SimulatorSaves, SavesLoadsAHandEditedSlotAndPlaysOn) {
     EXPECT_EQ(runSim(dir, "--new random --load 1").exitCode, 64);
 }
 
-// The lines the "> ACTION" line of `action` is followed by, up to the next action.
-std::vector<std::string> after(const std::vector<std::string>& lines, const std::string& action) {
-    auto at = std::find(lines.begin(), lines.end(), "> " + action);
-    if (at == lines.end()) return {"missing " + action};
-    std::vector<std::string> printed;
-    for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
-        printed.push_back(*at);
-    return printed;
-}
-
 TEST(SimulatorSaves, TheSaveActionAsksBeforeWritingOverAUsedSlotAndANoKeepsIt) {
     testing::TempGameDir dir;
     dir.copySampleWorld();
@@ -75,12 +65,12 @@ TEST(SimulatorSaves, TheSaveActionAsksBeforeWritingOverAUsedSlotAndANoKeepsIt) {
                                testing::actionsArgument(dir.root(), actions))
             .lines;
     };
-    EXPECT_EQ(after(play("save 2\n"), "save 2"), std::vector<std::string>{})
+    EXPECT_EQ(testing::printedAfter(play("save 2\n"), "save 2"), std::vector<std::string>{})
         << "an empty slot is written without a question";
     const std::string before = dir.readBytes("data\\save\\save2\\mainsave.sav");
 
     const std::vector<std::string> kept = play("end\nanswer no\nsave 2\n");
-    const std::vector<std::string> asked = after(kept, "save 2");
+    const std::vector<std::string> asked = testing::printedAfter(kept, "save 2");
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].starts_with("confirm: 2번 슬롯에는 이미 저장된 게임이 있습니다.\\n"))
         << asked[0];
@@ -90,7 +80,8 @@ TEST(SimulatorSaves, TheSaveActionAsksBeforeWritingOverAUsedSlotAndANoKeepsIt) {
         << asked[0];
     EXPECT_EQ(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
 
-    EXPECT_EQ(after(play("end\nsave 2\n"), "save 2"), asked) << "questions are answered Yes";
+    EXPECT_EQ(testing::printedAfter(play("end\nsave 2\n"), "save 2"), asked)
+        << "questions are answered Yes";
     EXPECT_NE(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
 }
 

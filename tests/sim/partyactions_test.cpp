@@ -38,12 +38,7 @@ struct SimRun {
     }
     // The lines printed between "> ACTION" and the next action or the end.
     std::vector<std::string> after(const std::string& action) const {
-        std::vector<std::string> found;
-        auto at = std::find(lines.begin(), lines.end(), "> " + action);
-        if (at == lines.end()) return {"(no " + action + ")"};
-        for (++at; at != lines.end() && !at->starts_with("> ") && !at->starts_with("state: "); ++at)
-            found.push_back(*at);
-        return found;
+        return testing::printedAfter(lines, action);
     }
 };
 

@@ -39,12 +39,7 @@ class PartySimulation : public ::testing::Test {
     // The lines after "> ACTION" up to the next action or the closing state.
     static std::vector<std::string> after(const std::vector<std::string>& lines,
                                           const std::string& action) {
-        auto from = std::find(lines.begin(), lines.end(), "> " + action);
-        if (from == lines.end()) return {"no action " + action};
-        auto to = std::find_if(from + 1, lines.end(), [](const std::string& l) {
-            return l.starts_with("> ") || l.starts_with("state: ");
-        });
-        return {from + 1, to};
+        return testing::printedAfter(lines, action);
     }
     TempGameDir dir;
 };

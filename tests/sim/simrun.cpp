@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -41,6 +42,16 @@ std::vector<std::string> withoutAnnouncements(const std::vector<std::string>& li
     for (const std::string& line : lines)
         if (!line.starts_with("announce")) kept.push_back(line);
     return kept;
+}
+
+std::vector<std::string> printedAfter(const std::vector<std::string>& lines,
+                                      const std::string& action) {
+    auto from = std::find(lines.begin(), lines.end(), "> " + action);
+    if (from == lines.end()) return {"missing " + action};
+    auto to = std::find_if(from + 1, lines.end(), [](const std::string& line) {
+        return line.starts_with("> ") || line.starts_with("state: ");
+    });
+    return {from + 1, to};
 }
 
 }  // namespace orrowvale::testing

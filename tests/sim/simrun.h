@@ -22,6 +22,11 @@ SimRun runCommand(const std::string& command);
 // Writes `actions` into `folder`/actions.txt and gives the "--actions FILE" for it.
 std::string actionsArgument(const std::filesystem::path& folder, const std::string& actions);
 
+// The lines `action` printed: those after its "> ACTION" line up to the next action
+// or the closing "state:" line; one line saying it is missing when it never ran.
+std::vector<std::string> printedAfter(const std::vector<std::string>& lines,
+                                      const std::string& action);
+
 // The lines without the announcements, which a scripted game's checks pass over.
 std::vector<std::string> withoutAnnouncements(const std::vector<std::string>& lines);
 

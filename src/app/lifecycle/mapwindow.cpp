@@ -24,7 +24,6 @@
 #include "lifecycle/citymap.h"
 #include "lifecycle/savegame.h"
 #include "world/datafiles.h"
-#include "world/worldload.h"
 
 namespace orrowvale {
 
@@ -82,11 +81,8 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
 }
 
 bool TMainForm::openForPlay() {
-    GameState& state = *windows_.state;
     try {
-        loadCityList(state, windows_.paths);
-        // The diagnostic button's adventurer; it proves the adventurer reader works.
-        loadAdventurer(state.infoAdventurer, windows_.paths, "data\\richard.txt");
+        readMapData(windows_.game);
     } catch (const DataError& error) {
         errorBox(activeParent(), error);
         return false;
@@ -95,12 +91,8 @@ bool TMainForm::openForPlay() {
     QImage picture = loadJpeg(windows_.paths.resolve(kMapPicture), error);
     if (picture.isNull()) {
         std::cerr << "orrowvale: " << error << "; drawing the map from the city list\n";
-        try {
-            loadCityRects(state, windows_.paths);
-        } catch (const DataError&) {
-            // World creation reports the broken file; the map stays blank meanwhile.
-        }
-        picture = drawnMap(state);
+        readCityRectsForDrawing(windows_.game);
+        picture = drawnMap(*windows_.state);
     }
     mapPicture->setImage(picture);
     centralWidget()->setFixedSize(picture.size());

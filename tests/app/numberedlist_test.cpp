@@ -30,13 +30,18 @@ TEST(NumberedList, KeepsTheChosenNumberThroughARefillAndForgetsOneNoLongerListed
     EXPECT_FALSE(list.choose(12));
 }
 
-TEST(NumberedList, ACurrentRowThatIsNotSelectedIsNoChoice) {
+TEST(NumberedList, TheSelectedRowIsChosenWhereverTheCurrentRowIs) {
     NumberedList list(nullptr, "advlistbox");
     list.fill({{985, "강산"}, {986, "지유"}});
     list.choose(986);
     list.currentItem()->setSelected(false);
     EXPECT_EQ(list.currentRow(), 1);
     EXPECT_EQ(list.chosen(), std::nullopt);
+
+    // A screen reader selects a row without moving the current row.
+    list.item(0)->setSelected(true);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(list.chosen(), 985);
 }
 
 }  // namespace

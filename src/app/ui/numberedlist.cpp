@@ -31,10 +31,12 @@ void NumberedList::fill(const ListRows& rows, std::optional<int> keep) {
     emit itemSelectionChanged();
 }
 
+// The selection, not the current row: a screen reader selects a row through the
+// accessibility interface without moving the current row.
 std::optional<int> NumberedList::chosen() const {
-    const QListWidgetItem* item = currentItem();
-    if (!item || !item->isSelected()) return std::nullopt;
-    return item->data(Qt::UserRole).toInt();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return selected.front()->data(Qt::UserRole).toInt();
 }
 
 bool NumberedList::choose(int number) {

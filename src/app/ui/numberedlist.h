@@ -14,8 +14,9 @@ namespace orrowvale {
 
 // A list whose rows stand for numbered things: each row keeps the number of its
 // adventurer, party or slot in the item's data, so no window keeps a row-to-number
-// map of its own. A row counts as chosen only while it is selected: a current row the
-// player has moved away from with Ctrl+Space is not a choice.
+// map of its own. The chosen row is the selected one, however it was selected (a
+// click, the keyboard, a screen reader); a current row the player has deselected
+// with Ctrl+Space is not a choice.
 class NumberedList : public QListWidget {
   public:
     // The list with its object name; `label`, when given, is the list's visible

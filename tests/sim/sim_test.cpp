@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/testfiles.h"
@@ -51,6 +53,31 @@ TEST(Simulator, ADataErrorNamesTheFileAndExitsWithTwo) {
     EXPECT_EQ(run.exitCode, 2);
     ASSERT_EQ(run.lines.size(), 1u);
     EXPECT_TRUE(run.lines[0].starts_with("error: data/city.txt:")) << run.lines[0];
+}
+
+// An action file is read whole before anything is played, and with bounds: a
+// folder, a device that never ends or a file larger than any script is refused
+// with the file named, and what was read is not echoed.
+TEST(Simulator, RefusesAnActionFileThatIsNoFileOrHasNoEnd) {
+    orrowvale::testing::TempGameDir dir;
+    std::ofstream huge(dir.root() / "huge.txt", std::ios::binary);
+    for (int line = 0; line < 17 * 1024; ++line)
+        huge << '#' << std::string(1000, '-') << '\n';
+    huge.close();
+    const std::pair<std::string, std::string> cases[] = {
+        {".", "error: .: cannot read the action file (Is a directory)"},
+        {"- < /dev/zero", "error: -:1: the line is longer than 1024 bytes; no action is that long"},
+        {"huge.txt",
+         "error: huge.txt: the action file is larger than 16 MB; no action file is that long"},
+    };
+    for (const auto& [actions, expected] : cases) {
+        const SimRun run = orrowvale::testing::runCommand(
+            "cd " + dir.root().string() +
+            " && " ORROWVALE_SIM_TOOL " --game-dir " ORROWVALE_GAME_DIR " --new random --actions " +
+            actions);
+        EXPECT_EQ(run.exitCode, 2) << actions;
+        EXPECT_EQ(run.lines, std::vector<std::string>{expected}) << actions;
+    }
 }
 
 TEST(Simulator, RefusesAnUnknownNewGame) {

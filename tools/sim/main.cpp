@@ -14,8 +14,10 @@
 // slot if asked. Prints one line per message, announcement, dialogue and ending, and
 // a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2.
 
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -161,8 +163,12 @@ void printState(const GameState& state) {
 // The action file, checked whole before anything is played.
 std::vector<sim::Action> readActionFile(const std::string& name) {
     if (name == "-") return sim::readActions(std::cin, "-");
+    errno = 0;
     std::ifstream in(name, std::ios::binary);
-    if (!in) throw DataError(name, 0, "cannot open the action file");
+    if (!in)
+        throw DataError(name, 0,
+                        std::string("cannot open the action file (") +
+                            (errno != 0 ? std::strerror(errno) : "unknown error") + ")");
     return sim::readActions(in, name);
 }
 

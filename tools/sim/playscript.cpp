@@ -1,7 +1,10 @@
 #include "playscript.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "game.h"
 #include "lifecycle/savegame.h"
@@ -72,6 +75,12 @@ const ActionForm* findForm(std::string_view word) {
     for (const ActionForm& form : allActions())
         if (form.word == word) return &form;
     return nullptr;
+}
+
+// "cannot read the action file (Is a directory)", from the errno of the failure.
+std::string unreadable(int error) {
+    return std::string("cannot read the action file (") +
+           (error != 0 ? std::strerror(error) : "unknown error") + ")";
 }
 
 Action checkLine(std::string_view text, const std::string& file, int line) {
@@ -155,11 +164,32 @@ const std::vector<ActionForm>& allActions() {
 
 std::vector<Action> readActions(std::istream& in, const std::string& fileName) {
     std::vector<Action> actions;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        const std::string_view trimmed = trim(text);
-        if (trimmed.empty() || trimmed.front() == '#') continue;
-        actions.push_back(checkLine(trimmed, fileName, line));
+    // One byte more than a line may hold, and one for the terminating zero: a line
+    // that fills it has no line end within the limit.
+    std::vector<char> buffer(kMaxActionLineBytes + 2);
+    std::uintmax_t bytesRead = 0;
+    for (int line = 1;; ++line) {
+        errno = 0;
+        in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (in.bad()) throw DataError(fileName, 0, unreadable(errno));
+        const auto taken = static_cast<std::size_t>(in.gcount());
+        if (in.fail() && in.eof() && taken == 0) break;
+        // A line too long to be an action is not echoed: it may be megabytes of anything.
+        const std::size_t length = in.eof() ? taken : taken - 1;
+        if (in.fail() || length > kMaxActionLineBytes)
+            throw DataError(fileName, line,
+                            "the line is longer than " + std::to_string(kMaxActionLineBytes) +
+                                " bytes; no action is that long");
+        bytesRead += taken;
+        if (bytesRead > kMaxActionFileBytes)
+            throw DataError(fileName, 0,
+                            "the action file is larger than " +
+                                std::to_string(kMaxActionFileBytes / (1024 * 1024)) +
+                                " MB; no action file is that long");
+        const std::string_view trimmed = trim(std::string_view(buffer.data(), length));
+        if (!trimmed.empty() && trimmed.front() != '#')
+            actions.push_back(checkLine(trimmed, fileName, line));
+        if (in.eof()) break;
     }
     return actions;
 }

@@ -4,6 +4,8 @@
 // before anything is played, then played in order. Every action calls the game
 // function that the window's handler calls, and prints what the player would see.
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <string>
@@ -79,9 +81,15 @@ ArgumentForm tradeSlotArg();
 ArgumentForm positionArg();
 ArgumentForm saveSlotArg();
 
+// The longest line an action file may hold, and the largest file: a script longer
+// than either is no script a player wrote (a device or a stray file was named).
+inline constexpr std::size_t kMaxActionLineBytes = 1024;
+inline constexpr std::uintmax_t kMaxActionFileBytes = 16u * 1024u * 1024u;
+
 // Reads and checks a whole action file (UTF-8; blank lines and lines starting with
 // "#" skipped). Throws DataError naming `fileName` and the line of the first line
-// that is not an action.
+// that is not an action, or naming the file alone when it cannot be read or is
+// larger than kMaxActionFileBytes; reads no more than that.
 std::vector<Action> readActions(std::istream& in, const std::string& fileName);
 
 // The player at the keyboard: the game it plays, what it prints, and the windows it

@@ -85,6 +85,27 @@ TEST(SimulatorSaves, TheSaveActionAsksBeforeWritingOverAUsedSlotAndANoKeepsIt) {
     EXPECT_NE(dir.readBytes("data\\save\\save2\\mainsave.sav"), before);
 }
 
+// Once the main character has fallen the game is over: the windows offer no save
+// after the ending, and a --save is refused with the slot left as it was.
+TEST(SimulatorSaves, RefusesToSaveAGameThatEndedWithTheMainCharacter) {
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    // Seed 5 makes adventurer 1000 the main character; the first dungeon of
+    // 은빛나루 now holds only a monster no party survives.
+    dir.write("data\\monster\\rats.txt", "1\n괴물\n100000\n100000\n0\n");
+    const auto slotsBefore = testing::folderSnapshot(dir.root() / "data/save");
+    const testing::SimRun run = testing::runSim(
+        "--game-dir " + dir.root().string() + " --seed 5 --new random " +
+        testing::actionsArgument(dir.root(), "found 1000\ndispatch 1 dungeon 1 1\n") +
+        " --turns 3 --save 2");
+    EXPECT_EQ(run.exitCode, 2);
+    ASSERT_GE(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[run.lines.size() - 2],
+              "refused: --save 2: the main character has died and the game has ended; an "
+              "ended game is not saved");
+    EXPECT_EQ(testing::folderSnapshot(dir.root() / "data/save"), slotsBefore);
+}
+
 // The simulator as a package installs it: P/bin/orrowvale-sim beside the game in
 // P/share/games/orrowvale, which has no save folder and must never be written.
 TEST(SimulatorSaves, AnInstalledSimulatorFindsItsGameAndSavesInTheHome) {

@@ -12,7 +12,8 @@
 // action file as a player would (checked whole before anything is played), then ends
 // T turns as the "완료" button does, answering every question Yes, and saves into a
 // slot if asked. Prints one line per message, announcement, dialogue and ending, and
-// a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2.
+// a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2;
+// so does a --save after the main character died, refused with "refused: --save".
 
 #include <cerrno>
 #include <charconv>
@@ -172,6 +173,19 @@ std::vector<sim::Action> readActionFile(const std::string& name) {
     return sim::readActions(in, name);
 }
 
+// The windows never offer a save once the ending was shown (the map closes with
+// it), and an ended game saved would only load into its ending again.
+bool saveUnlessEnded(const Game& game, int slot) {
+    if (game.mainCharacterDied) {
+        std::cout << "refused: --save " << slot
+                  << ": the main character has died and the game has ended; an ended game is "
+                     "not saved\n";
+        return false;
+    }
+    saveGame(game.state, game.paths, slot);
+    return true;
+}
+
 int play(const Options& options) {
     const std::vector<sim::Action> actions =
         options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
@@ -192,9 +206,9 @@ int play(const Options& options) {
     const int actionErrors = player.play(actions);
     for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press)
         endTurn(game);
-    if (options.saveSlot) saveGame(game.state, paths, *options.saveSlot);
+    const bool saved = !options.saveSlot || saveUnlessEnded(game, *options.saveSlot);
     printState(game.state);
-    return actionErrors == 0 ? 0 : kDataError;
+    return actionErrors == 0 && saved ? 0 : kDataError;
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ class Report {
     std::string text() const;
 
   private:
+    // The findings as sorted() lists them, without copying them.
+    std::vector<const Diagnostic*> inOrder() const;
+
     std::vector<Diagnostic> found_;
 };
 

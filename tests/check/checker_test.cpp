@@ -1,6 +1,7 @@
 #include "checker.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -497,6 +498,24 @@ TEST(ContentChecker, KnowsEveryKeywordOfBothRunners) {
     EXPECT_EQ(sorted(checkedActionKeywords(Dialect::Scenario)), sorted(scenarioActionKeywords()));
     EXPECT_EQ(sorted(checkedConditionKeywords(Dialect::Event)), sorted(eventConditionKeywords()));
     EXPECT_EQ(sorted(checkedActionKeywords(Dialect::Event)), sorted(eventActionKeywords()));
+}
+
+// The game reads only plain files: where a folder or a pipe stands in place of one,
+// the author is told what is there, not that nothing is.
+TEST(ContentChecker, NamesWhatStandsWhereAPlainFileShouldBe) {
+    TempGameDir dir;
+    writeWorld(dir);
+    std::filesystem::remove(dir.path("data\\places\\temple.evn"));
+    std::filesystem::create_directory(dir.path("data\\places\\temple.evn"));
+    std::filesystem::remove(dir.path("data\\map.jpg"));
+    ASSERT_EQ(mkfifo(dir.path("data\\map.jpg").c_str(), 0600), 0);
+    EXPECT_EQ(problems(dir),
+              (std::vector<std::string>{
+                  "data/common/commongo.txt:5: error: the event file \"places\\temple.evn\" is "
+                  "a folder, not a plain file the game can read",
+                  "data/map.jpg:0: warning: found a named pipe, not a plain file the game can "
+                  "read: the city rectangles cannot be checked",
+              }));
 }
 
 int runChecker(const std::string& arguments) {

@@ -28,6 +28,36 @@ bool isRegularFile(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, ec);
 }
 
+// What stands at `file` when it is there but is no plain file ("a folder", "a named
+// pipe"); empty for a plain file or nothing at all. A link tells what it leads to.
+std::string notAPlainFile(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    switch (fs::status(file, ec).type()) {
+        case fs::file_type::none:
+        case fs::file_type::not_found:
+        case fs::file_type::regular:
+            return {};
+        case fs::file_type::directory:
+            return "a folder";
+        case fs::file_type::fifo:
+            return "a named pipe";
+        case fs::file_type::character:
+        case fs::file_type::block:
+            return "a device";
+        case fs::file_type::socket:
+            return "a socket";
+        default:
+            return "something other than a file";
+    }
+}
+
+// The end of the message for a path that is no plain file; the game refuses to read
+// anything else.
+std::string notAFileText(const std::filesystem::path& file) {
+    return notAPlainFile(file) + ", not a plain file the game can read";
+}
+
 // A stray byte the codec kept is a code point U+F780..U+F7FF, in UTF-8 EF 9E xx or
 // EF 9F xx; returns the byte, or -1 when the line has none.
 int strayByte(std::string_view line) {
@@ -66,7 +96,8 @@ Core::Lookup Core::lookUp(const std::string& gamePath, std::string& actual) cons
         exact /= part;
     if (isRegularFile(exact)) return Lookup::Exact;
     std::filesystem::path resolved = paths_.resolve(gamePath);
-    if (!isRegularFile(resolved)) return Lookup::Missing;
+    if (!isRegularFile(resolved))
+        return notAPlainFile(resolved).empty() ? Lookup::Missing : Lookup::NotAFile;
     std::string relative =
         resolved.lexically_relative(paths_.gameDirectory() / "data").generic_string();
     std::replace(relative.begin(), relative.end(), '/', '\\');
@@ -111,6 +142,10 @@ std::optional<std::string> Core::namedFile(const std::string& nameInData, const 
             complain(std::move(message));
             return {};
         }
+        case Lookup::NotAFile:
+            complain("the " + std::string(what) + " " + inQuotes(nameInData) + " is " +
+                     notAFileText(paths_.resolve(gamePath)));
+            return {};
         case Lookup::OtherCase:
             warning(at, "the " + std::string(what) + " " + inQuotes(nameInData) +
                             " exists only as " + inQuotes(actual) +
@@ -130,6 +165,11 @@ std::optional<std::string> Core::fixedFile(const std::string& gamePath, Severity
     Where wholeFile{shownPath(gamePath), 0};
     if (found == Lookup::Missing) {
         report(missing, wholeFile, "the file does not exist" + std::string(consequence));
+        return {};
+    }
+    if (found == Lookup::NotAFile) {
+        report(missing, wholeFile,
+               "found " + notAFileText(paths_.resolve(gamePath)) + std::string(consequence));
         return {};
     }
     if (found == Lookup::OtherCase)

@@ -207,7 +207,8 @@ class Core {
     void reportLineOutsideBlock(Cursor& cursor, const std::string& line);
 
   private:
-    enum class Lookup { Exact, OtherCase, Missing };
+    // NotAFile: something stands at the path, but no plain file (a folder, a pipe...).
+    enum class Lookup { Exact, OtherCase, Missing, NotAFile };
     Lookup lookUp(const std::string& gamePath, std::string& actual) const;
     void checkEncoding(const std::string& gamePath, const SourceFile& file);
 

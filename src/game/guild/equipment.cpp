@@ -5,6 +5,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
@@ -13,6 +14,12 @@ using ItemSlots = decltype(GameState::guildItems);
 
 bool holdsItem(const GameState& state, int slot) {
     return ItemSlots::contains(slot) && state.guildItems[slot] != 0;
+}
+
+// A code no item has (only a damaged state could hold one) is never handed to a
+// party, whose file could not keep it.
+bool holdsEquippableItem(const GameState& state, int slot) {
+    return holdsItem(state, slot) && isItemCode(state.guildItems[slot]);
 }
 
 }  // namespace
@@ -43,7 +50,7 @@ std::string carriedItemName(const GameState& state, int party) {
 
 bool equipItem(Game& game, int party, int slot) {
     GameState& state = game.state;
-    if (!holdsItem(state, slot)) {
+    if (!holdsEquippableItem(state, slot)) {
         game.presenter.inform(kChooseItemToEquip);
         return false;
     }

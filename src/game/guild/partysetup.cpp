@@ -7,8 +7,8 @@
 #include "guild/equipment.h"
 #include "guild/guildwindow.h"
 #include "parties/party.h"
-#include "world/codec.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
@@ -35,10 +35,7 @@ Refusal unless(bool allowed, const char* reason) {
     return reason;
 }
 
-// A name the party file can keep on one line, in the code page of the saves.
-bool isStorableName(const std::string& name) {
-    return name.find_first_of("\r\n") == std::string::npos && fitsCp949(name);
-}
+static_assert(kMaxTextCharacters == 100, "kPartyNameTooLong tells the player the limit");
 
 bool isBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
@@ -137,8 +134,11 @@ bool makeLeader(GameState& state, int party, int slot) {
 
 bool renameParty(Game& game, int party, const std::optional<std::string>& answer) {
     if (setupRefusal(game.state, SetupAction::Rename, party, 0) || !answer) return false;
-    if (!isStorableName(*answer)) {
-        game.presenter.inform(kBadPartyName);
+    // The party file keeps the name on one line, in the code page of the saves, and
+    // no longer than any name a save may hold.
+    if (textProblem(*answer)) {
+        const bool tooLong = characterCount(*answer) > kMaxTextCharacters;
+        game.presenter.inform(tooLong ? kPartyNameTooLong : kBadPartyName);
         return false;
     }
     game.state.parties[party].partyName = isBlank(*answer) ? std::string(kNoPartyName) : *answer;

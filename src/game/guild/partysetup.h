@@ -26,6 +26,8 @@ inline constexpr const char* kRenamePrompt =
     "파티의 이름을 새롭게 정합니다. 새로운 파티의 이름을 지어주세요.";
 inline constexpr const char* kBadPartyName =
     "파티 이름에 쓸 수 없는 글자가 있습니다. 이름을 바꾸지 않았습니다.";
+inline constexpr const char* kPartyNameTooLong =
+    "파티 이름은 100자까지 쓸 수 있습니다. 이름을 바꾸지 않았습니다.";
 inline constexpr const char* kDefencePrefix = "Pdp값은요: ";
 
 // Every party in use, by name, in number order, wherever it stands.

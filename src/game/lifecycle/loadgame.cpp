@@ -15,9 +15,14 @@
 #include "world/datafiles.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
+
+std::string itemCodeRange(std::string_view what) {
+    return std::string(what) + ", from 0 to " + std::to_string(kLastItemCode);
+}
 
 // A text or truth line that is missing is a file cut short, not an empty value.
 std::string readPresentLine(LineReader& in, std::string_view what) {
@@ -28,10 +33,31 @@ std::string readPresentLine(LineReader& in, std::string_view what) {
     return in.readLine();
 }
 
-// A file name the game opens later: it must stay inside the game directory.
+// A name the game keeps, held to the limits every name of the game keeps to.
+std::string readText(LineReader& in, std::string_view what) {
+    if (in.atEnd()) readPresentLine(in, what);
+    return in.readText(what);
+}
+
+// A file name the game opens later: it must also stay inside the game directory.
 std::string readFileName(LineReader& in, std::string_view what) {
     if (in.atEnd()) readPresentLine(in, what);
     return in.readFileName(what);
+}
+
+// An adventurer's or party's file that the main file asked for: an error that
+// names no line of that file (it is missing, or no plain file) also names the line
+// of "mainsave.sav" that asked for it.
+template <typename Read>
+void readFileAskedFor(const LineReader& main, std::string_view how, Read read) {
+    try {
+        read();
+    } catch (const DataError& error) {
+        if (error.line() != 0) throw;
+        throw DataError(error.file(), 0,
+                        error.problem() + ", " + std::string(how) + " " + main.displayName() + ":" +
+                            std::to_string(main.lineNumber()));
+    }
 }
 
 // Saved games have always counted a truth line true only when it is exactly "true".
@@ -46,12 +72,14 @@ class SlotReader {
         : state_(state), paths_(paths), slot_(slotGamePath(slot)), main_(open("mainsave.sav")) {}
 
     void read() {
-        state_.mainCharacter().name = readPresentLine(main_, "the main character's name");
+        state_.mainCharacter().name = readText(main_, "the main character's name");
         // A date no game can reach is damage, not a hand edit worth playing.
-        state_.gameYear = main_.readNumberInRange("the year, from 0 to 1000000", 0, 1000000);
-        state_.gameMonth = main_.readNumberInRange("the month, from 1 to 12", 1, 12);
-        state_.gameWeek = main_.readNumberInRange("the week, from 1 to 4", 1, 4);
-        state_.gameTurn = main_.readNumberInRange("the turn, from 1 to 5", 1, 5);
+        state_.gameYear = main_.readNumberInRange(
+            "the year, from " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear),
+            kFirstYear, kLastYear);
+        state_.gameMonth = main_.readNumberInRange("the month, from 1 to 12", 1, kMonthsPerYear);
+        state_.gameWeek = main_.readNumberInRange("the week, from 1 to 4", 1, kWeeksPerMonth);
+        state_.gameTurn = main_.readNumberInRange("the turn, from 1 to 5", 1, kTurnsPerWeek);
         state_.gold = main_.readWholeNumber("the guild's gold");
         for (std::uint8_t& branch : state_.guildBranches)
             branch = readFlag(main_, "a guild branch (true or false)");
@@ -75,16 +103,18 @@ class SlotReader {
         return paths_.resolve(gamePath);
     }
 
-    void readAdventurerFile(TAdven& into, const std::string& name) const {
+    // `how` tells how the main file asked for it: "named by" its marker line, or
+    // "due after" the line it follows.
+    void readAdventurerFile(TAdven& into, const std::string& name, std::string_view how) const {
         std::string shown;
         const auto file = fileOf(name, shown);
-        loadAdventurer(into, file, shown, true);
+        readFileAskedFor(main_, how, [&] { loadAdventurer(into, file, shown, true); });
     }
 
     void readPlacesAndPeople() {
         for (auto& city : state_.cityPlaces)
             for (Place& place : city) {
-                place.name = readPresentLine(main_, "a place name");
+                place.name = readText(main_, "a place name");
                 place.eventFile = readFileName(main_, "a place's event file");
             }
         for (std::int32_t& count : state_.cityPlaceCount)
@@ -94,7 +124,8 @@ class SlotReader {
         // placed by the rebuild receives its slot's file like any other.
         for (int i = 1; i <= kMaxAdventurers; ++i)
             if (readPresentLine(main_, "an adventurer marker (adv or None)") != kNone)
-                readAdventurerFile(state_.adventurers[i], "adv" + std::to_string(i) + ".adv");
+                readAdventurerFile(state_.adventurers[i], "adv" + std::to_string(i) + ".adv",
+                                   "named by");
         for (auto& row : state_.guildRoster)
             for (std::int32_t& number : row)
                 number = main_.readNumberInRange("an adventurer number from 0 to 1000", 0,
@@ -103,7 +134,8 @@ class SlotReader {
             if (readPresentLine(main_, "a party marker (prt or None)") != kNone) {
                 std::string shown;
                 const auto file = fileOf("prt" + std::to_string(p) + ".prt", shown);
-                loadParty(state_.parties[p], file, shown);
+                readFileAskedFor(main_, "named by",
+                                 [&] { loadParty(state_.parties[p], file, shown); });
             }
     }
 
@@ -119,37 +151,38 @@ class SlotReader {
         // "mainchr.adv" goes into the main character the rebuild placed; the number
         // read next says which slot is the main character from now on.
         const std::int32_t placed = state_.mainchrnum;
-        readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
+        readAdventurerFile(state_.mainCharacter(), "mainchr.adv", "due after");
         state_.mainchrnum = main_.readNumberInRange(
             "the main character's adventurer number, from 1 to 1000", 1, kMaxAdventurers);
         // A slot edited to name another adventurer slot as the main character still
         // gives that slot the main character's own file last, so the player keeps
         // the person saved as the main character instead of whoever held the slot,
         // or an empty "None" where the slot was free.
-        if (state_.mainchrnum != placed) readAdventurerFile(state_.mainCharacter(), "mainchr.adv");
+        if (state_.mainchrnum != placed)
+            readAdventurerFile(state_.mainCharacter(), "mainchr.adv", "due after");
     }
 
     void readSitesAndCampaigns() {
         for (auto& city : state_.searchSites)
             for (SearchSite& site : city) {
-                site.name = readPresentLine(main_, "a search site's name");
+                site.name = readText(main_, "a search site's name");
                 site.file = readFileName(main_, "a search site's file");
                 site.open = readFlag(main_, "a search site's open flag (true or false)");
             }
         for (auto& city : state_.dungeonSites)
             for (DungeonSite& site : city) {
-                site.name = readPresentLine(main_, "a dungeon's name");
+                site.name = readText(main_, "a dungeon's name");
                 site.file = readFileName(main_, "a dungeon's file");
                 site.open = readFlag(main_, "a dungeon's open flag (true or false)");
                 site.deepestLevel = main_.readWholeNumber("a dungeon's deepest level");
             }
         for (War& war : state_.wars) {
-            war.name = readPresentLine(main_, "a war's name");
+            war.name = readText(main_, "a war's name");
             war.file = readFileName(main_, "a war's file");
             war.active = readFlag(main_, "a war's active flag (true or false)");
         }
         for (Quest& quest : state_.quests) {
-            quest.name = readPresentLine(main_, "a quest's name");
+            quest.name = readText(main_, "a quest's name");
             quest.file = readFileName(main_, "a quest's file");
             quest.active = readFlag(main_, "a quest's active flag (true or false)");
             quest.turnsLeft = main_.readWholeNumber("a quest's turns left");
@@ -166,13 +199,15 @@ class SlotReader {
             *fame = main_.readWholeNumber("a fame value");
         for (auto& city : state_.tradeGoods)
             for (TradeGood& good : city) {
-                good.name = readPresentLine(main_, "the goods of a trade offer");
+                // A transport keeps its goods as its mission file, so goods are
+                // held to what a file name may be.
+                good.name = readFileName(main_, "the goods of a trade offer");
                 for (std::int32_t* value :
                      {&good.pay, &good.ambushRisk, &good.cargoRisk, &good.turns})
                     *value = main_.readWholeNumber("a number of a trade offer");
             }
         for (std::int32_t& item : state_.guildItems)
-            item = main_.readWholeNumber("an item code");
+            item = main_.readNumberInRange(itemCodeRange("an item code"), 0, kLastItemCode);
     }
 
     GameState& state_;
@@ -206,13 +241,13 @@ void loadParty(TParty& party, const std::filesystem::path& file, const std::stri
     for (std::int32_t* value : {&read.missionGold, &read.missionRisk, &read.missionLevel})
         *value = in.readWholeNumber("a number");
     read.cargoIntact = flag("the cargo flag (true or FALSE)");
-    read.partyItem = in.readNumberInRange("the party's item, from 0 to 8", 0, 8);
+    read.partyItem = in.readNumberInRange(itemCodeRange("the party's item"), 0, kLastItemCode);
     read.dungeonCity = in.readNumberInRange("the dungeon's city, from 0 to 100", 0, kMaxCities);
     read.dungeonNumber =
         in.readNumberInRange("the dungeon's number, from 0 to 100", 0, kMaxSitesPerCity);
     read.leader =
         in.readNumberInRange("the leader's adventurer number, from 0 to 1000", 0, kMaxAdventurers);
-    read.partyName = readPresentLine(in, "the party's name");
+    read.partyName = readText(in, "the party's name");
     in.expectEndOfRecord("a party file has 36 lines", true);
     party = std::move(read);
 }

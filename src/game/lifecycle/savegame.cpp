@@ -1,6 +1,7 @@
 #include "lifecycle/savegame.h"
 
 #include <fstream>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -11,11 +12,22 @@
 #include "world/datafiles.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
 
 constexpr int kSlotSummaryLines = 5;
+
+// Every text of a main file at its longest (two CP949 bytes a character) and every
+// other line at its widest ("-2147483648") still make a file the loader reads.
+constexpr std::uintmax_t kMainFileLines = 206813;
+constexpr std::uintmax_t kMainFileTexts =
+    1 + 2 * kMaxCities * (kMaxPlacesPerCity + 2 * kMaxSitesPerCity) + 2 * (kMaxWars + kMaxQuests) +
+    kMaxScenarioFiles + kMaxCities * kTradeSlotsPerCity;
+static_assert(kMainFileTexts * (2 * kMaxTextCharacters + 2) +
+                  (kMainFileLines - kMainFileTexts) * std::string_view("-2147483648\r\n").size() <=
+              GamePaths::kMaxFileBytes);
 
 std::string fileGamePath(int slot, std::string_view name) {
     return slotGamePath(slot) + "\\" + std::string(name);
@@ -52,6 +64,11 @@ class SlotWriter {
         writeSitesAndCampaigns();
         writeScriptsAndTrade();
         files_.push_back({"mainsave.sav", main_.bytes()});
+        // The limits above keep every file far below this; a save still never writes
+        // a file the loader would refuse.
+        for (const SlotFile& file : files_)
+            if (file.bytes.size() > GamePaths::kMaxFileBytes)
+                throw DataError(shown(file.name), 0, "the file would be too large to load again");
         return std::move(files_);
     }
 
@@ -64,9 +81,11 @@ class SlotWriter {
 
     void writeHeader() {
         main_.writeLine(state_.mainCharacter().name);
-        for (std::int32_t value :
-             {state_.gameYear, state_.gameMonth, state_.gameWeek, state_.gameTurn, state_.gold})
-            main_.writeNumber(value);
+        main_.writeNumberInRange(state_.gameYear, kFirstYear, kLastYear, "the year");
+        main_.writeNumberInRange(state_.gameMonth, 1, kMonthsPerYear, "the month");
+        main_.writeNumberInRange(state_.gameWeek, 1, kWeeksPerMonth, "the week");
+        main_.writeNumberInRange(state_.gameTurn, 1, kTurnsPerWeek, "the turn");
+        main_.writeNumber(state_.gold);
         for (std::uint8_t branch : state_.guildBranches)
             writeFlag(main_, branch != 0);
         for (std::uint8_t on : state_.switches)
@@ -77,10 +96,10 @@ class SlotWriter {
         for (const auto& city : state_.cityPlaces)
             for (const Place& place : city) {
                 main_.writeLine(place.name);
-                main_.writeLine(place.eventFile);
+                main_.writeFileName(place.eventFile);
             }
         for (std::int32_t count : state_.cityPlaceCount)
-            main_.writeNumber(count);
+            main_.writeNumberInRange(count, 0, kMaxPlacesPerCity, "a city's place count");
         for (int i = 1; i <= kMaxAdventurers; ++i) {
             const TAdven& adventurer = state_.adventurers[i];
             if (adventurer.isFree()) {
@@ -93,7 +112,7 @@ class SlotWriter {
         }
         for (const auto& row : state_.guildRoster)
             for (std::int32_t number : row)
-                main_.writeNumber(number);
+                main_.writeNumberInRange(number, 0, kMaxAdventurers, "a guild member's number");
         for (int p = 1; p <= kMaxParties; ++p) {
             const TParty& party = state_.parties[p];
             if (!party.inUse) {
@@ -107,37 +126,38 @@ class SlotWriter {
     }
 
     void writePlayer() {
-        main_.writeNumber(state_.currentCity);
+        main_.writeNumberInRange(state_.currentCity, 1, kMaxCities, "the current city");
         for (std::int32_t nation : state_.cityNations)
             main_.writeNumber(nation);
         main_.writeNumber(state_.characterNumber);
         main_.writeNumber(state_.playerNation);
         add("mainchr.adv", adventurerFileBytes(state_.mainCharacter(), shown("mainchr.adv")));
-        main_.writeNumber(state_.mainchrnum);
+        main_.writeNumberInRange(state_.mainchrnum, 1, kMaxAdventurers,
+                                 "the main character's number");
     }
 
     void writeSitesAndCampaigns() {
         for (const auto& city : state_.searchSites)
             for (const SearchSite& site : city) {
                 main_.writeLine(site.name);
-                main_.writeLine(site.file);
+                main_.writeFileName(site.file);
                 writeFlag(main_, site.open != 0);
             }
         for (const auto& city : state_.dungeonSites)
             for (const DungeonSite& site : city) {
                 main_.writeLine(site.name);
-                main_.writeLine(site.file);
+                main_.writeFileName(site.file);
                 writeFlag(main_, site.open != 0);
                 main_.writeNumber(site.deepestLevel);
             }
         for (const War& war : state_.wars) {
             main_.writeLine(war.name);
-            main_.writeLine(war.file);
+            main_.writeFileName(war.file);
             writeFlag(main_, war.active != 0);
         }
         for (const Quest& quest : state_.quests) {
             main_.writeLine(quest.name);
-            main_.writeLine(quest.file);
+            main_.writeFileName(quest.file);
             writeFlag(main_, quest.active != 0);
             main_.writeNumber(quest.turnsLeft);
         }
@@ -145,19 +165,19 @@ class SlotWriter {
 
     void writeScriptsAndTrade() {
         for (const std::string& file : state_.scenarioFiles)
-            main_.writeLine(file);
+            main_.writeFileName(file);
         for (std::int32_t value : state_.scriptVariables)
             main_.writeNumber(value);
         for (std::int32_t fame : {state_.adventureFame, state_.politicalFame, state_.covertFame})
             main_.writeNumber(fame);
         for (const auto& city : state_.tradeGoods)
             for (const TradeGood& good : city) {
-                main_.writeLine(good.name);
+                main_.writeFileName(good.name);  // a transport's mission file
                 for (std::int32_t value : {good.pay, good.ambushRisk, good.cargoRisk, good.turns})
                     main_.writeNumber(value);
             }
         for (std::int32_t item : state_.guildItems)
-            main_.writeNumber(item);
+            main_.writeNumberInRange(item, 0, kLastItemCode, "an item code");
     }
 
     const GameState& state_;
@@ -196,22 +216,26 @@ std::string slotGamePath(int slot) {
 std::string partyFileBytes(const TParty& p, const std::string& displayName) {
     TextFileWriter out(displayName);
     for (std::int32_t member : p.members)
-        out.writeNumber(member);
+        out.writeNumberInRange(member, 0, kMaxAdventurers, "a member's number");
     for (std::int32_t slot : p.formation)
-        out.writeNumber(slot);
-    out.writeNumber(p.location);
+        out.writeNumberInRange(slot, 0, kPartySize, "a formation slot");
+    out.writeNumberInRange(p.location, 0, kMaxCities, "the party's city");
     writePartyFlag(out, p.inUse);
     writePartyFlag(out, p.onMission);
     out.writeNumber(p.missionKind);
-    out.writeLine(p.missionFile);
+    out.writeFileName(p.missionFile);
     out.writeNumber(p.missionValue);
     writePartyFlag(out, p.travelling);
-    for (std::int32_t value :
-         {p.travelTurnsLeft, p.travelDestination, p.missionGold, p.missionRisk, p.missionLevel})
+    out.writeNumberInRange(p.travelTurnsLeft, 0, std::numeric_limits<std::int32_t>::max(),
+                           "the travel turns left");
+    out.writeNumberInRange(p.travelDestination, 0, kMaxCities, "the destination city");
+    for (std::int32_t value : {p.missionGold, p.missionRisk, p.missionLevel})
         out.writeNumber(value);
     writePartyFlag(out, p.cargoIntact);
-    for (std::int32_t value : {p.partyItem, p.dungeonCity, p.dungeonNumber, p.leader})
-        out.writeNumber(value);
+    out.writeNumberInRange(p.partyItem, 0, kLastItemCode, "the party's item");
+    out.writeNumberInRange(p.dungeonCity, 0, kMaxCities, "the dungeon's city");
+    out.writeNumberInRange(p.dungeonNumber, 0, kMaxSitesPerCity, "the dungeon's number");
+    out.writeNumberInRange(p.leader, 0, kMaxAdventurers, "the leader's number");
     out.writeLine(p.partyName);
     return out.bytes();
 }

@@ -1,5 +1,6 @@
 #include "parties/travel.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -115,7 +116,8 @@ Departure departParty(Game& game, int party, int destination, int route) {
 void startTravel(GameState& state, int party, int time, int destination) {
     TParty& p = state.parties[party];
     p.travelling = true;
-    p.travelTurnsLeft = time;
+    // A journey given less than no time takes none, as a save can only hold that.
+    p.travelTurnsLeft = std::max(time, 0);
     p.travelDestination = destination;
     for (std::int32_t member : p.members)
         if (Table<TAdven, kMaxAdventurers>::contains(member))
@@ -138,7 +140,8 @@ void travelOneTurn(Game& game, int party) {
         TAdven& adventurer = state.adventurers[member];
         adventurer.busyFlag = 0;
         adventurer.location = p.location;
-        if (member == state.mainchrnum) {
+        // A party standing in no city (a damaged save) takes nobody's city away.
+        if (member == state.mainchrnum && CityTable::contains(p.location)) {
             state.currentCity = p.location;
             game.presenter.enableGuildButtons();
         }

@@ -9,6 +9,7 @@
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
@@ -92,7 +93,8 @@ void addTradeGood(Game& game, LineReader& file) {
         if (free == nullptr) return;
     }
     TradeGood good;
-    good.name = file.readLine();
+    // A transport keeps its goods as its mission file.
+    good.name = file.readFileName("the goods of a trade offer");
     good.pay = file.readNumberToken("the pay of a transport");
     good.ambushRisk = file.readNumberToken("the ambush risk of a transport");
     good.cargoRisk = file.readNumberToken("the cargo risk of a transport");
@@ -102,7 +104,7 @@ void addTradeGood(Game& game, LineReader& file) {
 
 void changeScenarioFile(Game& game, LineReader& file) {
     std::int32_t number = file.readNumberToken("a scenario file number");
-    std::string name = file.readLine();
+    std::string name = file.readFileName("a scenario file");
     if (inTable(number, kMaxScenarioFiles)) game.state.scenarioFiles[number] = std::move(name);
 }
 
@@ -129,7 +131,11 @@ void fight(Game& game, LineReader& file) {
 void addItem(Game& game, LineReader& file) {
     for (std::int32_t& slot : game.state.guildItems) {
         if (slot != 0) continue;
-        slot = file.readNumberToken("an item code");
+        const std::int32_t code = file.readNumberToken("an item code");
+        if (!isItemCode(code))
+            file.fail("an item code from 0 to " + std::to_string(kLastItemCode),
+                      std::to_string(code));
+        slot = code;
         return;
     }
     // Every slot is taken: the item line is left to be read as a line of its own.
@@ -155,7 +161,7 @@ void setVariable(Game& game, LineReader& file) {
 
 void changeQuestFile(Game& game, LineReader& file) {
     std::int32_t quest = file.readNumberToken("a quest number");
-    std::string name = file.readLine();
+    std::string name = file.readFileName("a quest's file");
     if (inTable(quest, kMaxQuests)) game.state.quests[quest].file = std::move(name);
 }
 

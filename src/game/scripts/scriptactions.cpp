@@ -97,8 +97,9 @@ void addGold(Game& game, LineReader& file) {
 void addPlace(Game& game, LineReader& file) {
     std::int32_t city = file.readNumberToken("a city number");
     Place place;
-    place.name = file.readLine();
-    place.eventFile = file.readLine();
+    // The names are held to what a save can keep: a bad one stops the script at its line.
+    place.name = file.readText("a place name");
+    place.eventFile = file.readFileName("a place's event file");
     if (!inTable(city, kMaxCities)) return;
     std::int32_t& count = game.state.cityPlaceCount[city];
     // A city already holding all its places takes no more.

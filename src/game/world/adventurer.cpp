@@ -121,7 +121,7 @@ NameLists loadNameLists(const GamePaths& paths) {
         NameLists::List list;
         list.count = reader.readNumberToken("the number of names");
         for (int i = 0; i < list.count && !reader.atEnd(); ++i)
-            list.names.push_back(reader.readLine());
+            list.names.push_back(reader.readText("a name"));
         return list;
     };
     NameLists lists;
@@ -244,8 +244,8 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
     auto coded = [&](const char* what, int low, int high) {
         return static_cast<std::uint8_t>(reader.readNumberInRange(what, low, high));
     };
-    read.name = reader.readLine();
-    read.familyName = reader.readLine();
+    read.name = reader.readText("the name");
+    read.familyName = reader.readText("the family name");
     read.sex = coded("the sex (1 or 2)", kMale, kFemale);
     read.isGuildMember = coded("the guild membership (0 or 1)", 0, 1);
     read.extraValue = number("a number");
@@ -282,14 +282,14 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
     TextFileWriter out(displayName);
     out.writeLine(a.name);
     out.writeLine(a.familyName);
-    out.writeNumber(a.sex);
-    out.writeNumber(a.isGuildMember);
+    out.writeNumberInRange(a.sex, kMale, kFemale, "the sex");
+    out.writeNumberInRange(a.isGuildMember, 0, 1, "the guild membership");
     out.writeNumber(a.extraValue);
     out.writeLine(a.busyFlag != 0 ? "1" : "0");
-    out.writeNumber(a.alignment);
-    out.writeNumber(a.school);
-    out.writeNumber(a.race);
-    out.writeNumber(a.adventurerClass);
+    out.writeNumberInRange(a.alignment, 1, 3, "the alignment");
+    out.writeNumberInRange(a.school, 0, 4, "the magic school");
+    out.writeNumberInRange(a.race, 1, 4, "the race");
+    out.writeNumberInRange(a.adventurerClass, 1, 4, "the class");
     out.writeNumber(a.weapon1);
     out.writeNumber(a.weapon2);
     out.writeNumber(a.armour);
@@ -298,7 +298,7 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
         out.writeNumber(a.stat(i));
     out.writeNumber(a.mageNumber);
     out.writeLine(a.stayFlag == 1 ? "1" : "0");
-    out.writeNumber(a.location);
+    out.writeNumberInRange(a.location, 0, kMaxCities, "the city number");
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "world/datafiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "world/codec.h"
 #include "world/gamepaths.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 namespace {
@@ -32,14 +34,17 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// A short, printable excerpt of offending text for an error message.
+// A short, printable excerpt of offending text for an error message; a line break
+// in it shows as "\r" or "\n", so the message stays on its line.
 std::string excerpt(std::string_view text) {
     constexpr std::size_t kLimit = 40;
-    if (text.size() <= kLimit) return std::string(text);
-    std::size_t cut = kLimit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    std::size_t cut = std::min(text.size(), kLimit);
+    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    return std::string(text.substr(0, cut)) + "...";
+    std::string shown;
+    for (char c : text.substr(0, cut))
+        shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return cut < text.size() ? shown + "..." : shown;
 }
 
 }  // namespace
@@ -187,8 +192,15 @@ std::int32_t LineReader::readNumberToken(std::string_view what) {
     return value;
 }
 
-std::string LineReader::readFileName(std::string_view what) {
+std::string LineReader::readText(std::string_view what) {
     std::string line = readLine();
+    if (auto problem = textProblem(line))
+        throw DataError(name_, line_, std::string(what) + " " + *problem);
+    return line;
+}
+
+std::string LineReader::readFileName(std::string_view what) {
+    std::string line = readText(what);
     if (!GamePaths::isInsideGameDirectory("data\\" + line))
         fail(std::string(what) + " inside the game directory", line);
     return line;
@@ -257,17 +269,28 @@ std::vector<std::string> readStoryText(const GamePaths& paths, std::string_view 
 
 void TextFileWriter::writeLine(std::string_view utf8) {
     ++lines_;
-    // A line end inside a value would shift every later line of the file.
-    if (utf8.find_first_of("\r\n") != std::string_view::npos)
-        throw DataError(name_, lines_, "the text \"" + excerpt(utf8) + "\" holds a line break");
-    std::size_t bad = 0;
-    std::size_t before = bytes_.size();
-    if (!tryEncodeCp949(utf8, bytes_, bad)) {
-        bytes_.resize(before);
-        throw DataError(name_, lines_,
-                        "the text \"" + excerpt(utf8) + "\" holds a character CP949 cannot hold");
-    }
+    // The last check before the disk: what the game could not read back is never
+    // written.
+    if (auto problem = textProblem(utf8))
+        throw DataError(name_, lines_, "the text \"" + excerpt(utf8) + "\" " + *problem);
+    bytes_ += encodeCp949(utf8);  // textProblem made sure CP949 holds every character
     bytes_ += "\r\n";
+}
+
+void TextFileWriter::writeFileName(std::string_view nameInData) {
+    if (auto problem = fileNameProblem(nameInData))
+        throw DataError(name_, lines_ + 1,
+                        "the file name \"" + excerpt(nameInData) + "\" " + *problem);
+    writeLine(nameInData);
+}
+
+void TextFileWriter::writeNumberInRange(std::int64_t value, std::int64_t low, std::int64_t high,
+                                        std::string_view what) {
+    if (value < low || value > high)
+        throw DataError(
+            name_, lines_ + 1,
+            std::string(what) + " is " + std::to_string(value) + ", outside what a load accepts");
+    writeNumber(value);
 }
 
 void TextFileWriter::writeNumber(std::int64_t value) {

@@ -89,8 +89,12 @@ class LineReader {
     std::int32_t readRequiredNumberToken(std::string_view what);
     // As readNumberToken, but leaves the rest of the line for further tokens.
     std::int32_t readNumberTokenOnLine(std::string_view what = "a number");
-    // A line naming a file relative to "data\"; a name that leaves the game
-    // directory is an error at this line.
+    // A line the game keeps as a name (see textProblem); any other is an error at
+    // this line. At the end of the file an empty line.
+    std::string readText(std::string_view what);
+    // A line naming a file relative to "data\" (see fileNameProblem); a name that
+    // leaves the game directory, or one the game could not keep, is an error at this
+    // line.
     std::string readFileName(std::string_view what);
     // Checks that nothing but blank lines follows the record just read, and, when
     // `wholeLastLine`, that the record's last line kept its line end: a file the game
@@ -131,8 +135,14 @@ class TextFileWriter {
   public:
     explicit TextFileWriter(std::string displayName) : name_(std::move(displayName)) {}
 
+    // A text the game can read back (see textProblem); any other throws DataError
+    // naming this line, so a file is never written with it.
     void writeLine(std::string_view utf8);
     void writeNumber(std::int64_t value);
+    // The same checks as LineReader::readFileName and readNumberInRange make.
+    void writeFileName(std::string_view nameInData);
+    void writeNumberInRange(std::int64_t value, std::int64_t low, std::int64_t high,
+                            std::string_view what);
 
     const std::string& bytes() const { return bytes_; }
     // Creates or truncates the file. Throws DataError when it cannot be written.

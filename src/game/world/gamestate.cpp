@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "world/numbers.h"
+#include "world/statelimits.h"
 
 namespace orrowvale {
 
@@ -62,7 +63,9 @@ bool addGuildMember(GameState& state, int number) {
 
 void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
     // A hand-edited date at the end of the number range rolls over like any other;
-    // the year then stays at the last one there is.
+    // the year then stays where it is. The calendar never counts past kLastYear,
+    // the last year a save may hold, so a game in that year can still be saved and
+    // loaded again: its months go round in it.
     state.gameTurn = saturatingAdd(state.gameTurn, turns);
     bool newWeek = state.gameTurn > kTurnsPerWeek;
     if (newWeek) {
@@ -76,7 +79,7 @@ void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks) {
     }
     if (state.gameMonth > kMonthsPerYear) {
         state.gameMonth = 1;
-        state.gameYear = saturatingAdd(state.gameYear, 1);
+        if (state.gameYear < kLastYear) ++state.gameYear;
     }
     // The date is whole before any work runs, so the scripts of a new month never
     // see a thirteenth month or a fifth week.

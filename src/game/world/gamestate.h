@@ -175,6 +175,7 @@ struct CalendarHooks {
 
 // Adds `turns` to the turn and rolls the calendar over. The excess of a week is
 // dropped, never carried: from turn 4, three turns give turn 1 of the next week.
+// The year never passes kLastYear (world/statelimits.h); in it the months go round.
 void advanceCalendar(GameState& state, int turns, const CalendarHooks& hooks = {});
 
 }  // namespace orrowvale

@@ -28,7 +28,7 @@ void readPairList(LineReader& reader, int limit,
                   const std::function<void(int, std::string, std::string)>& store) {
     int count = reader.readNumberToken("the number of entries");
     for (int k = 1; k <= count && !reader.atEnd(); ++k) {
-        std::string name = reader.readLine();
+        std::string name = reader.readText("a name");
         std::string file = reader.readFileName("a file name");
         if (k <= limit) store(k, std::move(name), std::move(file));
     }
@@ -115,7 +115,7 @@ void loadPlaceList(GameState& state, const GamePaths& paths, std::string_view fi
     reader.readLine();
     int city = 1;
     while (!reader.atEnd()) {
-        std::string line = reader.readLine();
+        std::string line = reader.readText("a place name, \":city\" or \"[END]\"");
         if (line == marker::end) break;
         if (line == marker::city) {
             int next = reader.readNumberToken("a city number");

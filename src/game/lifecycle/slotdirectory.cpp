@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What flushes the save folder after the swap; FolderFlushForTests replaces it.
 int (*flushFolder)(int fd) = ::fsync;
 
 [[noreturn]] void fail(std::string_view shown, const std::string& action, int error) {

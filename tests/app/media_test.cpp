@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +33,10 @@ TEST(Jpeg, DecodesSizeAndColourAndReportsBrokenFilesWithoutExiting) {
     EXPECT_NE(error.find("bad.jpg"), std::string::npos);
     EXPECT_TRUE(loadJpeg(dir.path("data\\none.jpg"), error).isNull());
     EXPECT_NE(error.find("none.jpg"), std::string::npos);
+    // A pipe in place of the picture would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(dir.path("data\\pipe.jpg").c_str(), 0644), 0);
+    EXPECT_TRUE(loadJpeg(dir.path("data\\pipe.jpg"), error).isNull());
+    EXPECT_NE(error.find("pipe.jpg"), std::string::npos);
 
     // A file cut short still gives a picture of the full size.
     const std::string big =
@@ -55,7 +60,9 @@ TEST(MidiPlayer, PlaysAStandardMidiFileAndRefusesAnythingElse) {
     MidiPlayer player;
     EXPECT_EQ(player.playLooping(dir.path("data\\tune.mid").string()), "");
     EXPECT_EQ(player.playing(), player.hasSound());
-    for (const char* bad : {"data\\text.mid", "data\\missing.mid"}) {
+    // A file of /proc says it is empty and may wait for the kernel when read.
+    std::filesystem::create_symlink("/proc/kmsg", dir.path("data\\kmsg.mid"));
+    for (const char* bad : {"data\\text.mid", "data\\missing.mid", "data\\kmsg.mid"}) {
         const std::string error = player.playLooping(dir.path(bad).string());
         EXPECT_NE(error.find("음악 파일을 열 수 없습니다"), std::string::npos) << bad;
         EXPECT_FALSE(player.playing());

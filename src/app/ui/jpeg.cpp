@@ -2,7 +2,9 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
+#include <string>
+
+#include "world/datafiles.h"
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
@@ -27,15 +29,13 @@ void onError(j_common_ptr info) {
 // Warnings (such as a file cut short, which is padded grey) do not stop decoding.
 void onMessage(j_common_ptr, int) {}
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Everything that must survive a longjmp lives in the caller's frame.
-bool decode(std::FILE* file, QImage& image, ErrorManager& errors, jpeg_decompress_struct& info) {
+bool decode(const std::string& bytes, QImage& image, ErrorManager& errors,
+            jpeg_decompress_struct& info) {
     if (setjmp(errors.jump) != 0) return false;
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_RGBX;
     jpeg_start_decompress(&info);
@@ -56,9 +56,13 @@ bool decode(std::FILE* file, QImage& image, ErrorManager& errors, jpeg_decompres
 }  // namespace
 
 QImage loadJpeg(const std::filesystem::path& path, std::string& error) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        error = path.string() + ": the picture cannot be opened";
+    // Read as the game reads its data files: a pipe or a file of /proc in place of
+    // the picture would otherwise stop the game for good.
+    std::string bytes;
+    try {
+        bytes = readPlainFile(path, path.string());
+    } catch (const DataError& failure) {
+        error = path.string() + ": the picture cannot be opened (" + failure.problem() + ")";
         return {};
     }
     QImage image;
@@ -67,7 +71,7 @@ QImage loadJpeg(const std::filesystem::path& path, std::string& error) {
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = onError;
     errors.base.emit_message = onMessage;
-    const bool decoded = decode(file.get(), image, errors, info);
+    const bool decoded = decode(bytes, image, errors, info);
     jpeg_destroy_decompress(&info);
     if (!decoded) {
         error = path.string() + ": " + errors.message;

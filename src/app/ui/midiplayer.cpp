@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
+#include <string>
+
+#include "world/datafiles.h"
 
 namespace orrowvale {
 
@@ -24,6 +26,17 @@ fluid_audio_driver_t* openQuietly(fluid_settings_t* settings, fluid_synth_t* syn
     if (null >= 0) close(null);
     if (saved >= 0) close(saved);
     return driver;
+}
+
+// Whether the game's readers take the file: a pipe or a file of /proc in place of
+// the tune would otherwise stop the game for good.
+bool isPlainFile(const std::string& file) {
+    try {
+        readPlainFile(file, file);
+        return true;
+    } catch (const DataError&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -69,7 +82,7 @@ bool MidiPlayer::openDevice() {
 
 std::string MidiPlayer::playLooping(const std::string& file) {
     stop();
-    if (!std::filesystem::is_regular_file(file) || !fluid_is_midifile(file.c_str()))
+    if (!isPlainFile(file) || !fluid_is_midifile(file.c_str()))
         return file + ": 음악 파일을 열 수 없습니다.";
     if (!openDevice()) return {};
     player_ = new_fluid_player(synth_);

@@ -1,6 +1,5 @@
 #include "lifecycle/savegame.h"
 
-#include <fstream>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -187,14 +186,10 @@ class SlotWriter {
 };
 
 // The first five lines of a used slot's main file, as the slot list shows them.
+// Only those lines are read, and only from a plain file the loader would read.
 std::string describeSlot(const std::filesystem::path& mainFile, const std::string& shown) {
-    std::ifstream in(mainFile, std::ios::binary);
-    std::string head;
-    std::string line;
-    for (int i = 0; i < kSlotSummaryLines && std::getline(in, line); ++i)
-        head += line + "\n";
-    if (!in.is_open() || in.bad()) throw DataError(shown, 0, "cannot read the file");
-    LineReader reader = LineReader::fromBytes(std::move(head), shown);
+    LineReader reader = LineReader::fromBytes(
+        readPlainFile(mainFile, shown, FileLinks::Refuse, kSlotSummaryLines), shown);
     std::string text = reader.readLine();
     if (reader.atEnd() && text.empty()) reader.failAtEnd("the main character's name");
     const char* units[] = {"년 ", "월 ", "주 ", "턴"};
@@ -203,6 +198,36 @@ std::string describeSlot(const std::filesystem::path& mainFile, const std::strin
     for (int i = 0; i < 4; ++i)
         text += std::to_string(reader.readWholeNumber(what[i])) + units[i];
     return text;
+}
+
+// The line of one used slot, or "" when it holds no save. Reads without moving,
+// making or locking anything: the windows list the slots each time they open.
+std::string slotLine(const GamePaths& paths, int slot) {
+    namespace fs = std::filesystem;
+    const std::string gamePath = fileGamePath(slot, "mainsave.sav");
+    const fs::path slotDirectory = paths.resolve(slotGamePath(slot));
+    const fs::path standing = standingSlot(slotDirectory);
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(standing, ec)))
+        throw DataError(shownSlot(paths, slot), 0, "the slot is a symbolic link");
+    const fs::path mainFile =
+        standing == slotDirectory ? paths.resolve(gamePath) : standing / "mainsave.sav";
+    if (!fs::exists(fs::symlink_status(mainFile, ec))) return {};
+    return describeSlot(mainFile, paths.shownPath(gamePath));
+}
+
+// A world archive may carry "data" or "data\save" as a link out of the game
+// directory: saves go only into folders the game directory really holds.
+void refuseLinkedSaveFolder(const GamePaths& paths) {
+    if (paths.saveFolder().place != SaveFolder::Place::GameDirectory) return;
+    for (const char* gamePath : {"data", "data\\save"}) {
+        std::error_code ec;
+        if (std::filesystem::is_symlink(
+                std::filesystem::symlink_status(paths.resolve(gamePath), ec)))
+            throw DataError(GamePaths::shown(gamePath), 0,
+                            "it is a symbolic link, and the game never saves through one; "
+                            "nothing was changed: remove the link");
+    }
 }
 
 }  // namespace
@@ -242,11 +267,7 @@ std::string partyFileBytes(const TParty& p, const std::string& displayName) {
 
 void saveParty(const TParty& party, const std::filesystem::path& file,
                const std::string& displayName) {
-    const std::string bytes = partyFileBytes(party, displayName);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out) out.flush();
-    if (!out) throw DataError(displayName, 0, "cannot write the file");
+    writePlainFile(file, partyFileBytes(party, displayName), displayName);
 }
 
 std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
@@ -256,15 +277,8 @@ std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths) {
         line = "빈 공간";
         // With nowhere to save nothing was ever saved; the windows say why.
         if (paths.saveFolder().place == SaveFolder::Place::Nowhere) continue;
-        const std::string gamePath = fileGamePath(slot, "mainsave.sav");
         try {
-            const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
-            const SlotLock lock(slotDirectory, shownSlot(paths, slot), SlotAccess::Read);
-            recoverInterruptedSwap(slotDirectory);
-            const std::filesystem::path mainFile = paths.resolve(gamePath);
-            std::error_code ec;
-            if (!std::filesystem::exists(mainFile, ec)) continue;
-            line = describeSlot(mainFile, paths.shownPath(gamePath));
+            if (std::string used = slotLine(paths, slot); !used.empty()) line = std::move(used);
         } catch (const DataError& error) {
             line = "읽을 수 없는 슬롯 (" + std::string(error.what()) + ")";
         }
@@ -298,8 +312,10 @@ bool saveToSlot(Game& game, int slot) {
 
 bool slotHoldsSave(const GamePaths& paths, int slot) {
     if (paths.saveFolder().place == SaveFolder::Place::Nowhere) return false;
-    recoverInterruptedSwap(paths.resolve(slotGamePath(slot)));
+    const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
+    const std::filesystem::path standing = standingSlot(slotDirectory);
     std::error_code ec;
+    if (standing != slotDirectory) return std::filesystem::exists(standing / "mainsave.sav", ec);
     return std::filesystem::exists(paths.resolve(fileGamePath(slot, "mainsave.sav")), ec);
 }
 
@@ -343,6 +359,7 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot,
     // Every file is built before the disk is touched, so a name CP949 cannot hold
     // fails the save with the old slot untouched.
     std::vector<SlotFile> files = SlotWriter(state, shown).build();
+    refuseLinkedSaveFolder(paths);
     const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
     const SlotLock lock(slotDirectory, shown, SlotAccess::Write);
     replaceSlotDirectory(slotDirectory, shown, files, beforeStep);

@@ -23,7 +23,9 @@ inline constexpr int kSaveSlots = 10;
 // The ten lines the save and load windows list, slot 1 first: "빈 공간" for an
 // empty slot, the main character's name and the saved date for a used one, and a
 // line saying so for a slot whose main file cannot be read (the other nine are
-// still listed).
+// still listed): so is a slot or main file that is a link, a pipe or a device, or a
+// main file over the loader's 16 MB. Listing reads only the head of each main file,
+// and writes, moves and locks nothing.
 std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths);
 // The same lines as the rows of those windows' list, each numbered with its slot.
 ListRows saveSlotRows(const GamePaths& paths);

@@ -1,12 +1,18 @@
 #include "world/datafiles.h"
 
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 #include "world/codec.h"
 #include "world/gamepaths.h"
@@ -28,6 +34,53 @@ std::string ioProblem(const char* action, int error) {
 std::string tooLarge() {
     return "the file is larger than " + std::to_string(GamePaths::kMaxFileBytes / (1024 * 1024)) +
            " MB; no game file is that large";
+}
+
+std::string untrustedSize() {
+    return "cannot read the file (what it holds does not match its size: a file of /proc or "
+           "/sys, or one that changed while it was read)";
+}
+
+// /proc, /sys and their kin make up what a file holds as it is read: a size of 0
+// or 4096 says nothing, and some never end or wait for the kernel.
+bool isSystemFileSystem(const struct statfs& fileSystem) {
+    switch (fileSystem.f_type) {
+        case PROC_SUPER_MAGIC:
+        case SYSFS_MAGIC:
+        case DEBUGFS_MAGIC:
+        case TRACEFS_MAGIC:
+        case SECURITYFS_MAGIC:
+        case BPF_FS_MAGIC:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Closes a descriptor however the reading ends.
+struct OpenFile {
+    explicit OpenFile(int descriptor) : fd(descriptor) {}
+    ~OpenFile() {
+        if (fd >= 0) ::close(fd);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd;
+};
+
+// Reads into `bytes` from `have` up to its size; returns how far it got, which is
+// short of the size only at the end of the file.
+std::size_t readInto(int fd, std::string& bytes, std::size_t have, const std::string& shown) {
+    while (have < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR) continue;
+        // A plain file never asks a reader to wait; one that does is no plain file.
+        if (got < 0 && errno == EAGAIN) throw DataError(shown, 0, untrustedSize());
+        if (got < 0) throw DataError(shown, 0, ioProblem("read", errno));
+        if (got == 0) break;
+        have += static_cast<std::size_t>(got);
+    }
+    return have;
 }
 
 bool isBlank(char c) {
@@ -76,30 +129,57 @@ bool parseWholeNumber(std::string_view text, std::int32_t& value) {
 
 LineReader::LineReader(const std::filesystem::path& file, std::string displayName)
     : name_(std::move(displayName)) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(file, ec);
-    if (std::filesystem::is_directory(status))
-        throw DataError(name_, 0, "cannot open the file (it is a directory)");
+    text_ = readPlainFile(file, name_);
+}
+
+std::string readPlainFile(const std::filesystem::path& file, const std::string& shown,
+                          FileLinks links, int lineLimit) {
+    // What the name stands for is looked at before it is opened: opening a device
+    // may already do something, and opening a pipe waits for a writer.
+    struct stat seen {};
+    const int looked =
+        links == FileLinks::Refuse ? ::lstat(file.c_str(), &seen) : ::stat(file.c_str(), &seen);
+    if (looked != 0) throw DataError(shown, 0, ioProblem("open", errno));
+    if (S_ISLNK(seen.st_mode))
+        throw DataError(shown, 0, "cannot open the file (it is a symbolic link)");
+    if (S_ISDIR(seen.st_mode))
+        throw DataError(shown, 0, "cannot open the file (it is a directory)");
     // A device or a pipe never ends or never answers: only plain files are read.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw DataError(name_, 0, "cannot open the file (it is not a regular file)");
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw DataError(name_, 0, ioProblem("open", errno));
-    // Read at most one byte past the limit, so a file that grows while it is read
-    // is refused too.
-    constexpr std::uintmax_t limit = GamePaths::kMaxFileBytes;
-    std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (!ec && size > limit) throw DataError(name_, 0, tooLarge());
-    text_.resize(static_cast<std::size_t>(ec ? 0 : size));
-    in.read(text_.data(), static_cast<std::streamsize>(text_.size()));
-    text_.resize(static_cast<std::size_t>(in.gcount()));
-    char more[4096];
-    while (in && text_.size() <= limit) {
-        in.read(more, sizeof more);
-        text_.append(more, static_cast<std::size_t>(in.gcount()));
+    if (!S_ISREG(seen.st_mode))
+        throw DataError(shown, 0, "cannot open the file (it is not a regular file)");
+    if (struct statfs fileSystem{};
+        ::statfs(file.c_str(), &fileSystem) == 0 && isSystemFileSystem(fileSystem))
+        throw DataError(shown, 0, untrustedSize());
+    if (static_cast<std::uintmax_t>(seen.st_size) > GamePaths::kMaxFileBytes)
+        throw DataError(shown, 0, tooLarge());
+
+    const int noFollow = links == FileLinks::Refuse ? O_NOFOLLOW : 0;
+    OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow));
+    if (in.fd < 0) throw DataError(shown, 0, ioProblem("open", errno));
+    struct stat opened {};
+    if (::fstat(in.fd, &opened) != 0) throw DataError(shown, 0, ioProblem("read", errno));
+    if (opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
+        throw DataError(shown, 0, untrustedSize());
+
+    const auto size = static_cast<std::size_t>(opened.st_size);
+    if (opened.st_size < 0 || size > GamePaths::kMaxFileBytes)
+        throw DataError(shown, 0, tooLarge());
+    // The head of a file is read a little at a time, until its lines are in.
+    constexpr std::size_t kHeadBytes = 4096;
+    std::string bytes(lineLimit > 0 ? std::min(size, kHeadBytes) : size, '\0');
+    std::size_t have = 0;
+    for (;;) {
+        have = readInto(in.fd, bytes, have, shown);
+        if (have < bytes.size() || have == size) break;
+        if (lineLimit > 0 && std::count(bytes.begin(), bytes.end(), '\n') >= lineLimit)
+            return bytes;
+        bytes.resize(std::min(size, have * 2));
     }
-    if (in.bad()) throw DataError(name_, 0, "cannot read the file");
-    if (text_.size() > limit) throw DataError(name_, 0, tooLarge());
+    // Exactly what the size said, and then the end.
+    std::string past(1, '\0');
+    if (have != size || readInto(in.fd, past, 0, shown) != 0)
+        throw DataError(shown, 0, untrustedSize());
+    return bytes;
 }
 
 LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
@@ -303,10 +383,34 @@ void TextFileWriter::writeNumber(std::int64_t value) {
 }
 
 void TextFileWriter::saveTo(const std::filesystem::path& file) const {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
-    if (out) out.flush();
-    if (!out) throw DataError(name_, 0, ioProblem("write", errno));
+    writePlainFile(file, bytes_, name_);
+}
+
+void writePlainFile(const std::filesystem::path& file, std::string_view bytes,
+                    const std::string& shown) {
+    if (struct stat seen{}; ::lstat(file.c_str(), &seen) == 0) {
+        if (S_ISLNK(seen.st_mode))
+            throw DataError(shown, 0,
+                            "cannot write the file (it is a symbolic link, which the game never "
+                            "writes through: remove it)");
+        if (!S_ISREG(seen.st_mode))
+            throw DataError(shown, 0, "cannot write the file (it is not a regular file)");
+        if (seen.st_nlink > 1 && ::unlink(file.c_str()) != 0)
+            throw DataError(shown, 0, ioProblem("write", errno));
+    }
+    OpenFile out(::open(file.c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+    if (out.fd < 0) throw DataError(shown, 0, ioProblem("write", errno));
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(out.fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0)
+            throw DataError(shown, 0, ioProblem("write", written < 0 ? errno : ENOSPC));
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    const int fd = std::exchange(out.fd, -1);
+    // A late write error shows only when the file is closed.
+    if (::close(fd) != 0) throw DataError(shown, 0, ioProblem("write", errno));
 }
 
 }  // namespace orrowvale

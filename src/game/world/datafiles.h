@@ -54,6 +54,26 @@ inline constexpr std::string_view merit = ":addpiptovar100";
 inline constexpr std::string_view over = ":endthewar";
 }  // namespace warKeyword
 
+// How a reader takes a file that is a symbolic link: a data file may be one its
+// author made; a file of a save slot never is.
+enum class FileLinks { Follow, Refuse };
+
+// The bytes of the plain file `file`, read as every reader of the game reads: never
+// a folder, pipe or device (none is even opened), never a file of /proc or /sys,
+// whose size says nothing of what it holds, and at most GamePaths::kMaxFileBytes.
+// A file is taken only when reading it gives exactly what its size says, so one that
+// never ends or changes while it is read is refused. With `lineLimit` above 0,
+// reading stops once that many lines are in. Throws DataError naming `shown`.
+std::string readPlainFile(const std::filesystem::path& file, const std::string& shown,
+                          FileLinks links = FileLinks::Follow, int lineLimit = 0);
+
+// Writes `bytes` as the whole of `file`, creating it when missing. Never writes
+// through a symbolic link, a pipe or a device, nor into a file with a second name
+// that may stand outside the game folder (a new file takes the name instead).
+// Throws DataError naming `shown` when the file cannot be written.
+void writePlainFile(const std::filesystem::path& file, std::string_view bytes,
+                    const std::string& shown);
+
 // Reads a CP949 text file line by line with the four primitives every reader of
 // the game is built from. Lines end in CR LF or a bare LF; they come back as UTF-8
 // without their line end. Blank lines are ordinary lines, except to number tokens.

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +16,7 @@
 
 #include "game.h"
 #include "game/testfiles.h"
+#include "lifecycle/characterinfo.h"
 #include "lifecycle/createworld.h"
 #include "lifecycle/loadgame.h"
 #include "lifecycle/savegame.h"
@@ -670,6 +674,138 @@ TEST(SaveGame, TwoGamesSavingIntoOneSlotAtOnceNeverBothSucceed) {
         EXPECT_EQ(loader.game.state.gold, childFirst ? 222 : 111);
         EXPECT_TRUE(saver.leftovers().empty());
     }
+}
+
+// A world archive a player unpacks may carry links out of the game folder. The
+// save refuses a slot, spare, lock or save folder that is one, naming it, and a link
+// inside the spare goes as a link: nothing outside the game folder changes, and a
+// refused save leaves the game unsaved.
+TEST(SaveGame, NeverWritesRenamesOrRemovesThroughALink) {
+    struct Case {
+        const char* what;
+        std::function<void(SaveGame&, const fs::path& outside)> plant;
+        const char* refusedFile;  // null when the save goes ahead around the link
+    };
+    const auto linkAt = [](const char* gamePath, const char* target) {
+        return [=](SaveGame& s, const fs::path& outside) {
+            fs::remove_all(s.dir.path(gamePath));
+            fs::create_directories(s.dir.path(gamePath).parent_path());
+            fs::create_symlink(outside / target, s.dir.path(gamePath));
+        };
+    };
+    const std::vector<Case> cases = {
+        {"a spare leading to a folder outside", linkAt("data\\save\\save6.spare", ""),
+         "data/save/save6.spare"},
+        {"a slot leading to a folder outside", linkAt("data\\save\\save6", ""), "data/save/save6"},
+        {"a lock leading nowhere yet", linkAt("data\\save\\save6.lock", "made.txt"),
+         "data/save/save6.lock"},
+        {"the save folder leading outside", linkAt("data\\save", ""), "data/save"},
+        {"a file of the spare leading to a file outside",
+         linkAt("data\\save\\save6.spare\\mainsave.sav", "kept.txt"), nullptr},
+        {"a stray folder link in the spare", linkAt("data\\save\\save6.spare\\old", ""), nullptr},
+        {"a file of the spare with a second name outside",
+         [](SaveGame& s, const fs::path& outside) {
+             fs::create_directories(s.dir.path("data\\save\\save6.spare"));
+             fs::create_hard_link(outside / "kept.txt",
+                                  s.dir.path("data\\save\\save6.spare\\mainchr.adv"));
+         },
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SaveGame saver;
+        saver.newRandomGame();
+        saver.game.state.gold += 1;
+        testing::TempGameDir outside;
+        outside.writeBytes("kept.txt", "kept");
+        outside.writeBytes("sub\\kept.txt", "kept");
+        c.plant(saver, outside.root());
+        const auto untouched = testing::folderSnapshot(outside.root());
+        if (c.refusedFile) {
+            try {
+                saveToSlot(saver.game, 6);
+                ADD_FAILURE() << "saved";
+            } catch (const DataError& error) {
+                EXPECT_EQ(error.file(), c.refusedFile);
+            }
+            EXPECT_TRUE(hasUnsavedProgress(saver.game));
+        } else {
+            ASSERT_TRUE(saveToSlot(saver.game, 6));
+            LoadingGame loader(saver);
+            EXPECT_NO_THROW(loadGame(loader.game, 6));
+        }
+        EXPECT_EQ(testing::folderSnapshot(outside.root()), untouched);
+        EXPECT_EQ(outside.readBytes("kept.txt"), "kept");
+    }
+    // The copy of an adventurer the info window writes keeps to the same rule.
+    SaveGame saver;
+    testing::TempGameDir outside;
+    fs::create_symlink(outside.root() / "made.txt", saver.dir.path("data\\amugae.txt"));
+    EXPECT_THROW(copySampleAdventurer(saver.game), DataError);
+    EXPECT_TRUE(fs::is_empty(outside.root() / "data"));
+}
+
+// The slot list reads a slot's main file as the loader does, and only its head: a
+// pipe, a device, a link or a giant is a damaged slot at once, never a frozen window.
+// Looking makes no lock file, and a save or load leaves none behind.
+TEST(SaveSlots, ASlotThatIsNoPlainFileIsListedAsDamagedAndLookingLeavesNoLock) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 1);
+    const auto mainFile = [&](int slot) {
+        return saver.dir.path(slotGamePath(slot) + "\\mainsave.sav");
+    };
+    ASSERT_EQ(::mkfifo(mainFile(2).c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", mainFile(3));
+    { std::ofstream(mainFile(4)).flush(); }
+    fs::resize_file(mainFile(4), 3ULL << 30);  // sparse: takes no room on the disk
+    fs::remove_all(saver.dir.path("data\\save\\save5"));
+    fs::create_directory_symlink("save1", saver.dir.path("data\\save\\save5"));
+    saver.dir.writeBytes("data\\save\\save7.lock", "");  // left by a game that was killed
+
+    const auto lines = listSaveSlots(saver.paths);
+    EXPECT_EQ(lines[0].find("읽을 수 없는"), std::string::npos) << lines[0];
+    for (int slot : {2, 3, 4, 5}) {
+        const std::string& line = lines[static_cast<std::size_t>(slot - 1)];
+        EXPECT_TRUE(line.starts_with("읽을 수 없는 슬롯 (" + GamePaths::shown(slotGamePath(slot))))
+            << line;
+    }
+    LoadingGame loader(saver);
+    EXPECT_THROW(loadGame(loader.game, 2), DataError);
+    loadGame(loader.game, 1);
+    saveGame(saver.game.state, saver.paths, 7);
+    for (const auto& entry : fs::directory_iterator(saver.dir.path("data\\save")))
+        EXPECT_NE(entry.path().extension(), ".lock") << entry.path();
+}
+
+// A save whose last rename cannot be made durable may vanish in a crash: it is
+// reported as failed, with the slot as it was before.
+TEST(SaveGame, AFolderFlushThatFailsIsReportedAndLeavesTheSlotAsItWas) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 5);
+    const std::string before = saver.slotFile(5, "mainsave.sav");
+    saver.game.state.gold += 1;
+    {
+        const FolderFlushForTests failing([](int) {
+            errno = EIO;
+            return -1;
+        });
+        for (int slot : {5, 6}) {
+            try {
+                saveGame(saver.game.state, saver.paths, slot);
+                ADD_FAILURE() << "saved into slot " << slot;
+            } catch (const DataError& error) {
+                EXPECT_EQ(error.file(), "data/save/save" + std::to_string(slot));
+                EXPECT_NE(error.problem().find("flush"), std::string::npos) << error.what();
+            }
+        }
+    }
+    EXPECT_EQ(saver.slotFile(5, "mainsave.sav"), before);
+    EXPECT_FALSE(slotHoldsSave(saver.paths, 6));
+    saveGame(saver.game.state, saver.paths, 6);
+    EXPECT_TRUE(slotHoldsSave(saver.paths, 6));
+    EXPECT_TRUE(saver.leftovers().empty());
 }
 
 }  // namespace

@@ -149,11 +149,16 @@ TEST(LineReader, ReadsOnlyPlainFilesOfASaneSizeInsideTheGameDirectory) {
     dir.writeBytes("data\\huge.txt", std::string(GamePaths::kMaxFileBytes + 1, 'x'));
     dir.writeBytes("data\\full.txt", std::string(GamePaths::kMaxFileBytes, 'x'));
     std::filesystem::create_symlink("/dev/zero", dir.path("data\\zero.txt"));
+    // Files of /proc say they are empty and then give text, or wait for the kernel.
+    std::filesystem::create_symlink("/proc/kmsg", dir.path("data\\kmsg.txt"));
+    std::filesystem::create_symlink("/proc/self/status", dir.path("data\\status.txt"));
     const std::pair<const char*, const char*> refused[] = {
         {"data\\..\\..\\..\\..\\..\\..\\dev\\zero", "leaves the game directory"},
         {"data/../../etc/passwd", "leaves the game directory"},
         {"data\\zero.txt", "not a regular file"},
         {"data\\huge.txt", "larger than 16 MB"},
+        {"data\\kmsg.txt", "does not match its size"},
+        {"data\\status.txt", "does not match its size"},
     };
     for (const auto& [gamePath, problem] : refused) {
         SCOPED_TRACE(gamePath);

@@ -120,6 +120,7 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
     game.eventStopFlag = false;
     game.mainCharacterDied = false;
     markProgressKept(game);
+    game.presenter.startFreshAnnouncements();
     game.presenter.enableGuildButtons();
     for (const auto& text : prologue)
         game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);

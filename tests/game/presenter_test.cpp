@@ -23,5 +23,13 @@ TEST(AnnouncementWindow, KeepsItsCaptionAndEndPositionFromWhatItShowedLast) {
                                         "ending: 끝", "announce[엔딩]: 그 후"}));
 }
 
+TEST(AnnouncementWindow, ANewOrLoadedGameAnnouncesAsAFreshOneAfterAnEnding) {
+    TranscriptPresenter presenter;
+    presenter.showEnding({"끝"});
+    presenter.startFreshAnnouncements();  // what a new world and a load do
+    presenter.showScriptAnnouncement({"봄"});
+    EXPECT_EQ(presenter.lines().back(), "announce[시나리오]: 봄");
+}
+
 }  // namespace
 }  // namespace orrowvale

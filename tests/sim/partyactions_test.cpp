@@ -184,7 +184,7 @@ TEST_F(SimParties, EachKindOfMissionStartsAndTheNumberFieldIsKeptBetweenUses) {
     EXPECT_EQ(run.after("dispatch 2 quest 1"),
               (Lines{"list[datacombo]: 1 갈대포구 밀수꾼 소탕", "label[wherelabel]: 장소: 은빛나루",
                      "label[lengthlabel]: 기간: 4턴", "label[rewardlabel]: 보수: 250gp, 명성 24",
-                     "label[risklabel]: 위험: 매우 높음 (87%)"}));
+                     "label[risklabel]: 위험: 매우 높음 (84%)"}));
     EXPECT_EQ(run.after("dispatch 6 quest 1"), Lines{"refused: not offered"}) << "taken";
     EXPECT_EQ(
         run.after("dispatch 3 search 2 4"),

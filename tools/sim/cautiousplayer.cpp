@@ -143,6 +143,19 @@ void CautiousPlayer::formHomeParty() {
         if (memberCount(state, party) >= kPartySize) break;
         act("add " + std::to_string(party) + " " + std::to_string(number));
     }
+    chooseLeader(party);
+}
+
+// A leader of little charisma holds a large party back: the most charismatic leads.
+void CautiousPlayer::chooseLeader(int party) {
+    const GameState& state = player_.game.state;
+    const TParty& p = state.parties[party];
+    int best = p.leader;
+    for (int number : p.members)
+        if (number != 0 && (best == 0 || state.adventurers[number].stat(kCharisma) >
+                                             state.adventurers[best].stat(kCharisma)))
+            best = number;
+    if (best != p.leader) act("leader " + std::to_string(party) + " " + std::to_string(best));
 }
 
 // The lowest risk the windows show, among what the main character may face: a
@@ -152,7 +165,7 @@ void CautiousPlayer::sendHomeParty() {
     const GameState& state = game.state;
     const int party = homeParty();
     if (party == 0 || !canMoveOrDispatch(state, party)) return;
-    if (takeSafeContract(party)) return;
+    if (takeFirstQuest(party) || takeSafeContract(party)) return;
     std::optional<Choice> best;
     const std::string prefix = "dispatch " + std::to_string(party) + " ";
     for (int kind = 0; kind < 4; ++kind) {
@@ -178,6 +191,17 @@ void CautiousPlayer::sendHomeParty() {
         }
     }
     if (best) act(best->action);
+}
+
+bool CautiousPlayer::takeFirstQuest(int party) {
+    if (!takesFirstQuest_ || firstQuestTaken_) return false;
+    const GameState& state = player_.game.state;
+    const ListRows quests = openTargets(state, Errand::Quest, state.currentCity);
+    if (quests.empty()) return false;
+    firstQuestTaken_ = true;
+    act("answer yes");
+    act("dispatch " + std::to_string(party) + " quest " + std::to_string(quests.front().number));
+    return true;
 }
 
 bool CautiousPlayer::takeSafeContract(int party) {

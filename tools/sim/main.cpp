@@ -3,7 +3,8 @@
 //   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT)
 //                 [--actions FILE|-] [--turns T] [--save SLOT]
 //   orrowvale-sim [--game-dir DIR] [--seed N] --new random|story:K --survey N
-//                 [--policy cautious] [--months M] [--plot FILE.png] [--transcripts DIR]
+//                 [--policy cautious|first-quest] [--months M] [--plot FILE.png] [--transcripts
+//                 DIR]
 //
 // Without --game-dir the game directory is found as the game finds it: the installed
 // game beside the program, else the working directory, else the build's. Slots are
@@ -60,6 +61,7 @@ struct Options {
     std::optional<std::string> actionFile;
     std::optional<int> surveyGames;
     int surveyMonths = 3;
+    bool takesFirstQuest = false;
     std::optional<std::string> plotFile;
     std::optional<std::string> transcriptDir;
 };
@@ -81,7 +83,9 @@ constexpr const char* kUsage =
     "  --save SLOT           then save into slot 1..10\n"
     "  --survey N            instead, play N games (seeds N, N+1, ...) with the\n"
     "                        cautious player and print a table month by month\n"
-    "  --policy cautious     the survey's player (the only one there is)\n"
+    "  --policy cautious|first-quest  the survey's player: careful throughout, or\n"
+    "                        one who first sends the starting party on the first\n"
+    "                        quest the board shows\n"
     "  --months M            how long each survey game lasts (default 3)\n"
     "  --plot FILE.png       also draw the survey's table as a chart\n"
     "  --transcripts DIR     write each survey game's actions as DIR/gameK.txt\n"
@@ -159,7 +163,10 @@ Options parseOptions(int argc, char** argv) {
             options.surveyMonths = parseNumber<int>(value(), "--months");
             if (options.surveyMonths < 1) usage("--months needs at least one month");
         } else if (arg == "--policy") {
-            if (value() != "cautious") usage("--policy knows only cautious");
+            const std::string_view policy = value();
+            if (policy != "cautious" && policy != "first-quest")
+                usage("--policy takes cautious or first-quest");
+            options.takesFirstQuest = policy == "first-quest";
         } else if (arg == "--plot") {
             options.plotFile = value();
         } else if (arg == "--transcripts") {
@@ -198,6 +205,7 @@ int survey(const Options& options) {
     sim::SurveyOptions survey;
     survey.games = *options.surveyGames;
     survey.months = options.surveyMonths;
+    survey.takesFirstQuest = options.takesFirstQuest;
     survey.storyPlay = options.storyPlay;
     survey.character = options.character;
     survey.firstSeed = options.seed.value_or(1);

@@ -51,14 +51,18 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
     else
         createRandomWorld(game);
     Player player(game, presenter, count);
-    CautiousPlayer cautious(player);
+    CautiousPlayer cautious(player, options.takesFirstQuest);
 
     const int start = monthIndex(game.state);
     int baseline = -1;
     // A turn may run many turns when the main character is away; a month has 20.
     const int turnLimit = options.months * kTurnsPerWeek * kWeeksPerMonth + 10;
     for (int turn = 0; turn < turnLimit && !game.mainCharacterDied; ++turn) {
+        const bool questTakenBefore = cautious.tookFirstQuest();
         cautious.playTurn();
+        // The turn's end runs until the main character's party is home again.
+        if (!questTakenBefore && cautious.tookFirstQuest())
+            record.firstQuest = game.mainCharacterDied ? -1 : 1;
         if (baseline < 0) baseline = guildMembers(game.state);
         const int recruits = std::max(0, guildMembers(game.state) - baseline);
         const int elapsed = monthIndex(game.state) - start;
@@ -100,6 +104,7 @@ SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths) {
     SurveyResult result;
     result.start = options.storyPlay ? "story:" + std::to_string(options.character) : "random";
     result.months = options.months;
+    result.takesFirstQuest = options.takesFirstQuest;
     if (options.transcriptDir) std::filesystem::create_directories(*options.transcriptDir);
     for (int k = 1; k <= options.games; ++k) {
         std::optional<std::filesystem::path> file;
@@ -112,8 +117,8 @@ SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths) {
 
 void printSurveyTable(const SurveyResult& result, std::ostream& out) {
     const int games = static_cast<int>(result.games.size());
-    out << "survey " << result.start << ": " << games << " games, " << result.months
-        << " months, cautious player\n";
+    out << "survey " << result.start << ": " << games << " games, " << result.months << " months, "
+        << (result.takesFirstQuest ? "first-quest" : "cautious") << " player\n";
     out << "month  alive  recruited  gold p10/p50/p90      fame p10/p50/p90\n";
     for (int m = 0; m < result.months; ++m) {
         int alive = 0;
@@ -154,6 +159,16 @@ void printSurveyTable(const SurveyResult& result, std::ostream& out) {
     }
     out << "parties lost: " << partiesLost << " in " << percent(gamesLosingParty, games)
         << " of games; members lost: " << membersLost << "\n";
+    if (result.takesFirstQuest) {
+        int taken = 0;
+        int survived = 0;
+        for (const SurveyGame& game : result.games) {
+            taken += game.firstQuest != 0;
+            survived += game.firstQuest > 0;
+        }
+        out << "first quest with the starting party: taken in " << taken
+            << " games, main character back from it in " << percent(survived, taken) << "\n";
+    }
     out << "endings: main character died " << died << ", still playing " << games - died << "\n";
 }
 

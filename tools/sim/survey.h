@@ -21,6 +21,7 @@ struct SurveyOptions {
     int months = 3;
     bool storyPlay = false;
     int character = 0;
+    bool takesFirstQuest = false;  // --policy first-quest
     std::uint64_t firstSeed = 1;  // game k plays with seed firstSeed + k - 1
     // Where each game's actions go, as gameK.txt, to be replayed with --actions.
     std::optional<std::filesystem::path> transcriptDir;
@@ -39,10 +40,14 @@ struct SurveyGame {
     int firstRecruitMonth = 0;  // 0: nobody joined
     int partiesLost = 0;
     int membersLost = 0;
+    // With --policy first-quest: 1 the main character came back from the first
+    // quest, -1 he fell on it, 0 it was never taken.
+    int firstQuest = 0;
 };
 
 struct SurveyResult {
     std::string start;  // "story:0", "random"
+    bool takesFirstQuest = false;
     std::vector<SurveyGame> games;
     int months = 0;
 };

@@ -77,6 +77,7 @@ struct ScriptOutline {
     std::vector<ScriptFight> fights;
     int countedTurns = 0;
     int warEndChance = 0;  // in percent a turn, of the block that ends a war
+    int stopChance = 0;    // the same for a block that ends a quest without counting
     PromisedReward reward;
 };
 
@@ -112,6 +113,8 @@ ScriptOutline readScriptOutline(const GamePaths& paths, const std::string& file)
             fight.once = once;
             outline.fights.push_back(fight);
             outline.reward.fame += fight.foe.fame;
+        } else if (line == ":stopquest") {
+            if (!once) outline.stopChance = std::max(outline.stopChance, chance);
         } else if (line == ":gp") {
             outline.reward.gold += numberOn(next());
         } else if (line == ":famadd") {
@@ -233,16 +236,20 @@ const std::string* scriptFileOf(const GameState& state, Errand kind, int target,
     return nullptr;
 }
 
-// A war goes on until a turn's draw ends it; the party stays that long on average.
+// A war, or a quest that ends by a draw, goes on until a turn's draw ends it; the
+// party stays that long on average.
 constexpr int kLongestWarCounted = 50;
+
+int turnsUntilDrawn(int chance) {
+    if (chance <= 0) return kLongestWarCounted;
+    return std::min(kLongestWarCounted, (100 + chance - 1) / chance);
+}
 
 int scriptTurns(Errand kind, const ScriptOutline& outline, int numberField) {
     if (kind == Errand::Search) return std::max(1, numberField);
-    if (kind == Errand::War)
-        return outline.warEndChance > 0
-                   ? std::min(kLongestWarCounted,
-                              (100 + outline.warEndChance - 1) / outline.warEndChance)
-                   : kLongestWarCounted;
+    if (kind == Errand::War) return turnsUntilDrawn(outline.warEndChance);
+    if (outline.countedTurns == 0 && outline.stopChance > 0)
+        return turnsUntilDrawn(outline.stopChance);
     return std::max(1, outline.countedTurns);
 }
 

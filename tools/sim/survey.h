@@ -22,7 +22,7 @@ struct SurveyOptions {
     bool storyPlay = false;
     int character = 0;
     bool takesFirstQuest = false;  // --policy first-quest
-    std::uint64_t firstSeed = 1;  // game k plays with seed firstSeed + k - 1
+    std::uint64_t firstSeed = 1;   // game k plays with seed firstSeed + k - 1
     // Where each game's actions go, as gameK.txt, to be replayed with --actions.
     std::optional<std::filesystem::path> transcriptDir;
 };

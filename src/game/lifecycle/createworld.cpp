@@ -11,7 +11,6 @@
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
-#include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
 
@@ -28,10 +27,6 @@ constexpr int kRandomCharacterNumber = 200;
 constexpr const char* kStoryPrologue[] = {"prologue\\alfred.txt", "prologue\\alfred2.txt",
                                           "prologue\\alfred3.txt", "prologue\\alfred4.txt"};
 constexpr const char* kRandomPrologue = "prologue\\common.txt";
-// "prologue\story1.txt" for story character 1, and so on.
-std::string ownPrologue(int character) {
-    return "prologue\\story" + std::to_string(character) + ".txt";
-}
 
 // A world under construction: its own state, so that a failure leaves the game
 // that is running untouched. The city list comes first: the adventurers are spread
@@ -125,7 +120,6 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
     game.eventStopFlag = false;
     game.mainCharacterDied = false;
     markProgressKept(game);
-    game.presenter.startFreshAnnouncements();
     game.presenter.enableGuildButtons();
     for (const auto& text : prologue)
         game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);
@@ -172,10 +166,6 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
     if (state.characterNumber == 0)
         prologue = readTexts(
             paths, {kStoryPrologue[0], kStoryPrologue[1], kStoryPrologue[2], kStoryPrologue[3]});
-    // Another story character's own prologue, where the world gives one, so that his
-    // first steps are told before the first turn ends.
-    else if (const std::string own = ownPrologue(state.characterNumber); paths.hasDataFile(own))
-        prologue = readTexts(paths, {own.c_str()});
     finish(running, building, prologue);
 }
 

@@ -22,6 +22,11 @@ void Presenter::showEnding(const std::vector<std::string>& lines) {
     ending(joinLines(lines));
 }
 
+void Presenter::startFreshAnnouncements() {
+    caption_ = kScriptCaption;
+    scrollEndPosition_ = 0;
+}
+
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {

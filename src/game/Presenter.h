@@ -5,6 +5,9 @@
 
 namespace orrowvale {
 
+// The caption of a script announcement until a story text or the ending sets another.
+inline constexpr const char* kScriptCaption = "시나리오";
+
 // The answer a question's box offers first, which Enter gives.
 enum class DefaultAnswer { Yes, No };
 
@@ -41,9 +44,12 @@ class Presenter {
                        int scrollEndPosition);
     void showScriptAnnouncement(const std::vector<std::string>& lines);
     void showEnding(const std::vector<std::string>& lines);
+    // A new or loaded game announces as a fresh one does, whatever the last game
+    // (its ending included) left in the announcement window.
+    void startFreshAnnouncements();
 
   private:
-    std::string caption_ = "시나리오";
+    std::string caption_ = kScriptCaption;
     int scrollEndPosition_ = 0;
 };
 

@@ -144,6 +144,9 @@ TEST(ScriptedTradingPost, ChoosingAContractShowsItsRewardAsTheWindowDoes) {
                                               "list[clist]: 2 염장 생선"};
     std::vector<std::string> chosen = offered;
     chosen.push_back("label[cfeelabel]: 보수: 120");
+    chosen.push_back("label[cwherelabel]: 장소: 은빛나루");
+    chosen.push_back("label[cturnslabel]: 기간: 2턴");
+    chosen.push_back("label[crisklabel]: 위험: 맡을 파티 없음");
     EXPECT_EQ(testing::printedAfter(lines, "trade 1"), chosen);
     std::vector<std::string> notOffered = offered;
     notOffered.push_back("refused: not offered");

@@ -181,11 +181,20 @@ TEST_F(SimParties, EachKindOfMissionStartsAndTheNumberFieldIsKeptBetweenUses) {
         "dispatch 6 dungeon 2\n",
         "--load 1 --save 2");
     ASSERT_EQ(run.exitCode, 0) << run.lines.back();
-    EXPECT_EQ(run.after("dispatch 2 quest 1"), Lines{"list[datacombo]: 1 갈대포구 밀수꾼 소탕"});
+    EXPECT_EQ(run.after("dispatch 2 quest 1"),
+              (Lines{"list[datacombo]: 1 갈대포구 밀수꾼 소탕", "label[wherelabel]: 장소: 은빛나루",
+                     "label[lengthlabel]: 기간: 4턴", "label[rewardlabel]: 보수: 250gp, 명성 24",
+                     "label[risklabel]: 위험: 매우 높음 (84%)"}));
     EXPECT_EQ(run.after("dispatch 6 quest 1"), Lines{"refused: not offered"}) << "taken";
-    EXPECT_EQ(run.after("dispatch 3 search 2 4"),
-              (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목"}));
-    EXPECT_EQ(run.after("dispatch 5 dungeon 1"), Lines{"list[datacombo]: 1 옛 하수도"});
+    EXPECT_EQ(
+        run.after("dispatch 3 search 2 4"),
+        (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목",
+               "label[wherelabel]: 장소: 은빛나루", "label[lengthlabel]: 기간: 4턴",
+               "label[rewardlabel]: 보수: 130gp, 명성 2", "label[risklabel]: 위험: 높음 (36%)"}));
+    EXPECT_EQ(run.after("dispatch 5 dungeon 1"),
+              (Lines{"list[datacombo]: 1 옛 하수도", "label[wherelabel]: 장소: 은빛나루",
+                     "label[lengthlabel]: 깊이: 3층", "label[rewardlabel]: 보수: 0gp, 명성 14",
+                     "label[risklabel]: 위험: 매우 높음 (100%)"}));
     EXPECT_EQ(run.after("dispatch 2 war 1"), Lines{"refused: 임무 중인 파티입니다."});
     EXPECT_EQ(run.after("dispatch 6 dungeon 2"),
               (Lines{"list[datacombo]: 1 옛 하수도", "refused: not offered"}));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +62,8 @@ TEST_F(PubScript, RecruitsAfterTheEventMadeTheGuildFamousAndRefusesWhatIsNotOffe
     EXPECT_EQ(after("drink"), "refused: not offered") << "no conversation yet";
     EXPECT_EQ(after("pub"), "inform: 명성이 자자합니다.");
     EXPECT_EQ(after("fame"), "label[advguage]: 254");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "label[advfamelabel]: 254 / 5000"), lines.end())
+        << "the number beside the bar";
     EXPECT_EQ(after("talk 1000"), "refused: not offered");
     EXPECT_TRUE(after(talk.substr(0, talk.size() - 1)).starts_with("label[adsaid]: 안녕하십니가?"));
     // Joining changes nothing the window shows; asking again is refused.

@@ -2,6 +2,9 @@
 //
 //   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT)
 //                 [--actions FILE|-] [--turns T] [--save SLOT]
+//   orrowvale-sim [--game-dir DIR] [--seed N] --new random|story:K --survey N
+//                 [--policy cautious|first-quest] [--months M] [--plot FILE.png] [--transcripts
+//                 DIR]
 //
 // Without --game-dir the game directory is found as the game finds it: the installed
 // game beside the program, else the working directory, else the build's. Slots are
@@ -33,6 +36,7 @@
 #include "lifecycle/savegame.h"
 #include "parties/turn.h"
 #include "playscript.h"
+#include "survey.h"
 #include "transcript.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
@@ -58,6 +62,11 @@ struct Options {
     std::optional<int> loadSlot;
     std::optional<int> saveSlot;
     std::optional<std::string> actionFile;
+    std::optional<int> surveyGames;
+    int surveyMonths = 3;
+    bool takesFirstQuest = false;
+    std::optional<std::string> plotFile;
+    std::optional<std::string> transcriptDir;
 };
 
 constexpr const char* kUsage =
@@ -75,6 +84,14 @@ constexpr const char* kUsage =
     "  --actions FILE|-      play the actions in FILE (- for standard input)\n"
     "  --turns T             then end T turns, answering every question Yes\n"
     "  --save SLOT           then save into slot 1..10\n"
+    "  --survey N            instead, play N games (seeds N, N+1, ...) with the\n"
+    "                        cautious player and print a table month by month\n"
+    "  --policy cautious|first-quest  the survey's player: careful throughout, or\n"
+    "                        one who first sends the starting party on the first\n"
+    "                        quest the board shows\n"
+    "  --months M            how long each survey game lasts (default 3)\n"
+    "  --plot FILE.png       also draw the survey's table as a chart\n"
+    "  --transcripts DIR     write each survey game's actions as DIR/gameK.txt\n"
     "  -h, --help            print this and exit\n"
     "\n"
     "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
@@ -142,6 +159,21 @@ Options parseOptions(int argc, char** argv) {
             options.loadSlot = parseSlot(value(), "--load");
         } else if (arg == "--actions") {
             options.actionFile = value();
+        } else if (arg == "--survey") {
+            options.surveyGames = parseNumber<int>(value(), "--survey");
+            if (*options.surveyGames < 1) usage("--survey needs at least one game");
+        } else if (arg == "--months") {
+            options.surveyMonths = parseNumber<int>(value(), "--months");
+            if (options.surveyMonths < 1) usage("--months needs at least one month");
+        } else if (arg == "--policy") {
+            const std::string_view policy = value();
+            if (policy != "cautious" && policy != "first-quest")
+                usage("--policy takes cautious or first-quest");
+            options.takesFirstQuest = policy == "first-quest";
+        } else if (arg == "--plot") {
+            options.plotFile = value();
+        } else if (arg == "--transcripts") {
+            options.transcriptDir = value();
         } else if (arg == "--save") {
             options.saveSlot = parseSlot(value(), "--save");
         } else {
@@ -150,6 +182,7 @@ Options parseOptions(int argc, char** argv) {
     }
     if (haveNew == options.loadSlot.has_value())
         usage("one of --new random|story:K and --load SLOT is required");
+    if (options.surveyGames && !haveNew) usage("--survey plays new games: give --new");
     return options;
 }
 
@@ -186,6 +219,26 @@ bool saveUnlessEnded(const Game& game, int slot) {
     return true;
 }
 
+int survey(const Options& options) {
+    const GamePaths paths = openGameDirectory(
+        options.gameDir ? std::filesystem::path(*options.gameDir) : defaultGameDirectory());
+    sim::SurveyOptions survey;
+    survey.games = *options.surveyGames;
+    survey.months = options.surveyMonths;
+    survey.takesFirstQuest = options.takesFirstQuest;
+    survey.storyPlay = options.storyPlay;
+    survey.character = options.character;
+    survey.firstSeed = options.seed.value_or(1);
+    if (options.transcriptDir) survey.transcriptDir = *options.transcriptDir;
+    const sim::SurveyResult result = sim::runSurvey(survey, paths);
+    sim::printSurveyTable(result, std::cout);
+    if (options.plotFile && !sim::plotSurvey(result, *options.plotFile)) {
+        std::cout << "error: cannot write the chart " << *options.plotFile << "\n";
+        return kDataError;
+    }
+    return 0;
+}
+
 int play(const Options& options) {
     const std::vector<sim::Action> actions =
         options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
@@ -220,7 +273,7 @@ int main(int argc, char** argv) {
     }
     const Options options = parseOptions(argc, argv);
     try {
-        return play(options);
+        return options.surveyGames ? survey(options) : play(options);
     } catch (const DataError& error) {
         std::cout.flush();
         std::cout << "error: " << error.what() << "\n";

@@ -2,6 +2,7 @@
 
 #include "game.h"
 #include "parties/dispatch.h"
+#include "parties/errandsummary.h"
 #include "parties/partycommands.h"
 #include "parties/travel.h"
 #include "playscript.h"
@@ -63,6 +64,16 @@ void moveAction(Player& player, const Action& action) {
     departParty(game, party, routes, destination, route);
 }
 
+// The lines under the targets once one is chosen, as the window shows them.
+void showErrandSummary(Player& player, int party, Errand kind, int target) {
+    const auto summary = errandSummary(player.game, party, kind, target, player.numberField);
+    if (!summary) return;
+    player.label("wherelabel", summary->where);
+    player.label("lengthlabel", summary->length);
+    player.label("rewardlabel", summary->reward);
+    player.label("risklabel", summary->risk);
+}
+
 // N is typed into the number field only where the kind enables it; otherwise, and
 // when left out, the field keeps what it held.
 void dispatchAction(Player& player, const Action& action) {
@@ -72,9 +83,12 @@ void dispatchAction(Player& player, const Action& action) {
     const auto kind = static_cast<Errand>(action.values[1]);
     const ListRows targets = openTargets(game.state, kind, game.state.commandCity);
     player.list("datacombo", targets);
+    const std::string note = missingSitesNote(game.state, kind, game.state.commandCity);
+    if (!note.empty()) player.label("notargetlabel", note);
     const int target = action.values[2];
     if (!offers(targets, target)) return player.refused(kNotOffered);
     if (action.given[3] && numberFieldFor(kind).enabled) player.numberField = action.values[3];
+    showErrandSummary(player, party, kind, target);
     dispatchParty(game, party, kind, target, player.numberField);
 }
 

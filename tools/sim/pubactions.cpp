@@ -66,6 +66,10 @@ void fameAction(Player& player, const Action&) {
     player.label("advguage", std::to_string(bars.adventure));
     player.label("jungguage", std::to_string(bars.political));
     player.label("backguage", std::to_string(bars.covert));
+    const GameState& state = player.game.state;
+    player.label("advfamelabel", fameNumberText(state.adventureFame));
+    player.label("jungfamelabel", fameNumberText(state.politicalFame));
+    player.label("backfamelabel", fameNumberText(state.covertFame));
     returnToPub(player.game);
 }
 

@@ -8,6 +8,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
 #include "guild/fame.h"
+#include "world/gamestate.h"
 
 namespace orrowvale {
 
@@ -19,8 +20,11 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     adventureBar = addBar("advguage", "모험", QColor(0, 0, 128));
+    adventureNumber = addNumber("advfamelabel");
     politicalBar = addBar("jungguage", "정치", QColor(0, 128, 0));
+    politicalNumber = addNumber("jungfamelabel");
     covertBar = addBar("backguage", "암행", QColor(128, 0, 0));
+    covertNumber = addNumber("backfamelabel");
 
     okButton = makeButton(this, "Button1", "확인");
     // The window's one button: Enter closes it.
@@ -46,11 +50,23 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
     return bar;
 }
 
+// The fame itself beside its bar, which stops at the bar's end.
+QLabel* Tfamform::addNumber(const char* name) {
+    auto* number = new QLabel(this);
+    number->setObjectName(QString::fromUtf8(name));
+    static_cast<QFormLayout*>(layout())->addRow(QString(), number);
+    return number;
+}
+
 void Tfamform::showFame() {
     const FameBars bars = fameBars(*windows_.state);
     adventureBar->setValue(bars.adventure);
     politicalBar->setValue(bars.political);
     covertBar->setValue(bars.covert);
+    const GameState& state = *windows_.state;
+    adventureNumber->setText(QString::fromStdString(fameNumberText(state.adventureFame)));
+    politicalNumber->setText(QString::fromStdString(fameNumberText(state.politicalFame)));
+    covertNumber->setText(QString::fromStdString(fameNumberText(state.covertFame)));
     okButton->setFocus();
     exec();
 }

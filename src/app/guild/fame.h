@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDialog>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -20,11 +21,15 @@ class Tfamform : public QDialog {
 
   private:
     QProgressBar* addBar(const char* name, const char* caption, QColor colour);
+    QLabel* addNumber(const char* name);
 
     Windows& windows_;
     QProgressBar* adventureBar;
     QProgressBar* politicalBar;
     QProgressBar* covertBar;
+    QLabel* adventureNumber;
+    QLabel* politicalNumber;
+    QLabel* covertNumber;
     QPushButton* okButton;
 };
 

@@ -29,6 +29,12 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     // Keeps the last reward shown, also when the window is opened again.
     rewardLabel = new QLabel(QString::fromUtf8(kRewardPrefix), contractBox);
     rewardLabel->setObjectName(QStringLiteral("cfeelabel"));
+    contractWhereLabel = new QLabel(contractBox);
+    contractWhereLabel->setObjectName(QStringLiteral("cwherelabel"));
+    contractTurnsLabel = new QLabel(contractBox);
+    contractTurnsLabel->setObjectName(QStringLiteral("cturnslabel"));
+    contractRiskLabel = new QLabel(contractBox);
+    contractRiskLabel->setObjectName(QStringLiteral("crisklabel"));
     takeButton = makeButton(contractBox, "caccept", "맡다");
     leaveButton = makeButton(this, "Button3", "나간다");
 
@@ -37,6 +43,9 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     offerRow->addWidget(takeButton);
     auto* group = new QVBoxLayout(contractBox);
     group->addWidget(contractList);
+    group->addWidget(contractWhereLabel);
+    group->addWidget(contractTurnsLabel);
+    group->addWidget(contractRiskLabel);
     group->addLayout(offerRow);
     auto* leaveRow = new QHBoxLayout;
     leaveRow->addStretch();
@@ -68,9 +77,18 @@ void Ttradecform::fillContracts() {
 }
 
 void Ttradecform::contractListClick() {
-    if (const std::optional<int> slot = contractList->chosen())
+    if (const std::optional<int> slot = contractList->chosen()) {
         rewardLabel->setText(qs(rewardText(*windows_.state, *slot)));
+        showContractOutline(*slot);
+    }
     refreshTakeButton();
+}
+
+void Ttradecform::showContractOutline(int slot) {
+    const ContractOutline outline = contractOutline(*windows_.state, slot);
+    contractWhereLabel->setText(qs(outline.where));
+    contractTurnsLabel->setText(qs(outline.turns));
+    contractRiskLabel->setText(qs(outline.risk));
 }
 
 void Ttradecform::takeButtonClick() {

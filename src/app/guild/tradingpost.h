@@ -27,10 +27,14 @@ class Ttradecform : public QDialog {
   private:
     void fillContracts();
     void refreshTakeButton();
+    void showContractOutline(int slot);
 
     Windows& windows_;
     NumberedList* contractList;
     QLabel* rewardLabel;
+    QLabel* contractWhereLabel;
+    QLabel* contractTurnsLabel;
+    QLabel* contractRiskLabel;
     QPushButton* takeButton;
     QPushButton* leaveButton;
 };

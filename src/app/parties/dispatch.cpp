@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "app/lifecycle/windows.h"
+#include "app/parties/errandsummarypanel.h"
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
@@ -45,6 +46,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     numberFieldLabel = new QLabel(this);
     numberFieldLabel->setObjectName(QStringLiteral("Label1"));
     numberFieldLabel->setMinimumWidth(40);
+    summaryPanel = new ErrandSummaryPanel(this);
     startButton = makeButton(this, "startbtn", "시작");
     startButton->setAutoDefault(true);
     startButton->setDefault(true);
@@ -63,6 +65,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     number->addWidget(numberFieldLabel);
     number->addStretch();
     layout->addRow(QString(), number);
+    layout->addRow(summaryPanel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(startButton);
@@ -71,6 +74,8 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(kindCombo, &QComboBox::currentIndexChanged, this, &Tdoadvform::kindComboChange);
+    connect(targetCombo, &QComboBox::currentIndexChanged, this, &Tdoadvform::refreshSummary);
+    connect(numberField, &QSpinBox::valueChanged, this, &Tdoadvform::refreshSummary);
     connect(startButton, &QPushButton::clicked, this, &Tdoadvform::startButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -105,6 +110,12 @@ void Tdoadvform::kindComboChange() {
     numberFieldLabel->setText(QString::fromUtf8(use.label));
     numberField->setEnabled(use.enabled);
     numberField->setAccessibleName(QString::fromUtf8(use.enabled ? use.label : kNumberFieldName));
+    refreshSummary();
+}
+
+void Tdoadvform::refreshSummary() {
+    summaryPanel->showFor(windows_.game, party_, chosenKind(), chosenNumber(*targetCombo),
+                          numberField->value());
 }
 
 // The game takes target 0 for none chosen.

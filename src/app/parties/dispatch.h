@@ -12,6 +12,7 @@ class QSpinBox;
 
 namespace orrowvale {
 
+class ErrandSummaryPanel;
 class Windows;
 
 // The dispatch window: a quest, search, war or dungeon for the chosen party, and
@@ -29,6 +30,7 @@ class Tdoadvform : public QDialog {
 
   private:
     std::optional<Errand> chosenKind() const;
+    void refreshSummary();
 
     Windows& windows_;
     int party_ = 0;
@@ -37,6 +39,7 @@ class Tdoadvform : public QDialog {
     QComboBox* targetCombo;
     QSpinBox* numberField;
     QLabel* numberFieldLabel;
+    ErrandSummaryPanel* summaryPanel;
     QPushButton* startButton;
     QPushButton* cancelButton;
 };

@@ -14,12 +14,17 @@ BranchOffer offerGuildBranch(Game& game) {
     if (state.guildBranches[state.currentCity] == 1) return BranchOffer::HasBranch;
     if (!game.presenter.confirm(kBranchQuestion)) return BranchOffer::Declined;
     if (state.politicalFame < guildBranchFameNeeded(state)) {
-        game.presenter.inform(kBranchRefused);
+        game.presenter.inform(std::string(kBranchRefused) + "\n" + branchFameNeededText(state));
         return BranchOffer::Refused;
     }
     state.guildBranches[state.currentCity] = 1;
     game.presenter.inform(state.cityNames[state.currentCity] + "에 새로운 길드 지부가 생겼습니다.");
     return BranchOffer::Opened;
+}
+
+std::string branchFameNeededText(const GameState& state) {
+    return "지부를 열려면 정치 명성 " + std::to_string(guildBranchFameNeeded(state)) +
+           "이(가) 필요합니다. 지금은 " + std::to_string(state.politicalFame) + "입니다.";
 }
 
 bool contactPerson(Game& game, std::string_view name) {

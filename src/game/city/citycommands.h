@@ -26,6 +26,8 @@ BranchOffer offerGuildBranch(Game& game);
 // The offer opens with the words the guild window is refused with.
 inline const std::string kBranchQuestion =
     std::string(kNoGuildBranchHere) + " 지부를 개설하시겠습니까?";
+// Told under the refusal: the political fame a branch here needs, and the guild's.
+std::string branchFameNeededText(const GameState& state);
 inline constexpr const char* kBranchRefused = "국가에서 길드 지부의 제작을 거부했습니다.";
 inline constexpr const char* kContactFailed = "그런 사람과는 접선할 수 없었습니다.";
 

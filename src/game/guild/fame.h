@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace orrowvale {
 
 struct GameState;
@@ -18,5 +20,8 @@ struct FameBars {
     int covert = 0;
 };
 FameBars fameBars(const GameState& state);
+
+// The number beside a bar: the fame itself against the bar's end, "38 / 5000".
+std::string fameNumberText(int fame);
 
 }  // namespace orrowvale

@@ -3,6 +3,8 @@
 #include "Presenter.h"
 #include "game.h"
 #include "parties/dispatch.h"
+#include "parties/errandsummary.h"
+#include "parties/risk.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -31,6 +33,21 @@ std::string rewardText(const GameState& state, int slot) {
     return kRewardPrefix + std::to_string(good ? good->pay : 0);
 }
 
+ContractOutline contractOutline(const GameState& state, int slot) {
+    const TradeGood* good = offer(state, slot);
+    if (good == nullptr) return {kWherePrefix, kLengthPrefix, kRiskPrefix};
+    ContractOutline outline;
+    outline.where = kWherePrefix + state.cityNames[state.currentCity];
+    outline.turns = kLengthPrefix + std::to_string(good->turns) + "턴";
+    std::optional<MissionRisk> safest;
+    for (const ListRow& row : partyChoices(state, state.currentCity, 1)) {
+        const MissionRisk risk = transportRisk(state, row.number, *good);
+        if (!safest || risk.lossChance < safest->lossChance) safest = risk;
+    }
+    outline.risk = safest ? kRiskPrefix + riskText(*safest) : kNoPartyToCarry;
+    return outline;
+}
+
 std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     GameState& state = game.state;
     if (offer(state, slot) == nullptr) return std::nullopt;
@@ -38,6 +55,9 @@ std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     const std::optional<int> party = choose(rows);
     if (!party || !offers(rows, *party)) return std::nullopt;
     TradeGood& good = state.tradeGoods[state.currentCity][slot];
+    if (asksBeforeRisk(state, *party, transportRisk(state, *party, good)) &&
+        !game.presenter.confirm(kMainCharacterRiskQuestion, DefaultAnswer::No))
+        return std::nullopt;
     startTransport(state, *party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);
     good.name = kNone;
     game.presenter.inform(kContractTaken);

@@ -21,8 +21,20 @@ inline constexpr const char* kChooseContractFirst = "업무를 먼저 고르십�
 ListRows contractRows(const GameState& state);
 // The reward label for the contract of `slot`.
 std::string rewardText(const GameState& state, int slot);
+// The lines beside the reward of the contract of `slot`: where the goods are
+// carried from, how many turns it takes, and its risk for the strongest party that
+// could take it here ("위험: 맡을 파티 없음" when none could).
+struct ContractOutline {
+    std::string where;
+    std::string turns;
+    std::string risk;
+};
+ContractOutline contractOutline(const GameState& state, int slot);
+inline constexpr const char* kNoPartyToCarry = "위험: 맡을 파티 없음";
+
 // "맡다": a party of the current city that is at home carries the goods of `slot`
-// and the contract is no longer offered. Returns the party; nothing when nothing
+// and the contract is no longer offered. A party holding the main character asks
+// first where the risk is high. Returns the party; nothing when nothing
 // was taken.
 std::optional<int> takeContract(Game& game, int slot, const Chooser& choose);
 

@@ -274,6 +274,7 @@ void loadGame(Game& running, int slot) {
     running.eventStopFlag = false;
     running.mainCharacterDied = false;
     markProgressKept(running);
+    running.presenter.startFreshAnnouncements();
     running.presenter.enableGuildButtons();
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "Presenter.h"
 #include "game.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
+#include "parties/risk.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -29,6 +31,12 @@ ListRows listOpen(const Entries& entries, Flag flagOf) {
 }
 
 }  // namespace
+
+bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int numberField) {
+    const std::optional<MissionRisk> risk = errandRisk(game, party, kind, target, numberField);
+    if (!risk || !asksBeforeRisk(game.state, party, *risk)) return true;
+    return game.presenter.confirm(kMainCharacterRiskQuestion, DefaultAnswer::No);
+}
 
 NumberFieldUse numberFieldFor(Errand kind) {
     switch (kind) {
@@ -65,6 +73,7 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
     const int city = state.parties[party].location;
     if (!offers(openTargets(state, *kind, city), target)) return false;
     const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
+    if (!willRiskMainCharacter(game, party, *kind, target, number)) return false;
     switch (*kind) {
         case Errand::Quest:
             startQuest(state, party, target);

@@ -42,8 +42,13 @@ inline constexpr int kNumberFieldMax = 100;
 // The "시작" button: with a kind and an open target chosen, starts that mission for
 // a party that may be dispatched; sites are those of the city where it stands.
 // `target` is the entry number of the target. Returns whether the party set off;
-// without a full choice nothing happens.
+// without a full choice, or when the player keeps the main character home, nothing
+// happens.
 bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField);
+
+// Before a party holding the main character leaves on a mission of high risk, the
+// player is asked; whether it may go.
+bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int numberField);
 
 // The start of each mission: its fields are set and the members become busy.
 void startQuest(GameState& state, int party, int quest);

@@ -115,9 +115,13 @@ MeetingResult meetMonster(Game& game, int party, const TMonster& monster, FightW
     std::int64_t monsterAttack = monster.attack + std::int64_t{game.dice.d100()};
     if (partyDefence < monsterAttack) {
         std::int64_t deaths = (monsterAttack - partyDefence) / 100;
+        const bool fallenBefore = game.mainCharacterDied;
         for (std::int64_t i = 0; i < deaths && anyoneLeftToKill(game, party); ++i)
             killOneMember(game, party);
-        if (!partyInPlay(state, party) || memberCount(state, party) == 0) {
+        // A party whose last living member was the main character, fallen in this
+        // meeting, is lost with him.
+        if (!partyInPlay(state, party) || memberCount(state, party) == 0 ||
+            (!fallenBefore && !anyoneLeftToKill(game, party))) {
             result.wipedOut = true;
             return result;
         }
@@ -175,6 +179,8 @@ FightOutcome scriptFight(Game& game, int party, const std::string& name, std::in
         if (result.wipedOut) return FightOutcome::Lost;
         if (result.beaten) return FightOutcome::Won;
     }
+    // Nobody alive withdraws: a party of only its fallen main character says nothing.
+    if (!anyoneLeftToKill(game, party)) return FightOutcome::Undecided;
     game.presenter.inform("파티 " + game.state.parties[party].partyName + "이(가) " + name +
                           "와(과)의 싸움에서 승부를 내지 못하고 물러났습니다.");
     return FightOutcome::Undecided;

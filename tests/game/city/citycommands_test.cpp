@@ -34,11 +34,18 @@ TEST_F(CityCommands, BranchNeedsOneHundredFameThenTwoHundredMorePerBranch) {
         EXPECT_EQ(offerGuildBranch(game), c.outcome) << c.branchesOpen << " " << c.fame;
         EXPECT_EQ(state.guildBranches[3], c.outcome == BranchOffer::Opened ? 1 : 0);
         EXPECT_EQ(state.politicalFame, c.fame) << "fame is a threshold, never spent";
-        const std::string told = c.outcome == BranchOffer::Opened
-                                     ? "inform: 푸른여울에 새로운 길드 지부가 생겼습니다."
-                                     : std::string("inform: ") + kBranchRefused;
+        const std::string told =
+            c.outcome == BranchOffer::Opened
+                ? "inform: 푸른여울에 새로운 길드 지부가 생겼습니다."
+                : std::string("inform: ") + kBranchRefused + "\\n" + branchFameNeededText(state);
         EXPECT_EQ(presenter.lines().back(), told);
     }
+    // The refusal says what a branch needs and what the guild has.
+    state.guildBranches.fill(0);
+    state.guildBranches[1] = 1;
+    state.politicalFame = 38;
+    EXPECT_EQ(branchFameNeededText(state),
+              "지부를 열려면 정치 명성 300이(가) 필요합니다. 지금은 38입니다.");
 }
 
 TEST_F(CityCommands, BranchOfferAsksNothingWhereABranchStandsAndChangesNothingOnNo) {

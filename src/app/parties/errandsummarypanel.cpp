@@ -1,0 +1,55 @@
+#include "app/parties/errandsummarypanel.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/ui/text.h"
+#include "game.h"
+#include "parties/errandsummary.h"
+#include "world/gamestate.h"
+
+namespace orrowvale {
+namespace {
+
+QLabel* valueLabel(QWidget* parent, const char* objectName, const char* description) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setAccessibleDescription(QString::fromUtf8(description));
+    return label;
+}
+
+// A value label is heard by its text.
+void setValue(QLabel* label, const std::string& text) {
+    label->setText(qs(text));
+    label->setAccessibleName(qs(text));
+}
+
+}  // namespace
+
+ErrandSummaryPanel::ErrandSummaryPanel(QWidget* parent) : QWidget(parent) {
+    noTargetLabel = valueLabel(this, "notargetlabel", "목표 없음");
+    whereLabel = valueLabel(this, "wherelabel", "장소");
+    lengthLabel = valueLabel(this, "lengthlabel", "기간");
+    rewardLabel = valueLabel(this, "rewardlabel", "보수");
+    riskLabel = valueLabel(this, "risklabel", "위험");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QLabel* label : {noTargetLabel, whereLabel, lengthLabel, rewardLabel, riskLabel})
+        layout->addWidget(label);
+}
+
+void ErrandSummaryPanel::showFor(Game& game, int party, std::optional<Errand> kind,
+                                 std::optional<int> target, int numberField) {
+    const GameState& state = game.state;
+    setValue(noTargetLabel,
+             kind ? missingSitesNote(state, *kind, state.parties[party].location) : "");
+    std::optional<ErrandSummary> summary;
+    if (kind && target) summary = errandSummary(game, party, *kind, *target, numberField);
+    const ErrandSummary shown = summary.value_or(ErrandSummary{});
+    setValue(whereLabel, shown.where);
+    setValue(lengthLabel, shown.length);
+    setValue(rewardLabel, shown.reward);
+    setValue(riskLabel, shown.risk);
+}
+
+}  // namespace orrowvale

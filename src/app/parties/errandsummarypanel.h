@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "parties/dispatch.h"
+
+class QLabel;
+
+namespace orrowvale {
+
+struct Game;
+
+// The lines under the dispatch window's targets: where, how long, the reward and
+// the risk of the chosen target for the party, or why a kind lists nothing here.
+class ErrandSummaryPanel : public QWidget {
+  public:
+    explicit ErrandSummaryPanel(QWidget* parent);
+
+    // Empty lines while no kind or no target is chosen.
+    void showFor(Game& game, int party, std::optional<Errand> kind, std::optional<int> target,
+                 int numberField);
+
+  private:
+    QLabel* noTargetLabel;
+    QLabel* whereLabel;
+    QLabel* lengthLabel;
+    QLabel* rewardLabel;
+    QLabel* riskLabel;
+};
+
+}  // namespace orrowvale

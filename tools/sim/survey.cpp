@@ -1,0 +1,175 @@
+#include "survey.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iomanip>
+#include <memory>
+
+#include "cautiousplayer.h"
+#include "game.h"
+#include "lifecycle/createworld.h"
+#include "playscript.h"
+#include "transcript.h"
+#include "world/dice.h"
+#include "world/gamestate.h"
+
+namespace orrowvale::sim {
+namespace {
+
+int monthIndex(const GameState& state) {
+    return state.gameYear * kMonthsPerYear + state.gameMonth;
+}
+
+int guildMembers(const GameState& state) {
+    int count = 0;
+    for (const TAdven& a : state.adventurers)
+        if (!a.isFree() && a.isGuildMember != 0) ++count;
+    return count;
+}
+
+void writeTranscript(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                     const GameState& state) {
+    std::ofstream out(file, std::ios::binary);
+    for (const std::string& line : lines)
+        out << line << "\n";
+    out << "# gold=" << state.gold << " adventureFame=" << state.adventureFame << "\n";
+}
+
+SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std::uint64_t seed,
+                       const std::optional<std::filesystem::path>& transcriptFile) {
+    Dice dice(seed);
+    SurveyGame record;
+    auto count = [&record](const std::string& line) {
+        if (line.find("전멸했습니다") != std::string::npos) ++record.partiesLost;
+        if (line.find("모험 도중 사망했습니다") != std::string::npos) ++record.membersLost;
+    };
+    TranscriptPresenter presenter(count);
+    auto state = std::make_unique<GameState>();
+    Game game(*state, paths, dice, presenter);
+    if (options.storyPlay)
+        createStoryWorld(game, options.character);
+    else
+        createRandomWorld(game);
+    Player player(game, presenter, count);
+    CautiousPlayer cautious(player, options.takesFirstQuest);
+
+    const int start = monthIndex(game.state);
+    int baseline = -1;
+    // A turn may run many turns when the main character is away; a month has 20.
+    const int turnLimit = options.months * kTurnsPerWeek * kWeeksPerMonth + 10;
+    for (int turn = 0; turn < turnLimit && !game.mainCharacterDied; ++turn) {
+        const bool questTakenBefore = cautious.tookFirstQuest();
+        cautious.playTurn();
+        // The turn's end runs until the main character's party is home again.
+        if (!questTakenBefore && cautious.tookFirstQuest())
+            record.firstQuest = game.mainCharacterDied ? -1 : 1;
+        if (baseline < 0) baseline = guildMembers(game.state);
+        const int recruits = std::max(0, guildMembers(game.state) - baseline);
+        const int elapsed = monthIndex(game.state) - start;
+        while (static_cast<int>(record.months.size()) < std::min(elapsed, options.months)) {
+            record.months.push_back({!game.mainCharacterDied, game.state.gold,
+                                     static_cast<long long>(game.state.adventureFame) +
+                                         game.state.politicalFame + game.state.covertFame,
+                                     recruits});
+            if (recruits > 0 && record.firstRecruitMonth == 0)
+                record.firstRecruitMonth = static_cast<int>(record.months.size());
+        }
+        if (elapsed >= options.months) break;
+    }
+    // After his death the game is over: the months left count him dead.
+    const long long fame = static_cast<long long>(game.state.adventureFame) +
+                           game.state.politicalFame + game.state.covertFame;
+    while (static_cast<int>(record.months.size()) < options.months)
+        record.months.push_back({false, game.state.gold, fame,
+                                 std::max(0, guildMembers(game.state) - std::max(0, baseline))});
+    if (transcriptFile) writeTranscript(*transcriptFile, cautious.transcript(), game.state);
+    return record;
+}
+
+template <typename Value>
+Value percentile(std::vector<Value> values, int percent) {
+    if (values.empty()) return Value{};
+    std::sort(values.begin(), values.end());
+    const std::size_t index = (values.size() - 1) * static_cast<std::size_t>(percent) / 100;
+    return values[index];
+}
+
+std::string percent(int part, int whole) {
+    return std::to_string(whole == 0 ? 0 : (part * 100 + whole / 2) / whole) + "%";
+}
+
+}  // namespace
+
+SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths) {
+    SurveyResult result;
+    result.start = options.storyPlay ? "story:" + std::to_string(options.character) : "random";
+    result.months = options.months;
+    result.takesFirstQuest = options.takesFirstQuest;
+    if (options.transcriptDir) std::filesystem::create_directories(*options.transcriptDir);
+    for (int k = 1; k <= options.games; ++k) {
+        std::optional<std::filesystem::path> file;
+        if (options.transcriptDir)
+            file = *options.transcriptDir / ("game" + std::to_string(k) + ".txt");
+        result.games.push_back(playOneGame(options, paths, options.firstSeed + k - 1, file));
+    }
+    return result;
+}
+
+void printSurveyTable(const SurveyResult& result, std::ostream& out) {
+    const int games = static_cast<int>(result.games.size());
+    out << "survey " << result.start << ": " << games << " games, " << result.months << " months, "
+        << (result.takesFirstQuest ? "first-quest" : "cautious") << " player\n";
+    out << "month  alive  recruited  gold p10/p50/p90      fame p10/p50/p90\n";
+    for (int m = 0; m < result.months; ++m) {
+        int alive = 0;
+        int recruited = 0;
+        std::vector<long long> gold;
+        std::vector<long long> fame;
+        for (const SurveyGame& game : result.games) {
+            const MonthEnd& end = game.months[static_cast<std::size_t>(m)];
+            alive += end.alive;
+            recruited += end.recruits > 0;
+            gold.push_back(end.gold);
+            fame.push_back(end.fame);
+        }
+        out << std::setw(5) << m + 1 << "  " << std::setw(5) << percent(alive, games) << "  "
+            << std::setw(9) << percent(recruited, games) << "  " << std::setw(6)
+            << percentile(gold, 10) << "/" << std::setw(6) << percentile(gold, 50) << "/"
+            << std::setw(6) << percentile(gold, 90) << "  " << std::setw(5) << percentile(fame, 10)
+            << "/" << std::setw(5) << percentile(fame, 50) << "/" << std::setw(5)
+            << percentile(fame, 90) << "\n";
+    }
+    out << "first recruit:";
+    for (int m = 0; m <= result.months; ++m) {
+        const int count = static_cast<int>(
+            std::count_if(result.games.begin(), result.games.end(),
+                          [m](const SurveyGame& g) { return g.firstRecruitMonth == m; }));
+        out << " " << (m == 0 ? std::string("never") : "month " + std::to_string(m)) << " "
+            << percent(count, games) << (m < result.months ? "," : "\n");
+    }
+    int partiesLost = 0;
+    int membersLost = 0;
+    int gamesLosingParty = 0;
+    int died = 0;
+    for (const SurveyGame& game : result.games) {
+        partiesLost += game.partiesLost;
+        membersLost += game.membersLost;
+        gamesLosingParty += game.partiesLost > 0;
+        died += !game.months.back().alive;
+    }
+    out << "parties lost: " << partiesLost << " in " << percent(gamesLosingParty, games)
+        << " of games; members lost: " << membersLost << "\n";
+    if (result.takesFirstQuest) {
+        int taken = 0;
+        int survived = 0;
+        for (const SurveyGame& game : result.games) {
+            taken += game.firstQuest != 0;
+            survived += game.firstQuest > 0;
+        }
+        out << "first quest with the starting party: taken in " << taken
+            << " games, main character back from it in " << percent(survived, taken) << "\n";
+    }
+    out << "endings: main character died " << died << ", still playing " << games - died << "\n";
+}
+
+}  // namespace orrowvale::sim

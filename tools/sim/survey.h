@@ -1,0 +1,60 @@
+#pragma once
+
+// `orrowvale-sim --survey N`: N seeded games of one start played by the cautious
+// player, summed up month by month for the authors of a world.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orrowvale {
+class GamePaths;
+}
+
+namespace orrowvale::sim {
+
+struct SurveyOptions {
+    int games = 0;
+    int months = 3;
+    bool storyPlay = false;
+    int character = 0;
+    bool takesFirstQuest = false;  // --policy first-quest
+    std::uint64_t firstSeed = 1;   // game k plays with seed firstSeed + k - 1
+    // Where each game's actions go, as gameK.txt, to be replayed with --actions.
+    std::optional<std::filesystem::path> transcriptDir;
+};
+
+// One game at the end of each month.
+struct MonthEnd {
+    bool alive = true;
+    long long gold = 0;
+    long long fame = 0;  // adventure, political and covert together
+    int recruits = 0;    // members who joined after the first turn
+};
+
+struct SurveyGame {
+    std::vector<MonthEnd> months;
+    int firstRecruitMonth = 0;  // 0: nobody joined
+    int partiesLost = 0;
+    int membersLost = 0;
+    // With --policy first-quest: 1 the main character came back from the first
+    // quest, -1 he fell on it, 0 it was never taken.
+    int firstQuest = 0;
+};
+
+struct SurveyResult {
+    std::string start;  // "story:0", "random"
+    bool takesFirstQuest = false;
+    std::vector<SurveyGame> games;
+    int months = 0;
+};
+
+SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths);
+void printSurveyTable(const SurveyResult& result, std::ostream& out);
+// The same as a chart: one panel per measure, months along the bottom.
+bool plotSurvey(const SurveyResult& result, const std::string& pngFile);
+
+}  // namespace orrowvale::sim

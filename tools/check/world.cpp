@@ -1,7 +1,5 @@
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "jpegsize.h"
 #include "kinds.h"
@@ -92,8 +90,14 @@ std::optional<PictureSize> mapSize(Core& core) {
     if (!core.fixedFile("data\\map.jpg", Severity::Warning,
                         ": the city rectangles cannot be checked"))
         return {};
-    std::ifstream in(core.paths().resolve("data\\map.jpg"), std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    try {
+        bytes =
+            readPlainFile(core.paths().resolve("data\\map.jpg"), core.shownPath("data\\map.jpg"));
+    } catch (const DataError& error) {
+        core.error(Where{error.file(), 0}, error.problem());
+        return {};
+    }
     std::optional<PictureSize> size = jpegSize(bytes);
     if (!size)
         core.error(Where{core.shownPath("data\\map.jpg"), 0},

@@ -94,7 +94,7 @@ class SlotReader {
   private:
     LineReader open(std::string_view name) const {
         const std::string gamePath = slot_ + "\\" + std::string(name);
-        return LineReader(paths_.resolve(gamePath), paths_.shownPath(gamePath));
+        return LineReader(paths_.resolve(gamePath), paths_.shownPath(gamePath), FileLinks::Refuse);
     }
 
     std::filesystem::path fileOf(std::string_view name, std::string& shown) const {
@@ -219,7 +219,7 @@ class SlotReader {
 }  // namespace
 
 void loadParty(TParty& party, const std::filesystem::path& file, const std::string& displayName) {
-    LineReader in(file, displayName);
+    LineReader in(file, displayName, FileLinks::Refuse);
     TParty read = party;
     for (std::int32_t& member : read.members)
         member = in.readNumberInRange("a member's adventurer number, from 0 to 1000", 0,

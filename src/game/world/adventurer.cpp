@@ -238,7 +238,8 @@ int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names) {
 
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName, bool savedByTheGame) {
-    LineReader reader(file, displayName);
+    // The game never saves a link, so one in a slot is no save of the game's.
+    LineReader reader(file, displayName, savedByTheGame ? FileLinks::Refuse : FileLinks::Follow);
     TAdven read = adventurer;
     auto number = [&](const char* what) { return reader.readWholeNumber(what); };
     auto coded = [&](const char* what, int low, int high) {

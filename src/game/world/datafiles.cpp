@@ -127,9 +127,9 @@ bool parseWholeNumber(std::string_view text, std::int32_t& value) {
     return true;
 }
 
-LineReader::LineReader(const std::filesystem::path& file, std::string displayName)
+LineReader::LineReader(const std::filesystem::path& file, std::string displayName, FileLinks links)
     : name_(std::move(displayName)) {
-    text_ = readPlainFile(file, name_);
+    text_ = readPlainFile(file, name_, links);
 }
 
 std::string readPlainFile(const std::filesystem::path& file, const std::string& shown,

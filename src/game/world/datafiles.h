@@ -80,7 +80,8 @@ void writePlainFile(const std::filesystem::path& file, std::string_view bytes,
 class LineReader {
   public:
     // Opens a file; `displayName` is how errors name it.
-    LineReader(const std::filesystem::path& file, std::string displayName);
+    LineReader(const std::filesystem::path& file, std::string displayName,
+               FileLinks links = FileLinks::Follow);
     // Reads bytes already in memory as if they were a file of that name.
     static LineReader fromBytes(std::string bytes, std::string displayName);
     // Opens a file given as the data files write it, relative to the game directory.

@@ -772,6 +772,16 @@ TEST(SaveSlots, ASlotThatIsNoPlainFileIsListedAsDamagedAndLookingLeavesNoLock) {
     }
     LoadingGame loader(saver);
     EXPECT_THROW(loadGame(loader.game, 2), DataError);
+    // The game never saves a link: a slot file that is one is no save of its own.
+    saveGame(saver.game.state, saver.paths, 6);
+    for (const auto& entry : fs::directory_iterator(saver.dir.path(slotGamePath(6)))) {
+        if (entry.path().extension() != ".adv") continue;
+        const fs::path outside = saver.dir.path("outside.adv");
+        fs::rename(entry.path(), outside);
+        fs::create_symlink(outside, entry.path());
+        break;
+    }
+    EXPECT_THROW(loadGame(loader.game, 6), DataError);
     loadGame(loader.game, 1);
     saveGame(saver.game.state, saver.paths, 7);
     for (const auto& entry : fs::directory_iterator(saver.dir.path("data\\save")))

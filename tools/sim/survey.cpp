@@ -86,14 +86,6 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
     return record;
 }
 
-template <typename Value>
-Value percentile(std::vector<Value> values, int percent) {
-    if (values.empty()) return Value{};
-    std::sort(values.begin(), values.end());
-    const std::size_t index = (values.size() - 1) * static_cast<std::size_t>(percent) / 100;
-    return values[index];
-}
-
 std::string percent(int part, int whole) {
     return std::to_string(whole == 0 ? 0 : (part * 100 + whole / 2) / whole) + "%";
 }

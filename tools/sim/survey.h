@@ -3,6 +3,7 @@
 // `orrowvale-sim --survey N`: N seeded games of one start played by the cautious
 // player, summed up month by month for the authors of a world.
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -51,6 +52,16 @@ struct SurveyResult {
     std::vector<SurveyGame> games;
     int months = 0;
 };
+
+// The value below which `percent` of `values` lie (the lower one on a tie), as
+// the table and the chart both show them.
+template <typename Value>
+Value percentile(std::vector<Value> values, int percent) {
+    if (values.empty()) return Value{};
+    std::sort(values.begin(), values.end());
+    const std::size_t index = (values.size() - 1) * static_cast<std::size_t>(percent) / 100;
+    return values[index];
+}
 
 SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths);
 void printSurveyTable(const SurveyResult& result, std::ostream& out);

@@ -62,10 +62,9 @@ std::vector<Panel> panelsOf(const SurveyResult& result) {
             withRecruit += game.months[m].recruits > 0;
             fames.push_back(game.months[m].fame);
         }
-        std::sort(fames.begin(), fames.end());
         alive.values.push_back(100 * living / games);
         recruited.values.push_back(100 * withRecruit / games);
-        fame.values.push_back(fames.empty() ? 0 : static_cast<double>(fames[fames.size() / 2]));
+        fame.values.push_back(static_cast<double>(percentile(fames, 50)));
         fame.top = std::max(fame.top, fame.values.back());
     }
     return {alive, recruited, fame};

@@ -144,7 +144,7 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
                                              "조직\\n               2) 기존의 "
                                              "파티가 이 장소로 이동")});
     // One "완료" plays every turn of the main character's journey.
-    EXPECT_TRUE(run.has("inform: 선봉이(가) 바람언덕으로의 이동을 완료하였습니다."));
+    EXPECT_TRUE(run.has("inform: 선봉이 바람언덕으로의 이동을 완료하였습니다."));
     EXPECT_TRUE(run.lines.back().starts_with("state: year=200 month=4 week=1 turn=3 gold=980 "))
         << run.lines.back();
     EXPECT_TRUE(run.lines.back().ends_with(" currentCity=2")) << run.lines.back();

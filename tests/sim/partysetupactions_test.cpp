@@ -85,7 +85,7 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_EQ(after(lines, "setup").front(), "list[partylist]: 1 파티명 없음");
 
     const bool cameHome = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.starts_with("inform: 파티 파티명 없음이(가) 수송 ") &&
+        return l.starts_with("inform: 파티 파티명 없음이 수송 ") &&
                l.find("귀환했습니다") != std::string::npos;
     });
     EXPECT_TRUE(cameHome);

@@ -11,6 +11,7 @@
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/numbers.h"
+#include "world/particles.h"
 #include "world/worldload.h"
 
 namespace orrowvale {
@@ -145,7 +146,9 @@ void travelOneTurn(Game& game, int party) {
     }
     std::string cityName =
         CityTable::contains(p.location) ? state.cityNames[p.location] : std::string();
-    game.presenter.inform(p.partyName + "이(가) " + cityName + "으로의 이동을 완료하였습니다.");
+    game.presenter.inform(withParticle(p.partyName, Particle::Subject, "이(가)") + " " +
+                          withParticle(cityName, Particle::Direction, "으로") +
+                          "의 이동을 완료하였습니다.");
 }
 
 }  // namespace orrowvale

@@ -107,8 +107,8 @@ TEST_F(Travel, APartyArrivesOnTheTurnItsRouteTakesAndTheMainCharacterWithIt) {
               std::make_tuple(2, 0));
     EXPECT_EQ(state.currentCity, 2);
     EXPECT_EQ(presenter.guildButtonEnables(), 1);
-    EXPECT_EQ(presenter.lines(), (Lines{"inform: 곰이(가) 다솜으로의 이동을 완료하였습니다.",
-                                        "inform: 매이(가) 나루으로의 이동을 완료하였습니다."}));
+    EXPECT_EQ(presenter.lines(), (Lines{"inform: 곰이 다솜으로의 이동을 완료하였습니다.",
+                                        "inform: 매가 나루로의 이동을 완료하였습니다."}));
 }
 
 TEST_F(Travel, AJourneyTowardsNoCityOrWithoutTimeEndsAtOnceAndWritesNowhere) {

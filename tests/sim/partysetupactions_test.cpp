@@ -68,7 +68,12 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_EQ(std::count_if(added.begin(), added.end(),
                             [](const std::string& l) { return l.starts_with("list[memberlist]"); }),
               3);
-    EXPECT_EQ(after(lines, "place 1 " + b + " 5"), (std::vector<std::string>{"label[loc5]: O"}));
+    // A row reads "NUMBER. NAME, CLASS, ABILITIES"; the grid names who stands there.
+    const std::size_t nameStart = members[1].find(". ") + 2;
+    const std::string nameOfB =
+        members[1].substr(nameStart, members[1].find(',', nameStart) - nameStart);
+    EXPECT_EQ(after(lines, "place 1 " + b + " 5"),
+              (std::vector<std::string>{"label[loc5]: " + nameOfB}));
     EXPECT_EQ(after(lines, "leader 1 " + b).size(), 1u);
     EXPECT_EQ(after(lines, "rename 1 은빛 매"),
               (std::vector<std::string>{"list[partylist]: 1 은빛 매"}));

@@ -28,6 +28,7 @@
 #include "app/parties/travel.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"
+#include "app/ui/numberedlist.h"
 
 namespace orrowvale {
 
@@ -69,6 +70,7 @@ void Windows::showTitle() {
 }
 
 bool Windows::enterGame() {
+    forgetChoices();
     window<TForm1>().hide();
     if (!window<TMainForm>().openForPlay()) {
         showTitle();
@@ -93,6 +95,21 @@ void Windows::returnToTitle() {
     showTitle();
     window<TForm1>().activateWindow();
     window<TMainForm>().hide();
+}
+
+// A list remembers its chosen row by number, and a number of the old game names
+// someone else, or no one, in the new one: every list starts empty, and each window
+// fills its lists again as it opens.
+void Windows::forgetChoices() {
+    std::apply(
+        [](auto&... each) {
+            const auto emptyLists = [](QWidget& window) {
+                for (NumberedList* list : window.findChildren<NumberedList*>())
+                    list->fill({});
+            };
+            (emptyLists(*each), ...);
+        },
+        windows_);
 }
 
 void Windows::afterPlayerAction() {

@@ -46,6 +46,9 @@ class Windows {
     void afterPlayerAction();
 
   private:
+    // Empties every window's lists, so nothing chosen in one game shows in the next.
+    void forgetChoices();
+
     template <typename... W>
     using OneOfEach = std::tuple<std::unique_ptr<W>...>;
 

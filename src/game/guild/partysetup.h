@@ -37,6 +37,10 @@ ListRows memberRows(const GameState& state, int party);
 std::string leaderName(const GameState& state, int party);
 // For grid positions 1..9 (index 0..8): whether the member of `slot` stands there.
 std::array<bool, 9> formationMarks(const GameState& state, int party, int slot);
+// For grid positions 1..9 (index 0..8): the first letters of the name of whoever
+// stands there, kLeaderMark after the leader's; empty where nobody stands.
+std::array<std::string, 9> formationNames(const GameState& state, int party);
+inline constexpr const char* kLeaderMark = "(리더)";
 
 // Why the party setup window cannot be opened: it is reached from the guild window,
 // so only where the current city has a guild branch (kNoGuildBranchHere).

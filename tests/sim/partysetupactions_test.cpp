@@ -97,6 +97,16 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_TRUE(lines.back().starts_with("state: ")) << lines.back();
 }
 
+TEST_F(PartySimulation, DisbandingIsAskedAndANoKeepsTheParty) {
+    // Seed 5 starts with guild member 985 at home.
+    const auto lines = play("found 985\nanswer no\ndisband 1\nsetup\ndisband 1\nsetup\n");
+    const std::string question = "confirm: 파티 파티명 없음을 해체하시겠습니까?";
+    EXPECT_EQ(after(lines, "disband 1"), std::vector<std::string>{question}) << "a No keeps it";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), question), 2);
+    // Listed when founded and at the first look; gone at the second.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[partylist]: 1 파티명 없음"), 2);
+}
+
 TEST_F(PartySimulation, ChoicesThatAreNotOnTheListAreRefused) {
     const auto lines = play("add 1 5\ndisband 3\ntake 20 1\ndefence 1\n");
     for (const char* action : {"add 1 5", "disband 3", "take 20 1", "defence 1"})

@@ -9,6 +9,7 @@
 #include "parties/party.h"
 #include "world/codec.h"
 #include "world/gamestate.h"
+#include "world/particles.h"
 
 namespace orrowvale {
 namespace {
@@ -215,10 +216,19 @@ Leaving removeFromParty(Game& game, int party, int slot) {
 bool disbandByPlayer(Game& game, int party) {
     GameState& state = game.state;
     if (setupRefusal(state, SetupAction::Disband, party, 0)) return false;
-    if (!storePartyItem(state, party)) {
+    // Storage with no room refuses before anything is asked.
+    const bool roomForItem =
+        state.parties[party].partyItem == 0 ||
+        std::find(state.guildItems.begin(), state.guildItems.end(), 0) != state.guildItems.end();
+    if (!roomForItem) {
         game.presenter.inform(kNoRoomForItem);
         return false;
     }
+    const std::string question =
+        "파티 " + withParticle(state.parties[party].partyName, Particle::Object, "을(를)") +
+        kDisbandQuestion;
+    if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
+    storePartyItem(state, party);
     disbandParty(state, party);
     return true;
 }

@@ -27,6 +27,7 @@ inline constexpr const char* kRenamePrompt =
 inline constexpr const char* kBadPartyName =
     "파티 이름에 쓸 수 없는 글자가 있습니다. 이름을 바꾸지 않았습니다.";
 inline constexpr const char* kDefencePrefix = "Pdp값은요: ";
+inline constexpr const char* kDisbandQuestion = " 해체하시겠습니까?";
 
 // Every party in use, by name, in number order, wherever it stands.
 ListRows partyRows(const GameState& state);
@@ -76,7 +77,9 @@ enum class Leaving { Refused, Left, Disbanded };
 // "탈퇴": the member of `slot` leaves; the last one out disbands the party.
 Leaving removeFromParty(Game& game, int party, int slot);
 // "해체" by the player: the party's item goes back to the guild's storage first.
-// With the storage full nothing changes and the player is told why.
+// With the storage full nothing changes and the player is told why; otherwise the
+// player is asked "파티 NAME을(를)" + kDisbandQuestion, No offered first, and a No
+// keeps the party.
 bool disbandByPlayer(Game& game, int party);
 // The narrow defence button: tells the party's defence rating.
 void showDefence(Game& game, int party);

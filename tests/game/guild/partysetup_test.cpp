@@ -192,6 +192,19 @@ TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
               (std::vector<std::string>(2, std::string("inform: ") + kBadPartyName)));
 }
 
+TEST_F(PartySetup, DisbandingAsksFirstNamingTheParty) {
+    const int party = found(1).value();
+    state.parties[party].partyName = "새벽 원정대";
+    presenter.clear();
+    presenter.queueAnswers({false});
+    EXPECT_FALSE(disbandByPlayer(game, party));
+    EXPECT_TRUE(state.parties[party].inUse);
+    EXPECT_EQ(presenter.lines(),
+              std::vector<std::string>{"confirm: 파티 새벽 원정대를 해체하시겠습니까?"});
+    EXPECT_TRUE(disbandByPlayer(game, party));
+    EXPECT_FALSE(state.parties[party].inUse);
+}
+
 TEST_F(PartySetup, DisbandingReturnsTheItemToTheFirstFreeShelfAndIsRefusedWhenAllAreFull) {
     const int party = found(1).value();
     addToParty(game, party, pick(2));

@@ -19,6 +19,7 @@
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/creationprogress.h"
 #include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
@@ -49,7 +50,8 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
       dice(std::move(gameDice)),
       state(std::make_unique<GameState>()),
       presenter(*this),
-      game(*state, paths, dice, presenter) {
+      loggingPresenter(presenter, *state),
+      game(*state, paths, dice, loggingPresenter) {
     // One after another, in the order of the list.
     std::apply(
         [this](auto&... owned) {
@@ -92,6 +94,7 @@ void Windows::returnToTitle() {
     window<Tinsform>().hide();
     window<Tcommform>().hide();
     window<Tinfoform>().hide();
+    window<Tlogform>().hide();
     showTitle();
     window<TForm1>().activateWindow();
     window<TMainForm>().hide();
@@ -101,6 +104,7 @@ void Windows::returnToTitle() {
 // someone else, or no one, in the new one: every list starts empty, and each window
 // fills its lists again as it opens.
 void Windows::forgetChoices() {
+    loggingPresenter.log.clear();
     std::apply(
         [](auto&... each) {
             const auto emptyLists = [](QWidget& window) {

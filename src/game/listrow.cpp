@@ -21,9 +21,7 @@ std::vector<std::string> adventurerColumns(const GameState& state, int adventure
     std::string name = a.name;
     if (mark == MainCharacterMark::Shown && adventurer == state.mainchrnum)
         name += kMainCharacterMark;
-    int abilities = 0;
-    for (std::uint8_t stat : a.stats)
-        abilities += stat;
+    const int abilities = abilityTotal(a);
     const std::string adventurerClass = className(a.adventurerClass);
     return {std::to_string(adventurer) + ".", name, adventurerClass.empty() ? "-" : adventurerClass,
             "능력 " + std::to_string(abilities)};

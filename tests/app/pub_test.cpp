@@ -82,8 +82,8 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
         driver.seen,
         (QStringList{QStringLiteral("box: 어서 오세요"), QStringLiteral("box: 늑대가 늘었다.\n"),
                      QStringLiteral("box: 어서 오세요"), QStringLiteral("box: 어서 오세요")}));
-    EXPECT_EQ(bars,
-              (QStringList{QStringLiteral("100%"), QStringLiteral("0%"), QStringLiteral("50%")}));
+    EXPECT_EQ(bars, (QStringList{QStringLiteral("6000 / 5000"), QStringLiteral("-5 / 5000"),
+                                 QStringLiteral("2500 / 5000")}));
     EXPECT_EQ(state().adventureFame, 6000);
     EXPECT_FALSE(windows->window<TPubForm>().isVisible());
 }

@@ -18,6 +18,7 @@
 #include "lifecycle/loadgame.h"
 #include "lifecycle/savegame.h"
 #include "parties/party.h"
+#include "parties/travel.h"
 #include "sim/simrun.h"
 #include "transcript.h"
 #include "world/dice.h"
@@ -124,7 +125,9 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
     Lines noSuchRoute = routes;
     noSuchRoute.push_back("refused: not offered");
     EXPECT_EQ(run.after("move 1 2 9"), noSuchRoute);
-    EXPECT_EQ(run.after("move 1 2 -"), routes) << "no route: the window closes, nobody leaves";
+    Lines noRoute = routes;
+    noRoute.push_back(std::string("inform: ") + kChooseRoute);
+    EXPECT_EQ(run.after("move 1 2 -"), noRoute) << "no route: told why, nobody leaves";
 
     // The first "move 1 2 1" departs; the second finds the party gone from the list.
     Lines departs = routes;

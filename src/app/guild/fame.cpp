@@ -7,7 +7,9 @@
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
+#include "app/ui/text.h"
 #include "guild/fame.h"
+#include "world/gamestate.h"
 
 namespace orrowvale {
 
@@ -22,6 +24,12 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     politicalBar = addBar("jungguage", "정치", QColor(0, 128, 0));
     covertBar = addBar("backguage", "암행", QColor(128, 0, 0));
 
+    needsLabel = new QLabel(this);
+    needsLabel->setObjectName(QStringLiteral("needslabel"));
+    needsLabel->setAccessibleDescription(QStringLiteral("명성이 필요한 일"));
+    needsLabel->setWordWrap(true);
+    layout->addRow(needsLabel);
+
     okButton = makeButton(this, "Button1", "확인");
     // The window's one button: Enter closes it.
     okButton->setAutoDefault(true);
@@ -35,7 +43,7 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
     bar->setObjectName(QString::fromUtf8(name));
     bar->setRange(0, kFameBarMaximum);
     bar->setValue(0);
-    bar->setFormat(QStringLiteral("%p%"));
+
     bar->setMinimumWidth(240);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Highlight, colour);
@@ -48,9 +56,19 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
 
 void Tfamform::showFame() {
     const FameBars bars = fameBars(*windows_.state);
-    adventureBar->setValue(bars.adventure);
-    politicalBar->setValue(bars.political);
-    covertBar->setValue(bars.covert);
+    const GameState& state = *windows_.state;
+    // The bar shows where the fame stands; its text tells the fame itself.
+    const auto show = [](QProgressBar* bar, int barValue, int fame) {
+        bar->setValue(barValue);
+        bar->setFormat(QStringLiteral("%1 / %2").arg(fame).arg(kFameBarMaximum));
+    };
+    show(adventureBar, bars.adventure, state.adventureFame);
+    show(politicalBar, bars.political, state.politicalFame);
+    show(covertBar, bars.covert, state.covertFame);
+    QStringList needs;
+    for (const std::string& line : fameNeeds(state))
+        needs << qs(line);
+    needsLabel->setText(needs.join(QLatin1Char('\n')));
     okButton->setFocus();
     exec();
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDialog>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -25,6 +26,7 @@ class Tfamform : public QDialog {
     QProgressBar* adventureBar;
     QProgressBar* politicalBar;
     QProgressBar* covertBar;
+    QLabel* needsLabel;
     QPushButton* okButton;
 };
 

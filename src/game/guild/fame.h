@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace orrowvale {
 
 struct GameState;
@@ -18,5 +21,9 @@ struct FameBars {
     int covert = 0;
 };
 FameBars fameBars(const GameState& state);
+
+// What the fame window says beneath its bars: the fame a recruit asks for and the
+// political fame the next guild branch needs, each against what the guild has.
+std::vector<std::string> fameNeeds(const GameState& state);
 
 }  // namespace orrowvale

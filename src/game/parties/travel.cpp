@@ -90,8 +90,11 @@ ListRows routesTo(const GameState& state, const RouteFile& routes, int destinati
 Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route) {
     GameState& state = game.state;
     // A party already on the road or away on a mission cannot set off (and pay) again.
-    if (!canMoveOrDispatch(state, party) || !offers(routesTo(state, routes, destination), route))
-        return Departure::NoChoice;
+    if (!canMoveOrDispatch(state, party) || destination == 0) return Departure::NoChoice;
+    if (!offers(routesTo(state, routes, destination), route)) {
+        game.presenter.inform(kChooseRoute);
+        return Departure::Refused;
+    }
     const TWay& way = routes.ways[route];
     if (state.cityNations[way.wayDestination] != state.playerNation) {
         game.presenter.inform("적국으로의 이동은 불가능합니다.");

@@ -77,12 +77,12 @@ keys_to "$naming" Return
 wait_gone 파티명명 10
 
 # With the mouse: the third member in the member list, then the middle of the
-# grid. The places are those of the window's layout at 641x453.
+# grid. The places are those of the window's layout at 649x465.
 geometry=$(xdotool getwindowgeometry "$setup" | sed -n 's/.*Geometry: //p')
-[ "$geometry" = 641x453 ] || log "party setup is $geometry, not 641x453: the clicks may miss"
-xdotool mousemove --window "$setup" 300 285 click 1
+[ "$geometry" = 649x465 ] || log "party setup is $geometry, not 649x465: the clicks may miss"
+xdotool mousemove --window "$setup" 300 297 click 1
 sleep 0.5
-xdotool mousemove --window "$setup" 401 146 click 1
+xdotool mousemove --window "$setup" 405 151 click 1
 sleep 0.5
 shot '파티 구성' party_setup_formation
 keys_to "$setup" Escape

@@ -107,7 +107,9 @@ void ModalDriver::tick() {
         seen << QStringLiteral("choose: ") + texts.join(QStringLiteral(", "));
         const QString wanted = picks_.empty() ? QString() : picks_.front();
         if (!picks_.empty()) picks_.pop_front();
-        const auto found = rows->findItems(wanted, Qt::MatchExactly);
+        const auto found =
+            rows->findItems(wanted, Qt::MatchExactly) +
+            rows->findItems(QStringLiteral(". ") + wanted + QStringLiteral(","), Qt::MatchContains);
         if (wanted.isEmpty() || found.isEmpty()) {
             chooser->findChild<QPushButton*>(QStringLiteral("cancel_btn"))->click();
         } else {

@@ -45,18 +45,28 @@ class PartySetupWindow : public ::testing::Test, public WindowsFixture {
         return form->findChild<T*>(QString::fromUtf8(name));
     }
     void press(const char* name) { control(name)->click(); }
+    // The rows' texts; of an adventurer's row ("NUMBER. NAME, CLASS, ...") the name.
     QStringList rows(const char* list) {
         QStringList texts;
         auto* widget = control<QListWidget>(list);
-        for (int row = 0; row < widget->count(); ++row)
-            texts << widget->item(row)->text();
+        for (int row = 0; row < widget->count(); ++row) {
+            const QString text = widget->item(row)->text();
+            texts
+                << (text.contains(QStringLiteral(", "))
+                        ? text.section(QStringLiteral(", "), 0, 0).section(QStringLiteral(". "), 1)
+                        : text);
+        }
         return texts;
     }
+    // Where the chosen member stands, "O", among the grid's nine cells.
     QString grid() {
         QString marks;
         for (int k = 1; k <= 9; ++k)
-            marks += control(("loc" + std::to_string(k)).c_str())->text().isEmpty() ? '.' : 'O';
+            marks += control(("loc" + std::to_string(k)).c_str())->isChecked() ? 'O' : '.';
         return marks;
+    }
+    QString cell(int position) {
+        return control(("loc" + std::to_string(position)).c_str())->text();
     }
     // Founds party 1 led by 가람솔 with 나래 and 다온.
     void foundThree() {
@@ -108,14 +118,30 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
     EXPECT_EQ(grid(), QStringLiteral("........O"));
     const auto& f = state().parties[1].formation;
     EXPECT_EQ(std::vector<int>(f.begin(), f.end()), (std::vector<int>{1, 0, 2, 0, 0, 0, 0, 0, 3}));
+    EXPECT_EQ(cell(1), QStringLiteral("가람솔\n(리더)"));
+    EXPECT_EQ(cell(3), QStringLiteral("나래"));
+    EXPECT_EQ(cell(2), QString());
 
     press("makeleader");
     EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QStringLiteral("다온"));
+    EXPECT_EQ(cell(1), QStringLiteral("가람솔"));
+    EXPECT_EQ(cell(9), QStringLiteral("다온\n(리더)"));
     EXPECT_EQ(state().parties[1].leader, member[2]);
 
     press("Button5");
     EXPECT_EQ(driver.seen.back(),
               QStringLiteral("box: Pdp값은요: %1").arg(partyDefenceRating(state(), 1)));
+}
+
+TEST_F(PartySetupWindow, ANewGameShowsNothingChosenInTheOldOne) {
+    foundThree();
+    ASSERT_EQ(control<QLabel>("leaderlabel")->text(), QStringLiteral("가람솔"));
+    windows->returnToTitle();
+    startRandomGame(driver);
+    EXPECT_TRUE(control<QListWidget>("partylist")->selectedItems().isEmpty());
+    EXPECT_EQ(control<QListWidget>("memberlist")->count(), 0);
+    EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QString());
+    EXPECT_EQ(grid(), QStringLiteral("........."));
 }
 
 TEST_F(PartySetupWindow, RenamingTellsCancelFromAnEmptyAnswer) {

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -68,8 +67,8 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button4")->click(); });
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button3")->click(); });
     driver.when(QStringLiteral("Tfamform"), [&](QWidget* fame) {
-        for (const char* name : {"advguage", "jungguage", "backguage"})
-            bars << fame->findChild<QProgressBar*>(QString::fromUtf8(name))->text();
+        for (const char* name : {"advfamelabel", "jungfamelabel", "backfamelabel"})
+            bars << fame->findChild<QLabel*>(QString::fromUtf8(name))->text();
         button(fame, "Button1")->click();
     });
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button1")->click(); });
@@ -82,8 +81,8 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
         driver.seen,
         (QStringList{QStringLiteral("box: 어서 오세요"), QStringLiteral("box: 늑대가 늘었다.\n"),
                      QStringLiteral("box: 어서 오세요"), QStringLiteral("box: 어서 오세요")}));
-    EXPECT_EQ(bars,
-              (QStringList{QStringLiteral("100%"), QStringLiteral("0%"), QStringLiteral("50%")}));
+    EXPECT_EQ(bars, (QStringList{QStringLiteral("6000 / 5000"), QStringLiteral("-5 / 5000"),
+                                 QStringLiteral("2500 / 5000")}));
     EXPECT_EQ(state().adventureFame, 6000);
     EXPECT_FALSE(windows->window<TPubForm>().isVisible());
 }

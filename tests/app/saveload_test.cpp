@@ -9,6 +9,7 @@
 #include "app/lifecycle/loadgame.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/savegame.h"
+#include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
 #include "modaldriver.h"
 
@@ -49,7 +50,9 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
             ok.click();
             EXPECT_TRUE(windows->window<Tsaveform>().isVisible());
         });
-    EXPECT_EQ(before, QStringList(10, QStringLiteral("빈 공간")));
+    ASSERT_EQ(before.size(), 10);
+    EXPECT_EQ(before.front(), QStringLiteral("1. 빈 공간"));
+    EXPECT_EQ(before.back(), QStringLiteral("10. 빈 공간"));
     EXPECT_FALSE(slotUsed(1));
     inWindow(windows->window<Tsaveform>(), [&](QListWidget& list, QPushButton& ok) {
         list.setCurrentRow(2);
@@ -57,6 +60,8 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
         EXPECT_FALSE(windows->window<Tsaveform>().isVisible());
     });
     EXPECT_TRUE(slotUsed(3));
+    EXPECT_EQ(windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("notestat"))->text(),
+              QStringLiteral("저장했습니다."));
 
     state().gameTurn = 5;
     state().gold = 1;
@@ -73,6 +78,7 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
     ASSERT_FALSE(driver.seen.isEmpty());
     EXPECT_TRUE(driver.seen.last().contains(QStringLiteral("save1/mainsave.sav")));
     EXPECT_EQ(state().gameTurn, 5);
+    EXPECT_TRUE(listed[2].startsWith(QStringLiteral("3. ")));
     EXPECT_TRUE(listed[2].endsWith(QStringLiteral(": 200년 4월 1주 1턴")))
         << listed[2].toStdString();
 

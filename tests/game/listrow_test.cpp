@@ -28,6 +28,9 @@ class ListRowTexts : public ::testing::Test {
             a.isGuildMember = 1;
             state.guildRoster[1][number - 4] = number;
         }
+        state.adventurers[5].adventurerClass = kWarrior;
+        state.adventurers[5].stats = {10, 11, 12, 13, 14, 15};
+        state.adventurers[6].adventurerClass = kMage;
         state.mainchrnum = 5;
         TParty& p = state.parties[3];
         p.inUse = true;
@@ -40,15 +43,21 @@ class ListRowTexts : public ::testing::Test {
     GameState state;
 };
 
-TEST_F(ListRowTexts, TheMainCharacterIsMarkedInEveryListOfAdventurersButTheGuildWindows) {
-    EXPECT_EQ(adventurerRowText(state, 5, MainCharacterMark::Shown), "주인공(*)");
-    EXPECT_EQ(adventurerRowText(state, 5, MainCharacterMark::Omitted), "주인공");
-    EXPECT_EQ(adventurerRowText(state, 6, MainCharacterMark::Shown), "동료");
+TEST_F(ListRowTexts, AnAdventurerIsShownByNumberNameClassAndAbilitiesTheMainCharacterMarked) {
+    const std::string hero = "5. 주인공(*), 전사, 능력 75";
+    const std::string companion = "6. 동료, 마법사, 능력 0";
+    EXPECT_EQ(adventurerRowText(state, 5, MainCharacterMark::Shown), hero);
+    EXPECT_EQ(adventurerRowText(state, 5, MainCharacterMark::Omitted), "5. 주인공, 전사, 능력 75");
     EXPECT_EQ(adventurerRowText(state, 0, MainCharacterMark::Shown), "");
+    EXPECT_EQ(adventurerRow(state, 2, 5, MainCharacterMark::Shown).columns,
+              (std::vector<std::string>{"5.", "주인공(*)", "전사", "능력 75"}));
 
-    EXPECT_EQ(adventurerChoices(state, 2, 1, false), (ListRows{{5, "주인공(*)"}, {6, "동료"}}));
-    EXPECT_EQ(memberRows(state, 3), (ListRows{{1, "동료"}, {2, "주인공(*)"}}));
-    EXPECT_EQ(guildWindowLists(state).members, (ListRows{{5, "주인공"}, {6, "동료"}}));
+    EXPECT_EQ(adventurerChoices(state, 2, 1, false), (ListRows{{5, hero}, {6, companion}}));
+    // A party's rows are numbered by member slot, their text by adventurer.
+    EXPECT_EQ(memberRows(state, 3), (ListRows{{1, companion}, {2, hero}}));
+    EXPECT_EQ(memberRows(state, 3).front().columns.size(), 4u);
+    EXPECT_EQ(guildWindowLists(state).members,
+              (ListRows{{5, "5. 주인공, 전사, 능력 75"}, {6, companion}}));
 }
 
 TEST_F(ListRowTexts, EveryListOfPartiesShowsTheSameRow) {

@@ -86,9 +86,12 @@ TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
         runSim(dir, "guild\nbranch\ninfo " + member + "\ninfo " + std::to_string(strangerNumber) +
                         "\npartyinfo 1\npartyinfo 3\nequipment\nequip 2 3\nequip 1 4\nequip 1 3\n"
                         "unequip 1\nunequip 1\ndiscard 1\ndiscard 1\n");
+    // The member is the main character's copy: the same class and abilities.
+    const auto row = [](const std::string& number, const std::string& name) {
+        return "list[guildadvlist]: " + number + " " + number + ". " + name + ", 전사, 능력 22";
+    };
     const std::vector<std::string> guild = {
-        "list[guildadvlist]: " + member + " 보람",
-        "list[guildadvlist]: " + std::to_string(mainNumber) + " " + mainName,
+        row(member, "보람"), row(std::to_string(mainNumber), mainName),
         "list[taskpartylist]: 1 본대", "list[taskpartylist]: 2 원정대"};
     EXPECT_EQ(testing::printedAfter(lines, "guild"), guild);
     EXPECT_EQ(testing::printedAfter(lines, "branch"), guild)

@@ -18,6 +18,7 @@
 #include "lifecycle/loadgame.h"
 #include "lifecycle/savegame.h"
 #include "parties/party.h"
+#include "parties/travel.h"
 #include "sim/simrun.h"
 #include "transcript.h"
 #include "world/dice.h"
@@ -124,7 +125,9 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
     Lines noSuchRoute = routes;
     noSuchRoute.push_back("refused: not offered");
     EXPECT_EQ(run.after("move 1 2 9"), noSuchRoute);
-    EXPECT_EQ(run.after("move 1 2 -"), routes) << "no route: the window closes, nobody leaves";
+    Lines noRoute = routes;
+    noRoute.push_back(std::string("inform: ") + kChooseRoute);
+    EXPECT_EQ(run.after("move 1 2 -"), noRoute) << "no route: told why, nobody leaves";
 
     // The first "move 1 2 1" departs; the second finds the party gone from the list.
     Lines departs = routes;
@@ -144,7 +147,7 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
                                              "조직\\n               2) 기존의 "
                                              "파티가 이 장소로 이동")});
     // One "완료" plays every turn of the main character's journey.
-    EXPECT_TRUE(run.has("inform: 선봉이(가) 바람언덕으로의 이동을 완료하였습니다."));
+    EXPECT_TRUE(run.has("inform: 선봉이 바람언덕으로의 이동을 완료하였습니다."));
     EXPECT_TRUE(run.lines.back().starts_with("state: year=200 month=4 week=1 turn=3 gold=980 "))
         << run.lines.back();
     EXPECT_TRUE(run.lines.back().ends_with(" currentCity=2")) << run.lines.back();

@@ -68,7 +68,12 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_EQ(std::count_if(added.begin(), added.end(),
                             [](const std::string& l) { return l.starts_with("list[memberlist]"); }),
               3);
-    EXPECT_EQ(after(lines, "place 1 " + b + " 5"), (std::vector<std::string>{"label[loc5]: O"}));
+    // A row reads "NUMBER. NAME, CLASS, ABILITIES"; the grid names who stands there.
+    const std::size_t nameStart = members[1].find(". ") + 2;
+    const std::string nameOfB =
+        members[1].substr(nameStart, members[1].find(',', nameStart) - nameStart);
+    EXPECT_EQ(after(lines, "place 1 " + b + " 5"),
+              (std::vector<std::string>{"label[loc5]: " + nameOfB}));
     EXPECT_EQ(after(lines, "leader 1 " + b).size(), 1u);
     EXPECT_EQ(after(lines, "rename 1 은빛 매"),
               (std::vector<std::string>{"list[partylist]: 1 은빛 매"}));
@@ -85,11 +90,21 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_EQ(after(lines, "setup").front(), "list[partylist]: 1 파티명 없음");
 
     const bool cameHome = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.starts_with("inform: 파티 파티명 없음이(가) 수송 ") &&
+        return l.starts_with("inform: 파티 파티명 없음이 수송 ") &&
                l.find("귀환했습니다") != std::string::npos;
     });
     EXPECT_TRUE(cameHome);
     EXPECT_TRUE(lines.back().starts_with("state: ")) << lines.back();
+}
+
+TEST_F(PartySimulation, DisbandingIsAskedAndANoKeepsTheParty) {
+    // Seed 5 starts with guild member 985 at home.
+    const auto lines = play("found 985\nanswer no\ndisband 1\nsetup\ndisband 1\nsetup\n");
+    const std::string question = "confirm: 파티 파티명 없음을 해체하시겠습니까?";
+    EXPECT_EQ(after(lines, "disband 1"), std::vector<std::string>{question}) << "a No keeps it";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), question), 2);
+    // Listed when founded and at the first look; gone at the second.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[partylist]: 1 파티명 없음"), 2);
 }
 
 TEST_F(PartySimulation, ChoicesThatAreNotOnTheListAreRefused) {

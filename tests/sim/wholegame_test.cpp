@@ -38,12 +38,12 @@ TEST(WholeGame, APartyFoundedByScriptAdventuresTradesAndSurvivesSaveAndLoad) {
                                  "trade\ntake 1 1\ntrade\nsave 3\n"));
     ASSERT_EQ(played.exitCode, 0);
     const std::vector<std::string> lines = testing::withoutAnnouncements(played.lines);
-    EXPECT_TRUE(has(lines, "list[memberlist]: 987 새봄"));
-    EXPECT_TRUE(has(lines, "label[loc5]: O"));
+    EXPECT_TRUE(has(lines, "list[memberlist]: 987 987. 새봄, 전사, 능력 23"));
+    EXPECT_TRUE(has(lines, "label[loc5]: 동욱"));
     EXPECT_TRUE(has(lines, "list[partylist]: 1 새벽 원정대"));
     EXPECT_TRUE(has(lines, "list[datacombo]: 1 옛 하수도"));
-    EXPECT_TRUE(has(lines, "inform: 파티 새벽 원정대이(가) 모험을 마치고 귀환했습니다."));
-    EXPECT_TRUE(hasPrefix(lines, "inform: 파티 새벽 원정대은 던전 탐험 동안에 "));
+    EXPECT_TRUE(has(lines, "inform: 파티 새벽 원정대가 모험을 마치고 귀환했습니다."));
+    EXPECT_TRUE(hasPrefix(lines, "inform: 파티 새벽 원정대는 던전 탐험 동안에 "));
     EXPECT_TRUE(has(lines, "inform: 조심해서 다녀오게"));
     // The contract taken is offered no more; the other keeps its slot.
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[clist]: 1 왕실 우편물"), 1);

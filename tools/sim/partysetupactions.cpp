@@ -108,11 +108,13 @@ void placeAction(Player& player, const Action& action) {
     const int slot = selectForMember(player, action, SetupAction::Place);
     if (slot == 0) return;
     placeMember(player.game.state, party, slot, action.values[2]);
-    // The grid marks where the chosen member now stands.
+    // The grid names whoever stands where the chosen member now stands.
     const auto marks = formationMarks(player.game.state, party, slot);
+    const auto names = formationNames(player.game.state, party);
     for (int position = 1; position <= kPartySize; ++position)
         if (marks[static_cast<std::size_t>(position - 1)])
-            player.label("loc" + std::to_string(position), "O");
+            player.label("loc" + std::to_string(position),
+                         names[static_cast<std::size_t>(position - 1)]);
 }
 
 void renameAction(Player& player, const Action& action) {

@@ -70,6 +70,8 @@ void fameAction(Player& player, const Action&) {
     player.label("advfamelabel", fameNumberText(state.adventureFame));
     player.label("jungfamelabel", fameNumberText(state.politicalFame));
     player.label("backfamelabel", fameNumberText(state.covertFame));
+    for (const std::string& need : fameNeeds(state))
+        player.label("needslabel", need);
     returnToPub(player.game);
 }
 

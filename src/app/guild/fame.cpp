@@ -7,6 +7,7 @@
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
+#include "app/ui/text.h"
 #include "guild/fame.h"
 #include "world/gamestate.h"
 
@@ -26,6 +27,12 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     covertBar = addBar("backguage", "암행", QColor(128, 0, 0));
     covertNumber = addNumber("backfamelabel");
 
+    needsLabel = new QLabel(this);
+    needsLabel->setObjectName(QStringLiteral("needslabel"));
+    needsLabel->setAccessibleDescription(QStringLiteral("명성이 필요한 일"));
+    needsLabel->setWordWrap(true);
+    layout->addRow(needsLabel);
+
     okButton = makeButton(this, "Button1", "확인");
     // The window's one button: Enter closes it.
     okButton->setAutoDefault(true);
@@ -39,7 +46,7 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
     bar->setObjectName(QString::fromUtf8(name));
     bar->setRange(0, kFameBarMaximum);
     bar->setValue(0);
-    bar->setFormat(QStringLiteral("%p%"));
+
     bar->setMinimumWidth(240);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Highlight, colour);
@@ -67,6 +74,10 @@ void Tfamform::showFame() {
     adventureNumber->setText(QString::fromStdString(fameNumberText(state.adventureFame)));
     politicalNumber->setText(QString::fromStdString(fameNumberText(state.politicalFame)));
     covertNumber->setText(QString::fromStdString(fameNumberText(state.covertFame)));
+    QStringList needs;
+    for (const std::string& line : fameNeeds(state))
+        needs << qs(line);
+    needsLabel->setText(needs.join(QLatin1Char('\n')));
     okButton->setFocus();
     exec();
 }

@@ -30,6 +30,7 @@ class Tfamform : public QDialog {
     QLabel* adventureNumber;
     QLabel* politicalNumber;
     QLabel* covertNumber;
+    QLabel* needsLabel;
     QPushButton* okButton;
 };
 

@@ -23,7 +23,9 @@ namespace orrowvale {
 namespace {
 
 constexpr const char* kGridHint = "아래에서 선택된 캐릭터의 위치를 변동합니다.";
-constexpr int kGridButtonSize = 40;
+// Wide enough for three letters of a name and the leader's mark beneath.
+constexpr int kGridButtonWidth = 64;
+constexpr int kGridButtonHeight = 44;
 
 QLabel* legend(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -46,7 +48,7 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     partyList->setMinimumSize(160, 300);
     leaderCaption = new QLabel(QStringLiteral("리더명: "), this);
     leaderCaption->setObjectName(QStringLiteral("Label1"));
-    leaderLabel = new QLabel(QStringLiteral("leaderlabel"), this);
+    leaderLabel = new QLabel(this);
     leaderLabel->setObjectName(QStringLiteral("leaderlabel"));
     leaderLabel->setMinimumWidth(100);
     formationBox = buildFormationGrid();
@@ -133,7 +135,8 @@ QGroupBox* Tpsform::buildFormationGrid() {
                                  kGridHint);
         button->setParent(box);
         button->setAccessibleName(QString::fromUtf8(kFormationPlaces[position - 1]));
-        button->setFixedSize(kGridButtonSize, kGridButtonSize);
+        button->setFixedSize(kGridButtonWidth, kGridButtonHeight);
+        button->setCheckable(true);
         grid->addWidget(button, 1 + (position - 1) / 3, 1 + (position - 1) % 3);
         connect(button, &QPushButton::clicked, this,
                 [this, position] { formationButtonClick(position); });
@@ -167,10 +170,19 @@ void Tpsform::fillMemberList(std::optional<int> slot) {
 }
 
 void Tpsform::showFormation() {
-    const auto marks = formationMarks(*windows_.state, partyList->chosen().value_or(0),
-                                      memberList->chosen().value_or(0));
-    for (std::size_t i = 0; i < formationButtons.size(); ++i)
-        formationButtons[i]->setText(marks[i] ? QStringLiteral("O") : QString());
+    const int party = partyList->chosen().value_or(0);
+    const auto marks = formationMarks(*windows_.state, party, memberList->chosen().value_or(0));
+    const auto names = formationNames(*windows_.state, party);
+    // Everyone is named where he stands; the chosen member's cell is pressed.
+    for (std::size_t i = 0; i < formationButtons.size(); ++i) {
+        QPushButton* cell = formationButtons[i];
+        QString name = qs(names[i]);
+        name.replace(QString::fromUtf8(kLeaderMark), "\n" + QString::fromUtf8(kLeaderMark));
+        cell->setText(name);
+        cell->setChecked(marks[i]);
+        cell->setAccessibleName(QString::fromUtf8(kFormationPlaces[i]) +
+                                (names[i].empty() ? QString() : ": " + qs(names[i])));
+    }
 }
 
 void Tpsform::refreshButtons() {
@@ -212,8 +224,10 @@ void Tpsform::formationButtonClick(int position) {
 
 void Tpsform::leaderButtonClick() {
     const int party = partyList->chosen().value_or(0);
-    if (makeLeader(*windows_.state, party, memberList->chosen().value_or(0)))
+    if (makeLeader(*windows_.state, party, memberList->chosen().value_or(0))) {
         leaderLabel->setText(qs(leaderName(*windows_.state, party)));
+        showFormation();
+    }
 }
 
 void Tpsform::infoButtonClick() {

@@ -10,6 +10,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
@@ -74,6 +75,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     saveAction = file->addAction(QStringLiteral("&Save"), this, &TMainForm::saveActionTriggered);
     saveAction->setObjectName(QStringLiteral("Save1"));
     saveAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    logAction = file->addAction(QStringLiteral("기록(&L)"), this, &TMainForm::logActionTriggered);
+    logAction->setObjectName(QStringLiteral("Log1"));
+    logAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     file->addSeparator();
     exitAction = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::exitActionTriggered);
     exitAction->setObjectName(QStringLiteral("Exit1"));
@@ -104,7 +108,7 @@ bool TMainForm::openForPlay() {
     companionsPlaced_ = true;
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
-    windows_.window<Tcommform>().addActions({saveAction, exitAction});
+    windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
     return true;
 }
 
@@ -140,6 +144,13 @@ void TMainForm::mapMouseDown(Qt::MouseButton button, QPoint point) {
 void TMainForm::saveActionTriggered() {
     KeepActive keep;
     windows_.window<Tsaveform>().exec();
+}
+
+void TMainForm::logActionTriggered() {
+    Tlogform& log = windows_.window<Tlogform>();
+    log.show();
+    log.raise();
+    log.activateWindow();
 }
 
 void TMainForm::exitActionTriggered() {

@@ -24,6 +24,8 @@ class TMainForm : public QMainWindow {
     void mapMouseDown(Qt::MouseButton button, QPoint point);
     void saveActionTriggered();
     void exitActionTriggered();
+    // "기록": the log of what was said, beside the map.
+    void logActionTriggered();
     // The hidden diagnostic button: copies the sample adventurer and shows him.
     void characterButtonClick();
     // Asks, when leaving now would lose progress, whether to leave anyway.
@@ -41,6 +43,7 @@ class TMainForm : public QMainWindow {
     Picture* mapPicture;
     QPushButton* characterButton;
     QAction* saveAction;
+    QAction* logAction;
     QAction* exitAction;
     bool companionsPlaced_ = false;
 };

@@ -1,5 +1,6 @@
 #include "app/lifecycle/savegame.h"
 
+#include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/messages.h"
 #include "lifecycle/savegame.h"
@@ -15,7 +16,9 @@ Tsaveform::Tsaveform(Windows& windows)
 
 // A used slot is written over only when the player says so, told what it holds.
 bool Tsaveform::useSlot(int slot) {
-    return saveToSlot(windows_.game, slot);
+    if (!saveToSlot(windows_.game, slot)) return false;
+    windows_.window<Tinsform>().showNote(QString::fromUtf8(kSaved));
+    return true;
 }
 
 void Tsaveform::showFailure(int, const DataError& error) {

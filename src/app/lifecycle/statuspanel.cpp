@@ -41,6 +41,7 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     monthLabel = value(this, "months", "월");
     weekLabel = value(this, "weeks", "주");
     turnLabel = value(this, "turns", "턴");
+    noteLabel = value(this, "notestat", "알림");
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, "자금:"), 0, 0);
@@ -59,6 +60,7 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     date->addWidget(caption(this, "턴"));
     date->addStretch();
     grid->addLayout(date, 2, 0, 1, 3);
+    grid->addWidget(noteLabel, 3, 0, 1, 3);
     setLayout(grid);
     setMinimumWidth(200);
 }
@@ -75,8 +77,27 @@ void Tinsform::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+namespace {
+
+long long turnCount(const GameState& state) {
+    return ((static_cast<long long>(state.gameYear) * 12 + state.gameMonth) * 5 + state.gameWeek) *
+               10 +
+           state.gameTurn;
+}
+
+}  // namespace
+
+void Tinsform::showNote(const QString& note) {
+    noteTurn_ = turnCount(*windows_.state);
+    noteLabel->setText(note);
+}
+
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
+    if (noteTurn_ != turnCount(state)) {
+        noteTurn_ = -1;
+        noteLabel->clear();
+    }
     goldLabel->setText(QString::number(state.gold));
     cityLabel->setText(CityTable::contains(state.currentCity)
                            ? qs(state.cityNames[state.currentCity])

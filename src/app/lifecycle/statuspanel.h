@@ -14,6 +14,8 @@ class Tinsform : public QWidget {
     explicit Tinsform(Windows& windows);
 
     void refreshStatusPanel();
+    // A short word on what was just done ("저장했습니다."), kept until the date moves.
+    void showNote(const QString& note);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -27,6 +29,9 @@ class Tinsform : public QWidget {
     QLabel* monthLabel;
     QLabel* weekLabel;
     QLabel* turnLabel;
+    QLabel* noteLabel;
+    // The turn the note was told on; -1 without a note.
+    long long noteTurn_ = -1;
 };
 
 }  // namespace orrowvale

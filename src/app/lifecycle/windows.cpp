@@ -19,6 +19,7 @@
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/creationprogress.h"
 #include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
@@ -28,6 +29,7 @@
 #include "app/parties/travel.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"
+#include "app/ui/numberedlist.h"
 
 namespace orrowvale {
 
@@ -48,7 +50,8 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
       dice(std::move(gameDice)),
       state(std::make_unique<GameState>()),
       presenter(*this),
-      game(*state, paths, dice, presenter) {
+      loggingPresenter(presenter, *state),
+      game(*state, paths, dice, loggingPresenter) {
     // One after another, in the order of the list.
     std::apply(
         [this](auto&... owned) {
@@ -69,6 +72,7 @@ void Windows::showTitle() {
 }
 
 bool Windows::enterGame() {
+    forgetChoices();
     window<TForm1>().hide();
     if (!window<TMainForm>().openForPlay()) {
         showTitle();
@@ -90,9 +94,26 @@ void Windows::returnToTitle() {
     window<Tinsform>().hide();
     window<Tcommform>().hide();
     window<Tinfoform>().hide();
+    window<Tlogform>().hide();
     showTitle();
     window<TForm1>().activateWindow();
     window<TMainForm>().hide();
+}
+
+// A list remembers its chosen row by number, and a number of the old game names
+// someone else, or no one, in the new one: every list starts empty, and each window
+// fills its lists again as it opens.
+void Windows::forgetChoices() {
+    loggingPresenter.log.clear();
+    std::apply(
+        [](auto&... each) {
+            const auto emptyLists = [](QWidget& window) {
+                for (NumberedList* list : window.findChildren<NumberedList*>())
+                    list->fill({});
+            };
+            (emptyLists(*each), ...);
+        },
+        windows_);
 }
 
 void Windows::afterPlayerAction() {

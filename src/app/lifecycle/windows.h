@@ -5,6 +5,7 @@
 
 #include "app/ui/qtpresenter.h"
 #include "game.h"
+#include "messagelog.h"
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
@@ -25,6 +26,8 @@ class Windows {
     Dice dice;
     std::unique_ptr<GameState> state;
     QtPresenter presenter;
+    // What the game says goes through here into the log (기록), then to `presenter`.
+    RecordingPresenter loggingPresenter;
     Game game;
 
     // The one window of type W.
@@ -46,6 +49,10 @@ class Windows {
     void afterPlayerAction();
 
   private:
+    // Empties every window's lists and the log, so nothing of one game shows in the
+    // next.
+    void forgetChoices();
+
     template <typename... W>
     using OneOfEach = std::tuple<std::unique_ptr<W>...>;
 
@@ -57,7 +64,7 @@ class Windows {
               class Ttalkwithform, class Tttadvenform, class Tcrworldform, class Tpsform,
               class Tadvlists, class Tcommandform, class Tmovecityform, class Tdoadvform,
               class Tannounceform, class Tfamform, class Ttradecform, class Tadvdtform,
-              class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform>
+              class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform, class Tlogform>
         windows_;
 };
 

@@ -17,7 +17,11 @@ namespace {
 constexpr int kTitleFrameRoom = 140;
 
 // The Korean button captions do not depend on a translation file being installed.
+// The text is kept wide enough that the frame shows the whole title.
 int runBox(QMessageBox& box) {
+    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        text->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                              kTitleFrameRoom);
     if (auto* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("확인"));
     if (auto* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("예"));
     if (auto* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("아니요"));

@@ -12,11 +12,14 @@ class QLabel;
 
 namespace orrowvale {
 
+class ColumnDelegate;
+
 // A list whose rows stand for numbered things: each row keeps the number of its
 // adventurer, party or slot in the item's data, so no window keeps a row-to-number
 // map of its own. The chosen row is the selected one, however it was selected (a
 // click, the keyboard, a screen reader); a current row the player has deselected
-// with Ctrl+Space is not a choice.
+// with Ctrl+Space is not a choice. Rows given in columns are drawn with their cells
+// lined up, while each row's text stays whole for a screen reader.
 class NumberedList : public QListWidget {
   public:
     // The list with its object name; `label`, when given, is the list's visible
@@ -34,6 +37,10 @@ class NumberedList : public QListWidget {
     int numberAt(int row) const;
     // The numbers of all rows, top to bottom.
     std::vector<int> numbers() const;
+
+  private:
+    // Lines up the cells of rows that come in columns.
+    ColumnDelegate* columns_;
 };
 
 // A combo box of numbered things keeps each number in its item's data, as the list

@@ -10,7 +10,6 @@ namespace orrowvale {
 namespace {
 
 constexpr int kRecruitEntries = 999;
-constexpr int kFamePerAbilityPoint = 10;
 
 using Adventurers = Table<TAdven, kMaxAdventurers>;
 

@@ -42,6 +42,9 @@ JoinOutcome askToJoin(GameState& state, int number);
 int firstFreeMemberEntry(const GameState& state);
 
 inline constexpr const char* kJoinDeclined = "미안하지만 사양하겠습니다.";
+// An adventurer joins only a guild whose three fames add up to this many times his
+// ability total.
+inline constexpr int kFamePerAbilityPoint = 10;
 inline constexpr const char* kAlreadyMember = "이미 길드원입니다.";
 inline constexpr const char* kMemberListFull = "길드원 명단이 가득 찼습니다.";
 

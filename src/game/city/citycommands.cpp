@@ -28,9 +28,10 @@ std::string branchFameNeededText(const GameState& state) {
 }
 
 bool contactPerson(Game& game, std::string_view name) {
+    // A cancelled box gives no name: the player changed his mind, nothing is said.
+    if (name.empty()) return false;
     LineReader list = LineReader::openData(game.paths, "contact\\list.txt");
-    // Even a blank line in the list never matches the empty name of a cancelled box.
-    while (!name.empty() && !list.atEnd()) {
+    while (!list.atEnd()) {
         const std::string person = list.readLine();
         if (list.atEnd()) {
             if (person.empty()) break;  // a blank line closing the list

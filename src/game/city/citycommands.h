@@ -32,8 +32,9 @@ inline constexpr const char* kBranchRefused = "국가에서 길드 지부의 제
 inline constexpr const char* kContactFailed = "그런 사람과는 접선할 수 없었습니다.";
 
 // Looks `name` up in "data\contact\list.txt" (name and event file, line after
-// line) and runs the event file of the first exact match; with no match, or an
-// empty name, tells the player the contact failed. False when nobody matched.
+// line) and runs the event file of the first exact match; with no match tells the
+// player the contact failed. An empty name (a cancelled box) says nothing. False
+// when nobody matched.
 bool contactPerson(Game& game, std::string_view name);
 
 }  // namespace orrowvale

@@ -28,8 +28,7 @@ std::vector<int> rollPresentAdventurers(const GameState& state, Dice& dice) {
 ListRows rollPubCompany(Game& game) {
     ListRows company;
     for (int number : rollPresentAdventurers(game.state, game.dice))
-        company.push_back(
-            {number, adventurerRowText(game.state, number, MainCharacterMark::Shown)});
+        company.push_back(adventurerRow(game.state, number, number, MainCharacterMark::Shown));
     return company;
 }
 

@@ -23,7 +23,7 @@ ListRows adventurerChoices(const GameState& state, int city, int memberState, bo
         // A freed slot keeps nothing worth offering, whatever its stale fields say.
         if (a.isFree() || a.location != city || a.isGuildMember != memberState) continue;
         if (freeOnly && inAnyParty(state, number)) continue;
-        rows.push_back({number, adventurerRowText(state, number, MainCharacterMark::Shown)});
+        rows.push_back(adventurerRow(state, number, number, MainCharacterMark::Shown));
     }
     return rows;
 }

@@ -45,10 +45,12 @@ bool storePartyItem(GameState& state, int party);
 // 0) the player is told to choose one. Returns whether an item was thrown away.
 bool discardItem(Game& game, int slot);
 
-inline constexpr const char* kChooseItemToEquip = "먼저 위에서 장착시킬 아이템을 고르십시오.";
+inline constexpr const char* kChooseItemToEquip =
+    "먼저 오른쪽의 길드 보관 아이템 목록에서 장착시킬 아이템을 고르십시오.";
 inline constexpr const char* kChoosePartyToEquip = "먼저 왼쪽에서 장착시킬 파티를 고르십시오.";
 inline constexpr const char* kNoRoomForItem = "아이템을 내려놓을 공간이 없습니다.";
-inline constexpr const char* kChooseItemToDiscard = "먼저 위에서 버릴 아이템을 고르십시오.";
+inline constexpr const char* kChooseItemToDiscard =
+    "먼저 오른쪽의 길드 보관 아이템 목록에서 버릴 아이템을 고르십시오.";
 inline constexpr const char* kChoosePartyToTakeOff = "먼저 왼쪽에서 파티를 고르십시오.";
 inline constexpr const char* kNothingToTakeOff = "이 파티는 장착한 아이템이 없습니다.";
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orrowvale {
 
@@ -23,5 +24,8 @@ FameBars fameBars(const GameState& state);
 
 // The number beside a bar: the fame itself against the bar's end, "38 / 5000".
 std::string fameNumberText(int fame);
+// What the fame window says beneath its bars: the fame a recruit asks for and the
+// political fame the next guild branch needs, each against what the guild has.
+std::vector<std::string> fameNeeds(const GameState& state);
 
 }  // namespace orrowvale

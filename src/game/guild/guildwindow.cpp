@@ -17,7 +17,7 @@ GuildLists guildWindowLists(const GameState& state) {
             const TAdven& a = state.adventurers[member];
             if (!a.isFree() && a.location == state.currentCity)
                 lists.members.push_back(
-                    {member, adventurerRowText(state, member, MainCharacterMark::Omitted)});
+                    adventurerRow(state, member, member, MainCharacterMark::Omitted));
         }
         if (i <= kMaxParties && state.parties[i].inUse)
             lists.parties.push_back({i, partyRowText(state, i)});

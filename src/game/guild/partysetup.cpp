@@ -8,6 +8,7 @@
 #include "guild/guildwindow.h"
 #include "parties/party.h"
 #include "world/gamestate.h"
+#include "world/particles.h"
 #include "world/statelimits.h"
 
 namespace orrowvale {
@@ -56,8 +57,7 @@ ListRows memberRows(const GameState& state, int party) {
     const TParty& p = state.parties[party];
     for (int slot = 1; slot <= kPartySize; ++slot)
         if (p.members[slot] != 0)
-            rows.push_back(
-                {slot, adventurerRowText(state, p.members[slot], MainCharacterMark::Shown)});
+            rows.push_back(adventurerRow(state, slot, p.members[slot], MainCharacterMark::Shown));
     return rows;
 }
 
@@ -75,6 +75,38 @@ std::array<bool, 9> formationMarks(const GameState& state, int party, int slot) 
     for (int position = 1; position <= kPartySize; ++position)
         marks[static_cast<std::size_t>(position - 1)] = p.formation[position] == slot;
     return marks;
+}
+
+namespace {
+
+// A name short enough for a grid button: its first kGridNameLength letters.
+constexpr std::size_t kGridNameLength = 3;
+
+std::string shortName(const std::string& name) {
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool startsLetter = (static_cast<unsigned char>(name[i]) & 0xC0) != 0x80;
+        if (startsLetter && letters++ == kGridNameLength) return name.substr(0, i);
+    }
+    return name;
+}
+
+}  // namespace
+
+std::array<std::string, 9> formationNames(const GameState& state, int party) {
+    std::array<std::string, 9> names{};
+    if (!isParty(state, party)) return names;
+    const TParty& p = state.parties[party];
+    for (int position = 1; position <= kPartySize; ++position) {
+        const int slot = p.formation[position];
+        if (slot < 1 || slot > kPartySize) continue;
+        const int adventurer = p.members[slot];
+        if (!Table<TAdven, kMaxAdventurers>::contains(adventurer)) continue;
+        std::string& cell = names[static_cast<std::size_t>(position - 1)];
+        cell = shortName(state.adventurers[adventurer].name);
+        if (adventurer == p.leader) cell += kLeaderMark;
+    }
+    return names;
 }
 
 Refusal partySetupRefusal(const GameState& state) {
@@ -184,10 +216,19 @@ Leaving removeFromParty(Game& game, int party, int slot) {
 bool disbandByPlayer(Game& game, int party) {
     GameState& state = game.state;
     if (setupRefusal(state, SetupAction::Disband, party, 0)) return false;
-    if (!storePartyItem(state, party)) {
+    // Storage with no room refuses before anything is asked.
+    const bool roomForItem =
+        state.parties[party].partyItem == 0 ||
+        std::find(state.guildItems.begin(), state.guildItems.end(), 0) != state.guildItems.end();
+    if (!roomForItem) {
         game.presenter.inform(kNoRoomForItem);
         return false;
     }
+    const std::string question =
+        "파티 " + withParticle(state.parties[party].partyName, Particle::Object, "을(를)") +
+        kDisbandQuestion;
+    if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
+    storePartyItem(state, party);
     disbandParty(state, party);
     return true;
 }

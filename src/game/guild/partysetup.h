@@ -29,6 +29,7 @@ inline constexpr const char* kBadPartyName =
 inline constexpr const char* kPartyNameTooLong =
     "파티 이름은 100자까지 쓸 수 있습니다. 이름을 바꾸지 않았습니다.";
 inline constexpr const char* kDefencePrefix = "Pdp값은요: ";
+inline constexpr const char* kDisbandQuestion = " 해체하시겠습니까?";
 
 // Every party in use, by name, in number order, wherever it stands.
 ListRows partyRows(const GameState& state);
@@ -39,6 +40,10 @@ ListRows memberRows(const GameState& state, int party);
 std::string leaderName(const GameState& state, int party);
 // For grid positions 1..9 (index 0..8): whether the member of `slot` stands there.
 std::array<bool, 9> formationMarks(const GameState& state, int party, int slot);
+// For grid positions 1..9 (index 0..8): the first letters of the name of whoever
+// stands there, kLeaderMark after the leader's; empty where nobody stands.
+std::array<std::string, 9> formationNames(const GameState& state, int party);
+inline constexpr const char* kLeaderMark = "(리더)";
 
 // Why the party setup window cannot be opened: it is reached from the guild window,
 // so only where the current city has a guild branch (kNoGuildBranchHere).
@@ -74,7 +79,9 @@ enum class Leaving { Refused, Left, Disbanded };
 // "탈퇴": the member of `slot` leaves; the last one out disbands the party.
 Leaving removeFromParty(Game& game, int party, int slot);
 // "해체" by the player: the party's item goes back to the guild's storage first.
-// With the storage full nothing changes and the player is told why.
+// With the storage full nothing changes and the player is told why; otherwise the
+// player is asked "파티 NAME을(를)" + kDisbandQuestion, No offered first, and a No
+// keeps the party.
 bool disbandByPlayer(Game& game, int party);
 // The narrow defence button: tells the party's defence rating.
 void showDefence(Game& game, int party);

@@ -290,7 +290,7 @@ ListRows saveSlotRows(const GamePaths& paths) {
     ListRows rows;
     int slot = 0;
     for (std::string& line : listSaveSlots(paths))
-        rows.push_back({++slot, std::move(line)});
+        rows.push_back({++slot, std::to_string(slot) + ". " + line});
     return rows;
 }
 

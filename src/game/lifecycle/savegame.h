@@ -27,7 +27,8 @@ inline constexpr int kSaveSlots = 10;
 // main file over the loader's 16 MB. Listing reads only the head of each main file,
 // and writes, moves and locks nothing.
 std::array<std::string, kSaveSlots> listSaveSlots(const GamePaths& paths);
-// The same lines as the rows of those windows' list, each numbered with its slot.
+// The same lines as the rows of those windows' list, each numbered with its slot
+// and beginning with it ("3. ...").
 ListRows saveSlotRows(const GamePaths& paths);
 
 // One line for the save and load windows telling the player where the slots are:
@@ -49,6 +50,8 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot,
 inline constexpr const char* kSlotInUse = "번 슬롯에는 이미 저장된 게임이 있습니다.";
 inline constexpr const char* kOverwriteQuestion =
     "이 게임을 지우고 지금의 게임을 저장하시겠습니까?";
+// What the status panel says once a save is written.
+inline constexpr const char* kSaved = "저장했습니다.";
 
 // The save window's "확인" on slot 1..10: a slot that holds a save is written over
 // only when the player says Yes to the question above, whose box offers No first.

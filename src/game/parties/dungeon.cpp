@@ -10,6 +10,7 @@
 #include "world/dice.h"
 #include "world/gamestate.h"
 #include "world/numbers.h"
+#include "world/particles.h"
 
 namespace orrowvale {
 namespace {
@@ -74,8 +75,9 @@ void comeHome(Game& game, int party) {
 void bringDungeonGoldHome(Game& game, int party) {
     GameState& state = game.state;
     const TParty& p = state.parties[party];
-    game.presenter.inform("파티 " + p.partyName + "은 던전 탐험 동안에 " +
-                          std::to_string(p.missionGold) + "gp를 획득했습니다(탐험한 깊이: " +
+    game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Topic, "은") +
+                          " 던전 탐험 동안에 " + std::to_string(p.missionGold) +
+                          "gp를 획득했습니다(탐험한 깊이: " +
                           std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
     state.gold = saturatingAdd(state.gold, p.missionGold);
 }
@@ -97,8 +99,8 @@ void dungeonTurn(Game& game, int party) {
         // No party ever gets past a level this deep: rather than stay down for
         // good, the party climbs back with what it has found.
         if (p.missionLevel > kDeepestPassableLevel) {
-            game.presenter.inform("파티 " + p.partyName +
-                                  "은(는) 더 깊이 내려갈 길을 찾지 못하고 발길을 돌렸습니다.");
+            game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Topic, "은(는)") +
+                                  " 더 깊이 내려갈 길을 찾지 못하고 발길을 돌렸습니다.");
             comeHome(game, party);
         }
         return;

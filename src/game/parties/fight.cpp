@@ -13,6 +13,7 @@
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/numbers.h"
+#include "world/particles.h"
 
 namespace orrowvale {
 namespace {
@@ -69,14 +70,16 @@ void buryMember(Game& game, int party, int slot) {
     int victim = p.members[slot];
     if (Table<TAdven, kMaxAdventurers>::contains(victim)) {
         TAdven& dead = state.adventurers[victim];
-        game.presenter.inform(dead.name + "이(가) 모험 도중 사망했습니다.");
+        game.presenter.inform(withParticle(dead.name, Particle::Subject, "이(가)") +
+                              " 모험 도중 사망했습니다.");
         removeAdventurer(dead);
     }
     p.members[slot] = 0;
 
     if (memberCount(state, party) == 0) {
         p.onMission = false;
-        game.presenter.inform("파티 " + p.partyName + "이(가) 전멸했습니다.");
+        game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
+                              " 전멸했습니다.");
         disbandParty(state, party);
         return;
     }
@@ -134,10 +137,11 @@ MeetingResult meetMonster(Game& game, int party, const TMonster& monster, FightW
     result.beaten = true;
     const std::string& partyName = state.parties[party].partyName;
     if (wording == FightWording::Dungeon)
-        game.presenter.inform("파티 " + partyName + "이 모험 도중 " + monster.monsterName +
-                              "들을 격퇴했다는 소문입니다.");
+        game.presenter.inform("파티 " + withParticle(partyName, Particle::Subject, "이") +
+                              " 모험 도중 " + monster.monsterName + "들을 격퇴했다는 소문입니다.");
     else
-        game.presenter.inform("파티 " + partyName + "이 모험 도중 " + monster.monsterName +
+        game.presenter.inform("파티 " + withParticle(partyName, Particle::Subject, "이") +
+                              " 모험 도중 " + monster.monsterName +
                               "(들)을 격퇴했다는 소문입니다.");
     state.adventureFame = saturatingAdd(state.adventureFame, monster.fameReward);
     return result;
@@ -181,8 +185,10 @@ FightOutcome scriptFight(Game& game, int party, const std::string& name, std::in
     }
     // Nobody alive withdraws: a party of only its fallen main character says nothing.
     if (!anyoneLeftToKill(game, party)) return FightOutcome::Undecided;
-    game.presenter.inform("파티 " + game.state.parties[party].partyName + "이(가) " + name +
-                          "와(과)의 싸움에서 승부를 내지 못하고 물러났습니다.");
+    game.presenter.inform(
+        "파티 " + withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
+        " " + withParticle(name, Particle::Companion, "와(과)") +
+        "의 싸움에서 승부를 내지 못하고 물러났습니다.");
     return FightOutcome::Undecided;
 }
 

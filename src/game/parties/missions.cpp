@@ -13,6 +13,7 @@
 #include "world/dice.h"
 #include "world/gamestate.h"
 #include "world/numbers.h"
+#include "world/particles.h"
 
 namespace orrowvale {
 namespace {
@@ -69,7 +70,9 @@ void runWarSection(Game& game, int party, LineReader& file, bool closingSection)
 
 void returnHome(Game& game, int party, const std::string& why) {
     setOnMission(game.state, party, false);
-    game.presenter.inform("파티 " + game.state.parties[party].partyName + why);
+    game.presenter.inform(
+        "파티 " + withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
+        " " + why);
 }
 
 void travelStep(Game& game, int party) {
@@ -101,9 +104,9 @@ void missionStep(Game& game, int party) {
         // Left on its mission, the party would stop every later turn at the same
         // fault; it comes home and the author learns where the file is broken.
         if (!stillStanding(game.state, party)) return;
-        returnHome(game, party,
-                   "이(가) 자료 파일 오류로 임무를 중단하고 귀환했습니다. (" +
-                       std::string(error.what()) + ")");
+        returnHome(
+            game, party,
+            "자료 파일 오류로 임무를 중단하고 귀환했습니다. (" + std::string(error.what()) + ")");
         // What an expedition found on the levels it passed comes home with it.
         if (game.state.parties[party].missionKind == kDungeonMission)
             bringDungeonGoldHome(game, party);
@@ -133,7 +136,7 @@ void searchTurn(Game& game, int party) {
     if (upkeep < state.gold)
         state.gold -= upkeep;
     else
-        returnHome(game, party, "이(가) 자금 부족으로 귀환했습니다.");
+        returnHome(game, party, "자금 부족으로 귀환했습니다.");
 
     if (p.missionValue > 1)
         --p.missionValue;
@@ -176,13 +179,15 @@ void transportTurn(Game& game, int party) {
     setOnMission(state, party, false);
     const std::string goods = p.missionFile;
     if (p.cargoIntact) {
-        game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
-                              "을 성공적으로 마치고 귀환했습니다.");
+        game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
+                              " 수송 " + withParticle(goods, Particle::Object, "을") +
+                              " 성공적으로 마치고 귀환했습니다.");
         state.adventureFame = saturatingAdd(state.adventureFame, p.missionLevel);
         state.gold = saturatingAdd(state.gold, p.missionGold);
     } else {
-        game.presenter.inform("파티 " + p.partyName + "이(가) 수송 " + goods +
-                              "을 실패하고 귀환했습니다.");
+        game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
+                              " 수송 " + withParticle(goods, Particle::Object, "을") +
+                              " 실패하고 귀환했습니다.");
     }
     game.presenter.refreshStatus();
 }

@@ -26,9 +26,10 @@ inline bool stillStanding(const GameState& state, int party) {
     return state.parties[party].inUse;
 }
 
-inline constexpr const char* kMissionDone = "이(가) 모험을 마치고 귀환했습니다.";
+inline constexpr const char* kMissionDone = "모험을 마치고 귀환했습니다.";
 
-// Ends the party's mission and tells the player "파티 " + its name + `why`.
+// Ends the party's mission and tells the player "파티 ", its name with its subject
+// particle, and `why`.
 void returnHome(Game& game, int party, const std::string& why);
 
 // A dungeon party back in town: reports the gold it found and hands it to the guild.

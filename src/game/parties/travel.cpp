@@ -12,6 +12,7 @@
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/numbers.h"
+#include "world/particles.h"
 #include "world/worldload.h"
 
 namespace orrowvale {
@@ -90,8 +91,11 @@ ListRows routesTo(const GameState& state, const RouteFile& routes, int destinati
 Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route) {
     GameState& state = game.state;
     // A party already on the road or away on a mission cannot set off (and pay) again.
-    if (!canMoveOrDispatch(state, party) || !offers(routesTo(state, routes, destination), route))
-        return Departure::NoChoice;
+    if (!canMoveOrDispatch(state, party) || destination == 0) return Departure::NoChoice;
+    if (!offers(routesTo(state, routes, destination), route)) {
+        game.presenter.inform(kChooseRoute);
+        return Departure::Refused;
+    }
     const TWay& way = routes.ways[route];
     if (state.cityNations[way.wayDestination] != state.playerNation) {
         game.presenter.inform("적국으로의 이동은 불가능합니다.");
@@ -148,7 +152,9 @@ void travelOneTurn(Game& game, int party) {
     }
     std::string cityName =
         CityTable::contains(p.location) ? state.cityNames[p.location] : std::string();
-    game.presenter.inform(p.partyName + "이(가) " + cityName + "으로의 이동을 완료하였습니다.");
+    game.presenter.inform(withParticle(p.partyName, Particle::Subject, "이(가)") + " " +
+                          withParticle(cityName, Particle::Direction, "으로") +
+                          "의 이동을 완료하였습니다.");
 }
 
 }  // namespace orrowvale

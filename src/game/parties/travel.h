@@ -55,17 +55,20 @@ ListRows routesTo(const GameState& state, const RouteFile& routes, int destinati
 // member and its travel time.
 inline constexpr const char* kCostCaption = "소요 금액(1인): ";
 inline constexpr const char* kTimeCaption = "소요 시간: ";
+inline constexpr const char* kChooseRoute =
+    "가는 길을 선택하지 않으셨습니다. 경로를 골라 주십시오.";
 
 // How the "확인" button of the move window ended.
 enum class Departure {
     Left,      // paid and on the road; the window closes
     Refused,   // the player was told why; the window stays open
-    NoChoice,  // a destination or a route was not chosen; the window closes
+    NoChoice,  // no destination was chosen, or the party cannot leave; the window closes
 };
 
 // The player's choice in the move window: destination city and route number, 0
-// for no selection. Refuses a city of another nation before the price is looked
-// at, and a price equal to or above the gold in hand. A party that is not idle in
+// for no selection. Refuses a destination without one of its routes chosen
+// (kChooseRoute), then a city of another nation before the price is looked at, and
+// a price equal to or above the gold in hand. A party that is not idle in
 // its city does not leave.
 Departure departParty(Game& game, int party, const RouteFile& routes, int destination, int route);
 // The same from the route file of the city where the party stands.

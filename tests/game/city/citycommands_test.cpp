@@ -67,12 +67,15 @@ TEST_F(CityCommands, ContactRunsTheFirstExactMatchAndRefusesOthers) {
     dir.write("data\\contact\\a.evn", "[START]\n-optend-\n:gp\n5\n[END]\n");
     EXPECT_TRUE(contactPerson(game, "노 집사"));
     EXPECT_EQ(state.gold, 5);
-    for (const char* name : {"노집사", "노 집사 ", ""}) {
+    for (const char* name : {"노집사", "노 집사 "}) {
         presenter.clear();
         EXPECT_FALSE(contactPerson(game, name)) << name;
         EXPECT_EQ(presenter.lines(),
                   (std::vector<std::string>{std::string("inform: ") + kContactFailed}));
     }
+    presenter.clear();
+    EXPECT_FALSE(contactPerson(game, "")) << "a cancelled box";
+    EXPECT_TRUE(presenter.lines().empty());
 }
 
 TEST_F(CityCommands, ContactListCutAfterANameNamesTheFile) {

@@ -192,5 +192,15 @@ TEST(FameBars, ValuesPastEitherEndShowAtThatEndAndStayAsTheyAre) {
     EXPECT_EQ(state.politicalFame, -5);
 }
 
+TEST(FameBars, TheWindowSaysWhatRecruitingAndTheNextBranchNeed) {
+    GameState state;
+    state.adventureFame = 30;
+    state.politicalFame = 8;
+    EXPECT_EQ(fameNeeds(state),
+              (std::vector<std::string>{
+                  "영입: 세 명성의 합(지금 38)이 모험가 능력의 10배 이상이어야 합니다.",
+                  "길드 지부: 정치 명성 100 이상이 필요합니다(지금 8)."}));
+}
+
 }  // namespace
 }  // namespace orrowvale::testing

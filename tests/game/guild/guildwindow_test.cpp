@@ -13,6 +13,12 @@
 namespace orrowvale {
 namespace {
 
+// The row of a member added by addMemberAt, who has no class and no abilities.
+ListRow memberRow(int adventurer) {
+    const std::string number = std::to_string(adventurer);
+    return {adventurer, number + ". 단원" + number + ", -, 능력 0"};
+}
+
 void addMemberAt(GameState& state, int rosterEntry, int adventurer, int city) {
     state.adventurers[adventurer].name = "단원" + std::to_string(adventurer);
     state.adventurers[adventurer].location = city;
@@ -35,13 +41,13 @@ TEST(GuildWindow, ListsMembersHereAndEveryPartyWherever) {
     state.parties[4].location = 2;
 
     GuildLists lists = guildWindowLists(state);
-    EXPECT_EQ(lists.members, (ListRows{{30, "단원30"}, {40, "단원40"}})) << "roster order";
+    EXPECT_EQ(lists.members, (ListRows{memberRow(30), memberRow(40)})) << "roster order";
     EXPECT_EQ(lists.parties, (ListRows{{4, kNoPartyName}, {9, kNoPartyName}}));
 
     // The main character travels to city 7: the member there is listed now.
     state.currentCity = 7;
     lists = guildWindowLists(state);
-    EXPECT_EQ(lists.members, (ListRows{{20, "단원20"}}));
+    EXPECT_EQ(lists.members, (ListRows{memberRow(20)}));
     EXPECT_EQ(lists.parties, (ListRows{{4, kNoPartyName}, {9, kNoPartyName}}));
 }
 

@@ -57,6 +57,11 @@ TEST_F(PartySetup, AMemberSwapsWithWhoeverStandsOnTheChosenPositionOrMovesToAnEm
     EXPECT_TRUE(placeMember(state, party, 2, 9));
     EXPECT_EQ(formationOf(party), (std::vector<int>{1, 4, 3, 0, 0, 0, 0, 0, 2}));
     EXPECT_EQ(formationMarks(state, party, 2), (std::array<bool, 9>{0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    // The grid names everyone where he stands, cut short, and marks the leader.
+    state.adventurers[2].name = "바람의아들";
+    EXPECT_EQ(formationNames(state, party),
+              (std::array<std::string, 9>{"단원A(리더)", "단원E", "단원D", "", "", "", "", "",
+                                          "바람의"}));
 
     EXPECT_TRUE(placeMember(state, party, 2, 9)) << "its own place: nothing moves";
     EXPECT_EQ(formationOf(party), (std::vector<int>{1, 4, 3, 0, 0, 0, 0, 0, 2}));
@@ -187,6 +192,19 @@ TEST_F(PartySetup, RenamingKeepsTheNameOnCancelAndNamesNothingOnAnEmptyAnswer) {
               (std::vector<std::string>(2, std::string("inform: ") + kBadPartyName)));
 }
 
+TEST_F(PartySetup, DisbandingAsksFirstNamingTheParty) {
+    const int party = found(1).value();
+    state.parties[party].partyName = "새벽 원정대";
+    presenter.clear();
+    presenter.queueAnswers({false});
+    EXPECT_FALSE(disbandByPlayer(game, party));
+    EXPECT_TRUE(state.parties[party].inUse);
+    EXPECT_EQ(presenter.lines(),
+              std::vector<std::string>{"confirm: 파티 새벽 원정대를 해체하시겠습니까?"});
+    EXPECT_TRUE(disbandByPlayer(game, party));
+    EXPECT_FALSE(state.parties[party].inUse);
+}
+
 TEST_F(PartySetup, DisbandingReturnsTheItemToTheFirstFreeShelfAndIsRefusedWhenAllAreFull) {
     const int party = found(1).value();
     addToParty(game, party, pick(2));
@@ -232,12 +250,19 @@ TEST_F(PartySetup, MembersAndChooserRowsMarkTheMainCharacterAndLeavePartyMembers
         return out;
     };
     using Rows = std::vector<std::pair<int, std::string>>;
-    EXPECT_EQ(names(offered), (Rows{{2, "단원B"}, {3, "단원C(*)"}, {4, "단원D"}, {5, "단원E"}}));
-    EXPECT_EQ(names(memberRows(state, party)), (Rows{{1, "단원A"}, {2, "단원C(*)"}}));
+    const auto row = [](int number, const std::string& name) {
+        return std::to_string(number) + ". " + name + ", -, 능력 0";
+    };
+    EXPECT_EQ(names(offered), (Rows{{2, row(2, "단원B")},
+                                    {3, row(3, "단원C(*)")},
+                                    {4, row(4, "단원D")},
+                                    {5, row(5, "단원E")}}));
+    EXPECT_EQ(names(memberRows(state, party)),
+              (Rows{{1, row(1, "단원A")}, {2, row(3, "단원C(*)")}}));
     EXPECT_EQ(names(adventurerChoices(state, 2, 1, true)),
-              (Rows{{2, "단원B"}, {4, "단원D"}, {5, "단원E"}}));
+              (Rows{{2, row(2, "단원B")}, {4, row(4, "단원D")}, {5, row(5, "단원E")}}));
     EXPECT_EQ(names(adventurerChoices(state, 2, 1, false)).size(), 5u);
-    EXPECT_EQ(names(adventurerChoices(state, 2, 0, false)), (Rows{{7, "단원A"}}));
+    EXPECT_EQ(names(adventurerChoices(state, 2, 0, false)), (Rows{{7, row(7, "단원A")}}));
 
     // Members of a disbanded party are free again.
     disbandByPlayer(game, party);

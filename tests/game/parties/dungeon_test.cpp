@@ -34,7 +34,7 @@ class Dungeon : public MissionTest {
     void beatTheRat() { dice.queueD100({50, 50, 50, 50}); }
 
     static constexpr const char* kRatBeaten =
-        "inform: 파티 매이 모험 도중 쥐들을 격퇴했다는 소문입니다.";
+        "inform: 파티 매가 모험 도중 쥐들을 격퇴했다는 소문입니다.";
 };
 
 TEST_F(Dungeon, ANewLevelIsPassedAboveTheProgressMarkWithGoldAndItsScript) {
@@ -73,8 +73,8 @@ TEST_F(Dungeon, ALevelPassedBeforeMeetsEachBlockByChanceAndPaysNothing) {
     EXPECT_FALSE(state.parties[1].onMission);
     EXPECT_EQ(state.gold, 7);
     EXPECT_EQ(presenter.lines(),
-              (Lines{kRatBeaten, "inform: 파티 매이(가) 모험을 마치고 귀환했습니다.",
-                     "inform: 파티 매은 던전 탐험 동안에 0gp를 획득했습니다(탐험한 깊이: 1)."}));
+              (Lines{kRatBeaten, "inform: 파티 매가 모험을 마치고 귀환했습니다.",
+                     "inform: 파티 매는 던전 탐험 동안에 0gp를 획득했습니다(탐험한 깊이: 1)."}));
 }
 
 TEST_F(Dungeon, AnEmptyLevelIsPassedByTheRollAloneAndLimitZeroComesBackAfterIt) {
@@ -86,7 +86,7 @@ TEST_F(Dungeon, AnEmptyLevelIsPassedByTheRollAloneAndLimitZeroComesBackAfterIt) 
     EXPECT_FALSE(state.parties[1].onMission);
     EXPECT_EQ(state.gold, 100);
     EXPECT_EQ(presenter.lines().back(),
-              "inform: 파티 매은 던전 탐험 동안에 100gp를 획득했습니다(탐험한 깊이: 1).");
+              "inform: 파티 매는 던전 탐험 동안에 100gp를 획득했습니다(탐험한 깊이: 1).");
 }
 
 TEST_F(Dungeon, APartyOnALevelNoneCanPassComesHomeWithItsGold) {
@@ -106,7 +106,7 @@ TEST_F(Dungeon, APartyOnALevelNoneCanPassComesHomeWithItsGold) {
         EXPECT_EQ(state.gold, 900);
         ASSERT_EQ(presenter.lines().size(), 3u);
         EXPECT_EQ(presenter.lines()[2],
-                  "inform: 파티 매은 던전 탐험 동안에 900gp를 획득했습니다(탐험한 깊이: " +
+                  "inform: 파티 매는 던전 탐험 동안에 900gp를 획득했습니다(탐험한 깊이: " +
                       std::to_string(std::int64_t{level} - 1) + ").");
     }
 }
@@ -126,7 +126,7 @@ TEST_F(Dungeon, AnExpeditionStoppedByABrokenFileBringsHomeTheGoldItFound) {
     ASSERT_EQ(presenter.lines().size(), 2u);
     EXPECT_NE(presenter.lines()[0].find("data/monster/bad.txt:3"), std::string::npos);
     EXPECT_EQ(presenter.lines()[1],
-              "inform: 파티 매은 던전 탐험 동안에 300gp를 획득했습니다(탐험한 깊이: 1).");
+              "inform: 파티 매는 던전 탐험 동안에 300gp를 획득했습니다(탐험한 깊이: 1).");
 }
 
 TEST_F(Dungeon, AMonsterNotBeatenHoldsThePartyOnItsLevelWhateverTheRoll) {
@@ -156,7 +156,7 @@ TEST_F(Dungeon, AWipedOutPartyEndsTheTurnAtOnce) {
     EXPECT_EQ(dice.queued(), 2u);
     EXPECT_FALSE(state.parties[1].inUse);
     EXPECT_EQ(presenter.lines(), (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
-                                        "inform: 파티 매이(가) 전멸했습니다."}));
+                                        "inform: 파티 매가 전멸했습니다."}));
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ TEST_F(FightTest, TheLastDeathDisbandsThePartyAndLosesItsItem) {
     MeetingResult result = meetMonster(game, 1, monster(400, 0), FightWording::Dungeon);
     EXPECT_TRUE(result.wipedOut && !result.beaten);
     EXPECT_EQ(dice.queued(), 0u);
-    EXPECT_EQ(presenter.lines(), (Lines{died(3), "inform: 파티 늑대이(가) 전멸했습니다."}));
+    EXPECT_EQ(presenter.lines(), (Lines{died(3), "inform: 파티 늑대가 전멸했습니다."}));
 
     const TParty& p = state.parties[1];
     EXPECT_FALSE(p.inUse || p.onMission);
@@ -130,8 +130,8 @@ TEST_F(FightTest, ABeatenMonsterIsReportedAndPaysItsFame) {
     dice.queueD100({100, 1, 100, 1});
     EXPECT_TRUE(meetMonster(game, 1, monster(0, 84, 7), FightWording::Script).beaten);
     EXPECT_EQ(presenter.lines(),
-              (Lines{"inform: 파티 늑대이 모험 도중 오크들을 격퇴했다는 소문입니다.",
-                     "inform: 파티 늑대이 모험 도중 오크(들)을 격퇴했다는 소문입니다."}));
+              (Lines{"inform: 파티 늑대가 모험 도중 오크들을 격퇴했다는 소문입니다.",
+                     "inform: 파티 늑대가 모험 도중 오크(들)을 격퇴했다는 소문입니다."}));
     EXPECT_EQ(state.adventureFame, 22);
 
     state.adventureFame = std::numeric_limits<std::int32_t>::max() - 5;
@@ -191,14 +191,13 @@ TEST_F(FightTest, AScriptFightGoesOnUntilWonLostOrStalled) {
     EXPECT_EQ(scriptFight(game, 1, "골렘", 0, 100000, 50), FightOutcome::Undecided);
     EXPECT_EQ(dice.queued(), 1u);
     dice.d100();
-    EXPECT_EQ(presenter.lines(),
-              Lines{"inform: 파티 늑대이(가) 골렘와(과)의 싸움에서 승부를 내지 못하고 "
-                    "물러났습니다."});
+    EXPECT_EQ(presenter.lines(), Lines{"inform: 파티 늑대가 골렘과의 싸움에서 승부를 내지 못하고 "
+                                       "물러났습니다."});
     EXPECT_EQ(memberCount(state, 1), 2);
 
     presenter.clear();
     EXPECT_EQ(scriptFight(game, 1, "드래곤", 100000, 100000, 50), FightOutcome::Lost);
-    EXPECT_EQ(presenter.lines().back(), "inform: 파티 늑대이(가) 전멸했습니다.");
+    EXPECT_EQ(presenter.lines().back(), "inform: 파티 늑대가 전멸했습니다.");
     EXPECT_EQ(state.adventureFame, 3);
 
     // Without a party there is nothing to fight with, and no dice are thrown.

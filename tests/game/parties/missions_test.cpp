@@ -13,7 +13,7 @@ namespace {
 class Missions : public MissionTest {
   protected:
     static std::string back(const std::string& party, const std::string& why) {
-        return "inform: 파티 " + party + "이(가) " + why;
+        return "inform: 파티 " + party + "가 " + why;
     }
 };
 
@@ -213,7 +213,7 @@ TEST_F(Missions, TheTurnAdvanceReportsArrivalsAndMissionsInTableOrder) {
     dice.queue({0, 0});
     advanceTurn(game, 1);
     EXPECT_EQ(presenter.lines(), (Lines{back("매", "수송 비단을 성공적으로 마치고 귀환했습니다."),
-                                        "inform: 곰이(가) 나루으로의 이동을 완료하였습니다."}));
+                                        "inform: 곰이 나루로의 이동을 완료하였습니다."}));
 }
 
 }  // namespace

@@ -58,9 +58,12 @@ TEST_F(Travel, DepartureRefusesAnEnemyNationFirstThenAPriceNotBelowTheGold) {
         {1000, 3, 3, Departure::Refused, "inform: 적국으로의 이동은 불가능합니다."},
         {0, 3, 3, Departure::Refused, "inform: 적국으로의 이동은 불가능합니다."},
         {60, 2, 1, Departure::Refused, "inform: 돈이 모자랍니다."},
-        {1000, 2, 0, Departure::NoChoice, nullptr},
+        // A destination without its route is told, and the window stays open.
+        {1000, 2, 0, Departure::Refused,
+         "inform: 가는 길을 선택하지 않으셨습니다. 경로를 골라 주십시오."},
         {1000, 0, 1, Departure::NoChoice, nullptr},
-        {1000, 2, 3, Departure::NoChoice, nullptr},  // a route to somewhere else
+        {1000, 2, 3, Departure::Refused,  // a route to somewhere else
+         "inform: 가는 길을 선택하지 않으셨습니다. 경로를 골라 주십시오."},
     };
     for (const Case& c : cases) {
         presenter.clear();
@@ -107,8 +110,8 @@ TEST_F(Travel, APartyArrivesOnTheTurnItsRouteTakesAndTheMainCharacterWithIt) {
               std::make_tuple(2, 0));
     EXPECT_EQ(state.currentCity, 2);
     EXPECT_EQ(presenter.guildButtonEnables(), 1);
-    EXPECT_EQ(presenter.lines(), (Lines{"inform: 곰이(가) 다솜으로의 이동을 완료하였습니다.",
-                                        "inform: 매이(가) 나루으로의 이동을 완료하였습니다."}));
+    EXPECT_EQ(presenter.lines(), (Lines{"inform: 곰이 다솜으로의 이동을 완료하였습니다.",
+                                        "inform: 매가 나루로의 이동을 완료하였습니다."}));
 }
 
 TEST_F(Travel, AJourneyTowardsNoCityOrWithoutTimeEndsAtOnceAndWritesNowhere) {

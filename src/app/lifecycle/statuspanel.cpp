@@ -8,20 +8,11 @@
 #include "app/lifecycle/windows.h"
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
+#include "app/ui/valuelabel.h"
 
 namespace orrowvale {
 
 namespace {
-
-// A screen reader hears the value itself (a label's name is its text) and what
-// it is as the description.
-QLabel* value(QWidget* parent, const char* name, const char* meaning) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setAccessibleDescription(QString::fromUtf8(meaning));
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    return label;
-}
 
 QLabel* caption(QWidget* parent, const char* text) {
     return new QLabel(QString::fromUtf8(text), parent);
@@ -35,13 +26,13 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
 
-    goldLabel = value(this, "goldstat", "자금");
-    cityLabel = value(this, "citystat", "현재위치");
-    yearLabel = value(this, "years", "년");
-    monthLabel = value(this, "months", "월");
-    weekLabel = value(this, "weeks", "주");
-    turnLabel = value(this, "turns", "턴");
-    noteLabel = value(this, "notestat", "알림");
+    goldLabel = makeValueLabel(this, "goldstat", "자금");
+    cityLabel = makeValueLabel(this, "citystat", "현재위치");
+    yearLabel = makeValueLabel(this, "years", "년");
+    monthLabel = makeValueLabel(this, "months", "월");
+    weekLabel = makeValueLabel(this, "weeks", "주");
+    turnLabel = makeValueLabel(this, "turns", "턴");
+    noteLabel = makeValueLabel(this, "notestat", "알림");
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, "자금:"), 0, 0);

@@ -4,19 +4,13 @@
 #include <QVBoxLayout>
 
 #include "app/ui/text.h"
+#include "app/ui/valuelabel.h"
 #include "game.h"
 #include "parties/errandsummary.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
 namespace {
-
-QLabel* valueLabel(QWidget* parent, const char* objectName, const char* description) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setAccessibleDescription(QString::fromUtf8(description));
-    return label;
-}
 
 // A value label is heard by its text.
 void setValue(QLabel* label, const std::string& text) {
@@ -27,11 +21,11 @@ void setValue(QLabel* label, const std::string& text) {
 }  // namespace
 
 ErrandSummaryPanel::ErrandSummaryPanel(QWidget* parent) : QWidget(parent) {
-    noTargetLabel = valueLabel(this, "notargetlabel", "목표 없음");
-    whereLabel = valueLabel(this, "wherelabel", "장소");
-    lengthLabel = valueLabel(this, "lengthlabel", "기간");
-    rewardLabel = valueLabel(this, "rewardlabel", "보수");
-    riskLabel = valueLabel(this, "risklabel", "위험");
+    noTargetLabel = makeValueLabel(this, "notargetlabel", "목표 없음");
+    whereLabel = makeValueLabel(this, "wherelabel", "장소");
+    lengthLabel = makeValueLabel(this, "lengthlabel", "기간");
+    rewardLabel = makeValueLabel(this, "rewardlabel", "보수");
+    riskLabel = makeValueLabel(this, "risklabel", "위험");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     for (QLabel* label : {noTargetLabel, whereLabel, lengthLabel, rewardLabel, riskLabel})

@@ -253,6 +253,15 @@ int scriptTurns(Errand kind, const ScriptOutline& outline, int numberField) {
     return std::max(1, outline.countedTurns);
 }
 
+// The city a party in use would set out from for `target`, when the target is
+// open to it there.
+std::optional<int> errandCity(const GameState& state, int party, Errand kind, int target) {
+    if (!PartyTable::contains(party) || !state.parties[party].inUse) return std::nullopt;
+    const int city = state.parties[party].location;
+    if (!offers(openTargets(state, kind, city), target)) return std::nullopt;
+    return city;
+}
+
 }  // namespace
 
 RiskLevel riskLevelFor(double lossChance) {
@@ -271,9 +280,9 @@ std::string riskText(const MissionRisk& risk) {
 std::optional<MissionRisk> errandRisk(Game& game, int party, Errand kind, int target,
                                       int numberField) {
     const GameState& state = game.state;
-    if (!PartyTable::contains(party) || !state.parties[party].inUse) return std::nullopt;
-    const int city = state.parties[party].location;
-    if (!offers(openTargets(state, kind, city), target)) return std::nullopt;
+    const std::optional<int> from = errandCity(state, party, kind, target);
+    if (!from) return std::nullopt;
+    const int city = *from;
     try {
         double loss = 0.0;
         if (kind == Errand::Dungeon) {
@@ -309,9 +318,9 @@ bool asksBeforeRisk(const GameState& state, int party, const MissionRisk& risk) 
 std::optional<ErrandOutline> errandOutline(Game& game, int party, Errand kind, int target,
                                            int numberField) {
     const GameState& state = game.state;
-    if (!PartyTable::contains(party) || !state.parties[party].inUse) return std::nullopt;
-    const int city = state.parties[party].location;
-    if (!offers(openTargets(state, kind, city), target)) return std::nullopt;
+    const std::optional<int> from = errandCity(state, party, kind, target);
+    if (!from) return std::nullopt;
+    const int city = *from;
     try {
         ErrandOutline outline;
         if (kind == Errand::Dungeon) {

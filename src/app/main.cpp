@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
 
     orrowvale::Windows windows(orrowvale::openGameDirectory(std::filesystem::current_path()),
                                orrowvale::Dice::fromEnvironment());
+    windows.keepAutosaves(
+        orrowvale::homeAutosaveFolder(orrowvale::SaveFolderFacts::ofThisProgram()));
     windows.showTitle();
     return QApplication::exec();
 }

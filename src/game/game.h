@@ -5,6 +5,7 @@
 
 namespace orrowvale {
 
+class Autosaver;
 class Dice;
 class GamePaths;
 class Presenter;
@@ -34,6 +35,9 @@ struct Game {
     // What the last save, load or new world held (see progressDigest); leaving a
     // game whose digest differs loses progress. Empty when it could not be taken.
     std::optional<std::uint64_t> keptProgress;
+    // Keeps the start of every turn the player reaches by ending one; none in the
+    // simulator and the tests unless they ask.
+    Autosaver* autosaver = nullptr;
 };
 
 // The party whose scripts run, for as long as the scope lasts.

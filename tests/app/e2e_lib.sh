@@ -85,6 +85,8 @@ e2e_launch() {
     shift
     export XDG_RUNTIME_DIR="$work/xdg"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # Autosaves and the running mark stay in the scratch folder, not the player's home.
+    export XDG_DATA_HOME="$work/data-home"
     unset QT_QPA_PLATFORM
     (cd "$work" && ORROWVALE_SEED=$seed exec "$program" "$@") >"$work/game.log" 2>&1 &
     game_pid=$!

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 
+#include "app/city/citycommands.h"
 #include "app/lifecycle/loadgame.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
+#include "app/lifecycle/windows.h"
 #include "modaldriver.h"
 
 namespace orrowvale::testing {
@@ -105,6 +109,37 @@ TEST_F(SaveAndLoad, BothSlotWindowsSayWhereTheSavesAre) {
         });
         EXPECT_EQ(shown, expected) << window->objectName().toStdString();
     }
+}
+
+TEST_F(SaveAndLoad, AfterAKilledRunTheTitleOffersToContinueFromTheLastTurnStart) {
+    const std::filesystem::path autosaves = dir.root() / "home" / "autosave";
+    windows->keepAutosaves(autosaves);
+    ModalDriver driver;
+    startRandomGame(driver);
+    windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("skipturnbtn"))->click();
+    const int goldAtTurnStart = state().gold;
+    const int turn = state().gameTurn;
+    state().gold += 500;
+    const std::string name = state().mainCharacter().name;
+    windows.reset();
+    // Killed instead: a mark stays whose process is gone; the next start finds it.
+    std::ofstream(autosaves / "running", std::ios::trunc) << 999999999 << "\n";
+    windows = std::make_unique<Windows>(dir.paths(), Dice(7));
+    windows->keepAutosaves(autosaves);
+    TForm1& title = windows->window<TForm1>();
+    windows->showTitle();
+    title.windowShown();
+
+    auto* resume = title.findChild<QAction*>(QStringLiteral("Continue1"));
+    ASSERT_TRUE(resume->isVisible());
+    EXPECT_TRUE(
+        resume->text().startsWith(QStringLiteral("이어하기: ") + QString::fromStdString(name)))
+        << resume->text().toStdString();
+    EXPECT_TRUE(title.findChild<QAction*>(QStringLiteral("LoadAutosave1"))->isEnabled());
+    resume->trigger();
+    EXPECT_TRUE(windows->window<TMainForm>().isVisible());
+    EXPECT_EQ(state().gold, goldAtTurnStart);
+    EXPECT_EQ(state().gameTurn, turn);
 }
 
 }  // namespace

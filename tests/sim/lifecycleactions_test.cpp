@@ -152,5 +152,32 @@ TEST(SimulatorSaves, AnInstalledSimulatorFindsItsGameAndSavesInTheHome) {
     EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
+TEST(SimulatorSaves, LoadAutoLoadsTheNewestAutosaveInTheHome) {
+    namespace fs = std::filesystem;
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    const fs::path autosaves = dir.root() / "xdg/orrowvale/autosave";
+    auto sim = [&](const std::string& arguments) {
+        const testing::SimRun run = testing::runCommand(
+            "XDG_DATA_HOME=" + (dir.root() / "xdg").string() + " " + ORROWVALE_SIM_TOOL +
+            " --game-dir " + dir.root().string() + " --seed 4 " + arguments);
+        return SimRun{run.lines.empty() ? std::string() : run.lines.back(), run.exitCode};
+    };
+    const SimRun none = sim("--load auto");
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_NE(none.lastLine.find("no autosave"), std::string::npos) << none.lastLine;
+
+    // Two autosaves as the game keeps them, the newer one a turn later.
+    ASSERT_EQ(runSim(dir, "--new random --turns 1 --save 1").exitCode, 0);
+    ASSERT_EQ(runSim(dir, "--load 1 --turns 1 --save 2").exitCode, 0);
+    fs::create_directories(autosaves);
+    fs::copy(dir.path("data\\save\\save1"), autosaves / "save3");
+    fs::copy(dir.path("data\\save\\save2"), autosaves / "save1");
+    const SimRun loaded = sim("--load auto");
+    EXPECT_EQ(loaded.exitCode, 0) << loaded.lastLine;
+    EXPECT_TRUE(loaded.lastLine.starts_with("state: year=200 month=4 week=1 turn=3 "))
+        << loaded.lastLine;
+}
+
 }  // namespace
 }  // namespace orrowvale

@@ -1,6 +1,6 @@
 // orrowvale-sim: plays a game without windows and prints what the player would see.
 //
-//   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT)
+//   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT|auto)
 //                 [--actions FILE|-] [--turns T] [--save SLOT]
 //   orrowvale-sim [--game-dir DIR] [--seed N] --new random|story:K --survey N
 //                 [--policy cautious|first-quest] [--months M] [--plot FILE.png] [--transcripts
@@ -11,7 +11,7 @@
 // those the game itself uses: the game directory's data/save/saveN, or the player's
 // home folder for the installed game or a game directory the player may not write.
 //
-// Creates the world (or loads save slot 1..10), plays the
+// Creates the world (or loads save slot 1..10, or the newest autosave), plays the
 // action file as a player would (checked whole before anything is played), then ends
 // T turns as the "완료" button does, answering every question Yes, and saves into a
 // slot if asked. Prints one line per message, announcement, dialogue and ending, and
@@ -31,6 +31,7 @@
 #include <string_view>
 
 #include "game.h"
+#include "lifecycle/autosave.h"
 #include "lifecycle/createworld.h"
 #include "lifecycle/loadgame.h"
 #include "lifecycle/savegame.h"
@@ -60,6 +61,7 @@ struct Options {
     int character = 0;
     int turns = 0;
     std::optional<int> loadSlot;
+    bool loadAutosave = false;
     std::optional<int> saveSlot;
     std::optional<std::string> actionFile;
     std::optional<int> surveyGames;
@@ -71,7 +73,7 @@ struct Options {
 
 constexpr const char* kUsage =
     "Usage: orrowvale-sim [--game-dir DIR] [--seed N] "
-    "(--new random|story:K | --load SLOT) [--actions FILE|-] [--turns T] "
+    "(--new random|story:K | --load SLOT|auto) [--actions FILE|-] [--turns T] "
     "[--save SLOT]\n"
     "Plays a game without windows and prints what the player would see.\n"
     "\n"
@@ -80,7 +82,7 @@ constexpr const char* kUsage =
     "                        the working directory, else the build's game directory)\n"
     "  --seed N              seed the dice (default: ORROWVALE_SEED, else the clock)\n"
     "  --new random|story:K  start a new game in random play or as story character K\n"
-    "  --load SLOT           load save slot 1..10 instead\n"
+    "  --load SLOT|auto      load save slot 1..10 instead, or the newest autosave\n"
     "  --actions FILE|-      play the actions in FILE (- for standard input)\n"
     "  --turns T             then end T turns, answering every question Yes\n"
     "  --save SLOT           then save into slot 1..10\n"
@@ -96,7 +98,8 @@ constexpr const char* kUsage =
     "\n"
     "Saves go to DIR/data/save/saveN, or to $XDG_DATA_HOME/orrowvale/save/saveN\n"
     "(~/.local/share/orrowvale/save/saveN) for the installed game or a game\n"
-    "directory the player may not write.\n";
+    "directory the player may not write. Autosaves are in\n"
+    "$XDG_DATA_HOME/orrowvale/autosave (~/.local/share/orrowvale/autosave).\n";
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "orrowvale-sim: " << problem << "\n" << kUsage;
@@ -156,7 +159,11 @@ Options parseOptions(int argc, char** argv) {
                 usage("--new takes random or story:K, not \"" + std::string(kind) + "\"");
             }
         } else if (arg == "--load") {
-            options.loadSlot = parseSlot(value(), "--load");
+            const std::string_view slot = value();
+            if (slot == "auto")
+                options.loadAutosave = true;
+            else
+                options.loadSlot = parseSlot(slot, "--load");
         } else if (arg == "--actions") {
             options.actionFile = value();
         } else if (arg == "--survey") {
@@ -180,8 +187,8 @@ Options parseOptions(int argc, char** argv) {
             usage("unknown argument \"" + std::string(arg) + "\"");
         }
     }
-    if (haveNew == options.loadSlot.has_value())
-        usage("one of --new random|story:K and --load SLOT is required");
+    if (haveNew == (options.loadSlot || options.loadAutosave))
+        usage("one of --new random|story:K and --load SLOT|auto is required");
     if (options.surveyGames && !haveNew) usage("--survey plays new games: give --new");
     return options;
 }
@@ -249,9 +256,13 @@ int play(const Options& options) {
     auto state = std::make_unique<GameState>();
     Game game(*state, paths, dice, presenter);
 
-    if (options.loadSlot)
+    if (options.loadSlot) {
         loadGame(game, *options.loadSlot);
-    else if (options.storyPlay)
+    } else if (options.loadAutosave) {
+        Autosaver autosaves(paths.gameDirectory(),
+                            homeAutosaveFolder(SaveFolderFacts::ofThisProgram()));
+        autosaves.loadLatest(game);
+    } else if (options.storyPlay)
         createStoryWorld(game, options.character);
     else
         createRandomWorld(game);

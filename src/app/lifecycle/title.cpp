@@ -16,7 +16,9 @@
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
 #include "app/ui/text.h"
+#include "lifecycle/autosave.h"
 #include "lifecycle/savegame.h"
+#include "world/datafiles.h"
 
 namespace orrowvale {
 
@@ -55,10 +57,18 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
         file->addAction(QStringLiteral("N&ew Game"), this, &TForm1::newGameActionTriggered);
     newGame->setObjectName(QStringLiteral("NewGame1"));
     newGame->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    continueAction =
+        file->addAction(QStringLiteral("이어하기"), this, &TForm1::continueActionTriggered);
+    continueAction->setObjectName(QStringLiteral("Continue1"));
+    continueAction->setVisible(false);
     file->addSeparator();
     loadGameAction =
         file->addAction(QStringLiteral("L&oad Game"), this, &TForm1::loadGameActionTriggered);
     loadGameAction->setObjectName(QStringLiteral("LoadGame1"));
+    loadAutosaveAction = file->addAction(QStringLiteral("자동 저장 불러오기"), this,
+                                         &TForm1::loadAutosaveActionTriggered);
+    loadAutosaveAction->setObjectName(QStringLiteral("LoadAutosave1"));
+    loadAutosaveAction->setEnabled(false);
     // Saving is done from the map window; here the entry does nothing.
     QAction* saveGame = file->addAction(QStringLiteral("S&ave Game"));
     saveGame->setObjectName(QStringLiteral("SaveGame1"));
@@ -77,6 +87,7 @@ void TForm1::windowShown() {
     const std::filesystem::path cityList = windows_.paths.resolve(kCityListFile);
     std::error_code ec;
     gameDirMissing_ = !std::filesystem::exists(cityList, ec);
+    showAutosaveEntries();
     startMusic(!gameDirMissing_);
     if (!gameDirMissing_) return;
     const QString folder = QString::fromStdString(windows_.paths.gameDirectory().string());
@@ -127,6 +138,39 @@ void TForm1::newGameActionTriggered() {
 
 void TForm1::loadGameActionTriggered() {
     windows_.window<Tloadform>().exec();
+}
+
+void TForm1::showAutosaveEntries() {
+    Autosaver* autosaver = windows_.autosaver.get();
+    const std::optional<Autosave> newest = autosaver ? autosaver->latest() : std::nullopt;
+    loadAutosaveAction->setEnabled(newest.has_value() && !gameDirMissing_);
+    if (newest) loadAutosaveAction->setToolTip(qs(newest->line));
+    if (continueLookedFor_ || !autosaver || gameDirMissing_) {
+        continueAction->setVisible(false);
+        return;
+    }
+    continueLookedFor_ = true;
+    const std::optional<Autosave> offer =
+        continueOffer(*autosaver, windows_.paths, windows_.runningMark->lastRunEndedAbnormally());
+    continueAction->setVisible(offer.has_value());
+    if (offer) continueAction->setText(QStringLiteral("이어하기: ") + qs(offer->line));
+}
+
+void TForm1::continueActionTriggered() {
+    continueAction->setVisible(false);
+    loadAutosaveActionTriggered();
+}
+
+void TForm1::loadAutosaveActionTriggered() {
+    if (!windows_.autosaver) return;
+    try {
+        windows_.autosaver->loadLatest(windows_.game);
+    } catch (const DataError& error) {
+        errorBox(this, dataErrorText(error, "자동 저장을 읽을 수 없습니다",
+                                     "지금의 게임은 그대로입니다."));
+        return;
+    }
+    windows_.enterGame();
 }
 
 void TForm1::exitActionTriggered() {

@@ -24,6 +24,9 @@ class TForm1 : public QMainWindow {
     void windowActivated();
     void newGameActionTriggered();
     void loadGameActionTriggered();
+    // "이어하기" and "자동 저장 불러오기": the newest autosave, as a loaded slot.
+    void continueActionTriggered();
+    void loadAutosaveActionTriggered();
     void exitActionTriggered();
 
     MidiPlayer& music() { return titleMusic; }
@@ -38,11 +41,17 @@ class TForm1 : public QMainWindow {
     Windows& windows_;
     Picture* titleImage;
     QAction* loadGameAction;
+    QAction* continueAction;
+    QAction* loadAutosaveAction;
     MidiPlayer titleMusic;
     // Plays the tune; a failure is shown only when `tellFailure`.
     void startMusic(bool tellFailure);
     // Asks before a game with unsaved progress ends with the program.
     bool mayQuit();
+    // Offers to continue once, when the title first opens after a run that did not
+    // end normally; the autosave entry whenever one is kept.
+    void showAutosaveEntries();
+    bool continueLookedFor_ = false;
 
     // A failure is told once, not again each time its box hands the focus back.
     QString toldMusicError_;

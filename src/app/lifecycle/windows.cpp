@@ -61,6 +61,12 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
         windows_);
 }
 
+void Windows::keepAutosaves(const std::filesystem::path& folder) {
+    runningMark = std::make_unique<RunningMark>(folder);
+    autosaver = std::make_unique<Autosaver>(paths.gameDirectory(), folder);
+    game.autosaver = autosaver.get();
+}
+
 // No window reaches another while it is destroyed (their hide and close handlers
 // are theirs alone, their timers die with them), so the order among them is free.
 Windows::~Windows() = default;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <tuple>
 
 #include "app/ui/qtpresenter.h"
 #include "game.h"
+#include "lifecycle/autosave.h"
 #include "messagelog.h"
 #include "world/dice.h"
 #include "world/gamepaths.h"
@@ -29,6 +31,13 @@ class Windows {
     // What the game says goes through here into the log (기록), then to `presenter`.
     RecordingPresenter loggingPresenter;
     Game game;
+    // The turn starts kept in the player's home and the mark of a running program:
+    // only once keepAutosaves was called (the program does; tests ask for it).
+    std::unique_ptr<Autosaver> autosaver;
+    std::unique_ptr<RunningMark> runningMark;
+
+    // Keeps autosaves in `folder` from now on and marks the program as running there.
+    void keepAutosaves(const std::filesystem::path& folder);
 
     // The one window of type W.
     template <typename W>

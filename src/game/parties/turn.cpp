@@ -5,6 +5,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/autosave.h"
 #include "parties/missions.h"
 #include "scripts/eventrunner.h"
 #include "scripts/scenariorunner.h"
@@ -109,7 +110,9 @@ int endTurn(Game& game) {
 int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting) {
     if (!game.presenter.confirm(kEndTurnQuestion)) return 0;
     if (turnsStarting) turnsStarting();
-    return endTurn(game);
+    const int turns = endTurn(game);
+    autosaveTurnStart(game);
+    return turns;
 }
 
 }  // namespace orrowvale

@@ -25,7 +25,8 @@ int endTurn(Game& game);
 
 // One press of "완료": asks kEndTurnQuestion and, after a Yes, calls `turnsStarting`
 // (the window greys itself out, which it cannot do while the question is open) and
-// ends the turn as endTurn does. Returns the number of turns run, 0 after a No.
+// ends the turn as endTurn does; the new turn's start then goes to the game's
+// Autosaver. Returns the number of turns run, 0 after a No.
 int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting = {});
 
 }  // namespace orrowvale

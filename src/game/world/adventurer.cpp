@@ -239,6 +239,10 @@ int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names) {
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName, bool savedByTheGame) {
     LineReader reader(file, displayName);
+    loadAdventurer(adventurer, reader, savedByTheGame);
+}
+
+void loadAdventurer(TAdven& adventurer, LineReader& reader, bool savedByTheGame) {
     TAdven read = adventurer;
     auto number = [&](const char* what) { return reader.readWholeNumber(what); };
     auto coded = [&](const char* what, int low, int high) {
@@ -305,7 +309,7 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
 }  // namespace
 
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName) {
-    return adventurerFile(adventurer, displayName).bytes();
+    return adventurerFile(adventurer, displayName).takeBytes();
 }
 
 void saveAdventurer(const TAdven& adventurer, const std::filesystem::path& file,

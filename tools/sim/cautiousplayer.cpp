@@ -183,7 +183,7 @@ void CautiousPlayer::sendHomeParty() {
                 std::string action =
                     prefix + kErrandWords[kind] + " " + std::to_string(target.number);
                 if (errand == Errand::Search || errand == Errand::Dungeon)
-                    action += " " + std::to_string(number);
+                    action.append(" ").append(std::to_string(number));
                 const Choice choice{action, *risk,
                                     outline->reward.fame * 10 + outline->reward.gold / 10};
                 if (better(choice, best)) best = choice;

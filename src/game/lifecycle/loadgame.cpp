@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -65,11 +66,18 @@ std::uint8_t readFlag(LineReader& in, std::string_view what) {
     return readPresentLine(in, what) == "true" ? 1 : 0;
 }
 
+// A party file, 36 lines; the party changes only when all of them were read.
+void readParty(TParty& party, LineReader& in);
+
 // Reads one slot over a freshly built world, in the order the save wrote it.
 class SlotReader {
   public:
     SlotReader(GameState& state, const GamePaths& paths, int slot)
-        : state_(state), paths_(paths), slot_(slotGamePath(slot)), main_(open("mainsave.sav")) {}
+        : state_(state),
+          paths_(paths),
+          slot_(slotGamePath(slot)),
+          folder_(paths.resolve(slot_)),
+          main_(open("mainsave.sav")) {}
 
     void read() {
         state_.mainCharacter().name = readText(main_, "the main character's name");
@@ -92,23 +100,23 @@ class SlotReader {
     }
 
   private:
+    // A file of the slot: a plain file by its exact name is read in the slot folder
+    // opened once; anything else by its whole path, as every data file is.
     LineReader open(std::string_view name) const {
         const std::string gamePath = slot_ + "\\" + std::string(name);
-        return LineReader(paths_.resolve(gamePath), paths_.shownPath(gamePath), FileLinks::Refuse);
-    }
-
-    std::filesystem::path fileOf(std::string_view name, std::string& shown) const {
-        const std::string gamePath = slot_ + "\\" + std::string(name);
-        shown = paths_.shownPath(gamePath);
-        return paths_.resolve(gamePath);
+        std::string shown = paths_.shownPath(gamePath);
+        if (std::optional<std::string> bytes = folder_.read(std::string(name), shown))
+            return LineReader::fromBytes(std::move(*bytes), std::move(shown));
+        return LineReader(paths_.resolve(gamePath), std::move(shown), FileLinks::Refuse);
     }
 
     // `how` tells how the main file asked for it: "named by" its marker line, or
     // "due after" the line it follows.
     void readAdventurerFile(TAdven& into, const std::string& name, std::string_view how) const {
-        std::string shown;
-        const auto file = fileOf(name, shown);
-        readFileAskedFor(main_, how, [&] { loadAdventurer(into, file, shown, true); });
+        readFileAskedFor(main_, how, [&] {
+            LineReader in = open(name);
+            loadAdventurer(into, in, true);
+        });
     }
 
     void readPlacesAndPeople() {
@@ -131,12 +139,11 @@ class SlotReader {
                 number = main_.readNumberInRange("an adventurer number from 0 to 1000", 0,
                                                  kMaxAdventurers);
         for (int p = 1; p <= kMaxParties; ++p)
-            if (readPresentLine(main_, "a party marker (prt or None)") != kNone) {
-                std::string shown;
-                const auto file = fileOf("prt" + std::to_string(p) + ".prt", shown);
-                readFileAskedFor(main_, "named by",
-                                 [&] { loadParty(state_.parties[p], file, shown); });
-            }
+            if (readPresentLine(main_, "a party marker (prt or None)") != kNone)
+                readFileAskedFor(main_, "named by", [&] {
+                    LineReader in = open("prt" + std::to_string(p) + ".prt");
+                    readParty(state_.parties[p], in);
+                });
     }
 
     void readPlayer() {
@@ -213,6 +220,7 @@ class SlotReader {
     GameState& state_;
     const GamePaths& paths_;
     std::string slot_;
+    FolderReader folder_;
     LineReader main_;
 };
 
@@ -220,6 +228,12 @@ class SlotReader {
 
 void loadParty(TParty& party, const std::filesystem::path& file, const std::string& displayName) {
     LineReader in(file, displayName, FileLinks::Refuse);
+    readParty(party, in);
+}
+
+namespace {
+
+void readParty(TParty& party, LineReader& in) {
     TParty read = party;
     for (std::int32_t& member : read.members)
         member = in.readNumberInRange("a member's adventurer number, from 0 to 1000", 0,
@@ -251,6 +265,8 @@ void loadParty(TParty& party, const std::filesystem::path& file, const std::stri
     in.expectEndOfRecord("a party file has 36 lines", true);
     party = std::move(read);
 }
+
+}  // namespace
 
 void loadGame(Game& running, int slot) {
     const std::string gamePath = slotGamePath(slot);

@@ -1,5 +1,6 @@
 #include "lifecycle/savegame.h"
 
+#include <cstring>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -28,6 +29,9 @@ static_assert(kMainFileTexts * (2 * kMaxTextCharacters + 2) +
                   (kMainFileLines - kMainFileTexts) * std::string_view("-2147483648\r\n").size() <=
               GamePaths::kMaxFileBytes);
 
+// A main file is mostly short lines, a few bytes each: room for that many up front.
+constexpr std::size_t kMainFileReserve = kMainFileLines * 6;
+
 std::string fileGamePath(int slot, std::string_view name) {
     return slotGamePath(slot) + "\\" + std::string(name);
 }
@@ -54,7 +58,9 @@ void writePartyFlag(TextFileWriter& out, bool on) {
 class SlotWriter {
   public:
     SlotWriter(const GameState& state, std::string shownSlot)
-        : state_(state), shownSlot_(std::move(shownSlot)), main_(shown("mainsave.sav")) {}
+        : state_(state), shownSlot_(std::move(shownSlot)), main_(shown("mainsave.sav")) {
+        main_.reserve(kMainFileReserve);
+    }
 
     std::vector<SlotFile> build() {
         writeHeader();
@@ -62,7 +68,7 @@ class SlotWriter {
         writePlayer();
         writeSitesAndCampaigns();
         writeScriptsAndTrade();
-        files_.push_back({"mainsave.sav", main_.bytes()});
+        files_.push_back({"mainsave.sav", std::move(main_).takeBytes()});
         // The limits above keep every file far below this; a save still never writes
         // a file the loader would refuse.
         for (const SlotFile& file : files_)
@@ -230,6 +236,48 @@ void refuseLinkedSaveFolder(const GamePaths& paths) {
     }
 }
 
+// A digest of the files a save writes, names and bytes, eight bytes at a step: cheap
+// next to building them, and any change a save would keep changes it.
+std::uint64_t digestOf(const std::vector<SlotFile>& files) {
+    constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t digest = 14695981039346656037ULL;
+    auto mix = [&](std::uint64_t word) {
+        digest = (digest ^ word) * kPrime;
+        digest ^= digest >> 29;
+    };
+    auto add = [&](const std::string& bytes) {
+        std::size_t at = 0;
+        for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + at, sizeof word);
+            mix(word);
+        }
+        std::uint64_t tail = 0;
+        std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
+        mix(tail);
+        mix(bytes.size());  // keeps "ab"+"c" apart from "a"+"bc"
+    };
+    for (const SlotFile& file : files) {
+        add(file.name);
+        add(file.bytes);
+    }
+    return digest;
+}
+
+// Builds every file of the game, then writes them into slot 1..10; returns them.
+std::vector<SlotFile> writeSlot(const GameState& state, const GamePaths& paths, int slot,
+                                const SlotStepHook& beforeStep) {
+    const std::string shown = shownSlot(paths, slot);
+    // Every file is built before the disk is touched, so a name CP949 cannot hold
+    // fails the save with the old slot untouched.
+    std::vector<SlotFile> files = SlotWriter(state, shown).build();
+    refuseLinkedSaveFolder(paths);
+    const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
+    const SlotLock lock(slotDirectory, shown, SlotAccess::Write);
+    replaceSlotDirectory(slotDirectory, shown, files, beforeStep);
+    return files;
+}
+
 }  // namespace
 
 std::string slotGamePath(int slot) {
@@ -262,7 +310,7 @@ std::string partyFileBytes(const TParty& p, const std::string& displayName) {
     out.writeNumberInRange(p.dungeonNumber, 0, kMaxSitesPerCity, "the dungeon's number");
     out.writeNumberInRange(p.leader, 0, kMaxAdventurers, "the leader's number");
     out.writeLine(p.partyName);
-    return out.bytes();
+    return std::move(out).takeBytes();
 }
 
 void saveParty(const TParty& party, const std::filesystem::path& file,
@@ -305,8 +353,8 @@ bool saveToSlot(Game& game, int slot) {
             std::to_string(slot) + kSlotInUse + "\n" + held + "\n" + kOverwriteQuestion;
         if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
     }
-    saveGame(game.state, game.paths, slot, {});
-    markProgressKept(game);
+    // What was written is what is kept: its digest needs no second build.
+    game.keptProgress = digestOf(writeSlot(game.state, game.paths, slot, {}));
     return true;
 }
 
@@ -319,26 +367,12 @@ bool slotHoldsSave(const GamePaths& paths, int slot) {
     return std::filesystem::exists(paths.resolve(fileGamePath(slot, "mainsave.sav")), ec);
 }
 
-// FNV-1a over the files a save would write, names and bytes: cheap next to the
-// disk, and any change a save would keep changes it.
 std::optional<std::uint64_t> progressDigest(const GameState& state) {
-    constexpr std::uint64_t kOffset = 14695981039346656037ULL;
-    constexpr std::uint64_t kPrime = 1099511628211ULL;
-    std::uint64_t digest = kOffset;
-    auto add = [&](const std::string& bytes) {
-        for (unsigned char byte : bytes)
-            digest = (digest ^ byte) * kPrime;
-        digest = (digest ^ 0xFFU) * kPrime;  // keeps "ab"+"c" apart from "a"+"bc"
-    };
     try {
-        for (const SlotFile& file : SlotWriter(state, GamePaths::shown(slotGamePath(1))).build()) {
-            add(file.name);
-            add(file.bytes);
-        }
+        return digestOf(SlotWriter(state, GamePaths::shown(slotGamePath(1))).build());
     } catch (const DataError&) {
         return std::nullopt;
     }
-    return digest;
 }
 
 void markProgressKept(Game& game) {
@@ -355,14 +389,7 @@ bool hasUnsavedProgress(const Game& game) {
 
 void saveGame(const GameState& state, const GamePaths& paths, int slot,
               const SlotStepHook& beforeStep) {
-    const std::string shown = shownSlot(paths, slot);
-    // Every file is built before the disk is touched, so a name CP949 cannot hold
-    // fails the save with the old slot untouched.
-    std::vector<SlotFile> files = SlotWriter(state, shown).build();
-    refuseLinkedSaveFolder(paths);
-    const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
-    const SlotLock lock(slotDirectory, shown, SlotAccess::Write);
-    replaceSlotDirectory(slotDirectory, shown, files, beforeStep);
+    writeSlot(state, paths, slot, beforeStep);
 }
 
 std::string saveFolderNote(const GamePaths& paths) {

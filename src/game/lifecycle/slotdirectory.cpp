@@ -64,10 +64,10 @@ class Descriptor {
 
 // What kind of thing the entry `name` of the folder `dir` is, the entry itself and
 // never what a link leads to: S_IFDIR, S_IFLNK, ...; 0 when there is none.
-mode_t entryKind(int dir, const std::string& name, nlink_t* links = nullptr) {
+mode_t entryKind(int dir, const std::string& name, struct stat* details = nullptr) {
     struct stat seen {};
     if (::fstatat(dir, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0) return 0;
-    if (links != nullptr) *links = seen.st_nlink;
+    if (details != nullptr) *details = seen;
     return seen.st_mode & S_IFMT;
 }
 
@@ -109,22 +109,26 @@ void removeEntry(int dir, const std::string& name) {
 // journal, and a truncation frees blocks that would be allocated again at once.
 // Anything else under that name (a link, a folder, a file with a second name that
 // may stand anywhere) is removed first, so a new file is made in its place.
-Descriptor openForWriting(int dir, const std::string& name, const std::string& shown) {
+// `size` is what the file held before: 0 for a new one.
+Descriptor openForWriting(int dir, const std::string& name, const std::string& shown, off_t& size) {
     constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    nlink_t links = 0;
-    const mode_t kind = entryKind(dir, name, &links);
-    if (kind == S_IFREG && links == 1) {
+    struct stat seen {};
+    const mode_t kind = entryKind(dir, name, &seen);
+    if (kind == S_IFREG && seen.st_nlink == 1) {
         Descriptor out(::openat(dir, name.c_str(), kFlags));
+        size = seen.st_size;
         if (out.get() >= 0) return out;
     }
     if (kind != 0) removeEntry(dir, name);
     Descriptor out(::openat(dir, name.c_str(), kFlags | O_CREAT | O_EXCL, 0644));
     if (out.get() < 0) fail(shown, "create the file", errno);
+    size = 0;
     return out;
 }
 
 void writeFile(int dir, const SlotFile& file, const std::string& shown) {
-    Descriptor out = openForWriting(dir, file.name, shown);
+    off_t before = 0;
+    Descriptor out = openForWriting(dir, file.name, shown, before);
     const char* data = file.bytes.data();
     std::size_t left = file.bytes.size();
     while (left > 0) {
@@ -134,8 +138,10 @@ void writeFile(int dir, const SlotFile& file, const std::string& shown) {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    if (::ftruncate(out.get(), static_cast<off_t>(file.bytes.size())) != 0)
-        fail(shown, "write the file", errno);
+    // Only a file that was longer keeps bytes past the new end; most files of a
+    // save are as long as the last time, and a truncation costs a journal entry.
+    const auto size = static_cast<off_t>(file.bytes.size());
+    if (before > size && ::ftruncate(out.get(), size) != 0) fail(shown, "write the file", errno);
     if (int error = out.close(); error != 0) fail(shown, "write the file", error);
 }
 

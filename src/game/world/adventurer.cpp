@@ -240,6 +240,10 @@ void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName, bool savedByTheGame) {
     // The game never saves a link, so one in a slot is no save of the game's.
     LineReader reader(file, displayName, savedByTheGame ? FileLinks::Refuse : FileLinks::Follow);
+    loadAdventurer(adventurer, reader, savedByTheGame);
+}
+
+void loadAdventurer(TAdven& adventurer, LineReader& reader, bool savedByTheGame) {
     TAdven read = adventurer;
     auto number = [&](const char* what) { return reader.readWholeNumber(what); };
     auto coded = [&](const char* what, int low, int high) {
@@ -306,7 +310,7 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
 }  // namespace
 
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName) {
-    return adventurerFile(adventurer, displayName).bytes();
+    return adventurerFile(adventurer, displayName).takeBytes();
 }
 
 void saveAdventurer(const TAdven& adventurer, const std::filesystem::path& file,

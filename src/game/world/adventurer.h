@@ -10,6 +10,7 @@ namespace orrowvale {
 
 class Dice;
 class GamePaths;
+class LineReader;
 struct GameState;
 
 enum Sex : std::uint8_t { kMale = 1, kFemale = 2 };
@@ -91,6 +92,8 @@ int recruitRandomMember(GameState& state, Dice& dice, const NameLists& names);
 void loadAdventurer(TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName, bool savedByTheGame = false);
 void loadAdventurer(TAdven& adventurer, const GamePaths& paths, std::string_view gamePath);
+// The same from a file already opened.
+void loadAdventurer(TAdven& adventurer, LineReader& reader, bool savedByTheGame);
 // Writes the 23 lines of an adventurer file (CP949, CR LF).
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName);
 void saveAdventurer(const TAdven& adventurer, const std::filesystem::path& file,

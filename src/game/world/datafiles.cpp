@@ -83,6 +83,16 @@ std::size_t readInto(int fd, std::string& bytes, std::size_t have, const std::st
     return have;
 }
 
+// Plain ASCII without a line break and no longer than a name may be: what nearly
+// every line a save writes is. Such a text passes every check of textProblem and
+// is its own CP949 encoding.
+bool isPlainShortText(std::string_view utf8) {
+    if (utf8.size() > kMaxTextCharacters) return false;
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\r' || c == '\n') return false;
+    return true;
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -98,6 +108,35 @@ std::string excerpt(std::string_view text) {
     for (char c : text.substr(0, cut))
         shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     return cut < text.size() ? shown + "..." : shown;
+}
+
+// The rest of readPlainFile, once `fd` is open on what `seen` described.
+std::string readOpenedFile(int fd, const struct stat& seen, const std::string& shown,
+                           int lineLimit) {
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0) throw DataError(shown, 0, ioProblem("read", errno));
+    if (opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
+        throw DataError(shown, 0, untrustedSize());
+
+    const auto size = static_cast<std::size_t>(opened.st_size);
+    if (opened.st_size < 0 || size > GamePaths::kMaxFileBytes)
+        throw DataError(shown, 0, tooLarge());
+    // The head of a file is read a little at a time, until its lines are in.
+    constexpr std::size_t kHeadBytes = 4096;
+    std::string bytes(lineLimit > 0 ? std::min(size, kHeadBytes) : size, '\0');
+    std::size_t have = 0;
+    for (;;) {
+        have = readInto(fd, bytes, have, shown);
+        if (have < bytes.size() || have == size) break;
+        if (lineLimit > 0 && std::count(bytes.begin(), bytes.end(), '\n') >= lineLimit)
+            return bytes;
+        bytes.resize(std::min(size, have * 2));
+    }
+    // Exactly what the size said, and then the end.
+    std::string past(1, '\0');
+    if (have != size || readInto(fd, past, 0, shown) != 0)
+        throw DataError(shown, 0, untrustedSize());
+    return bytes;
 }
 
 }  // namespace
@@ -156,30 +195,39 @@ std::string readPlainFile(const std::filesystem::path& file, const std::string& 
     const int noFollow = links == FileLinks::Refuse ? O_NOFOLLOW : 0;
     OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow));
     if (in.fd < 0) throw DataError(shown, 0, ioProblem("open", errno));
-    struct stat opened {};
-    if (::fstat(in.fd, &opened) != 0) throw DataError(shown, 0, ioProblem("read", errno));
-    if (opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
-        throw DataError(shown, 0, untrustedSize());
+    return readOpenedFile(in.fd, seen, shown, lineLimit);
+}
 
-    const auto size = static_cast<std::size_t>(opened.st_size);
-    if (opened.st_size < 0 || size > GamePaths::kMaxFileBytes)
-        throw DataError(shown, 0, tooLarge());
-    // The head of a file is read a little at a time, until its lines are in.
-    constexpr std::size_t kHeadBytes = 4096;
-    std::string bytes(lineLimit > 0 ? std::min(size, kHeadBytes) : size, '\0');
-    std::size_t have = 0;
-    for (;;) {
-        have = readInto(in.fd, bytes, have, shown);
-        if (have < bytes.size() || have == size) break;
-        if (lineLimit > 0 && std::count(bytes.begin(), bytes.end(), '\n') >= lineLimit)
-            return bytes;
-        bytes.resize(std::min(size, have * 2));
+FolderReader::FolderReader(const std::filesystem::path& folder)
+    : folder_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    struct stat seen {};
+    struct statfs fileSystem {};
+    if (folder_ < 0) return;
+    if (::fstat(folder_, &seen) == 0 && ::fstatfs(folder_, &fileSystem) == 0 &&
+        !isSystemFileSystem(fileSystem)) {
+        device_ = seen.st_dev;
+        return;
     }
-    // Exactly what the size said, and then the end.
-    std::string past(1, '\0');
-    if (have != size || readInto(in.fd, past, 0, shown) != 0)
-        throw DataError(shown, 0, untrustedSize());
-    return bytes;
+    ::close(std::exchange(folder_, -1));
+}
+
+FolderReader::~FolderReader() {
+    if (folder_ >= 0) ::close(folder_);
+}
+
+std::optional<std::string> FolderReader::read(const std::string& name,
+                                              const std::string& shown) const {
+    if (folder_ < 0) return std::nullopt;
+    // Looked at before it is opened, as readPlainFile does.
+    struct stat seen {};
+    if (::fstatat(folder_, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(seen.st_mode) || seen.st_dev != device_)
+        return std::nullopt;
+    if (static_cast<std::uintmax_t>(seen.st_size) > GamePaths::kMaxFileBytes)
+        throw DataError(shown, 0, tooLarge());
+    OpenFile in(::openat(folder_, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
+    if (in.fd < 0) throw DataError(shown, 0, ioProblem("open", errno));
+    return readOpenedFile(in.fd, seen, shown, 0);
 }
 
 LineReader LineReader::fromBytes(std::string bytes, std::string displayName) {
@@ -281,7 +329,8 @@ std::string LineReader::readText(std::string_view what) {
 
 std::string LineReader::readFileName(std::string_view what) {
     std::string line = readText(what);
-    if (!GamePaths::isInsideGameDirectory("data\\" + line))
+    // "data\\" before the name adds no ".." step and no NUL byte.
+    if (!GamePaths::isInsideGameDirectory(line))
         fail(std::string(what) + " inside the game directory", line);
     return line;
 }
@@ -349,6 +398,20 @@ std::vector<std::string> readStoryText(const GamePaths& paths, std::string_view 
 
 void TextFileWriter::writeLine(std::string_view utf8) {
     ++lines_;
+    if (isPlainShortText(utf8)) {
+        appendLine(utf8);
+        return;
+    }
+    // A text with other characters is encoded once, straight into the file; only
+    // one that fails is looked at again, to say why.
+    const std::size_t before = bytes_.size();
+    std::size_t bad = 0;
+    if (utf8.find_first_of("\r\n") == std::string_view::npos &&
+        characterCount(utf8) <= kMaxTextCharacters && tryEncodeCp949(utf8, bytes_, bad)) {
+        bytes_.append("\r\n", 2);
+        return;
+    }
+    bytes_.resize(before);
     // The last check before the disk: what the game could not read back is never
     // written.
     if (auto problem = textProblem(utf8))
@@ -357,7 +420,18 @@ void TextFileWriter::writeLine(std::string_view utf8) {
     bytes_ += "\r\n";
 }
 
+void TextFileWriter::appendLine(std::string_view ascii) {
+    bytes_.append(ascii);
+    bytes_.append("\r\n", 2);
+}
+
 void TextFileWriter::writeFileName(std::string_view nameInData) {
+    // Nearly every file name of a save is short and plain, and is checked so.
+    if (isPlainShortText(nameInData) && GamePaths::isInsideGameDirectory(nameInData)) {
+        ++lines_;
+        appendLine(nameInData);
+        return;
+    }
     if (auto problem = fileNameProblem(nameInData))
         throw DataError(name_, lines_ + 1,
                         "the file name \"" + excerpt(nameInData) + "\" " + *problem);
@@ -376,10 +450,11 @@ void TextFileWriter::writeNumberInRange(std::int64_t value, std::int64_t low, st
 void TextFileWriter::writeNumber(std::int64_t value) {
     // Digits need no encoding; a save writes some 200,000 of these lines.
     ++lines_;
-    char digits[24];
-    auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), value);
-    bytes_.append(digits, end);
-    bytes_ += "\r\n";
+    char line[24];
+    auto [end, error] = std::to_chars(std::begin(line), std::end(line) - 2, value);
+    *end++ = '\r';
+    *end++ = '\n';
+    bytes_.append(line, end);
 }
 
 void TextFileWriter::saveTo(const std::filesystem::path& file) const {

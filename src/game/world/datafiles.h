@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -66,6 +67,27 @@ enum class FileLinks { Follow, Refuse };
 // reading stops once that many lines are in. Throws DataError naming `shown`.
 std::string readPlainFile(const std::filesystem::path& file, const std::string& shown,
                           FileLinks links = FileLinks::Follow, int lineLimit = 0);
+
+// The plain files of one folder, read one after another by their names: the folder
+// is looked up once, and each file in it with the checks of readPlainFile. A loaded
+// slot reads some 2000 files this way.
+class FolderReader {
+  public:
+    explicit FolderReader(const std::filesystem::path& folder);
+    ~FolderReader();
+    FolderReader(const FolderReader&) = delete;
+    FolderReader& operator=(const FolderReader&) = delete;
+
+    // The bytes of the plain file `name` in the folder, as readPlainFile reads them,
+    // or DataError naming `shown`. Empty when the name is no plain file standing on
+    // the folder's own disk (missing, a link, a folder, a device, another mount):
+    // the caller then reads it by its whole path, with everything that entails.
+    std::optional<std::string> read(const std::string& name, const std::string& shown) const;
+
+  private:
+    int folder_ = -1;           // -1 when the folder cannot be read this way
+    std::uint64_t device_ = 0;  // the folder's disk, known to be no /proc or /sys
+};
 
 // Writes `bytes` as the whole of `file`, creating it when missing. Never writes
 // through a symbolic link, a pipe or a device, nor into a file with a second name
@@ -165,11 +187,18 @@ class TextFileWriter {
     void writeNumberInRange(std::int64_t value, std::int64_t low, std::int64_t high,
                             std::string_view what);
 
+    // Room for this many bytes, so a large file is not copied as it grows.
+    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     const std::string& bytes() const { return bytes_; }
+    // The bytes, moved out: the writer is done with.
+    std::string takeBytes() && { return std::move(bytes_); }
     // Creates or truncates the file. Throws DataError when it cannot be written.
     void saveTo(const std::filesystem::path& file) const;
 
   private:
+    // Adds a line already known to be its own CP949 encoding, and its line end.
+    void appendLine(std::string_view ascii);
+
     std::string bytes_;
     std::string name_;
     int lines_ = 0;

@@ -24,8 +24,8 @@ std::optional<std::string> textProblem(std::string_view utf8) {
 
 std::optional<std::string> fileNameProblem(std::string_view nameInData) {
     if (auto problem = textProblem(nameInData)) return problem;
-    if (!GamePaths::isInsideGameDirectory("data\\" + std::string(nameInData)))
-        return "leaves the game directory";
+    // "data\\" before the name adds no ".." step and no NUL byte.
+    if (!GamePaths::isInsideGameDirectory(nameInData)) return "leaves the game directory";
     return std::nullopt;
 }
 

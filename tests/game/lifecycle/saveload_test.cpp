@@ -26,6 +26,7 @@
 #include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
+#include "world/statelimits.h"
 #include "world/worldload.h"
 
 namespace orrowvale {
@@ -292,6 +293,26 @@ TEST(SaveGame, ASecondSaveWithFewerAdventurersLeavesNoneOfTheOldFiles) {
     LoadingGame loader(saver);
     loadGame(loader.game, 6);
     EXPECT_TRUE(loader.game.state.adventurers[999].isFree());
+}
+
+TEST(SaveGame, AFileWrittenOverALongerOneKeepsNothingOfItsOldEnd) {
+    SaveGame saver;
+    saver.newRandomGame();
+    GameState& state = saver.game.state;
+    TParty& party = state.parties[3];
+    party.inUse = true;
+    party.partyName = std::string(kMaxTextCharacters, 'x');
+    saveGame(state, saver.paths, 6);
+    saveGame(state, saver.paths, 6);  // both folders of the slot hold the long name
+    party.partyName = "새벽의 검";
+    for (int save = 0; save < 2; ++save) {
+        saveGame(state, saver.paths, 6);
+        EXPECT_EQ(saver.slotFile(6, "prt3.prt"), partyFileBytes(party, "prt3.prt"));
+    }
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 6);
+    EXPECT_EQ(loader.game.state.parties[3].partyName, "새벽의 검");
 }
 
 TEST(LoadGame, ABrokenSlotNamesTheFileAndLineAndLeavesTheRunningGameAsItWas) {

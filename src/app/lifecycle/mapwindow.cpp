@@ -15,6 +15,7 @@
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/partycommands.h"
+#include "app/parties/partyoverview.h"
 #include "app/ui/buttons.h"
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
@@ -82,6 +83,13 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     exitAction = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::exitActionTriggered);
     exitAction->setObjectName(QStringLiteral("Exit1"));
     exitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
+    view->setObjectName(QStringLiteral("View1"));
+    overviewAction =
+        view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
+    overviewAction->setObjectName(QStringLiteral("Overview1"));
+    overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
 }
 
 bool TMainForm::openForPlay() {
@@ -109,6 +117,7 @@ bool TMainForm::openForPlay() {
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
     windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
+    windows_.window<Tcommform>().addAction(overviewAction);
     return true;
 }
 
@@ -151,6 +160,12 @@ void TMainForm::logActionTriggered() {
     log.show();
     log.raise();
     log.activateWindow();
+}
+
+void TMainForm::overviewActionTriggered() {
+    KeepActive keep;
+    windows_.window<Tpartyoverviewform>().exec();
+    windows_.afterPlayerAction();
 }
 
 void TMainForm::exitActionTriggered() {

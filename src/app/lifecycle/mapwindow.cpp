@@ -21,6 +21,7 @@
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
+#include "app/ui/settings.h"
 #include "app/ui/text.h"
 #include "lifecycle/characterinfo.h"
 #include "lifecycle/citymap.h"
@@ -90,6 +91,16 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
         view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
     overviewAction->setObjectName(QStringLiteral("Overview1"));
     overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("설정(&O)"));
+    options->setObjectName(QStringLiteral("Options1"));
+    askEndTurnAction = options->addAction(QStringLiteral("완료 전에 묻기(&A)"));
+    askEndTurnAction->setObjectName(QStringLiteral("AskEndTurn1"));
+    askEndTurnAction->setCheckable(true);
+    askEndTurnAction->setChecked(askBeforeEndingTurn());
+    connect(options, &QMenu::aboutToShow, this,
+            [this] { askEndTurnAction->setChecked(askBeforeEndingTurn()); });
+    connect(askEndTurnAction, &QAction::toggled, this, &setAskBeforeEndingTurn);
 }
 
 bool TMainForm::openForPlay() {

@@ -47,6 +47,8 @@ class TMainForm : public QMainWindow {
     QAction* saveAction;
     QAction* logAction;
     QAction* overviewAction;
+    // "완료 전에 묻기": whether "완료" asks first, kept between runs.
+    QAction* askEndTurnAction;
     QAction* exitAction;
     bool companionsPlaced_ = false;
 };

@@ -106,8 +106,9 @@ int endTurn(Game& game) {
     return turns;
 }
 
-int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting) {
-    if (!game.presenter.confirm(kEndTurnQuestion)) return 0;
+int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting,
+                      EndTurnQuestion question) {
+    if (question == EndTurnQuestion::Asked && !game.presenter.confirm(kEndTurnQuestion)) return 0;
     if (turnsStarting) turnsStarting();
     return endTurn(game);
 }

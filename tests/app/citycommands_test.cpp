@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
+#include "app/ui/settings.h"
 #include "city/citycommands.h"
 #include "modaldriver.h"
 #include "parties/turn.h"
@@ -115,6 +117,28 @@ TEST_F(CommandWindow, AnUnknownContactFailsAndACancelledOneSaysNothing) {
         EXPECT_EQ(driver.seen, seen);
         EXPECT_LE(titleShortfall, 0);
     }
+}
+
+// The choice is the player's, kept between runs; the test puts it back as it was.
+TEST_F(CommandWindow, TheOptionsMenuTurnsOffTheQuestionBeforeEndingATurn) {
+    const bool before = askBeforeEndingTurn();
+    auto* ask = windows->window<TMainForm>().findChild<QAction*>(QStringLiteral("AskEndTurn1"));
+    ASSERT_NE(ask, nullptr);
+    const QString question = QStringLiteral("box: ") + QString::fromUtf8(kEndTurnQuestion);
+    ask->setChecked(true);
+    ask->setChecked(false);
+    EXPECT_FALSE(askBeforeEndingTurn());
+    press("skipturnbtn");
+    EXPECT_EQ(state().gameTurn, 2);
+    EXPECT_FALSE(driver.seen.contains(question)) << driver.seen.join('|').toStdString();
+
+    ask->setChecked(true);
+    EXPECT_TRUE(askBeforeEndingTurn());
+    driver.answer({QMessageBox::No});
+    press("skipturnbtn");
+    EXPECT_EQ(state().gameTurn, 2);
+    EXPECT_TRUE(driver.seen.contains(question));
+    setAskBeforeEndingTurn(before);
 }
 
 TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) {

@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "app/city/citycommands.h"
+#include "app/guild/guildwindow.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/parties/dispatch.h"
 #include "app/parties/partycommands.h"
+#include "app/parties/partyoverview.h"
 #include "app/parties/travel.h"
+#include "app/ui/numberedlist.h"
 #include "app/ui/picture.h"
 #include "lifecycle/citymap.h"
 #include "modaldriver.h"
@@ -115,6 +121,50 @@ TEST_F(CommandList, AMapClickListsTheIdlePartiesOfThatCityAndAnEmptyCitySaysHowT
     pressCommand();
     EXPECT_EQ(state().commandCity, 1);
     EXPECT_EQ(driver.seen, QStringList{QStringLiteral("closed: Tcommandform")});
+}
+
+// The overview opens from the map with Ctrl+P; Enter on a party standing in a city
+// opens that city's command list with the party chosen, and a party on the road
+// says why it has no commands.
+TEST_F(CommandList, TheOverviewListsEveryPartyAndOpensTheCommandsOfOneInACity) {
+    formParty(1, "매", 2, 1, 1);
+    formParty(2, "길손", 1, 2, 1);
+    state().parties[1].travelling = true;
+    state().parties[1].travelDestination = 3;
+    auto* open = windows->window<TMainForm>().findChild<QAction*>(QStringLiteral("Overview1"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_NE(windows->window<Tguildform>().findChild<QPushButton*>(QStringLiteral("overviewbtn")),
+              nullptr);
+
+    QStringList listed;
+    QString accessibleName, roadTip;
+    std::optional<int> chosenInCommands;
+    driver.when("Tpartyoverviewform", [&](QWidget* window) {
+        auto* list = find<NumberedList>(window, "overviewlist");
+        listed = rows(list);
+        accessibleName = list->accessibleName();
+        auto* commands = find<QPushButton>(window, "commandsbtn");
+        list->choose(1);
+        roadTip = commands->isEnabled() ? QString() : commands->toolTip();
+        list->choose(2);
+        if (const char* shot = std::getenv("ORROWVALE_SHOT")) window->grab().save(shot);
+        QTest::keyClick(list, Qt::Key_Return);
+        find<QPushButton>(window, "closebtn")->click();
+    });
+    driver.when("Tcommandform", [&](QWidget* window) {
+        chosenInCommands = find<NumberedList>(window, "partylist")->chosen();
+        find<QPushButton>(window, "closebtn")->click();
+    });
+    open->trigger();
+
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_TRUE(listed[0].startsWith(QStringLiteral("1. 매, 1명, "))) << listed[0].toStdString();
+    EXPECT_TRUE(listed[0].endsWith(QStringLiteral("이동 중, 0턴"))) << listed[0].toStdString();
+    EXPECT_EQ(accessibleName, QStringLiteral("파티 현황"));
+    EXPECT_EQ(roadTip, QString::fromUtf8(kPartyTravelling));
+    EXPECT_EQ(chosenInCommands, 2);
+    EXPECT_EQ(state().commandCity, 1);
 }
 
 TEST_F(CommandList, ThePartyButtonsAreRefusedForAPartyOnAMission) {

@@ -72,13 +72,23 @@ class ScriptedGuild : public ::testing::Test {
         saveGame(state, paths, 1);
         mainName = state.mainCharacter().name;
         mainNumber = state.mainchrnum;
+        cityName = state.cityNames[state.currentCity];
     }
     testing::TempGameDir dir;
     int memberNumber = 0;
     int strangerNumber = 0;
     std::string mainName;
     int mainNumber = 0;
+    std::string cityName;
 };
+
+TEST_F(ScriptedGuild, TheOverviewListsEveryPartyWithWhatItIsDoing) {
+    const std::vector<std::string> lines = runSim(dir, "overview\n");
+    EXPECT_EQ(testing::printedAfter(lines, "overview"),
+              (std::vector<std::string>{
+                  "list[overviewlist]: 1 1. 본대, 1명, 리더 보람, " + cityName + ", 대기 중, -",
+                  "list[overviewlist]: 2 2. 원정대, 0명, 리더 없음, " + cityName + ", 퀘스트, -"}));
+}
 
 TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
     const std::string member = std::to_string(memberNumber);

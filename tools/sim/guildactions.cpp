@@ -7,6 +7,7 @@
 #include "guild/guildwindow.h"
 #include "guild/partypanel.h"
 #include "guild/tradingpost.h"
+#include "parties/partyoverview.h"
 #include "playscript.h"
 #include "world/gamestate.h"
 
@@ -48,6 +49,11 @@ void partyInfoAction(Player& player, const Action& action) {
     if (!openGuildWindow(player)) return;
     if (!guildOffersParty(state, party)) return player.refused(kNotOffered);
     showLines(player, partyPanelLines(state, party));
+}
+
+// "파티 현황": every party, wherever it stands.
+void overviewAction(Player& player, const Action&) {
+    player.list("overviewlist", partyOverviewRows(player.game.state));
 }
 
 void equipmentAction(Player& player, const Action&) {
@@ -132,6 +138,7 @@ std::vector<ActionForm> guildActions() {
         {"guild", {}, NameUse::None, false, guildAction},
         {"info", {adventurerArg()}, NameUse::None, false, infoAction},
         {"partyinfo", {partyArg()}, NameUse::None, false, partyInfoAction},
+        {"overview", {}, NameUse::None, false, overviewAction},
         {"equipment", {}, NameUse::None, false, equipmentAction},
         {"equip", {partyArg(), itemSlotArg()}, NameUse::None, false, equipAction},
         {"unequip", {partyArg()}, NameUse::None, false, unequipAction},

@@ -17,6 +17,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
+#include "app/ui/settings.h"
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 #include "city/citycommands.h"
@@ -137,10 +138,13 @@ void Tcommform::endTurnButtonClick() {
     {
         std::optional<BusyCursor> busy;
         try {
-            confirmAndEndTurn(windows_.game, [&] {
-                setEnabled(false);
-                busy.emplace(this);
-            });
+            confirmAndEndTurn(
+                windows_.game,
+                [&] {
+                    setEnabled(false);
+                    busy.emplace(this);
+                },
+                askBeforeEndingTurn() ? EndTurnQuestion::Asked : EndTurnQuestion::Skipped);
         } catch (const DataError& error) {
             errorBox(activeParent(), error);
         }

@@ -10,6 +10,7 @@
 #include "app/guild/partypanel.h"
 #include "app/guild/partysetup.h"
 #include "app/lifecycle/windows.h"
+#include "app/parties/partyoverview.h"
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "guild/guildwindow.h"
@@ -42,6 +43,7 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     // No button takes Enter: on a list it opens that row's panel.
     refreshButton = makeButton(this, "Button2", "동기화");
     partySetupButton = makeButton(this, "partycon", "파티 구성");
+    overviewButton = makeButton(this, "overviewbtn", "파티 현황");
     memberInfoButton = makeButton(this, "Button4", "캐릭터 정보");
     partyInfoButton = makeButton(this, "Button5", "파티 정보");
     closeButton = makeButton(this, "Button3", "닫기");
@@ -56,6 +58,7 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(refreshButton);
     buttons->addWidget(partySetupButton);
+    buttons->addWidget(overviewButton);
     buttons->addStretch();
     buttons->addWidget(closeButton);
     grid->addLayout(buttons, 3, 0, 1, 2);
@@ -66,6 +69,7 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     connect(partyList, &QListWidget::activated, this, &Tguildform::partyInfoButtonClick);
     connect(refreshButton, &QPushButton::clicked, this, &Tguildform::refreshButtonClick);
     connect(partySetupButton, &QPushButton::clicked, this, &Tguildform::partySetupButtonClick);
+    connect(overviewButton, &QPushButton::clicked, this, &Tguildform::overviewButtonClick);
     connect(memberInfoButton, &QPushButton::clicked, this, &Tguildform::memberInfoButtonClick);
     connect(partyInfoButton, &QPushButton::clicked, this, &Tguildform::partyInfoButtonClick);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -106,6 +110,11 @@ void Tguildform::refreshButtonClick() {
 void Tguildform::partySetupButtonClick() {
     if (!openPartySetup) return;
     openPartySetup();
+    fillLists();
+}
+
+void Tguildform::overviewButtonClick() {
+    windows_.window<Tpartyoverviewform>().exec();
     fillLists();
 }
 

@@ -26,6 +26,8 @@ class Tguildform : public QDialog {
 
     void refreshButtonClick();
     void partySetupButtonClick();
+    // "파티 현황": every party, wherever it is.
+    void overviewButtonClick();
     void memberInfoButtonClick();
     void partyInfoButtonClick();
 
@@ -41,6 +43,7 @@ class Tguildform : public QDialog {
     NumberedList* partyList;
     QPushButton* refreshButton;
     QPushButton* partySetupButton;
+    QPushButton* overviewButton;
     QPushButton* memberInfoButton;
     QPushButton* partyInfoButton;
     QPushButton* closeButton;

@@ -15,11 +15,13 @@
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
 #include "app/parties/partycommands.h"
+#include "app/parties/partyoverview.h"
 #include "app/ui/buttons.h"
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
+#include "app/ui/settings.h"
 #include "app/ui/text.h"
 #include "lifecycle/characterinfo.h"
 #include "lifecycle/citymap.h"
@@ -82,6 +84,23 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     exitAction = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::exitActionTriggered);
     exitAction->setObjectName(QStringLiteral("Exit1"));
     exitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
+    view->setObjectName(QStringLiteral("View1"));
+    overviewAction =
+        view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
+    overviewAction->setObjectName(QStringLiteral("Overview1"));
+    overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("설정(&O)"));
+    options->setObjectName(QStringLiteral("Options1"));
+    askEndTurnAction = options->addAction(QStringLiteral("완료 전에 묻기(&A)"));
+    askEndTurnAction->setObjectName(QStringLiteral("AskEndTurn1"));
+    askEndTurnAction->setCheckable(true);
+    askEndTurnAction->setChecked(askBeforeEndingTurn());
+    connect(options, &QMenu::aboutToShow, this,
+            [this] { askEndTurnAction->setChecked(askBeforeEndingTurn()); });
+    connect(askEndTurnAction, &QAction::toggled, this, &setAskBeforeEndingTurn);
 }
 
 bool TMainForm::openForPlay() {
@@ -109,6 +128,7 @@ bool TMainForm::openForPlay() {
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
     windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
+    windows_.window<Tcommform>().addAction(overviewAction);
     return true;
 }
 
@@ -151,6 +171,12 @@ void TMainForm::logActionTriggered() {
     log.show();
     log.raise();
     log.activateWindow();
+}
+
+void TMainForm::overviewActionTriggered() {
+    KeepActive keep;
+    windows_.window<Tpartyoverviewform>().exec();
+    windows_.afterPlayerAction();
 }
 
 void TMainForm::exitActionTriggered() {

@@ -26,6 +26,8 @@ class TMainForm : public QMainWindow {
     void exitActionTriggered();
     // "기록": the log of what was said, beside the map.
     void logActionTriggered();
+    // "파티 현황": where every party is and what it is doing.
+    void overviewActionTriggered();
     // The hidden diagnostic button: copies the sample adventurer and shows him.
     void characterButtonClick();
     // Asks, when leaving now would lose progress, whether to leave anyway.
@@ -44,6 +46,9 @@ class TMainForm : public QMainWindow {
     QPushButton* characterButton;
     QAction* saveAction;
     QAction* logAction;
+    QAction* overviewAction;
+    // "완료 전에 묻기": whether "완료" asks first, kept between runs.
+    QAction* askEndTurnAction;
     QAction* exitAction;
     bool companionsPlaced_ = false;
 };

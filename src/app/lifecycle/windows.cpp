@@ -26,6 +26,7 @@
 #include "app/lifecycle/title.h"
 #include "app/parties/dispatch.h"
 #include "app/parties/partycommands.h"
+#include "app/parties/partyoverview.h"
 #include "app/parties/travel.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"

@@ -73,7 +73,8 @@ class Windows {
               class Ttalkwithform, class Tttadvenform, class Tcrworldform, class Tpsform,
               class Tadvlists, class Tcommandform, class Tmovecityform, class Tdoadvform,
               class Tannounceform, class Tfamform, class Ttradecform, class Tadvdtform,
-              class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform, class Tlogform>
+              class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform, class Tlogform,
+              class Tpartyoverviewform>
         windows_;
 };
 

@@ -50,8 +50,9 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tcommandform::openFor(int city) {
+void Tcommandform::openFor(int city, std::optional<int> party) {
     fillList(openCommandList(windows_.game, city));
+    if (party) partyList->choose(*party);
     partyList->setFocus();
     exec();
 }

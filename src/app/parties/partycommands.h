@@ -19,8 +19,8 @@ class Tcommandform : public QDialog {
     explicit Tcommandform(Windows& windows);
 
     // Lists the parties of `city` (telling the player when there are none) and shows
-    // the list; returns when it has closed.
-    void openFor(int city);
+    // the list, `party` chosen when it is listed; returns when it has closed.
+    void openFor(int city, std::optional<int> party = std::nullopt);
 
     void moveButtonClick();
     void adventureButtonClick();

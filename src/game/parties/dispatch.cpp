@@ -105,6 +105,9 @@ void startSearch(GameState& state, int party, const std::string& file, int turns
     p.missionKind = kSearchMission;
     p.missionFile = file;
     p.missionValue = turns;
+    // What the search finds is counted here until it comes home.
+    p.missionGold = 0;
+    p.missionLevel = 0;
     setOnMission(state, party, true);
 }
 

@@ -63,6 +63,18 @@ void endGame(Game& game, int adventurer) {
     game.presenter.showEnding(lines);
 }
 
+// The gold a party on a mission carried and is lost with it: what it found in a
+// dungeon, or a transport's pay for cargo still whole. Empty when there is none.
+std::string goldLostWithParty(const TParty& party) {
+    if (!party.onMission || party.missionGold <= 0) return {};
+    const std::string gold = std::to_string(party.missionGold) + "gp";
+    if (party.missionKind == kDungeonMission)
+        return " 던전에서 찾은 " + gold + "도 함께 잃었습니다.";
+    if (party.missionKind == kTransportMission && party.cargoIntact)
+        return " 수송 보수 " + gold + "도 받지 못합니다.";
+    return {};
+}
+
 // The victim leaves the party for good: his adventurer slot is free again.
 void buryMember(Game& game, int party, int slot) {
     GameState& state = game.state;
@@ -77,9 +89,10 @@ void buryMember(Game& game, int party, int slot) {
     p.members[slot] = 0;
 
     if (memberCount(state, party) == 0) {
+        const std::string lost = goldLostWithParty(p);
         p.onMission = false;
         game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
-                              " 전멸했습니다.");
+                              " 전멸했습니다." + lost);
         disbandParty(state, party);
         return;
     }

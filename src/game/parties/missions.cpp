@@ -1,5 +1,8 @@
 #include "parties/missions.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -66,6 +69,15 @@ void runWarSection(Game& game, int party, LineReader& file, bool closingSection)
     }
 }
 
+std::int64_t totalFame(const GameState& state) {
+    return std::int64_t{state.adventureFame} + state.politicalFame + state.covertFame;
+}
+
+std::int32_t clampToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 }  // namespace
 
 void returnHome(Game& game, int party, const std::string& why) {
@@ -125,6 +137,8 @@ void questTurn(Game& game, int party) {
 
 void searchTurn(Game& game, int party) {
     GameState& state = game.state;
+    const std::int64_t goldBefore = state.gold;
+    const std::int64_t fameBefore = totalFame(state);
     {
         CurrentPartyScope scope(game, party);
         runSearchFile(game, party);
@@ -132,16 +146,30 @@ void searchTurn(Game& game, int party) {
     if (!stillStanding(state, party)) return;
 
     TParty& p = state.parties[party];
+    p.missionGold = clampToInt32(p.missionGold + (state.gold - goldBefore));
+    p.missionLevel = clampToInt32(p.missionLevel + (totalFame(state) - fameBefore));
     const int upkeep = kSearchUpkeepPerMember * memberCount(state, party);
     if (upkeep < state.gold)
         state.gold -= upkeep;
     else
-        returnHome(game, party, "자금 부족으로 귀환했습니다.");
+        returnHome(game, party,
+                   std::string("자금 부족으로 귀환했습니다.") +
+                       (p.missionValue > 1 ? searchHaulText(p) : ""));
 
     if (p.missionValue > 1)
         --p.missionValue;
     else
-        returnHome(game, party, kMissionDone);
+        returnHome(game, party, kMissionDone + searchHaulText(p));
+}
+
+std::string searchHaulText(const TParty& party) {
+    std::string found;
+    if (party.missionGold > 0) found = std::to_string(party.missionGold) + "gp";
+    if (party.missionLevel > 0)
+        found +=
+            (found.empty() ? "" : ", ") + std::string("명성 ") + std::to_string(party.missionLevel);
+    if (found.empty()) return " 얻은 것은 없습니다.";
+    return " 얻은 것: " + found + ".";
 }
 
 void warTurn(Game& game, int party) {

@@ -35,6 +35,11 @@ void returnHome(Game& game, int party, const std::string& why);
 // A dungeon party back in town: reports the gold it found and hands it to the guild.
 void bringDungeonGoldHome(Game& game, int party);
 
+// What a search party brought home, said after its return: the net gold and fame
+// its search file gave (kept in `missionGold` and `missionLevel` while it searches),
+// as " 얻은 것: 130gp, 명성 7." or " 얻은 것은 없습니다.".
+std::string searchHaulText(const TParty& party);
+
 // Upkeep of a search party, per member and turn.
 inline constexpr int kSearchUpkeepPerMember = 10;
 

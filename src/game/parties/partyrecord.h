@@ -36,9 +36,10 @@ class TParty {
     bool travelling = false;
     std::int32_t travelTurnsLeft = 0;
     std::int32_t travelDestination = 0;
-    std::int32_t missionGold = 0;   // gold found in a dungeon; a transport's pay
-    std::int32_t missionRisk = 0;   // a transport's ambush risk
-    std::int32_t missionLevel = 0;  // dungeon level; a transport's cargo risk and fame
+    std::int32_t missionGold = 0;  // gold found in a dungeon or on a search; a transport's pay
+    std::int32_t missionRisk = 0;  // a transport's ambush risk
+    std::int32_t missionLevel =
+        0;  // dungeon level; a transport's cargo risk and fame; a search's fame
     bool cargoIntact = false;
     std::int32_t partyItem = 0;  // item code 0..8
     std::int32_t dungeonCity = 0;

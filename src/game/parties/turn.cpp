@@ -107,8 +107,9 @@ int endTurn(Game& game) {
     return turns;
 }
 
-int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting) {
-    if (!game.presenter.confirm(kEndTurnQuestion)) return 0;
+int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting,
+                      EndTurnQuestion question) {
+    if (question == EndTurnQuestion::Asked && !game.presenter.confirm(kEndTurnQuestion)) return 0;
     if (turnsStarting) turnsStarting();
     const int turns = endTurn(game);
     autosaveTurnStart(game);

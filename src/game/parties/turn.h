@@ -23,10 +23,15 @@ inline constexpr int kEndTurnLimit = 240;
 // year). Returns the number of turns run.
 int endTurn(Game& game);
 
-// One press of "완료": asks kEndTurnQuestion and, after a Yes, calls `turnsStarting`
-// (the window greys itself out, which it cannot do while the question is open) and
-// ends the turn as endTurn does; the new turn's start then goes to the game's
-// Autosaver. Returns the number of turns run, 0 after a No.
-int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting = {});
+// Whether "완료" asks kEndTurnQuestion first; the player may choose not to be asked.
+enum class EndTurnQuestion { Asked, Skipped };
+
+// One press of "완료": asks kEndTurnQuestion (unless the player chose not to be
+// asked) and, after a Yes, calls `turnsStarting` (the window greys itself out, which
+// it cannot do while the question is open) and ends the turn as endTurn does; the
+// new turn's start then goes to the game's Autosaver. Returns the number of turns
+// run, 0 after a No.
+int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting = {},
+                      EndTurnQuestion question = EndTurnQuestion::Asked);
 
 }  // namespace orrowvale

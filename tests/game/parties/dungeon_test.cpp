@@ -150,13 +150,17 @@ TEST_F(Dungeon, AWipedOutPartyEndsTheTurnAtOnce) {
     dice.queueD100({1});
     dice.queue({0});  // the ogre
     dice.queueD100({1, 100});
-    dice.queue({0});           // the victim
-    dice.queueD100({60, 60});  // would be the next block's draw and the progress roll
+    dice.queue({0});                    // the victim
+    dice.queueD100({60, 60});           // would be the next block's draw and the progress roll
+    state.parties[1].missionGold = 70;  // found on the levels above
+    state.gold = 5;
     missionStep(game, 1);
     EXPECT_EQ(dice.queued(), 2u);
     EXPECT_FALSE(state.parties[1].inUse);
-    EXPECT_EQ(presenter.lines(), (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
-                                        "inform: 파티 매가 전멸했습니다."}));
+    EXPECT_EQ(state.gold, 5);
+    EXPECT_EQ(presenter.lines(),
+              (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
+                     "inform: 파티 매가 전멸했습니다. 던전에서 찾은 70gp도 함께 잃었습니다."}));
 }
 
 }  // namespace

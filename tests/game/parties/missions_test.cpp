@@ -31,8 +31,9 @@ TEST_F(Missions, ASearchPaysUpkeepBelowTheGoldAndMayComeHomeTwiceInOneTurn) {
     state.parties[1].missionValue = 1;
     missionStep(game, 1);
     EXPECT_EQ(state.gold, 40);
-    EXPECT_EQ(presenter.lines(), (Lines{back("매", "자금 부족으로 귀환했습니다."),
-                                        back("매", "모험을 마치고 귀환했습니다.")}));
+    EXPECT_EQ(presenter.lines(),
+              (Lines{back("매", "자금 부족으로 귀환했습니다."),
+                     back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다.")}));
     EXPECT_FALSE(state.parties[1].onMission);
     EXPECT_EQ(state.adventurers[4].busyFlag, 0);
     EXPECT_EQ(state.scriptVariables[1], 2);
@@ -60,7 +61,8 @@ TEST_F(Missions, ASearchRunsItsHoldingBlocksOnceATurnUntilItsLastTurn) {
         EXPECT_EQ(
             std::tie(state.scriptVariables[1], state.scriptVariables[2], state.scriptVariables[3]),
             std::make_tuple(expected, 0, expected));
-        EXPECT_EQ(presenter.lines(), Lines{back("매", "모험을 마치고 귀환했습니다.")});
+        EXPECT_EQ(presenter.lines(),
+                  Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다.")});
     }
     EXPECT_EQ(game.currentParty, 0);
 }
@@ -186,7 +188,24 @@ TEST_F(Missions, ATransportIsAmbushedOnlyWhenTheDrawPassesTheRatingAndTheRisk) {
     EXPECT_FALSE(state.parties[1].inUse);
     EXPECT_EQ(dice.queued(), 1u);
     EXPECT_EQ(presenter.lines(),
-              (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.", back("매", "전멸했습니다.")}));
+              (Lines{"inform: 단원1이(가) 모험 도중 사망했습니다.",
+                     back("매", "전멸했습니다. 수송 보수 500gp도 받지 못합니다.")}));
+}
+
+// What a search's file gave over its turns, less what it took, is said on its return;
+// its upkeep is not counted against it.
+TEST_F(Missions, ASearchSaysTheGoldAndFameItBroughtBack) {
+    dir.write("data\\search\\s.txt",
+              "[START]\n-startopt\n-optend-\n:gp\n40\n:famadd\n1\n2\n[END]\n");
+    formParty(1, {1, 2});
+    state.parties[1].missionGold = 999;  // left from an earlier dungeon
+    startSearch(state, 1, "search\\s.txt", 2);
+    state.gold = 100;
+    missionStep(game, 1);
+    missionStep(game, 1);
+    EXPECT_EQ(state.gold, 100 + 80 - 40);
+    EXPECT_EQ(presenter.lines(),
+              Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것: 80gp, 명성 4.")});
 }
 
 TEST_F(Missions, AQuestRunsItsScriptEachTurnUntilTheScriptStopsIt) {

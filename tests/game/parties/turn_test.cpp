@@ -145,6 +145,12 @@ TEST_F(TurnTest, APressOfEndTurnAsksFirstAndANoRunsNothing) {
     EXPECT_EQ(state.gameTurn, 2);
     const std::string asked = std::string("confirm: ") + kEndTurnQuestion;
     EXPECT_EQ(presenter.lines(), (std::vector<std::string>{asked, asked}));
+
+    // A player who chose not to be asked ends the turn at once.
+    EXPECT_EQ(confirmAndEndTurn(game, started, EndTurnQuestion::Skipped), 1);
+    EXPECT_EQ(starts, 2);
+    EXPECT_EQ(state.gameTurn, 3);
+    EXPECT_EQ(presenter.lines().size(), 2u);
 }
 
 TEST_F(TurnTest, EndTurnWhileTheMainCharacterNeverComesBackStopsAfterAYearAndSaysWhy) {

@@ -19,13 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<fs::path> absoluteFolder(const std::optional<std::string>& value) {
-    if (!value || value->empty()) return std::nullopt;
-    fs::path folder(*value);
-    if (!folder.is_absolute()) return std::nullopt;
-    return folder;
-}
-
 // When the save in slot folder `slot` was written; empty when it holds none.
 std::optional<fs::file_time_type> savedAt(const fs::path& slot) {
     std::error_code ec;
@@ -37,11 +30,8 @@ std::optional<fs::file_time_type> savedAt(const fs::path& slot) {
 }  // namespace
 
 fs::path homeAutosaveFolder(const SaveFolderFacts& facts) {
-    if (const auto dataHome = absoluteFolder(facts.xdgDataHome))
-        return *dataHome / "orrowvale" / "autosave";
-    if (const auto home = absoluteFolder(facts.home))
-        return *home / ".local" / "share" / "orrowvale" / "autosave";
-    return {};
+    const fs::path data = playerDataFolder(facts);
+    return data.empty() ? fs::path{} : data / "autosave";
 }
 
 Autosaver::Autosaver(const fs::path& gameDirectory, fs::path folder)

@@ -88,6 +88,13 @@ SaveFolderFacts SaveFolderFacts::ofThisProgram() {
     return facts;
 }
 
+fs::path playerDataFolder(const SaveFolderFacts& facts) {
+    if (const auto dataHome = absoluteFolder(facts.xdgDataHome)) return *dataHome / "orrowvale";
+    if (const auto home = absoluteFolder(facts.home))
+        return *home / ".local" / "share" / "orrowvale";
+    return {};
+}
+
 SaveFolder chooseSaveFolder(const fs::path& gameDirectory, const SaveFolderFacts& facts) {
     const GamePaths inGame(gameDirectory);
     const bool installed = isSameFolder(gameDirectory, facts.installedGameDirectory);
@@ -98,12 +105,9 @@ SaveFolder chooseSaveFolder(const fs::path& gameDirectory, const SaveFolderFacts
     if (!installed && facts.mayWrite && facts.mayWrite(saves)) return {};
 
     SaveFolder home;
-    if (const auto dataHome = absoluteFolder(facts.xdgDataHome)) {
+    if (const fs::path data = playerDataFolder(facts); !data.empty()) {
         home.place = SaveFolder::Place::Home;
-        home.folder = *dataHome / "orrowvale" / "save";
-    } else if (const auto homeFolder = absoluteFolder(facts.home)) {
-        home.place = SaveFolder::Place::Home;
-        home.folder = *homeFolder / ".local" / "share" / "orrowvale" / "save";
+        home.folder = data / "save";
     } else {
         home.place = SaveFolder::Place::Nowhere;
         home.problem =

@@ -51,6 +51,11 @@ struct SaveFolderFacts {
     static SaveFolderFacts ofThisProgram();
 };
 
+// The game's folder in the player's home: "$XDG_DATA_HOME/orrowvale", or
+// "$HOME/.local/share/orrowvale" when XDG_DATA_HOME is unset, empty or relative;
+// empty with neither.
+std::filesystem::path playerDataFolder(const SaveFolderFacts& facts);
+
 // Where the saves of the game in `gameDirectory` live. A game directory the player
 // may change (its "data\save", or "data" when that is missing, is writable) keeps
 // them in "data\save". The installed game directory (even when the game runs as

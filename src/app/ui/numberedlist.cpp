@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <optional>
 
 #include "app/ui/text.h"
 
@@ -20,12 +22,16 @@ constexpr int kColumnsRole = Qt::UserRole + 1;
 }  // namespace
 
 // Draws a row with columns as cells at the list's column positions, so that the
-// names, classes and figures of a list stand one under another.
+// names, classes and figures of a list stand one under another. The columns are
+// measured with the very font the rows are painted in (a list's own font may not
+// be the one its rows get, before it is shown or under another style), and a cell
+// too wide for its column is cut with "...", so no cell ever runs into the next.
 class ColumnDelegate : public QStyledItemDelegate {
   public:
-    explicit ColumnDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+    explicit ColumnDelegate(QAbstractItemView* list) : QStyledItemDelegate(list), list_(list) {}
 
-    std::vector<int> widths;
+    // The rows have changed: the columns are measured again at the next paint.
+    void forgetWidths() { measuredFor_.reset(); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -38,17 +44,24 @@ class ColumnDelegate : public QStyledItemDelegate {
         QStyle* style = list ? list->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &cellOption, painter, list);
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &cellOption, list);
+        const std::vector<int>& columns = widthsFor(cellOption.font);
+        const QFontMetrics metrics(cellOption.font);
         painter->save();
+        painter->setFont(cellOption.font);
         painter->setPen(cellOption.palette.color(cellOption.state & QStyle::State_Selected
                                                      ? QPalette::HighlightedText
                                                      : QPalette::Text));
+        const int gap = gapFor(metrics);
         int left = area.left();
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            const int width = i < static_cast<qsizetype>(widths.size())
-                                  ? widths[static_cast<std::size_t>(i)]
-                                  : area.right() - left;
-            painter->drawText(QRect(left, area.top(), width, area.height()),
-                              Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
+            const bool last = i + 1 == cells.size() || i >= static_cast<qsizetype>(columns.size());
+            const int width =
+                last ? std::max(0, area.right() + 1 - left) : columns[static_cast<std::size_t>(i)];
+            // A column keeps one blank of its gap even for its widest cell.
+            const int room = last ? width : std::max(0, width - gap / 3);
+            painter->drawText(QRect(left, area.top(), room, area.height()),
+                              Qt::AlignLeft | Qt::AlignVCenter,
+                              metrics.elidedText(cells[i], Qt::ElideRight, room));
             left += width;
         }
         painter->restore();
@@ -57,12 +70,42 @@ class ColumnDelegate : public QStyledItemDelegate {
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         if (index.data(kColumnsRole).toStringList().isEmpty()) return size;
+        QStyleOptionViewItem cellOption(option);
+        initStyleOption(&cellOption, index);
         int total = 0;
-        for (int width : widths)
+        for (int width : widthsFor(cellOption.font))
             total += width;
-        size.setWidth(std::max(size.width(), total + 2 * option.fontMetrics.height()));
+        size.setWidth(std::max(size.width(), total + 2 * QFontMetrics(cellOption.font).height()));
         return size;
     }
+
+  private:
+    static int gapFor(const QFontMetrics& metrics) {
+        return metrics.horizontalAdvance(QStringLiteral("   "));
+    }
+
+    // Each column as wide as its widest cell in `font`, with a gap after it.
+    const std::vector<int>& widthsFor(const QFont& font) const {
+        if (measuredFor_ && *measuredFor_ == font) return widths_;
+        const QFontMetrics metrics(font);
+        widths_.clear();
+        const QAbstractItemModel* rows = list_->model();
+        for (int row = 0; rows && row < rows->rowCount(); ++row) {
+            const QStringList cells = rows->index(row, 0).data(kColumnsRole).toStringList();
+            for (qsizetype i = 0; i < cells.size(); ++i) {
+                const auto column = static_cast<std::size_t>(i);
+                if (widths_.size() <= column) widths_.push_back(0);
+                widths_[column] = std::max(widths_[column],
+                                           metrics.horizontalAdvance(cells[i]) + gapFor(metrics));
+            }
+        }
+        measuredFor_ = font;
+        return widths_;
+    }
+
+    QAbstractItemView* list_;
+    mutable std::optional<QFont> measuredFor_;
+    mutable std::vector<int> widths_;
 };
 
 NumberedList::NumberedList(QWidget* parent, const char* objectName, QLabel* label)
@@ -79,25 +122,37 @@ void NumberedList::fill(const ListRows& rows, std::optional<int> keep) {
     // Refilling must not reach the window's selection handlers row by row.
     QSignalBlocker quiet(this);
     clear();
-    columns_->widths.clear();
-    const int gap = fontMetrics().horizontalAdvance(QStringLiteral("   "));
+    columns_->forgetWidths();
     for (const ListRow& row : rows) {
         auto* item = new QListWidgetItem(qs(row.text), this);
         item->setData(Qt::UserRole, row.number);
         if (row.columns.empty()) continue;
         QStringList cells;
-        for (std::size_t i = 0; i < row.columns.size(); ++i) {
-            cells.append(qs(row.columns[i]));
-            if (columns_->widths.size() <= i) columns_->widths.push_back(0);
-            columns_->widths[i] =
-                std::max(columns_->widths[i], fontMetrics().horizontalAdvance(cells.back()) + gap);
-        }
+        for (const std::string& cell : row.columns)
+            cells.append(qs(cell));
         item->setData(kColumnsRole, cells);
     }
     setCurrentRow(-1);
     if (keep) choose(*keep);
     quiet.unblock();
     emit itemSelectionChanged();
+}
+
+void NumberedList::keyPressEvent(QKeyEvent* event) {
+    QListWidget::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (event->modifiers() == Qt::NoModifier && selectedItems().isEmpty() && currentItem())
+                currentItem()->setSelected(true);
+            break;
+        default:
+            break;
+    }
 }
 
 // The selection, not the current row: a screen reader selects a row through the

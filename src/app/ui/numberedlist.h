@@ -38,6 +38,12 @@ class NumberedList : public QListWidget {
     // The numbers of all rows, top to bottom.
     std::vector<int> numbers() const;
 
+  protected:
+    // An arrow key on a list whose frame stands on an unselected row (the only row,
+    // or the first one, when the list has just taken the focus) selects that row,
+    // so the keyboard never needs Space to choose.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     // Lines up the cells of rows that come in columns.
     ColumnDelegate* columns_;

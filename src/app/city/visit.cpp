@@ -9,6 +9,7 @@
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
+#include "app/ui/labelledcombo.h"
 #include "app/ui/messages.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
@@ -25,33 +26,23 @@ Tgoform::Tgoform(Windows& windows) : windows_(windows) {
     placeCombo = new QComboBox(this);
     placeCombo->setObjectName(QStringLiteral("realcombo"));
     placeCombo->setMinimumWidth(200);
-    cityCombo = new QComboBox(this);
-    cityCombo->setObjectName(QStringLiteral("citycombo"));
     moveButton = makeButton(this, "movebutton", "이동");
     moveButton->setAutoDefault(true);
     moveButton->setDefault(true);
 
     auto* layout = new QFormLayout(this);
-    // Only the current city's places can be visited; the city list stays hidden.
-    cityLabel = new QLabel(QStringLiteral("도시"), this);
-    cityLabel->setBuddy(cityCombo);
-    layout->addRow(cityLabel, cityCombo);
+    // Only the current city's places can be visited: there is no list of cities.
     auto* placeLabel = new QLabel(QStringLiteral("위치"), this);
-    placeLabel->setBuddy(placeCombo);
+    labelCombo(placeLabel, placeCombo);
     layout->addRow(placeLabel, placeCombo);
     layout->addRow(moveButton);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    cityLabel->hide();
-    cityCombo->hide();
     connect(moveButton, &QPushButton::clicked, this, &Tgoform::moveButtonClick);
 }
 
 void Tgoform::prepareAndShow() {
     const GameState& state = *windows_.state;
     fillNumbered(*placeCombo, placeRows(state));
-    cityCombo->clear();
-    for (int city = 1; city <= state.cityBound(); ++city)
-        if (state.visitableCities[city] == 1) cityCombo->addItem(qs(state.cityNames[city]), city);
     placeCombo->setFocus();
     exec();
 }

@@ -22,8 +22,6 @@ class Tgoform : public QDialog {
   private:
     Windows& windows_;
     QComboBox* placeCombo;
-    QComboBox* cityCombo;
-    QLabel* cityLabel;
     QPushButton* moveButton;
 };
 

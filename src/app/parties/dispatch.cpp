@@ -11,6 +11,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/parties/errandsummarypanel.h"
 #include "app/ui/buttons.h"
+#include "app/ui/labelledcombo.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 
@@ -55,10 +56,10 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     auto* layout = new QFormLayout(this);
     layout->addRow(partyNameLabel);
     auto* kindLabel = new QLabel(QStringLiteral("종류"), this);
-    kindLabel->setBuddy(kindCombo);
+    labelCombo(kindLabel, kindCombo);
     layout->addRow(kindLabel, kindCombo);
     auto* targetLabel = new QLabel(QStringLiteral("목표"), this);
-    targetLabel->setBuddy(targetCombo);
+    labelCombo(targetLabel, targetCombo);
     layout->addRow(targetLabel, targetCombo);
     auto* number = new QHBoxLayout;
     number->addWidget(numberField);

@@ -9,6 +9,7 @@
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/buttons.h"
+#include "app/ui/labelledcombo.h"
 #include "app/ui/messages.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
@@ -46,10 +47,10 @@ Tmovecityform::Tmovecityform(Windows& windows) : windows_(windows) {
 
     auto* layout = new QFormLayout(this);
     auto* destinationLabel = new QLabel(QStringLiteral("목적지"), this);
-    destinationLabel->setBuddy(destinationCombo);
+    labelCombo(destinationLabel, destinationCombo);
     layout->addRow(destinationLabel, destinationCombo);
     auto* routeLabel = new QLabel(QStringLiteral("경로"), this);
-    routeLabel->setBuddy(routeCombo);
+    labelCombo(routeLabel, routeCombo);
     layout->addRow(routeLabel, routeCombo);
     layout->addRow(costLabel);
     layout->addRow(timeLabel);
@@ -96,6 +97,7 @@ void Tmovecityform::destinationComboChange() {
     fillNumbered(*routeCombo, routesTo(*windows_.state, routes_, chosenDestination()));
     costLabel->setText(QString::fromUtf8(kCostCaption));
     timeLabel->setText(QString::fromUtf8(kTimeCaption));
+    routeCombo->setAccessibleDescription(QString());
 }
 
 void Tmovecityform::routeComboChange() {
@@ -104,6 +106,9 @@ void Tmovecityform::routeComboChange() {
     const TWay& way = routes_.ways[route];
     costLabel->setText(captioned(kCostCaption, way.costPerMember));
     timeLabel->setText(captioned(kTimeCaption, way.travelTime));
+    // Read after the route's name whenever the route changes.
+    routeCombo->setAccessibleDescription(costLabel->text() + QStringLiteral(", ") +
+                                         timeLabel->text());
 }
 
 void Tmovecityform::okButtonClick() {

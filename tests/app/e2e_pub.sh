@@ -51,8 +51,8 @@ shot '모험가와 대화' conversation
 keys_to "$talk" Tab Tab space
 sleep 0.5
 shot '모험가와 대화' conversation_drink
-# "안녕히 계십시오." is next.
-keys_to "$talk" Tab space
+# The answer has the focus; "안녕히 계십시오." is just before it.
+keys_to "$talk" shift+Tab space
 wait_gone '모험가와 대화' 10
 # Back on the list of adventurers: past "대화" to "닫기".
 keys_to "$talk_list" Tab Tab space

@@ -22,6 +22,8 @@ Tttadvenform::Tttadvenform(Windows& windows) : windows_(windows) {
     answerText->setObjectName(QStringLiteral("adsaid"));
     answerText->setAccessibleName(QStringLiteral("모험가의 말"));
     answerText->setReadOnly(true);
+    // Read by the keyboard too: an answer takes the focus, so a screen reader says it.
+    answerText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     answerText->setFixedSize(340, 90);
     layout->addWidget(answerText);
 
@@ -58,20 +60,31 @@ void Tttadvenform::updateJoinButton() {
     askToJoinButton->setToolTip(refusal ? qs(*refusal) : QString());
 }
 
+// The answer takes the focus, so a screen reader speaks it; Shift+Tab from it
+// reaches "안녕히 계십시오.", Tab the first question.
+void Tttadvenform::showAnswer(const QString& answer) {
+    answerText->setPlainText(answer);
+    answerText->moveCursor(QTextCursor::Start);
+    answerText->setFocus();
+}
+
 void Tttadvenform::askClassButtonClick() {
-    answerText->setPlainText(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))));
+    showAnswer(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))));
 }
 
 void Tttadvenform::askToJoinButtonClick() {
-    if (askToJoin(*windows_.state, talkTarget_) == JoinOutcome::Declined)
-        answerText->setPlainText(QString::fromUtf8(kJoinDeclined));
+    const bool declined = askToJoin(*windows_.state, talkTarget_) == JoinOutcome::Declined;
     updateJoinButton();
-    // The button has just gone grey under the keyboard.
-    if (!askToJoinButton->isEnabled()) goodbyeButton->setFocus();
+    if (declined) {
+        showAnswer(QString::fromUtf8(kJoinDeclined));
+    } else if (!askToJoinButton->isEnabled()) {
+        // The button has just gone grey under the keyboard.
+        goodbyeButton->setFocus();
+    }
 }
 
 void Tttadvenform::buyDrinkButtonClick() {
-    answerText->setPlainText(qs(buyDrink(windows_.game, talkTarget_)));
+    showAnswer(qs(buyDrink(windows_.game, talkTarget_)));
 }
 
 }  // namespace orrowvale

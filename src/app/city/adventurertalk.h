@@ -27,6 +27,8 @@ class Tttadvenform : public QDialog {
     // A button of the column; Enter presses the one focused.
     QPushButton* addButton(const char* objectName, const char* caption);
     void updateJoinButton();
+    // Shows what the adventurer says and gives it the focus.
+    void showAnswer(const QString& answer);
 
     Windows& windows_;
     int talkTarget_ = 0;

@@ -1,6 +1,7 @@
 #include "app/guild/chooser.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,8 +15,10 @@ Tadvlists::Tadvlists() {
     setWindowTitle(QStringLiteral("선택하십시오."));
     setModal(true);
 
-    rowList = new NumberedList(this, "advlistbox");
-    rowList->setAccessibleName(QStringLiteral("선택하십시오."));
+    promptLabel = new QLabel(QString::fromUtf8(kChoosePrompt), this);
+    promptLabel->setObjectName(QStringLiteral("promptlabel"));
+    promptLabel->setWordWrap(true);
+    rowList = new NumberedList(this, "advlistbox", promptLabel);
     rowList->setMinimumSize(220, 240);
     okButton = makeButton(this, "ok_btn", "확인");
     cancelButton = makeButton(this, "cancel_btn", "취소");
@@ -25,6 +28,7 @@ Tadvlists::Tadvlists() {
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(promptLabel);
     layout->addWidget(rowList);
     layout->addLayout(buttons);
 
@@ -38,7 +42,12 @@ Tadvlists::Tadvlists() {
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::optional<int> Tadvlists::choose(const ListRows& rows) {
+std::optional<int> Tadvlists::choose(const ListRows& rows, const QString& prompt) {
+    // The list and the window are named by what is chosen, so a screen reader says it.
+    const QString said = prompt.isEmpty() ? QString::fromUtf8(kChoosePrompt) : prompt;
+    promptLabel->setText(said);
+    rowList->setAccessibleName(said);
+    setAccessibleDescription(said);
     rowList->fill(rows);
     rowList->setFocus();
     // Whatever closes the chooser but "확인" with a row chosen is a cancel.

@@ -38,7 +38,10 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     memberList = makeList(this, "guildadvlist", memberListLabel);
     auto* partyListLabel = new QLabel(QStringLiteral("파티 목록( 현 위치)"), this);
     partyListLabel->setObjectName(QStringLiteral("Label2"));
-    partyList = makeList(this, "taskpartylist", partyListLabel);
+    // The list holds every party, wherever it stands: "현 위치" above it does not
+    // name it for a screen reader.
+    partyList = makeList(this, "taskpartylist", nullptr);
+    partyList->setAccessibleName(QStringLiteral("파티 목록(모든 파티)"));
 
     // No button takes Enter: on a list it opens that row's panel.
     refreshButton = makeButton(this, "Button2", "동기화");
@@ -62,6 +65,13 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     buttons->addStretch();
     buttons->addWidget(closeButton);
     grid->addLayout(buttons, 3, 0, 1, 2);
+
+    // Tab goes as the eye does: each list, then the button under it, then the row
+    // of buttons at the foot.
+    QWidget* const tabStops[] = {memberList,    memberInfoButton, partyList,      partyInfoButton,
+                                 refreshButton, partySetupButton, overviewButton, closeButton};
+    for (std::size_t i = 1; i < std::size(tabStops); ++i)
+        setTabOrder(tabStops[i - 1], tabStops[i]);
 
     connect(memberList, &QListWidget::itemSelectionChanged, this, &Tguildform::updateButtons);
     connect(partyList, &QListWidget::itemSelectionChanged, this, &Tguildform::updateButtons);

@@ -16,6 +16,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
+#include "app/ui/valuelabel.h"
 #include "lifecycle/characterinfo.h"
 #include "world/gamestate.h"
 
@@ -48,8 +49,7 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     partyList->setMinimumSize(160, 300);
     leaderCaption = new QLabel(QStringLiteral("리더명: "), this);
     leaderCaption->setObjectName(QStringLiteral("Label1"));
-    leaderLabel = new QLabel(this);
-    leaderLabel->setObjectName(QStringLiteral("leaderlabel"));
+    leaderLabel = makeValueLabel(this, "leaderlabel", "리더명");
     leaderLabel->setMinimumWidth(100);
     formationBox = buildFormationGrid();
     memberList = new NumberedList(this, "memberlist");
@@ -196,8 +196,16 @@ void Tpsform::refreshButtons() {
 }
 
 void Tpsform::partyListClick() {
-    leaderLabel->setText(qs(leaderName(*windows_.state, partyList->chosen().value_or(0))));
+    showLeader();
     fillMemberList();
+}
+
+// With no leader the label shows nothing; a screen reader hears that there is none
+// rather than a silent or unnamed label.
+void Tpsform::showLeader() {
+    const QString leader = qs(leaderName(*windows_.state, partyList->chosen().value_or(0)));
+    leaderLabel->setText(leader);
+    leaderLabel->setAccessibleName(leader.isEmpty() ? QStringLiteral("리더 없음") : QString());
 }
 
 void Tpsform::memberListClick() {
@@ -225,7 +233,7 @@ void Tpsform::formationButtonClick(int position) {
 void Tpsform::leaderButtonClick() {
     const int party = partyList->chosen().value_or(0);
     if (makeLeader(*windows_.state, party, memberList->chosen().value_or(0))) {
-        leaderLabel->setText(qs(leaderName(*windows_.state, party)));
+        showLeader();
         showFormation();
     }
 }
@@ -250,14 +258,15 @@ void Tpsform::renameButtonClick() {
 void Tpsform::foundButtonClick() {
     KeepActive keep;
     if (const std::optional<int> party =
-            foundParty(windows_.game, windows_.window<Tadvlists>().chooser()))
+            foundParty(windows_.game, windows_.window<Tadvlists>().chooser(kChooseNewLeader)))
         fillPartyList(*party);
 }
 
 void Tpsform::addMemberButtonClick() {
     KeepActive keep;
-    if (const std::optional<int> slot = addToParty(windows_.game, partyList->chosen().value_or(0),
-                                                   windows_.window<Tadvlists>().chooser()))
+    if (const std::optional<int> slot =
+            addToParty(windows_.game, partyList->chosen().value_or(0),
+                       windows_.window<Tadvlists>().chooser(kChooseNewMember)))
         fillMemberList(*slot);
 }
 

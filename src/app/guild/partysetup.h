@@ -52,6 +52,8 @@ class Tpsform : public QDialog {
     void fillPartyList(std::optional<int> party = std::nullopt);
     void fillMemberList(std::optional<int> slot = std::nullopt);
     void showFormation();
+    // The chosen party's leader, by name.
+    void showLeader();
     void refreshButtons();
     // The adventurer of the chosen member slot, or nothing.
     std::optional<int> chosenAdventurer() const;

@@ -95,7 +95,8 @@ void Ttradecform::takeButtonClick() {
     const std::optional<int> slot = contractList->chosen();
     if (!slot) return;
     KeepActive keep;
-    if (!takeContract(windows_.game, *slot, windows_.window<Tadvlists>().chooser())) return;
+    if (!takeContract(windows_.game, *slot, windows_.window<Tadvlists>().chooser(kChooseCarrier)))
+        return;
     // The contract taken is no longer offered.
     fillContracts();
 }

@@ -51,6 +51,11 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
 }
 
 void Tcommandform::openFor(int city, std::optional<int> party) {
+    // The caption keeps its old blank; a screen reader hears the city instead.
+    const GameState& state = *windows_.state;
+    setAccessibleName(QStringLiteral("명령 창") + (state.cityNames.contains(city)
+                                                       ? ": " + qs(state.cityNames[city])
+                                                       : QString()));
     fillList(openCommandList(windows_.game, city));
     if (party) partyList->choose(*party);
     partyList->setFocus();

@@ -52,7 +52,8 @@ class TradingPostWindow : public ::testing::Test, public WindowsFixture {
 
 TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     form->show();
-    EXPECT_EQ(contracts(), (QStringList{QStringLiteral("비단"), QStringLiteral("소금")}));
+    EXPECT_EQ(contracts(), (QStringList{QStringLiteral("비단, 보수: 300, 3턴"),
+                                        QStringLiteral("소금, 보수: 80, 2턴")}));
     EXPECT_FALSE(accept()->isEnabled());
     EXPECT_EQ(accept()->toolTip(), QString::fromUtf8(kChooseContractFirst));
 
@@ -66,14 +67,14 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("choose: 매"), QStringLiteral("choose: 매"),
                                         QStringLiteral("box: 조심해서 다녀오게")}));
-    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금")});
+    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금, 보수: 80, 2턴")});
     EXPECT_TRUE(state().parties[1].onMission);
     EXPECT_EQ(state().parties[1].missionGold, 300);
     EXPECT_FALSE(accept()->isEnabled());
 
     form->hide();
     form->show();
-    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금")});
+    EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금, 보수: 80, 2턴")});
     EXPECT_EQ(reward(), QStringLiteral("보수: 300")) << "kept until another row is chosen";
     // The party is away: nobody is offered for the salt.
     list()->setCurrentRow(0);
@@ -99,7 +100,8 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
     });
     button->click();
     EXPECT_EQ(opened, QStringLiteral("Ttradecform"));
-    EXPECT_EQ(offered, (QStringList{QStringLiteral("비단"), QStringLiteral("소금")}));
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("비단, 보수: 300, 3턴"),
+                                    QStringLiteral("소금, 보수: 80, 2턴")}));
     EXPECT_EQ(salt, qs(rewardText(state(), 9)));
     EXPECT_EQ(salt, QStringLiteral("보수: 80"));
     EXPECT_FALSE(form->isVisible());

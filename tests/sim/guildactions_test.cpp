@@ -153,8 +153,8 @@ TEST(ScriptedTradingPost, ChoosingAContractShowsItsRewardAsTheWindowDoes) {
         testing::runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new random " +
                         testing::actionsArgument(dir.root(), "trade 1\ntrade 20\n"))
             .lines;
-    const std::vector<std::string> offered = {"list[clist]: 1 왕실 우편물",
-                                              "list[clist]: 2 염장 생선"};
+    const std::vector<std::string> offered = {"list[clist]: 1 왕실 우편물, 보수: 120, 2턴",
+                                              "list[clist]: 2 염장 생선, 보수: 150, 3턴"};
     std::vector<std::string> chosen = offered;
     chosen.push_back("label[cfeelabel]: 보수: 120");
     chosen.push_back("label[cwherelabel]: 장소: 은빛나루");

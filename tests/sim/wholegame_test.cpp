@@ -46,8 +46,10 @@ TEST(WholeGame, APartyFoundedByScriptAdventuresTradesAndSurvivesSaveAndLoad) {
     EXPECT_TRUE(hasPrefix(lines, "inform: 파티 새벽 원정대는 던전 탐험 동안에 "));
     EXPECT_TRUE(has(lines, "inform: 조심해서 다녀오게"));
     // The contract taken is offered no more; the other keeps its slot.
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[clist]: 1 왕실 우편물"), 1);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[clist]: 2 염장 생선"), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[clist]: 1 왕실 우편물, 보수: 120, 2턴"),
+              1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "list[clist]: 2 염장 생선, 보수: 150, 3턴"),
+              2);
     ASSERT_TRUE(lines.back().starts_with("state: ")) << lines.back();
     EXPECT_NE(lines.back().find("gold=1"), std::string::npos) << "the dungeon's gold came home";
 

@@ -23,8 +23,14 @@ const TradeGood* offer(const GameState& state, int slot) {
 
 ListRows contractRows(const GameState& state) {
     ListRows rows;
-    for (int slot = 1; slot <= kTradeSlotsPerCity; ++slot)
-        if (const TradeGood* good = offer(state, slot)) rows.push_back({slot, good->name});
+    for (int slot = 1; slot <= kTradeSlotsPerCity; ++slot) {
+        const TradeGood* good = offer(state, slot);
+        if (good == nullptr) continue;
+        std::vector<std::string> columns = {good->name, kRewardPrefix + std::to_string(good->pay),
+                                            std::to_string(good->turns) + "턴"};
+        std::string text = columns[0] + ", " + columns[1] + ", " + columns[2];
+        rows.push_back({slot, std::move(text), std::move(columns)});
+    }
     return rows;
 }
 

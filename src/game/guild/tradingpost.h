@@ -17,7 +17,8 @@ inline constexpr const char* kContractTaken = "조심해서 다녀오게";
 inline constexpr const char* kChooseContractFirst = "업무를 먼저 고르십시오.";
 
 // The contracts of the city where the main character stands, in slot order: each
-// row its trade slot 1..20 and the goods.
+// row its trade slot 1..20, the goods, the reward and the turns it takes
+// ("비단, 보수: 300, 4턴"), in columns.
 ListRows contractRows(const GameState& state);
 // The reward label for the contract of `slot`.
 std::string rewardText(const GameState& state, int slot);

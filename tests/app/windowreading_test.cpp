@@ -16,6 +16,7 @@
 #include "app/city/adventurertalk.h"
 #include "app/city/citycommands.h"
 #include "app/city/visit.h"
+#include "app/guild/adventurerpanel.h"
 #include "app/guild/chooser.h"
 #include "app/guild/guildwindow.h"
 #include "app/guild/partysetup.h"
@@ -140,6 +141,15 @@ TEST_F(WindowReading, AnswersTakeTheFocusTheGuildTabsAsItReadsAndTheChooserSaysW
     chooser.chooser(kChooseCarrier)({{1, "매"}});
     EXPECT_EQ(listName, QString::fromUtf8(kChooseCarrier));
     EXPECT_EQ(find<QLabel>(&chooser, "promptlabel")->text(), QString::fromUtf8(kChooseCarrier));
+
+    // A member's panel: reading starts at its first line, and Enter there closes it.
+    Tadvdtform& panel = windows->window<Tadvdtform>();
+    panel.showAdventurerPanel(state().mainchrnum);
+    auto* firstLine = find<QLabel>(&panel, "namelabel");
+    EXPECT_EQ(panel.focusWidget(), firstLine);
+    EXPECT_NE(firstLine->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(firstLine, Qt::Key_Return);
+    EXPECT_FALSE(panel.isVisible());
 
     // Party setup with no party chosen: the leader label says there is none.
     Tpsform& setup = windows->window<Tpsform>();

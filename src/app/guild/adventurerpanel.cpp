@@ -35,7 +35,8 @@ void TDetailPanel::closeButtonClick() {
 QLabel* TDetailPanel::addLabel(const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromUtf8(caption), this);
     label->setObjectName(QString::fromUtf8(name));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Tab reaches every line, so a screen reader reads the panel line by line.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     grid_->addWidget(label, nextLabelRow_++, 0);
     return label;
 }
@@ -54,7 +55,11 @@ void TDetailPanel::present(const std::vector<PanelLine>& lines) {
     show();
     raise();
     activateWindow();
-    closeButton->setFocus();
+    // Reading starts at the first line; Enter still closes the panel.
+    if (auto* first = findChild<QLabel*>(qs(lines.empty() ? std::string() : lines.front().control)))
+        first->setFocus();
+    else
+        closeButton->setFocus();
 }
 
 Tadvdtform::Tadvdtform(Windows& windows)

@@ -42,8 +42,9 @@ shot '캐릭터 능력' adventurer_panel
 keys_to "$panel" Escape
 wait_gone '캐릭터 능력' 10
 
-# Party setup: past the party list to "파티 구성".
-keys_to "$guild" Tab Tab Tab space
+# Party setup: Tab goes down each column, past "캐릭터 정보", the party list (its
+# "파티 정보" waits for a party) and "동기화", to "파티 구성".
+keys_to "$guild" Tab Tab Tab Tab space
 setup=$(wait_window '파티 구성' 20)
 shot '파티 구성' party_setup
 # Past the empty lists to "새로운 파티": its message, then the chooser.

@@ -62,6 +62,7 @@ class WindowReading : public ::testing::Test, public WindowsFixture {
 // read with its cost and time; the command list names its city.
 TEST_F(WindowReading, MoveAndDispatchFieldsAreNamedByTheirLabelsAndTheRouteTellsItsPrice) {
     QString commandsName, destinationName, routeName, routeSaid, kindName, targetName;
+    QString targetSaid, where, risk, firstTarget;
     driver.when("Tcommandform", [&](QWidget* window) {
         commandsName = heard(window, QAccessible::Name);
         find<QListWidget>(window, "partylist")->setCurrentRow(0);
@@ -85,7 +86,13 @@ TEST_F(WindowReading, MoveAndDispatchFieldsAreNamedByTheirLabelsAndTheRouteTells
         auto* kind = find<QComboBox>(window, "typecombo");
         kind->setCurrentIndex(3);
         kindName = heard(kind, QAccessible::Name);
-        targetName = heard(find<QComboBox>(window, "datacombo"), QAccessible::Name);
+        auto* target = find<QComboBox>(window, "datacombo");
+        targetName = heard(target, QAccessible::Name);
+        target->setCurrentIndex(0);
+        targetSaid = heard(target, QAccessible::Description);
+        where = find<QLabel>(window, "wherelabel")->text();
+        risk = find<QLabel>(window, "risklabel")->text();
+        firstTarget = target->currentText();
         window->close();
     });
     press("Button1");
@@ -96,6 +103,12 @@ TEST_F(WindowReading, MoveAndDispatchFieldsAreNamedByTheirLabelsAndTheRouteTells
     EXPECT_EQ(routeSaid, QStringLiteral("왕국 대로, 소요 금액(1인): 10, 소요 시간: 2"));
     EXPECT_EQ(kindName, QStringLiteral("종류"));
     EXPECT_EQ(targetName, QStringLiteral("목표"));
+    // A target is read with what the summary beneath says of it.
+    EXPECT_FALSE(where.isEmpty());
+    EXPECT_TRUE(targetSaid.startsWith(firstTarget + QStringLiteral(", ")))
+        << targetSaid.toStdString();
+    EXPECT_TRUE(targetSaid.contains(where) && targetSaid.contains(risk))
+        << targetSaid.toStdString();
 
     // The visit window has its places only; no hidden list of cities sits in the tree.
     Tgoform& visit = windows->window<Tgoform>();

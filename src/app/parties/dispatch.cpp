@@ -117,6 +117,10 @@ void Tdoadvform::kindComboChange() {
 void Tdoadvform::refreshSummary() {
     summaryPanel->showFor(windows_.game, party_, chosenKind(), chosenNumber(*targetCombo),
                           numberField->value());
+    // Read after the kind or the target, whichever the player is changing.
+    const QString summary = summaryPanel->spoken();
+    kindCombo->setAccessibleDescription(summary);
+    targetCombo->setAccessibleDescription(summary);
 }
 
 // The game takes target 0 for none chosen.

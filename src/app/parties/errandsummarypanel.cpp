@@ -46,4 +46,11 @@ void ErrandSummaryPanel::showFor(Game& game, int party, std::optional<Errand> ki
     setValue(riskLabel, shown.risk);
 }
 
+QString ErrandSummaryPanel::spoken() const {
+    QStringList shown;
+    for (const QLabel* label : {noTargetLabel, whereLabel, lengthLabel, rewardLabel, riskLabel})
+        if (!label->text().isEmpty()) shown << label->text();
+    return shown.join(QStringLiteral(", "));
+}
+
 }  // namespace orrowvale

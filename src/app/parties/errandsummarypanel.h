@@ -20,6 +20,8 @@ class ErrandSummaryPanel : public QWidget {
     // Empty lines while no kind or no target is chosen.
     void showFor(Game& game, int party, std::optional<Errand> kind, std::optional<int> target,
                  int numberField);
+    // Every line shown, joined, for the fields a screen reader is on when they change.
+    QString spoken() const;
 
   private:
     QLabel* noTargetLabel;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -88,7 +89,7 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
     ASSERT_TRUE(button->isEnabled());
     QString opened;
     QStringList offered;
-    QString salt;
+    QString salt, saltHeard;
     QTimer::singleShot(0, form, [&] {
         QTRY_VERIFY(form->isVisible());
         opened = QApplication::activeModalWidget()->objectName();
@@ -96,6 +97,8 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
         offered = contracts();
         list()->setCurrentRow(1);
         salt = reward();
+        saltHeard =
+            QAccessible::queryAccessibleInterface(list())->child(1)->text(QAccessible::Description);
         form->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     });
     button->click();
@@ -104,6 +107,9 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
                                     QStringLiteral("소금, 보수: 80, 2턴")}));
     EXPECT_EQ(salt, qs(rewardText(state(), 9)));
     EXPECT_EQ(salt, QStringLiteral("보수: 80"));
+    // A screen reader hears where the salt goes and how risky it is with the row.
+    const ContractOutline outline = contractOutline(state(), 9);
+    EXPECT_EQ(saltHeard, qs(outline.where) + QStringLiteral(", ") + qs(outline.risk));
     EXPECT_FALSE(form->isVisible());
 }
 

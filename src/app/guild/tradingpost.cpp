@@ -74,6 +74,14 @@ void Ttradecform::showEvent(QShowEvent* event) {
 // None is chosen afterwards, and the reward label keeps what it showed.
 void Ttradecform::fillContracts() {
     contractList->fill(contractRows(*windows_.state));
+    // A screen reader hears each row's place and risk after its goods, reward and turns.
+    for (int row = 0; row < contractList->count(); ++row) {
+        const ContractOutline outline =
+            contractOutline(*windows_.state, contractList->numberAt(row));
+        contractList->item(row)->setData(
+            Qt::AccessibleDescriptionRole,
+            qs(outline.where) + QStringLiteral(", ") + qs(outline.risk));
+    }
 }
 
 void Ttradecform::contractListClick() {

@@ -20,6 +20,8 @@
 #include "app/guild/chooser.h"
 #include "app/guild/guildwindow.h"
 #include "app/guild/partysetup.h"
+#include "app/ui/text.h"
+#include "city/adventurertalk.h"
 #include "modaldriver.h"
 #include "parties/party.h"
 
@@ -130,6 +132,8 @@ TEST_F(WindowReading, AnswersTakeTheFocusTheGuildTabsAsItReadsAndTheChooserSaysW
     });
     talk.showConversation(state().mainchrnum);
     EXPECT_EQ(focusAfterAnswer, find<QPlainTextEdit>(&talk, "adsaid"));
+    EXPECT_EQ(heard(&talk, QAccessible::Description),
+              qs(greetingText(state().adventurers.at(state().mainchrnum))));
 
     Tguildform& guild = windows->window<Tguildform>();
     QStringList tabOrder;

@@ -48,7 +48,10 @@ QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption
 
 void Tttadvenform::showConversation(int number) {
     talkTarget_ = number;
-    answerText->setPlainText(qs(greetingText(windows_.state->adventurers.at(number))));
+    const QString greeting = qs(greetingText(windows_.state->adventurers.at(number)));
+    answerText->setPlainText(greeting);
+    // Said with the window's caption as it opens, while the first question has the focus.
+    setAccessibleDescription(greeting);
     updateJoinButton();
     askClassButton->setFocus();
     exec();

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "app/city/visit.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
@@ -187,6 +189,10 @@ TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
     EXPECT_EQ(driver.seen,
               (QStringList{QStringLiteral("visit"),
                            QStringLiteral("box: 이동할 곳을 선택하지 않으셨습니다.")}));
+    // Only the places are listed, under their label; no hidden list of cities.
+    const auto places = windows->window<Tgoform>().findChildren<QComboBox*>();
+    ASSERT_EQ(places.size(), 1);
+    EXPECT_EQ(heard(places[0]), QStringLiteral("위치"));
 }
 
 }  // namespace

@@ -203,7 +203,9 @@ TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffT
     QString cost, time;
     QStringList listAfter;
     bool buttonsAfter = true;
+    QStringList heardNames;
     driver.when("Tcommandform", [&](QWidget* window) {
+        heardNames << heard(window);
         find<QListWidget>(window, "partylist")->setCurrentRow(0);
         find<QPushButton>(window, "movebtn")->click();
     });
@@ -220,6 +222,8 @@ TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffT
         way->setCurrentIndex(0);
         cost = find<QLabel>(window, "costlabel")->text();
         time = find<QLabel>(window, "timelabel")->text();
+        // Each field is heard by its label; the route with its price.
+        heardNames << heard(dest) << heard(way) << heard(way, QAccessible::Description);
         find<QPushButton>(window, "okbtn")->click();
         stayedOpen = window->isVisible();
         state().gold = 31;
@@ -238,6 +242,8 @@ TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffT
     EXPECT_EQ(routes, (QStringList{QStringLiteral("왕국 대로"), QStringLiteral("해안 역마차")}));
     EXPECT_EQ(cost, QStringLiteral("소요 금액(1인): 10"));
     EXPECT_EQ(time, QStringLiteral("소요 시간: 2"));
+    EXPECT_EQ(heardNames, (QStringList{"명령 창: 은빛나루", "목적지", "경로",
+                                       "왕국 대로, 소요 금액(1인): 10, 소요 시간: 2"}));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("box: 돈이 모자랍니다."),
                                         QStringLiteral("box: 이동에는 2턴이 걸립니다.")}));
@@ -293,6 +299,10 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
         auto* target = find<QComboBox>(window, "datacombo");
         dungeons = rows(target);
         target->setCurrentIndex(0);
+        // Named by its label; the summary beneath is read after the dungeon.
+        EXPECT_EQ(heard(kind), QStringLiteral("종류"));
+        EXPECT_TRUE(heard(target, QAccessible::Description)
+                        .endsWith(find<QLabel>(window, "risklabel")->text()));
         find<QPushButton>(window, "startbtn")->click();
     });
     bool refusedAfter = false;

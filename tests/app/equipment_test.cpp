@@ -80,8 +80,9 @@ TEST_F(EquipmentWindow, EquipTakeOffAndDiscardRefreshTheListAndTheLabel) {
         auto* label = child<QLabel>(window, "pitemla");
 
         child<QPushButton>(window, "Button1")->click();  // nothing chosen
-        parties->setCurrentRow(0);
-        items->setCurrentRow(1);
+        // Chosen as a screen reader chooses, without a click or a current row.
+        selectAsAssistiveTool(parties, 0);
+        selectAsAssistiveTool(items, 1);
         child<QPushButton>(window, "Button1")->click();
         EXPECT_EQ(state().parties[1].partyItem, 2);
         EXPECT_EQ(state().guildItems[5], 5) << "the old item takes the freed slot";

@@ -114,6 +114,19 @@ TEST_F(GuildWindow, ListsMembersHereAndEveryPartyAndNeedsARowForItsPanels) {
         auto* setup = guild->findChild<QPushButton*>(QStringLiteral("partycon"));
         EXPECT_TRUE(setup->isEnabled()) << "party setup needs no choice";
         EXPECT_FALSE(guild->findChild<QPushButton*>(QStringLiteral("Button3"))->isDefault());
+        // A row a screen reader selects is chosen: its panel's button wakes.
+        selectAsAssistiveTool(guild->findChild<QListWidget*>(QStringLiteral("taskpartylist")), 0);
+        EXPECT_TRUE(guild->findChild<QPushButton*>(QStringLiteral("Button5"))->isEnabled());
+        // Tab goes down each column, then along the foot; the party list holds every
+        // party, not those "현 위치".
+        QStringList tabs;
+        for (QWidget* stop = guild->findChild<QWidget*>(QStringLiteral("guildadvlist"));
+             tabs.size() < 5; stop = stop->nextInFocusChain())
+            if (stop->focusPolicy() != Qt::NoFocus) tabs << stop->objectName();
+        EXPECT_EQ(tabs,
+                  (QStringList{"guildadvlist", "Button4", "taskpartylist", "Button5", "Button2"}));
+        EXPECT_FALSE(heard(guild->findChild<QListWidget*>(QStringLiteral("taskpartylist")))
+                         .contains(QStringLiteral("현 위치")));
     });
 }
 

@@ -142,4 +142,13 @@ void WindowsFixture::startRandomGame(ModalDriver&) {
     windows->window<TNewGameForm>().findChild<QPushButton*>(QStringLiteral("Button3"))->click();
 }
 
+void selectAsAssistiveTool(QListWidget* list, int row) {
+    QAccessible::queryAccessibleInterface(list)->child(row)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+}
+
+QString heard(QObject* control, QAccessible::Text what) {
+    return QAccessible::queryAccessibleInterface(control)->text(what);
+}
+
 }  // namespace orrowvale::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include "game/testfiles.h"
 
 class QDialog;
+class QListWidget;
 class QTimer;
 
 namespace orrowvale::testing {
@@ -76,5 +78,11 @@ struct WindowsFixture {
     // Starts a random game as the player would, prologue closed.
     void startRandomGame(ModalDriver& driver);
 };
+
+// Selects `row` of `list` as a screen reader or a switch device does: the row's
+// "Toggle" action, with no click, no key and no move of the current row.
+void selectAsAssistiveTool(QListWidget* list, int row);
+// What a screen reader hears of `control`: its name, or another of its texts.
+QString heard(QObject* control, QAccessible::Text what = QAccessible::Name);
 
 }  // namespace orrowvale::testing

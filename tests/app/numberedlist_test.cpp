@@ -46,24 +46,18 @@ TEST(NumberedList, TheSelectedRowIsChosenWhereverTheCurrentRowIs) {
 }
 
 // Columns are measured in the font the rows are drawn in, whatever font the list had
-// when it was filled: a row as wide as its cells in a font twice as big.
-TEST(NumberedList, ColumnsAreMeasuredInThePaintingFont) {
+// when it was filled; Down on the frame's unselected only row chooses it.
+TEST(NumberedList, ColumnsFollowThePaintingFontAndAnArrowChoosesTheFramedRow) {
     NumberedList list(nullptr, "overviewlist");
-    QFont small = list.font();
-    small.setPixelSize(10);
-    list.setFont(small);
-    list.fill({{1, "1. 매, 1명", {"1.", "매", "1명, 바람언덕 - 푸른여울"}}});
+    QFont font = list.font();
+    font.setPixelSize(10);
+    list.setFont(font);
+    list.fill({{4, "1. 매, 1명", {"1.", "매", "1명, 바람언덕 - 푸른여울"}}});
     const int smallWidth = list.sizeHintForColumn(0);
-    QFont big = small;
-    big.setPixelSize(20);
-    list.setFont(big);
+    font.setPixelSize(20);
+    list.setFont(font);
     EXPECT_GE(list.sizeHintForColumn(0), smallWidth * 17 / 10);
-}
 
-// Down on a list whose frame stands on its only, unselected row chooses that row.
-TEST(NumberedList, AnArrowKeyChoosesTheRowUnderTheFrame) {
-    NumberedList list(nullptr, "partylist");
-    list.fill({{4, "매"}});
     list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
     ASSERT_EQ(list.chosen(), std::nullopt);
     QTest::keyClick(&list, Qt::Key_Down);

@@ -91,6 +91,7 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
     }
     EXPECT_TRUE(control("Button3")->isEnabled());
     EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QString()) << "no party, no leader";
+    EXPECT_EQ(heard(control<QLabel>("leaderlabel")), QStringLiteral("리더 없음"));
 
     foundThree();
     ASSERT_EQ(driver.seen.size(), 4);
@@ -257,6 +258,19 @@ TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
               }),
               std::nullopt);
     EXPECT_EQ(playing([&] { list->setCurrentRow(0); }), std::nullopt) << "closed by the close box";
+    EXPECT_EQ(playing([&] {
+                  selectAsAssistiveTool(list, 1);
+                  ok->click();
+              }),
+              40);
+    // The caller says what is chosen.
+    QString prompt;
+    QTimer::singleShot(0, &chooser, [&] {
+        prompt = heard(list);
+        chooser.close();
+    });
+    chooser.chooser(kChooseCarrier)(offered);
+    EXPECT_EQ(prompt, QString::fromUtf8(kChooseCarrier));
     EXPECT_EQ(playing([&] {
                   list->setCurrentRow(0);
                   ok->click();

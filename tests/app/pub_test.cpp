@@ -146,6 +146,8 @@ TEST_F(PubWindows, ADrinkShowsAtOnceAndAnAdventurerJoinsOnceTheFameIsThere) {
         EXPECT_EQ(said(talk), QStringLiteral("좋은 술이군요."));
         button(talk, "yourjob")->click();
         EXPECT_EQ(said(talk), QStringLiteral("제 직업은 성직자입니다."));
+        // The answer has the focus, so a screen reader speaks it.
+        EXPECT_EQ(talk->focusWidget(), talk->findChild<QPlainTextEdit*>(QStringLiteral("adsaid")));
         joinOffered = button(talk, "joinus")->isEnabled();
         button(talk, "joinus")->click();
         refusal =

@@ -11,6 +11,7 @@
 #include "app/city/citycommands.h"
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/logwindow.h"
+#include "app/lifecycle/mapview.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
@@ -20,7 +21,6 @@
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
-#include "app/ui/picture.h"
 #include "app/ui/settings.h"
 #include "app/ui/text.h"
 #include "lifecycle/characterinfo.h"
@@ -61,10 +61,11 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
                    Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
-    mapPicture = new Picture(central, QStringLiteral("지도"));
+    mapPicture = new MapView(central);
     mapPicture->setObjectName(QStringLiteral("Image1"));
     mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
     mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
+    mapPicture->onChoose = [this](int city) { cityChosen(city); };
     characterButton = makeButton(central, "Button1", "캐릭터");
     characterButton->setToolTip(
         QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
@@ -118,6 +119,7 @@ bool TMainForm::openForPlay() {
         picture = drawnMap(*windows_.state);
     }
     mapPicture->setImage(picture);
+    refreshMarks();
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());
     move(0, 0);
@@ -146,6 +148,10 @@ void TMainForm::placeCompanions() {
     commands.move(frame.right() + 8, frame.top() + titleBar + statusPanel.height() + 8);
 }
 
+void TMainForm::refreshMarks() {
+    mapPicture->showMarks(cityMarks(windows_.game));
+}
+
 void TMainForm::mapMouseMove(QPoint point) {
     const bool overCity = cityAt(*windows_.state, point.x(), point.y()) != 0;
     mapPicture->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -156,6 +162,11 @@ void TMainForm::mapMouseDown(Qt::MouseButton button, QPoint point) {
     if (button != Qt::LeftButton) return;
     const int city = cityAt(*windows_.state, point.x(), point.y());
     if (city == 0) return;
+    mapPicture->focusCity(city);
+    cityChosen(city);
+}
+
+void TMainForm::cityChosen(int city) {
     KeepActive keep;
     windows_.window<Tcommandform>().openFor(city);
     windows_.afterPlayerAction();

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "app/city/citycommands.h"
 #include "app/lifecycle/mapview.h"
 #include "modaldriver.h"
 #include "parties/party.h"
@@ -68,6 +69,15 @@ TEST_F(MapWindow, KeysWalkTheCitiesAndEnterOpensTheCityAsAClickDoes) {
     EXPECT_EQ(state().commandCity, 3);
     ASSERT_EQ(listed.size(), 1);
     EXPECT_TRUE(listed[0].contains(QStringLiteral("매"))) << listed[0].toStdString();
+
+    // From the command window, where the keyboard is while playing, Ctrl+M comes back.
+    QWidget& commands = windows->window<Tcommform>();
+    QApplication::setActiveWindow(&commands);
+    commands.setFocus();
+    ASSERT_FALSE(map->hasFocus());
+    QTest::keyClick(&commands, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([map] { return map->hasFocus(); }, 2000));
+    EXPECT_EQ(map->focusedCity(), 3);
 }
 
 }  // namespace

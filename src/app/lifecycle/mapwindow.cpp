@@ -92,6 +92,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
         view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
     overviewAction->setObjectName(QStringLiteral("Overview1"));
     overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    mapAction = view->addAction(QStringLiteral("지도(&M)"), this, &TMainForm::mapActionTriggered);
+    mapAction->setObjectName(QStringLiteral("Map1"));
+    mapAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("설정(&O)"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -130,7 +133,7 @@ bool TMainForm::openForPlay() {
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
     windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
-    windows_.window<Tcommform>().addAction(overviewAction);
+    windows_.window<Tcommform>().addActions({overviewAction, mapAction});
     return true;
 }
 
@@ -188,6 +191,12 @@ void TMainForm::overviewActionTriggered() {
     KeepActive keep;
     windows_.window<Tpartyoverviewform>().exec();
     windows_.afterPlayerAction();
+}
+
+void TMainForm::mapActionTriggered() {
+    raise();
+    activateWindow();
+    mapPicture->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TMainForm::exitActionTriggered() {

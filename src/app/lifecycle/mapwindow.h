@@ -35,6 +35,8 @@ class TMainForm : public QMainWindow {
     void logActionTriggered();
     // "파티 현황": where every party is and what it is doing.
     void overviewActionTriggered();
+    // "지도": the keyboard onto the map, from whichever game window has it.
+    void mapActionTriggered();
     // The hidden diagnostic button: copies the sample adventurer and shows him.
     void characterButtonClick();
     // Asks, when leaving now would lose progress, whether to leave anyway.
@@ -54,6 +56,7 @@ class TMainForm : public QMainWindow {
     QAction* saveAction;
     QAction* logAction;
     QAction* overviewAction;
+    QAction* mapAction;
     // "완료 전에 묻기": whether "완료" asks first, kept between runs.
     QAction* askEndTurnAction;
     QAction* exitAction;

@@ -283,12 +283,18 @@ void MapView::keyPressEvent(QKeyEvent* event) {
 }
 
 // The keyboard comes back to the city it left, or starts where the main
-// character stands.
+// character stands. The city is told once the map's own focus has been told,
+// lest a screen reader end on "지도".
 void MapView::focusInEvent(QFocusEvent* event) {
     Picture::focusInEvent(event);
     if (focusedCity_ == 0) focusedCity_ = mainCharacterCity();
     update();
-    if (focusedCity_ != 0) tellFocusedCity();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus() && focusedCity_ != 0) tellFocusedCity();
+        },
+        Qt::QueuedConnection);
 }
 
 void MapView::focusOutEvent(QFocusEvent* event) {

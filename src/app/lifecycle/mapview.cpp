@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -21,8 +22,8 @@ constexpr int kBadgeHeight = 14;
 constexpr int kBadgeGap = 2;
 
 const QString kMapKeys = QStringLiteral(
-    "화살표 키: 이웃 도시로, Home: 주인공이 있는 도시로, Enter 또는 스페이스: 그 도시의 명령 "
-    "창.\n별: 주인공, 깃발: 길드 지부, 숫자: 기다리는 파티");
+    "화살표 키: 이웃 도시로\nHome: 주인공이 있는 도시로\nEnter, 스페이스: 그 도시의 명령 창\n"
+    "별: 주인공, 깃발: 길드 지부, 숫자: 기다리는 파티");
 
 // One city of the map as a screen reader sees it: a list item named with its
 // marks, which Enter (the "press" action) chooses.
@@ -300,6 +301,21 @@ void MapView::focusInEvent(QFocusEvent* event) {
 void MapView::focusOutEvent(QFocusEvent* event) {
     Picture::focusOutEvent(event);
     update();
+}
+
+// Over a city the tip says its marks in words before the keys.
+bool MapView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return Picture::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (const CityMark& mark : marks_) {
+        const QRect area = cityArea(mark.city);
+        if (!area.contains(help->pos())) continue;
+        QToolTip::showText(help->globalPos(),
+                           spokenCity(mark.city) + QStringLiteral("\n\n") + kMapKeys, this, area);
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), kMapKeys, this);
+    return true;
 }
 
 void MapView::paintEvent(QPaintEvent* event) {

@@ -34,6 +34,7 @@ class MapView : public Picture {
     std::function<void(int city)> onChoose;
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

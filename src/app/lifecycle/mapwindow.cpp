@@ -66,6 +66,8 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
     mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
     mapPicture->onChoose = [this](int city) { cityChosen(city); };
+    // The keyboard stays on the command window while the mouse reads the map.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     characterButton = makeButton(central, "Button1", "캐릭터");
     characterButton->setToolTip(
         QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));

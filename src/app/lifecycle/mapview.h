@@ -25,6 +25,8 @@ class MapView : public Picture {
     int focusedCity() const { return focusedCity_; }
     // Puts the keyboard on `city`, drawn and told to a screen reader.
     void focusCity(int city);
+    // A new or loaded game starts the keyboard where its main character stands.
+    void forgetFocusedCity() { focusedCity_ = 0; }
     // Where the city's name stands on the map, in map pixels; empty for no city.
     QRect cityArea(int city) const;
     // The city's mark as a screen reader says it; empty for no city.

@@ -124,6 +124,7 @@ bool TMainForm::openForPlay() {
         picture = drawnMap(*windows_.state);
     }
     mapPicture->setImage(picture);
+    mapPicture->forgetFocusedCity();
     refreshMarks();
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());

@@ -1,6 +1,5 @@
 #include "lifecycle/citymap.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 

@@ -11,6 +11,7 @@
 #include "app/city/citycommands.h"
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/logwindow.h"
+#include "app/lifecycle/mapview.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
@@ -20,7 +21,6 @@
 #include "app/ui/jpeg.h"
 #include "app/ui/keepactive.h"
 #include "app/ui/messages.h"
-#include "app/ui/picture.h"
 #include "app/ui/settings.h"
 #include "app/ui/text.h"
 #include "lifecycle/characterinfo.h"
@@ -61,10 +61,13 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
                    Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
-    mapPicture = new Picture(central, QStringLiteral("지도"));
+    mapPicture = new MapView(central);
     mapPicture->setObjectName(QStringLiteral("Image1"));
     mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
     mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
+    mapPicture->onChoose = [this](int city) { cityChosen(city); };
+    // The keyboard stays on the command window while the mouse reads the map.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     characterButton = makeButton(central, "Button1", "캐릭터");
     characterButton->setToolTip(
         QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
@@ -91,6 +94,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
         view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
     overviewAction->setObjectName(QStringLiteral("Overview1"));
     overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    mapAction = view->addAction(QStringLiteral("지도(&M)"), this, &TMainForm::mapActionTriggered);
+    mapAction->setObjectName(QStringLiteral("Map1"));
+    mapAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("설정(&O)"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -118,6 +124,8 @@ bool TMainForm::openForPlay() {
         picture = drawnMap(*windows_.state);
     }
     mapPicture->setImage(picture);
+    mapPicture->forgetFocusedCity();
+    refreshMarks();
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());
     move(0, 0);
@@ -128,7 +136,7 @@ bool TMainForm::openForPlay() {
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
     windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
-    windows_.window<Tcommform>().addAction(overviewAction);
+    windows_.window<Tcommform>().addActions({overviewAction, mapAction});
     return true;
 }
 
@@ -146,6 +154,10 @@ void TMainForm::placeCompanions() {
     commands.move(frame.right() + 8, frame.top() + titleBar + statusPanel.height() + 8);
 }
 
+void TMainForm::refreshMarks() {
+    mapPicture->showMarks(cityMarks(windows_.game));
+}
+
 void TMainForm::mapMouseMove(QPoint point) {
     const bool overCity = cityAt(*windows_.state, point.x(), point.y()) != 0;
     mapPicture->setCursor(overCity ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -156,6 +168,11 @@ void TMainForm::mapMouseDown(Qt::MouseButton button, QPoint point) {
     if (button != Qt::LeftButton) return;
     const int city = cityAt(*windows_.state, point.x(), point.y());
     if (city == 0) return;
+    mapPicture->focusCity(city);
+    cityChosen(city);
+}
+
+void TMainForm::cityChosen(int city) {
     KeepActive keep;
     windows_.window<Tcommandform>().openFor(city);
     windows_.afterPlayerAction();
@@ -177,6 +194,12 @@ void TMainForm::overviewActionTriggered() {
     KeepActive keep;
     windows_.window<Tpartyoverviewform>().exec();
     windows_.afterPlayerAction();
+}
+
+void TMainForm::mapActionTriggered() {
+    raise();
+    activateWindow();
+    mapPicture->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TMainForm::exitActionTriggered() {

@@ -2,12 +2,13 @@
 
 #include <QMainWindow>
 
+#include "app/lifecycle/mapview.h"
+
 class QPushButton;
 class QAction;
 
 namespace orrowvale {
 
-class Picture;
 class Windows;
 
 // The map window, the game's main screen while a game is in play. The status
@@ -20,20 +21,28 @@ class TMainForm : public QMainWindow {
     // first time. False, after telling why, when the city list is broken.
     bool openForPlay();
 
+    // Draws again where the main character stands, the branches and the waiting
+    // parties, and tells a screen reader on a city what changed there.
+    void refreshMarks();
+
     void mapMouseMove(QPoint point);
     void mapMouseDown(Qt::MouseButton button, QPoint point);
+    // A city chosen on the map, by a left click or by Enter: its party command list.
+    void cityChosen(int city);
     void saveActionTriggered();
     void exitActionTriggered();
     // "기록": the log of what was said, beside the map.
     void logActionTriggered();
     // "파티 현황": where every party is and what it is doing.
     void overviewActionTriggered();
+    // "지도": the keyboard onto the map, from whichever game window has it.
+    void mapActionTriggered();
     // The hidden diagnostic button: copies the sample adventurer and shows him.
     void characterButtonClick();
     // Asks, when leaving now would lose progress, whether to leave anyway.
     bool mayLeaveGame();
 
-    Picture* map() const { return mapPicture; }
+    MapView* map() const { return mapPicture; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,11 +51,12 @@ class TMainForm : public QMainWindow {
     void placeCompanions();
 
     Windows& windows_;
-    Picture* mapPicture;
+    MapView* mapPicture;
     QPushButton* characterButton;
     QAction* saveAction;
     QAction* logAction;
     QAction* overviewAction;
+    QAction* mapAction;
     // "완료 전에 묻기": whether "완료" asks first, kept between runs.
     QAction* askEndTurnAction;
     QAction* exitAction;

@@ -125,6 +125,7 @@ void Windows::forgetChoices() {
 
 void Windows::afterPlayerAction() {
     window<Tinsform>().refreshStatusPanel();
+    window<TMainForm>().refreshMarks();
 }
 
 }  // namespace orrowvale

@@ -54,7 +54,8 @@ class Windows {
     bool enterGame();
     // The game's windows hide; the title comes back enabled and active.
     void returnToTitle();
-    // Shows what a player action may have changed: the gold, the city and the date.
+    // Shows what a player action may have changed: the gold, the city, the date and
+    // the marks on the map.
     void afterPlayerAction();
 
   private:

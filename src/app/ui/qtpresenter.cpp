@@ -1,6 +1,7 @@
 #include "app/ui/qtpresenter.h"
 
 #include "app/city/citycommands.h"
+#include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/windows.h"
 #include "app/scripts/announce.h"
@@ -35,6 +36,7 @@ void QtPresenter::ending(const std::string& text) {
 
 void QtPresenter::refreshStatus() {
     windows_.window<Tinsform>().refreshStatusPanel();
+    windows_.window<TMainForm>().refreshMarks();
 }
 
 void QtPresenter::enableGuildButtons() {

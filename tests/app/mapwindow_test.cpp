@@ -1,0 +1,84 @@
+#include "app/lifecycle/mapwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+#include "app/city/citycommands.h"
+#include "app/lifecycle/mapview.h"
+#include "modaldriver.h"
+#include "parties/party.h"
+
+namespace orrowvale::testing {
+namespace {
+
+class MapWindow : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
+
+    ModalDriver driver;
+};
+
+// The sample world's 은빛나루 (1) has routes to 바람언덕, 푸른여울 (east) and
+// 갈대포구 (north); the random game starts there with a guild branch.
+TEST_F(MapWindow, KeysWalkTheCitiesAndEnterOpensTheCityAsAClickDoes) {
+    TParty& waiting = state().parties[1];
+    waiting.inUse = true;
+    waiting.partyName = "매";
+    waiting.location = 3;
+    addMember(state(), 1, 1);
+    windows->afterPlayerAction();
+
+    TMainForm& mapWindow = windows->window<TMainForm>();
+    MapView* map = mapWindow.map();
+    QApplication::setActiveWindow(&mapWindow);
+    QTest::keyClick(&mapWindow, Qt::Key_Tab);
+    ASSERT_TRUE(map->hasFocus());
+    EXPECT_EQ(map->focusedCity(), 1);  // where the main character stands
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(map);
+    ASSERT_EQ(accessible->childCount(), 14);
+    const QString hero = QString::fromStdString(state().mainCharacter().name);
+    EXPECT_EQ(accessible->child(0)->text(QAccessible::Name),
+              QStringLiteral("은빛나루, 주인공 %1, 길드 지부").arg(hero));
+    EXPECT_EQ(accessible->child(2)->text(QAccessible::Name), QStringLiteral("푸른여울, 파티 1"));
+
+    QTest::keyClick(map, Qt::Key_Up);
+    EXPECT_EQ(map->focusedCity(), 4);
+    QTest::keyClick(map, Qt::Key_Home);
+    QTest::keyClick(map, Qt::Key_Right);
+    EXPECT_EQ(map->focusedCity(), 3);
+    EXPECT_EQ(accessible->focusChild()->text(QAccessible::Name),
+              QStringLiteral("푸른여울, 파티 1"));
+    EXPECT_TRUE(accessible->child(2)->state().focused);
+    EXPECT_FALSE(accessible->child(0)->state().focused);
+
+    QStringList listed;
+    driver.when("Tcommandform", [&](QWidget* window) {
+        for (QListWidget* list : window->findChildren<QListWidget*>())
+            for (int row = 0; row < list->count(); ++row)
+                listed << list->item(row)->text();
+    });
+    QTest::keyClick(map, Qt::Key_Return);
+    EXPECT_EQ(state().commandCity, 3);
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_TRUE(listed[0].contains(QStringLiteral("매"))) << listed[0].toStdString();
+
+    // From the command window, where the keyboard is while playing, Ctrl+M comes back.
+    QWidget& commands = windows->window<Tcommform>();
+    QApplication::setActiveWindow(&commands);
+    commands.setFocus();
+    ASSERT_FALSE(map->hasFocus());
+    QTest::keyClick(&commands, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([map] { return map->hasFocus(); }, 2000));
+    EXPECT_EQ(map->focusedCity(), 3);
+}
+
+}  // namespace
+}  // namespace orrowvale::testing

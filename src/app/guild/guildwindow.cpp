@@ -36,12 +36,11 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     auto* memberListLabel = new QLabel(QStringLiteral(" 길드원 목록(현 위치)"), this);
     memberListLabel->setObjectName(QStringLiteral("Label1"));
     memberList = makeList(this, "guildadvlist", memberListLabel);
-    auto* partyListLabel = new QLabel(QStringLiteral("파티 목록( 현 위치)"), this);
+    // The member list holds those in this city; the party list every party, wherever
+    // it stands, and says so.
+    auto* partyListLabel = new QLabel(QStringLiteral("파티 목록(모든 파티)"), this);
     partyListLabel->setObjectName(QStringLiteral("Label2"));
-    // The list holds every party, wherever it stands: "현 위치" above it does not
-    // name it for a screen reader.
-    partyList = makeList(this, "taskpartylist", nullptr);
-    partyList->setAccessibleName(QStringLiteral("파티 목록(모든 파티)"));
+    partyList = makeList(this, "taskpartylist", partyListLabel);
 
     // No button takes Enter: on a list it opens that row's panel.
     refreshButton = makeButton(this, "Button2", "동기화");

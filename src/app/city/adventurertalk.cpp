@@ -46,7 +46,7 @@ QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption
 
 void Tttadvenform::showConversation(int number) {
     talkTarget_ = number;
-    answerText->setPlainText(qs(greetingText(windows_.state->adventurers.at(number))));
+    answerText->setPlainText(qs(startConversation(windows_.game, number)));
     updateJoinButton();
     askClassButton->setFocus();
     exec();
@@ -63,7 +63,7 @@ void Tttadvenform::askClassButtonClick() {
 }
 
 void Tttadvenform::askToJoinButtonClick() {
-    if (askToJoin(*windows_.state, talkTarget_) == JoinOutcome::Declined)
+    if (askToJoin(windows_.game, talkTarget_) == JoinOutcome::Declined)
         answerText->setPlainText(QString::fromUtf8(kJoinDeclined));
     updateJoinButton();
     // The button has just gone grey under the keyboard.

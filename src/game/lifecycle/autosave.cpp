@@ -8,6 +8,7 @@
 
 #include "game.h"
 #include "lifecycle/loadgame.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "lifecycle/slotdirectory.h"
 #include "world/datafiles.h"
@@ -99,6 +100,8 @@ void Autosaver::loadLatest(Game& game) {
     game.eventStopFlag = loading.eventStopFlag;
     game.mainCharacterDied = loading.mainCharacterDied;
     game.keptProgress = loading.keptProgress;
+    startPlayLog(game, "load auto:" + std::to_string(newest->number),
+                 folder_ / ("save" + std::to_string(newest->number)));
 }
 
 void autosaveTurnStart(Game& game) {

@@ -6,6 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "parties/party.h"
 #include "scripts/scenariorunner.h"
@@ -128,6 +129,7 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
 }  // namespace
 
 void createStoryWorld(Game& running, int character, const CreationProgress& progress) {
+    startPlayLog(running, "new story:" + std::to_string(character));
     Building building(running);
     GameState& state = *building.state;
     const GamePaths& paths = running.paths;
@@ -194,6 +196,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
 }
 
 void createRandomWorld(Game& running, const CreationProgress& progress) {
+    startPlayLog(running, "new random");
     Building building(running);
     const NameLists names = loadNameLists(running.paths);
     buildFreshWorld(building.game, names, {.populate = true, .progress = progress});

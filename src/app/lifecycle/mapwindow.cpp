@@ -10,6 +10,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/helpmenu.h"
 #include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
@@ -101,6 +102,7 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     connect(options, &QMenu::aboutToShow, this,
             [this] { askEndTurnAction->setChecked(askBeforeEndingTurn()); });
     connect(askEndTurnAction, &QAction::toggled, this, &setAskBeforeEndingTurn);
+    addHelpMenu(*this, windows_);
 }
 
 bool TMainForm::openForPlay() {

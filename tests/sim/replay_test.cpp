@@ -43,11 +43,13 @@ TEST(Replay, ARecordedGameReplaysToTheSameSaveByteForByte) {
                                  "pub\nrumour\nlook\nclose\nfame\nleave\n"
                                  "setup\nfound 985\nadd 1 986\nadd 1 987\nplace 1 986 5\n"
                                  "leader 1 987\nrename 1 새벽 원정대\nanswer no\ndisband 1\n"
-                                 "dispatch 1 dungeon 1 1\nend\ntrade\ntake 1 1\nsave 3\n") +
+                                 "dispatch 1 dungeon 1 1\nfound 988\nmove 2 2 1\nend\n"
+                                 "trade\ntake 1 1\nsave 3\n") +
         " --turns 2 --save 1");
     ASSERT_EQ(played.exitCode, 0) << played.lines.back();
     const std::string logText = dir.readBytes("play.txt");
     EXPECT_NE(logText.find("\nanswer no\ndisband 1\n"), std::string::npos) << logText;
+    EXPECT_NE(logText.find("\nmove 2 2 1\n"), std::string::npos) << logText;
     EXPECT_TRUE(logText.ends_with("\nsave 3\nend\nend\n")) << logText;
 
     const testing::SimRun replayed = testing::runSim(game + "--replay " + log + " --save 2");

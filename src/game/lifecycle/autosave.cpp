@@ -6,6 +6,7 @@
 #include <fstream>
 #include <utility>
 
+#include "Presenter.h"
 #include "game.h"
 #include "lifecycle/loadgame.h"
 #include "lifecycle/playlog.h"
@@ -51,6 +52,16 @@ std::optional<std::string> Autosaver::takeFailure() {
     waitForWrite();
     const std::lock_guard lock(failureMutex_);
     return std::exchange(failure_, std::nullopt);
+}
+
+std::optional<std::string> Autosaver::failureToTell() {
+    std::optional<std::string> failure = takeFailure();
+    if (!failure) {
+        failureTold_ = false;
+        return std::nullopt;
+    }
+    if (std::exchange(failureTold_, true)) return std::nullopt;
+    return failure;
 }
 
 void Autosaver::keepTurnStart(const GameState& state) {
@@ -105,7 +116,10 @@ void Autosaver::loadLatest(Game& game) {
 }
 
 void autosaveTurnStart(Game& game) {
-    if (game.autosaver && !game.mainCharacterDied) game.autosaver->keepTurnStart(game.state);
+    if (!game.autosaver || game.mainCharacterDied) return;
+    if (const std::optional<std::string> failure = game.autosaver->failureToTell())
+        game.presenter.inform(std::string(kAutosaveFailed) + "\n" + *failure);
+    game.autosaver->keepTurnStart(game.state);
 }
 
 RunningMark::RunningMark(fs::path folder) {

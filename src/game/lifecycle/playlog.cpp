@@ -257,7 +257,24 @@ bool askPlayer(Game& game, const std::string& question, DefaultAnswer offered) {
 
 void startPlayLog(Game& game, const std::string& start, const fs::path& loadedSlot) {
     const auto found = keepers().find(&game);
-    if (found != keepers().end()) found->second->startLog(start, loadedSlot);
+    if (found == keepers().end()) return;
+    found->second->reseed();
+    found->second->startLog(start, loadedSlot);
+}
+
+NewWorldSeed::NewWorldSeed(Game& game) : game_(game), previous_(game.dice) {
+    const auto found = keepers().find(&game);
+    if (found != keepers().end()) found->second->reseed();
+}
+
+NewWorldSeed::~NewWorldSeed() {
+    if (!kept_) game_.dice = previous_;
+}
+
+void NewWorldSeed::keep(const std::string& start) {
+    kept_ = true;
+    const auto found = keepers().find(&game_);
+    if (found != keepers().end()) found->second->startLog(start, {});
 }
 
 PlayLogKeeper::PlayLogKeeper(Game& game, fs::path folder)
@@ -269,13 +286,14 @@ PlayLogKeeper::~PlayLogKeeper() {
     keepers().erase(&game_);
 }
 
-// The first game of a run keeps the seed the program started with (ORROWVALE_SEED
-// or the clock); every later one takes a new seed from the clock.
-void PlayLogKeeper::startLog(const std::string& start, const fs::path& loadedSlot) {
+void PlayLogKeeper::reseed() {
     if (!firstGame_)
         game_.dice = Dice(static_cast<std::uint64_t>(
             std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     firstGame_ = false;
+}
+
+void PlayLogKeeper::startLog(const std::string& start, const fs::path& loadedSlot) {
     log_.reset();
     if (file_.is_open()) file_.close();
     currentFile_.clear();

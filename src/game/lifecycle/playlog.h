@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Presenter.h"
+#include "world/dice.h"
 
 namespace orrowvale {
 
@@ -110,11 +111,29 @@ class RecordedAction {
     std::string line_;
 };
 
-// A new game starts: before a new world is made ("new random", "new story:K"), or
-// after a save was loaded from the slot folder `loadedSlot` ("load N", "load
-// auto:N"). When the game keeps logs, a new one starts and the dice is seeded anew.
-void startPlayLog(Game& game, const std::string& start,
-                  const std::filesystem::path& loadedSlot = {});
+// A loaded game starts: after a save was loaded from the slot folder `loadedSlot`
+// ("load N", "load auto:N"). When the game keeps logs, a new one starts and the
+// dice is seeded anew.
+void startPlayLog(Game& game, const std::string& start, const std::filesystem::path& loadedSlot);
+
+// A new world is being made. The dice is seeded anew at once, since making the world
+// rolls it; once the world is in place, `keep` starts its log ("new random", "new
+// story:K"). A world that could not be made puts the old dice back, so the game in
+// play goes on as it was, its log too.
+class NewWorldSeed {
+  public:
+    explicit NewWorldSeed(Game& game);
+    ~NewWorldSeed();
+    NewWorldSeed(const NewWorldSeed&) = delete;
+    NewWorldSeed& operator=(const NewWorldSeed&) = delete;
+
+    void keep(const std::string& start);
+
+  private:
+    Game& game_;
+    Dice previous_;
+    bool kept_ = false;
+};
 
 // Every question a rule asks the player goes through here, so that its answer is in
 // the log.
@@ -135,6 +154,10 @@ class PlayLogKeeper {
     // The file being written; empty before the first game or when it could not open.
     const std::filesystem::path& currentFile() const { return currentFile_; }
 
+    // The first game of a run keeps the seed the program started with
+    // (ORROWVALE_SEED or the clock); every later one takes a new seed from the clock.
+    void reseed();
+    // A new log, headed with the dice's seed as it stands.
     void startLog(const std::string& start, const std::filesystem::path& loadedSlot);
 
   private:

@@ -9,6 +9,7 @@
 #include "city/pubpatrons.h"
 #include "game/scripts/scriptfixture.h"
 #include "guild/partysetup.h"
+#include "lifecycle/createworld.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -105,19 +106,31 @@ TEST(PlayLogKeeperTest, EachGameStartsAFileOfItsOwnAndTheTenNewestAreKept) {
     Game game(state, paths, dice, presenter);
     PlayLogKeeper keeper(game, dir.root() / "logs");
 
-    startPlayLog(game, "new story:2");
+    startPlayLog(game, "load 2", dir.root() / "slot");
     const std::filesystem::path first = keeper.currentFile();
     endConversation(game);
     // Every line is on disk at once, as a killed program leaves it.
     std::ifstream written(first);
     std::stringstream text;
     text << written.rdbuf();
-    EXPECT_NE(text.str().find("# start new story:2\n"), std::string::npos);
+    EXPECT_NE(text.str().find("# start load 2\n"), std::string::npos);
     EXPECT_NE(text.str().find("# seed 42\n"), std::string::npos);  // the program's seed
     EXPECT_TRUE(text.str().ends_with("\nbye\n")) << text.str();
 
+    // A world that cannot be made (this game directory holds none) leaves the game
+    // in play as it was: its dice and its log.
+    Dice expected = dice;
+    EXPECT_THROW(createRandomWorld(game), DataError);
+    EXPECT_EQ(keeper.currentFile(), first);
+    EXPECT_EQ(dice.roll(1000000), expected.roll(1000000));
+    endConversation(game);
+    std::ifstream again(first);
+    std::stringstream more;
+    more << again.rdbuf();
+    EXPECT_TRUE(more.str().ends_with("\nbye\nbye\n")) << more.str();
+
     for (int more = 0; more < 11; ++more)
-        startPlayLog(game, "new random");
+        startPlayLog(game, "load 2", dir.root() / "slot");
     EXPECT_NE(dice.seed(), 42u);  // a later game takes a new seed
     int logs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir.root() / "logs"))

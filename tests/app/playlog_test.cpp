@@ -44,20 +44,13 @@ void click(QWidget* window, const char* name) {
     find(window, name)->click();
 }
 
-// Every file of a slot folder, by name, with its bytes.
-std::vector<std::pair<std::string, std::string>> slotFiles(const TempGameDir& dir, int slot) {
-    std::vector<std::pair<std::string, std::string>> files;
-    const std::string folder = "data\\save\\save" + std::to_string(slot);
-    for (const auto& entry : fs::directory_iterator(dir.path(folder))) {
-        const std::string name = entry.path().filename().string();
-        files.emplace_back(name, dir.readBytes(folder + "\\" + name));
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-int runSimulator(const std::string& arguments) {
-    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " " + arguments + " >/dev/null";
+// Replays `log` in the simulator into slot 2 and compares it with slot 1: 0 when the
+// two are the same, file for file and byte for byte.
+int replayAndCompare(const TempGameDir& dir, const fs::path& log) {
+    const std::string root = dir.root().string();
+    const std::string command = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " + root +
+                                " --replay " + log.string() + " --save 2 >/dev/null && diff -r " +
+                                root + "/data/save/save1 " + root + "/data/save/save2";
     return std::system(command.c_str());
 }
 
@@ -129,19 +122,8 @@ class PlayLogWindows : public ::testing::Test, public WindowsFixture {
         click(&commands(), "Button1");
     }
 
-    // The first stored item, if any, to party 2.
-    void equipSecondParty() {
-        driver.inScreen = [](QDialog* window) {
-            auto* parties = find<QListWidget>(window, "partylist");
-            auto* items = find<QListWidget>(window, "itemlist");
-            if (parties->count() == 0 || items->count() == 0) return;
-            parties->setCurrentRow(parties->count() - 1);
-            items->setCurrentRow(0);
-            click(window, "Button1");
-        };
-        click(&commands(), "image1");
-        driver.inScreen = {};
-    }
+    // The equipment window: the game's start stores no item to hand out.
+    void openEquipment() { click(&commands(), "image1"); }
 
     // The first contract of the trading post, to 상단.
     void takeFirstContract() {
@@ -174,7 +156,7 @@ TEST_F(PlayLogWindows, ALoopInTheWindowsReplaysInTheSimulatorToTheSameSave) {
     visitPub();
     formParties();
     dispatchFirstParty();
-    equipSecondParty();
+    openEquipment();
     for (int turn = 0; turn < 3; ++turn)
         click(&commands(), "skipturnbtn");
     takeFirstContract();
@@ -191,13 +173,7 @@ TEST_F(PlayLogWindows, ALoopInTheWindowsReplaysInTheSimulatorToTheSameSave) {
           "\ndispatch 1 dungeon 1 2\n", "\nend\n", "\nsave 1\n"})
         EXPECT_NE(written.find(action), std::string::npos) << action << " in\n" << written;
 
-    ASSERT_EQ(runSimulator("--game-dir " + dir.root().string() + " --replay " + log.string() +
-                           " --save 2"),
-              0)
-        << written;
-    const auto taken = slotFiles(dir, 1);
-    ASSERT_GT(taken.size(), 100u);
-    EXPECT_TRUE(taken == slotFiles(dir, 2)) << "the replayed save differs; the log:\n" << written;
+    EXPECT_EQ(replayAndCompare(dir, log), 0) << "the replayed save differs; the log:\n" << written;
 }
 
 // "문제 보고용 기록 열기" in the title's and the map's help menu opens the logs folder,

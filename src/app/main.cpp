@@ -14,6 +14,7 @@
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/gameapplication.h"
+#include "lifecycle/playlog.h"
 #include "world/gamedirectory.h"
 
 namespace {
@@ -81,8 +82,11 @@ int main(int argc, char** argv) {
 
     orrowvale::Windows windows(orrowvale::openGameDirectory(std::filesystem::current_path()),
                                orrowvale::Dice::fromEnvironment());
-    windows.keepAutosaves(
-        orrowvale::homeAutosaveFolder(orrowvale::SaveFolderFacts::ofThisProgram()));
+    const std::filesystem::path autosaves =
+        orrowvale::homeAutosaveFolder(orrowvale::SaveFolderFacts::ofThisProgram());
+    windows.keepAutosaves(autosaves);
+    // Each game started or loaded is written down beside the autosaves.
+    orrowvale::PlayLogKeeper playLogs(windows.game, orrowvale::playLogFolder(autosaves));
     windows.showTitle();
     return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 namespace orrowvale {
 
 class Autosaver;
+class PlayLog;
+class PlayLogKeeper;
 class Dice;
 class GamePaths;
 class Presenter;
@@ -38,6 +40,12 @@ struct Game {
     // Keeps the start of every turn the player reaches by ending one; none in the
     // simulator and the tests unless they ask.
     Autosaver* autosaver = nullptr;
+    // The play log that records the player's actions, and the keeper that starts a
+    // new one for each new or loaded game; none unless the game's owner made them (the
+    // program does, the simulator with --record). A Game made for a moment over a copy
+    // of the state (an autosave being read) has neither, so it records nothing.
+    PlayLog* playLog = nullptr;
+    PlayLogKeeper* playLogKeeper = nullptr;
 };
 
 // The party whose scripts run, for as long as the scope lasts.

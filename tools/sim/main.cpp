@@ -2,6 +2,7 @@
 //
 //   orrowvale-sim [--game-dir DIR] [--seed N] (--new random|story:K | --load SLOT|auto)
 //                 [--actions FILE|-] [--turns T] [--save SLOT]
+//   orrowvale-sim [--game-dir DIR] --replay LOG [--turns T] [--save SLOT]
 //   orrowvale-sim [--game-dir DIR] [--seed N] --new random|story:K --survey N
 //                 [--policy cautious|first-quest] [--months M] [--plot FILE.png] [--transcripts
 //                 DIR]
@@ -14,7 +15,9 @@
 // Creates the world (or loads save slot 1..10, or the newest autosave), plays the
 // action file as a player would (checked whole before anything is played), then ends
 // T turns as the "완료" button does, answering every question Yes, and saves into a
-// slot if asked. Prints one line per message, announcement, dialogue and ending, and
+// slot if asked. With --replay the start, the seed and the actions come from a play
+// log the game wrote; a log of another version or world is refused, naming what
+// differs, with exit 2. Prints one line per message, announcement, dialogue and ending, and
 // a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2;
 // so does a --save after the main character died, refused with "refused: --save".
 
@@ -34,6 +37,7 @@
 #include "lifecycle/autosave.h"
 #include "lifecycle/createworld.h"
 #include "lifecycle/loadgame.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "parties/turn.h"
 #include "playscript.h"
@@ -62,6 +66,10 @@ struct Options {
     int turns = 0;
     std::optional<int> loadSlot;
     bool loadAutosave = false;
+    // The autosave folder a replayed log started from; the newest when none.
+    std::optional<int> autosaveNumber;
+    std::optional<std::string> replayFile;
+    std::optional<std::string> recordFile;
     std::optional<int> saveSlot;
     std::optional<std::string> actionFile;
     std::optional<int> surveyGames;
@@ -75,6 +83,7 @@ constexpr const char* kUsage =
     "Usage: orrowvale-sim [--game-dir DIR] [--seed N] "
     "(--new random|story:K | --load SLOT|auto) [--actions FILE|-] [--turns T] "
     "[--save SLOT]\n"
+    "       orrowvale-sim [--game-dir DIR] --replay LOG [--turns T] [--save SLOT]\n"
     "Plays a game without windows and prints what the player would see.\n"
     "\n"
     "Options:\n"
@@ -84,6 +93,9 @@ constexpr const char* kUsage =
     "  --new random|story:K  start a new game in random play or as story character K\n"
     "  --load SLOT|auto      load save slot 1..10 instead, or the newest autosave\n"
     "  --actions FILE|-      play the actions in FILE (- for standard input)\n"
+    "  --record LOG          write the game's play log into LOG as the game does\n"
+    "  --replay LOG          play a play log the game wrote (in the logs folder\n"
+    "                        beside the autosaves) from its start and seed\n"
     "  --turns T             then end T turns, answering every question Yes\n"
     "  --save SLOT           then save into slot 1..10\n"
     "  --survey N            instead, play N games (seeds N, N+1, ...) with the\n"
@@ -166,6 +178,10 @@ Options parseOptions(int argc, char** argv) {
                 options.loadSlot = parseSlot(slot, "--load");
         } else if (arg == "--actions") {
             options.actionFile = value();
+        } else if (arg == "--replay") {
+            options.replayFile = value();
+        } else if (arg == "--record") {
+            options.recordFile = value();
         } else if (arg == "--survey") {
             options.surveyGames = parseNumber<int>(value(), "--survey");
             if (*options.surveyGames < 1) usage("--survey needs at least one game");
@@ -186,6 +202,12 @@ Options parseOptions(int argc, char** argv) {
         } else {
             usage("unknown argument \"" + std::string(arg) + "\"");
         }
+    }
+    if (options.replayFile) {
+        if (haveNew || options.loadSlot || options.loadAutosave || options.actionFile ||
+            options.seed || options.surveyGames)
+            usage("--replay takes its start, seed and actions from the log");
+        return options;
     }
     if (haveNew == (options.loadSlot || options.loadAutosave))
         usage("one of --new random|story:K and --load SLOT|auto is required");
@@ -246,7 +268,63 @@ int survey(const Options& options) {
     return 0;
 }
 
-int play(const Options& options) {
+// The slot folder a logged game was loaded from.
+std::filesystem::path startSlotFolder(const Options& options, const GamePaths& paths) {
+    if (options.loadSlot) return paths.resolve(slotGamePath(*options.loadSlot));
+    return homeAutosaveFolder(SaveFolderFacts::ofThisProgram()) /
+           ("save" + std::to_string(options.autosaveNumber.value_or(0)));
+}
+
+// Creates the world or loads the save the options name; returns how the game
+// started as a play log writes it.
+std::string startGame(Options& options, Game& game) {
+    if (options.loadSlot) {
+        loadGame(game, *options.loadSlot);
+        return "load " + std::to_string(*options.loadSlot);
+    }
+    if (options.loadAutosave) {
+        Autosaver autosaves(game.paths.gameDirectory(),
+                            homeAutosaveFolder(SaveFolderFacts::ofThisProgram()));
+        const std::optional<Autosave> newest = autosaves.latest();
+        // A replay starts from the autosave its log names, which must still be the newest.
+        if (newest && options.autosaveNumber && newest->number != *options.autosaveNumber)
+            throw DataError(autosaves.folder().string(), 0,
+                            "the autosave the log started from (" +
+                                std::to_string(*options.autosaveNumber) +
+                                ") is no longer the newest");
+        autosaves.loadLatest(game);
+        options.autosaveNumber = newest ? newest->number : 0;
+        return "load auto:" + std::to_string(*options.autosaveNumber);
+    }
+    if (options.storyPlay) {
+        createStoryWorld(game, options.character);
+        return "new story:" + std::to_string(options.character);
+    }
+    createRandomWorld(game);
+    return "new random";
+}
+
+// The play log of --record, headed as the game heads its own.
+std::unique_ptr<PlayLog> startRecording(std::ofstream& file, const Options& options, Game& game,
+                                        const std::string& start) {
+    const std::string& name = *options.recordFile;
+    file.open(name, std::ios::binary);
+    if (!file) throw DataError(name, 0, "cannot write the play log");
+    PlayLogHeader header;
+    header.version = programVersion();
+    header.world = worldChecksum(game.paths);
+    header.start = start;
+    header.seed = game.dice.seed();
+    if (start.starts_with("load")) header.slot = slotChecksum(startSlotFolder(options, game.paths));
+    auto log = std::make_unique<PlayLog>(game, [&file](const std::string& line) {
+        file << line << '\n';
+        file.flush();
+    });
+    log->writeHeader(header);
+    return log;
+}
+
+int play(Options options) {
     const std::vector<sim::Action> actions =
         options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
     const GamePaths paths = openGameDirectory(
@@ -256,23 +334,64 @@ int play(const Options& options) {
     auto state = std::make_unique<GameState>();
     Game game(*state, paths, dice, presenter);
 
-    if (options.loadSlot) {
-        loadGame(game, *options.loadSlot);
-    } else if (options.loadAutosave) {
-        Autosaver autosaves(paths.gameDirectory(),
-                            homeAutosaveFolder(SaveFolderFacts::ofThisProgram()));
-        autosaves.loadLatest(game);
-    } else if (options.storyPlay)
-        createStoryWorld(game, options.character);
-    else
-        createRandomWorld(game);
+    const std::string start = startGame(options, game);
+    // A loaded game plays on from the seed, as the game's own log starts one.
+    if (options.seed && (options.loadSlot || options.loadAutosave)) dice = Dice(*options.seed);
+    std::ofstream recordFile;
+    std::unique_ptr<PlayLog> record;
+    if (options.recordFile) record = startRecording(recordFile, options, game, start);
     sim::Player player(game, presenter, [](const std::string& line) { std::cout << line << "\n"; });
     const int actionErrors = player.play(actions);
-    for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press)
+    for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press) {
+        RecordedAction recorded(game, "end");
         endTurn(game);
+    }
     const bool saved = !options.saveSlot || saveUnlessEnded(game, *options.saveSlot);
     printState(game.state);
     return actionErrors == 0 && saved ? 0 : kDataError;
+}
+
+// How a logged game started ("new story:2", "load 3", "load auto:1") as options; exits
+// with a usage error for a start it does not know.
+void takeStart(const std::string& start, Options& options) {
+    const std::string_view text = start;
+    if (text == "new random") return;
+    if (text.starts_with("new story:")) {
+        options.storyPlay = true;
+        options.character = parseNumber<int>(text.substr(10), "the logged story character");
+    } else if (text.starts_with("load auto:")) {
+        options.loadAutosave = true;
+        options.autosaveNumber = parseNumber<int>(text.substr(10), "the logged autosave");
+    } else if (text.starts_with("load ")) {
+        options.loadSlot = parseSlot(text.substr(5), "the logged slot");
+    } else {
+        usage("the log starts in an unknown way: \"" + start + "\"");
+    }
+}
+
+// Checks the log's header against this program and world, then plays it as an
+// action file from its start and seed.
+int replay(Options options) {
+    const std::string& name = *options.replayFile;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw DataError(name, 0, "cannot open the play log");
+    const PlayLogHeader logged = readPlayLogHeader(in, name);
+    takeStart(logged.start, options);
+    const GamePaths paths = openGameDirectory(
+        options.gameDir ? std::filesystem::path(*options.gameDir) : defaultGameDirectory());
+    PlayLogHeader here;
+    here.version = programVersion();
+    here.world = worldChecksum(paths);
+    if (!logged.slot.empty()) here.slot = slotChecksum(startSlotFolder(options, paths));
+    const std::vector<std::string> differences = replayMismatches(logged, here);
+    if (!differences.empty()) {
+        for (const std::string& difference : differences)
+            std::cout << "error: " << name << ": not replayed: " << difference << "\n";
+        return kDataError;
+    }
+    options.seed = logged.seed;
+    options.actionFile = name;
+    return play(options);
 }
 
 }  // namespace
@@ -284,6 +403,7 @@ int main(int argc, char** argv) {
     }
     const Options options = parseOptions(argc, argv);
     try {
+        if (options.replayFile) return replay(options);
         return options.surveyGames ? survey(options) : play(options);
     } catch (const DataError& error) {
         std::cout.flush();

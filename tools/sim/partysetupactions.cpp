@@ -99,7 +99,7 @@ void removeAction(Player& player, const Action& action) {
 void leaderAction(Player& player, const Action& action) {
     const int party = action.values[0];
     const int slot = selectForMember(player, action, SetupAction::Leader);
-    if (slot != 0 && makeLeader(player.game.state, party, slot))
+    if (slot != 0 && makeLeader(player.game, party, slot))
         player.label("leaderlabel", leaderName(player.game.state, party));
 }
 
@@ -107,7 +107,7 @@ void placeAction(Player& player, const Action& action) {
     const int party = action.values[0];
     const int slot = selectForMember(player, action, SetupAction::Place);
     if (slot == 0) return;
-    placeMember(player.game.state, party, slot, action.values[2]);
+    placeMember(player.game, party, slot, action.values[2]);
     // The grid names whoever stands where the chosen member now stands.
     const auto marks = formationMarks(player.game.state, party, slot);
     const auto names = formationNames(player.game.state, party);

@@ -72,7 +72,7 @@ void fameAction(Player& player, const Action&) {
     player.label("backfamelabel", fameNumberText(state.covertFame));
     for (const std::string& need : fameNeeds(state))
         player.label("needslabel", need);
-    returnToPub(player.game);
+    closeFameWindow(player.game);
 }
 
 void lookAction(Player& player, const Action&) {
@@ -86,7 +86,7 @@ void talkAction(Player& player, const Action& action) {
     const int number = action.values[0];
     if (!offers(player.pub.company, number)) return player.refused(kNotOffered);
     player.pub.talkTarget = number;
-    say(player, greetingText(player.game.state.adventurers[number]));
+    say(player, startConversation(player.game, number));
 }
 
 void jobAction(Player& player, const Action&) {
@@ -102,7 +102,7 @@ void joinAction(Player& player, const Action&) {
     if (!talking(player)) return;
     if (auto refusal = joinRefusal(player.game.state, player.pub.talkTarget))
         return player.refused(*refusal);
-    if (askToJoin(player.game.state, player.pub.talkTarget) == JoinOutcome::Declined)
+    if (askToJoin(player.game, player.pub.talkTarget) == JoinOutcome::Declined)
         say(player, kJoinDeclined);
 }
 
@@ -117,7 +117,7 @@ void closeAction(Player& player, const Action&) {
     if (!listInFront(player)) return;
     player.pub.listOpen = false;
     player.pub.company.clear();
-    returnToPub(player.game);
+    closeAdventurerList(player.game);
 }
 
 ActionForm inPub(const char* word, std::function<void(Player&, const Action&)> run,

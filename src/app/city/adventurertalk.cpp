@@ -48,7 +48,7 @@ QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption
 
 void Tttadvenform::showConversation(int number) {
     talkTarget_ = number;
-    const QString greeting = qs(greetingText(windows_.state->adventurers.at(number)));
+    const QString greeting = qs(startConversation(windows_.game, number));
     answerText->setPlainText(greeting);
     // Said with the window's caption as it opens, while the first question has the focus.
     setAccessibleDescription(greeting);
@@ -76,7 +76,7 @@ void Tttadvenform::askClassButtonClick() {
 }
 
 void Tttadvenform::askToJoinButtonClick() {
-    const bool declined = askToJoin(*windows_.state, talkTarget_) == JoinOutcome::Declined;
+    const bool declined = askToJoin(windows_.game, talkTarget_) == JoinOutcome::Declined;
     updateJoinButton();
     if (declined) {
         showAnswer(QString::fromUtf8(kJoinDeclined));

@@ -67,12 +67,12 @@ void TPubForm::leaveButtonClick() {
 
 void TPubForm::talkButtonClick() {
     windows_.window<Ttalkwithform>().showList();
-    play([this] { returnToPub(windows_.game); });
+    play([this] { closeAdventurerList(windows_.game); });
 }
 
 void TPubForm::fameButtonClick() {
     windows_.window<Tfamform>().showFame();
-    play([this] { returnToPub(windows_.game); });
+    play([this] { closeFameWindow(windows_.game); });
 }
 
 void TPubForm::rumourButtonClick() {

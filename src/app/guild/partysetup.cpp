@@ -225,14 +225,14 @@ void Tpsform::showInformation(int adventurer) {
 }
 
 void Tpsform::formationButtonClick(int position) {
-    placeMember(*windows_.state, partyList->chosen().value_or(0), memberList->chosen().value_or(0),
+    placeMember(windows_.game, partyList->chosen().value_or(0), memberList->chosen().value_or(0),
                 position);
     showFormation();
 }
 
 void Tpsform::leaderButtonClick() {
     const int party = partyList->chosen().value_or(0);
-    if (makeLeader(*windows_.state, party, memberList->chosen().value_or(0))) {
+    if (makeLeader(windows_.game, party, memberList->chosen().value_or(0))) {
         showLeader();
         showFormation();
     }

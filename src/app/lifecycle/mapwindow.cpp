@@ -10,6 +10,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/characterinfo.h"
+#include "app/lifecycle/helpmenu.h"
 #include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/mapview.h"
 #include "app/lifecycle/savegame.h"
@@ -107,6 +108,7 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     connect(options, &QMenu::aboutToShow, this,
             [this] { askEndTurnAction->setChecked(askBeforeEndingTurn()); });
     connect(askEndTurnAction, &QAction::toggled, this, &setAskBeforeEndingTurn);
+    addHelpMenu(*this, windows_);
 }
 
 bool TMainForm::openForPlay() {

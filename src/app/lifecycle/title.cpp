@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "app/lifecycle/charactercreation.h"
+#include "app/lifecycle/helpmenu.h"
 #include "app/lifecycle/loadgame.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/windows.h"
@@ -76,6 +77,7 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TForm1::exitActionTriggered);
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    addHelpMenu(*this, windows);
 
     setFixedSize(sizeHint());
     move(0, 0);

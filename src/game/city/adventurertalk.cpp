@@ -2,6 +2,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "world/adventurer.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
@@ -61,8 +62,15 @@ std::string drinkAnswer(const TAdven& adventurer, int roll) {
     return "한턱 내시는 겁니까? 오늘은 운이 좋군!";
 }
 
+std::string startConversation(Game& game, int number) {
+    if (!Adventurers::contains(number)) return {};
+    RecordedAction recorded(game, "talk " + std::to_string(number));
+    return greetingText(game.state.adventurers[number]);
+}
+
 std::string buyDrink(Game& game, int number) {
     if (!Adventurers::contains(number)) return {};
+    RecordedAction recorded(game, "drink");
     --game.state.gold;
     game.presenter.refreshStatus();
     return drinkAnswer(game.state.adventurers[number], game.dice.d100());
@@ -92,6 +100,11 @@ JoinOutcome askToJoin(GameState& state, int number) {
     state.guildRoster[1][firstFreeMemberEntry(state)] = number;
     adventurer.isGuildMember = 1;
     return JoinOutcome::Joined;
+}
+
+JoinOutcome askToJoin(Game& game, int number) {
+    RecordedAction recorded(game, "join");
+    return askToJoin(game.state, number);
 }
 
 }  // namespace orrowvale

@@ -22,6 +22,9 @@ std::string drinkAnswer(const TAdven& adventurer, int roll);
 // "술을 산다": one gold piece for adventurer `number` (gold may go below zero, and
 // the status panel shows it at once), and what the adventurer answers.
 std::string buyDrink(Game& game, int number);
+// "대화" on adventurer `number` in the pub's list: the conversation opens with its
+// greeting.
+std::string startConversation(Game& game, int number);
 
 // Why adventurer `number` cannot be asked to join; nothing when it can.
 Refusal joinRefusal(const GameState& state, int number);
@@ -36,6 +39,8 @@ enum class JoinOutcome {
 // fame together reach ten times its ability total. It takes the first empty entry of
 // the member list, keeps its place and costs nothing.
 JoinOutcome askToJoin(GameState& state, int number);
+// The same, asked in a conversation of the game in play.
+JoinOutcome askToJoin(Game& game, int number);
 
 // The first empty entry of the member list among 1..999, counting up; 0 when all
 // are taken. The last entry is never used for recruits.

@@ -2,6 +2,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "scripts/eventrunner.h"
 #include "world/datafiles.h"
 #include "world/gamestate.h"
@@ -9,10 +10,11 @@
 namespace orrowvale {
 
 BranchOffer offerGuildBranch(Game& game) {
+    RecordedAction recorded(game, "branch");
     GameState& state = game.state;
     if (!CityFlags::contains(state.currentCity)) return BranchOffer::Declined;
     if (state.guildBranches[state.currentCity] == 1) return BranchOffer::HasBranch;
-    if (!game.presenter.confirm(kBranchQuestion)) return BranchOffer::Declined;
+    if (!askPlayer(game, kBranchQuestion)) return BranchOffer::Declined;
     if (state.politicalFame < guildBranchFameNeeded(state)) {
         game.presenter.inform(std::string(kBranchRefused) + "\n" + branchFameNeededText(state));
         return BranchOffer::Refused;
@@ -30,6 +32,7 @@ std::string branchFameNeededText(const GameState& state) {
 bool contactPerson(Game& game, std::string_view name) {
     // A cancelled box gives no name: the player changed his mind, nothing is said.
     if (name.empty()) return false;
+    RecordedAction recorded(game, "contact " + std::string(name));
     LineReader list = LineReader::openData(game.paths, "contact\\list.txt");
     while (!list.atEnd()) {
         const std::string person = list.readLine();

@@ -5,6 +5,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "scripts/eventrunner.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
@@ -31,6 +32,7 @@ std::string pubEventFile(const GameState& state) {
 }
 
 void openPub(Game& game) {
+    RecordedAction recorded(game, "pub");
     runPubEvent(game);
 }
 
@@ -38,7 +40,18 @@ void returnToPub(Game& game) {
     runPubEvent(game);
 }
 
+void closeFameWindow(Game& game) {
+    RecordedAction recorded(game, "fame");
+    runPubEvent(game);
+}
+
+void closeAdventurerList(Game& game) {
+    RecordedAction recorded(game, "close");
+    runPubEvent(game);
+}
+
 void hearRumour(Game& game) {
+    RecordedAction recorded(game, "rumour");
     game.presenter.inform(pickRumour(game.paths, game.dice));
     runPubEvent(game);
 }

@@ -19,6 +19,10 @@ std::string pubEventFile(const GameState& state);
 // nested without end. A missing event file throws DataError.
 void openPub(Game& game);
 void returnToPub(Game& game);
+// The fame window and the adventurer list, opened from the pub, have closed: the pub
+// is in front again.
+void closeFameWindow(Game& game);
+void closeAdventurerList(Game& game);
 
 // "소문 듣기": a random rumour in an information box, then the pub's event, as the
 // rumour box has closed.

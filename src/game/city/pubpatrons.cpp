@@ -1,6 +1,7 @@
 #include "city/pubpatrons.h"
 
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
 
@@ -26,6 +27,7 @@ std::vector<int> rollPresentAdventurers(const GameState& state, Dice& dice) {
 }
 
 ListRows rollPubCompany(Game& game) {
+    RecordedAction recorded(game, "look");
     ListRows company;
     for (int number : rollPresentAdventurers(game.state, game.dice))
         company.push_back(adventurerRow(game.state, number, number, MainCharacterMark::Shown));
@@ -33,6 +35,7 @@ ListRows rollPubCompany(Game& game) {
 }
 
 ListRows endConversation(Game& game) {
+    RecordedAction recorded(game, "bye");
     return rollPubCompany(game);
 }
 

@@ -4,6 +4,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "scripts/eventrunner.h"
 #include "world/gamestate.h"
 
@@ -20,6 +21,7 @@ ListRows placeRows(const GameState& state) {
 }
 
 bool visitPlace(Game& game, const std::optional<std::string>& chosenPlace) {
+    RecordedAction recorded(game, chosenPlace ? "visit " + *chosenPlace : "visit");
     if (!chosenPlace) {
         game.presenter.inform("이동할 곳을 선택하지 않으셨습니다.");
         return false;

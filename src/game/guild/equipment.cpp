@@ -4,6 +4,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "world/gamestate.h"
 #include "world/statelimits.h"
 
@@ -60,6 +61,7 @@ bool equipItem(Game& game, int party, int slot) {
         game.presenter.inform(kChoosePartyToEquip);
         return false;
     }
+    RecordedAction recorded(game, "equip " + std::to_string(party) + " " + std::to_string(slot));
     std::swap(state.parties[party].partyItem, state.guildItems[slot]);
     return true;
 }
@@ -73,6 +75,7 @@ Refusal takeOffRefusal(const GameState& state, int party) {
 bool takeOffItem(Game& game, int party) {
     GameState& state = game.state;
     if (takeOffRefusal(state, party)) return false;
+    RecordedAction recorded(game, "unequip " + std::to_string(party));
     if (storePartyItem(state, party)) return true;
     game.presenter.inform(kNoRoomForItem);
     return false;
@@ -95,6 +98,7 @@ bool discardItem(Game& game, int slot) {
         game.presenter.inform(kChooseItemToDiscard);
         return false;
     }
+    RecordedAction recorded(game, "discard " + std::to_string(slot));
     game.state.guildItems[slot] = 0;
     return true;
 }

@@ -6,6 +6,7 @@
 #include "game.h"
 #include "guild/equipment.h"
 #include "guild/guildwindow.h"
+#include "lifecycle/playlog.h"
 #include "parties/party.h"
 #include "world/gamestate.h"
 #include "world/particles.h"
@@ -164,8 +165,30 @@ bool makeLeader(GameState& state, int party, int slot) {
     return true;
 }
 
+// The scripted player names a member by its adventurer number, not its slot.
+static std::string memberWords(const GameState& state, int party, int slot) {
+    return std::to_string(party) + " " + std::to_string(state.parties[party].members[slot]);
+}
+
+bool placeMember(Game& game, int party, int slot, int position) {
+    RecordedAction recorded(game);
+    if (!placeMember(game.state, party, slot, position)) return false;
+    recorded.setLine("place " + memberWords(game.state, party, slot) + " " +
+                     std::to_string(position));
+    return true;
+}
+
+bool makeLeader(Game& game, int party, int slot) {
+    RecordedAction recorded(game);
+    if (!makeLeader(game.state, party, slot)) return false;
+    recorded.setLine("leader " + memberWords(game.state, party, slot));
+    return true;
+}
+
 bool renameParty(Game& game, int party, const std::optional<std::string>& answer) {
     if (setupRefusal(game.state, SetupAction::Rename, party, 0) || !answer) return false;
+    RecordedAction recorded(
+        game, "rename " + std::to_string(party) + (answer->empty() ? "" : " " + *answer));
     // The party file keeps the name on one line, in the code page of the saves, and
     // no longer than any name a save may hold.
     if (textProblem(*answer)) {
@@ -184,6 +207,7 @@ std::optional<int> foundParty(Game& game, const Chooser& choose) {
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const std::optional<int> leader = choose(rows);
     if (!leader || !offers(rows, *leader)) return std::nullopt;
+    RecordedAction recorded(game, "found " + std::to_string(*leader));
     const std::optional<int> party = findFreeParty(state);
     if (!party) return std::nullopt;
     TParty& p = state.parties[*party];
@@ -200,12 +224,15 @@ std::optional<int> addToParty(Game& game, int party, const Chooser& choose) {
     const ListRows rows = adventurerChoices(state, state.currentCity, 1, true);
     const std::optional<int> adventurer = choose(rows);
     if (!adventurer || !offers(rows, *adventurer)) return std::nullopt;
+    RecordedAction recorded(game,
+                            "add " + std::to_string(party) + " " + std::to_string(*adventurer));
     return addMember(state, party, *adventurer);
 }
 
 Leaving removeFromParty(Game& game, int party, int slot) {
     GameState& state = game.state;
     if (setupRefusal(state, SetupAction::Remove, party, slot)) return Leaving::Refused;
+    RecordedAction recorded(game, "remove " + memberWords(state, party, slot));
     // The last one out takes the party with it, and its item must find a shelf first.
     if (memberCount(state, party) == 1)
         return disbandByPlayer(game, party) ? Leaving::Disbanded : Leaving::Refused;
@@ -216,6 +243,7 @@ Leaving removeFromParty(Game& game, int party, int slot) {
 bool disbandByPlayer(Game& game, int party) {
     GameState& state = game.state;
     if (setupRefusal(state, SetupAction::Disband, party, 0)) return false;
+    RecordedAction recorded(game, "disband " + std::to_string(party));
     // Storage with no room refuses before anything is asked.
     const bool roomForItem =
         state.parties[party].partyItem == 0 ||
@@ -227,7 +255,7 @@ bool disbandByPlayer(Game& game, int party) {
     const std::string question =
         "파티 " + withParticle(state.parties[party].partyName, Particle::Object, "을(를)") +
         kDisbandQuestion;
-    if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
+    if (!askPlayer(game, question, DefaultAnswer::No)) return false;
     storePartyItem(state, party);
     disbandParty(state, party);
     return true;
@@ -235,6 +263,7 @@ bool disbandByPlayer(Game& game, int party) {
 
 void showDefence(Game& game, int party) {
     if (setupRefusal(game.state, SetupAction::Defence, party, 0)) return;
+    RecordedAction recorded(game, "defence " + std::to_string(party));
     game.presenter.inform(kDefencePrefix + std::to_string(partyDefenceRating(game.state, party)));
 }
 

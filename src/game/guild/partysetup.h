@@ -63,6 +63,9 @@ Refusal setupRefusal(const GameState& state, SetupAction action, int party, int 
 bool placeMember(GameState& state, int party, int slot, int position);
 // The member of `slot` leads the party.
 bool makeLeader(GameState& state, int party, int slot);
+// The same two, taken by the player in the game in play.
+bool placeMember(Game& game, int party, int slot, int position);
+bool makeLeader(Game& game, int party, int slot);
 // The answer of the name box; none when the box was cancelled, which keeps the name.
 // An empty answer gives the party no name. A name the save files cannot hold is
 // refused with a message.

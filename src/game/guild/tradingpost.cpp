@@ -2,6 +2,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "parties/dispatch.h"
 #include "parties/errandsummary.h"
 #include "parties/risk.h"
@@ -60,9 +61,10 @@ std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     const ListRows rows = partyChoices(state, state.currentCity, 1);
     const std::optional<int> party = choose(rows);
     if (!party || !offers(rows, *party)) return std::nullopt;
+    RecordedAction recorded(game, "take " + std::to_string(slot) + " " + std::to_string(*party));
     TradeGood& good = state.tradeGoods[state.currentCity][slot];
     if (asksBeforeRisk(state, *party, transportRisk(state, *party, good)) &&
-        !game.presenter.confirm(kMainCharacterRiskQuestion, DefaultAnswer::No))
+        !askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No))
         return std::nullopt;
     startTransport(state, *party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);
     good.name = kNone;

@@ -6,8 +6,10 @@
 #include <fstream>
 #include <utility>
 
+#include "Presenter.h"
 #include "game.h"
 #include "lifecycle/loadgame.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "lifecycle/slotdirectory.h"
 #include "world/datafiles.h"
@@ -50,6 +52,16 @@ std::optional<std::string> Autosaver::takeFailure() {
     waitForWrite();
     const std::lock_guard lock(failureMutex_);
     return std::exchange(failure_, std::nullopt);
+}
+
+std::optional<std::string> Autosaver::failureToTell() {
+    std::optional<std::string> failure = takeFailure();
+    if (!failure) {
+        failureTold_ = false;
+        return std::nullopt;
+    }
+    if (std::exchange(failureTold_, true)) return std::nullopt;
+    return failure;
 }
 
 void Autosaver::keepTurnStart(const GameState& state) {
@@ -99,10 +111,15 @@ void Autosaver::loadLatest(Game& game) {
     game.eventStopFlag = loading.eventStopFlag;
     game.mainCharacterDied = loading.mainCharacterDied;
     game.keptProgress = loading.keptProgress;
+    startPlayLog(game, "load auto:" + std::to_string(newest->number),
+                 folder_ / ("save" + std::to_string(newest->number)));
 }
 
 void autosaveTurnStart(Game& game) {
-    if (game.autosaver && !game.mainCharacterDied) game.autosaver->keepTurnStart(game.state);
+    if (!game.autosaver || game.mainCharacterDied) return;
+    if (const std::optional<std::string> failure = game.autosaver->failureToTell())
+        game.presenter.inform(std::string(kAutosaveFailed) + "\n" + *failure);
+    game.autosaver->keepTurnStart(game.state);
 }
 
 RunningMark::RunningMark(fs::path folder) {

@@ -52,6 +52,10 @@ class Autosaver {
     void waitForWrite();
     // Why the last write failed, once; empty when it landed.
     std::optional<std::string> takeFailure();
+    // The same, but only for the first of a run of failed writes: a folder that
+    // cannot be written fails every turn, and the player is told once. A write that
+    // lands ends the run.
+    std::optional<std::string> failureToTell();
 
     // The newest autosave, after any write in progress; empty when none was kept.
     std::optional<Autosave> latest();
@@ -66,13 +70,19 @@ class Autosaver {
     std::thread writer_;
     std::mutex failureMutex_;
     std::optional<std::string> failure_;
+    bool failureTold_ = false;
     // The folder the next write goes to; 0 until the folder was looked at.
     int nextNumber_ = 0;
 };
 
 // After the advance of an end-turn press: the new turn's start goes to the game's
-// Autosaver, when it has one and the game goes on.
+// Autosaver, when it has one and the game goes on. A failure of the last turn's
+// write is told first (see failureToTell).
 void autosaveTurnStart(Game& game);
+
+// What the player is told when an autosave could not be written; the reason follows.
+inline constexpr const char* kAutosaveFailed =
+    "지난 턴의 자동 저장을 하지 못했습니다. 게임은 계속되지만, 직접 저장해 두십시오.";
 
 // Marks the autosave folder while the program runs (a file naming the process),
 // and clears the mark as the program ends normally. A mark found at start whose

@@ -6,6 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "parties/party.h"
 #include "scripts/scenariorunner.h"
@@ -128,6 +129,7 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
 }  // namespace
 
 void createStoryWorld(Game& running, int character, const CreationProgress& progress) {
+    NewWorldSeed seed(running);
     Building building(running);
     GameState& state = *building.state;
     const GamePaths& paths = running.paths;
@@ -167,6 +169,7 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
         prologue = readTexts(
             paths, {kStoryPrologue[0], kStoryPrologue[1], kStoryPrologue[2], kStoryPrologue[3]});
     finish(running, building, prologue);
+    seed.keep("new story:" + std::to_string(character));
 }
 
 void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSteps& steps) {
@@ -194,12 +197,14 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
 }
 
 void createRandomWorld(Game& running, const CreationProgress& progress) {
+    NewWorldSeed seed(running);
     Building building(running);
     const NameLists names = loadNameLists(running.paths);
     buildFreshWorld(building.game, names, {.populate = true, .progress = progress});
     for (int i = 0; i < kRandomStartingMembers; ++i)
         recruitRandomMember(*building.state, running.dice, names);
     finish(running, building, readTexts(running.paths, {kRandomPrologue}));
+    seed.keep("new random");
 }
 
 }  // namespace orrowvale

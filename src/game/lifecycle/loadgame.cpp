@@ -9,6 +9,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "lifecycle/createworld.h"
+#include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
 #include "lifecycle/slotdirectory.h"
 #include "parties/partyrecord.h"
@@ -292,6 +293,7 @@ void loadGame(Game& running, int slot) {
     markProgressKept(running);
     running.presenter.startFreshAnnouncements();
     running.presenter.enableGuildButtons();
+    startPlayLog(running, "load " + std::to_string(slot), slotDirectory);
 }
 
 }  // namespace orrowvale

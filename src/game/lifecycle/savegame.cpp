@@ -7,6 +7,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "parties/partyrecord.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
@@ -347,14 +348,18 @@ void saveGame(const GameState& state, const GamePaths& paths, int slot) {
 }
 
 bool saveToSlot(Game& game, int slot) {
+    RecordedAction recorded(game);
     if (slotHoldsSave(game.paths, slot)) {
         const std::string held = listSaveSlots(game.paths)[static_cast<std::size_t>(slot - 1)];
         const std::string question =
             std::to_string(slot) + kSlotInUse + "\n" + held + "\n" + kOverwriteQuestion;
-        if (!game.presenter.confirm(question, DefaultAnswer::No)) return false;
+        if (!askPlayer(game, question, DefaultAnswer::No)) return false;
+        // A replay may find the slot empty, or used: it is written either way.
+        recorded.forgetAnswers();
     }
     // What was written is what is kept: its digest needs no second build.
     game.keptProgress = digestOf(writeSlot(game.state, game.paths, slot, {}));
+    recorded.setLine("save " + std::to_string(slot));
     return true;
 }
 

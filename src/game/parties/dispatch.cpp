@@ -4,6 +4,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
 #include "parties/risk.h"
@@ -35,7 +36,7 @@ ListRows listOpen(const Entries& entries, Flag flagOf) {
 bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int numberField) {
     const std::optional<MissionRisk> risk = errandRisk(game, party, kind, target, numberField);
     if (!risk || !asksBeforeRisk(game.state, party, *risk)) return true;
-    return game.presenter.confirm(kMainCharacterRiskQuestion, DefaultAnswer::No);
+    return askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No);
 }
 
 NumberFieldUse numberFieldFor(Errand kind) {
@@ -73,6 +74,9 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
     const int city = state.parties[party].location;
     if (!offers(openTargets(state, *kind, city), target)) return false;
     const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
+    RecordedAction recorded(game, "dispatch " + std::to_string(party) + " " +
+                                      kErrandWords[static_cast<int>(*kind)] + " " +
+                                      std::to_string(target) + " " + std::to_string(number));
     if (!willRiskMainCharacter(game, party, *kind, target, number)) return false;
     switch (*kind) {
         case Errand::Quest:

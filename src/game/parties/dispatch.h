@@ -17,6 +17,8 @@ enum class Errand { Quest, Search, War, Dungeon };
 
 // The kinds as the dispatch window lists them, in the order of `Errand`.
 inline constexpr const char* kErrandNames[] = {"퀘스트", "탐색", "전쟁", "던젼"};
+// The same kinds as the scripted player and the play log write them.
+inline constexpr const char* kErrandWords[] = {"quest", "search", "war", "dungeon"};
 
 // The dispatch window's heading: this caption, then the party's name.
 inline constexpr const char* kPartyNameCaption = "파티명: ";

@@ -2,6 +2,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -17,6 +18,7 @@ ListRows partiesInCity(const GameState& state, int city) {
 }
 
 ListRows openCommandList(Game& game, int city) {
+    RecordedAction recorded(game, "parties " + std::to_string(city));
     game.state.commandCity = city;
     ListRows listed = partiesInCity(game.state, city);
     if (listed.empty()) game.presenter.inform(kNoPartyHere);

@@ -6,6 +6,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "lifecycle/playlog.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
 #include "world/datafiles.h"
@@ -92,10 +93,17 @@ Departure departParty(Game& game, int party, const RouteFile& routes, int destin
     GameState& state = game.state;
     // A party already on the road or away on a mission cannot set off (and pay) again.
     if (!canMoveOrDispatch(state, party) || destination == 0) return Departure::NoChoice;
-    if (!offers(routesTo(state, routes, destination), route)) {
+    const ListRows ways = routesTo(state, routes, destination);
+    const auto chosen = std::find_if(ways.begin(), ways.end(),
+                                     [route](const ListRow& row) { return row.number == route; });
+    if (chosen == ways.end()) {
         game.presenter.inform(kChooseRoute);
         return Departure::Refused;
     }
+    // The scripted player names a route by its row in the drop-down.
+    RecordedAction recorded(game, "move " + std::to_string(party) + " " +
+                                      std::to_string(destination) + " " +
+                                      std::to_string(chosen - ways.begin() + 1));
     const TWay& way = routes.ways[route];
     if (state.cityNations[way.wayDestination] != state.playerNation) {
         game.presenter.inform("적국으로의 이동은 불가능합니다.");

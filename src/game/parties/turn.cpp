@@ -6,6 +6,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "lifecycle/autosave.h"
+#include "lifecycle/playlog.h"
 #include "parties/missions.h"
 #include "scripts/eventrunner.h"
 #include "scripts/scenariorunner.h"
@@ -109,7 +110,8 @@ int endTurn(Game& game) {
 
 int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting,
                       EndTurnQuestion question) {
-    if (question == EndTurnQuestion::Asked && !game.presenter.confirm(kEndTurnQuestion)) return 0;
+    RecordedAction recorded(game, "end");
+    if (question == EndTurnQuestion::Asked && !askPlayer(game, kEndTurnQuestion)) return 0;
     if (turnsStarting) turnsStarting();
     const int turns = endTurn(game);
     autosaveTurnStart(game);

@@ -63,6 +63,39 @@ struct AutosavedGame {
     Game game{*state, paths, dice, presenter};
 };
 
+// A file where the folder holding the autosaves should be: every write fails, and
+// the player hears of it once, at a turn's start, until a write lands again.
+TEST(Autosave, AFolderThatCannotBeWrittenIsToldOnceNotEveryTurn) {
+    AutosavedGame played;
+    const fs::path home = played.autosaves.parent_path();
+    const auto block = [&] {
+        played.autosaver.waitForWrite();
+        fs::remove_all(home);
+        std::ofstream(home) << "not a folder";
+    };
+    const auto told = [&] {
+        int boxes = 0;
+        for (const std::string& line : played.presenter.lines())
+            boxes += line.starts_with(std::string("inform: ") + kAutosaveFailed);
+        return boxes;
+    };
+    block();
+    for (int turn = 0; turn < 4; ++turn)
+        autosaveTurnStart(played.game);
+    EXPECT_EQ(told(), 1);
+
+    played.autosaver.waitForWrite();
+    fs::remove(home);
+    autosaveTurnStart(played.game);  // the write before this one failed: told already
+    autosaveTurnStart(played.game);  // the write before this one landed
+    EXPECT_EQ(told(), 1);
+    block();
+    autosaveTurnStart(played.game);
+    autosaveTurnStart(played.game);
+    EXPECT_EQ(told(), 2) << "a new run of failures is told again";
+    played.autosaver.waitForWrite();
+}
+
 TEST(Autosave, KeepsTheLastThreeTurnStartsApartFromTheSlotsAsASaveThenWouldHoldThem) {
     AutosavedGame played;
     std::map<int, fs::path> byHand;

@@ -90,6 +90,21 @@ TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
     EXPECT_EQ(s.gameTurn, 5) << "at home, one press is one turn";
 }
 
+TEST_F(CommandWindow, EscapeInTheBoxOfARunOfTurnsStopsItAndTheWindowComesBack) {
+    state().mainCharacter().busyFlag = 1;
+    int turnsWhenStopped = 0;
+    driver.when(QStringLiteral("turnrunbox"), [&](QWidget* box) {
+        turnsWhenStopped = state().gameTurn;
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    press("skipturnbtn");
+    EXPECT_GT(turnsWhenStopped, 1);
+    EXPECT_EQ(state().gameTurn, turnsWhenStopped) << "no turn begins after the stop";
+    EXPECT_TRUE(driver.seen.contains(QStringLiteral("box: ") + QString::fromUtf8(kTurnsStopped)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(windows->window<Tcommform>().isEnabled());
+}
+
 TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {
     dir.write("data\\dateevn\\dateevn200.evn", "[START]\n-optend-\n:dlg\n마지막 턴\n[END]\n");
     driver.onBox = [&](const QString& text) {

@@ -148,6 +148,7 @@ void Tcommform::endTurnButtonClick() {
         } catch (const DataError& error) {
             errorBox(activeParent(), error);
         }
+        windows_.presenter.finishTurnRun();
         setEnabled(true);
         endTurnButton->setFocus();
     }

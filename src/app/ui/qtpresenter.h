@@ -1,6 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include "Presenter.h"
+
+class QDialog;
+class QLabel;
 
 namespace orrowvale {
 
@@ -10,7 +15,8 @@ class Windows;
 // announcement window and the dialogue window.
 class QtPresenter : public Presenter {
   public:
-    explicit QtPresenter(Windows& windows) : windows_(windows) {}
+    explicit QtPresenter(Windows& windows);
+    ~QtPresenter() override;
 
     void inform(const std::string& text) override;
     bool confirm(const std::string& question, DefaultAnswer offered) override;
@@ -20,9 +26,19 @@ class QtPresenter : public Presenter {
     void ending(const std::string& text) override;
     void refreshStatus() override;
     void enableGuildButtons() override;
+    // Shows a small box over the game while a run of turns plays, whose "멈춤"
+    // (Enter, Space or Escape) asks the run to stop after the turn in progress.
+    bool keepPlayingTurns(int turnsPlayed) override;
+    // Closes the box of a run of turns once the run is over, however it ended.
+    void finishTurnRun();
 
   private:
+    void makeTurnRunBox();
+
     Windows& windows_;
+    std::unique_ptr<QDialog> turnRunBox_;
+    QLabel* turnsPlayedLabel_ = nullptr;
+    bool stopAsked_ = false;
 };
 
 }  // namespace orrowvale

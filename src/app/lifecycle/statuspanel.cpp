@@ -25,6 +25,8 @@ QLabel* caption(QWidget* parent, const char* text, QLabel* value = nullptr) {
 QLabel* statusValue(QWidget* parent, const char* objectName, const char* meaning) {
     QLabel* label = makeValueLabel(parent, objectName, meaning);
     label->setAccessibleName(QString::fromUtf8(meaning));
+    // Tab walks the values, as a reader reads them.
+    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 

@@ -48,6 +48,25 @@ TEST(MessageBoxes, ABoxIsTitledByItsWindowWideEnoughForItAndNamesEveryPart) {
     EXPECT_EQ(buttonsName, QStringLiteral("버튼"));
 }
 
+TEST(MessageBoxes, ALongMessageIsShownWholeNotCutOffAtTheTitlesWidth) {
+    QDialog window;
+    window.setWindowTitle(QStringLiteral("명령"));
+    const QString text = QStringLiteral(
+        "길드 게시판에 새 의뢰 두 건이 붙었습니다: 갈대포구의 호위, 은빛나루의 수색");
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const int needed = label->wordWrap() ? 0 : label->fontMetrics().horizontalAdvance(text);
+        whole = label->width() >= needed &&
+                (!label->wordWrap() || label->height() >= label->heightForWidth(label->width()));
+        box->accept();
+    });
+    informBox(&window, text);
+    EXPECT_TRUE(whole);
+}
+
 TEST(MessageBoxes, AQuestionAskedOverABoxTakesTheCaptionOfTheWindowBeneath) {
     QDialog window;
     window.setWindowTitle(QStringLiteral("명령"));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/ui/text.h"
 #include "world/datafiles.h"
@@ -32,6 +33,19 @@ const char* iconName(QMessageBox::Icon icon) {
     }
 }
 
+// The box sizes itself from its text's least width, so a least width that is only
+// the title's would cut a long line off: the text keeps room for its longest line
+// up to the width beyond which the box wraps it.
+constexpr int kWidestUnwrappedText = 500;
+
+int boxTextWidth(const QMessageBox& box, const QLabel& text) {
+    int longestLine = 0;
+    for (const QString& line : text.text().split(QLatin1Char('\n')))
+        longestLine = std::max(longestLine, text.fontMetrics().horizontalAdvance(line));
+    return std::max(box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleFrameRoom,
+                    std::min(longestLine, kWidestUnwrappedText));
+}
+
 // The Korean button captions do not depend on a translation file being installed.
 // The text is kept wide enough that the frame shows the whole title. The icon and
 // the button row carry names, so that a screen reader says what each part is.
@@ -41,8 +55,7 @@ int runBox(QMessageBox& box) {
     if (auto* buttons = box.findChild<QWidget*>(QStringLiteral("qt_msgbox_buttonbox")))
         buttons->setAccessibleName(QStringLiteral("버튼"));
     if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        text->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
-                              kTitleFrameRoom);
+        text->setMinimumWidth(boxTextWidth(box, *text));
     if (auto* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("확인"));
     if (auto* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("예"));
     if (auto* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("아니요"));

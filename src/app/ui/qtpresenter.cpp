@@ -20,12 +20,21 @@ QtPresenter::QtPresenter(Windows& windows) : windows_(windows) {}
 
 QtPresenter::~QtPresenter() = default;
 
+// A turn's report may come while no window is active (the command window greys
+// itself out during a turn): the box still belongs to, and is titled by, the
+// command window.
+QWidget* QtPresenter::boxOwner() {
+    if (QWidget* active = activeParent()) return active;
+    QWidget* commands = &windows_.window<Tcommform>();
+    return commands->isVisible() ? commands : nullptr;
+}
+
 void QtPresenter::inform(const std::string& text) {
-    informBox(activeParent(), qs(text));
+    informBox(boxOwner(), qs(text));
 }
 
 bool QtPresenter::confirm(const std::string& question, DefaultAnswer offered) {
-    return confirmBox(activeParent(), qs(question), offered == DefaultAnswer::Yes);
+    return confirmBox(boxOwner(), qs(question), offered == DefaultAnswer::Yes);
 }
 
 void QtPresenter::announce(const std::string& text, const std::string& caption,

@@ -6,6 +6,7 @@
 
 class QDialog;
 class QLabel;
+class QWidget;
 
 namespace orrowvale {
 
@@ -34,6 +35,7 @@ class QtPresenter : public Presenter {
 
   private:
     void makeTurnRunBox();
+    QWidget* boxOwner();
 
     Windows& windows_;
     std::unique_ptr<QDialog> turnRunBox_;

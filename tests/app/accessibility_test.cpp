@@ -154,15 +154,10 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
         window->hide();
 }
 
-TEST_F(KeyboardWalk, TheStatusPanelIsReadLabelThenValueAndCtrlIReachesIt) {
+// The panel's values are read label first (PlayerWindows); here, that the
+// keyboard reaches them from the command window.
+TEST_F(KeyboardWalk, CtrlIGivesTheStatusPanelTheKeyboardOnTheGold) {
     auto& panel = windows->window<Tinsform>();
-    for (QLabel* value : panel.findChildren<QLabel*>()) {
-        if (value->text().isEmpty() || !value->buddy()) continue;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(value->buddy());
-        EXPECT_EQ(accessible->text(QAccessible::Name) + ":", value->text());
-        EXPECT_EQ(accessible->text(QAccessible::Description),
-                  qobject_cast<QLabel*>(value->buddy())->text());
-    }
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->window<Tcommform>()));
     QTest::keyClick(&windows->window<Tcommform>(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(panel.focusWidget(), panel.findChild<QLabel*>(QStringLiteral("goldstat")));

@@ -37,6 +37,10 @@ class Presenter {
     virtual void refreshStatus() = 0;
     // Enables the command window's guild and contact buttons.
     virtual void enableGuildButtons() = 0;
+    // Between two turns of a run that one press of "완료" plays, after
+    // `turnsPlayed` of them: false once the player asked to stop the run, which
+    // then ends after the turn just played.
+    virtual bool keepPlayingTurns(int turnsPlayed) = 0;
 
     // The announcement window keeps its caption and end position between uses: a
     // script announcement keeps both from whatever was shown last.

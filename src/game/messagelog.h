@@ -67,6 +67,7 @@ class RecordingPresenter : public Presenter {
     void ending(const std::string& text) override;
     void refreshStatus() override { shown_.refreshStatus(); }
     void enableGuildButtons() override { shown_.enableGuildButtons(); }
+    bool keepPlayingTurns(int turnsPlayed) override { return shown_.keepPlayingTurns(turnsPlayed); }
 
     MessageLog log;
 

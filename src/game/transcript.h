@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,10 @@ class TranscriptPresenter : public Presenter {
     void ending(const std::string& text) override;
     void refreshStatus() override { ++refreshes_; }
     void enableGuildButtons() override { ++guildButtonEnables_; }
+    bool keepPlayingTurns(int turnsPlayed) override { return turnsPlayed < stopTurnsAfter_; }
 
+    // The player stops the next run of turns once `turns` of it were played.
+    void stopTurnsAfter(int turns) { stopTurnsAfter_ = turns; }
     void queueAnswers(std::initializer_list<bool> answers);
     const std::vector<std::string>& lines() const { return lines_; }
     void clear() { lines_.clear(); }
@@ -48,6 +52,7 @@ class TranscriptPresenter : public Presenter {
     int guildButtonEnables_ = 0;
     int endings_ = 0;
     int lastEndPosition_ = 0;
+    int stopTurnsAfter_ = std::numeric_limits<int>::max();
 };
 
 // A text with its line breaks written as "\n", for one transcript line.

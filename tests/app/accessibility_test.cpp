@@ -7,12 +7,24 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
+#include "app/city/citycommands.h"
+#include "app/lifecycle/charactercreation.h"
+#include "app/lifecycle/loadgame.h"
+#include "app/lifecycle/savegame.h"
+#include "app/lifecycle/statuspanel.h"
+#include "app/lifecycle/title.h"
+#include "app/scripts/dialogue.h"
 #include "app/ui/picture.h"
 #include "modaldriver.h"
 
@@ -79,6 +91,121 @@ TEST(Accessibility, AControlWithoutAnObjectNameOrAReadableNameIsListed) {
     EXPECT_EQ(unnamedControls({&window}),
               (QStringList{QStringLiteral("Twindow.(QPushButton \"확인\" without an object name)"),
                            QStringLiteral("Twindow.placecombo")}));
+}
+
+// What Tab reaches in `window`, from its first control round to it again.
+QWidgetList tabCycle(QWidget* window) {
+    QWidgetList reached;
+    QWidget* start = window->nextInFocusChain();
+    for (QWidget* at = start;; at = at->nextInFocusChain()) {
+        if (at->window() == window && at->isVisibleTo(window) && at->isEnabled() &&
+            (at->focusPolicy() & Qt::TabFocus) && !at->focusProxy())
+            reached << at;
+        if (at->nextInFocusChain() == start) break;
+    }
+    return reached;
+}
+
+// Each control Tab reaches after one that stands on a line above it or to its
+// left on the same line, as a page is read; "before -> after" for each that
+// does not.
+QStringList outOfVisualOrder(QWidget* window) {
+    const QWidgetList cycle = tabCycle(window);
+    QStringList wrong;
+    const auto place = [window](QWidget* w) {
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    };
+    for (qsizetype i = 1; i < cycle.size(); ++i) {
+        const QRect before = place(cycle[i - 1]);
+        const QRect after = place(cycle[i]);
+        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
+        const bool inOrder = sameLine ? after.left() >= before.left() : after.top() > before.top();
+        if (!inOrder) wrong << cycle[i - 1]->objectName() + " -> " + cycle[i]->objectName();
+    }
+    return wrong;
+}
+
+// For every window of a game in play that a player reaches by keyboard: each
+// control has a name (above), Tab reads it as a page is read, every value label
+// says what it shows, and Enter and Escape do what the window says.
+class KeyboardWalk : public ::testing::Test, public WindowsFixture {
+  protected:
+    void SetUp() override {
+        startRandomGame(driver);
+        driver.seen.clear();
+    }
+    ModalDriver driver;
+};
+
+TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
+    Windows& w = *windows;
+    const QList<QWidget*> shown = {&w.window<Tcommform>(), &w.window<Tinsform>()};
+    const QList<QWidget*> opened = {&w.window<TNewGameForm>(), &w.window<Tsaveform>(),
+                                    &w.window<Tloadform>(), &w.window<Ttalkform>()};
+    for (QWidget* window : opened)
+        window->show();
+    for (QWidget* window : shown + opened) {
+        EXPECT_FALSE(tabCycle(window).isEmpty()) << window->objectName().toStdString();
+        const QStringList wrong = outOfVisualOrder(window);
+        EXPECT_TRUE(wrong.isEmpty())
+            << window->objectName().toStdString() << ": " << wrong.join(", ").toStdString();
+    }
+    for (QWidget* window : opened)
+        window->hide();
+}
+
+// The panel's values are read label first (PlayerWindows); here, that the
+// keyboard reaches them from the command window.
+TEST_F(KeyboardWalk, CtrlIGivesTheStatusPanelTheKeyboardOnTheGold) {
+    auto& panel = windows->window<Tinsform>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->window<Tcommform>()));
+    QTest::keyClick(&windows->window<Tcommform>(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(panel.focusWidget(), panel.findChild<QLabel*>(QStringLiteral("goldstat")));
+}
+
+TEST_F(KeyboardWalk, EnterPressesTheFocusedButtonAndEscapeClosesWhatItSays) {
+    // The command window: Enter on "완료" ends the turn, after its question.
+    auto& commands = windows->window<Tcommform>();
+    auto* endTurn = commands.findChild<QPushButton*>(QStringLiteral("skipturnbtn"));
+    endTurn->setFocus();
+    QTest::keyClick(endTurn, Qt::Key_Return);
+    EXPECT_EQ(state().gameTurn, 2);
+
+    // The dialogue: Enter in its lines goes on, Escape does not skip them.
+    auto& talk = windows->window<Ttalkform>();
+    QTimer::singleShot(0, &talk, [&] {
+        auto* lines = talk.findChild<QPlainTextEdit*>(QStringLiteral("dlgmemo"));
+        EXPECT_EQ(talk.focusWidget(), lines);
+        QTest::keyClick(lines, Qt::Key_Escape);
+        EXPECT_TRUE(talk.isVisible());
+        QTest::keyClick(lines, Qt::Key_Return);
+    });
+    talk.showTalk(QStringLiteral("촌장"), QStringLiteral("어서 오게.\n둘째 줄"));
+    EXPECT_FALSE(talk.isVisible());
+
+    // The save window: Escape closes it and writes nothing.
+    auto& save = windows->window<Tsaveform>();
+    QTimer::singleShot(0, &save, [&] { QTest::keyClick(&save, Qt::Key_Escape); });
+    EXPECT_EQ(save.exec(), QDialog::Rejected);
+
+    // Character creation: Enter on the focused "취소" cancels, back to the title.
+    auto& creation = windows->window<TNewGameForm>();
+    QTimer::singleShot(0, &creation, [&] {
+        QWidget* focused = creation.focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), QStringLiteral("Button1"));
+        QTest::keyClick(focused, Qt::Key_Return);
+    });
+    creation.exec();
+    EXPECT_FALSE(creation.isVisible());
+
+    // The title: Enter opens its menu.
+    auto& title = windows->window<TForm1>();
+    title.show();
+    title.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&title));
+    QTest::keyClick(&title, Qt::Key_Return);
+    EXPECT_NE(title.menuBar()->activeAction(), nullptr);
 }
 
 }  // namespace

@@ -49,5 +49,27 @@ TEST(Announcement, ADoubleClickOrAKeyClosesItAtOnce) {
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST(Announcement, AReadingKeyStopsTheRollAndKeepsItOpenUntilEscapeOrEnter) {
+    Tannounceform form;
+    auto* text = form.findChild<QPlainTextEdit*>(QStringLiteral("anmemo"));
+    for (const Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+        bool keptOpen = false;
+        int ticksWhileKept = 0;
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(text, Qt::Key_Down);
+            QTest::qWait(300);
+            ticksWhileKept = form.ticks();
+            keptOpen = form.isVisible() && form.isKeptForReading() && form.focusWidget() == text;
+            QTest::keyClick(text, closing);
+        });
+        form.showAnnouncement(QStringLiteral("첫 줄\n둘째 줄\n셋째 줄"), QStringLiteral("시나리오"),
+                              kScriptEndPosition);
+        EXPECT_TRUE(keptOpen) << closing;
+        EXPECT_EQ(ticksWhileKept, 0) << "the roll stopped at the key";
+        EXPECT_EQ(text->textCursor().blockNumber(), 1) << "Down read on to the second line";
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
 }  // namespace
 }  // namespace orrowvale::testing

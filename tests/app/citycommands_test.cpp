@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "app/city/visit.h"
 #include "app/lifecycle/mapwindow.h"
@@ -90,6 +91,25 @@ TEST_F(CommandWindow, EndTurnRunsTurnAfterTurnWhileTheMainCharacterIsAway) {
 
     press("skipturnbtn");
     EXPECT_EQ(s.gameTurn, 5) << "at home, one press is one turn";
+}
+
+TEST_F(CommandWindow, EscapeInTheBoxOfARunOfTurnsStopsItAndTheWindowComesBack) {
+    state().mainCharacter().busyFlag = 1;
+    const auto date = [this] {
+        return std::tuple(state().gameYear, state().gameMonth, state().gameWeek, state().gameTurn);
+    };
+    const auto started = date();
+    auto dateWhenStopped = started;
+    driver.when(QStringLiteral("turnrunbox"), [&](QWidget* box) {
+        dateWhenStopped = date();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    press("skipturnbtn");
+    EXPECT_GT(dateWhenStopped, started);
+    EXPECT_EQ(date(), dateWhenStopped) << "no turn begins after the stop";
+    EXPECT_TRUE(driver.seen.contains(QStringLiteral("box: ") + QString::fromUtf8(kTurnsStopped)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(windows->window<Tcommform>().isEnabled());
 }
 
 TEST_F(CommandWindow, TheTurnThatKillsTheMainCharacterEndsInTheTitleWindow) {

@@ -49,8 +49,8 @@ setup=$(wait_window '파티 구성' 20)
 shot '파티 구성' party_setup
 # Past the empty lists to "새로운 파티": its message, then the chooser.
 keys_to "$setup" Tab Tab space
-message=$(wait_window Orrowvale 20)
-shot Orrowvale new_party_message
+message=$(wait_window "$message_box" 20)
+shot "$message_box" new_party_message
 keys_to "$message" Return
 chooser=$(wait_window '선택하십시오.' 20)
 shot '선택하십시오.' chooser_leader
@@ -115,8 +115,8 @@ wait_gone ' 명령 창' 10
 # Turns end until the party is back in town, as a save of each turn tells.
 home=""
 for turn in $(seq 12); do
-    command_press 완료 Orrowvale
-    keys_to "$(wait_window Orrowvale)" Return
+    command_press 완료 "$message_box"
+    keys_to "$(wait_window "$message_box")" Return
     save_into 9
     [ -f "$work/game/data/save/save9/prt1.prt" ] || fail "the party was lost in the dungeon"
     if [ "$(party_line 9 1 21)" = FALSE ]; then

@@ -26,7 +26,7 @@ turn_until_autosave() {
     end_turn
     for _ in $(seq 120); do
         [ -f "$autosaves/save$number/mainsave.sav" ] && return 0
-        if id=$(visible Orrowvale) && [ -n "$id" ]; then
+        if id=$(visible "$message_box") && [ -n "$id" ]; then
             keys_to "$id" Return
         elif id=$(visible 대화) && [ -n "$id" ]; then
             keys_to "$id" Return

@@ -12,6 +12,8 @@ save_dir="$work/game/data/save"
 game_data="$work/game/data"
 xvfb_pid=""
 game_pid=""
+# A message box is titled by the caption of the window it comes from and its kind.
+message_box='.* - (알림|질문|오류)'
 mkdir -p "$out"
 # A failure screenshot left by an earlier run would mislead.
 rm -f "$out/failure.png"
@@ -184,7 +186,7 @@ end_turn() {
     local command question
     command=$(wait_window Command)
     keys_to "$command" space
-    question=$(wait_window Orrowvale)
+    question=$(wait_window "$message_box")
     keys_to "$question" Return
 }
 
@@ -200,7 +202,7 @@ save_into() {
     # A slot that holds a game asks before it is overwritten.
     for _ in $(seq 100); do
         [ -z "$(visible 저장)" ] && break
-        if id=$(visible Orrowvale) && [ -n "$id" ]; then keys_to "$id" Return; fi
+        if id=$(visible "$message_box") && [ -n "$id" ]; then keys_to "$id" Return; fi
         sleep 0.3
     done
     wait_gone 저장
@@ -214,7 +216,7 @@ answer_until() {
     local name=$1 shortcut=$2 seconds=${3:-120} id
     for _ in $(seq "$seconds"); do
         [ -n "$(visible "$name")" ] && return 0
-        if id=$(visible Orrowvale) && [ -n "$id" ]; then
+        if id=$(visible "$message_box") && [ -n "$id" ]; then
             keys_to "$id" Return
         elif id=$(visible 대화) && [ -n "$id" ]; then
             keys_to "$id" Return
@@ -248,7 +250,7 @@ start_random_game() {
 answer_boxes() {
     local quiet=0 id
     for _ in $(seq 240); do
-        if id=$(visible Orrowvale) && [ -n "$id" ]; then
+        if id=$(visible "$message_box") && [ -n "$id" ]; then
             keys_to "$id" Return
             quiet=0
         elif id=$(visible 대화) && [ -n "$id" ]; then

@@ -26,8 +26,8 @@ log "a new random game in city $city with $gold_before gold"
 
 # A left click in the middle of the city's rectangle on the map.
 click_city "$city"
-box=$(wait_window Orrowvale 20)
-shot Orrowvale no_party_box
+box=$(wait_window "$message_box" 20)
+shot "$message_box" no_party_box
 keys_to "$box" Return
 list=$(wait_window ' 명령 창' 20)
 shot ' 명령 창' command_list_empty

@@ -186,8 +186,9 @@ TEST_F(PlayerWindows, EveryValueLabelIsReadWithItsValue) {
     EXPECT_TRUE(silent.isEmpty()) << silent.join(QStringLiteral(", ")).toStdString();
     auto* gold = windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("goldstat"));
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(gold);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QString::number(state().gold));
-    EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("자금"));
+    // The status panel is read label first: "자금", then the gold.
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("자금"));
+    EXPECT_EQ(accessible->text(QAccessible::Description), QString::number(state().gold));
     EXPECT_GT(read, 10);
 }
 

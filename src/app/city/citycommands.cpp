@@ -55,6 +55,7 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     connect(endTurnButton, &QPushButton::clicked, this, &Tcommform::endTurnButtonClick);
     // As wide as the status panel above it, so that the frame shows the caption.
     setMinimumWidth(200);
+    pressFocusedButtonOnEnter(this);
 }
 
 QPushButton* Tcommform::addButton(const char* objectName, const char* caption) {
@@ -148,6 +149,7 @@ void Tcommform::endTurnButtonClick() {
         } catch (const DataError& error) {
             errorBox(activeParent(), error);
         }
+        windows_.presenter.finishTurnRun();
         setEnabled(true);
         endTurnButton->setFocus();
     }

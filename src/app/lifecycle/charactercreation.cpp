@@ -76,12 +76,17 @@ TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Keyboard order: browse, then decide; cancel first has the focus.
+    // Keyboard order as the window reads, top to bottom: the character, browse,
+    // then decide; cancel first has the focus, so that Enter alone starts nothing.
+    setTabOrder(nameLabel, sexLabel);
+    setTabOrder(sexLabel, homeLabel);
+    setTabOrder(homeLabel, descriptionText);
+    setTabOrder(descriptionText, previousButton);
     setTabOrder(previousButton, nextButton);
-    setTabOrder(nextButton, descriptionText);
-    setTabOrder(descriptionText, confirmButton);
+    setTabOrder(nextButton, confirmButton);
     setTabOrder(confirmButton, cancelButton);
     setTabOrder(cancelButton, randomPlayButton);
+    pressFocusedButtonOnEnter(this);
 
     connect(previousButton, &QPushButton::clicked, this, &TNewGameForm::previousButtonClick);
     connect(nextButton, &QPushButton::clicked, this, &TNewGameForm::nextButtonClick);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 
 #include "app/lifecycle/windows.h"
 #include "app/ui/stayonscreen.h"
@@ -14,8 +15,24 @@ namespace orrowvale {
 
 namespace {
 
-QLabel* caption(QWidget* parent, const char* text) {
-    return new QLabel(QString::fromUtf8(text), parent);
+QLabel* caption(QWidget* parent, const char* text, QLabel* value = nullptr) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    if (value) label->setBuddy(value);
+    return label;
+}
+
+// A screen reader says what the value is, then the value: "자금", "3383".
+QLabel* statusValue(QWidget* parent, const char* objectName, const char* meaning) {
+    QLabel* label = makeValueLabel(parent, objectName, meaning);
+    label->setAccessibleName(QString::fromUtf8(meaning));
+    // Tab walks the values, as a reader reads them.
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
+void showValue(QLabel* label, const QString& value) {
+    label->setText(value);
+    label->setAccessibleDescription(value);
 }
 
 }  // namespace
@@ -26,19 +43,19 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
 
-    goldLabel = makeValueLabel(this, "goldstat", "자금");
-    cityLabel = makeValueLabel(this, "citystat", "현재위치");
-    yearLabel = makeValueLabel(this, "years", "년");
-    monthLabel = makeValueLabel(this, "months", "월");
-    weekLabel = makeValueLabel(this, "weeks", "주");
-    turnLabel = makeValueLabel(this, "turns", "턴");
-    noteLabel = makeValueLabel(this, "notestat", "알림");
+    goldLabel = statusValue(this, "goldstat", "자금");
+    cityLabel = statusValue(this, "citystat", "현재위치");
+    yearLabel = statusValue(this, "years", "년");
+    monthLabel = statusValue(this, "months", "월");
+    weekLabel = statusValue(this, "weeks", "주");
+    turnLabel = statusValue(this, "turns", "턴");
+    noteLabel = statusValue(this, "notestat", "알림");
 
     auto* grid = new QGridLayout;
-    grid->addWidget(caption(this, "자금:"), 0, 0);
+    grid->addWidget(caption(this, "자금:", goldLabel), 0, 0);
     grid->addWidget(goldLabel, 0, 1, Qt::AlignRight);
     grid->addWidget(caption(this, "GP"), 0, 2);
-    grid->addWidget(caption(this, "현재위치:"), 1, 0);
+    grid->addWidget(caption(this, "현재위치:", cityLabel), 1, 0);
     grid->addWidget(cityLabel, 1, 1, 1, 2);
     auto* date = new QHBoxLayout;
     date->addWidget(yearLabel);
@@ -54,10 +71,29 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     grid->addWidget(noteLabel, 3, 0, 1, 3);
     setLayout(grid);
     setMinimumWidth(200);
+
+    statusShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+I")), this);
+    statusShortcut->setObjectName(QStringLiteral("statusshortcut"));
+    statusShortcut->setContext(Qt::ApplicationShortcut);
+    statusShortcut->setEnabled(false);
+    connect(statusShortcut, &QShortcut::activated, this, &Tinsform::statusShortcutActivated);
+}
+
+void Tinsform::statusShortcutActivated() {
+    raise();
+    activateWindow();
+    goldLabel->setFocus();
+}
+
+// Only while the panel shows a game.
+void Tinsform::hideEvent(QHideEvent* event) {
+    statusShortcut->setEnabled(false);
+    QWidget::hideEvent(event);
 }
 
 void Tinsform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    statusShortcut->setEnabled(true);
     goldLabel->clear();
     refreshStatusPanel();
 }
@@ -80,23 +116,23 @@ long long turnCount(const GameState& state) {
 
 void Tinsform::showNote(const QString& note) {
     noteTurn_ = turnCount(*windows_.state);
-    noteLabel->setText(note);
+    showValue(noteLabel, note);
 }
 
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
     if (noteTurn_ != turnCount(state)) {
         noteTurn_ = -1;
-        noteLabel->clear();
+        showValue(noteLabel, QString());
     }
-    goldLabel->setText(QString::number(state.gold));
-    cityLabel->setText(CityTable::contains(state.currentCity)
-                           ? qs(state.cityNames[state.currentCity])
-                           : QString());
-    yearLabel->setText(QString::number(state.gameYear));
-    monthLabel->setText(QString::number(state.gameMonth));
-    weekLabel->setText(QString::number(state.gameWeek));
-    turnLabel->setText(QString::number(state.gameTurn));
+    showValue(goldLabel, QString::number(state.gold));
+    showValue(cityLabel, CityTable::contains(state.currentCity)
+                             ? qs(state.cityNames[state.currentCity])
+                             : QString());
+    showValue(yearLabel, QString::number(state.gameYear));
+    showValue(monthLabel, QString::number(state.gameMonth));
+    showValue(weekLabel, QString::number(state.gameWeek));
+    showValue(turnLabel, QString::number(state.gameTurn));
 }
 
 }  // namespace orrowvale

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QShortcut;
 
 namespace orrowvale {
 
@@ -14,11 +15,15 @@ class Tinsform : public QWidget {
     explicit Tinsform(Windows& windows);
 
     void refreshStatusPanel();
+    // From any window of the game in play (Ctrl+I): the panel takes the keyboard,
+    // on the gold, so that its values can be read.
+    void statusShortcutActivated();
     // A short word on what was just done ("저장했습니다."), kept until the date moves.
     void showNote(const QString& note);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -30,6 +35,7 @@ class Tinsform : public QWidget {
     QLabel* weekLabel;
     QLabel* turnLabel;
     QLabel* noteLabel;
+    QShortcut* statusShortcut;
     // The turn the note was told on; -1 without a note.
     long long noteTurn_ = -1;
 };

@@ -50,6 +50,11 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     titleImage = new Picture(this, QStringLiteral("타이틀 그림"));
     titleImage->setObjectName(QStringLiteral("Image1"));
     titleImage->setImage(titlePicture(windows.paths));
+    // The picture holds the keyboard, so that the window is not silent: it says
+    // how to reach the menu, which Enter, F10 or Alt+I opens.
+    titleImage->setFocusPolicy(Qt::StrongFocus);
+    titleImage->setAccessibleDescription(
+        QStringLiteral("Enter, F10 또는 Alt+I: 파일 메뉴. Ctrl+N: 새 게임"));
     setCentralWidget(titleImage);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
@@ -78,6 +83,14 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     addHelpMenu(*this, windows);
+
+    auto* openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("OpenMenu1"));
+    openMenu->setShortcuts(
+        {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, this,
+            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
 
     setFixedSize(sizeHint());
     move(0, 0);
@@ -114,6 +127,7 @@ void TForm1::startMusic(bool tellFailure) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    titleImage->setFocus();
     // After the window is on screen, so that a box it may show has its owner.
     QTimer::singleShot(0, this, [this] {
         if (isVisible()) windowShown();

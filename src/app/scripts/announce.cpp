@@ -31,8 +31,11 @@ Tannounceform::Tannounceform() {
     storyText->setFrameShape(QFrame::NoFrame);
     storyText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     storyText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Keys belong to the window, so any key closes it.
-    storyText->setFocusPolicy(Qt::NoFocus);
+    // The text holds the keyboard and a caret, so that a screen reader reads it
+    // line by line; the window decides what each key does (readingKey).
+    storyText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    storyText->setFocusPolicy(Qt::StrongFocus);
+    storyText->installEventFilter(this);
     storyText->viewport()->setCursor(Qt::ArrowCursor);
     // Pale letters rolling up over the night sky, like the close of a tale.
     QPalette night = palette();
@@ -55,7 +58,8 @@ Tannounceform::Tannounceform() {
     scrollTimer->setObjectName(QStringLiteral("Timer1"));
     scrollTimer->setInterval(kInterval);
     connect(scrollTimer, &QTimer::timeout, this, &Tannounceform::scrollTimerTick);
-    setFocusPolicy(Qt::StrongFocus);
+    // Whatever gives the window the keyboard gives it to the text.
+    setFocusProxy(storyText);
 }
 
 void Tannounceform::showAnnouncement(const QString& text, const QString& caption, int endPosition) {
@@ -72,9 +76,13 @@ int Tannounceform::panelTop() const {
 void Tannounceform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ticks_ = 0;
-    scrollPanel->move(scrollPanel->x(), kStartTop);
+    keptForReading_ = false;
+    scrollPanel->setGeometry(8, kStartTop, 453, 541);
+    storyText->setGeometry(6, 4, 441, 2000);
+    storyText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    storyText->moveCursor(QTextCursor::Start);
     scrollTimer->start();
-    setFocus();
+    storyText->setFocus();
 }
 
 void Tannounceform::hideEvent(QHideEvent* event) {
@@ -95,8 +103,33 @@ void Tannounceform::closeNow() {
     accept();
 }
 
-void Tannounceform::keyPressEvent(QKeyEvent*) {
-    closeNow();
+// The whole text in the window with a scroll bar, the roll stopped.
+void Tannounceform::keepForReading() {
+    if (keptForReading_) return;
+    keptForReading_ = true;
+    scrollTimer->stop();
+    scrollPanel->setGeometry(8, 8, width() - 16, height() - 16);
+    storyText->setGeometry(6, 4, scrollPanel->width() - 12, scrollPanel->height() - 8);
+    storyText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    storyText->ensureCursorVisible();
+}
+
+bool Tannounceform::readingKey(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            closeNow();
+            return true;
+        default:
+            keepForReading();
+            return false;
+    }
+}
+
+void Tannounceform::keyPressEvent(QKeyEvent* event) {
+    readingKey(*event);
 }
 
 void Tannounceform::mouseDoubleClickEvent(QMouseEvent*) {
@@ -108,6 +141,8 @@ bool Tannounceform::eventFilter(QObject* watched, QEvent* event) {
         closeNow();
         return true;
     }
+    if (watched == storyText && event->type() == QEvent::KeyPress)
+        return readingKey(static_cast<QKeyEvent&>(*event));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QFrame;
+class QKeyEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -11,7 +12,9 @@ namespace orrowvale {
 
 // The announcement window: a story text that rolls up by itself, 3 pixels every
 // 90 ms from 364 until the top of its panel reaches the end position, then
-// closes. A double click or a key closes it at once.
+// closes. A double click, Escape, Enter or Space closes it at once. Any other key
+// (an arrow, Page Down: the keys of a reader) stops the roll and keeps the whole
+// text in the window, its caret on the first line, until it is closed.
 class Tannounceform : public QDialog {
   public:
     Tannounceform();
@@ -24,6 +27,8 @@ class Tannounceform : public QDialog {
     // Ticks since the window was last shown.
     int ticks() const { return ticks_; }
     int panelTop() const;
+    // Whether the roll was stopped for reading.
+    bool isKeptForReading() const { return keptForReading_; }
 
     static constexpr int kStartTop = 364;
     static constexpr int kStep = 3;
@@ -38,6 +43,10 @@ class Tannounceform : public QDialog {
 
   private:
     void closeNow();
+    void keepForReading();
+    // Closes on the keys that close, keeps the window for any other; true when
+    // the key was used.
+    bool readingKey(const QKeyEvent& key);
 
     QFrame* scrollPanel;
     QPlainTextEdit* storyText;
@@ -45,6 +54,7 @@ class Tannounceform : public QDialog {
     QTimer* scrollTimer;
     int scrollEndPosition_ = 0;
     int ticks_ = 0;
+    bool keptForReading_ = false;
 };
 
 }  // namespace orrowvale

@@ -36,6 +36,10 @@ Ttalkform::Ttalkform() {
     linesText->setAccessibleName(QStringLiteral("대사"));
     linesText->setFixedSize(361, 117);
     linesText->setReadOnly(true);
+    // A caret in the lines, so that a screen reader reads them line by line; Enter
+    // there goes on as "다음" does.
+    linesText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    linesText->installEventFilter(this);
     linesText->setFrameShape(QFrame::NoFrame);
     QPalette pale = linesText->palette();
     pale.setColor(QPalette::Base, QColor(255, 255, 225));
@@ -54,14 +58,27 @@ Ttalkform::Ttalkform() {
     layout->addLayout(top);
     layout->addWidget(nextButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(linesText, nextButton);
 }
 
 void Ttalkform::showTalk(const QString& speaker, const QString& text) {
     speakerName->setText(speaker);
     speakerPanel->setAccessibleName(speaker);
     linesText->setPlainText(text);
-    nextButton->setFocus();
+    linesText->moveCursor(QTextCursor::Start);
+    linesText->setFocus();
     exec();
+}
+
+bool Ttalkform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == linesText && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            nextButton->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Escape would close the window without "다음".

@@ -20,6 +20,7 @@ class Ttalkform : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QFrame* speakerPanel;

@@ -1,8 +1,36 @@
 #include "app/ui/buttons.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace orrowvale {
+
+namespace {
+
+class EnterPressesButton : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+        if (key->modifiers() & ~Qt::KeypadModifier) return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !button->isEnabled() || !button->isVisible()) return false;
+        button->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void pressFocusedButtonOnEnter(QWidget* window) {
+    auto* filter = new EnterPressesButton(window);
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        button->installEventFilter(filter);
+}
 
 QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);

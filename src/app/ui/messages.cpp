@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/ui/text.h"
 #include "world/datafiles.h"
@@ -16,20 +17,63 @@ namespace {
 // Room in a title bar for its icon and its buttons.
 constexpr int kTitleFrameRoom = 140;
 
+// Object name of every box made here: a box over a box takes the caption of the
+// window beneath, not "X - 알림 - 질문".
+const QString kBoxName = QStringLiteral("messagebox");
+
+const char* iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Question:
+            return "질문 아이콘";
+        case QMessageBox::Warning:
+        case QMessageBox::Critical:
+            return "경고 아이콘";
+        default:
+            return "알림 아이콘";
+    }
+}
+
+// The box sizes itself from its text's least width, so a least width that is only
+// the title's would cut a long line off: the text keeps room for its longest line
+// up to the width beyond which the box wraps it.
+constexpr int kWidestUnwrappedText = 500;
+
+int boxTextWidth(const QMessageBox& box, const QLabel& text) {
+    int longestLine = 0;
+    for (const QString& line : text.text().split(QLatin1Char('\n')))
+        longestLine = std::max(longestLine, text.fontMetrics().horizontalAdvance(line));
+    return std::max(box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleFrameRoom,
+                    std::min(longestLine, kWidestUnwrappedText));
+}
+
 // The Korean button captions do not depend on a translation file being installed.
-// The text is kept wide enough that the frame shows the whole title.
+// The text is kept wide enough that the frame shows the whole title. The icon and
+// the button row carry names, so that a screen reader says what each part is.
 int runBox(QMessageBox& box) {
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(QString::fromUtf8(iconName(box.icon())));
+    if (auto* buttons = box.findChild<QWidget*>(QStringLiteral("qt_msgbox_buttonbox")))
+        buttons->setAccessibleName(QStringLiteral("버튼"));
     if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        text->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
-                              kTitleFrameRoom);
+        text->setMinimumWidth(boxTextWidth(box, *text));
     if (auto* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("확인"));
     if (auto* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("예"));
     if (auto* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("아니요"));
-    box.setObjectName(QStringLiteral("messagebox"));
+    box.setObjectName(kBoxName);
     return box.exec();
 }
 
 }  // namespace
+
+QString boxTitle(const QWidget* parent, const char* kind) {
+    const QWidget* window = parent ? parent->window() : activeParent();
+    while (window && window->objectName() == kBoxName && window->parentWidget())
+        window = window->parentWidget()->window();
+    QString caption =
+        window && window->objectName() != kBoxName ? window->windowTitle() : QString();
+    if (caption.isEmpty()) caption = QString::fromUtf8(kMessageTitle);
+    return caption + QStringLiteral(" - ") + QString::fromUtf8(kind);
+}
 
 QWidget* activeParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -37,13 +81,13 @@ QWidget* activeParent() {
 }
 
 void informBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMessageTitle), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, boxTitle(parent, kInformKind), text, QMessageBox::Ok,
+                    parent);
     runBox(box);
 }
 
 bool confirmBox(QWidget* parent, const QString& question, bool yesByDefault) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMessageTitle), question,
+    QMessageBox box(QMessageBox::Question, boxTitle(parent, kQuestionKind), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     return runBox(box) == QMessageBox::Yes;
@@ -54,7 +98,7 @@ PlayerText PlayerText::withDetail(const QString& detail) const {
 }
 
 void errorBox(QWidget* parent, const PlayerText& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), text.text(),
+    QMessageBox box(QMessageBox::Warning, boxTitle(parent, kErrorKind), text.text(),
                     QMessageBox::Ok, parent);
     runBox(box);
 }

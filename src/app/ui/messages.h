@@ -11,7 +11,14 @@ namespace orrowvale {
 
 class DataError;
 
+// A box is titled by the caption of the window it comes from and by what kind of
+// box it is ("명령 - 질문"), so that a player who reads the title (or hears it)
+// knows what is asked and where. A box with no captioned window behind it takes
+// the game's name instead.
 inline constexpr const char* kMessageTitle = "Orrowvale";
+inline constexpr const char* kInformKind = "알림";
+inline constexpr const char* kQuestionKind = "질문";
+inline constexpr const char* kErrorKind = "오류";
 
 // What an error box tells the player: Korean written out in the windows' own code.
 // It is made from a string literal, never from a runtime string, so that a
@@ -58,6 +65,10 @@ QString inputBox(QWidget* parent, const QString& title, const QString& prompt);
 // that an empty answer can mean something of its own.
 std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& text);
+
+// The title of a box of `kind` shown over `parent`: its window's caption (the
+// caption of the window behind, when the parent is itself a box) and the kind.
+QString boxTitle(const QWidget* parent, const char* kind);
 
 // The window that should own a box shown from deep inside a rule.
 QWidget* activeParent();

@@ -1,5 +1,11 @@
 #include "app/ui/qtpresenter.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 #include "app/city/citycommands.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/statuspanel.h"
@@ -11,12 +17,25 @@
 
 namespace orrowvale {
 
+QtPresenter::QtPresenter(Windows& windows) : windows_(windows) {}
+
+QtPresenter::~QtPresenter() = default;
+
+// A turn's report may come while no window is active (the command window greys
+// itself out during a turn): the box still belongs to, and is titled by, the
+// command window.
+QWidget* QtPresenter::boxOwner() {
+    if (QWidget* active = activeParent()) return active;
+    QWidget* commands = &windows_.window<Tcommform>();
+    return commands->isVisible() ? commands : nullptr;
+}
+
 void QtPresenter::inform(const std::string& text) {
-    informBox(activeParent(), qs(text));
+    informBox(boxOwner(), qs(text));
 }
 
 bool QtPresenter::confirm(const std::string& question, DefaultAnswer offered) {
-    return confirmBox(activeParent(), qs(question), offered == DefaultAnswer::Yes);
+    return confirmBox(boxOwner(), qs(question), offered == DefaultAnswer::Yes);
 }
 
 void QtPresenter::announce(const std::string& text, const std::string& caption,
@@ -41,6 +60,45 @@ void QtPresenter::refreshStatus() {
 
 void QtPresenter::enableGuildButtons() {
     windows_.window<Tcommform>().refreshCommandButtons();
+}
+
+void QtPresenter::makeTurnRunBox() {
+    turnRunBox_ = std::make_unique<QDialog>();
+    turnRunBox_->setObjectName(QStringLiteral("turnrunbox"));
+    turnRunBox_->setWindowTitle(QStringLiteral("턴 진행"));
+    turnRunBox_->setWindowModality(Qt::ApplicationModal);
+    turnsPlayedLabel_ = new QLabel(turnRunBox_.get());
+    turnsPlayedLabel_->setObjectName(QStringLiteral("turnsplayed"));
+    turnsPlayedLabel_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    auto* stop = new QPushButton(QStringLiteral("멈춤"), turnRunBox_.get());
+    stop->setObjectName(QStringLiteral("stopturnsbtn"));
+    stop->setDefault(true);
+    turnsPlayedLabel_->setBuddy(stop);
+    auto* layout = new QVBoxLayout(turnRunBox_.get());
+    layout->addWidget(turnsPlayedLabel_);
+    layout->addWidget(stop);
+    // Escape rejects the box: the same as "멈춤".
+    QObject::connect(stop, &QPushButton::clicked, turnRunBox_.get(), &QDialog::reject);
+    QObject::connect(turnRunBox_.get(), &QDialog::rejected, [this] { stopAsked_ = true; });
+}
+
+bool QtPresenter::keepPlayingTurns(int turnsPlayed) {
+    if (!turnRunBox_) makeTurnRunBox();
+    if (!turnRunBox_->isVisible() && !stopAsked_) {
+        turnRunBox_->show();
+        turnRunBox_->activateWindow();
+        turnRunBox_->findChild<QPushButton*>(QStringLiteral("stopturnsbtn"))->setFocus();
+    }
+    turnsPlayedLabel_->setText(
+        QStringLiteral("%1턴 진행했습니다. 멈추려면 Esc를 누르십시오.").arg(turnsPlayed));
+    // The box is modal: of the player's keys and clicks only its own get through.
+    QApplication::processEvents();
+    return !stopAsked_;
+}
+
+void QtPresenter::finishTurnRun() {
+    if (turnRunBox_) turnRunBox_->hide();
+    stopAsked_ = false;
 }
 
 }  // namespace orrowvale

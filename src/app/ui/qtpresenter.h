@@ -1,6 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "Presenter.h"
+
+class QDialog;
+class QLabel;
+class QWidget;
 
 namespace orrowvale {
 
@@ -10,7 +16,8 @@ class Windows;
 // announcement window and the dialogue window.
 class QtPresenter : public Presenter {
   public:
-    explicit QtPresenter(Windows& windows) : windows_(windows) {}
+    explicit QtPresenter(Windows& windows);
+    ~QtPresenter() override;
 
     void inform(const std::string& text) override;
     bool confirm(const std::string& question, DefaultAnswer offered) override;
@@ -20,9 +27,20 @@ class QtPresenter : public Presenter {
     void ending(const std::string& text) override;
     void refreshStatus() override;
     void enableGuildButtons() override;
+    // Shows a small box over the game while a run of turns plays, whose "멈춤"
+    // (Enter, Space or Escape) asks the run to stop after the turn in progress.
+    bool keepPlayingTurns(int turnsPlayed) override;
+    // Closes the box of a run of turns once the run is over, however it ended.
+    void finishTurnRun();
 
   private:
+    void makeTurnRunBox();
+    QWidget* boxOwner();
+
     Windows& windows_;
+    std::unique_ptr<QDialog> turnRunBox_;
+    QLabel* turnsPlayedLabel_ = nullptr;
+    bool stopAsked_ = false;
 };
 
 }  // namespace orrowvale

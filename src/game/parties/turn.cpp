@@ -100,6 +100,12 @@ int endTurn(Game& game) {
     while (mainCharacterAway(game.state) && !game.mainCharacterDied && turns < kEndTurnLimit) {
         advanceTurn(game, 1);
         ++turns;
+        const bool runGoesOn =
+            mainCharacterAway(game.state) && !game.mainCharacterDied && turns < kEndTurnLimit;
+        if (runGoesOn && !game.presenter.keepPlayingTurns(turns)) {
+            game.presenter.inform(kTurnsStopped);
+            return turns;
+        }
     }
     if (mainCharacterAway(game.state) && !game.mainCharacterDied)
         game.presenter.inform(

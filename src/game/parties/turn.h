@@ -17,10 +17,12 @@ void weeklyTurnover(Game& game);
 inline constexpr const char* kEndTurnQuestion = "이 턴을 종료하시겠습니까?";
 // The most turns one press of "완료" runs while the main character is away.
 inline constexpr int kEndTurnLimit = 240;
+inline constexpr const char* kTurnsStopped = "시간을 멈췄습니다. 완료를 누르면 다시 흘러갑니다.";
 
 // One press of "완료" after the player said Yes: one turn, or while the main
 // character is away with a party, turn after turn until it is back (at most a game
-// year). Returns the number of turns run.
+// year), or until the player stops the run (Presenter::keepPlayingTurns) and hears
+// kTurnsStopped. Returns the number of turns run.
 int endTurn(Game& game);
 
 // Whether "완료" asks kEndTurnQuestion first; the player may choose not to be asked.

@@ -153,6 +153,23 @@ TEST_F(TurnTest, APressOfEndTurnAsksFirstAndANoRunsNothing) {
     EXPECT_EQ(presenter.lines().size(), 2u);
 }
 
+TEST_F(TurnTest, AStoppedRunEndsAfterTheTurnInProgressWithEveryReportOfTheTurnsPlayed) {
+    dir.write("data\\dateevn\\dateevn0.evn", "[START]\n-optend-\n:dlg\n한 턴\n[END]\n");
+    state.adventurers[1000].busyFlag = 1;
+    presenter.stopTurnsAfter(3);
+    EXPECT_EQ(endTurn(game), 3);
+    EXPECT_EQ(state.gameTurn, 4);
+    EXPECT_EQ(presenter.lines(),
+              (std::vector<std::string>{"inform: 한 턴", "inform: 한 턴", "inform: 한 턴",
+                                        std::string("inform: ") + kTurnsStopped}));
+    // At home one press is one turn, never a run to stop.
+    presenter.clear();
+    presenter.stopTurnsAfter(0);
+    state.adventurers[1000].busyFlag = 0;
+    EXPECT_EQ(endTurn(game), 1);
+    EXPECT_EQ(presenter.lines(), std::vector<std::string>{"inform: 한 턴"});
+}
+
 TEST_F(TurnTest, EndTurnWhileTheMainCharacterNeverComesBackStopsAfterAYearAndSaysWhy) {
     state.adventurers[1000].busyFlag = 1;
     EXPECT_EQ(endTurn(game), kEndTurnLimit);

@@ -12,6 +12,7 @@
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
 
@@ -130,6 +131,7 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
 
 void createStoryWorld(Game& running, int character, const CreationProgress& progress) {
     NewWorldSeed seed(running);
+    const GamePaths::ReadCache sameFilesOnce(running.paths);
     Building building(running);
     GameState& state = *building.state;
     const GamePaths& paths = running.paths;
@@ -198,6 +200,7 @@ void buildFreshWorld(Game& building, const NameLists& names, const FreshWorldSte
 
 void createRandomWorld(Game& running, const CreationProgress& progress) {
     NewWorldSeed seed(running);
+    const GamePaths::ReadCache sameFilesOnce(running.paths);
     Building building(running);
     const NameLists names = loadNameLists(running.paths);
     buildFreshWorld(building.game, names, {.populate = true, .progress = progress});

@@ -1,6 +1,5 @@
 #include "lifecycle/savegame.h"
 
-#include <cstring>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -52,23 +51,52 @@ void writePartyFlag(TextFileWriter& out, bool on) {
     out.writeLine(on ? "true" : "FALSE");
 }
 
+// The 36 lines of a party file.
+void writePartyLines(const TParty& p, TextFileWriter& out) {
+    for (std::int32_t member : p.members)
+        out.writeNumberInRange(member, 0, kMaxAdventurers, "a member's number");
+    for (std::int32_t slot : p.formation)
+        out.writeNumberInRange(slot, 0, kPartySize, "a formation slot");
+    out.writeNumberInRange(p.location, 0, kMaxCities, "the party's city");
+    writePartyFlag(out, p.inUse);
+    writePartyFlag(out, p.onMission);
+    out.writeNumber(p.missionKind);
+    out.writeFileName(p.missionFile);
+    out.writeNumber(p.missionValue);
+    writePartyFlag(out, p.travelling);
+    out.writeNumberInRange(p.travelTurnsLeft, 0, std::numeric_limits<std::int32_t>::max(),
+                           "the travel turns left");
+    out.writeNumberInRange(p.travelDestination, 0, kMaxCities, "the destination city");
+    for (std::int32_t value : {p.missionGold, p.missionRisk, p.missionLevel})
+        out.writeNumber(value);
+    writePartyFlag(out, p.cargoIntact);
+    out.writeNumberInRange(p.partyItem, 0, kLastItemCode, "the party's item");
+    out.writeNumberInRange(p.dungeonCity, 0, kMaxCities, "the dungeon's city");
+    out.writeNumberInRange(p.dungeonNumber, 0, kMaxSitesPerCity, "the dungeon's number");
+    out.writeNumberInRange(p.leader, 0, kMaxAdventurers, "the leader's number");
+    out.writeLine(p.partyName);
+}
+
 // Builds every file of one slot in memory, in the order the main file names them.
 // An adventurer's or party's file belongs to the marker line that announces it, and
 // "mainchr.adv" comes just before `mainchrnum`. Errors name the files in
 // `shownSlot`, the slot folder as messages show it.
+// Or, keeping only a digest, runs every line of them through the same checks
+// without building any file: a new world and every question about unsaved progress
+// take a digest, and only a save needs the bytes.
 class SlotWriter {
   public:
-    SlotWriter(const GameState& state, std::string shownSlot)
-        : state_(state), shownSlot_(std::move(shownSlot)), main_(shown("mainsave.sav")) {
-        main_.reserve(kMainFileReserve);
+    SlotWriter(const GameState& state, std::string shownSlot,
+               TextFileWriter::Keeps keeps = TextFileWriter::Keeps::Bytes)
+        : state_(state),
+          shownSlot_(std::move(shownSlot)),
+          keeps_(keeps),
+          main_(shown("mainsave.sav"), keeps) {
+        if (keeps == TextFileWriter::Keeps::Bytes) main_.reserve(kMainFileReserve);
     }
 
     std::vector<SlotFile> build() {
-        writeHeader();
-        writePlacesAndPeople();
-        writePlayer();
-        writeSitesAndCampaigns();
-        writeScriptsAndTrade();
+        writeAll();
         files_.push_back({"mainsave.sav", std::move(main_).takeBytes()});
         // The limits above keep every file far below this; a save still never writes
         // a file the loader would refuse.
@@ -78,10 +106,36 @@ class SlotWriter {
         return std::move(files_);
     }
 
-  private:
-    void add(std::string name, std::string bytes) {
-        files_.push_back({std::move(name), std::move(bytes)});
+    // The digest of every line the slot's files would hold, each file's lines after
+    // its name; the writer was made to keep a digest.
+    std::uint64_t digest() {
+        writeAll();
+        return main_.digest();
     }
+
+  private:
+    void writeAll() {
+        writeHeader();
+        writePlacesAndPeople();
+        writePlayer();
+        writeSitesAndCampaigns();
+        writeScriptsAndTrade();
+    }
+
+    // Adds the file `name`, its lines written by `writeLines` into the writer given.
+    template <typename WriteLines>
+    void add(std::string name, WriteLines writeLines) {
+        if (digestOnly()) {
+            main_.writeLine(name);
+            writeLines(main_);
+            return;
+        }
+        TextFileWriter out(shown(name));
+        writeLines(out);
+        files_.push_back({std::move(name), std::move(out).takeBytes()});
+    }
+
+    bool digestOnly() const { return keeps_ == TextFileWriter::Keeps::Digest; }
 
     std::string shown(std::string_view name) const { return shownSlot_ + "/" + std::string(name); }
 
@@ -113,8 +167,8 @@ class SlotWriter {
                 continue;
             }
             main_.writeLine("adv");
-            const std::string name = "adv" + std::to_string(i) + ".adv";
-            add(name, adventurerFileBytes(adventurer, shown(name)));
+            add("adv" + std::to_string(i) + ".adv",
+                [&](TextFileWriter& out) { writeAdventurerLines(adventurer, out); });
         }
         for (const auto& row : state_.guildRoster)
             for (std::int32_t number : row)
@@ -126,8 +180,8 @@ class SlotWriter {
                 continue;
             }
             main_.writeLine("prt");
-            const std::string name = "prt" + std::to_string(p) + ".prt";
-            add(name, partyFileBytes(party, shown(name)));
+            add("prt" + std::to_string(p) + ".prt",
+                [&](TextFileWriter& out) { writePartyLines(party, out); });
         }
     }
 
@@ -137,7 +191,8 @@ class SlotWriter {
             main_.writeNumber(nation);
         main_.writeNumber(state_.characterNumber);
         main_.writeNumber(state_.playerNation);
-        add("mainchr.adv", adventurerFileBytes(state_.mainCharacter(), shown("mainchr.adv")));
+        add("mainchr.adv",
+            [&](TextFileWriter& out) { writeAdventurerLines(state_.mainCharacter(), out); });
         main_.writeNumberInRange(state_.mainchrnum, 1, kMaxAdventurers,
                                  "the main character's number");
     }
@@ -188,6 +243,7 @@ class SlotWriter {
 
     const GameState& state_;
     std::string shownSlot_;
+    TextFileWriter::Keeps keeps_;
     TextFileWriter main_;
     std::vector<SlotFile> files_;
 };
@@ -237,37 +293,9 @@ void refuseLinkedSaveFolder(const GamePaths& paths) {
     }
 }
 
-// A digest of the files a save writes, names and bytes, eight bytes at a step: cheap
-// next to building them, and any change a save would keep changes it.
-std::uint64_t digestOf(const std::vector<SlotFile>& files) {
-    constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ULL;
-    std::uint64_t digest = 14695981039346656037ULL;
-    auto mix = [&](std::uint64_t word) {
-        digest = (digest ^ word) * kPrime;
-        digest ^= digest >> 29;
-    };
-    auto add = [&](const std::string& bytes) {
-        std::size_t at = 0;
-        for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes.data() + at, sizeof word);
-            mix(word);
-        }
-        std::uint64_t tail = 0;
-        std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
-        mix(tail);
-        mix(bytes.size());  // keeps "ab"+"c" apart from "a"+"bc"
-    };
-    for (const SlotFile& file : files) {
-        add(file.name);
-        add(file.bytes);
-    }
-    return digest;
-}
-
-// Builds every file of the game, then writes them into slot 1..10; returns them.
-std::vector<SlotFile> writeSlot(const GameState& state, const GamePaths& paths, int slot,
-                                const SlotStepHook& beforeStep) {
+// Builds every file of the game, then writes them into slot 1..10.
+void writeSlot(const GameState& state, const GamePaths& paths, int slot,
+               const SlotStepHook& beforeStep) {
     const std::string shown = shownSlot(paths, slot);
     // Every file is built before the disk is touched, so a name CP949 cannot hold
     // fails the save with the old slot untouched.
@@ -276,7 +304,6 @@ std::vector<SlotFile> writeSlot(const GameState& state, const GamePaths& paths, 
     const std::filesystem::path slotDirectory = paths.resolve(slotGamePath(slot));
     const SlotLock lock(slotDirectory, shown, SlotAccess::Write);
     replaceSlotDirectory(slotDirectory, shown, files, beforeStep);
-    return files;
 }
 
 }  // namespace
@@ -287,30 +314,9 @@ std::string slotGamePath(int slot) {
     return "data\\save\\save" + std::to_string(slot);
 }
 
-std::string partyFileBytes(const TParty& p, const std::string& displayName) {
+std::string partyFileBytes(const TParty& party, const std::string& displayName) {
     TextFileWriter out(displayName);
-    for (std::int32_t member : p.members)
-        out.writeNumberInRange(member, 0, kMaxAdventurers, "a member's number");
-    for (std::int32_t slot : p.formation)
-        out.writeNumberInRange(slot, 0, kPartySize, "a formation slot");
-    out.writeNumberInRange(p.location, 0, kMaxCities, "the party's city");
-    writePartyFlag(out, p.inUse);
-    writePartyFlag(out, p.onMission);
-    out.writeNumber(p.missionKind);
-    out.writeFileName(p.missionFile);
-    out.writeNumber(p.missionValue);
-    writePartyFlag(out, p.travelling);
-    out.writeNumberInRange(p.travelTurnsLeft, 0, std::numeric_limits<std::int32_t>::max(),
-                           "the travel turns left");
-    out.writeNumberInRange(p.travelDestination, 0, kMaxCities, "the destination city");
-    for (std::int32_t value : {p.missionGold, p.missionRisk, p.missionLevel})
-        out.writeNumber(value);
-    writePartyFlag(out, p.cargoIntact);
-    out.writeNumberInRange(p.partyItem, 0, kLastItemCode, "the party's item");
-    out.writeNumberInRange(p.dungeonCity, 0, kMaxCities, "the dungeon's city");
-    out.writeNumberInRange(p.dungeonNumber, 0, kMaxSitesPerCity, "the dungeon's number");
-    out.writeNumberInRange(p.leader, 0, kMaxAdventurers, "the leader's number");
-    out.writeLine(p.partyName);
+    writePartyLines(party, out);
     return std::move(out).takeBytes();
 }
 
@@ -357,8 +363,8 @@ bool saveToSlot(Game& game, int slot) {
         // A replay may find the slot empty, or used: it is written either way.
         recorded.forgetAnswers();
     }
-    // What was written is what is kept: its digest needs no second build.
-    game.keptProgress = digestOf(writeSlot(game.state, game.paths, slot, {}));
+    writeSlot(game.state, game.paths, slot, {});
+    game.keptProgress = progressDigest(game.state);
     recorded.setLine("save " + std::to_string(slot));
     return true;
 }
@@ -374,7 +380,8 @@ bool slotHoldsSave(const GamePaths& paths, int slot) {
 
 std::optional<std::uint64_t> progressDigest(const GameState& state) {
     try {
-        return digestOf(SlotWriter(state, GamePaths::shown(slotGamePath(1))).build());
+        return SlotWriter(state, GamePaths::shown(slotGamePath(1)), TextFileWriter::Keeps::Digest)
+            .digest();
     } catch (const DataError&) {
         return std::nullopt;
     }

@@ -109,9 +109,17 @@ void removeEntry(int dir, const std::string& name) {
 // journal, and a truncation frees blocks that would be allocated again at once.
 // Anything else under that name (a link, a folder, a file with a second name that
 // may stand anywhere) is removed first, so a new file is made in its place.
-// `size` is what the file held before: 0 for a new one.
-Descriptor openForWriting(int dir, const std::string& name, const std::string& shown, off_t& size) {
+// `size` is what the file held before: 0 for a new one. In a folder just made
+// (`fresh`) the file is created without a look first: the name can hold nothing
+// yet, and should it, the creation fails and the look is made after all.
+Descriptor openForWriting(int dir, const std::string& name, const std::string& shown, off_t& size,
+                          bool fresh) {
     constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    size = 0;
+    if (fresh) {
+        Descriptor out(::openat(dir, name.c_str(), kFlags | O_CREAT | O_EXCL, 0644));
+        if (out.get() >= 0) return out;
+    }
     struct stat seen {};
     const mode_t kind = entryKind(dir, name, &seen);
     if (kind == S_IFREG && seen.st_nlink == 1) {
@@ -126,9 +134,9 @@ Descriptor openForWriting(int dir, const std::string& name, const std::string& s
     return out;
 }
 
-void writeFile(int dir, const SlotFile& file, const std::string& shown) {
+void writeFile(int dir, const SlotFile& file, const std::string& shown, bool freshFolder) {
     off_t before = 0;
-    Descriptor out = openForWriting(dir, file.name, shown, before);
+    Descriptor out = openForWriting(dir, file.name, shown, before, freshFolder);
     const char* data = file.bytes.data();
     std::size_t left = file.bytes.size();
     while (left > 0) {
@@ -160,13 +168,15 @@ Descriptor openSaveFolder(const fs::path& folder) {
     return Descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-// The spare folder, emptied of nothing yet; made when missing. Never one that is a link.
+// The spare folder, emptied of nothing yet; made when missing, and then `made` is
+// set. Never one that is a link.
 Descriptor openSpare(int folder, const std::string& name, const std::string& shown,
-                     std::string_view shownSlot) {
+                     std::string_view shownSlot, bool& made) {
     const mode_t kind = entryKind(folder, name);
     if (kind == S_IFLNK) refuseLink(shown);
     if (kind != 0 && kind != S_IFDIR) removeEntry(folder, name);
-    if (kind != S_IFDIR && ::mkdirat(folder, name.c_str(), 0755) != 0)
+    made = kind != S_IFDIR;
+    if (made && ::mkdirat(folder, name.c_str(), 0755) != 0)
         fail(shownSlot, "create a folder beside the slot", errno);
     Descriptor spare(
         ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -323,13 +333,15 @@ void replaceSlotDirectory(const fs::path& slot, std::string_view shownSlot,
     if (entryKind(folder.get(), names.slot) == S_IFLNK) refuseLink(shown);
     recoverInterruptedSwap(slot);
     if (entryKind(folder.get(), names.slot) == S_IFDIR) removeEntry(folder.get(), names.retired);
-    const Descriptor spare = openSpare(folder.get(), names.spare, shown + ".spare", shownSlot);
+    bool freshSpare = false;
+    const Descriptor spare =
+        openSpare(folder.get(), names.spare, shown + ".spare", shownSlot, freshSpare);
 
     // A failure from here on leaves the spare folder half written; it is never
     // read, and the next save writes over it.
     for (const SlotFile& file : files) {
         step(file.name);
-        writeFile(spare.get(), file, shown + "/" + file.name);
+        writeFile(spare.get(), file, shown + "/" + file.name, freshSpare);
     }
     removeOtherFiles(spare.get(), files);
     step("sync");

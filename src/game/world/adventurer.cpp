@@ -283,8 +283,15 @@ void loadAdventurer(TAdven& adventurer, const GamePaths& paths, std::string_view
 
 namespace {
 
-TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
+TextFileWriter adventurerFile(const TAdven& adventurer, const std::string& displayName) {
     TextFileWriter out(displayName);
+    writeAdventurerLines(adventurer, out);
+    return out;
+}
+
+}  // namespace
+
+void writeAdventurerLines(const TAdven& a, TextFileWriter& out) {
     out.writeLine(a.name);
     out.writeLine(a.familyName);
     out.writeNumberInRange(a.sex, kMale, kFemale, "the sex");
@@ -304,10 +311,7 @@ TextFileWriter adventurerFile(const TAdven& a, const std::string& displayName) {
     out.writeNumber(a.mageNumber);
     out.writeLine(a.stayFlag == 1 ? "1" : "0");
     out.writeNumberInRange(a.location, 0, kMaxCities, "the city number");
-    return out;
 }
-
-}  // namespace
 
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName) {
     return adventurerFile(adventurer, displayName).takeBytes();

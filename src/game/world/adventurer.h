@@ -11,6 +11,7 @@ namespace orrowvale {
 class Dice;
 class GamePaths;
 class LineReader;
+class TextFileWriter;
 struct GameState;
 
 enum Sex : std::uint8_t { kMale = 1, kFemale = 2 };
@@ -95,6 +96,7 @@ void loadAdventurer(TAdven& adventurer, const GamePaths& paths, std::string_view
 // The same from a file already opened.
 void loadAdventurer(TAdven& adventurer, LineReader& reader, bool savedByTheGame);
 // Writes the 23 lines of an adventurer file (CP949, CR LF).
+void writeAdventurerLines(const TAdven& adventurer, TextFileWriter& out);
 std::string adventurerFileBytes(const TAdven& adventurer, const std::string& displayName);
 void saveAdventurer(const TAdven& adventurer, const std::filesystem::path& file,
                     const std::string& displayName);

@@ -241,7 +241,10 @@ LineReader LineReader::open(const GamePaths& paths, std::string_view gamePath) {
     const std::string key(gamePath);
     if (const std::string* kept = paths.cachedBytes(key))
         return fromBytes(*kept, GamePaths::shown(gamePath));
-    LineReader reader(paths.resolve(gamePath), GamePaths::shown(gamePath));
+    std::string shown = GamePaths::shown(gamePath);
+    std::optional<std::string> bytes = paths.readInGameDirectory(gamePath, shown);
+    LineReader reader = bytes ? fromBytes(std::move(*bytes), std::move(shown))
+                              : LineReader(paths.resolve(gamePath), std::move(shown));
     paths.keepBytes(key, reader.text_);
     return reader;
 }
@@ -408,7 +411,7 @@ void TextFileWriter::writeLine(std::string_view utf8) {
     std::size_t bad = 0;
     if (utf8.find_first_of("\r\n") == std::string_view::npos &&
         characterCount(utf8) <= kMaxTextCharacters && tryEncodeCp949(utf8, bytes_, bad)) {
-        bytes_.append("\r\n", 2);
+        endEncodedLine(before);
         return;
     }
     bytes_.resize(before);
@@ -417,12 +420,78 @@ void TextFileWriter::writeLine(std::string_view utf8) {
     if (auto problem = textProblem(utf8))
         throw DataError(name_, lines_, "the text \"" + excerpt(utf8) + "\" " + *problem);
     bytes_ += encodeCp949(utf8);  // textProblem made sure CP949 holds every character
-    bytes_ += "\r\n";
+    endEncodedLine(before);
+}
+
+void TextFileWriter::endEncodedLine(std::size_t start) {
+    if (keeps_ == Keeps::Digest) {
+        digestText(std::string_view(bytes_).substr(start));
+        bytes_.resize(start);
+        return;
+    }
+    bytes_.append("\r\n", 2);
 }
 
 void TextFileWriter::appendLine(std::string_view ascii) {
+    if (keeps_ == Keeps::Digest) {
+        digestText(ascii);
+        return;
+    }
     bytes_.append(ascii);
     bytes_.append("\r\n", 2);
+}
+
+namespace {
+
+void mixInto(std::uint64_t& digest, std::uint64_t word) {
+    constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ULL;
+    digest = (digest ^ word) * kPrime;
+    digest ^= digest >> 29;
+}
+
+}  // namespace
+
+void TextFileWriter::digestWord(std::uint64_t word) {
+    mixInto(digestLanes_[static_cast<unsigned>(lines_) % digestLanes_.size()], word);
+}
+
+std::uint64_t TextFileWriter::digest() const {
+    std::uint64_t digest = 14695981039346656037ULL;
+    for (std::uint64_t lane : digestLanes_)
+        mixInto(digest, lane);
+    mixInto(digest, static_cast<std::uint64_t>(lines_));
+    return digest;
+}
+
+void TextFileWriter::digestText(std::string_view bytes) {
+    // A text of up to seven bytes (most of a save's: "None", "true") is one word, its
+    // length in the top byte. A longer one is its bytes eight at a time, then its
+    // length. Neither end word can be a 32-bit number widened to 64 bits, whose upper
+    // half is all zeros or all ones, nor the other kind of end: so a text never passes
+    // for numbers, and "ab" then "c" never for "a" then "bc".
+    constexpr std::size_t kShort = sizeof(std::uint64_t) - 1;
+    constexpr std::uint64_t kShortEnd = 0xA0ULL << 56;
+    constexpr std::uint64_t kLongEnd = 0x5A5A5A5A00000000ULL;
+    // The last bytes are gathered in a register: a copy of a few bytes through
+    // memory, read back as a word at once, stalls the processor.
+    auto tailWord = [](std::string_view tail) {
+        std::uint64_t word = 0;
+        for (std::size_t i = 0; i < tail.size(); ++i)
+            word |= std::uint64_t{static_cast<unsigned char>(tail[i])} << (8 * i);
+        return word;
+    };
+    if (bytes.size() <= kShort) {
+        digestWord(tailWord(bytes) | kShortEnd | (std::uint64_t{bytes.size()} << 56));
+        return;
+    }
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        digestWord(word);
+    }
+    digestWord(tailWord(bytes.substr(at)));
+    digestWord(kLongEnd | bytes.size());
 }
 
 void TextFileWriter::writeFileName(std::string_view nameInData) {
@@ -450,6 +519,10 @@ void TextFileWriter::writeNumberInRange(std::int64_t value, std::int64_t low, st
 void TextFileWriter::writeNumber(std::int64_t value) {
     // Digits need no encoding; a save writes some 200,000 of these lines.
     ++lines_;
+    if (keeps_ == Keeps::Digest) {
+        digestWord(static_cast<std::uint64_t>(value));
+        return;
+    }
     char line[24];
     auto [end, error] = std::to_chars(std::begin(line), std::end(line) - 2, value);
     *end++ = '\r';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -79,9 +80,10 @@ class FolderReader {
     FolderReader& operator=(const FolderReader&) = delete;
 
     // The bytes of the plain file `name` in the folder, as readPlainFile reads them,
-    // or DataError naming `shown`. Empty when the name is no plain file standing on
-    // the folder's own disk (missing, a link, a folder, a device, another mount):
-    // the caller then reads it by its whole path, with everything that entails.
+    // or DataError naming `shown`; the name may lead through subfolders ("data/x.txt"). Empty when
+    // the name is no plain file standing on the folder's own disk (missing, a link, a folder, a
+    // device, another mount): the caller then reads it by its whole path, with everything that
+    // entails.
     std::optional<std::string> read(const std::string& name, const std::string& shown) const;
 
   private:
@@ -176,7 +178,12 @@ bool parseWholeNumber(std::string_view text, std::int32_t& value);
 // Builds a CP949 text file with CR LF line ends in memory; `saveTo` writes it out.
 class TextFileWriter {
   public:
-    explicit TextFileWriter(std::string displayName) : name_(std::move(displayName)) {}
+    // What the writer keeps of its lines: the file's bytes, or only a digest of them,
+    // for telling whether two games would save alike without building their files.
+    enum class Keeps { Bytes, Digest };
+
+    explicit TextFileWriter(std::string displayName, Keeps keeps = Keeps::Bytes)
+        : name_(std::move(displayName)), keeps_(keeps) {}
 
     // A text the game can read back (see textProblem); any other throws DataError
     // naming this line, so a file is never written with it.
@@ -194,14 +201,27 @@ class TextFileWriter {
     std::string takeBytes() && { return std::move(bytes_); }
     // Creates or truncates the file. Throws DataError when it cannot be written.
     void saveTo(const std::filesystem::path& file) const;
+    // With Keeps::Digest, a digest of every line written so far, in order: the same
+    // lines give the same digest, and a line changed, added or left out changes it.
+    // The same checks as for bytes run first, so a line that could not be written
+    // throws here too. Numbers are the game's 32-bit values.
+    std::uint64_t digest() const;
 
   private:
     // Adds a line already known to be its own CP949 encoding, and its line end.
     void appendLine(std::string_view ascii);
+    // Ends the line whose CP949 bytes stand in bytes_ from `start`.
+    void endEncodedLine(std::size_t start);
+    void digestText(std::string_view bytes);
+    void digestWord(std::uint64_t word);
 
     std::string bytes_;
     std::string name_;
     int lines_ = 0;
+    Keeps keeps_;
+    // Each line goes into the lane of its number modulo 4, so that the processor
+    // mixes four lines at once rather than waiting on each; digest() joins them.
+    std::array<std::uint64_t, 4> digestLanes_{1, 2, 3, 4};
 };
 
 }  // namespace orrowvale

@@ -180,11 +180,13 @@ bool GamePaths::hasDataFile(std::string_view nameInData) const {
 }
 
 struct GamePaths::Kept {
+    explicit Kept(const std::filesystem::path& root) : gameDirectory(root) {}
     std::unordered_map<std::string, std::string> files;
+    FolderReader gameDirectory;
 };
 
 GamePaths::ReadCache::ReadCache(const GamePaths& paths) : paths_(paths), opened_(!paths.kept_) {
-    if (opened_) paths_.kept_ = std::make_shared<Kept>();
+    if (opened_) paths_.kept_ = std::make_shared<Kept>(paths.root_);
 }
 
 GamePaths::ReadCache::~ReadCache() {
@@ -195,6 +197,16 @@ const std::string* GamePaths::cachedBytes(const std::string& gamePath) const {
     if (!kept_) return nullptr;
     auto found = kept_->files.find(gamePath);
     return found == kept_->files.end() ? nullptr : &found->second;
+}
+
+std::optional<std::string> GamePaths::readInGameDirectory(std::string_view gamePath,
+                                                          const std::string& shown) const {
+    if (!kept_ || !isInsideGameDirectory(gamePath) || isSavePath(gamePath)) return std::nullopt;
+    std::string relative;
+    for (const std::string& part : splitGamePath(gamePath))
+        relative += (relative.empty() ? "" : "/") + part;
+    if (relative.empty()) return std::nullopt;
+    return kept_->gameDirectory.read(relative, shown);
 }
 
 void GamePaths::keepBytes(const std::string& gamePath, const std::string& bytes) const {

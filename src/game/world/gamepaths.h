@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -77,8 +78,10 @@ class GamePaths {
 
     // While one lives, a file read through these paths comes from the disk once and
     // then from memory: a turn with a thousand parties away reads each mission file
-    // once instead of a thousand times. A turn writes no data file, so nothing kept
-    // goes stale; nested caches share the outermost one.
+    // once instead of a thousand times. A turn or a new world writes no data file, so
+    // nothing kept goes stale; nested caches share the outermost one. The game
+    // directory is held open meanwhile, and each file is looked up from it rather
+    // than from the root of the disk.
     class ReadCache {
       public:
         explicit ReadCache(const GamePaths& paths);
@@ -92,6 +95,13 @@ class GamePaths {
     };
     // The bytes of a game path kept by an open ReadCache; null when none is kept.
     const std::string* cachedBytes(const std::string& gamePath) const;
+    // The bytes of a game path outside the save folder, read through the game
+    // directory an open ReadCache holds, with the checks of readPlainFile. Empty when
+    // no cache is open, or when the name as written is no plain file on the game
+    // directory's disk (a name in another letter case, a link, a file elsewhere):
+    // the caller then reads it through resolve(). Throws DataError naming `shown`.
+    std::optional<std::string> readInGameDirectory(std::string_view gamePath,
+                                                   const std::string& shown) const;
     void keepBytes(const std::string& gamePath, const std::string& bytes) const;
 
   private:

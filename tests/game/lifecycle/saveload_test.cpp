@@ -435,6 +435,40 @@ TEST(SaveGame, AUsedSlotIsWrittenOverOnlyAfterAYesToAQuestionThatOffersNoFirst) 
     EXPECT_FALSE(hasUnsavedProgress(game));
 }
 
+TEST(SaveGame, ProgressDigestChangesWithAnyLineASaveKeepsAndOnlyWithThose) {
+    SaveGame saver;
+    saver.newRandomGame();
+    makeAGameWorthSaving(*saver.state);
+    TAdven& hero = saver.state->adventurers[saver.state->mainchrnum];
+    hero.name = "ab";
+    hero.familyName = "c";
+    const GameState& original = *saver.state;
+    const auto kept = progressDigest(original);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(progressDigest(*std::make_unique<GameState>(original)), kept);
+    // Each edit changes one line of one file of the save.
+    const std::vector<std::pair<const char*, std::function<void(GameState&)>>> edits = {
+        {"the gold", [](GameState& s) { s.gold += 1; }},
+        {"the last script variable", [](GameState& s) { s.scriptVariables[kMaxVariables] = 1; }},
+        {"a letter moved from the name to the family name",
+         [](GameState& s) {
+             s.adventurers[s.mainchrnum].name = "a";
+             s.adventurers[s.mainchrnum].familyName = "bc";
+         }},
+        {"a party's name", [](GameState& s) { s.parties[3].partyName = "새벽의 칼"; }},
+        {"a party's formation", [](GameState& s) { s.parties[5].formation[1] = 2; }},
+        {"an adventurer gone", [](GameState& s) { s.adventurers[2].name = kNone; }},
+    };
+    for (const auto& [what, edit] : edits) {
+        auto changed = std::make_unique<GameState>(original);
+        edit(*changed);
+        EXPECT_NE(progressDigest(*changed), kept) << what;
+    }
+    auto unsaveable = std::make_unique<GameState>(original);
+    unsaveable->adventurers[original.mainchrnum].name = "\u2014";  // no CP949 for it
+    EXPECT_EQ(progressDigest(*unsaveable), std::nullopt);
+}
+
 // Stops a save at one of its steps by throwing there.
 void saveStoppingAt(SaveGame& saver, std::string_view stopAt) {
     saveGame(saver.game.state, saver.paths, 5, [&](std::string_view step) {

@@ -244,6 +244,24 @@ TEST(GamePaths, AReadCacheKeepsFilesOnlyWhileItLives) {
     EXPECT_FALSE(paths.hasDataFile("quest.scn"));
 }
 
+TEST(GamePaths, AReadCacheReadsEveryNameAsReadingWithoutOneDoes) {
+    TempGameDir dir;
+    dir.writeBytes("data/Common/CityNat.TXT", "1\r\n");
+    dir.writeBytes("elsewhere.txt", "2\r\n");
+    std::filesystem::create_symlink(dir.root() / "elsewhere.txt", dir.path("data\\linked.txt"));
+    std::filesystem::create_directories(dir.path("data\\folder.txt"));
+    GamePaths paths = dir.paths();
+    auto firstLine = [&](std::string_view gamePath) {
+        return LineReader::open(paths, gamePath).readLine();
+    };
+    const GamePaths::ReadCache cache(paths);
+    EXPECT_EQ(firstLine("data\\common\\citynat.txt"), "1");
+    EXPECT_EQ(firstLine("data\\linked.txt"), "2");  // an author's link to a data file
+    EXPECT_THROW(firstLine("data\\..\\..\\elsewhere.txt"), DataError);
+    EXPECT_THROW(firstLine("data\\folder.txt"), DataError);
+    EXPECT_THROW(firstLine("data\\missing.txt"), DataError);
+}
+
 TEST(TextFileWriter, WritesCp949WithCrLfAndRefusesWhatCp949CannotHold) {
     TextFileWriter out("data/out.txt");
     out.writeLine("길드");

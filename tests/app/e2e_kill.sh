@@ -22,17 +22,11 @@ start_random_game
 # it is written off the window's thread.
 autosaves="$XDG_DATA_HOME/orrowvale/autosave"
 turn_until_autosave() {
-    local number=$1 id
+    local number=$1
     end_turn
     for _ in $(seq 120); do
         [ -f "$autosaves/save$number/mainsave.sav" ] && return 0
-        if id=$(visible "$message_box") && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 대화) && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 시나리오) && [ -n "$id" ]; then
-            keys_to "$id" space
-        fi
+        answer_what_is_shown || true
         sleep 0.5
     done
     fail "the start of turn $((number + 1)) was not autosaved: $(ls "$autosaves")"

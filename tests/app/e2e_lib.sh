@@ -209,6 +209,21 @@ save_into() {
     [ -f "$save_dir/save$slot/mainsave.sav" ] || fail "slot $slot was not written"
 }
 
+# Closes one thing the game shows and waits on: a message box, a dialogue line or
+# an announcement; false when none is on screen.
+answer_what_is_shown() {
+    local id
+    if id=$(visible "$message_box") && [ -n "$id" ]; then
+        keys_to "$id" Return
+    elif id=$(visible 대화) && [ -n "$id" ]; then
+        keys_to "$id" Return
+    elif id=$(visible 시나리오) && [ -n "$id" ]; then
+        keys_to "$id" Escape
+    else
+        return 1
+    fi
+}
+
 # Answers whatever the game shows (message boxes, dialogues, announcements) until
 # the window NAME opens, pressing SHORTCUT in the map window whenever nothing is
 # in the way: a turn may tell any number of things first.
@@ -216,12 +231,8 @@ answer_until() {
     local name=$1 shortcut=$2 seconds=${3:-120} id
     for _ in $(seq "$seconds"); do
         [ -n "$(visible "$name")" ] && return 0
-        if id=$(visible "$message_box") && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 대화) && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 시나리오) && [ -n "$id" ]; then
-            keys_to "$id" space
+        if answer_what_is_shown; then
+            :
         elif id=$(visible '로반햄 대륙 서남부') && [ -n "$id" ]; then
             keys_to "$id" "$shortcut"
         fi

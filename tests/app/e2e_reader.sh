@@ -51,17 +51,11 @@ read_value() {
 # Waits until the object named NAME reads VALUE, answering with Enter the boxes
 # and dialogues a turn shows meanwhile.
 expect_value() {
-    local name=$1 wanted=$2 value="" id
+    local name=$1 wanted=$2 value=""
     for _ in $(seq 100); do
         value=$(read_value "$name")
         [ "$value" = "$wanted" ] && return 0
-        if id=$(visible "$message_box") && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 대화) && [ -n "$id" ]; then
-            keys_to "$id" Return
-        elif id=$(visible 시나리오) && [ -n "$id" ]; then
-            keys_to "$id" Escape
-        fi
+        answer_what_is_shown || true
         sleep 0.3
     done
     fail "\"$name\" reads \"$value\", not \"$wanted\""

@@ -2,6 +2,7 @@
 // questions, visiting a place, contacting someone and the guild branch.
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "city/citycommands.h"
@@ -14,8 +15,11 @@
 namespace orrowvale::sim {
 namespace {
 
-void endAction(Player& player, const Action&) {
+// `end N` stops a run of turns after N of them, as Escape or "멈춤" does.
+void endAction(Player& player, const Action& action) {
+    if (action.given[0]) player.presenter.stopTurnsAfter(action.values[0]);
     confirmAndEndTurn(player.game);
+    player.presenter.stopTurnsAfter(std::numeric_limits<int>::max());
 }
 
 void answerAction(Player& player, const Action& action) {
@@ -44,6 +48,15 @@ void branchAction(Player& player, const Action&) {
     if (offerGuildBranch(player.game) == BranchOffer::HasBranch) showGuildLists(player);
 }
 
+ArgumentForm stopAfterArg() {
+    ArgumentForm arg;
+    arg.what = "turns";
+    arg.min = 1;
+    arg.max = kEndTurnLimit;
+    arg.optional = true;
+    return arg;
+}
+
 ArgumentForm answerArg() {
     ArgumentForm arg;
     arg.what = "answer";
@@ -55,7 +68,7 @@ ArgumentForm answerArg() {
 
 std::vector<ActionForm> cityActions() {
     return {
-        {"end", {}, NameUse::None, false, endAction},
+        {"end", {stopAfterArg()}, NameUse::None, false, endAction},
         {"answer", {answerArg()}, NameUse::None, false, answerAction},
         {"visit", {}, NameUse::Optional, false, visitAction},
         {"contact", {}, NameUse::Optional, false, contactAction},

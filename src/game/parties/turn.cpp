@@ -91,7 +91,7 @@ void weeklyTurnover(Game& game) {
     }
 }
 
-int endTurn(Game& game) {
+int endTurn(Game& game, bool* stoppedByPlayer) {
     if (!mainCharacterAway(game.state)) {
         advanceTurn(game, 1);
         return 1;
@@ -103,6 +103,7 @@ int endTurn(Game& game) {
         const bool runGoesOn =
             mainCharacterAway(game.state) && !game.mainCharacterDied && turns < kEndTurnLimit;
         if (runGoesOn && !game.presenter.keepPlayingTurns(turns)) {
+            if (stoppedByPlayer) *stoppedByPlayer = true;
             game.presenter.inform(kTurnsStopped);
             return turns;
         }
@@ -119,7 +120,9 @@ int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting,
     RecordedAction recorded(game, "end");
     if (question == EndTurnQuestion::Asked && !askPlayer(game, kEndTurnQuestion)) return 0;
     if (turnsStarting) turnsStarting();
-    const int turns = endTurn(game);
+    bool stopped = false;
+    const int turns = endTurn(game, &stopped);
+    if (stopped) recorded.setLine("end " + std::to_string(turns));
     autosaveTurnStart(game);
     return turns;
 }

@@ -22,8 +22,9 @@ inline constexpr const char* kTurnsStopped = "시간을 멈췄습니다. 완료�
 // One press of "완료" after the player said Yes: one turn, or while the main
 // character is away with a party, turn after turn until it is back (at most a game
 // year), or until the player stops the run (Presenter::keepPlayingTurns) and hears
-// kTurnsStopped. Returns the number of turns run.
-int endTurn(Game& game);
+// kTurnsStopped, which sets `stoppedByPlayer` when given. Returns the number of
+// turns run.
+int endTurn(Game& game, bool* stoppedByPlayer = nullptr);
 
 // Whether "완료" asks kEndTurnQuestion first; the player may choose not to be asked.
 enum class EndTurnQuestion { Asked, Skipped };
@@ -32,7 +33,8 @@ enum class EndTurnQuestion { Asked, Skipped };
 // asked) and, after a Yes, calls `turnsStarting` (the window greys itself out, which
 // it cannot do while the question is open) and ends the turn as endTurn does; the
 // new turn's start then goes to the game's Autosaver. Returns the number of turns
-// run, 0 after a No.
+// run, 0 after a No. The play log keeps a run the player stopped as "end N", N the
+// turns played, so that a replay stops it where the player did.
 int confirmAndEndTurn(Game& game, const std::function<void()>& turnsStarting = {},
                       EndTurnQuestion question = EndTurnQuestion::Asked);
 

@@ -9,6 +9,7 @@
 
 #include "game.h"
 #include "game/testfiles.h"
+#include "lifecycle/playlog.h"
 #include "parties/party.h"
 #include "transcript.h"
 #include "world/datafiles.h"
@@ -162,10 +163,19 @@ TEST_F(TurnTest, AStoppedRunEndsAfterTheTurnInProgressWithEveryReportOfTheTurnsP
     EXPECT_EQ(presenter.lines(),
               (std::vector<std::string>{"inform: 한 턴", "inform: 한 턴", "inform: 한 턴",
                                         std::string("inform: ") + kTurnsStopped}));
+    // The play log keeps where the player stopped, so that a replay stops there too.
+    std::vector<std::string> recorded;
+    const PlayLog log{game, [&](const std::string& line) { recorded.push_back(line); }};
+    presenter.stopTurnsAfter(2);
+    EXPECT_EQ(confirmAndEndTurn(game), 2);
+    EXPECT_EQ(recorded, (std::vector<std::string>{"answer yes", "end 2"}));
+    presenter.stopTurnsAfter(std::numeric_limits<int>::max());
+    state.adventurers[1000].busyFlag = 0;
+    EXPECT_EQ(confirmAndEndTurn(game), 1);
+    EXPECT_EQ(recorded.back(), "end");
     // At home one press is one turn, never a run to stop.
     presenter.clear();
     presenter.stopTurnsAfter(0);
-    state.adventurers[1000].busyFlag = 0;
     EXPECT_EQ(endTurn(game), 1);
     EXPECT_EQ(presenter.lines(), std::vector<std::string>{"inform: 한 턴"});
 }

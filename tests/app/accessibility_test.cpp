@@ -18,12 +18,24 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "app/city/adventurertalk.h"
 #include "app/city/citycommands.h"
+#include "app/city/pub.h"
+#include "app/city/pubpatrons.h"
+#include "app/city/visit.h"
+#include "app/guild/chooser.h"
+#include "app/guild/equipment.h"
+#include "app/guild/guildwindow.h"
+#include "app/guild/partysetup.h"
+#include "app/guild/tradingpost.h"
 #include "app/lifecycle/charactercreation.h"
 #include "app/lifecycle/loadgame.h"
 #include "app/lifecycle/savegame.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
+#include "app/parties/dispatch.h"
+#include "app/parties/partycommands.h"
+#include "app/parties/travel.h"
 #include "app/scripts/dialogue.h"
 #include "app/ui/picture.h"
 #include "modaldriver.h"
@@ -107,8 +119,8 @@ QWidgetList tabCycle(QWidget* window) {
 }
 
 // Each control Tab reaches after one that stands on a line above it or to its
-// left on the same line, as a page is read; "before -> after" for each that
-// does not.
+// left on the same line, as a page is read, or at the top of a column to its
+// right; "before -> after" for each that does not.
 QStringList outOfVisualOrder(QWidget* window) {
     const QWidgetList cycle = tabCycle(window);
     QStringList wrong;
@@ -119,7 +131,10 @@ QStringList outOfVisualOrder(QWidget* window) {
         const QRect before = place(cycle[i - 1]);
         const QRect after = place(cycle[i]);
         const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
-        const bool inOrder = sameLine ? after.left() >= before.left() : after.top() > before.top();
+        // The next column starts again at the top, wholly to the right.
+        const bool nextColumn = after.left() >= before.right();
+        const bool inOrder =
+            sameLine ? after.left() >= before.left() : after.top() > before.top() || nextColumn;
         if (!inOrder) wrong << cycle[i - 1]->objectName() + " -> " + cycle[i]->objectName();
     }
     return wrong;
@@ -140,8 +155,13 @@ class KeyboardWalk : public ::testing::Test, public WindowsFixture {
 TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
     Windows& w = *windows;
     const QList<QWidget*> shown = {&w.window<Tcommform>(), &w.window<Tinsform>()};
-    const QList<QWidget*> opened = {&w.window<TNewGameForm>(), &w.window<Tsaveform>(),
-                                    &w.window<Tloadform>(), &w.window<Ttalkform>()};
+    const QList<QWidget*> opened = {
+        &w.window<TNewGameForm>(), &w.window<Tsaveform>(),     &w.window<Tloadform>(),
+        &w.window<Ttalkform>(),    &w.window<Tguildform>(),    &w.window<Tpsform>(),
+        &w.window<TPubForm>(),     &w.window<Ttalkwithform>(), &w.window<Tttadvenform>(),
+        &w.window<Tgoform>(),      &w.window<Ttradecform>(),   &w.window<Tequipform>(),
+        &w.window<Tadvlists>(),    &w.window<Tcommandform>(),  &w.window<Tmovecityform>(),
+        &w.window<Tdoadvform>()};
     for (QWidget* window : opened)
         window->show();
     for (QWidget* window : shown + opened) {
@@ -170,6 +190,31 @@ TEST_F(KeyboardWalk, EnterPressesTheFocusedButtonAndEscapeClosesWhatItSays) {
     endTurn->setFocus();
     QTest::keyClick(endTurn, Qt::Key_Return);
     EXPECT_EQ(state().gameTurn, 2);
+
+    // Any dialog: Enter on its focused button presses it ("닫기" of the guild window).
+    auto& guild = windows->window<Tguildform>();
+    QTimer::singleShot(0, &guild, [&] {
+        auto* close = guild.findChild<QPushButton*>(QStringLiteral("Button3"));
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Return);
+    });
+    EXPECT_EQ(guild.exec(), QDialog::Rejected);
+
+    // The conversation: Enter on an answer goes back to the question asked and asks
+    // nothing more (it once asked the adventurer to join).
+    auto& conversation = windows->window<Tttadvenform>();
+    QTimer::singleShot(0, &conversation, [&] {
+        auto* ask = conversation.findChild<QPushButton*>(QStringLiteral("yourjob"));
+        QTest::keyClick(ask, Qt::Key_Return);
+        auto* answer = conversation.findChild<QPlainTextEdit*>(QStringLiteral("adsaid"));
+        EXPECT_EQ(conversation.focusWidget(), answer);
+        const QString said = answer->toPlainText();
+        QTest::keyClick(answer, Qt::Key_Return);
+        EXPECT_EQ(conversation.focusWidget(), ask);
+        EXPECT_EQ(answer->toPlainText(), said);
+        conversation.reject();
+    });
+    conversation.showConversation(1);
 
     // The dialogue: Enter in its lines goes on, Escape does not skip them.
     auto& talk = windows->window<Ttalkform>();

@@ -12,6 +12,9 @@ save_dir="$work/game/data/save"
 game_data="$work/game/data"
 xvfb_pid=""
 game_pid=""
+# A window manager to run on the display before the program, if the script sets one.
+window_manager=""
+wm_pid=""
 # A message box is titled by the caption of the window it comes from and its kind.
 message_box='.* - (알림|질문|오류)'
 mkdir -p "$out"
@@ -20,6 +23,7 @@ rm -f "$out/failure.png"
 
 e2e_cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -56,6 +60,18 @@ e2e_start() {
             >"$work/game/data/endless_rain[1].mid"
     fi
     e2e_display
+    if [ -n "$window_manager" ]; then
+        "$window_manager" >"$work/window_manager.log" 2>&1 &
+        wm_pid=$!
+        # The program's first window is given the keyboard only by a window
+        # manager already at work.
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            sleep 0.1
+        done
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+            fail "$window_manager did not start: $(cat "$work/window_manager.log")"
+    fi
     e2e_launch "$seed" --game-dir "$work/game"
 }
 

@@ -1,5 +1,6 @@
 #include "app/city/adventurertalk.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,6 +26,7 @@ Tttadvenform::Tttadvenform(Windows& windows) : windows_(windows) {
     // Read by the keyboard too: an answer takes the focus, so a screen reader says it.
     answerText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     answerText->setFixedSize(340, 90);
+    answerText->installEventFilter(this);
     layout->addWidget(answerText);
 
     askClassButton = addButton("yourjob", "어떤 종류의 모험가이십니까?");
@@ -53,6 +55,7 @@ void Tttadvenform::showConversation(int number) {
     // Said with the window's caption as it opens, while the first question has the focus.
     setAccessibleDescription(greeting);
     updateJoinButton();
+    askedBy_ = nullptr;
     askClassButton->setFocus();
     exec();
 }
@@ -64,22 +67,37 @@ void Tttadvenform::updateJoinButton() {
 }
 
 // The answer takes the focus, so a screen reader speaks it; Shift+Tab from it
-// reaches "안녕히 계십시오.", Tab the first question.
-void Tttadvenform::showAnswer(const QString& answer) {
+// reaches "안녕히 계십시오.", Tab the first question, Enter the question asked.
+void Tttadvenform::showAnswer(const QString& answer, QPushButton* askedBy) {
+    askedBy_ = askedBy;
     answerText->setPlainText(answer);
     answerText->moveCursor(QTextCursor::Start);
     answerText->setFocus();
 }
 
+// Without this, Enter on the answer would press whichever question the dialog
+// took for its default: a player reading "술이다!" would ask the adventurer to join.
+bool Tttadvenform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == answerText && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            QPushButton* back = askedBy_ && askedBy_->isEnabled() ? askedBy_ : goodbyeButton;
+            back->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Tttadvenform::askClassButtonClick() {
-    showAnswer(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))));
+    showAnswer(qs(classAnswer(windows_.state->adventurers.at(talkTarget_))), askClassButton);
 }
 
 void Tttadvenform::askToJoinButtonClick() {
     const bool declined = askToJoin(windows_.game, talkTarget_) == JoinOutcome::Declined;
     updateJoinButton();
     if (declined) {
-        showAnswer(QString::fromUtf8(kJoinDeclined));
+        showAnswer(QString::fromUtf8(kJoinDeclined), askToJoinButton);
     } else if (!askToJoinButton->isEnabled()) {
         // The button has just gone grey under the keyboard.
         goodbyeButton->setFocus();
@@ -87,7 +105,7 @@ void Tttadvenform::askToJoinButtonClick() {
 }
 
 void Tttadvenform::buyDrinkButtonClick() {
-    showAnswer(qs(buyDrink(windows_.game, talkTarget_)));
+    showAnswer(qs(buyDrink(windows_.game, talkTarget_)), buyDrinkButton);
 }
 
 }  // namespace orrowvale

@@ -23,12 +23,16 @@ class Tttadvenform : public QDialog {
 
     int talkTarget() const { return talkTarget_; }
 
+  protected:
+    // Enter on the answer gives the keyboard back to the question asked.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     // A button of the column; Enter presses the one focused.
     QPushButton* addButton(const char* objectName, const char* caption);
     void updateJoinButton();
-    // Shows what the adventurer says and gives it the focus.
-    void showAnswer(const QString& answer);
+    // Shows what the adventurer says to the question `askedBy` and gives it the focus.
+    void showAnswer(const QString& answer, QPushButton* askedBy);
 
     Windows& windows_;
     int talkTarget_ = 0;
@@ -37,6 +41,7 @@ class Tttadvenform : public QDialog {
     QPushButton* askToJoinButton;
     QPushButton* buyDrinkButton;
     QPushButton* goodbyeButton;
+    QPushButton* askedBy_ = nullptr;
 };
 
 }  // namespace orrowvale

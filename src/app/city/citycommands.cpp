@@ -55,7 +55,6 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     connect(endTurnButton, &QPushButton::clicked, this, &Tcommform::endTurnButtonClick);
     // As wide as the status panel above it, so that the frame shows the caption.
     setMinimumWidth(200);
-    pressFocusedButtonOnEnter(this);
 }
 
 QPushButton* Tcommform::addButton(const char* objectName, const char* caption) {
@@ -75,6 +74,11 @@ void Tcommform::showEvent(QShowEvent* event) {
 // Without this window the turn could not end: only the map window hides it.
 void Tcommform::closeEvent(QCloseEvent* event) {
     event->ignore();
+}
+
+void Tcommform::takeKeyboard() {
+    raise();
+    activateWindow();
 }
 
 void Tcommform::refreshCommandButtons() {

@@ -15,6 +15,9 @@ class Tcommform : public QWidget {
     explicit Tcommform(Windows& windows);
 
     void refreshCommandButtons();
+    // The keyboard back on the command window, on the button it last had: Escape on
+    // the map and on the status panel come here.
+    void takeKeyboard();
     void guildButtonClick();
     void tradingPostButtonClick();
     void pubButtonClick();

@@ -29,6 +29,10 @@ Tequipform::Tequipform(Windows& windows) : windows_(windows) {
     itemLabel = new QLabel(this);
     itemLabel->setObjectName(QStringLiteral("pitemla"));
     itemLabel->setMinimumWidth(200);
+    // Read as "장비" and the item, and reached by Tab like the lists.
+    itemLabel->setAccessibleName(QStringLiteral("장비"));
+    itemLabel->setFocusPolicy(Qt::StrongFocus);
+    itemLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     itemLabel->installEventFilter(this);
     itemList = new NumberedList(this, "itemlist");
     itemList->setAccessibleName(QStringLiteral("길드 보관 아이템"));
@@ -70,6 +74,7 @@ void Tequipform::showEvent(QShowEvent* event) {
     const GameState& state = *windows_.state;
     // Filling the party list shows its item: none is chosen yet.
     partyList->fill(equippableParties(state));
+    describeCarriedItems();
     fillItems();
     partyList->setFocus();
 }
@@ -88,9 +93,20 @@ void Tequipform::showPartyItem() {
     const GameState& state = *windows_.state;
     const int party = partyList->chosen().value_or(0);
     itemLabel->setText(qs(carriedItemName(state, party)));
+    itemLabel->setAccessibleDescription(itemLabel->text());
+    describeCarriedItems();
     const Refusal refusal = takeOffRefusal(state, party);
     takeOffButton->setEnabled(!refusal);
     takeOffButton->setToolTip(qs(refusal.value_or("")));
+}
+
+// Each party's row says what it carries, so a screen reader hears it with the party.
+void Tequipform::describeCarriedItems() {
+    const GameState& state = *windows_.state;
+    for (int row = 0; row < partyList->count(); ++row)
+        partyList->item(row)->setData(
+            Qt::AccessibleDescriptionRole,
+            QStringLiteral("장비: ") + qs(carriedItemName(state, partyList->numberAt(row))));
 }
 
 void Tequipform::equipButtonClick() {

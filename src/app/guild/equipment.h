@@ -26,6 +26,7 @@ class Tequipform : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void describeCarriedItems();
     void fillItems();
     // The item label and "해제", for the chosen party.
     void showPartyItem();

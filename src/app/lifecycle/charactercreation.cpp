@@ -86,7 +86,6 @@ TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     setTabOrder(nextButton, confirmButton);
     setTabOrder(confirmButton, cancelButton);
     setTabOrder(cancelButton, randomPlayButton);
-    pressFocusedButtonOnEnter(this);
 
     connect(previousButton, &QPushButton::clicked, this, &TNewGameForm::previousButtonClick);
     connect(nextButton, &QPushButton::clicked, this, &TNewGameForm::nextButtonClick);

@@ -34,6 +34,8 @@ class MapView : public Picture {
 
     // Enter or Space on a city, as a left click on it.
     std::function<void(int city)> onChoose;
+    // Escape: the player is done with the map.
+    std::function<void()> onLeave;
 
   protected:
     bool event(QEvent* event) override;

@@ -67,6 +67,7 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
     mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
     mapPicture->onChoose = [this](int city) { cityChosen(city); };
+    mapPicture->onLeave = [this] { windows_.window<Tcommform>().takeKeyboard(); };
     // The keyboard stays on the command window while the mouse reads the map.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     characterButton = makeButton(central, "Button1", "캐릭터");

@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
 
+#include "app/city/citycommands.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
@@ -40,6 +42,7 @@ void showValue(QLabel* label, const QString& value) {
 Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tinsform"));
     setWindowTitle(QStringLiteral("Inspector"));
+    setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: Command 창으로"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
 
@@ -83,6 +86,15 @@ void Tinsform::statusShortcutActivated() {
     raise();
     activateWindow();
     goldLabel->setFocus();
+}
+
+// Read and done: the keyboard goes back to the command window.
+void Tinsform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        windows_.window<Tcommform>().takeKeyboard();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // Only while the panel shows a game.

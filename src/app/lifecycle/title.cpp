@@ -89,8 +89,16 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     openMenu->setShortcuts(
         {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     addAction(openMenu);
-    connect(openMenu, &QAction::triggered, this,
-            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    connect(openMenu, &QAction::triggered, this, [this, file] {
+        menuBar()->setActiveAction(file->menuAction());
+        // The first entry the player can take is lit, so Enter again takes it.
+        for (QAction* entry : file->actions()) {
+            if (entry->isEnabled() && entry->isVisible() && !entry->isSeparator()) {
+                file->setActiveAction(entry);
+                break;
+            }
+        }
+    });
 
     setFixedSize(sizeHint());
     move(0, 0);

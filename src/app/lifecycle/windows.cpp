@@ -30,7 +30,9 @@
 #include "app/parties/travel.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"
+#include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
+#include "app/ui/windowrole.h"
 
 namespace orrowvale {
 
@@ -53,6 +55,8 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
       presenter(*this),
       loggingPresenter(presenter, *state),
       game(*state, paths, dice, loggingPresenter) {
+    pressFocusedButtonsOnEnter();
+    tellPlainWindowsAsWindows();
     // One after another, in the order of the list.
     std::apply(
         [this](auto&... owned) {

@@ -64,6 +64,17 @@ void Tcommandform::openFor(int city, std::optional<int> party) {
 
 void Tcommandform::fillList(const ListRows& parties) {
     partyList->fill(parties, partyList->chosen());
+    describeRows();
+}
+
+// Each row says whether its party can take an order, so a screen reader hears it
+// with the party's name.
+void Tcommandform::describeRows() {
+    for (int row = 0; row < partyList->count(); ++row) {
+        const Refusal why = whyPartyCannotLeave(*windows_.state, partyList->numberAt(row));
+        partyList->item(row)->setData(Qt::AccessibleDescriptionRole,
+                                      why ? qs(*why) : QStringLiteral("명령을 기다립니다."));
+    }
 }
 
 // The game takes 0 for no party chosen.
@@ -88,7 +99,10 @@ void Tcommandform::adventureButtonClick() {
     const std::optional<int> party = partyList->chosen();
     if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
     windows_.window<Tdoadvform>().prepareAndShow(*party);
+    describeRows();
     updateButtons();
+    // Sent out, the party's row has the keyboard again and says what it is doing.
+    if (!adventureButton->isEnabled()) partyList->setFocus();
 }
 
 }  // namespace orrowvale

@@ -26,6 +26,7 @@ class Tcommandform : public QDialog {
     void adventureButtonClick();
 
   private:
+    void describeRows();
     // Shows the rows of the parties; a party still listed stays chosen, one that has
     // left takes the choice with it.
     void fillList(const ListRows& parties);

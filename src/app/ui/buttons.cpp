@@ -1,5 +1,6 @@
 #include "app/ui/buttons.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -17,7 +18,7 @@ class EnterPressesButton : public QObject {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
         if (key->modifiers() & ~Qt::KeypadModifier) return false;
-        auto* button = qobject_cast<QAbstractButton*>(watched);
+        auto* button = qobject_cast<QPushButton*>(watched);
         if (!button || !button->isEnabled() || !button->isVisible()) return false;
         button->click();
         return true;
@@ -26,10 +27,12 @@ class EnterPressesButton : public QObject {
 
 }  // namespace
 
-void pressFocusedButtonOnEnter(QWidget* window) {
-    auto* filter = new EnterPressesButton(window);
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        button->installEventFilter(filter);
+void pressFocusedButtonsOnEnter() {
+    static const char* const kName = "EnterPressesButton";
+    if (!qApp || qApp->findChild<EnterPressesButton*>(QString::fromLatin1(kName))) return;
+    auto* filter = new EnterPressesButton(qApp);
+    filter->setObjectName(QString::fromLatin1(kName));
+    qApp->installEventFilter(filter);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption) {

@@ -50,7 +50,6 @@ TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(p
     });
     connect(okButton, &QPushButton::clicked, this, &TSlotWindow::okButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    pressFocusedButtonOnEnter(this);
 }
 
 void TSlotWindow::showEvent(QShowEvent* event) {

@@ -1,0 +1,29 @@
+#include "app/ui/windowrole.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace orrowvale {
+namespace {
+
+QAccessibleInterface* plainWindowFactory(const QString& className, QObject* object) {
+    // Dialogs, main windows and menus are met earlier in their class line and keep
+    // Qt's own interfaces; only a plain widget that is a window comes this far.
+    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    const Qt::WindowType type = widget->windowType();
+    if (!widget->isWindow() || (type != Qt::Window && type != Qt::Tool)) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+}  // namespace
+
+void tellPlainWindowsAsWindows() {
+    static const bool installed = [] {
+        QAccessible::installFactory(plainWindowFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace orrowvale

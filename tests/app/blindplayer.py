@@ -162,6 +162,12 @@ class BlindPlayer:
             time.sleep(0.2)
         raise Lost(f'nothing named "{name}" to read; the reader is at {self.where()}')
 
+    def names(self, role):
+        """The names of every showing object of ROLE in the window with the keyboard."""
+        window = self.active()
+        return [node.name for node in _walk(window) if node is not window and
+                node.getRoleName() == role and _has(node, pyatspi.STATE_SHOWING)]
+
     def items(self, window=None):
         """The rows of the list that has the keyboard, as the reader names them."""
         focused = self.focus()

@@ -13,6 +13,8 @@ import re
 import sys
 import time
 
+import pyatspi
+
 from blindplayer import BlindPlayer, Lost
 
 MESSAGE_BOX = r".* - (알림|질문|오류)"
@@ -109,7 +111,7 @@ def talk_in_pub(player):
         player.press_button("어떤 종류의 모험가이십니까?")
         log(f"  job: {player.read('모험가의 말')!r}")
         join = player.find("저희 길드에 들어오시겠습니까?")
-        if join is not None and join.getState().contains(__import__("pyatspi").STATE_ENABLED):
+        if join is not None and join.getState().contains(pyatspi.STATE_ENABLED):
             player.press_button("저희 길드에 들어오시겠습니까?")
             window = player.active()
             if window is not None and re.fullmatch(MESSAGE_BOX, window.name):
@@ -143,8 +145,11 @@ def form_party(player, members=3):
         player.press_button("추가", then="선택하십시오.")
         player.press("Return")
         player.wait_window("파티 구성")
-    party = player.read("파티")
-    log(f"party setup: {player.where()}")
+    # Each place of the formation says who stands there: "정면 왼쪽: 상우(리더)".
+    standing = [name for name in player.names("check box") if ": " in name]
+    log(f"formation: {', '.join(standing)}")
+    if len(standing) != members or not any("(리더)" in name for name in standing):
+        raise Lost(f"the formation reads {standing}, not {members} members with a leader")
     player.press("Escape")
     player.wait_window("길드")
     player.press("Escape")

@@ -25,6 +25,7 @@
 #include "app/city/visit.h"
 #include "app/guild/chooser.h"
 #include "app/guild/equipment.h"
+#include "app/guild/fame.h"
 #include "app/guild/guildwindow.h"
 #include "app/guild/partysetup.h"
 #include "app/guild/tradingpost.h"
@@ -161,7 +162,7 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
         &w.window<TPubForm>(),     &w.window<Ttalkwithform>(), &w.window<Tttadvenform>(),
         &w.window<Tgoform>(),      &w.window<Ttradecform>(),   &w.window<Tequipform>(),
         &w.window<Tadvlists>(),    &w.window<Tcommandform>(),  &w.window<Tmovecityform>(),
-        &w.window<Tdoadvform>()};
+        &w.window<Tdoadvform>(),   &w.window<Tfamform>()};
     for (QWidget* window : opened)
         window->show();
     for (QWidget* window : shown + opened) {
@@ -170,6 +171,15 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
         EXPECT_TRUE(wrong.isEmpty())
             << window->objectName().toStdString() << ": " << wrong.join(", ").toStdString();
     }
+    // Values read by Tab: selectable text alone takes only clicks.
+    const auto reaches = [](QWidget* window, const char* objectName) {
+        for (QWidget* stop : tabCycle(window))
+            if (stop->objectName() == QLatin1String(objectName)) return true;
+        return false;
+    };
+    EXPECT_TRUE(reaches(&w.window<Tfamform>(), "advfamelabel"));
+    EXPECT_TRUE(reaches(&w.window<Tfamform>(), "needslabel"));
+    EXPECT_TRUE(reaches(&w.window<Tequipform>(), "pitemla"));
     for (QWidget* window : opened)
         window->hide();
 }

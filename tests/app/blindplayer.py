@@ -168,7 +168,7 @@ class BlindPlayer:
         return [node.name for node in _walk(window) if node is not window and
                 node.getRoleName() == role and _has(node, pyatspi.STATE_SHOWING)]
 
-    def items(self, window=None):
+    def items(self):
         """The rows of the list that has the keyboard, as the reader names them."""
         focused = self.focus()
         node = focused
@@ -185,10 +185,6 @@ class BlindPlayer:
         for key in keys:
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
             time.sleep(0.15)
-        self.settle()
-
-    def type_text(self, text):
-        subprocess.run(["xdotool", "type", "--clearmodifiers", "--delay", "150", text], check=True)
         self.settle()
 
     def settle(self, quiet=0.4, seconds=10):

@@ -31,8 +31,8 @@ Tequipform::Tequipform(Windows& windows) : windows_(windows) {
     itemLabel->setMinimumWidth(200);
     // Read as "장비" and the item, and reached by Tab like the lists.
     itemLabel->setAccessibleName(QStringLiteral("장비"));
-    itemLabel->setFocusPolicy(Qt::StrongFocus);
     itemLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    itemLabel->setFocusPolicy(Qt::StrongFocus);
     itemLabel->installEventFilter(this);
     itemList = new NumberedList(this, "itemlist");
     itemList->setAccessibleName(QStringLiteral("길드 보관 아이템"));

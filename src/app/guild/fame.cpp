@@ -31,6 +31,9 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     needsLabel->setObjectName(QStringLiteral("needslabel"));
     needsLabel->setAccessibleDescription(QStringLiteral("명성이 필요한 일"));
     needsLabel->setWordWrap(true);
+    // Selectable text takes only clicks for focus: Tab is given after.
+    needsLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    needsLabel->setFocusPolicy(Qt::StrongFocus);
     layout->addRow(needsLabel);
 
     okButton = makeButton(this, "Button1", "확인");
@@ -61,6 +64,9 @@ QProgressBar* Tfamform::addBar(const char* name, const char* caption, QColor col
 QLabel* Tfamform::addNumber(const char* name) {
     auto* number = new QLabel(this);
     number->setObjectName(QString::fromUtf8(name));
+    // Tab reads the numbers, each after its bar's caption.
+    number->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    number->setFocusPolicy(Qt::StrongFocus);
     static_cast<QFormLayout*>(layout())->addRow(QString(), number);
     return number;
 }
@@ -78,6 +84,15 @@ void Tfamform::showFame() {
     for (const std::string& line : fameNeeds(state))
         needs << qs(line);
     needsLabel->setText(needs.join(QLatin1Char('\n')));
+    // Said with the caption as the window opens, while "확인" has the keyboard.
+    setAccessibleDescription(
+        QStringLiteral("모험 %1, 정치 %2, 암행 %3")
+            .arg(adventureNumber->text(), politicalNumber->text(), covertNumber->text()));
+    for (auto [number, meaning] :
+         {std::pair{adventureNumber, "모험"}, std::pair{politicalNumber, "정치"},
+          std::pair{covertNumber, "암행"}})
+        number->setAccessibleName(QString::fromUtf8(meaning) + QStringLiteral(": ") +
+                                  number->text());
     okButton->setFocus();
     exec();
 }

@@ -17,12 +17,14 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/city/adventurertalk.h"
 #include "app/city/citycommands.h"
 #include "app/city/pub.h"
 #include "app/city/pubpatrons.h"
 #include "app/city/visit.h"
+#include "app/guild/adventurerpanel.h"
 #include "app/guild/chooser.h"
 #include "app/guild/equipment.h"
 #include "app/guild/fame.h"
@@ -180,6 +182,12 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
     EXPECT_TRUE(reaches(&w.window<Tfamform>(), "advfamelabel"));
     EXPECT_TRUE(reaches(&w.window<Tfamform>(), "needslabel"));
     EXPECT_TRUE(reaches(&w.window<Tequipform>(), "pitemla"));
+    auto& panel = w.window<Tadvdtform>();
+    panel.show();
+    const QWidgetList lines = tabCycle(&panel);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](QWidget* stop) { return qobject_cast<QLabel*>(stop); }));
+    panel.hide();
     for (QWidget* window : opened)
         window->hide();
 }

@@ -37,6 +37,7 @@ QLabel* TDetailPanel::addLabel(const char* name, const char* caption) {
     label->setObjectName(QString::fromUtf8(name));
     // Tab reaches every line, so a screen reader reads the panel line by line.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
     grid_->addWidget(label, nextLabelRow_++, 0);
     return label;
 }

@@ -93,6 +93,14 @@ void Tcommandform::moveButtonClick() {
     windows_.window<Tmovecityform>().prepareAndShow(*party, windows_.state->commandCity);
     fillList(partiesInCity(*windows_.state, windows_.state->commandCity));
     windows_.afterPlayerAction();
+    keyboardToPartyIfSent();
+}
+
+// Sent out, the party's row has the keyboard again and says what it is doing,
+// rather than the keyboard falling on "닫기".
+void Tcommandform::keyboardToPartyIfSent() {
+    updateButtons();
+    if (!adventureButton->isEnabled()) partyList->setFocus();
 }
 
 void Tcommandform::adventureButtonClick() {
@@ -100,9 +108,7 @@ void Tcommandform::adventureButtonClick() {
     if (!party || !canMoveOrDispatch(*windows_.state, *party)) return;
     windows_.window<Tdoadvform>().prepareAndShow(*party);
     describeRows();
-    updateButtons();
-    // Sent out, the party's row has the keyboard again and says what it is doing.
-    if (!adventureButton->isEnabled()) partyList->setFocus();
+    keyboardToPartyIfSent();
 }
 
 }  // namespace orrowvale

@@ -27,6 +27,7 @@ class Tcommandform : public QDialog {
 
   private:
     void describeRows();
+    void keyboardToPartyIfSent();
     // Shows the rows of the parties; a party still listed stays chosen, one that has
     // left takes the choice with it.
     void fillList(const ListRows& parties);

@@ -201,6 +201,18 @@ TEST_F(KeyboardWalk, CtrlIGivesTheStatusPanelTheKeyboardOnTheGold) {
     EXPECT_EQ(panel.focusWidget(), panel.findChild<QLabel*>(QStringLiteral("goldstat")));
 }
 
+// A desktop without a window manager gives no window the keyboard by itself.
+TEST_F(KeyboardWalk, TheKeyboardGoesBackToTheWindowThatHadItWhenOneCloses) {
+    auto& commands = windows->window<Tcommform>();
+    commands.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&commands));
+    auto& guild = windows->window<Tguildform>();
+    guild.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&guild));
+    guild.hide();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&commands));
+}
+
 TEST_F(KeyboardWalk, EnterPressesTheFocusedButtonAndEscapeClosesWhatItSays) {
     // The command window: Enter on "완료" ends the turn, after its question.
     auto& commands = windows->window<Tcommform>();

@@ -4,7 +4,10 @@
 # it, in a desktop with a window manager. The player itself is e2e_reader.py: from
 # the title to a party home from a dungeon, a save and its load.
 #
-#   e2e_reader.sh PROGRAM GAME_DIR OUT
+#   e2e_reader.sh PROGRAM GAME_DIR OUT [bare]
+#
+# With "bare", the desktop has no window manager: the game alone must give the
+# keyboard to the window that opens and back to the one left.
 #
 # Exits 77 (skipped) only when the accessibility bus cannot run here.
 set -euo pipefail
@@ -12,8 +15,9 @@ set -euo pipefail
 program=$1
 source_game=$2
 out=$3
+desktop=${4:-openbox}
 
-for tool in dbus-launch Xvfb xdotool openbox xprop; do
+for tool in dbus-launch Xvfb xdotool xprop $([ "$desktop" = bare ] || echo openbox); do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed" >&2; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
@@ -32,7 +36,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # A blind player's desktop has a window manager: Alt+Tab, and the window that
 # opens takes the keyboard.
-window_manager=openbox
+[ "$desktop" = bare ] || window_manager=openbox
 e2e_start 3
 /usr/bin/python3 "$(dirname "$0")/e2e_reader.py" "$game_pid" || fail "the blind player got lost"
 log "a blind player played from the title to a party home, a save and its load"

@@ -57,6 +57,7 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
       game(*state, paths, dice, loggingPresenter) {
     pressFocusedButtonsOnEnter();
     tellPlainWindowsAsWindows();
+    keyboardFollowsWindows();
     // One after another, in the order of the list.
     std::apply(
         [this](auto&... owned) {
@@ -80,6 +81,8 @@ void Windows::showTitle() {
     TForm1& title = window<TForm1>();
     title.setEnabled(true);
     title.show();
+    // The keyboard is the title's from the start, with or without a window manager.
+    title.activateWindow();
 }
 
 bool Windows::enterGame() {
@@ -107,7 +110,6 @@ void Windows::returnToTitle() {
     window<Tinfoform>().hide();
     window<Tlogform>().hide();
     showTitle();
-    window<TForm1>().activateWindow();
     window<TMainForm>().hide();
 }
 

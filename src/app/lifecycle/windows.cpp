@@ -32,6 +32,7 @@
 #include "app/scripts/dialogue.h"
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
+#include "app/ui/windowfocus.h"
 #include "app/ui/windowrole.h"
 
 namespace orrowvale {

@@ -1,8 +1,9 @@
 #include "app/ui/buttons.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include "app/ui/applicationfilter.h"
 
 namespace orrowvale {
 
@@ -28,11 +29,7 @@ class EnterPressesButton : public QObject {
 }  // namespace
 
 void pressFocusedButtonsOnEnter() {
-    static const char* const kName = "EnterPressesButton";
-    if (!qApp || qApp->findChild<EnterPressesButton*>(QString::fromLatin1(kName))) return;
-    auto* filter = new EnterPressesButton(qApp);
-    filter->setObjectName(QString::fromLatin1(kName));
-    qApp->installEventFilter(filter);
+    installApplicationFilterOnce<EnterPressesButton>("EnterPressesButton");
 }
 
 QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption) {

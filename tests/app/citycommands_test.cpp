@@ -1,12 +1,16 @@
 #include "app/city/citycommands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <tuple>
@@ -213,6 +217,21 @@ TEST_F(CommandWindow, VisitRunsTheChosenPlaceAndAsksForOneWhenNoneIsChosen) {
     const auto places = windows->window<Tgoform>().findChildren<QComboBox*>();
     ASSERT_EQ(places.size(), 1);
     EXPECT_EQ(heard(places[0]), QStringLiteral("위치"));
+}
+
+// A pipe where the settings file should be is never opened: reading it would hold the
+// program before its title. The choices stay as they are by default, and nothing hangs.
+TEST(PlayerSettings, AFileThatIsNoPlainFileLeavesTheDefaults) {
+    QTemporaryDir config;
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    ASSERT_TRUE(QDir(config.path()).mkpath(QStringLiteral("orrowvale")));
+    const QString file = config.path() + QStringLiteral("/orrowvale/orrowvale.conf");
+    ASSERT_EQ(::mkfifo(file.toUtf8().constData(), 0600), 0);
+    setAskBeforeEndingTurn(false);
+    EXPECT_TRUE(askBeforeEndingTurn());
+    EXPECT_FALSE(QFileInfo(file).isFile()) << "the pipe is left as it was";
+    qputenv("XDG_CONFIG_HOME", before);
 }
 
 }  // namespace

@@ -20,16 +20,17 @@ start_random_game
 
 # Ends a turn and answers what it tells until its start, autosave N, is on disk:
 # it is written off the window's thread.
+# Each world keeps its autosaves in a folder of its own there.
 autosaves="$XDG_DATA_HOME/orrowvale/autosave"
 turn_until_autosave() {
     local number=$1
     end_turn
     for _ in $(seq 120); do
-        [ -f "$autosaves/save$number/mainsave.sav" ] && return 0
+        compgen -G "$autosaves/world-*/save$number/mainsave.sav" >/dev/null && return 0
         answer_what_is_shown || true
         sleep 0.5
     done
-    fail "the start of turn $((number + 1)) was not autosaved: $(ls "$autosaves")"
+    fail "the start of turn $((number + 1)) was not autosaved: $(ls -R "$autosaves")"
 }
 turn_until_autosave 1
 answer_boxes

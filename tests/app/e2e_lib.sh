@@ -60,26 +60,37 @@ e2e_start() {
             >"$work/game/data/endless_rain[1].mid"
     fi
     e2e_display
-    if [ -n "$window_manager" ]; then
-        "$window_manager" >"$work/window_manager.log" 2>&1 &
+    [ -z "$window_manager" ] || e2e_window_manager
+    e2e_launch "$seed" --game-dir "$work/game"
+}
+
+# Starts the window manager and waits until it is at work: the program's first
+# window is given the keyboard only by a window manager already at work. One that
+# died at its start (a display busy with another client) is started again.
+e2e_window_manager() {
+    local attempt
+    for attempt in 1 2 3; do
+        "$window_manager" >>"$work/window_manager.log" 2>&1 &
         wm_pid=$!
-        # The program's first window is given the keyboard only by a window
-        # manager already at work.
         for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            kill -0 "$wm_pid" 2>/dev/null || break
             sleep 0.1
         done
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-            fail "$window_manager did not start: $(cat "$work/window_manager.log")"
-    fi
-    e2e_launch "$seed" --game-dir "$work/game"
+        kill "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
+        echo "e2e: $window_manager did not start (attempt $attempt)" >>"$work/window_manager.log"
+    done
+    fail "$window_manager did not start: $(cat "$work/window_manager.log")"
 }
 
 # Starts Xvfb on a free display of its choosing and points DISPLAY at it.
 e2e_display() {
     # Xvfb takes the first free display itself and names it: several of these
     # scripts, here and in other checkouts, may start at the same moment.
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" \
+    # -noreset: without it the server resets as its last client leaves (a probe such
+    # as xdotool below), and a client connecting meanwhile fails to open the display.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do

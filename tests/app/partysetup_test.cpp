@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -115,8 +116,15 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
     EXPECT_EQ(grid(), QStringLiteral("..O......"));
     members->setCurrentRow(2);
     EXPECT_EQ(grid(), QStringLiteral(".O......."));
+    // A screen reader toggles a cell: 다온 moves as with a click, and one cell is ticked.
+    QAccessible::queryAccessibleInterface(control("loc7"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(grid(), QStringLiteral("......O.."));
     press("loc9");
     EXPECT_EQ(grid(), QStringLiteral("........O"));
+    press("loc9");
+    EXPECT_EQ(grid(), QStringLiteral("........O")) << "a second click keeps the place";
     const auto& f = state().parties[1].formation;
     EXPECT_EQ(std::vector<int>(f.begin(), f.end()), (std::vector<int>{1, 0, 2, 0, 0, 0, 0, 0, 3}));
     EXPECT_EQ(cell(1), QStringLiteral("가람솔\n(리더)"));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/testfiles.h"
+#include "lifecycle/autosave.h"
 #include "sim/simrun.h"
 
 namespace orrowvale {
@@ -170,13 +171,20 @@ TEST(SimulatorSaves, LoadAutoLoadsTheNewestAutosaveInTheHome) {
     // Two autosaves as the game keeps them, the newer one a turn later.
     ASSERT_EQ(runSim(dir, "--new random --turns 1 --save 1").exitCode, 0);
     ASSERT_EQ(runSim(dir, "--load 1 --turns 1 --save 2").exitCode, 0);
-    fs::create_directories(autosaves);
-    fs::copy(dir.path("data\\save\\save1"), autosaves / "save3");
-    fs::copy(dir.path("data\\save\\save2"), autosaves / "save1");
+    const fs::path world = worldAutosaveFolder(autosaves, dir.paths());
+    fs::create_directories(world);
+    fs::copy(dir.path("data\\save\\save1"), world / "save3");
+    fs::copy(dir.path("data\\save\\save2"), world / "save1");
     const SimRun loaded = sim("--load auto");
     EXPECT_EQ(loaded.exitCode, 0) << loaded.lastLine;
     EXPECT_TRUE(loaded.lastLine.starts_with("state: year=200 month=4 week=1 turn=3 "))
         << loaded.lastLine;
+
+    // Another world of the same home never continues this one's game.
+    dir.write("data\\malename.txt", "1\n민준\n");
+    const SimRun elsewhere = sim("--load auto");
+    EXPECT_EQ(elsewhere.exitCode, 2);
+    EXPECT_NE(elsewhere.lastLine.find("no autosave"), std::string::npos) << elsewhere.lastLine;
 }
 
 }  // namespace

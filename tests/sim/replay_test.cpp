@@ -2,8 +2,11 @@
 // log from another world is refused.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <fstream>
 #include <string>
+#include <utility>
 
 #include "game/testfiles.h"
 #include "sim/simrun.h"
@@ -66,6 +69,78 @@ TEST(Replay, ALogFromAnotherWorldOrAChangedSaveIsRefusedNamingWhatDiffers) {
     EXPECT_NE(refused.lines.front().find("another world"), std::string::npos)
         << refused.lines.front();
     EXPECT_EQ(refused.lines.size(), 2u) << "both differences are named";
+}
+
+// A log is read once, with an action file's bounds: whatever stands under its name,
+// the simulator answers at once with one error naming the log, and its line where
+// one is at fault.
+TEST(Replay, AHostileLogIsRefusedAtOnceWithOneErrorNamingItsLine) {
+    testing::TempGameDir dir;
+    const std::string head = "# orrowvale play log\n# version 1\n# world 0\n";
+    const std::string seed = "# seed 1\n";
+    dir.write("slot11.txt", head + "# start load 11\n" + seed);
+    dir.write("banana.txt", head + "# start new banana\n" + seed);
+    dir.write("noseed.txt", head + "# start new random\npub\n");
+    dir.write("long.txt", head + "# start new random\n" + seed + "pub\n" + std::string(2000, 'x'));
+    {
+        std::ofstream huge(dir.root() / "huge.txt", std::ios::binary);
+        for (int line = 0; line < 17 * 1024; ++line)
+            huge << '#' << std::string(1000, '-') << '\n';
+    }
+    ASSERT_EQ(::mkfifo((dir.root() / "pipe").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"slot11.txt", "slot11.txt:4: the save slot must be a number from 1 to 10, not \"11\""},
+        {"banana.txt", "banana.txt:4: the log starts in a way the game never writes"},
+        {"noseed.txt", "noseed.txt:5: this is no play log: its header has no \"# seed\" line"},
+        {"long.txt", "long.txt:7: the line is longer than 1024 bytes"},
+        {"huge.txt", "huge.txt: the file is larger than 16 MB"},
+        {"pipe", "pipe: cannot open the file (it is not a regular file); give - to read"},
+        {"/dev/zero", "/dev/zero: cannot open the file (it is not a regular file)"},
+        {"- < /dev/zero", "-:1: the line is longer than 1024 bytes"},
+    };
+    for (const auto& [log, expected] : cases) {
+        const testing::SimRun run = testing::runCommand(
+            "cd " + dir.root().string() +
+            " && timeout 60 " ORROWVALE_SIM_TOOL " --game-dir " ORROWVALE_GAME_DIR " --replay " +
+            log);
+        EXPECT_EQ(run.exitCode, 2) << log;
+        ASSERT_EQ(run.lines.size(), 1u) << log;
+        EXPECT_TRUE(run.lines[0].starts_with("error: " + expected)) << run.lines[0];
+    }
+}
+
+// A log given on standard input is read once and played whole; a record that cannot
+// be written, and survey outputs that cannot, are errors naming the file.
+TEST(Replay, StandardInputReplaysAndAFailedWriteIsTold) {
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    const std::string sim = std::string(ORROWVALE_SIM_TOOL) + " --game-dir " + dir.root().string();
+    const std::string log = (dir.root() / "play.txt").string();
+    const testing::SimRun played =
+        testing::runCommand(sim + " --seed 2 --new random --record " + log + " --turns 2");
+    ASSERT_EQ(played.exitCode, 0);
+    for (const std::string input : {"/dev/stdin", "-"}) {
+        const testing::SimRun replayed =
+            testing::runCommand(sim + " --replay " + input + " < " + log);
+        EXPECT_EQ(replayed.exitCode, 0) << input;
+        EXPECT_EQ(replayed.lines.back(), played.lines.back()) << input;
+    }
+
+    const testing::SimRun full =
+        testing::runCommand(sim + " --seed 2 --new random --record /dev/full --turns 1");
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_EQ(full.lines.back(),
+              "error: /dev/full: cannot write the play log (No space left on device)");
+    const std::string survey = sim + " --seed 2 --new random --survey 1 --months 1 ";
+    const testing::SimRun plot = testing::runCommand(survey + "--plot /dev/full");
+    EXPECT_EQ(plot.exitCode, 2);
+    EXPECT_TRUE(plot.lines.back().starts_with("error: /dev/full: cannot write the file"))
+        << plot.lines.back();
+    const testing::SimRun transcripts = testing::runCommand(survey + "--transcripts " + log);
+    EXPECT_EQ(transcripts.exitCode, 2);
+    EXPECT_TRUE(transcripts.lines.back().starts_with(
+        "error: " + log + ": cannot make the folder for the transcripts ("))
+        << transcripts.lines.back();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // sample world.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -64,11 +65,15 @@ TEST(Simulator, RefusesAnActionFileThatIsNoFileOrHasNoEnd) {
     for (int line = 0; line < 17 * 1024; ++line)
         huge << '#' << std::string(1000, '-') << '\n';
     huge.close();
+    ASSERT_EQ(::mkfifo((dir.root() / "pipe").c_str(), 0600), 0);
     const std::pair<std::string, std::string> cases[] = {
-        {".", "error: .: cannot read the action file (Is a directory)"},
+        {".", "error: .: cannot open the file (it is a directory)"},
         {"- < /dev/zero", "error: -:1: the line is longer than 1024 bytes; no action is that long"},
-        {"huge.txt",
-         "error: huge.txt: the action file is larger than 16 MB; no action file is that long"},
+        {"/dev/zero", "error: /dev/zero: cannot open the file (it is not a regular file)"},
+        {"pipe",
+         "error: pipe: cannot open the file (it is not a regular file); give - to read standard "
+         "input"},
+        {"huge.txt", "error: huge.txt: the file is larger than 16 MB; no game file is that large"},
     };
     for (const auto& [actions, expected] : cases) {
         const SimRun run = orrowvale::testing::runCommand(

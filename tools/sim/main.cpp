@@ -21,17 +21,24 @@
 // a last "state:" line. A data error prints "error: FILE:LINE: MESSAGE" and exits 2;
 // so does a --save after the main character died, refused with "refused: --save".
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "game.h"
 #include "lifecycle/autosave.h"
@@ -94,7 +101,7 @@ constexpr const char* kUsage =
     "  --load SLOT|auto      load save slot 1..10 instead, or the newest autosave\n"
     "  --actions FILE|-      play the actions in FILE (- for standard input)\n"
     "  --record LOG          write the game's play log into LOG as the game does\n"
-    "  --replay LOG          play a play log the game wrote (in the logs folder\n"
+    "  --replay LOG|-        play a play log the game wrote (in the logs folder\n"
     "                        beside the autosaves) from its start and seed\n"
     "  --turns T             then end T turns, answering every question Yes\n"
     "  --save SLOT           then save into slot 1..10\n"
@@ -223,15 +230,50 @@ void printState(const GameState& state) {
               << " currentCity=" << state.currentCity << "\n";
 }
 
+// Standard input, read once and no further than an action file may be long: an
+// endless stream is refused at its first overlong line or at the file limit.
+std::string readStandardInput(const std::string& shown) {
+    std::string bytes;
+    std::size_t lineStart = 0;
+    int line = 1;
+    char buffer[1 << 16];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+        for (std::size_t end; (end = bytes.find('\n', lineStart)) != std::string::npos; ++line)
+            lineStart = end + 1;
+        if (bytes.size() - lineStart > sim::kMaxActionLineBytes + 1)
+            throw DataError(shown, line,
+                            "the line is longer than " + std::to_string(sim::kMaxActionLineBytes) +
+                                " bytes; no action is that long");
+        if (bytes.size() > sim::kMaxActionFileBytes)
+            throw DataError(shown, 0,
+                            "the action file is larger than " +
+                                std::to_string(sim::kMaxActionFileBytes / (1024 * 1024)) +
+                                " MB; no action file is that long");
+    }
+    if (std::cin.bad()) throw DataError(shown, 0, "cannot read standard input");
+    return bytes;
+}
+
+// The bytes of an action file or a play log, read once: "-" is standard input, and
+// a name is read as the game reads its files (a plain file, no pipe or device, at
+// most 16 MB). A pipe given by name, such as /dev/stdin fed by one, is refused with
+// a word on "-".
+std::string readActionBytes(const std::string& name) {
+    if (name == "-") return readStandardInput("-");
+    try {
+        return readPlainFile(name, name);
+    } catch (const DataError& error) {
+        struct stat seen {};
+        if (::stat(name.c_str(), &seen) == 0 && S_ISFIFO(seen.st_mode))
+            throw DataError(name, 0, error.problem() + "; give - to read standard input");
+        throw;
+    }
+}
+
 // The action file, checked whole before anything is played.
 std::vector<sim::Action> readActionFile(const std::string& name) {
-    if (name == "-") return sim::readActions(std::cin, "-");
-    errno = 0;
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
-        throw DataError(name, 0,
-                        std::string("cannot open the action file (") +
-                            (errno != 0 ? std::strerror(errno) : "unknown error") + ")");
+    std::istringstream in(readActionBytes(name));
     return sim::readActions(in, name);
 }
 
@@ -261,17 +303,14 @@ int survey(const Options& options) {
     if (options.transcriptDir) survey.transcriptDir = *options.transcriptDir;
     const sim::SurveyResult result = sim::runSurvey(survey, paths);
     sim::printSurveyTable(result, std::cout);
-    if (options.plotFile && !sim::plotSurvey(result, *options.plotFile)) {
-        std::cout << "error: cannot write the chart " << *options.plotFile << "\n";
-        return kDataError;
-    }
+    if (options.plotFile) sim::plotSurvey(result, *options.plotFile);
     return 0;
 }
 
 // The slot folder a logged game was loaded from.
 std::filesystem::path startSlotFolder(const Options& options, const GamePaths& paths) {
     if (options.loadSlot) return paths.resolve(slotGamePath(*options.loadSlot));
-    return homeAutosaveFolder(SaveFolderFacts::ofThisProgram()) /
+    return worldAutosaveFolder(homeAutosaveFolder(SaveFolderFacts::ofThisProgram()), paths) /
            ("save" + std::to_string(options.autosaveNumber.value_or(0)));
 }
 
@@ -304,29 +343,68 @@ std::string startGame(Options& options, Game& game) {
     return "new random";
 }
 
+// The file of --record: each line is written as it comes, so that a game stopped
+// halfway leaves every action before; the first write that fails is kept and told
+// when the game is over, since a log that cannot be written never stops the game.
+class RecordFile {
+  public:
+    explicit RecordFile(std::string name)
+        : name_(std::move(name)),
+          fd_(::open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {
+        if (fd_ < 0) throw DataError(name_, 0, failure(errno));
+    }
+    ~RecordFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    void write(const std::string& line) {
+        if (problem_) return;
+        const std::string withEnd = line + "\n";
+        std::string_view bytes = withEnd;
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) {
+                problem_ = failure(written < 0 ? errno : ENOSPC);
+                return;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    // Closes the file; throws DataError when a line or the close failed.
+    void finish() {
+        if (::close(std::exchange(fd_, -1)) != 0 && !problem_) problem_ = failure(errno);
+        if (problem_) throw DataError(name_, 0, *problem_);
+    }
+
+  private:
+    static std::string failure(int error) {
+        return std::string("cannot write the play log (") + std::strerror(error) + ")";
+    }
+
+    std::string name_;
+    int fd_;
+    std::optional<std::string> problem_;
+};
+
 // The play log of --record, headed as the game heads its own.
-std::unique_ptr<PlayLog> startRecording(std::ofstream& file, const Options& options, Game& game,
+std::unique_ptr<PlayLog> startRecording(RecordFile& file, const Options& options, Game& game,
                                         const std::string& start) {
-    const std::string& name = *options.recordFile;
-    file.open(name, std::ios::binary);
-    if (!file) throw DataError(name, 0, "cannot write the play log");
     PlayLogHeader header;
     header.version = programVersion();
     header.world = worldChecksum(game.paths);
     header.start = start;
     header.seed = game.dice.seed();
     if (start.starts_with("load")) header.slot = slotChecksum(startSlotFolder(options, game.paths));
-    auto log = std::make_unique<PlayLog>(game, [&file](const std::string& line) {
-        file << line << '\n';
-        file.flush();
-    });
+    auto log =
+        std::make_unique<PlayLog>(game, [&file](const std::string& line) { file.write(line); });
     log->writeHeader(header);
     return log;
 }
 
-int play(Options options) {
-    const std::vector<sim::Action> actions =
-        options.actionFile ? readActionFile(*options.actionFile) : std::vector<sim::Action>{};
+int play(Options options, const std::vector<sim::Action>& actions) {
     const GamePaths paths = openGameDirectory(
         options.gameDir ? std::filesystem::path(*options.gameDir) : defaultGameDirectory());
     Dice dice = options.seed ? Dice(*options.seed) : Dice::fromEnvironment();
@@ -337,9 +415,12 @@ int play(Options options) {
     const std::string start = startGame(options, game);
     // A loaded game plays on from the seed, as the game's own log starts one.
     if (options.seed && (options.loadSlot || options.loadAutosave)) dice = Dice(*options.seed);
-    std::ofstream recordFile;
+    std::optional<RecordFile> recordFile;
     std::unique_ptr<PlayLog> record;
-    if (options.recordFile) record = startRecording(recordFile, options, game, start);
+    if (options.recordFile) {
+        recordFile.emplace(*options.recordFile);
+        record = startRecording(*recordFile, options, game, start);
+    }
     sim::Player player(game, presenter, [](const std::string& line) { std::cout << line << "\n"; });
     const int actionErrors = player.play(actions);
     for (int press = 0; press < options.turns && !game.mainCharacterDied; ++press) {
@@ -348,35 +429,61 @@ int play(Options options) {
     }
     const bool saved = !options.saveSlot || saveUnlessEnded(game, *options.saveSlot);
     printState(game.state);
+    record.reset();
+    if (recordFile) recordFile->finish();
     return actionErrors == 0 && saved ? 0 : kDataError;
 }
 
-// How a logged game started ("new story:2", "load 3", "load auto:1") as options; exits
-// with a usage error for a start it does not know.
-void takeStart(const std::string& start, Options& options) {
-    const std::string_view text = start;
+int play(const Options& options) {
+    return play(options, options.actionFile ? readActionFile(*options.actionFile)
+                                            : std::vector<sim::Action>{});
+}
+
+// A number of a log's header, from `first` to `last`.
+int loggedNumber(std::string_view text, int first, int last, const std::string& log, int line,
+                 const std::string& what) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < first || value > last)
+        throw DataError(log, line,
+                        "the " + what + " must be a number from " + std::to_string(first) + " to " +
+                            std::to_string(last) + ", not \"" + std::string(text) + "\"");
+    return value;
+}
+
+// How a logged game started ("new story:2", "load 3", "load auto:1") as options. A
+// start the game never writes is an error at the log's start line.
+void takeStart(const PlayLogHeader& logged, const std::string& log, Options& options) {
+    const std::string_view text = logged.start;
+    const int line = logged.startLine;
     if (text == "new random") return;
     if (text.starts_with("new story:")) {
         options.storyPlay = true;
-        options.character = parseNumber<int>(text.substr(10), "the logged story character");
+        options.character = loggedNumber(text.substr(10), 1, std::numeric_limits<int>::max(), log,
+                                         line, "story character");
     } else if (text.starts_with("load auto:")) {
         options.loadAutosave = true;
-        options.autosaveNumber = parseNumber<int>(text.substr(10), "the logged autosave");
+        options.autosaveNumber =
+            loggedNumber(text.substr(10), 1, kAutosaves, log, line, "autosave");
     } else if (text.starts_with("load ")) {
-        options.loadSlot = parseSlot(text.substr(5), "the logged slot");
+        options.loadSlot = loggedNumber(text.substr(5), 1, kSaveSlots, log, line, "save slot");
     } else {
-        usage("the log starts in an unknown way: \"" + start + "\"");
+        throw DataError(log, line,
+                        "the log starts in a way the game never writes: \"" + logged.start +
+                            "\" (new random, new story:K, load N or load auto:N)");
     }
 }
 
 // Checks the log's header against this program and world, then plays it as an
-// action file from its start and seed.
+// action file from its start and seed. The log is read once, as an action file is.
 int replay(Options options) {
     const std::string& name = *options.replayFile;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) throw DataError(name, 0, "cannot open the play log");
-    const PlayLogHeader logged = readPlayLogHeader(in, name);
-    takeStart(logged.start, options);
+    const std::string bytes = readActionBytes(name);
+    std::istringstream header(bytes);
+    const PlayLogHeader logged = readPlayLogHeader(header, name);
+    takeStart(logged, name, options);
+    std::istringstream actionLines(bytes);
+    const std::vector<sim::Action> actions = sim::readActions(actionLines, name);
     const GamePaths paths = openGameDirectory(
         options.gameDir ? std::filesystem::path(*options.gameDir) : defaultGameDirectory());
     PlayLogHeader here;
@@ -390,8 +497,7 @@ int replay(Options options) {
         return kDataError;
     }
     options.seed = logged.seed;
-    options.actionFile = name;
-    return play(options);
+    return play(options, actions);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "survey.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 
@@ -10,6 +9,7 @@
 #include "lifecycle/createworld.h"
 #include "playscript.h"
 #include "transcript.h"
+#include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
 
@@ -27,12 +27,26 @@ int guildMembers(const GameState& state) {
     return count;
 }
 
+// Written whole, every write checked: a full disk is an error naming the file.
 void writeTranscript(const std::filesystem::path& file, const std::vector<std::string>& lines,
                      const GameState& state) {
-    std::ofstream out(file, std::ios::binary);
+    std::string text;
     for (const std::string& line : lines)
-        out << line << "\n";
-    out << "# gold=" << state.gold << " adventureFame=" << state.adventureFame << "\n";
+        text += line + "\n";
+    text += "# gold=" + std::to_string(state.gold) +
+            " adventureFame=" + std::to_string(state.adventureFame) + "\n";
+    writePlainFile(file, text, file.string());
+}
+
+// The folder the transcripts go to, made when missing.
+void makeTranscriptFolder(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!ec && !std::filesystem::is_directory(folder, ec))
+        ec = std::make_error_code(std::errc::not_a_directory);
+    if (ec)
+        throw DataError(folder.string(), 0,
+                        "cannot make the folder for the transcripts (" + ec.message() + ")");
 }
 
 SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std::uint64_t seed,
@@ -97,7 +111,7 @@ SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths) {
     result.start = options.storyPlay ? "story:" + std::to_string(options.character) : "random";
     result.months = options.months;
     result.takesFirstQuest = options.takesFirstQuest;
-    if (options.transcriptDir) std::filesystem::create_directories(*options.transcriptDir);
+    if (options.transcriptDir) makeTranscriptFolder(*options.transcriptDir);
     for (int k = 1; k <= options.games; ++k) {
         std::optional<std::filesystem::path> file;
         if (options.transcriptDir)

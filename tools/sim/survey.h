@@ -65,7 +65,8 @@ Value percentile(std::vector<Value> values, int percent) {
 
 SurveyResult runSurvey(const SurveyOptions& options, const GamePaths& paths);
 void printSurveyTable(const SurveyResult& result, std::ostream& out);
-// The same as a chart: one panel per measure, months along the bottom.
-bool plotSurvey(const SurveyResult& result, const std::string& pngFile);
+// The same as a chart: one panel per measure, months along the bottom, written as a
+// PNG file. Throws DataError naming the file when it cannot be written.
+void plotSurvey(const SurveyResult& result, const std::string& pngFile);
 
 }  // namespace orrowvale::sim

@@ -2,6 +2,8 @@
 // character alive, a recruit in the guild, the median fame), months along the
 // bottom of each.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
@@ -10,9 +12,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "survey.h"
+#include "world/datafiles.h"
 
 namespace orrowvale::sim {
 namespace {
@@ -72,7 +76,7 @@ std::vector<Panel> panelsOf(const SurveyResult& result) {
 
 }  // namespace
 
-bool plotSurvey(const SurveyResult& result, const std::string& pngFile) {
+void plotSurvey(const SurveyResult& result, const std::string& pngFile) {
     // Text needs a font, and fonts need an application; no screen is needed.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::unique_ptr<QGuiApplication> application;
@@ -97,7 +101,14 @@ bool plotSurvey(const SurveyResult& result, const std::string& pngFile) {
                       QRect(i * (kPanelWidth + 2 * kMargin) + kMargin, 2 * kMargin, kPanelWidth,
                             kPanelHeight));
     }
-    return image.save(QString::fromStdString(pngFile), "PNG");
+    // Encoded in memory and written whole, so that a full disk is told, not left
+    // behind as an empty file.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) throw DataError(pngFile, 0, "cannot draw the chart");
+    writePlainFile(pngFile, std::string_view(png.constData(), static_cast<std::size_t>(png.size())),
+                   pngFile);
 }
 
 }  // namespace orrowvale::sim

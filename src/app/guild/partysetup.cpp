@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/guild/adventurerpanel.h"
@@ -138,7 +139,9 @@ QGroupBox* Tpsform::buildFormationGrid() {
         button->setFixedSize(kGridButtonWidth, kGridButtonHeight);
         button->setCheckable(true);
         grid->addWidget(button, 1 + (position - 1) / 3, 1 + (position - 1) % 3);
-        connect(button, &QPushButton::clicked, this,
+        // A click, Space and a screen reader's "Toggle" all flip the cell: the move
+        // follows the flip, and the grid then shows where everyone stands.
+        connect(button, &QPushButton::toggled, this,
                 [this, position] { formationButtonClick(position); });
         formationButtons[static_cast<std::size_t>(position - 1)] = button;
     }
@@ -179,6 +182,7 @@ void Tpsform::showFormation() {
         QString name = qs(names[i]);
         name.replace(QString::fromUtf8(kLeaderMark), "\n" + QString::fromUtf8(kLeaderMark));
         cell->setText(name);
+        const QSignalBlocker quiet(cell);
         cell->setChecked(marks[i]);
         cell->setAccessibleName(QString::fromUtf8(kFormationPlaces[i]) +
                                 (names[i].empty() ? QString() : ": " + qs(names[i])));

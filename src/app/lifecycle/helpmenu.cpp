@@ -16,8 +16,9 @@ namespace {
 
 // The logs live beside the autosaves; a program that keeps no autosave keeps no log.
 void openPlayLogFolder(QMainWindow& window, Windows& windows) {
-    const std::filesystem::path folder =
-        windows.autosaver ? playLogFolder(windows.autosaver->folder()) : std::filesystem::path{};
+    const std::filesystem::path folder = windows.autosaver
+                                             ? playLogFolder(windows.autosaver->autosaveFolder())
+                                             : std::filesystem::path{};
     std::error_code ec;
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     if (folder.empty() || ec) {

@@ -1,10 +1,17 @@
 #include "lifecycle/autosave.h"
 
-#include <signal.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "Presenter.h"
 #include "game.h"
@@ -29,6 +36,46 @@ std::optional<fs::file_time_type> savedAt(const fs::path& slot) {
     return written;
 }
 
+// The marks of running programs: "running-PID", and the bare "running" an older
+// version of the game left.
+bool isMarkName(std::string_view name) {
+    return name == "running" || name.starts_with("running-");
+}
+
+// Whether the mark `name` of `folder` was left by a program that is gone: a plain
+// file nobody holds the lock on. Such a mark is removed, and only the program that
+// removes it is told, so two programs starting together hear of one end once. A
+// mark still empty is one whose program is between making and locking it.
+bool takeAbandonedMark(int folder, const std::string& name) {
+    struct stat seen {};
+    if (::fstatat(folder, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode))
+        return false;
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool abandoned = false;
+    struct stat held {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_size > 0 &&
+        held.st_ino == seen.st_ino && held.st_dev == seen.st_dev)
+        abandoned = ::unlinkat(folder, name.c_str(), 0) == 0;
+    ::close(fd);
+    return abandoned;
+}
+
+std::vector<std::string> markNames(int folder) {
+    std::vector<std::string> names;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listed < 0) return names;
+    DIR* entries = ::fdopendir(listed);
+    if (entries == nullptr) {
+        ::close(listed);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(entries))
+        if (isMarkName(entry->d_name)) names.emplace_back(entry->d_name);
+    ::closedir(entries);
+    return names;
+}
+
 }  // namespace
 
 fs::path homeAutosaveFolder(const SaveFolderFacts& facts) {
@@ -36,9 +83,15 @@ fs::path homeAutosaveFolder(const SaveFolderFacts& facts) {
     return data.empty() ? fs::path{} : data / "autosave";
 }
 
-Autosaver::Autosaver(const fs::path& gameDirectory, fs::path folder)
-    : paths_(gameDirectory, SaveFolder{SaveFolder::Place::Home, folder, {}}),
-      folder_(std::move(folder)) {}
+fs::path worldAutosaveFolder(const fs::path& autosaveFolder, const GamePaths& world) {
+    if (autosaveFolder.empty()) return {};
+    return autosaveFolder / ("world-" + worldChecksum(world));
+}
+
+Autosaver::Autosaver(const fs::path& gameDirectory, fs::path autosaveFolder)
+    : autosaveFolder_(std::move(autosaveFolder)),
+      folder_(worldAutosaveFolder(autosaveFolder_, GamePaths(gameDirectory))),
+      paths_(gameDirectory, SaveFolder{SaveFolder::Place::Home, folder_, {}}) {}
 
 Autosaver::~Autosaver() {
     waitForWrite();
@@ -122,26 +175,48 @@ void autosaveTurnStart(Game& game) {
     game.autosaver->keepTurnStart(game.state);
 }
 
-RunningMark::RunningMark(fs::path folder) {
+RunningMark::RunningMark(const fs::path& folder) {
     if (folder.empty()) return;
-    mark_ = folder / "running";
-    std::ifstream before(mark_);
-    pid_t holder = 0;
-    if (before && before >> holder)
-        // A second program running at the same time leaves its own mark.
-        lastRunEndedAbnormally_ = holder <= 0 || ::kill(holder, 0) != 0 || holder == ::getpid();
-    else
-        lastRunEndedAbnormally_ = before.is_open();
-    before.close();
     std::error_code ec;
     fs::create_directories(folder, ec);
-    std::ofstream(mark_, std::ios::trunc) << ::getpid() << "\n";
+    folder_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder_ < 0) {
+        std::cerr << "orrowvale: no running mark is kept in " << folder << " ("
+                  << std::strerror(errno) << ")\n";
+        return;
+    }
+    for (const std::string& name : markNames(folder_))
+        if (takeAbandonedMark(folder_, name)) lastRunEndedAbnormally_ = true;
+    const std::string pid = std::to_string(::getpid());
+    for (int attempt = 0; attempt < 100 && mark_ < 0; ++attempt) {
+        std::string name = "running-" + pid + (attempt == 0 ? "" : "-" + std::to_string(attempt));
+        mark_ = ::openat(folder_, name.c_str(),
+                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (mark_ >= 0) name_ = std::move(name);
+    }
+    if (mark_ < 0) return;
+    // Locked before anything is in it: an empty mark is never taken for a dead one.
+    const std::string line = pid + "\n";
+    if (::flock(mark_, LOCK_EX) != 0 ||
+        ::write(mark_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+        ::unlinkat(folder_, name_.c_str(), 0);
+        ::close(std::exchange(mark_, -1));
+        name_.clear();
+    }
 }
 
 RunningMark::~RunningMark() {
-    if (mark_.empty()) return;
-    std::error_code ec;
-    fs::remove(mark_, ec);
+    if (mark_ >= 0) {
+        // Removed only while the name still stands for this program's own mark.
+        struct stat mine {
+        }, named{};
+        if (::fstat(mark_, &mine) == 0 &&
+            ::fstatat(folder_, name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            mine.st_ino == named.st_ino && mine.st_dev == named.st_dev)
+            ::unlinkat(folder_, name_.c_str(), 0);
+        ::close(mark_);
+    }
+    if (folder_ >= 0) ::close(folder_);
 }
 
 std::optional<Autosave> continueOffer(Autosaver& autosaver, const GamePaths& paths,

@@ -67,8 +67,14 @@ std::uint8_t readFlag(LineReader& in, std::string_view what) {
     return readPresentLine(in, what) == "true" ? 1 : 0;
 }
 
-// A party file, 36 lines; the party changes only when all of them were read.
-void readParty(TParty& party, LineReader& in);
+// A party file, 36 lines; the party changes only when all of them were read. Its
+// cities are held to the first `cities` of the world.
+void readParty(TParty& party, LineReader& in, std::int32_t cities);
+
+// "the current city, from 1 to 3": what a city number of this world may be.
+std::string cityRange(std::string_view what, std::int32_t first, std::int32_t cities) {
+    return std::string(what) + ", from " + std::to_string(first) + " to " + std::to_string(cities);
+}
 
 // Reads one slot over a freshly built world, in the order the save wrote it.
 class SlotReader {
@@ -143,13 +149,14 @@ class SlotReader {
             if (readPresentLine(main_, "a party marker (prt or None)") != kNone)
                 readFileAskedFor(main_, "named by", [&] {
                     LineReader in = open("prt" + std::to_string(p) + ".prt");
-                    readParty(state_.parties[p], in);
+                    readParty(state_.parties[p], in, state_.cityCount);
                 });
     }
 
     void readPlayer() {
-        state_.currentCity =
-            main_.readNumberInRange("the current city, from 1 to 100", 1, kMaxCities);
+        // A save of another world may name a city this one does not have.
+        state_.currentCity = main_.readNumberInRange(
+            cityRange("the current city", 1, state_.cityCount), 1, state_.cityCount);
         for (std::int32_t& nation : state_.cityNations)
             nation = main_.readWholeNumber("a city's nation");
         // The character number is a 16-bit value; a larger number keeps its low bits.
@@ -229,19 +236,19 @@ class SlotReader {
 
 void loadParty(TParty& party, const std::filesystem::path& file, const std::string& displayName) {
     LineReader in(file, displayName, FileLinks::Refuse);
-    readParty(party, in);
+    readParty(party, in, kMaxCities);
 }
 
 namespace {
 
-void readParty(TParty& party, LineReader& in) {
+void readParty(TParty& party, LineReader& in, std::int32_t cities) {
     TParty read = party;
     for (std::int32_t& member : read.members)
         member = in.readNumberInRange("a member's adventurer number, from 0 to 1000", 0,
                                       kMaxAdventurers);
     for (std::int32_t& slot : read.formation)
         slot = in.readNumberInRange("a formation slot, from 0 to 9", 0, kPartySize);
-    read.location = in.readNumberInRange("the party's city, from 0 to 100", 0, kMaxCities);
+    read.location = in.readNumberInRange(cityRange("the party's city", 0, cities), 0, cities);
     auto flag = [&](const char* what) { return readFlag(in, what) == 1; };
     read.inUse = flag("the in-use flag (true or FALSE)");
     read.onMission = flag("the on-mission flag (true or FALSE)");
@@ -252,12 +259,12 @@ void readParty(TParty& party, LineReader& in) {
     read.travelTurnsLeft =
         in.readNumberInRange("the travel turns left, from 0", 0, std::numeric_limits<int>::max());
     read.travelDestination =
-        in.readNumberInRange("the destination city, from 0 to 100", 0, kMaxCities);
+        in.readNumberInRange(cityRange("the destination city", 0, cities), 0, cities);
     for (std::int32_t* value : {&read.missionGold, &read.missionRisk, &read.missionLevel})
         *value = in.readWholeNumber("a number");
     read.cargoIntact = flag("the cargo flag (true or FALSE)");
     read.partyItem = in.readNumberInRange(itemCodeRange("the party's item"), 0, kLastItemCode);
-    read.dungeonCity = in.readNumberInRange("the dungeon's city, from 0 to 100", 0, kMaxCities);
+    read.dungeonCity = in.readNumberInRange(cityRange("the dungeon's city", 0, cities), 0, cities);
     read.dungeonNumber =
         in.readNumberInRange("the dungeon's number, from 0 to 100", 0, kMaxSitesPerCity);
     read.leader =

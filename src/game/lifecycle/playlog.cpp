@@ -1,9 +1,16 @@
 #include "lifecycle/playlog.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string_view>
 #include <utility>
@@ -75,13 +82,48 @@ std::string checksumOf(const fs::path& folder, std::string_view skipped) {
     for (const auto& [name, path] : filesUnder(folder, skipped)) {
         sum.add(name);
         sum.add(std::string_view("\0", 1));
-        std::ifstream in(path, std::ios::binary);
-        char buffer[1 << 16];
-        while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-            sum.add(std::string_view(buffer, static_cast<std::size_t>(in.gcount())));
+        // Read as every file of the game is read: a file that never ends, or one
+        // too large for the game to take, counts by why it could not be read.
+        try {
+            sum.add(readPlainFile(path, name));
+        } catch (const DataError& error) {
+            sum.add(error.what());
+        }
         sum.add(std::string_view("\0", 1));
     }
     return sum.hex();
+}
+
+// A file descriptor closed on every path out of a scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+  private:
+    int fd_;
+};
+
+// Writes all of `bytes` to `fd`; false when the disk refused some.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written == 0) errno = ENOSPC;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool isLogName(std::string_view name) {
+    return name.starts_with(kLogPrefix) && name.ends_with(kLogSuffix);
 }
 
 // "# NAME VALUE" to VALUE, for the header line of NAME.
@@ -94,16 +136,22 @@ std::optional<std::string> headerValue(std::string_view line, std::string_view n
     return std::string(line);
 }
 
-// The log's name tells when its game started, so that names sort by age.
-std::string logFileName(int attempt) {
+// When a log's game started, to the second, as its name tells it.
+std::string logStamp() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    char counted[48];
-    std::snprintf(counted, sizeof counted, "%s-%02d", stamp, attempt);
-    return std::string(kLogPrefix) + counted + std::string(kLogSuffix);
+    return stamp;
+}
+
+// "play-20261208-093000-00.txt": the log's name tells when its game started, and
+// the count tells apart the games started within one second.
+std::string logFileName(const std::string& stamp, int count) {
+    char counted[16];
+    std::snprintf(counted, sizeof counted, "-%02d", count);
+    return std::string(kLogPrefix) + stamp + counted + std::string(kLogSuffix);
 }
 
 }  // namespace
@@ -144,7 +192,10 @@ PlayLogHeader readPlayLogHeader(std::istream& in, const std::string& fileName) {
         if (!line.starts_with("#")) break;
         if (auto v = headerValue(line, "version")) header.version = *v;
         if (auto v = headerValue(line, "world")) header.world = *v;
-        if (auto v = headerValue(line, "start")) header.start = *v;
+        if (auto v = headerValue(line, "start")) {
+            header.start = *v;
+            header.startLine = number;
+        }
         if (auto v = headerValue(line, "slot")) header.slot = *v;
         if (auto v = headerValue(line, "seed")) {
             auto [end, error] = std::from_chars(v->data(), v->data() + v->size(), header.seed);
@@ -153,10 +204,11 @@ PlayLogHeader readPlayLogHeader(std::istream& in, const std::string& fileName) {
             haveSeed = true;
         }
     }
+    // Named at the first line after the header, where the missing line was due.
     const auto need = [&](bool present, const char* what) {
         if (!present)
             throw DataError(
-                fileName, 0,
+                fileName, std::max(number, 1),
                 std::string("this is no play log: its header has no ") + what + " line");
     };
     need(!header.version.empty(), "\"# version\"");
@@ -256,6 +308,7 @@ PlayLogKeeper::PlayLogKeeper(Game& game, fs::path folder)
 }
 
 PlayLogKeeper::~PlayLogKeeper() {
+    closeLog();
     if (game_.playLogKeeper == this) game_.playLogKeeper = nullptr;
 }
 
@@ -266,10 +319,14 @@ void PlayLogKeeper::reseed() {
     firstGame_ = false;
 }
 
-void PlayLogKeeper::startLog(const std::string& start, const fs::path& loadedSlot) {
+void PlayLogKeeper::closeLog() {
     log_.reset();
-    if (file_.is_open()) file_.close();
+    if (file_ >= 0) ::close(std::exchange(file_, -1));
     currentFile_.clear();
+}
+
+void PlayLogKeeper::startLog(const std::string& start, const fs::path& loadedSlot) {
+    closeLog();
     if (folder_.empty()) return;
     PlayLogHeader header;
     header.version = programVersion();
@@ -280,31 +337,64 @@ void PlayLogKeeper::startLog(const std::string& start, const fs::path& loadedSlo
     header.world = *world_;
     std::error_code ec;
     fs::create_directories(folder_, ec);
-    for (int attempt = 0; attempt < 100 && !file_.is_open(); ++attempt) {
-        const fs::path name = folder_ / logFileName(attempt);
-        if (fs::exists(name, ec)) continue;
-        file_.open(name, std::ios::binary);
-        if (file_.is_open()) currentFile_ = name;
+    const Descriptor folder(
+        ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.get() < 0) return;
+    // Within one second the count goes on from the last log's, so that a name just
+    // freed by dropping an old log is not taken again.
+    const std::string stamp = logStamp();
+    int count = stamp == lastStamp_ ? lastCount_ + 1 : 0;
+    std::string name;
+    for (const int last = count + 100; count < last && file_ < 0; ++count) {
+        name = logFileName(stamp, count);
+        file_ = ::openat(folder.get(), name.c_str(),
+                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     }
-    if (!file_.is_open()) return;
+    if (file_ < 0) return;
+    lastStamp_ = stamp;
+    lastCount_ = count - 1;
+    currentFile_ = folder_ / name;
     log_ = std::make_unique<PlayLog>(game_, [this](const std::string& line) {
-        file_ << line << '\n';
-        file_.flush();
+        if (!writeAll(file_, line + "\n"))
+            throw DataError(
+                currentFile_.string(), 0,
+                std::string("cannot write the play log (") + std::strerror(errno) + ")");
     });
     log_->writeHeader(header);
-    dropOldLogs();
+    dropOldLogs(folder.get(), name);
 }
 
-void PlayLogKeeper::dropOldLogs() {
-    std::vector<fs::path> logs;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.starts_with(kLogPrefix) && name.ends_with(kLogSuffix)) logs.push_back(it->path());
+void PlayLogKeeper::dropOldLogs(int folder, const std::string& current) {
+    struct Log {
+        std::string name;
+        struct timespec written;
+    };
+    std::vector<Log> logs;
+    const int listed = ::dup(folder);
+    DIR* entries = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (entries == nullptr) {
+        if (listed >= 0) ::close(listed);
+        return;
     }
-    std::sort(logs.begin(), logs.end());
-    for (std::size_t i = 0; i + kPlayLogsKept < logs.size(); ++i)
-        fs::remove(logs[i], ec);
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string name = entry->d_name;
+        struct stat seen {};
+        if (name == current || !isLogName(name) ||
+            ::fstatat(folder, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(seen.st_mode))
+            continue;
+        logs.push_back({name, seen.st_mtim});
+    }
+    ::closedir(entries);
+    // Newest first by when each was last written; the log just made is kept whatever
+    // its name, since a clock put back gives it a name that sorts before older ones.
+    std::sort(logs.begin(), logs.end(), [](const Log& a, const Log& b) {
+        if (a.written.tv_sec != b.written.tv_sec) return a.written.tv_sec > b.written.tv_sec;
+        if (a.written.tv_nsec != b.written.tv_nsec) return a.written.tv_nsec > b.written.tv_nsec;
+        return a.name > b.name;
+    });
+    for (std::size_t i = kPlayLogsKept - 1; i < logs.size(); ++i)
+        ::unlinkat(folder, logs[i].name.c_str(), 0);
 }
 
 }  // namespace orrowvale

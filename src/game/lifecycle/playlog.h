@@ -50,12 +50,14 @@ struct PlayLogHeader {
     std::string start;
     std::string slot;
     std::uint64_t seed = 0;
+    // The line of the log that named the start, when the header was read from one.
+    int startLine = 0;
 };
 
 // The header's lines, comments to the scripted player.
 std::vector<std::string> headerLines(const PlayLogHeader& header);
 // Reads the header from the comment lines at the top of a log. Throws DataError
-// naming `fileName` when a field is missing or unreadable.
+// naming `fileName` and a line when a field is missing or unreadable.
 PlayLogHeader readPlayLogHeader(std::istream& in, const std::string& fileName);
 // What differs between the game a log was played in and the one here, a sentence
 // each; empty when the log can be replayed here. `slot` is compared only when the
@@ -141,8 +143,10 @@ bool askPlayer(Game& game, const std::string& question, DefaultAnswer offered = 
 
 // The logs folder of the program, kept for one game object for as long as it lives:
 // each new or loaded game starts a new file there (see startPlayLog), and the ten
-// newest are kept. The game's dice is seeded anew as each log starts, and the seed
-// is written in its header.
+// newest are kept, the one just started always among them. A log is made only as a
+// new plain file inside the folder itself, opened without following a link: a link
+// or anything else under the name a log would take is passed over for another name. The game's dice
+// is seeded anew as each log starts, and the seed is written in its header.
 class PlayLogKeeper {
   public:
     PlayLogKeeper(Game& game, std::filesystem::path folder);
@@ -161,13 +165,17 @@ class PlayLogKeeper {
     void startLog(const std::string& start, const std::filesystem::path& loadedSlot);
 
   private:
-    void dropOldLogs();
+    void closeLog();
+    void dropOldLogs(int folder, const std::string& current);
 
     Game& game_;
     std::filesystem::path folder_;
     std::filesystem::path currentFile_;
     std::optional<std::string> world_;
-    std::ofstream file_;
+    int file_ = -1;
+    // The second the last log was started in, and its count within that second.
+    std::string lastStamp_;
+    int lastCount_ = 0;
     std::unique_ptr<PlayLog> log_;
     bool firstGame_ = true;
 };

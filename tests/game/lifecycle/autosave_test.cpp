@@ -1,13 +1,18 @@
 #include "lifecycle/autosave.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game.h"
 #include "game/testfiles.h"
@@ -15,6 +20,7 @@
 #include "lifecycle/savegame.h"
 #include "parties/turn.h"
 #include "transcript.h"
+#include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
 #include "world/worldload.h"
@@ -114,10 +120,12 @@ TEST(Autosave, KeepsTheLastThreeTurnStartsApartFromTheSlotsAsASaveThenWouldHoldT
     for (int slot = 1; slot <= kSaveSlots; ++slot)
         EXPECT_FALSE(slotHoldsSave(played.paths, slot)) << slot;
     // The fourth turn start went over the first; the second and third are kept.
-    EXPECT_EQ(slotContents(played.autosaves / "save1"), slotContents(byHand[4]));
-    EXPECT_EQ(slotContents(played.autosaves / "save2"), slotContents(byHand[2]));
-    EXPECT_EQ(slotContents(played.autosaves / "save3"), slotContents(byHand[3]));
-    EXPECT_FALSE(fs::exists(played.autosaves / "save4"));
+    const fs::path kept = played.autosaver.folder();
+    EXPECT_EQ(kept.parent_path(), played.autosaves);
+    EXPECT_EQ(slotContents(kept / "save1"), slotContents(byHand[4]));
+    EXPECT_EQ(slotContents(kept / "save2"), slotContents(byHand[2]));
+    EXPECT_EQ(slotContents(kept / "save3"), slotContents(byHand[3]));
+    EXPECT_FALSE(fs::exists(kept / "save4"));
 
     const std::optional<Autosave> newest = played.autosaver.latest();
     ASSERT_TRUE(newest);
@@ -133,19 +141,6 @@ TEST(Autosave, KeepsTheLastThreeTurnStartsApartFromTheSlotsAsASaveThenWouldHoldT
 
 TEST(Autosave, ContinueIsOfferedOnlyAfterARunThatDiedWithAnAutosaveNewerThanEverySlot) {
     AutosavedGame played;
-    {
-        const RunningMark first(played.autosaves);
-        EXPECT_FALSE(first.lastRunEndedAbnormally());
-    }
-    {
-        const RunningMark afterNormalEnd(played.autosaves);
-        EXPECT_FALSE(afterNormalEnd.lastRunEndedAbnormally());
-    }
-    // A mark left by a process that is gone, as a killed game leaves it.
-    std::ofstream(played.autosaves / "running") << 999999999 << "\n";
-    const RunningMark afterKill(played.autosaves);
-    EXPECT_TRUE(afterKill.lastRunEndedAbnormally());
-
     EXPECT_FALSE(continueOffer(played.autosaver, played.paths, true)) << "no autosave yet";
     played.presenter.queueAnswers({true});
     confirmAndEndTurn(played.game);
@@ -153,6 +148,110 @@ TEST(Autosave, ContinueIsOfferedOnlyAfterARunThatDiedWithAnAutosaveNewerThanEver
     EXPECT_FALSE(continueOffer(played.autosaver, played.paths, false));
     saveGame(*played.state, played.paths, 7);
     EXPECT_FALSE(continueOffer(played.autosaver, played.paths, true)) << "a slot is newer";
+}
+
+// Another world (here the sample world with one file changed) shares the autosave
+// folder but never sees the first world's autosaves, nor writes over them.
+TEST(Autosave, AWorldContinuesOnlyItsOwnAutosaves) {
+    AutosavedGame played;
+    played.presenter.queueAnswers({true});
+    confirmAndEndTurn(played.game);
+    played.autosaver.waitForWrite();
+
+    testing::TempGameDir otherDir;
+    otherDir.copySampleWorld();
+    otherDir.write("data\\malename.txt", "1\n민준\n");
+    Autosaver other(otherDir.root(), played.autosaves);
+    EXPECT_NE(other.folder(), played.autosaver.folder());
+    EXPECT_FALSE(other.latest());
+    EXPECT_FALSE(continueOffer(other, otherDir.paths(), true));
+    EXPECT_THROW(other.loadLatest(played.game), DataError);
+    EXPECT_TRUE(played.autosaver.latest()) << "the first world's autosave is still there";
+}
+
+// A mark is read and cleared as a process's own, whatever else lies in the folder.
+class RunningMarks : public ::testing::Test {
+  protected:
+    fs::path mark(const std::string& name) const { return folder / name; }
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    testing::TempGameDir dir;
+    fs::path folder = dir.root() / "autosave";
+};
+
+TEST_F(RunningMarks, EachProgramClearsOnlyItsOwnMarkAndADeadOwnerIsAlwaysSeenAsDead) {
+    {
+        const RunningMark first(folder);
+        EXPECT_FALSE(first.lastRunEndedAbnormally());
+        ASSERT_FALSE(first.markName().empty());
+        // A second program on the same folder: the first is alive, so no news.
+        auto second = std::make_unique<RunningMark>(folder);
+        EXPECT_FALSE(second->lastRunEndedAbnormally());
+        EXPECT_EQ(names().size(), 2u);
+        second.reset();
+        EXPECT_EQ(names(), std::vector<std::string>{first.markName()})
+            << "the second cleared its own mark only";
+    }
+    EXPECT_TRUE(names().empty()) << "a normal end leaves no mark";
+
+    // A program killed while another runs: its mark outlives it, no lock with it.
+    const RunningMark living(folder);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const RunningMark killed(folder);
+        ::_exit(killed.markName().empty() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    // A mark naming a process that lives now (after a restart, another got its pid).
+    std::ofstream(mark("running")) << ::getpid() << "\n";
+    EXPECT_EQ(names().size(), 3u);
+    const RunningMark next(folder);
+    EXPECT_TRUE(next.lastRunEndedAbnormally());
+    EXPECT_EQ(names().size(), 2u) << "the dead marks are taken, the living one stays";
+    const RunningMark after(folder);
+    EXPECT_FALSE(after.lastRunEndedAbnormally()) << "one end is told once";
+}
+
+// A link, a pipe or a folder under a mark's name is neither read, written nor removed,
+// and the program starts at once.
+TEST_F(RunningMarks, AnythingButAPlainFileUnderAMarksNameIsLeftAlone) {
+    fs::create_directories(folder);
+    const fs::path players = dir.root() / "letter.txt";
+    std::ofstream(players) << "dear diary";
+    fs::create_symlink(players, mark("running"));
+    ASSERT_EQ(::mkfifo(mark("running-1").c_str(), 0600), 0);
+    fs::create_directory(mark("running-2"));
+    fs::create_symlink(players, mark("running-" + std::to_string(::getpid())));
+    {
+        const RunningMark mark(folder);
+        EXPECT_FALSE(mark.lastRunEndedAbnormally());
+        EXPECT_FALSE(mark.markName().empty()) << "a name of its own is found";
+    }
+    std::ifstream in(players);
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "dear diary");
+    EXPECT_TRUE(fs::is_symlink(mark("running")));
+    EXPECT_TRUE(fs::is_fifo(mark("running-1")));
+    EXPECT_TRUE(fs::is_directory(mark("running-2")));
+    EXPECT_EQ(names().size(), 4u);
+
+    // An autosave folder that is a link keeps no mark, and nothing is written there.
+    const fs::path elsewhere = dir.root() / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::create_directory_symlink(elsewhere, dir.root() / "linked");
+    const RunningMark linked(dir.root() / "linked");
+    EXPECT_TRUE(linked.markName().empty());
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -87,13 +90,18 @@ TEST(PlayLogHeaderTest, NamesEachDifferenceAndNeedsEveryField) {
     EXPECT_THROW(readPlayLogHeader(noSeed, "log.txt"), DataError);
 }
 
-TEST(PlayLogKeeperTest, EachGameStartsAFileOfItsOwnAndTheTenNewestAreKept) {
+// A game over an empty game directory, whose logs the test keeps.
+class PlayLogKeeperTest : public ::testing::Test {
+  protected:
     TempGameDir dir;
     const GamePaths paths = dir.paths();
     GameState state;
     Dice dice{42};
     TranscriptPresenter presenter;
-    Game game(state, paths, dice, presenter);
+    Game game{state, paths, dice, presenter};
+};
+
+TEST_F(PlayLogKeeperTest, EachGameStartsAFileOfItsOwnAndTheTenNewestAreKept) {
     PlayLogKeeper keeper(game, dir.root() / "logs");
 
     startPlayLog(game, "load 2", dir.root() / "slot");
@@ -127,6 +135,50 @@ TEST(PlayLogKeeperTest, EachGameStartsAFileOfItsOwnAndTheTenNewestAreKept) {
         logs += entry.path().filename().string().starts_with("play-");
     EXPECT_EQ(logs, kPlayLogsKept);
     EXPECT_FALSE(std::filesystem::exists(first));
+}
+
+// Links planted under the names the next log may take lead nowhere: the log is a new
+// file of the folder's own. Ten logs from a clock that ran ahead (names and times after
+// the new log's) never push out the log just made.
+TEST_F(PlayLogKeeperTest, ALogIsMadeInTheFolderItselfAndKeptAmongTheNewestTen) {
+    const std::filesystem::path logs = dir.root() / "logs";
+    std::filesystem::create_directories(logs);
+    const std::filesystem::path outside = dir.root() / "outside.txt";
+    const auto now = std::chrono::system_clock::now();
+    for (const auto when : {now, now + std::chrono::seconds(1), now + std::chrono::seconds(2)}) {
+        const std::time_t time = std::chrono::system_clock::to_time_t(when);
+        std::tm local{};
+        localtime_r(&time, &local);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+        for (int count = 0; count < 3; ++count)
+            std::filesystem::create_symlink(
+                outside, logs / ("play-" + std::string(stamp) + "-0" + char('0' + count) + ".txt"));
+    }
+    const auto ahead = std::filesystem::file_time_type::clock::now() + std::chrono::hours(24);
+    for (int n = 0; n < kPlayLogsKept; ++n) {
+        const std::filesystem::path future =
+            logs / ("play-99991231-23595" + std::to_string(n) + "-00.txt");
+        std::ofstream(future) << "# orrowvale play log\n";
+        std::filesystem::last_write_time(future, ahead);
+    }
+
+    PlayLogKeeper keeper(game, logs);
+    startPlayLog(game, "load 2", dir.root() / "slot");
+    endConversation(game);
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    const std::filesystem::path made = keeper.currentFile();
+    ASSERT_FALSE(made.empty());
+    EXPECT_EQ(made.parent_path(), logs);
+    EXPECT_EQ(std::filesystem::symlink_status(made).type(), std::filesystem::file_type::regular);
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(logs))
+        kept += entry.is_regular_file() && !entry.is_symlink();
+    EXPECT_EQ(kept, kPlayLogsKept);
+    std::ifstream written(made);
+    std::stringstream text;
+    text << written.rdbuf();
+    EXPECT_TRUE(text.str().ends_with("\nbye\n")) << text.str();
 }
 
 }  // namespace

@@ -224,6 +224,22 @@ TEST_F(SaveLimits, AMissingPartyOrMainCharacterFileNamesTheMainFileLineThatAsked
     }
 }
 
+// A save of a larger world names cities this one lacks: refused where each is read.
+TEST_F(SaveLimits, ACityTheWorldDoesNotHaveIsRefusedAtItsLine) {
+    const std::string beyond = std::to_string(state.cityCount + 1);
+    const int currentCityLine = kPlayerNationLine - kMaxCities - 2;
+    // The party's city, the destination of its journey, and the city of its dungeon.
+    for (const auto& [file, line] : std::vector<Where>{{"mainsave.sav", currentCityLine},
+                                                       {"prt5.prt", 19},
+                                                       {"prt5.prt", 27},
+                                                       {"prt5.prt", 33}}) {
+        saveDamaged(file, line, beyond);
+        EXPECT_EQ(loadRefusal(), Where(kSlot2 + file, line));
+        saveDamaged(file, line, std::to_string(state.cityCount));
+        EXPECT_NO_THROW(loadGame(loading, 2)) << file << ":" << line;
+    }
+}
+
 // Values that reached a save by other ways than the names, items, files and dates
 // above.
 TEST_F(SaveLimits, AJourneyAndAnArrivalKeepWhatALoadAccepts) {

@@ -189,7 +189,12 @@ RunningMark::RunningMark(const fs::path& folder) {
         if (takeAbandonedMark(folder_, name)) lastRunEndedAbnormally_ = true;
     const std::string pid = std::to_string(::getpid());
     for (int attempt = 0; attempt < 100 && mark_ < 0; ++attempt) {
-        std::string name = "running-" + pid + (attempt == 0 ? "" : "-" + std::to_string(attempt));
+        std::string name = "running-";
+        name += pid;
+        if (attempt > 0) {
+            name += '-';
+            name += std::to_string(attempt);
+        }
         mark_ = ::openat(folder_, name.c_str(),
                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
         if (mark_ >= 0) name_ = std::move(name);

@@ -46,6 +46,14 @@ TEST_F(DispatchRisk, TheWindowShowsTheRiskAndAsksBeforeRiskingTheMainCharacter) 
         risk = window->findChild<QLabel*>("risklabel")->text();
         window->findChild<QPushButton*>("startbtn")->click();
     });
+    // The No keeps the window open, the quest still chosen.
+    int kindAfterNo = -1;
+    int targetAfterNo = -1;
+    driver.when("Tdoadvform", [&](QWidget* window) {
+        kindAfterNo = window->findChild<QComboBox*>("typecombo")->currentIndex();
+        targetAfterNo = window->findChild<QComboBox*>("datacombo")->currentIndex();
+        window->findChild<QPushButton*>("Button2")->click();
+    });
     driver.answer({QMessageBox::No});
     windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
 
@@ -54,6 +62,8 @@ TEST_F(DispatchRisk, TheWindowShowsTheRiskAndAsksBeforeRiskingTheMainCharacter) 
                                      QString::fromUtf8(kMainCharacterRiskQuestion)))
         << driver.seen.join("|").toStdString();
     EXPECT_FALSE(state().parties[1].onMission) << "kept home by the answer";
+    EXPECT_EQ(kindAfterNo, 0);
+    EXPECT_EQ(targetAfterNo, 0);
 }
 
 }  // namespace

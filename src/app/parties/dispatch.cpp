@@ -123,11 +123,15 @@ void Tdoadvform::refreshSummary() {
     targetCombo->setAccessibleDescription(summary);
 }
 
-// The game takes target 0 for none chosen.
+// The game takes target 0 for none chosen, and the window closes with the party
+// idle. A party kept home by the player's No to the risk leaves the window open with
+// everything as chosen.
 void Tdoadvform::startButtonClick() {
-    dispatchParty(windows_.game, party_, chosenKind(), chosenNumber(*targetCombo).value_or(0),
-                  numberField->value());
-    accept();
+    const std::optional<int> target = chosenNumber(*targetCombo);
+    if (dispatchParty(windows_.game, party_, chosenKind(), target.value_or(0),
+                      numberField->value()) ||
+        !target)
+        accept();
 }
 
 }  // namespace orrowvale

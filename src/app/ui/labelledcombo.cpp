@@ -82,6 +82,9 @@ void labelCombo(QLabel* label, QComboBox* combo) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     label->setBuddy(combo);
     combo->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
+    // The list drops below its field, as in a form, rather than over the choice
+    // the player is reading.
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                      [combo] { announceComboChange(combo); });
 }

@@ -107,7 +107,11 @@ dispatch=$(wait_window '모험 명령' 20)
 # "던젼" is the fourth kind; its first dungeon, one level deep.
 keys_to "$dispatch" Down Down Down Down Tab Down
 shot '모험 명령' dispatch
+# Enter in a field sends nobody: "시작" is reached backwards, past "취소", and pressed.
 keys_to "$dispatch" Return
+sleep 1
+[ -n "$(visible '모험 명령')" ] || fail "Enter in the target field sent the party"
+keys_to "$dispatch" shift+Tab shift+Tab shift+Tab Return
 wait_gone '모험 명령' 10
 keys_to "$list" Escape
 wait_gone ' 명령 창' 10

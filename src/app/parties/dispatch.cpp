@@ -48,9 +48,9 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     numberFieldLabel->setObjectName(QStringLiteral("Label1"));
     numberFieldLabel->setMinimumWidth(40);
     summaryPanel = new ErrandSummaryPanel(this);
+    // No default button: Enter that closes an open list, or lands on a field, never
+    // sends the party before the player has read the risk. "시작" is pressed itself.
     startButton = makeButton(this, "startbtn", "시작");
-    startButton->setAutoDefault(true);
-    startButton->setDefault(true);
     cancelButton = makeButton(this, "Button2", "취소");
 
     auto* layout = new QFormLayout(this);

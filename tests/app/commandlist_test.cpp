@@ -296,19 +296,25 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
         EXPECT_TRUE(number->isEnabled());
         EXPECT_EQ(number->value(), 1);
         number->setValue(3);
+        EXPECT_FALSE(find<QSpinBox>(window, "SpinEdit2")->isEnabled()) << "turns are a search's";
         auto* target = find<QComboBox>(window, "datacombo");
         dungeons = rows(target);
         target->setCurrentIndex(0);
+        // The sewer has three levels: no deeper can be entered.
+        number->setValue(6);
+        EXPECT_EQ(number->value(), 3);
         // Named by its label; the summary beneath is read after the dungeon.
         EXPECT_EQ(heard(kind), QStringLiteral("종류"));
         EXPECT_TRUE(heard(target, QAccessible::Description)
-                        .endsWith(find<QLabel>(window, "risklabel")->text()));
+                        .contains(find<QLabel>(window, "risklabel")->text()));
         find<QPushButton>(window, "startbtn")->click();
     });
     bool refusedAfter = false;
+    QString standingAfter;
     driver.when("Tcommandform", [&](QWidget* window) {
         // The party just sent stays chosen, and its buttons now refuse.
         refusedAfter = !find<QPushButton>(window, "advbtn")->isEnabled();
+        standingAfter = find<QLabel>(window, "standinglabel")->text();
     });
     dispatch(1, [&](QWidget* window) {
         auto* kind = find<QComboBox>(window, "typecombo");
@@ -316,8 +322,8 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
         EXPECT_EQ(kind->currentIndex(), -1) << "opening clears the last choice";
         EXPECT_EQ(target->count(), 0);
         kind->setCurrentIndex(0);
-        EXPECT_EQ(find<QLabel>(window, "Label1")->text(), QString());
-        EXPECT_FALSE(find<QSpinBox>(window, "SpinEdit1")->isEnabled());
+        EXPECT_FALSE(find<QSpinBox>(window, "SpinEdit1")->isEnabled()) << "a quest has no depth";
+        EXPECT_FALSE(find<QSpinBox>(window, "SpinEdit2")->isEnabled()) << "nor turns";
         kind->setCurrentIndex(3);
         target->setCurrentIndex(0);
         find<QPushButton>(window, "startbtn")->click();
@@ -327,6 +333,8 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
     EXPECT_EQ(name, QStringLiteral("파티명: 매"));
     EXPECT_EQ(dungeons, QStringList{QStringLiteral("옛 하수도")});
     EXPECT_TRUE(refusedAfter);
+    EXPECT_EQ(standingAfter, QString::fromUtf8(kPartyOnMission) +
+                                 QStringLiteral(" 던젼 옛 하수도: 지금 1층, 3층까지 내려갑니다."));
     for (int party : {1, 2}) {
         const TParty& p = state().parties[party];
         EXPECT_TRUE(p.onMission) << party;

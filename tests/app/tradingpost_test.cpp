@@ -59,14 +59,18 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     EXPECT_EQ(accept()->toolTip(), QString::fromUtf8(kChooseContractFirst));
 
     list()->setCurrentRow(0);
-    EXPECT_EQ(reward(), QStringLiteral("보수: 300"));
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1"));
     driver.pick({QString()});  // the chooser cancelled: nothing is taken
     accept()->click();
     EXPECT_EQ(contracts().size(), 2);
 
-    driver.pick({QStringLiteral("매")});
+    // The carrier is chosen by a row that says what the silk holds for it.
+    const QString carrier = qs(carrierRows(windows->game, contractRows(state())[0].number)[0].text);
+    EXPECT_TRUE(carrier.startsWith(QStringLiteral("매 (위험: "))) << carrier.toStdString();
+    driver.pick({carrier});
     QTest::keyClick(list(), Qt::Key_Return);
-    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("choose: 매"), QStringLiteral("choose: 매"),
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("choose: ") + carrier,
+                                        QStringLiteral("choose: ") + carrier,
                                         QStringLiteral("box: 조심해서 다녀오게")}));
     EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금, 보수: 80, 2턴")});
     EXPECT_TRUE(state().parties[1].onMission);
@@ -76,7 +80,8 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     form->hide();
     form->show();
     EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금, 보수: 80, 2턴")});
-    EXPECT_EQ(reward(), QStringLiteral("보수: 300")) << "kept until another row is chosen";
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1"))
+        << "kept until another row is chosen";
     // The party is away: nobody is offered for the salt.
     list()->setCurrentRow(0);
     accept()->click();
@@ -106,7 +111,7 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
     EXPECT_EQ(offered, (QStringList{QStringLiteral("비단, 보수: 300, 3턴"),
                                     QStringLiteral("소금, 보수: 80, 2턴")}));
     EXPECT_EQ(salt, qs(rewardText(state(), 9)));
-    EXPECT_EQ(salt, QStringLiteral("보수: 80"));
+    EXPECT_TRUE(salt.startsWith(QStringLiteral("보수: 80gp, 명성 "))) << salt.toStdString();
     // A screen reader hears where the salt goes and how risky it is with the row.
     const ContractOutline outline = contractOutline(state(), 9);
     EXPECT_EQ(saltHeard, qs(outline.where) + QStringLiteral(", ") + qs(outline.risk));

@@ -173,31 +173,34 @@ TEST_F(SimParties, ARouteIsNamedByItsPlaceInTheListOfRoutes) {
     EXPECT_EQ(run.after("move 2 3 2"), departs);
 }
 
-TEST_F(SimParties, EachKindOfMissionStartsAndTheNumberFieldIsKeptBetweenUses) {
+TEST_F(SimParties, EachKindOfMissionStartsAndItsNumberIsHeldToWhatTheTargetAllows) {
     const SimRun run = play(
         "dispatch 2 quest 1\n"
         "dispatch 6 quest 1\n"
         "dispatch 3 search 2 4\n"
         "dispatch 4 war 1 9\n"
-        "dispatch 5 dungeon 1\n"
+        "dispatch 5 dungeon 1 5\n"
         "dispatch 2 war 1\n"
         "dispatch 6 dungeon 2\n",
         "--load 1 --save 2");
     ASSERT_EQ(run.exitCode, 0) << run.lines.back();
-    EXPECT_EQ(run.after("dispatch 2 quest 1"),
-              (Lines{"list[datacombo]: 1 갈대포구 밀수꾼 소탕", "label[wherelabel]: 장소: 은빛나루",
-                     "label[lengthlabel]: 기간: 4턴", "label[rewardlabel]: 보수: 250gp, 명성 24",
-                     "label[risklabel]: 위험: 매우 높음 (84%)"}));
-    EXPECT_EQ(run.after("dispatch 6 quest 1"), Lines{"refused: not offered"}) << "taken";
     EXPECT_EQ(
-        run.after("dispatch 3 search 2 4"),
-        (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목",
-               "label[wherelabel]: 장소: 은빛나루", "label[lengthlabel]: 기간: 4턴",
-               "label[rewardlabel]: 보수: 130gp, 명성 2", "label[risklabel]: 위험: 높음 (36%)"}));
-    EXPECT_EQ(run.after("dispatch 5 dungeon 1"),
-              (Lines{"list[datacombo]: 1 옛 하수도", "label[wherelabel]: 장소: 은빛나루",
-                     "label[lengthlabel]: 깊이: 3층", "label[rewardlabel]: 보수: 0gp, 명성 14",
-                     "label[risklabel]: 위험: 매우 높음 (100%)"}));
+        run.after("dispatch 2 quest 1"),
+        (Lines{"list[datacombo]: 1 갈대포구 밀수꾼 소탕", "label[wherelabel]: 장소: 은빛나루",
+               "label[lengthlabel]: 기간: 1~4턴", "label[rewardlabel]: 보수: 0~250gp, 명성 0~28",
+               "label[risklabel]: 위험: 매우 높음 (85%)", "label[successlabel]: 성공 확률: 15%"}));
+    EXPECT_EQ(run.after("dispatch 6 quest 1"), Lines{"refused: not offered"}) << "taken";
+    EXPECT_EQ(run.after("dispatch 3 search 2 4"),
+              (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목",
+                     "label[wherelabel]: 장소: 은빛나루", "label[lengthlabel]: 기간: 1~4턴",
+                     "label[rewardlabel]: 보수: 0~270gp, 명성 0~4",
+                     "label[costlabel]: 비용: 턴당 10gp (10gp × 1명), 모두 0~40gp",
+                     "label[risklabel]: 위험: 높음 (41%)", "label[successlabel]: 성공 확률: 59%"}));
+    EXPECT_EQ(
+        run.after("dispatch 5 dungeon 1 5"),
+        (Lines{"list[datacombo]: 1 옛 하수도", "label[wherelabel]: 장소: 은빛나루",
+               "label[lengthlabel]: 깊이: 3층 (1~18턴)", "label[rewardlabel]: 보수: 0gp, 명성 0~7",
+               "label[risklabel]: 위험: 매우 높음 (100%)", "label[successlabel]: 성공 확률: 0%"}));
     EXPECT_EQ(run.after("dispatch 2 war 1"), Lines{"refused: 임무 중인 파티입니다."});
     EXPECT_EQ(run.after("dispatch 6 dungeon 2"),
               (Lines{"list[datacombo]: 1 옛 하수도", "refused: not offered"}));
@@ -208,9 +211,10 @@ TEST_F(SimParties, EachKindOfMissionStartsAndTheNumberFieldIsKeptBetweenUses) {
         int kind;
         int value;
     };
-    // The war ignores the number typed; the dungeon takes the 4 left in the field.
+    // The war ignores the number typed; the sewer is gone down no deeper than its three
+    // levels.
     for (const Expected& e : {Expected{2, kQuestMission, 1}, Expected{3, kSearchMission, 4},
-                              Expected{4, kWarMission, 0}, Expected{5, kDungeonMission, 4}}) {
+                              Expected{4, kWarMission, 0}, Expected{5, kDungeonMission, 3}}) {
         const TParty& p = saved->parties[e.party];
         EXPECT_TRUE(p.onMission) << e.party;
         EXPECT_EQ(p.missionKind, e.kind) << e.party;

@@ -81,7 +81,8 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     const auto taken = after(lines, "take 1 1");
     ASSERT_GE(taken.size(), 6u);
     EXPECT_TRUE(taken[0].starts_with("label[cfeelabel]: 보수: ")) << taken[0];
-    EXPECT_EQ(taken[4], "list[advlistbox]: 1 은빛 매") << "after the place, turns and risk";
+    EXPECT_EQ(taken[4], "list[advlistbox]: 1 은빛 매 (위험: 낮음 (0%), 성공 확률: 100%)")
+        << "after the place, turns and risk";
     EXPECT_EQ(taken.back(), "inform: 조심해서 다녀오게");
     // Away with the goods: the members stay, but the name may change.
     EXPECT_EQ(after(lines, "remove 1 " + c),

@@ -65,17 +65,20 @@ void moveAction(Player& player, const Action& action) {
 }
 
 // The lines under the targets once one is chosen, as the window shows them.
-void showErrandSummary(Player& player, int party, Errand kind, int target) {
-    const auto summary = errandSummary(player.game, party, kind, target, player.numberField);
+void showErrandSummary(Player& player, int party, Errand kind, int target, int number) {
+    const auto summary = errandSummary(player.game, party, kind, target, number);
     if (!summary) return;
     player.label("wherelabel", summary->where);
     player.label("lengthlabel", summary->length);
     player.label("rewardlabel", summary->reward);
+    if (!summary->cost.empty()) player.label("costlabel", summary->cost);
     player.label("risklabel", summary->risk);
+    player.label("successlabel", summary->success);
 }
 
-// N is typed into the number field only where the kind enables it; otherwise, and
-// when left out, the field keeps what it held.
+// N is typed into the kind's field (the depth of a dungeon, the turns of a search),
+// which holds it to what the target allows; left out, the field keeps what it held.
+// A quest or a war takes no number.
 void dispatchAction(Player& player, const Action& action) {
     const int party = action.values[0];
     if (!chooseListedParty(player, party)) return;
@@ -87,9 +90,14 @@ void dispatchAction(Player& player, const Action& action) {
     if (!note.empty()) player.label("notargetlabel", note);
     const int target = action.values[2];
     if (!offers(targets, target)) return player.refused(kNotOffered);
-    if (action.given[3] && numberFieldFor(kind).enabled) player.numberField = action.values[3];
-    showErrandSummary(player, party, kind, target);
-    dispatchParty(game, party, kind, target, player.numberField);
+    int* field = kind == Errand::Dungeon  ? &player.depthField
+                 : kind == Errand::Search ? &player.turnsField
+                                          : nullptr;
+    if (field && action.given[3]) *field = action.values[3];
+    if (field) *field = numberForTarget(game, party, kind, target, *field);
+    const int number = field ? *field : 1;
+    showErrandSummary(player, party, kind, target, number);
+    dispatchParty(game, party, kind, target, number);
 }
 
 ArgumentForm optionalCityArg() {

@@ -122,8 +122,10 @@ class Player {
         int talkTarget = 0;     // the adventurer of the open conversation, 0 = none
     } pub;
 
-    // The dispatch window's number field, which keeps its value between uses.
-    int numberField = 1;
+    // The dispatch window's depth and turns fields, which keep their values between
+    // uses.
+    int depthField = 1;
+    int turnsField = 1;
 
     // Plays the actions in order, each after its "> LINE". A data error met by an
     // action is printed as "error: FILE:LINE: MESSAGE", as the window shows it in a

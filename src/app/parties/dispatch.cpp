@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <tuple>
 
 #include "app/lifecycle/windows.h"
 #include "app/parties/errandsummarypanel.h"
@@ -20,8 +21,15 @@ namespace orrowvale {
 namespace {
 
 constexpr int kErrandCount = static_cast<int>(std::size(kErrandNames));
-// What a screen reader calls the number field while no kind gives it a meaning.
-constexpr const char* kNumberFieldName = "턴 또는 깊이";
+
+QSpinBox* makeNumberField(QWidget* parent, const char* objectName) {
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(QString::fromUtf8(objectName));
+    field->setRange(1, kNumberFieldMax);
+    field->setValue(1);
+    field->setEnabled(false);
+    return field;
+}
 
 }  // namespace
 
@@ -39,14 +47,8 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     targetCombo = new QComboBox(this);
     targetCombo->setObjectName(QStringLiteral("datacombo"));
     targetCombo->setMinimumWidth(200);
-    numberField = new QSpinBox(this);
-    numberField->setObjectName(QStringLiteral("SpinEdit1"));
-    numberField->setAccessibleName(QString::fromUtf8(kNumberFieldName));
-    numberField->setRange(kNumberFieldMin, kNumberFieldMax);
-    numberField->setValue(1);
-    numberFieldLabel = new QLabel(this);
-    numberFieldLabel->setObjectName(QStringLiteral("Label1"));
-    numberFieldLabel->setMinimumWidth(40);
+    depthField = makeNumberField(this, "SpinEdit1");
+    turnsField = makeNumberField(this, "SpinEdit2");
     summaryPanel = new ErrandSummaryPanel(this);
     // No default button: Enter that closes an open list, or lands on a field, never
     // sends the party before the player has read the risk. "시작" is pressed itself.
@@ -61,11 +63,16 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     auto* targetLabel = new QLabel(QStringLiteral("목표"), this);
     labelCombo(targetLabel, targetCombo);
     layout->addRow(targetLabel, targetCombo);
-    auto* number = new QHBoxLayout;
-    number->addWidget(numberField);
-    number->addWidget(numberFieldLabel);
-    number->addStretch();
-    layout->addRow(QString(), number);
+    // Each field named by its label, which the field's kind alone enables.
+    for (auto [field, caption, objectName] :
+         {std::tuple{depthField, "깊이", "Label1"}, std::tuple{turnsField, "턴 수", "Label2"}}) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setObjectName(QString::fromUtf8(objectName));
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+        connect(field, &QSpinBox::valueChanged, this, &Tdoadvform::refreshSummary);
+        layout->addRow(label, field);
+    }
     layout->addRow(summaryPanel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,8 +82,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(kindCombo, &QComboBox::currentIndexChanged, this, &Tdoadvform::kindComboChange);
-    connect(targetCombo, &QComboBox::currentIndexChanged, this, &Tdoadvform::refreshSummary);
-    connect(numberField, &QSpinBox::valueChanged, this, &Tdoadvform::refreshSummary);
+    connect(targetCombo, &QComboBox::currentIndexChanged, this, &Tdoadvform::targetComboChange);
     connect(startButton, &QPushButton::clicked, this, &Tdoadvform::startButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -100,27 +106,53 @@ std::optional<Errand> Tdoadvform::chosenKind() const {
     return static_cast<Errand>(row);
 }
 
-// A kind lists its open targets, none chosen, and says what the number field is
-// for; with no kind chosen the field means nothing.
+// A kind lists its open targets, none chosen, and enables its own field.
 void Tdoadvform::kindComboChange() {
     const std::optional<Errand> kind = chosenKind();
     const GameState& state = *windows_.state;
     fillNumbered(*targetCombo,
                  kind ? openTargets(state, *kind, state.parties[party_].location) : ListRows{});
-    const NumberFieldUse use = kind ? numberFieldFor(*kind) : NumberFieldUse{"", false};
-    numberFieldLabel->setText(QString::fromUtf8(use.label));
-    numberField->setEnabled(use.enabled);
-    numberField->setAccessibleName(QString::fromUtf8(use.enabled ? use.label : kNumberFieldName));
+    depthField->setEnabled(kind == Errand::Dungeon);
+    turnsField->setEnabled(kind == Errand::Search);
+    targetComboChange();
+}
+
+// The field takes only what the chosen target allows: no deeper than the dungeon goes.
+void Tdoadvform::targetComboChange() {
+    const std::optional<Errand> kind = chosenKind();
+    const std::optional<int> target = chosenNumber(*targetCombo);
+    std::optional<NumberLimits> limits;
+    if (kind && target) limits = numberLimits(windows_.game, party_, *kind, *target);
+    if (QSpinBox* field = numberFieldOfKind()) {
+        const QSignalBlocker quiet(field);
+        const NumberLimits range = limits.value_or(NumberLimits{});
+        field->setRange(range.least, range.most);
+    }
     refreshSummary();
+}
+
+QSpinBox* Tdoadvform::numberFieldOfKind() const {
+    const std::optional<Errand> kind = chosenKind();
+    if (kind == Errand::Dungeon) return depthField;
+    if (kind == Errand::Search) return turnsField;
+    return nullptr;
+}
+
+// A quest or a war takes no number; 1 stands in the log for none.
+int Tdoadvform::fieldValue() const {
+    const QSpinBox* field = numberFieldOfKind();
+    return field ? field->value() : 1;
 }
 
 void Tdoadvform::refreshSummary() {
     summaryPanel->showFor(windows_.game, party_, chosenKind(), chosenNumber(*targetCombo),
-                          numberField->value());
-    // Read after the kind or the target, whichever the player is changing.
+                          fieldValue());
+    // Read after the kind, the target or the field, whichever the player is changing.
     const QString summary = summaryPanel->spoken();
     kindCombo->setAccessibleDescription(summary);
     targetCombo->setAccessibleDescription(summary);
+    depthField->setAccessibleDescription(summary);
+    turnsField->setAccessibleDescription(summary);
 }
 
 // The game takes target 0 for none chosen, and the window closes with the party
@@ -128,8 +160,7 @@ void Tdoadvform::refreshSummary() {
 // everything as chosen.
 void Tdoadvform::startButtonClick() {
     const std::optional<int> target = chosenNumber(*targetCombo);
-    if (dispatchParty(windows_.game, party_, chosenKind(), target.value_or(0),
-                      numberField->value()) ||
+    if (dispatchParty(windows_.game, party_, chosenKind(), target.value_or(0), fieldValue()) ||
         !target)
         accept();
 }

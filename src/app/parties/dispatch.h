@@ -16,20 +16,25 @@ class ErrandSummaryPanel;
 class Windows;
 
 // The dispatch window: a quest, search, war or dungeon for the chosen party, and
-// for a search or a dungeon how many turns or how deep.
+// for a search how many turns, for a dungeon how deep, each in a field of its own
+// held to what the chosen target allows.
 class Tdoadvform : public QDialog {
   public:
     explicit Tdoadvform(Windows& windows);
 
     // Shows the window for `party` with nothing chosen; returns when it has closed.
-    // The number field keeps what it held last time.
+    // The depth and turns fields keep what they held last time.
     void prepareAndShow(int party);
 
     void kindComboChange();
+    void targetComboChange();
     void startButtonClick();
 
   private:
     std::optional<Errand> chosenKind() const;
+    // The field the chosen kind uses; none for a quest or a war.
+    QSpinBox* numberFieldOfKind() const;
+    int fieldValue() const;
     void refreshSummary();
 
     Windows& windows_;
@@ -37,8 +42,8 @@ class Tdoadvform : public QDialog {
     QLabel* partyNameLabel;
     QComboBox* kindCombo;
     QComboBox* targetCombo;
-    QSpinBox* numberField;
-    QLabel* numberFieldLabel;
+    QSpinBox* depthField;
+    QSpinBox* turnsField;
     ErrandSummaryPanel* summaryPanel;
     QPushButton* startButton;
     QPushButton* cancelButton;

@@ -25,11 +25,18 @@ ErrandSummaryPanel::ErrandSummaryPanel(QWidget* parent) : QWidget(parent) {
     whereLabel = makeValueLabel(this, "wherelabel", "장소");
     lengthLabel = makeValueLabel(this, "lengthlabel", "기간");
     rewardLabel = makeValueLabel(this, "rewardlabel", "보수");
+    costLabel = makeValueLabel(this, "costlabel", "비용");
     riskLabel = makeValueLabel(this, "risklabel", "위험");
+    successLabel = makeValueLabel(this, "successlabel", "성공 확률");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QLabel* label : {noTargetLabel, whereLabel, lengthLabel, rewardLabel, riskLabel})
+    for (QLabel* label : lines())
         layout->addWidget(label);
+}
+
+std::vector<QLabel*> ErrandSummaryPanel::lines() const {
+    return {noTargetLabel, whereLabel, lengthLabel, rewardLabel,
+            costLabel,     riskLabel,  successLabel};
 }
 
 void ErrandSummaryPanel::showFor(Game& game, int party, std::optional<Errand> kind,
@@ -43,12 +50,15 @@ void ErrandSummaryPanel::showFor(Game& game, int party, std::optional<Errand> ki
     setValue(whereLabel, shown.where);
     setValue(lengthLabel, shown.length);
     setValue(rewardLabel, shown.reward);
+    setValue(costLabel, shown.cost);
     setValue(riskLabel, shown.risk);
+    setValue(successLabel, shown.success);
+    costLabel->setVisible(!shown.cost.empty());
 }
 
 QString ErrandSummaryPanel::spoken() const {
     QStringList shown;
-    for (const QLabel* label : {noTargetLabel, whereLabel, lengthLabel, rewardLabel, riskLabel})
+    for (const QLabel* label : lines())
         if (!label->text().isEmpty()) shown << label->text();
     return shown.join(QStringLiteral(", "));
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "parties/dispatch.h"
 
@@ -11,8 +12,9 @@ namespace orrowvale {
 
 struct Game;
 
-// The lines under the dispatch window's targets: where, how long, the reward and
-// the risk of the chosen target for the party, or why a kind lists nothing here.
+// The lines under the dispatch window's targets: where, how long, what it pays and
+// costs, the risk and the chance of success of the chosen target for the party, or
+// why a kind lists nothing here.
 class ErrandSummaryPanel : public QWidget {
   public:
     explicit ErrandSummaryPanel(QWidget* parent);
@@ -28,7 +30,11 @@ class ErrandSummaryPanel : public QWidget {
     QLabel* whereLabel;
     QLabel* lengthLabel;
     QLabel* rewardLabel;
+    QLabel* costLabel;
     QLabel* riskLabel;
+    QLabel* successLabel;
+    // Every line, in the order shown.
+    std::vector<QLabel*> lines() const;
 };
 
 }  // namespace orrowvale

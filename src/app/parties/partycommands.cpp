@@ -11,6 +11,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
+#include "app/ui/valuelabel.h"
 #include "parties/partycommands.h"
 
 namespace orrowvale {
@@ -36,11 +37,15 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     auto* row = new QHBoxLayout;
     row->addWidget(partyList);
     row->addLayout(buttons);
+    standingLabel = makeValueLabel(this, "standinglabel", "상태");
+    standingLabel->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addLayout(row);
+    layout->addWidget(standingLabel);
 
     connect(partyList, &QListWidget::itemSelectionChanged, this, &Tcommandform::updateButtons);
+    connect(partyList, &QListWidget::itemSelectionChanged, this, &Tcommandform::describeRows);
     connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
         partyList->setCurrentRow(row.row());
         if (moveButton->isEnabled()) moveButtonClick();
@@ -67,14 +72,17 @@ void Tcommandform::fillList(const ListRows& parties) {
     describeRows();
 }
 
-// Each row says whether its party can take an order, so a screen reader hears it
-// with the party's name.
+// Each row says whether its party can take an order, or where it went and when it
+// comes back, so a screen reader hears it with the party's name and a pointer shows
+// it; the line under the list says it of the chosen party.
 void Tcommandform::describeRows() {
     for (int row = 0; row < partyList->count(); ++row) {
-        const Refusal why = whyPartyCannotLeave(*windows_.state, partyList->numberAt(row));
-        partyList->item(row)->setData(Qt::AccessibleDescriptionRole,
-                                      why ? qs(*why) : QStringLiteral("명령을 기다립니다."));
+        const QString standing = qs(partyStanding(*windows_.state, partyList->numberAt(row)));
+        partyList->item(row)->setData(Qt::AccessibleDescriptionRole, standing);
+        partyList->item(row)->setToolTip(standing);
     }
+    const std::optional<int> chosen = partyList->chosen();
+    standingLabel->setText(chosen ? qs(partyStanding(*windows_.state, *chosen)) : QString());
 }
 
 // The game takes 0 for no party chosen.

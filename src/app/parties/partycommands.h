@@ -5,6 +5,7 @@
 
 #include "listrow.h"
 
+class QLabel;
 class QPushButton;
 
 namespace orrowvale {
@@ -26,6 +27,7 @@ class Tcommandform : public QDialog {
     void adventureButtonClick();
 
   private:
+    // Each row's standing, and the chosen party's under the list.
     void describeRows();
     void keyboardToPartyIfSent();
     // Shows the rows of the parties; a party still listed stays chosen, one that has
@@ -39,6 +41,7 @@ class Tcommandform : public QDialog {
     QPushButton* moveButton;
     QPushButton* adventureButton;
     QPushButton* closeButton;
+    QLabel* standingLabel;
 };
 
 }  // namespace orrowvale

@@ -5,6 +5,7 @@
 #include "lifecycle/playlog.h"
 #include "parties/dispatch.h"
 #include "parties/errandsummary.h"
+#include "parties/forecast.h"
 #include "parties/risk.h"
 #include "world/gamestate.h"
 
@@ -37,7 +38,9 @@ ListRows contractRows(const GameState& state) {
 
 std::string rewardText(const GameState& state, int slot) {
     const TradeGood* good = offer(state, slot);
-    return kRewardPrefix + std::to_string(good ? good->pay : 0);
+    // The carrier's fame is the goods' cargo risk, paid with the gold on arrival.
+    return kRewardPrefix + std::to_string(good ? good->pay : 0) + "gp, 명성 " +
+           std::to_string(good ? good->cargoRisk : 0);
 }
 
 ContractOutline contractOutline(const GameState& state, int slot) {
@@ -51,19 +54,45 @@ ContractOutline contractOutline(const GameState& state, int slot) {
         const MissionRisk risk = transportRisk(state, row.number, *good);
         if (!safest || risk.lossChance < safest->lossChance) safest = risk;
     }
-    outline.risk = safest ? kRiskPrefix + riskText(*safest) : kNoPartyToCarry;
+    outline.risk =
+        safest ? kRiskPrefix + riskText(*safest) + " (가장 안전한 파티)" : kNoPartyToCarry;
     return outline;
+}
+
+namespace {
+
+// The risk a party's row shows, and the question asks about.
+std::optional<MissionForecast> carrierForecast(Game& game, int party, int slot) {
+    const TradeGood* good = offer(game.state, slot);
+    if (good == nullptr) return std::nullopt;
+    return forecastTransport(game, party, *good);
+}
+
+}  // namespace
+
+ListRows carrierRows(Game& game, int slot) {
+    ListRows rows = partyChoices(game.state, game.state.currentCity, 1);
+    for (ListRow& row : rows) {
+        const std::optional<MissionForecast> forecast = carrierForecast(game, row.number, slot);
+        if (!forecast) continue;
+        row.text += std::string(" (") + kRiskPrefix +
+                    riskText({riskLevelFor(forecast->lossChance), forecast->lossChance}) + ", " +
+                    kSuccessPrefix + percentText(forecast->successChance) + ")";
+    }
+    return rows;
 }
 
 std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     GameState& state = game.state;
     if (offer(state, slot) == nullptr) return std::nullopt;
-    const ListRows rows = partyChoices(state, state.currentCity, 1);
+    const ListRows rows = carrierRows(game, slot);
     const std::optional<int> party = choose(rows);
     if (!party || !offers(rows, *party)) return std::nullopt;
     RecordedAction recorded(game, "take " + std::to_string(slot) + " " + std::to_string(*party));
     TradeGood& good = state.tradeGoods[state.currentCity][slot];
-    if (asksBeforeRisk(state, *party, transportRisk(state, *party, good)) &&
+    const std::optional<MissionForecast> forecast = carrierForecast(game, *party, slot);
+    const double loss = forecast ? forecast->lossChance : 0.0;
+    if (asksBeforeRisk(state, *party, {riskLevelFor(loss), loss}) &&
         !askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No))
         return std::nullopt;
     startTransport(state, *party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);

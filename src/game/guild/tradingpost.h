@@ -20,11 +20,13 @@ inline constexpr const char* kChooseContractFirst = "업무를 먼저 고르십�
 // row its trade slot 1..20, the goods, the reward and the turns it takes
 // ("비단, 보수: 300, 4턴"), in columns.
 ListRows contractRows(const GameState& state);
-// The reward label for the contract of `slot`.
+// The reward label for the contract of `slot`: the pay and the fame a carrier earns
+// when the goods arrive whole ("보수: 300gp, 명성 5").
 std::string rewardText(const GameState& state, int slot);
 // The lines beside the reward of the contract of `slot`: where the goods are
-// carried from, how many turns it takes, and its risk for the strongest party that
-// could take it here ("위험: 맡을 파티 없음" when none could).
+// carried from, how many turns it takes, and its risk for the safest party that
+// could take it here, said to be so ("위험: 맡을 파티 없음" when none could). Each
+// party's own risk is in its row of the carriers (see carrierRows).
 struct ContractOutline {
     std::string where;
     std::string turns;
@@ -33,10 +35,14 @@ struct ContractOutline {
 ContractOutline contractOutline(const GameState& state, int slot);
 inline constexpr const char* kNoPartyToCarry = "위험: 맡을 파티 없음";
 
+// The parties that could carry the goods of `slot`, each row with what the contract
+// holds for it from its forecast: "매 (위험: 높음 (36%), 성공 확률 64%)".
+ListRows carrierRows(Game& game, int slot);
+
 // "맡다": a party of the current city that is at home carries the goods of `slot`
-// and the contract is no longer offered. A party holding the main character asks
-// first where the risk is high. Returns the party; nothing when nothing
-// was taken.
+// and the contract is no longer offered; the party is chosen among carrierRows. A
+// party holding the main character asks first where the risk its row shows is high. Returns the
+// party; nothing when nothing was taken.
 std::optional<int> takeContract(Game& game, int slot, const Chooser& choose);
 
 }  // namespace orrowvale

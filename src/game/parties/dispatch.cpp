@@ -5,9 +5,12 @@
 #include "Presenter.h"
 #include "game.h"
 #include "lifecycle/playlog.h"
+#include "parties/forecast.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
 #include "parties/risk.h"
+#include "world/datafiles.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -31,11 +34,40 @@ ListRows listOpen(const Entries& entries, Flag flagOf) {
     return open;
 }
 
+// How many levels a dungeon's file holds: its first line.
+int dungeonLevels(const GamePaths& paths, const std::string& file) {
+    try {
+        return LineReader::openData(paths, file).readWholeNumber("the number of levels");
+    } catch (const DataError&) {
+        return kNumberFieldMax;
+    }
+}
+
 }  // namespace
 
+std::optional<NumberLimits> numberLimits(Game& game, int party, Errand kind, int target) {
+    const GameState& state = game.state;
+    if (!numberFieldFor(kind).enabled || !PartyTable::contains(party)) return std::nullopt;
+    const int city = state.parties[party].location;
+    if (!offers(openTargets(state, kind, city), target)) return std::nullopt;
+    if (kind == Errand::Search) return NumberLimits{};
+    const int levels = dungeonLevels(game.paths, state.dungeonSites[city][target].file);
+    return NumberLimits{1, std::clamp(levels, 1, kNumberFieldMax)};
+}
+
+int numberForTarget(Game& game, int party, Errand kind, int target, int number) {
+    const NumberLimits limits =
+        numberLimits(game, party, kind, target).value_or(NumberLimits{kNumberFieldMin});
+    return std::clamp(number, limits.least, limits.most);
+}
+
 bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int numberField) {
-    const std::optional<MissionRisk> risk = errandRisk(game, party, kind, target, numberField);
-    if (!risk || !asksBeforeRisk(game.state, party, *risk)) return true;
+    // The risk asked about is the one the window shows.
+    const std::optional<MissionForecast> forecast =
+        forecastErrand(game, party, kind, target, numberField);
+    if (!forecast) return true;
+    const MissionRisk risk{riskLevelFor(forecast->lossChance), forecast->lossChance};
+    if (!asksBeforeRisk(game.state, party, risk)) return true;
     return askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No);
 }
 
@@ -73,12 +105,18 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
     if (!kind || !canMoveOrDispatch(state, party)) return false;
     const int city = state.parties[party].location;
     if (!offers(openTargets(state, *kind, city), target)) return false;
-    const int number = std::clamp(numberField, kNumberFieldMin, kNumberFieldMax);
+    const int number = numberForTarget(game, party, *kind, target, numberField);
     RecordedAction recorded(game, "dispatch " + std::to_string(party) + " " +
                                       kErrandWords[static_cast<int>(*kind)] + " " +
                                       std::to_string(target) + " " + std::to_string(number));
     if (!willRiskMainCharacter(game, party, *kind, target, number)) return false;
-    switch (*kind) {
+    startErrand(state, party, *kind, target, number);
+    return true;
+}
+
+void startErrand(GameState& state, int party, Errand kind, int target, int number) {
+    const int city = state.parties[party].location;
+    switch (kind) {
         case Errand::Quest:
             startQuest(state, party, target);
             break;
@@ -92,7 +130,6 @@ bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target
             startDungeon(state, party, state.dungeonSites[city][target].file, number, city, target);
             break;
     }
-    return true;
 }
 
 void startQuest(GameState& state, int party, int quest) {
@@ -109,9 +146,10 @@ void startSearch(GameState& state, int party, const std::string& file, int turns
     p.missionKind = kSearchMission;
     p.missionFile = file;
     p.missionValue = turns;
-    // What the search finds is counted here until it comes home.
+    // What the search finds, and what it costs, is counted here until it comes home.
     p.missionGold = 0;
     p.missionLevel = 0;
+    p.missionRisk = 0;
     setOnMission(state, party, true);
 }
 

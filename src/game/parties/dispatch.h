@@ -41,16 +41,33 @@ ListRows openTargets(const GameState& state, Errand kind, int city);
 inline constexpr int kNumberFieldMin = 0;
 inline constexpr int kNumberFieldMax = 100;
 
+// What the number may be for a target: a search lasts 1 to 100 turns; a dungeon is
+// gone down 1 level to as many as its file holds (a file that cannot be read leaves
+// 1 to 100, and the expedition meets the fault on its first turn). Nothing for a kind
+// that takes no number, or a target not open where the party stands.
+struct NumberLimits {
+    int least = 1;
+    int most = kNumberFieldMax;
+};
+std::optional<NumberLimits> numberLimits(Game& game, int party, Errand kind, int target);
+// The number as the target takes it: held to its limits, and to the field's for a
+// kind that takes none.
+int numberForTarget(Game& game, int party, Errand kind, int target, int number);
+
 // The "시작" button: with a kind and an open target chosen, starts that mission for
 // a party that may be dispatched; sites are those of the city where it stands.
-// `target` is the entry number of the target. Returns whether the party set off;
-// without a full choice, or when the player keeps the main character home, nothing
-// happens.
+// `target` is the entry number of the target; the number goes by numberForTarget. Returns whether
+// the party set off; without a full choice, or when the player keeps the main character home,
+// nothing happens.
 bool dispatchParty(Game& game, int party, std::optional<Errand> kind, int target, int numberField);
 
 // Before a party holding the main character leaves on a mission of high risk, the
 // player is asked; whether it may go.
 bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int numberField);
+
+// What "시작" does once the party may go: starts the mission of a target open where
+// the party stands, with the number as numberForTarget gives it.
+void startErrand(GameState& state, int party, Errand kind, int target, int number);
 
 // The start of each mission: its fields are set and the members become busy.
 void startQuest(GameState& state, int party, int quest);

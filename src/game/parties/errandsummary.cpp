@@ -1,36 +1,53 @@
 #include "parties/errandsummary.h"
 
 #include "game.h"
+#include "parties/forecast.h"
+#include "parties/missions.h"
+#include "parties/party.h"
 #include "parties/risk.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
 namespace {
 
-std::string lengthText(Errand kind, int length) {
-    if (kind == Errand::Dungeon) return "깊이: " + std::to_string(length) + "층";
-    if (length <= 0) return "기간: 끝날 때까지";
-    return kLengthPrefix + std::to_string(length) + "턴";
+std::string lengthText(Errand kind, int depth, const Spread& turns) {
+    std::string played = spreadText(turns, "턴");
+    if (turns.most >= kForecastTurns) played += " 이상";
+    if (kind == Errand::Dungeon) return "깊이: " + std::to_string(depth) + "층 (" + played + ")";
+    return kLengthPrefix + played;
 }
 
-std::string rewardLine(const PromisedReward& reward) {
-    return "보수: " + std::to_string(reward.gold) + "gp, 명성 " + std::to_string(reward.fame);
+std::string rewardText(const MissionForecast& forecast) {
+    return "보수: " + spreadText(forecast.gold, "gp") + ", 명성 " + spreadText(forecast.fame, "");
+}
+
+// A search pays its upkeep every turn it is out.
+std::string costText(const GameState& state, int party, Errand kind,
+                     const MissionForecast& forecast) {
+    if (kind != Errand::Search) return {};
+    return "비용: 턴당 " + std::to_string(searchUpkeep(state, party)) + "gp (" +
+           std::to_string(kSearchUpkeepPerMember) + "gp × " +
+           std::to_string(memberCount(state, party)) + "명), 모두 " +
+           spreadText(forecast.cost, "gp");
 }
 
 }  // namespace
 
 std::optional<ErrandSummary> errandSummary(Game& game, int party, Errand kind, int target,
-                                           int numberField) {
-    const std::optional<ErrandOutline> outline =
-        errandOutline(game, party, kind, target, numberField);
-    const std::optional<MissionRisk> risk = errandRisk(game, party, kind, target, numberField);
-    if (!outline || !risk) return std::nullopt;
-    const int city = game.state.parties[party].location;
+                                           int number) {
+    // What is shown is what "시작" would send.
+    const int sent = numberForTarget(game, party, kind, target, number);
+    const std::optional<MissionForecast> forecast = forecastErrand(game, party, kind, target, sent);
+    if (!forecast) return std::nullopt;
+    const GameState& state = game.state;
     ErrandSummary summary;
-    summary.where = kWherePrefix + game.state.cityNames[city];
-    summary.length = lengthText(kind, outline->length);
-    summary.reward = rewardLine(outline->reward);
-    summary.risk = kRiskPrefix + riskText(*risk);
+    summary.where = kWherePrefix + state.cityNames[state.parties[party].location];
+    summary.length = lengthText(kind, sent, forecast->turns);
+    summary.reward = rewardText(*forecast);
+    summary.cost = costText(state, party, kind, *forecast);
+    summary.risk =
+        kRiskPrefix + riskText({riskLevelFor(forecast->lossChance), forecast->lossChance});
+    summary.success = kSuccessPrefix + percentText(forecast->successChance);
     return summary;
 }
 

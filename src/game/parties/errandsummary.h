@@ -12,15 +12,18 @@ struct GameState;
 
 // What the dispatch window tells under its targets once a kind and a target are
 // chosen, so the player knows what he sends the party into: where, how long, what
-// the files promise and how dangerous it is for this party.
+// it can pay and cost, and how it may go for this party. Every number is the
+// mission's forecast (see forecastErrand): what the rules did when it was played.
 struct ErrandSummary {
-    std::string where;   // "장소: 은빛나루"
-    std::string length;  // "기간: 4턴", "깊이: 3층"
-    std::string reward;  // "보수: 250gp, 명성 20"
-    std::string risk;    // "위험: 보통 (12%)"
+    std::string where;    // "장소: 은빛나루"
+    std::string length;   // "기간: 3~6턴", "깊이: 3층 (3~11턴)"
+    std::string reward;   // "보수: 0~250gp, 명성 0~24"
+    std::string cost;     // "비용: 턴당 30gp (10gp × 3명), 모두 30~150gp"; empty for none
+    std::string risk;     // "위험: 보통 (12%)"
+    std::string success;  // "성공 확률: 62%": the party comes home with gold or fame
 };
 std::optional<ErrandSummary> errandSummary(Game& game, int party, Errand kind, int target,
-                                           int numberField);
+                                           int number);
 
 // Said instead of an empty list when the city has no site of the kind open.
 inline constexpr const char* kNoDungeonHere = "이 도시에는 던전이 없습니다.";
@@ -32,5 +35,6 @@ std::string missingSitesNote(const GameState& state, Errand kind, int city);
 inline constexpr const char* kWherePrefix = "장소: ";
 inline constexpr const char* kLengthPrefix = "기간: ";
 inline constexpr const char* kRiskPrefix = "위험: ";
+inline constexpr const char* kSuccessPrefix = "성공 확률: ";
 
 }  // namespace orrowvale

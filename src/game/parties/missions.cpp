@@ -148,13 +148,16 @@ void searchTurn(Game& game, int party) {
     TParty& p = state.parties[party];
     p.missionGold = clampToInt32(p.missionGold + (state.gold - goldBefore));
     p.missionLevel = clampToInt32(p.missionLevel + (totalFame(state) - fameBefore));
-    const int upkeep = kSearchUpkeepPerMember * memberCount(state, party);
-    if (upkeep < state.gold)
+    const int upkeep = searchUpkeep(state, party);
+    if (upkeep < state.gold) {
         state.gold -= upkeep;
-    else
+        // Kept with the party until it is home, to be told with what it found.
+        p.missionRisk = saturatingAdd(p.missionRisk, upkeep);
+    } else {
         returnHome(game, party,
                    std::string("자금 부족으로 귀환했습니다.") +
                        (p.missionValue > 1 ? searchHaulText(p) : ""));
+    }
 
     if (p.missionValue > 1)
         --p.missionValue;
@@ -168,8 +171,13 @@ std::string searchHaulText(const TParty& party) {
     if (party.missionLevel > 0)
         found +=
             (found.empty() ? "" : ", ") + std::string("명성 ") + std::to_string(party.missionLevel);
-    if (found.empty()) return " 얻은 것은 없습니다.";
-    return " 얻은 것: " + found + ".";
+    std::string text = found.empty() ? " 얻은 것은 없습니다." : " 얻은 것: " + found + ".";
+    if (party.missionRisk > 0) text += " 쓴 것: " + std::to_string(party.missionRisk) + "gp.";
+    return text;
+}
+
+int searchUpkeep(const GameState& state, int party) {
+    return kSearchUpkeepPerMember * memberCount(state, party);
 }
 
 void warTurn(Game& game, int party) {

@@ -37,10 +37,13 @@ void bringDungeonGoldHome(Game& game, int party);
 
 // What a search party brought home, said after its return: the net gold and fame
 // its search file gave (kept in `missionGold` and `missionLevel` while it searches),
-// as " 얻은 것: 130gp, 명성 7." or " 얻은 것은 없습니다.".
+// and the upkeep it paid (kept in `missionRisk`), as " 얻은 것: 130gp, 명성 7. 쓴 것:
+// 150gp." or " 얻은 것은 없습니다.".
 std::string searchHaulText(const TParty& party);
 
-// Upkeep of a search party, per member and turn.
+// Upkeep of a search party, per member and turn: paid at the end of each turn it
+// searches; a guild that cannot pay it calls the party home.
 inline constexpr int kSearchUpkeepPerMember = 10;
+int searchUpkeep(const GameState& state, int party);
 
 }  // namespace orrowvale

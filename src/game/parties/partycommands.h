@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "listrow.h"
 #include "refusal.h"
 
@@ -24,6 +26,14 @@ Refusal whyPartyCannotLeave(const GameState& state, int party);
 // one.
 bool canMoveOrDispatch(const GameState& state, int party);
 
+// What the command list says of a party: that it awaits an order, or why it cannot
+// leave and, away on a mission, where it went and when it is due back ("임무 중인
+// 파티입니다. 던젼 옛 하수도: 지금 1층, 3층까지 내려갑니다.").
+std::string partyStanding(const GameState& state, int party);
+// Where a party on a mission went and when it comes back; empty for one at home.
+std::string missionWhereabouts(const GameState& state, int party);
+
+inline constexpr const char* kAwaitingOrders = "명령을 기다립니다.";
 inline constexpr const char* kChoosePartyFirst = "파티를 먼저 고르십시오.";
 inline constexpr const char* kPartyOnMission = "임무 중인 파티입니다.";
 inline constexpr const char* kPartyTravelling = "이동 중인 파티입니다.";

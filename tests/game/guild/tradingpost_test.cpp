@@ -44,12 +44,13 @@ class TradingPost : public ScriptTest {
 
 TEST_F(TradingPost, ATakenContractSendsThePartyOffAndIsNoLongerOffered) {
     EXPECT_EQ(listedSlots(), (std::vector<int>{3, 7}));
-    EXPECT_EQ(rewardText(state, 7), "보수: 120");
+    EXPECT_EQ(rewardText(state, 7), "보수: 120gp, 명성 3") << "the fame paid on arrival";
 
     EXPECT_EQ(takeContract(game, 3, pick(1)), 1);
     ASSERT_EQ(offered.size(), 1u) << "only a party at home in this city may go";
     EXPECT_EQ(offered[0].number, 1);
-    EXPECT_EQ(offered[0].text, "파티1");
+    // Each carrier's row says what the contract holds for it.
+    EXPECT_EQ(offered[0].text, "파티1 (위험: 매우 높음 (100%), 성공 확률: 0%)");
 
     const TParty& p = state.parties[1];
     EXPECT_TRUE(p.onMission);

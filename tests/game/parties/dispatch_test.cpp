@@ -84,10 +84,12 @@ TEST_F(Dispatch, StartingAMissionFillsItsFieldsAndATakenQuestIsGoneFromTheList) 
     EXPECT_EQ(std::tie(state.parties[2].missionFile, state.parties[2].missionValue),
               std::make_tuple("search\\alley.txt", 100));
 
-    // A limit of 0 still goes down to the first level.
-    EXPECT_TRUE(dispatchParty(game, 3, Errand::Dungeon, 2, 0));
+    // The depth is held to the dungeon's levels: at least the first, at most the last.
+    dir.write("data\\dungeon\\cave.txt", "2\n");
+    EXPECT_EQ(numberForTarget(game, 3, Errand::Dungeon, 2, 0), 1);
+    EXPECT_TRUE(dispatchParty(game, 3, Errand::Dungeon, 2, 9));
     EXPECT_EQ(std::tie(state.parties[3].missionLevel, state.parties[3].missionValue),
-              std::make_tuple(1, 0));
+              std::make_tuple(1, 2));
 }
 
 }  // namespace

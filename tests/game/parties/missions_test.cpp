@@ -33,7 +33,7 @@ TEST_F(Missions, ASearchPaysUpkeepBelowTheGoldAndMayComeHomeTwiceInOneTurn) {
     EXPECT_EQ(state.gold, 40);
     EXPECT_EQ(presenter.lines(),
               (Lines{back("매", "자금 부족으로 귀환했습니다."),
-                     back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다.")}));
+                     back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다. 쓴 것: 40gp.")}));
     EXPECT_FALSE(state.parties[1].onMission);
     EXPECT_EQ(state.adventurers[4].busyFlag, 0);
     EXPECT_EQ(state.scriptVariables[1], 2);
@@ -62,7 +62,8 @@ TEST_F(Missions, ASearchRunsItsHoldingBlocksOnceATurnUntilItsLastTurn) {
             std::tie(state.scriptVariables[1], state.scriptVariables[2], state.scriptVariables[3]),
             std::make_tuple(expected, 0, expected));
         EXPECT_EQ(presenter.lines(),
-                  Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다.")});
+                  Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것은 없습니다. 쓴 것: " +
+                                       std::to_string(10 * expected) + "gp.")});
     }
     EXPECT_EQ(game.currentParty, 0);
 }
@@ -192,8 +193,8 @@ TEST_F(Missions, ATransportIsAmbushedOnlyWhenTheDrawPassesTheRatingAndTheRisk) {
                      back("매", "전멸했습니다. 수송 보수 500gp도 받지 못합니다.")}));
 }
 
-// What a search's file gave over its turns, less what it took, is said on its return;
-// its upkeep is not counted against it.
+// What a search's file gave over its turns, less what it took, is said on its return,
+// and apart from it the upkeep the guild paid.
 TEST_F(Missions, ASearchSaysTheGoldAndFameItBroughtBack) {
     dir.write("data\\search\\s.txt",
               "[START]\n-startopt\n-optend-\n:gp\n40\n:famadd\n1\n2\n[END]\n");
@@ -205,7 +206,7 @@ TEST_F(Missions, ASearchSaysTheGoldAndFameItBroughtBack) {
     missionStep(game, 1);
     EXPECT_EQ(state.gold, 100 + 80 - 40);
     EXPECT_EQ(presenter.lines(),
-              Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것: 80gp, 명성 4.")});
+              Lines{back("매", "모험을 마치고 귀환했습니다. 얻은 것: 80gp, 명성 4. 쓴 것: 40gp.")});
 }
 
 TEST_F(Missions, AQuestRunsItsScriptEachTurnUntilTheScriptStopsIt) {

@@ -75,16 +75,11 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     addMemberButton = layoutButton("addbtn", "추가", SetupAction::Add);
     removeMemberButton = layoutButton("removebtn", "탈퇴", SetupAction::Remove);
     disbandButton = layoutButton("desbtn", "해체", SetupAction::Disband);
+    defenceButton = layoutButton("Button5", "방어 평가치", SetupAction::Defence,
+                                 "파티가 적을 막아 내는 힘을 알려 줍니다.");
     buttons->addStretch();
-    // The narrow button beside "닫기" tells the defence rating.
-    defenceButton = addButton("Button5", "Button5", SetupAction::Defence);
-    defenceButton->setFixedWidth(9);
-    defenceButton->setAccessibleName(QStringLiteral("방어 평가치"));
     closeButton = makeButton(this, "Button4", "닫기");
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addWidget(defenceButton);
-    closeRow->addWidget(closeButton);
-    buttons->addLayout(closeRow);
+    buttons->addWidget(closeButton);
 
     auto* leaderRow = new QHBoxLayout;
     leaderRow->addWidget(leaderCaption);

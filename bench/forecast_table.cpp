@@ -28,6 +28,7 @@
 #include "lifecycle/createworld.h"
 #include "parties/dispatch.h"
 #include "parties/forecast.h"
+#include "parties/missions.h"
 #include "parties/party.h"
 #include "parties/turn.h"
 #include "transcript.h"
@@ -46,10 +47,6 @@ constexpr int kPartySizes[] = {1, 3, 6};
 constexpr const char* kPartyNames[] = {"weak", "average", "strong"};
 constexpr int kLongestPlay = 300;
 constexpr int kSearchTurns = 5;
-
-std::int64_t totalFame(const GameState& state) {
-    return std::int64_t{state.adventureFame} + state.politicalFame + state.covertFame;
-}
 
 // Parties 1 to 3 in the home city: the weakest hand alone, three middling hands, and
 // the six strongest, none of them the main character.

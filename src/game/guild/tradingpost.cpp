@@ -75,8 +75,7 @@ ListRows carrierRows(Game& game, int slot) {
     for (ListRow& row : rows) {
         const std::optional<MissionForecast> forecast = carrierForecast(game, row.number, slot);
         if (!forecast) continue;
-        row.text += std::string(" (") + kRiskPrefix +
-                    riskText({riskLevelFor(forecast->lossChance), forecast->lossChance}) + ", " +
+        row.text += std::string(" (") + kRiskPrefix + riskText(forecastRisk(*forecast)) + ", " +
                     kSuccessPrefix + percentText(forecast->successChance) + ")";
     }
     return rows;
@@ -91,8 +90,7 @@ std::optional<int> takeContract(Game& game, int slot, const Chooser& choose) {
     RecordedAction recorded(game, "take " + std::to_string(slot) + " " + std::to_string(*party));
     TradeGood& good = state.tradeGoods[state.currentCity][slot];
     const std::optional<MissionForecast> forecast = carrierForecast(game, *party, slot);
-    const double loss = forecast ? forecast->lossChance : 0.0;
-    if (asksBeforeRisk(state, *party, {riskLevelFor(loss), loss}) &&
+    if (forecast && asksBeforeRisk(state, *party, forecastRisk(*forecast)) &&
         !askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No))
         return std::nullopt;
     startTransport(state, *party, good.name, good.pay, good.ambushRisk, good.cargoRisk, good.turns);

@@ -66,8 +66,7 @@ bool willRiskMainCharacter(Game& game, int party, Errand kind, int target, int n
     const std::optional<MissionForecast> forecast =
         forecastErrand(game, party, kind, target, numberField);
     if (!forecast) return true;
-    const MissionRisk risk{riskLevelFor(forecast->lossChance), forecast->lossChance};
-    if (!asksBeforeRisk(game.state, party, risk)) return true;
+    if (!asksBeforeRisk(game.state, party, forecastRisk(*forecast))) return true;
     return askPlayer(game, kMainCharacterRiskQuestion, DefaultAnswer::No);
 }
 

@@ -45,8 +45,7 @@ std::optional<ErrandSummary> errandSummary(Game& game, int party, Errand kind, i
     summary.length = lengthText(kind, sent, forecast->turns);
     summary.reward = rewardText(*forecast);
     summary.cost = costText(state, party, kind, *forecast);
-    summary.risk =
-        kRiskPrefix + riskText({riskLevelFor(forecast->lossChance), forecast->lossChance});
+    summary.risk = kRiskPrefix + riskText(forecastRisk(*forecast));
     summary.success = kSuccessPrefix + percentText(forecast->successChance);
     return summary;
 }

@@ -36,10 +36,6 @@ class UnseenPresenter : public Presenter {
 // The plays' dice: the same choice shows the same numbers each time it is looked at.
 constexpr std::uint64_t kFirstSeed = 0x6f72726f77ULL;
 
-std::int64_t totalFame(const GameState& state) {
-    return std::int64_t{state.adventureFame} + state.politicalFame + state.covertFame;
-}
-
 void widen(Spread& spread, std::int64_t value, bool first) {
     spread.least = first ? value : std::min(spread.least, value);
     spread.most = first ? value : std::max(spread.most, value);
@@ -116,6 +112,10 @@ std::optional<MissionForecast> forecastTransport(Game& game, int party, const Tr
         startTransport(copy, party, good.name, good.pay, good.ambushRisk, good.cargoRisk,
                        good.turns);
     });
+}
+
+MissionRisk forecastRisk(const MissionForecast& forecast) {
+    return {riskLevelFor(forecast.lossChance), forecast.lossChance};
 }
 
 std::string spreadText(const Spread& spread, const char* unit) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "parties/dispatch.h"
+#include "parties/risk.h"
 
 namespace orrowvale {
 
@@ -49,6 +50,9 @@ std::optional<MissionForecast> forecastErrand(Game& game, int party, Errand kind
 // A transport contract of the trading post for `party`.
 std::optional<MissionForecast> forecastTransport(Game& game, int party, const TradeGood& good,
                                                  int plays = kForecastPlays);
+
+// The risk a forecast shows: its chance that a member dies, and the word for it.
+MissionRisk forecastRisk(const MissionForecast& forecast);
 
 // "80~320gp", or "80gp" when every play gave the same.
 std::string spreadText(const Spread& spread, const char* unit);

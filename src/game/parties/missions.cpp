@@ -69,16 +69,16 @@ void runWarSection(Game& game, int party, LineReader& file, bool closingSection)
     }
 }
 
-std::int64_t totalFame(const GameState& state) {
-    return std::int64_t{state.adventureFame} + state.politicalFame + state.covertFame;
-}
-
 std::int32_t clampToInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
+
+std::int64_t totalFame(const GameState& state) {
+    return std::int64_t{state.adventureFame} + state.politicalFame + state.covertFame;
+}
 
 void returnHome(Game& game, int party, const std::string& why) {
     setOnMission(game.state, party, false);

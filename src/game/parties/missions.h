@@ -41,6 +41,9 @@ void bringDungeonGoldHome(Game& game, int party);
 // 150gp." or " 얻은 것은 없습니다.".
 std::string searchHaulText(const TParty& party);
 
+// The three fames together, as a mission's fame gain is counted.
+std::int64_t totalFame(const GameState& state);
+
 // Upkeep of a search party, per member and turn: paid at the end of each turn it
 // searches; a guild that cannot pay it calls the party home.
 inline constexpr int kSearchUpkeepPerMember = 10;

@@ -9,8 +9,9 @@
 // or lasted, outside the shown range. Times nothing; an author runs it after changing
 // the rules or the world:
 //
-//   build/bench/orrowvale-forecast-table [GAMES]
+//   build/bench/orrowvale-forecast-table [GAMES] [KIND]
 //
+// KIND (quest, search, war, dungeon or transport) keeps the table to that kind.
 // A pair is "ok" when the losses and the successes seen lie within 5 points, or 3
 // standard errors, of what was shown.
 
@@ -134,6 +135,11 @@ bool agrees(double shown, double seen, int games) {
 
 int pairs = 0;
 int agreeing = 0;
+std::string onlyKind;
+
+bool wanted(const char* kind) {
+    return onlyKind.empty() || onlyKind == kind;
+}
 
 void printRow(const std::string& mission, int party, const MissionForecast& shown, const Seen& seen,
               int games) {
@@ -176,6 +182,7 @@ void tableOf(const GamePaths& paths, bool story, int games) {
                 "turns", "out");
     for (int kind = 0; kind < 4; ++kind) {
         const auto errand = static_cast<Errand>(kind);
+        if (!wanted(kErrandWords[kind])) continue;
         for (const ListRow& target : openTargets(*state, errand, city)) {
             for (int party = 1; party <= 3; ++party) {
                 const int number = errand == Errand::Search ? kSearchTurns : kNumberFieldMax;
@@ -189,6 +196,7 @@ void tableOf(const GamePaths& paths, bool story, int games) {
             }
         }
     }
+    if (!wanted("transport")) return;
     for (const ListRow& contract : contractRows(*state)) {
         for (int party = 1; party <= 3; ++party) {
             const TradeGood& good = state->tradeGoods[city][contract.number];
@@ -210,6 +218,7 @@ int main(int argc, char** argv) {
     // A row at a time: the table takes minutes.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    if (argc > 2) onlyKind = argv[2];
     const GamePaths paths(ORROWVALE_GAME_DIR);
     for (const bool story : {false, true})
         tableOf(paths, story, games);

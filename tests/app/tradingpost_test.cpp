@@ -59,7 +59,7 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     EXPECT_EQ(accept()->toolTip(), QString::fromUtf8(kChooseContractFirst));
 
     list()->setCurrentRow(0);
-    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1"));
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1 (짐을 잃으면 0)"));
     driver.pick({QString()});  // the chooser cancelled: nothing is taken
     accept()->click();
     EXPECT_EQ(contracts().size(), 2);
@@ -80,7 +80,7 @@ TEST_F(TradingPostWindow, ATakenContractLeavesTheListAndTheRewardStaysShown) {
     form->hide();
     form->show();
     EXPECT_EQ(contracts(), QStringList{QStringLiteral("소금, 보수: 80, 2턴")});
-    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1"))
+    EXPECT_EQ(reward(), QStringLiteral("보수: 300gp, 명성 1 (짐을 잃으면 0)"))
         << "kept until another row is chosen";
     // The party is away: nobody is offered for the salt.
     list()->setCurrentRow(0);
@@ -113,7 +113,7 @@ TEST_F(TradingPostWindow, TheCommandWindowOpensIt) {
     EXPECT_EQ(salt, qs(rewardText(state(), 9)));
     EXPECT_TRUE(salt.startsWith(QStringLiteral("보수: 80gp, 명성 "))) << salt.toStdString();
     // A screen reader hears where the salt goes and how risky it is with the row.
-    const ContractOutline outline = contractOutline(state(), 9);
+    const ContractOutline outline = contractOutline(windows->game, 9);
     EXPECT_EQ(saltHeard, qs(outline.where) + QStringLiteral(", ") + qs(outline.risk));
     EXPECT_FALSE(form->isVisible());
 }

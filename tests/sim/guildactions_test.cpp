@@ -156,7 +156,7 @@ TEST(ScriptedTradingPost, ChoosingAContractShowsItsRewardAsTheWindowDoes) {
     const std::vector<std::string> offered = {"list[clist]: 1 왕실 우편물, 보수: 120, 2턴",
                                               "list[clist]: 2 염장 생선, 보수: 150, 3턴"};
     std::vector<std::string> chosen = offered;
-    chosen.push_back("label[cfeelabel]: 보수: 120gp, 명성 10");
+    chosen.push_back("label[cfeelabel]: 보수: 120gp, 명성 10 (짐을 잃으면 0)");
     chosen.push_back("label[cwherelabel]: 장소: 은빛나루");
     chosen.push_back("label[cturnslabel]: 기간: 2턴");
     chosen.push_back("label[crisklabel]: 위험: 맡을 파티 없음");

@@ -193,13 +193,14 @@ TEST_F(SimParties, EachKindOfMissionStartsAndItsNumberIsHeldToWhatTheTargetAllow
     EXPECT_EQ(run.after("dispatch 3 search 2 4"),
               (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목",
                      "label[wherelabel]: 장소: 은빛나루", "label[lengthlabel]: 기간: 1~4턴",
-                     "label[rewardlabel]: 보수: 0~270gp, 명성 0~4",
+                     "label[rewardlabel]: 보수: 0~520gp (대개 0~270gp), 명성 0~4",
                      "label[costlabel]: 비용: 턴당 10gp (10gp × 1명), 모두 0~40gp",
                      "label[risklabel]: 위험: 높음 (41%)", "label[successlabel]: 성공 확률: 59%"}));
     EXPECT_EQ(
         run.after("dispatch 5 dungeon 1 5"),
         (Lines{"list[datacombo]: 1 옛 하수도", "label[wherelabel]: 장소: 은빛나루",
-               "label[lengthlabel]: 깊이: 3층 (1~18턴)", "label[rewardlabel]: 보수: 0gp, 명성 0~7",
+               "label[lengthlabel]: 깊이: 3층 (1~18턴)",
+               "label[rewardlabel]: 보수: 0~1600gp (대개 0gp), 명성 0~7",
                "label[risklabel]: 위험: 매우 높음 (100%)", "label[successlabel]: 성공 확률: 0%"}));
     EXPECT_EQ(run.after("dispatch 2 war 1"), Lines{"refused: 임무 중인 파티입니다."});
     EXPECT_EQ(run.after("dispatch 6 dungeon 2"),

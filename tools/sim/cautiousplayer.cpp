@@ -1,6 +1,7 @@
 #include "cautiousplayer.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -9,6 +10,7 @@
 #include "guild/guildwindow.h"
 #include "guild/tradingpost.h"
 #include "parties/dispatch.h"
+#include "parties/forecast.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
 #include "parties/risk.h"
@@ -24,11 +26,22 @@ constexpr const char* kErrandWords[] = {"quest", "search", "war", "dungeon"};
 // levels down, never further.
 constexpr int kSearchTurns = 3;
 constexpr int kDeepestTried = 3;
+// A careful player glances at the forecast of every mission each turn, its first
+// plays only, and reads the whole forecast the windows show only of a mission
+// where the glance saw nobody lost.
+constexpr int kPlaysGlanced = 20;
+
+std::optional<MissionForecast> safeLooking(
+    const std::function<std::optional<MissionForecast>(int plays)>& forecast) {
+    const std::optional<MissionForecast> glance = forecast(kPlaysGlanced);
+    if (!glance || glance->lossChance > 0.0) return std::nullopt;
+    return forecast(kForecastPlays);
+}
 
 struct Choice {
     std::string action;
     MissionRisk risk;
-    long long worth = 0;
+    double worth = 0.0;
 };
 
 bool better(const Choice& a, const std::optional<Choice>& b) {
@@ -159,7 +172,8 @@ void CautiousPlayer::chooseLeader(int party) {
 }
 
 // The lowest risk the windows show, among what the main character may face: a
-// mission of low risk, or a contract of low risk.
+// mission of low risk, or a contract of low risk, each read from the forecast the
+// windows show; among missions of one risk, the one that brings most on average.
 void CautiousPlayer::sendHomeParty() {
     Game& game = player_.game;
     const GameState& state = game.state;
@@ -176,16 +190,18 @@ void CautiousPlayer::sendHomeParty() {
             if (errand == Errand::Dungeon) lastNumber = kDeepestTried;
             for (int number = 1; number <= lastNumber; ++number) {
                 if (errand == Errand::Search && number != kSearchTurns) continue;
-                const auto risk = errandRisk(game, party, errand, target.number, number);
-                const auto outline = errandOutline(game, party, errand, target.number, number);
-                if (!risk || !outline || asksBeforeRisk(state, party, *risk)) continue;
-                if (risk->level != RiskLevel::Low) continue;
+                const auto forecast = safeLooking([&](int plays) {
+                    return forecastErrand(game, party, errand, target.number, number, plays);
+                });
+                if (!forecast) continue;
+                const MissionRisk risk = forecastRisk(*forecast);
+                if (asksBeforeRisk(state, party, risk) || risk.level != RiskLevel::Low) continue;
                 std::string action =
                     prefix + kErrandWords[kind] + " " + std::to_string(target.number);
                 if (errand == Errand::Search || errand == Errand::Dungeon)
                     action.append(" ").append(std::to_string(number));
-                const Choice choice{action, *risk,
-                                    outline->reward.fame * 10 + outline->reward.gold / 10};
+                const Choice choice{action, risk,
+                                    forecast->meanFame * 10 + forecast->meanGold / 10};
                 if (better(choice, best)) best = choice;
             }
         }
@@ -205,10 +221,13 @@ bool CautiousPlayer::takeFirstQuest(int party) {
 }
 
 bool CautiousPlayer::takeSafeContract(int party) {
-    const GameState& state = player_.game.state;
+    Game& game = player_.game;
+    const GameState& state = game.state;
     for (const ListRow& row : contractRows(state)) {
         const TradeGood& good = state.tradeGoods[state.currentCity][row.number];
-        if (transportRisk(state, party, good).level != RiskLevel::Low) continue;
+        const auto forecast =
+            safeLooking([&](int plays) { return forecastTransport(game, party, good, plays); });
+        if (!forecast || forecastRisk(*forecast).level != RiskLevel::Low) continue;
         act("trade");
         act("take " + std::to_string(row.number) + " " + std::to_string(party));
         return true;

@@ -100,7 +100,7 @@ bool chooseContract(Player& player, int slot) {
         return false;
     }
     player.label("cfeelabel", rewardText(player.game.state, slot));
-    const ContractOutline outline = contractOutline(player.game.state, slot);
+    const ContractOutline outline = contractOutline(player.game, slot);
     player.label("cwherelabel", outline.where);
     player.label("cturnslabel", outline.turns);
     player.label("crisklabel", outline.risk);

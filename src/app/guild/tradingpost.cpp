@@ -76,8 +76,7 @@ void Ttradecform::fillContracts() {
     contractList->fill(contractRows(*windows_.state));
     // A screen reader hears each row's place and risk after its goods, reward and turns.
     for (int row = 0; row < contractList->count(); ++row) {
-        const ContractOutline outline =
-            contractOutline(*windows_.state, contractList->numberAt(row));
+        const ContractOutline outline = contractOutline(windows_.game, contractList->numberAt(row));
         contractList->item(row)->setData(
             Qt::AccessibleDescriptionRole,
             qs(outline.where) + QStringLiteral(", ") + qs(outline.risk));
@@ -93,7 +92,7 @@ void Ttradecform::contractListClick() {
 }
 
 void Ttradecform::showContractOutline(int slot) {
-    const ContractOutline outline = contractOutline(*windows_.state, slot);
+    const ContractOutline outline = contractOutline(windows_.game, slot);
     contractWhereLabel->setText(qs(outline.where));
     contractTurnsLabel->setText(qs(outline.turns));
     contractRiskLabel->setText(qs(outline.risk));

@@ -38,25 +38,12 @@ ListRows contractRows(const GameState& state) {
 
 std::string rewardText(const GameState& state, int slot) {
     const TradeGood* good = offer(state, slot);
-    // The carrier's fame is the goods' cargo risk, paid with the gold on arrival.
-    return kRewardPrefix + std::to_string(good ? good->pay : 0) + "gp, 명성 " +
-           std::to_string(good ? good->cargoRisk : 0);
-}
-
-ContractOutline contractOutline(const GameState& state, int slot) {
-    const TradeGood* good = offer(state, slot);
-    if (good == nullptr) return {kWherePrefix, kLengthPrefix, kRiskPrefix};
-    ContractOutline outline;
-    outline.where = kWherePrefix + state.cityNames[state.currentCity];
-    outline.turns = kLengthPrefix + std::to_string(good->turns) + "턴";
-    std::optional<MissionRisk> safest;
-    for (const ListRow& row : partyChoices(state, state.currentCity, 1)) {
-        const MissionRisk risk = transportRisk(state, row.number, *good);
-        if (!safest || risk.lossChance < safest->lossChance) safest = risk;
-    }
-    outline.risk =
-        safest ? kRiskPrefix + riskText(*safest) + " (가장 안전한 파티)" : kNoPartyToCarry;
-    return outline;
+    // The carrier's fame is the goods' cargo risk, paid with the gold on arrival; goods
+    // spoiled or lost on the way pay neither.
+    std::string text = kRewardPrefix + std::to_string(good ? good->pay : 0) + "gp, 명성 " +
+                       std::to_string(good ? good->cargoRisk : 0);
+    if (good != nullptr) text += kLostCargoPays;
+    return text;
 }
 
 namespace {
@@ -69,6 +56,25 @@ std::optional<MissionForecast> carrierForecast(Game& game, int party, int slot) 
 }
 
 }  // namespace
+
+ContractOutline contractOutline(Game& game, int slot) {
+    const GameState& state = game.state;
+    const TradeGood* good = offer(state, slot);
+    if (good == nullptr) return {kWherePrefix, kLengthPrefix, kRiskPrefix};
+    ContractOutline outline;
+    outline.where = kWherePrefix + state.cityNames[state.currentCity];
+    outline.turns = kLengthPrefix + std::to_string(good->turns) + "턴";
+    std::optional<MissionRisk> safest;
+    for (const ListRow& row : partyChoices(state, state.currentCity, 1)) {
+        const std::optional<MissionForecast> forecast = carrierForecast(game, row.number, slot);
+        if (!forecast) continue;
+        const MissionRisk risk = forecastRisk(*forecast);
+        if (!safest || risk.lossChance < safest->lossChance) safest = risk;
+    }
+    outline.risk =
+        safest ? kRiskPrefix + riskText(*safest) + " (가장 안전한 파티)" : kNoPartyToCarry;
+    return outline;
+}
 
 ListRows carrierRows(Game& game, int slot) {
     ListRows rows = partyChoices(game.state, game.state.currentCity, 1);

@@ -21,18 +21,21 @@ inline constexpr const char* kChooseContractFirst = "업무를 먼저 고르십�
 // ("비단, 보수: 300, 4턴"), in columns.
 ListRows contractRows(const GameState& state);
 // The reward label for the contract of `slot`: the pay and the fame a carrier earns
-// when the goods arrive whole ("보수: 300gp, 명성 5").
+// when the goods arrive whole, and that lost goods pay nothing
+// ("보수: 300gp, 명성 5 (짐을 잃으면 0)").
 std::string rewardText(const GameState& state, int slot);
+inline constexpr const char* kLostCargoPays = " (짐을 잃으면 0)";
 // The lines beside the reward of the contract of `slot`: where the goods are
 // carried from, how many turns it takes, and its risk for the safest party that
-// could take it here, said to be so ("위험: 맡을 파티 없음" when none could). Each
-// party's own risk is in its row of the carriers (see carrierRows).
+// could take it here, from each party's forecast, said to be so ("위험: 맡을 파티
+// 없음" when none could). Each party's own risk is in its row of the carriers (see
+// carrierRows).
 struct ContractOutline {
     std::string where;
     std::string turns;
     std::string risk;
 };
-ContractOutline contractOutline(const GameState& state, int slot);
+ContractOutline contractOutline(Game& game, int slot);
 inline constexpr const char* kNoPartyToCarry = "위험: 맡을 파티 없음";
 
 // The parties that could carry the goods of `slot`, each row with what the contract

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "Presenter.h"
@@ -80,6 +81,23 @@ void bringDungeonGoldHome(Game& game, int party) {
                           "gp를 획득했습니다(탐험한 깊이: " +
                           std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
     state.gold = saturatingAdd(state.gold, p.missionGold);
+}
+
+std::int64_t treasureStillAhead(Game& game, int party) {
+    GameState& state = game.state;
+    const TParty& p = state.parties[party];
+    std::int32_t scratchRecord = 0;
+    const std::int32_t record = dungeonRecord(state, p, scratchRecord);
+    LineReader file = LineReader::openData(game.paths, p.missionFile);
+    const std::int64_t levels = file.readWholeNumber("the number of levels");
+    // A party comes home once it is past its last level; none passes the deepest.
+    const std::int64_t lastPassed =
+        std::min({levels, std::int64_t{p.missionValue}, std::int64_t{kDeepestPassableLevel}});
+    std::int64_t most = 0;
+    for (std::int64_t level = std::max<std::int64_t>(p.missionLevel, record) + 1;
+         level <= lastPassed + 1; ++level)
+        most += treasureMost(static_cast<int>(level));
+    return most;
 }
 
 void dungeonTurn(Game& game, int party) {

@@ -18,7 +18,7 @@ std::string lengthText(Errand kind, int depth, const Spread& turns) {
 }
 
 std::string rewardText(const MissionForecast& forecast) {
-    return "보수: " + spreadText(forecast.gold, "gp") + ", 명성 " + spreadText(forecast.fame, "");
+    return "보수: " + goldText(forecast) + ", 명성 " + spreadText(forecast.fame, "");
 }
 
 // A search pays its upkeep every turn it is out.

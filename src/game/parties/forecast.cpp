@@ -10,6 +10,7 @@
 #include "parties/missions.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
+#include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
@@ -41,6 +42,21 @@ void widen(Spread& spread, std::int64_t value, bool first) {
     spread.most = first ? value : std::max(spread.most, value);
 }
 
+// What the rules can pay a party just sent, where they bound it: the treasure of the
+// levels ahead of a dungeon party, the gold lines of a search over all its turns.
+// Elsewhere, and for a file too broken to read (the plays report where), nothing
+// beyond the plays.
+std::optional<Spread> goldTheRulesBound(Game& game, int party) try {
+    const TParty& p = game.state.parties[party];
+    if (p.missionKind == kDungeonMission)
+        return Spread{0, p.missionGold + treasureStillAhead(game, party)};
+    if (p.missionKind != kSearchMission) return std::nullopt;
+    const GoldPerTurn perTurn = searchGoldPerTurn(game, party);
+    return Spread{perTurn.least * p.missionValue, perTurn.most * p.missionValue};
+} catch (const DataError&) {
+    return std::nullopt;
+}
+
 // Plays the mission `start` sets off, `plays` times, each on a copy of the game.
 // A search keeps the upkeep it paid with the party (see searchHaulText).
 MissionForecast playOut(Game& game, int party, int plays,
@@ -51,6 +67,9 @@ MissionForecast playOut(Game& game, int party, int plays,
     forecast.plays = plays;
     int lost = 0;
     int gained = 0;
+    double totalGold = 0.0;
+    std::optional<Spread> bound;
+    double totalFameGained = 0.0;
     // One copy, written over for each play: its texts keep their room, which halves
     // what a play costs.
     auto state = std::make_unique<GameState>(game.state);
@@ -59,6 +78,7 @@ MissionForecast playOut(Game& game, int party, int plays,
         Dice dice(kFirstSeed + static_cast<std::uint64_t>(play));
         Game played(*state, game.paths, dice, unseen);
         start(*state);
+        if (play == 0) bound = goldTheRulesBound(played, party);
         const TParty& p = state->parties[party];
         const bool paysUpkeep = p.missionKind == kSearchMission;
         const int members = memberCount(*state, party);
@@ -78,9 +98,11 @@ MissionForecast playOut(Game& game, int party, int plays,
         const bool standing = stillStanding(*state, party);
         const std::int64_t gold = state->gold - goldBefore + cost;
         const std::int64_t fame = totalFame(*state) - fameBefore;
+        totalGold += static_cast<double>(gold);
+        totalFameGained += static_cast<double>(fame);
         lost += !standing || played.mainCharacterDied || memberCount(*state, party) < members;
         gained += standing && (gold > 0 || fame > 0);
-        widen(forecast.gold, gold, play == 0);
+        widen(forecast.goldSeen, gold, play == 0);
         widen(forecast.fame, fame, play == 0);
         widen(forecast.cost, cost, play == 0);
         widen(forecast.turns, turns, play == 0);
@@ -88,6 +110,13 @@ MissionForecast playOut(Game& game, int party, int plays,
     if (plays > 0) {
         forecast.lossChance = static_cast<double>(lost) / plays;
         forecast.successChance = static_cast<double>(gained) / plays;
+        forecast.meanGold = totalGold / plays;
+        forecast.meanFame = totalFameGained / plays;
+    }
+    forecast.gold = forecast.goldSeen;
+    if (bound) {
+        forecast.gold.least = std::min(bound->least, forecast.goldSeen.least);
+        forecast.gold.most = std::max(bound->most, forecast.goldSeen.most);
     }
     return forecast;
 }
@@ -121,6 +150,14 @@ MissionRisk forecastRisk(const MissionForecast& forecast) {
 std::string spreadText(const Spread& spread, const char* unit) {
     if (spread.least == spread.most) return std::to_string(spread.least) + unit;
     return std::to_string(spread.least) + "~" + std::to_string(spread.most) + unit;
+}
+
+std::string goldText(const MissionForecast& forecast) {
+    const std::string can = spreadText(forecast.gold, "gp");
+    if (forecast.gold.least == forecast.goldSeen.least &&
+        forecast.gold.most == forecast.goldSeen.most)
+        return can;
+    return can + " (대개 " + spreadText(forecast.goldSeen, "gp") + ")";
 }
 
 std::string percentText(double chance) {

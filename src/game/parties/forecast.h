@@ -30,8 +30,15 @@ struct MissionForecast {
     double lossChance = 0.0;
     // The party came home with gold or fame.
     double successChance = 0.0;
-    Spread gold;   // paid to the guild, before costs
-    Spread fame;   // the three fames together
+    // Paid to the guild, before costs: what the plays brought, widened to what the
+    // rules can pay where they bound it (a dungeon's treasure, a search's gold lines),
+    // and what the plays alone brought.
+    Spread gold;
+    Spread goldSeen;
+    Spread fame;  // the three fames together
+    // What a play brought on average: gold before costs, and fame.
+    double meanGold = 0.0;
+    double meanFame = 0.0;
     Spread cost;   // upkeep the guild paid meanwhile
     Spread turns;  // until the party was home, or gone
 };
@@ -56,6 +63,9 @@ MissionRisk forecastRisk(const MissionForecast& forecast);
 
 // "80~320gp", or "80gp" when every play gave the same.
 std::string spreadText(const Spread& spread, const char* unit);
+// The gold a forecast shows: "0~1000gp (대개 120~600gp)" when the rules can pay more
+// than the plays brought, else as spreadText.
+std::string goldText(const MissionForecast& forecast);
 // "62%": a chance as the windows show it, in whole percent.
 std::string percentText(double chance);
 

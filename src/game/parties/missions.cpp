@@ -176,6 +176,17 @@ std::string searchHaulText(const TParty& party) {
     return text;
 }
 
+GoldPerTurn searchGoldPerTurn(Game& game, int party) {
+    GoldPerTurn gold;
+    LineReader file = LineReader::openData(game.paths, game.state.parties[party].missionFile);
+    while (!file.atEnd()) {
+        if (file.readLine() != ":gp" || file.atEnd()) continue;
+        const std::int32_t amount = signedByte(file.readNumberToken("an amount of gold"));
+        (amount < 0 ? gold.least : gold.most) += amount;
+    }
+    return gold;
+}
+
 int searchUpkeep(const GameState& state, int party) {
     return kSearchUpkeepPerMember * memberCount(state, party);
 }

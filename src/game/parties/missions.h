@@ -32,6 +32,19 @@ inline constexpr const char* kMissionDone = "모험을 마치고 귀환했습니
 // particle, and `why`.
 void returnHome(Game& game, int party, const std::string& why);
 
+// The most the treasure of the levels still ahead can add to what a dungeon party
+// has found: each level it may yet reach that no party has reached before pays up to
+// its treasure limit.
+std::int64_t treasureStillAhead(Game& game, int party);
+
+// The least and the most the `:gp` lines of a search party's file can pay in one
+// turn, were every chance to fall that way.
+struct GoldPerTurn {
+    std::int64_t least = 0;
+    std::int64_t most = 0;
+};
+GoldPerTurn searchGoldPerTurn(Game& game, int party);
+
 // A dungeon party back in town: reports the gold it found and hands it to the guild.
 void bringDungeonGoldHome(Game& game, int party);
 

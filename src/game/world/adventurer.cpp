@@ -409,4 +409,9 @@ int rollTreasure(int kind, Dice& dice) {
     return dice.roll(kTreasureLimits[kind - 1]) + 1;
 }
 
+int treasureMost(int kind) {
+    if (kind < 1 || kind > 10) return 0;
+    return kTreasureLimits[kind - 1];
+}
+
 }  // namespace orrowvale

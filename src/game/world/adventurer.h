@@ -124,5 +124,7 @@ std::vector<std::string> describeAdventurer(const TAdven& adventurer);
 // Gold found on a dungeon's record level: 1..L for treasure kinds 1..10; 0 for an
 // unknown kind.
 int rollTreasure(int kind, Dice& dice);
+// The most rollTreasure can give for `kind`.
+int treasureMost(int kind);
 
 }  // namespace orrowvale

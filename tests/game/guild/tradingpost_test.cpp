@@ -44,7 +44,8 @@ class TradingPost : public ScriptTest {
 
 TEST_F(TradingPost, ATakenContractSendsThePartyOffAndIsNoLongerOffered) {
     EXPECT_EQ(listedSlots(), (std::vector<int>{3, 7}));
-    EXPECT_EQ(rewardText(state, 7), "보수: 120gp, 명성 3") << "the fame paid on arrival";
+    EXPECT_EQ(rewardText(state, 7), "보수: 120gp, 명성 3 (짐을 잃으면 0)")
+        << "the fame paid on arrival, and nothing for lost goods";
 
     EXPECT_EQ(takeContract(game, 3, pick(1)), 1);
     ASSERT_EQ(offered.size(), 1u) << "only a party at home in this city may go";

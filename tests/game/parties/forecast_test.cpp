@@ -4,6 +4,7 @@
 
 #include "game/parties/missionfixture.h"
 #include "lifecycle/savegame.h"
+#include "world/adventurer.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -54,6 +55,36 @@ TEST_F(Forecast, ShowsWhatTheRulesDoAndLeavesTheGameAsItWas) {
     Dice same = dice;
     EXPECT_EQ(game.dice.roll(1000000), same.roll(1000000)) << "the game's dice rolled nothing";
     EXPECT_FALSE(forecastErrand(game, 1, Errand::Quest, 3, 1)) << "no such quest open";
+}
+
+// A reward the plays may never meet at its most is shown to what the rules can pay:
+// the treasure of a level no party has reached, the gold lines of every turn.
+TEST_F(Forecast, ShowsGoldToWhatTheRulesCanPay) {
+    dir.write("data\\dungeon\\d.txt", "1\n[START]\n1\n0\nmonster\\m.txt\ndungeon\\x.scn\n[END]\n");
+    dir.write("data\\monster\\m.txt", "1\n쥐\n0\n0\n1\n");
+    dir.write("data\\dungeon\\x.scn", "[START]\n-optend-\n[END]\n");
+    dir.write("data\\search\\s.txt", "[START]\n-startopt\n:per\n1\n-optend-\n:gp\n100\n[END]\n");
+    state.dungeonSites[1][1] = {"동굴", "dungeon\\d.txt", 1, 0};
+    state.searchSites[1][1] = {"뒷골목", "search\\s.txt", 1};
+    formParty(1, {1, 2});
+    state.gold = 1000;
+
+    // Past its one level the party finds the treasure of level 2: 1 to 300gp.
+    const auto dungeon = forecastErrand(game, 1, Errand::Dungeon, 1, 1);
+    ASSERT_TRUE(dungeon);
+    EXPECT_EQ(dungeon->gold.least, 0);
+    EXPECT_EQ(dungeon->gold.most, treasureMost(2));
+    EXPECT_GE(dungeon->goldSeen.least, 1);
+    EXPECT_EQ(goldText(*dungeon), "0~300gp (대개 " + spreadText(dungeon->goldSeen, "gp") + ")");
+    state.dungeonSites[1][1].deepestLevel = 2;
+    EXPECT_EQ(goldText(*forecastErrand(game, 1, Errand::Dungeon, 1, 1)), "0gp")
+        << "a level reached before pays no treasure";
+
+    // 100gp in one turn of a hundred, over three turns.
+    const auto search = forecastErrand(game, 1, Errand::Search, 1, 3);
+    ASSERT_TRUE(search);
+    EXPECT_EQ(spreadText(search->gold, "gp"), "0~300gp");
+    EXPECT_LT(search->meanGold, 30.0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/parties/missionfixture.h"
+#include "parties/dispatch.h"
 #include "parties/fight.h"
 #include "parties/party.h"
 
@@ -20,55 +21,14 @@ class Risk : public MissionTest {
                                              ":gp\n100\n:famadd\n1\n10\n:stopquest\n[END]\n");
         state.quests[1] = {"도적 소탕", "quests\\q.scn", 1, 0};
     }
-    std::string questRisk(int party) {
-        const auto risk = errandRisk(game, party, Errand::Quest, 1, 1);
-        return risk ? riskText(*risk) : "none";
-    }
 };
 
-TEST_F(Risk, AQuestsRiskComesFromItsFightsTheirChanceAndItsTurns) {
-    formParty(1, {1, 2});
-    writeQuest(0, -100000);
-    EXPECT_EQ(questRisk(1), "낮음 (0%)");
-    // A bout kills when the monster's roll beats the party's by a hundred: at exactly
-    // that much more attack, 50.5 % a bout; beaten at once, the fight is one bout.
-    // Met in 40 % of four turns: 1 - (1 - 0.4 * 0.505)^4.
-    writeQuest(partyDefenceRating(state, 1) + 100, -100000);
-    EXPECT_EQ(questRisk(1), "매우 높음 (59%)");
-    writeQuest(100000, 100000);  // met, it kills: four draws of 40 %
-    EXPECT_EQ(questRisk(1), "매우 높음 (87%)");
-
-    const auto outline = errandOutline(game, 1, Errand::Quest, 1, 1);
-    ASSERT_TRUE(outline);
-    EXPECT_EQ(outline->length, 4);
-    EXPECT_EQ(outline->reward.gold, 100);
-    EXPECT_EQ(outline->reward.fame, 13) << "the fame of the fight and of the file";
-
-    state.quests[1].active = 0;
-    EXPECT_EQ(questRisk(1), "none") << "a closed quest has no risk to show";
+TEST_F(Risk, TheWordFollowsFixedBandsOfTheChance) {
     EXPECT_EQ(riskLevelFor(0.049), RiskLevel::Low);
     EXPECT_EQ(riskLevelFor(0.05), RiskLevel::Moderate);
     EXPECT_EQ(riskLevelFor(0.2), RiskLevel::High);
     EXPECT_EQ(riskLevelFor(0.5), RiskLevel::VeryHigh);
-}
-
-TEST_F(Risk, ADungeonCountsOnlyItsCertainMonstersOnALevelNotYetPassed) {
-    formParty(1, {1});
-    dir.write("data\\monster\\m.txt", "1\n용\n100000\n100000\n1\n");
-    dir.write("data\\dungeon\\d.txt", "2\n[START]\n1\n50\nmonster\\m.txt\nx.scn\n[END]\n");
-    state.dungeonSites[1][1] = {"동굴", "dungeon\\d.txt", 1, 0};
-    EXPECT_EQ(errandRisk(game, 1, Errand::Dungeon, 1, 1)->level, RiskLevel::Low);
-    state.dungeonSites[1][1].deepestLevel = 2;  // passed before: the dragon comes half the time
-    EXPECT_EQ(errandRisk(game, 1, Errand::Dungeon, 1, 1)->level, RiskLevel::VeryHigh);
-}
-
-TEST_F(Risk, ATransportsRiskIsItsAmbushDrawsOverItsTurns) {
-    formParty(1, {1});  // transport rating 8
-    TradeGood good{"소금", 100, 5, 0, 2};
-    // Ambushed when 8 < x - 4 + 5, x drawn from 0..9: x = 8 or 9, twice.
-    EXPECT_EQ(riskText(transportRisk(state, 1, good)), "높음 (36%)");
-    good.ambushRisk = 0;
-    EXPECT_EQ(riskText(transportRisk(state, 1, good)), "낮음 (0%)");
+    EXPECT_EQ(riskText({RiskLevel::High, 0.364}), "높음 (36%)");
 }
 
 TEST_F(Risk, SendingTheMainCharacterIntoHighRiskAsksFirst) {

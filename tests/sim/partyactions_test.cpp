@@ -193,7 +193,7 @@ TEST_F(SimParties, EachKindOfMissionStartsAndItsNumberIsHeldToWhatTheTargetAllow
     EXPECT_EQ(run.after("dispatch 3 search 2 4"),
               (Lines{"list[datacombo]: 1 난파선 잔해", "list[datacombo]: 2 부두 뒷골목",
                      "label[wherelabel]: 장소: 은빛나루", "label[lengthlabel]: 기간: 1~4턴",
-                     "label[rewardlabel]: 보수: 0~520gp (대개 0~270gp), 명성 0~4",
+                     "label[rewardlabel]: 보수: 0~520gp (대개 0~270gp), 명성 0~8 (대개 0~4)",
                      "label[costlabel]: 비용: 턴당 10gp (10gp × 1명), 모두 0~40gp",
                      "label[risklabel]: 위험: 높음 (41%)", "label[successlabel]: 성공 확률: 59%"}));
     EXPECT_EQ(

@@ -18,7 +18,8 @@ std::string lengthText(Errand kind, int depth, const Spread& turns) {
 }
 
 std::string rewardText(const MissionForecast& forecast) {
-    return "보수: " + goldText(forecast) + ", 명성 " + spreadText(forecast.fame, "");
+    return "보수: " + boundedText(forecast.gold, forecast.goldSeen, "gp") + ", 명성 " +
+           boundedText(forecast.fame, forecast.fameSeen, "");
 }
 
 // A search pays its upkeep every turn it is out.

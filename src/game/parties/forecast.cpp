@@ -42,19 +42,33 @@ void widen(Spread& spread, std::int64_t value, bool first) {
     spread.most = first ? value : std::max(spread.most, value);
 }
 
-// What the rules can pay a party just sent, where they bound it: the treasure of the
-// levels ahead of a dungeon party, the gold lines of a search over all its turns.
-// Elsewhere, and for a file too broken to read (the plays report where), nothing
-// beyond the plays.
-std::optional<Spread> goldTheRulesBound(Game& game, int party) try {
+// What the rules can pay a party just sent, where they bound it: gold up to the
+// treasure of the levels ahead of a dungeon party; gold and fame of a search's lines
+// over all its turns. Elsewhere, and for a file too broken to read (the plays report
+// where), nothing beyond the plays.
+struct RulesBound {
+    std::optional<Spread> gold;
+    std::optional<Spread> fame;
+};
+
+RulesBound rulesBound(Game& game, int party) try {
     const TParty& p = game.state.parties[party];
     if (p.missionKind == kDungeonMission)
-        return Spread{0, p.missionGold + treasureStillAhead(game, party)};
-    if (p.missionKind != kSearchMission) return std::nullopt;
-    const GoldPerTurn perTurn = searchGoldPerTurn(game, party);
-    return Spread{perTurn.least * p.missionValue, perTurn.most * p.missionValue};
+        return {Spread{0, p.missionGold + treasureStillAhead(game, party)}, std::nullopt};
+    if (p.missionKind != kSearchMission) return {};
+    const SearchTurnBound perTurn = searchTurnBound(game, party);
+    const auto overTurns = [&](const PerTurnBound& bound) {
+        return Spread{bound.least * p.missionValue, bound.most * p.missionValue};
+    };
+    return {overTurns(perTurn.gold), overTurns(perTurn.fame)};
 } catch (const DataError&) {
-    return std::nullopt;
+    return {};
+}
+
+// The plays' spread, widened to the rules' bound when there is one.
+Spread widenedTo(const std::optional<Spread>& bound, const Spread& seen) {
+    if (!bound) return seen;
+    return {std::min(bound->least, seen.least), std::max(bound->most, seen.most)};
 }
 
 // Plays the mission `start` sets off, `plays` times, each on a copy of the game.
@@ -68,7 +82,7 @@ MissionForecast playOut(Game& game, int party, int plays,
     int lost = 0;
     int gained = 0;
     double totalGold = 0.0;
-    std::optional<Spread> bound;
+    RulesBound bound;
     double totalFameGained = 0.0;
     // One copy, written over for each play: its texts keep their room, which halves
     // what a play costs.
@@ -78,7 +92,7 @@ MissionForecast playOut(Game& game, int party, int plays,
         Dice dice(kFirstSeed + static_cast<std::uint64_t>(play));
         Game played(*state, game.paths, dice, unseen);
         start(*state);
-        if (play == 0) bound = goldTheRulesBound(played, party);
+        if (play == 0) bound = rulesBound(played, party);
         const TParty& p = state->parties[party];
         const bool paysUpkeep = p.missionKind == kSearchMission;
         const int members = memberCount(*state, party);
@@ -103,7 +117,7 @@ MissionForecast playOut(Game& game, int party, int plays,
         lost += !standing || played.mainCharacterDied || memberCount(*state, party) < members;
         gained += standing && (gold > 0 || fame > 0);
         widen(forecast.goldSeen, gold, play == 0);
-        widen(forecast.fame, fame, play == 0);
+        widen(forecast.fameSeen, fame, play == 0);
         widen(forecast.cost, cost, play == 0);
         widen(forecast.turns, turns, play == 0);
     }
@@ -113,11 +127,8 @@ MissionForecast playOut(Game& game, int party, int plays,
         forecast.meanGold = totalGold / plays;
         forecast.meanFame = totalFameGained / plays;
     }
-    forecast.gold = forecast.goldSeen;
-    if (bound) {
-        forecast.gold.least = std::min(bound->least, forecast.goldSeen.least);
-        forecast.gold.most = std::max(bound->most, forecast.goldSeen.most);
-    }
+    forecast.gold = widenedTo(bound.gold, forecast.goldSeen);
+    forecast.fame = widenedTo(bound.fame, forecast.fameSeen);
     return forecast;
 }
 
@@ -152,12 +163,10 @@ std::string spreadText(const Spread& spread, const char* unit) {
     return std::to_string(spread.least) + "~" + std::to_string(spread.most) + unit;
 }
 
-std::string goldText(const MissionForecast& forecast) {
-    const std::string can = spreadText(forecast.gold, "gp");
-    if (forecast.gold.least == forecast.goldSeen.least &&
-        forecast.gold.most == forecast.goldSeen.most)
-        return can;
-    return can + " (대개 " + spreadText(forecast.goldSeen, "gp") + ")";
+std::string boundedText(const Spread& can, const Spread& seen, const char* unit) {
+    const std::string text = spreadText(can, unit);
+    if (can.least == seen.least && can.most == seen.most) return text;
+    return text + " (대개 " + spreadText(seen, unit) + ")";
 }
 
 std::string percentText(double chance) {

@@ -30,12 +30,13 @@ struct MissionForecast {
     double lossChance = 0.0;
     // The party came home with gold or fame.
     double successChance = 0.0;
-    // Paid to the guild, before costs: what the plays brought, widened to what the
-    // rules can pay where they bound it (a dungeon's treasure, a search's gold lines),
-    // and what the plays alone brought.
+    // Paid to the guild, before costs, and the three fames together: what the plays
+    // brought, widened to what the rules can pay where they bound it (a dungeon's
+    // treasure, a search's lines), and what the plays alone brought.
     Spread gold;
     Spread goldSeen;
-    Spread fame;  // the three fames together
+    Spread fame;
+    Spread fameSeen;
     // What a play brought on average: gold before costs, and fame.
     double meanGold = 0.0;
     double meanFame = 0.0;
@@ -63,9 +64,9 @@ MissionRisk forecastRisk(const MissionForecast& forecast);
 
 // "80~320gp", or "80gp" when every play gave the same.
 std::string spreadText(const Spread& spread, const char* unit);
-// The gold a forecast shows: "0~1000gp (대개 120~600gp)" when the rules can pay more
-// than the plays brought, else as spreadText.
-std::string goldText(const MissionForecast& forecast);
+// What a forecast shows of gold or fame: "0~1000gp (대개 120~600gp)" when the rules
+// can pay more than the plays brought, else as spreadText.
+std::string boundedText(const Spread& can, const Spread& seen, const char* unit);
 // "62%": a chance as the windows show it, in whole percent.
 std::string percentText(double chance);
 

@@ -176,15 +176,32 @@ std::string searchHaulText(const TParty& party) {
     return text;
 }
 
-GoldPerTurn searchGoldPerTurn(Game& game, int party) {
-    GoldPerTurn gold;
+namespace {
+
+void add(PerTurnBound& bound, std::int64_t amount) {
+    (amount < 0 ? bound.least : bound.most) += amount;
+}
+
+}  // namespace
+
+SearchTurnBound searchTurnBound(Game& game, int party) {
+    SearchTurnBound bound;
     LineReader file = LineReader::openData(game.paths, game.state.parties[party].missionFile);
     while (!file.atEnd()) {
-        if (file.readLine() != ":gp" || file.atEnd()) continue;
-        const std::int32_t amount = signedByte(file.readNumberToken("an amount of gold"));
-        (amount < 0 ? gold.least : gold.most) += amount;
+        const std::string line = file.readLine();
+        if (line == ":gp" && !file.atEnd()) {
+            add(bound.gold, signedByte(file.readNumberToken("an amount of gold")));
+        } else if (line == ":famadd" && !file.atEnd()) {
+            file.readNumberToken("a fame kind");
+            add(bound.fame, signedByte(file.readNumberToken("an amount of fame")));
+        } else if (line == ":fight" && !file.atEnd()) {
+            file.readLine();
+            file.readNumberToken("the attack of a monster");
+            file.readNumberToken("the defence of a monster");
+            add(bound.fame, file.readNumberToken("the fame reward of a monster"));
+        }
     }
-    return gold;
+    return bound;
 }
 
 int searchUpkeep(const GameState& state, int party) {

@@ -37,13 +37,18 @@ void returnHome(Game& game, int party, const std::string& why);
 // its treasure limit.
 std::int64_t treasureStillAhead(Game& game, int party);
 
-// The least and the most the `:gp` lines of a search party's file can pay in one
-// turn, were every chance to fall that way.
-struct GoldPerTurn {
+// The least and the most a search party's file can pay in one turn, were every
+// chance to fall that way: gold by its `:gp` lines, fame by its `:famadd` lines and
+// the monsters of its fights.
+struct PerTurnBound {
     std::int64_t least = 0;
     std::int64_t most = 0;
 };
-GoldPerTurn searchGoldPerTurn(Game& game, int party);
+struct SearchTurnBound {
+    PerTurnBound gold;
+    PerTurnBound fame;
+};
+SearchTurnBound searchTurnBound(Game& game, int party);
 
 // A dungeon party back in town: reports the gold it found and hands it to the guild.
 void bringDungeonGoldHome(Game& game, int party);

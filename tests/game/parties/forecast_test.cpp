@@ -63,7 +63,8 @@ TEST_F(Forecast, ShowsGoldToWhatTheRulesCanPay) {
     dir.write("data\\dungeon\\d.txt", "1\n[START]\n1\n0\nmonster\\m.txt\ndungeon\\x.scn\n[END]\n");
     dir.write("data\\monster\\m.txt", "1\n쥐\n0\n0\n1\n");
     dir.write("data\\dungeon\\x.scn", "[START]\n-optend-\n[END]\n");
-    dir.write("data\\search\\s.txt", "[START]\n-startopt\n:per\n1\n-optend-\n:gp\n100\n[END]\n");
+    dir.write("data\\search\\s.txt",
+              "[START]\n-startopt\n:per\n1\n-optend-\n:gp\n100\n:famadd\n1\n5\n[END]\n");
     state.dungeonSites[1][1] = {"동굴", "dungeon\\d.txt", 1, 0};
     state.searchSites[1][1] = {"뒷골목", "search\\s.txt", 1};
     formParty(1, {1, 2});
@@ -75,15 +76,18 @@ TEST_F(Forecast, ShowsGoldToWhatTheRulesCanPay) {
     EXPECT_EQ(dungeon->gold.least, 0);
     EXPECT_EQ(dungeon->gold.most, treasureMost(2));
     EXPECT_GE(dungeon->goldSeen.least, 1);
-    EXPECT_EQ(goldText(*dungeon), "0~300gp (대개 " + spreadText(dungeon->goldSeen, "gp") + ")");
+    EXPECT_EQ(boundedText(dungeon->gold, dungeon->goldSeen, "gp"),
+              "0~300gp (대개 " + spreadText(dungeon->goldSeen, "gp") + ")");
     state.dungeonSites[1][1].deepestLevel = 2;
-    EXPECT_EQ(goldText(*forecastErrand(game, 1, Errand::Dungeon, 1, 1)), "0gp")
+    const auto reached = forecastErrand(game, 1, Errand::Dungeon, 1, 1);
+    EXPECT_EQ(boundedText(reached->gold, reached->goldSeen, "gp"), "0gp")
         << "a level reached before pays no treasure";
 
     // 100gp in one turn of a hundred, over three turns.
     const auto search = forecastErrand(game, 1, Errand::Search, 1, 3);
     ASSERT_TRUE(search);
     EXPECT_EQ(spreadText(search->gold, "gp"), "0~300gp");
+    EXPECT_EQ(spreadText(search->fame, ""), "0~15");
     EXPECT_LT(search->meanGold, 30.0);
 }
 

@@ -14,6 +14,7 @@
 #include "app/lifecycle/title.h"
 #include "app/lifecycle/windows.h"
 #include "app/ui/gameapplication.h"
+#include "app/ui/settings.h"
 #include "lifecycle/playlog.h"
 #include "world/gamedirectory.h"
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
         }
         if (arg == "--game-dir") ++i;
     }
+    // The player's scale for every window, font and picture is read before Qt sizes any.
+    orrowvale::applyUiScale();
     orrowvale::GameApplication app(argc, argv);
     std::optional<std::filesystem::path> gameDir;
     const QStringList args = QApplication::arguments();

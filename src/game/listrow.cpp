@@ -18,7 +18,7 @@ std::vector<std::string> adventurerColumns(const GameState& state, int adventure
                                            MainCharacterMark mark) {
     if (!Table<TAdven, kMaxAdventurers>::contains(adventurer)) return {};
     const TAdven& a = state.adventurers[adventurer];
-    std::string name = a.name;
+    std::string name = fullName(a);
     if (mark == MainCharacterMark::Shown && adventurer == state.mainchrnum)
         name += kMainCharacterMark;
     const int abilities = abilityTotal(a);

@@ -196,7 +196,7 @@ map=$(wait_window '로반햄 대륙 서남부')
 keys_to "$map" ctrl+x
 answer_until 'Orrowvale 0.9a' Escape 60
 load_first_slot
-wait_window Command >/dev/null
+wait_window '도시 명령' >/dev/null
 command_focus=7
 
 # The loaded game saved into slot 2 holds the same parties, file for file.

@@ -46,12 +46,12 @@ playlog=$(ls "$XDG_DATA_HOME/orrowvale/logs"/play-*.txt 2>/dev/null | tail -1)
 ends=$(grep -c '^end$' "$playlog" || true)
 [ "$ends" = 2 ] || fail "the play log holds $ends turns ended, not 2: $(cat "$playlog")"
 
-# The next start: "이어하기" stands under "N&ew Game" in the title's File menu.
+# The next start: "이어하기" stands under "새 게임(&N)" in the title's "파일(&F)" menu.
 rm -rf "$XDG_RUNTIME_DIR"
 e2e_launch 3 --game-dir "$work/game"
 title=$(wait_window 'Orrowvale 0.9a' 90)
 for _ in $(seq 10); do
-    keys_to "$title" alt+i
+    keys_to "$title" alt+f
     sleep 1
     xdotool key Down Return
     timeout 10 xdotool search --sync --onlyvisible --name '^로반햄 대륙 서남부$' >/dev/null 2>&1 &&

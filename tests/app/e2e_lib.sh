@@ -116,6 +116,7 @@ e2e_launch() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     # Autosaves and the running mark stay in the scratch folder, not the player's home.
     export XDG_DATA_HOME="$work/data-home"
+    export XDG_CONFIG_HOME="$work/config-home"
     unset QT_QPA_PLATFORM
     (cd "$work" && ORROWVALE_SEED=$seed exec "$program" "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
@@ -211,7 +212,7 @@ date_of_slot() {
 # One turn: "완료" has the focus in the command window; Enter says Yes.
 end_turn() {
     local command question
-    command=$(wait_window Command)
+    command=$(wait_window '도시 명령')
     keys_to "$command" space
     question=$(wait_window "$message_box")
     keys_to "$question" Return
@@ -272,14 +273,14 @@ answer_until() {
 start_random_game() {
     local title new_game prologue
     title=$(wait_window 'Orrowvale 0.9a' 90)
-    press_until 'Orrowvale 0.9a' 'New Game' ctrl+n
+    press_until 'Orrowvale 0.9a' '새 게임' ctrl+n
     # From "취소", which has the focus, Tab reaches "랜덤 플레이".
-    new_game=$(wait_window 'New Game')
+    new_game=$(wait_window '새 게임')
     keys_to "$new_game" Tab space
     prologue=$(wait_window 프롤로그 120)
     keys_to "$prologue" space
     wait_gone 프롤로그
-    wait_window Command >/dev/null
+    wait_window '도시 명령' >/dev/null
     wait_window '로반햄 대륙 서남부' >/dev/null
 }
 
@@ -341,7 +342,7 @@ command_press() {
     else
         for _ in $(seq $((8 - forward))); do keys+=(shift+Tab); done
     fi
-    id=$(wait_window Command)
+    id=$(wait_window '도시 명령')
     keys_to "$id" "${keys[@]}" space
     command_focus=$target
     for _ in $(seq 100); do
@@ -351,15 +352,15 @@ command_press() {
     fail "\"$caption\" in the command window did not open \"$next\""
 }
 
-# From the title window, "Load Game" and the first slot of the load window, until
+# From the title window, "불러오기" and the first slot of the load window, until
 # the map of the loaded game is up.
 load_first_slot() {
     local title load
     title=$(wait_window 'Orrowvale 0.9a')
-    # "F&ile" opens with Alt+I, and "L&oad Game" is its O. A busy machine may not
+    # "파일(&F)" opens with Alt+F, and "불러오기(&O)" is its O. A busy machine may not
     # have the menu up in time for the O, so the menu is tried again.
     for _ in $(seq 10); do
-        keys_to "$title" alt+i
+        keys_to "$title" alt+f
         sleep 1
         xdotool key o
         timeout 5 xdotool search --sync --onlyvisible --name '^파일 읽기$' >/dev/null 2>&1 && break

@@ -35,14 +35,14 @@ keys_to "$list" Escape
 wait_gone ' 명령 창' 10
 
 # "완료" has the keyboard in the command window; two Tabs reach "주점".
-command_press 주점 Pub
+command_press 주점 주점
 answer_boxes
-pub=$(wait_window Pub)
-shot Pub pub
+pub=$(wait_window 주점)
+shot 주점 pub
 # "모험가들과 대화" has the keyboard.
 keys_to "$pub" space
-talk_list=$(wait_window talkwithform 20)
-shot talkwithform pub_adventurers
+talk_list=$(wait_window '주점 손님' 20)
+shot '주점 손님' pub_adventurers
 # The first adventurer is chosen; Enter talks.
 keys_to "$talk_list" Return
 talk=$(wait_window '모험가와 대화' 20)
@@ -56,11 +56,11 @@ keys_to "$talk" shift+Tab space
 wait_gone '모험가와 대화' 10
 # Back on the list of adventurers: past "대화" to "닫기".
 keys_to "$talk_list" Tab Tab space
-wait_gone talkwithform 10
+wait_gone '주점 손님' 10
 answer_boxes
 # Past "명성 조사" and "소문 듣기" to "나가기".
 keys_to "$pub" Tab Tab Tab space
-wait_gone Pub 10
+wait_gone 주점 10
 answer_boxes
 
 save_into 2

@@ -52,13 +52,13 @@ def answer_everything(player, until, seconds=120):
 
 def command_window(player):
     """Back in the command window, answering whatever a turn or a window said."""
-    answer_everything(player, "Command")
+    answer_everything(player, "도시 명령")
 
 
 def status(player):
     """The gold and the turn, read from the status panel reached with Ctrl+I."""
     player.press("ctrl+i")
-    player.wait_window("Inspector")
+    player.wait_window("길드 현황")
     gold, turn = player.read("자금"), player.read("턴")
     player.press("Escape")
     return int(gold), int(turn)
@@ -69,7 +69,7 @@ def new_random_game(player):
     log(f"title: {player.where()}")
     player.press("Return")
     player.press("Return")  # the menu's first entry: New Game
-    player.wait_window("New Game")
+    player.wait_window("새 게임")
     player.press_button("랜덤 플레이")
     command_window(player)
 
@@ -91,9 +91,9 @@ def talk_in_pub(player):
     """Talks with every adventurer of the pub in turn, asking each to join,
     until one says yes; returns the name of who joined, or None."""
     player.press_button("주점")
-    answer_everything(player, "Pub")
+    answer_everything(player, "주점")
     joined = None
-    player.press_button("모험가들과 대화", then="talkwithform")
+    player.press_button("모험가들과 대화", then="주점 손님")
     talked = set()
     for _ in range(6):
         rows = player.items()
@@ -118,16 +118,16 @@ def talk_in_pub(player):
                 said = player.answer(window)
                 joined = adventurer
                 log(f"  joined: {said}")
-                answer_everything(player, "talkwithform|모험가와 대화")
+                answer_everything(player, "주점 손님|모험가와 대화")
             else:
                 log(f"  join: {player.read('모험가의 말')!r}")
         if player.active().name == "모험가와 대화":
             player.press("Escape")
-        player.wait_window("talkwithform")
+        player.wait_window("주점 손님")
         if joined:
             break
     player.press("Escape")
-    player.wait_window("Pub")
+    player.wait_window("주점")
     player.press_button("나가기")
     command_window(player)
     return joined
@@ -219,8 +219,8 @@ def leave_and_load(player):
     player.press_button("예")
     player.wait_window(r"Orrowvale .*")
     player.press("Return")
-    player.press("Down")  # past New Game and 이어하기, if offered, to Load Game
-    while player.focus() is not None and player.focus().name not in ("Load Game",):
+    player.press("Down")  # past 새 게임 and 이어하기, if offered, to 불러오기
+    while player.focus() is not None and not player.focus().name.startswith("불러오기"):
         player.press("Down")
     player.press("Return")
     player.wait_window("파일 읽기")

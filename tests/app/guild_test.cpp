@@ -16,6 +16,7 @@
 #include "guild/partypanel.h"
 #include "modaldriver.h"
 #include "parties/party.h"
+#include "world/adventurer.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -103,8 +104,8 @@ TEST_F(GuildWindow, ListsMembersHereAndEveryPartyAndNeedsARowForItsPanels) {
         QStringList names;
         for (const QString& row : rows(guild, "guildadvlist"))
             names << row.section(QStringLiteral(", "), 0, 0).section(QStringLiteral(". "), 1);
-        EXPECT_EQ(names, (QStringList{QStringLiteral("나래"), QStringLiteral("가람"),
-                                      qs(state().mainCharacter().name)}));
+        EXPECT_EQ(names, (QStringList{QStringLiteral("나래씨나래"), QStringLiteral("가람씨가람"),
+                                      qs(fullName(state().mainCharacter()))}));
         EXPECT_EQ(rows(guild, "taskpartylist"), QStringList{QStringLiteral("원정대")});
         for (const char* name : {"Button4", "Button5"}) {
             auto* button = guild->findChild<QPushButton*>(QString::fromUtf8(name));
@@ -142,7 +143,7 @@ TEST_F(GuildWindow, PanelsAreModelessAndASecondShowingReplacesEveryLine) {
         EXPECT_FALSE(panel->isModal());
         EXPECT_FALSE(watch.blocked) << "the panel takes clicks while the guild window is open";
         EXPECT_TRUE(guild->isVisible());
-        EXPECT_EQ(labelText(panel, "namelabel"), QStringLiteral("이름: 가람 가람씨"));
+        EXPECT_EQ(labelText(panel, "namelabel"), QStringLiteral("이름: 가람씨가람"));
 
         // Enter on the first row shows the other member over the same panel.
         members->setCurrentRow(0);
@@ -160,7 +161,7 @@ TEST_F(GuildWindow, PanelsAreModelessAndASecondShowingReplacesEveryLine) {
     // It stays open, with its last lines, until its own button closes it.
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(watch.blocked);
-    EXPECT_EQ(labelText(panel, "namelabel"), QStringLiteral("이름: 나래 나래씨"));
+    EXPECT_EQ(labelText(panel, "namelabel"), QStringLiteral("이름: 나래씨나래"));
     panel->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     EXPECT_FALSE(panel->isVisible());
 }

@@ -116,7 +116,7 @@ TEST_F(Lifecycle, TheHiddenCharacterButtonCopiesTheSampleAdventurerAndShowsHim) 
     EXPECT_EQ(dir.readBytes("data\\amugae.txt"), dir.readBytes("data\\richard.txt"));
     EXPECT_TRUE(windows->window<Tinfoform>().isVisible());
     EXPECT_EQ(find<QLabel>(&windows->window<Tinfoform>(), "chrname")->text(),
-              QString::fromStdString(state().infoAdventurer.name));
+              QString::fromStdString(fullName(state().infoAdventurer)));
     EXPECT_FALSE(state().infoAdventurer.name.empty());
 }
 

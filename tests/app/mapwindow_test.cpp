@@ -11,6 +11,7 @@
 #include "app/lifecycle/mapview.h"
 #include "modaldriver.h"
 #include "parties/party.h"
+#include "world/adventurer.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -44,7 +45,7 @@ TEST_F(MapWindow, KeysWalkTheCitiesAndEnterOpensTheCityAsAClickDoes) {
 
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(map);
     ASSERT_EQ(accessible->childCount(), 14);
-    const QString hero = QString::fromStdString(state().mainCharacter().name);
+    const QString hero = QString::fromStdString(fullName(state().mainCharacter()));
     EXPECT_EQ(accessible->child(0)->text(QAccessible::Name),
               QStringLiteral("은빛나루, 주인공 %1, 길드 지부").arg(hero));
     EXPECT_EQ(accessible->child(2)->text(QAccessible::Name), QStringLiteral("푸른여울, 파티 1"));

@@ -33,6 +33,7 @@ class PartySetupWindow : public ::testing::Test, public WindowsFixture {
             if (row.number == s.mainchrnum || named == 3) continue;
             member[named] = row.number;
             s.adventurers[row.number].name = kNames[named++];
+            s.adventurers[row.number].familyName.clear();
         }
         ASSERT_EQ(named, 3);
         form = &windows->window<Tpsform>();

@@ -27,6 +27,7 @@
 #include "app/lifecycle/title.h"
 #include "guild/chooser.h"
 #include "modaldriver.h"
+#include "world/adventurer.h"
 
 namespace orrowvale::testing {
 namespace {
@@ -89,7 +90,7 @@ class PlayLogWindows : public ::testing::Test, public WindowsFixture {
         QStringList names;
         for (const ListRow& row : adventurerChoices(s, s.currentCity, 1, true))
             if (row.number != s.mainchrnum && names.size() < 4)
-                names << QString::fromStdString(s.adventurers[row.number].name);
+                names << QString::fromStdString(fullName(s.adventurers[row.number]));
         ASSERT_EQ(names.size(), 4);
         Tpsform& setup = windows->window<Tpsform>();
         setup.show();

@@ -18,6 +18,7 @@
 #include "parties/party.h"
 #include "sim/simrun.h"
 #include "transcript.h"
+#include "world/adventurer.h"
 #include "world/dice.h"
 #include "world/gamestate.h"
 
@@ -48,6 +49,7 @@ class ScriptedGuild : public ::testing::Test {
 
         TAdven member = state.mainCharacter();
         member.name = "보람";
+        member.familyName = "윤";
         member.helmet = 0;
         memberNumber = addAdventurer(state, member);
         addGuildMember(state, memberNumber);
@@ -70,7 +72,7 @@ class ScriptedGuild : public ::testing::Test {
         state.guildItems.fill(0);
         state.guildItems[3] = 4;
         saveGame(state, paths, 1);
-        mainName = state.mainCharacter().name;
+        mainName = fullName(state.mainCharacter());
         mainNumber = state.mainchrnum;
         cityName = state.cityNames[state.currentCity];
     }
@@ -86,7 +88,7 @@ TEST_F(ScriptedGuild, TheOverviewListsEveryPartyWithWhatItIsDoing) {
     const std::vector<std::string> lines = runSim(dir, "overview\n");
     EXPECT_EQ(testing::printedAfter(lines, "overview"),
               (std::vector<std::string>{
-                  "list[overviewlist]: 1 1. 본대, 1명, 리더 보람, " + cityName + ", 대기 중, -",
+                  "list[overviewlist]: 1 1. 본대, 1명, 리더 윤보람, " + cityName + ", 대기 중, -",
                   "list[overviewlist]: 2 2. 원정대, 0명, 리더 없음, " + cityName + ", 퀘스트, -"}));
 }
 
@@ -101,7 +103,7 @@ TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
         return "list[guildadvlist]: " + number + " " + number + ". " + name + ", 전사, 능력 22";
     };
     const std::vector<std::string> guild = {
-        row(member, "보람"), row(std::to_string(mainNumber), mainName),
+        row(member, "윤보람"), row(std::to_string(mainNumber), mainName),
         "list[taskpartylist]: 1 본대", "list[taskpartylist]: 2 원정대"};
     EXPECT_EQ(testing::printedAfter(lines, "guild"), guild);
     EXPECT_EQ(testing::printedAfter(lines, "branch"), guild)
@@ -109,7 +111,7 @@ TEST_F(ScriptedGuild, ListsThePanelsAndMovesItems) {
 
     const std::vector<std::string> info = testing::printedAfter(lines, "info " + member);
     ASSERT_EQ(info.size(), 15u);
-    EXPECT_TRUE(info[0].starts_with("label[namelabel]: 이름: 보람 ")) << info[0];
+    EXPECT_TRUE(info[0] == "label[namelabel]: 이름: 윤보람") << info[0];
     EXPECT_EQ(info[14], "label[helmetlabel]: 투구 미착용");
     EXPECT_EQ(testing::printedAfter(lines, "info " + std::to_string(strangerNumber)),
               std::vector<std::string>{"refused: not offered"});

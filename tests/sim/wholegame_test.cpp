@@ -38,8 +38,8 @@ TEST(WholeGame, APartyFoundedByScriptAdventuresTradesAndSurvivesSaveAndLoad) {
                                  "trade\ntake 1 1\ntrade\nsave 3\n"));
     ASSERT_EQ(played.exitCode, 0);
     const std::vector<std::string> lines = testing::withoutAnnouncements(played.lines);
-    EXPECT_TRUE(has(lines, "list[memberlist]: 987 987. 새봄, 전사, 능력 23"));
-    EXPECT_TRUE(has(lines, "label[loc5]: 동욱"));
+    EXPECT_TRUE(has(lines, "list[memberlist]: 987 987. 옥새봄, 전사, 능력 23"));
+    EXPECT_TRUE(has(lines, "label[loc5]: 은동욱"));
     EXPECT_TRUE(has(lines, "list[partylist]: 1 새벽 원정대"));
     EXPECT_TRUE(has(lines, "list[datacombo]: 1 옛 하수도"));
     EXPECT_TRUE(has(lines, "inform: 파티 새벽 원정대가 모험을 마치고 귀환했습니다."));

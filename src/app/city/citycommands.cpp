@@ -28,7 +28,7 @@ namespace orrowvale {
 
 Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tcommform"));
-    setWindowTitle(QStringLiteral("Command"));
+    setWindowTitle(QStringLiteral("도시 명령"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
     new QVBoxLayout(this);

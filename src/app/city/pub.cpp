@@ -15,7 +15,7 @@ namespace orrowvale {
 
 TPubForm::TPubForm(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TPubForm"));
-    setWindowTitle(QStringLiteral("Pub"));
+    setWindowTitle(QStringLiteral("주점"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -15,7 +15,7 @@ namespace orrowvale {
 
 Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Ttalkwithform"));
-    setWindowTitle(QStringLiteral("talkwithform"));
+    setWindowTitle(QStringLiteral("주점 손님"));
     setModal(true);
 
     auto* caption = new QLabel(QStringLiteral("주점의 모험가들"), this);

@@ -20,7 +20,7 @@ TDetailPanel::TDetailPanel(const char* name, const char* caption) {
     grid_ = new QGridLayout(this);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
     grid_->setColumnMinimumWidth(0, 280);
-    closeButton = makeButton(this, "Button1", "닫다");
+    closeButton = makeButton(this, "Button1", "닫기");
     // The panel's one button: Enter closes it.
     closeButton->setAutoDefault(true);
     closeButton->setDefault(true);
@@ -66,7 +66,7 @@ void TDetailPanel::present(const std::vector<PanelLine>& lines) {
 Tadvdtform::Tadvdtform(Windows& windows)
     : TDetailPanel("Tadvdtform", "캐릭터 능력"), windows_(windows) {
     addLabel("namelabel", "이름: ");
-    addLabel("sexlabel", "성: ");
+    addLabel("sexlabel", "성별: ");
     addLabel("racelabel", "종족:");
     addLabel("joblabel", "직업: ");
     addLabel("algnlabel", "가치관");

@@ -13,7 +13,7 @@ namespace orrowvale {
 
 class Windows;
 
-// A read-only detail panel: labels written on each showing and a "닫다" button.
+// A read-only detail panel: labels written on each showing and a "닫기" button.
 // It is modeless and stays open, with what was last written, until closed.
 class TDetailPanel : public QDialog {
   public:

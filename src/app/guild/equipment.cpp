@@ -42,8 +42,8 @@ Tequipform::Tequipform(Windows& windows) : windows_(windows) {
     // Choose a party, choose an item, Enter: it is equipped.
     equipButton->setDefault(true);
     takeOffButton = makeButton(this, "Button2", "해제");
-    discardButton = makeButton(this, "Button4", "버리다");
-    closeButton = makeButton(this, "Button3", "닫다");
+    discardButton = makeButton(this, "Button4", "버리기");
+    closeButton = makeButton(this, "Button3", "닫기");
 
     auto* itemRow = new QHBoxLayout;
     itemRow->addWidget(itemCaption);

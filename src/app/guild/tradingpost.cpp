@@ -36,7 +36,7 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     contractRiskLabel = new QLabel(contractBox);
     contractRiskLabel->setObjectName(QStringLiteral("crisklabel"));
     takeButton = makeButton(contractBox, "caccept", "맡다");
-    leaveButton = makeButton(this, "Button3", "나간다");
+    leaveButton = makeButton(this, "Button3", "닫기");
 
     auto* offerRow = new QHBoxLayout;
     offerRow->addWidget(rewardLabel, 1);

@@ -33,7 +33,7 @@ QLabel* label(QWidget* parent, const char* name) {
 
 TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TNewGameForm"));
-    setWindowTitle(QStringLiteral("New Game"));
+    setWindowTitle(QStringLiteral("새 게임"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -154,7 +154,9 @@ void TNewGameForm::randomPlayButtonClick() {
 
 void TNewGameForm::startGame(bool storyPlay) {
     hide();
-    // The world is made, and its prologue told, over the map.
+    // The world is made, and its prologue told, over the map: nothing of the game
+    // played before shows meanwhile (its gold, date, city or parties).
+    *windows_.state = GameState();
     if (!windows_.enterGame()) return;
     if (!windows_.window<Tcrworldform>().createWorld(storyPlay, browsedCharacter_)) {
         windows_.window<TMainForm>().close();

@@ -20,7 +20,7 @@ QLabel* named(QWidget* parent, const char* name, const char* text = "") {
 
 Tinfoform::Tinfoform() {
     setObjectName(QStringLiteral("Tinfoform"));
-    setWindowTitle(QStringLiteral("infoform"));
+    setWindowTitle(QStringLiteral("모험가 정보"));
     setWindowFlags(Qt::Tool);
 
     auto* grid = new QGridLayout(this);
@@ -38,7 +38,8 @@ Tinfoform::Tinfoform() {
     };
     nameLabel = named(this, "chrname");
     familyNameLabel = named(this, "chrfname");
-    addRow("이름: ", nameLabel, familyNameLabel);
+    addRow("이름: ", nameLabel);
+    familyNameLabel->hide();
     sexLabel = named(this, "chrsex");
     addRow("성별:", sexLabel);
     strengthLabel = named(this, "chrstr");
@@ -65,7 +66,8 @@ Tinfoform::Tinfoform() {
 }
 
 void Tinfoform::fill(const TAdven& adventurer) {
-    nameLabel->setText(qs(adventurer.name));
+    // The whole name, family name first; the family name alone stays for scripts.
+    nameLabel->setText(qs(fullName(adventurer)));
     familyNameLabel->setText(qs(adventurer.familyName));
     sexLabel->setText(qs(sexName(adventurer.sex)));
     classLabel->setText(qs(className(adventurer.adventurerClass)));

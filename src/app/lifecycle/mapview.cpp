@@ -23,7 +23,7 @@ constexpr int kBadgeGap = 2;
 
 const QString kMapKeys = QStringLiteral(
     "화살표 키: 이웃 도시로\nHome: 주인공이 있는 도시로\nEnter, 스페이스: 그 도시의 명령 창\n"
-    "Esc: Command 창으로\n"
+    "Esc: 도시 명령 창으로\n"
     "별: 주인공, 깃발: 길드 지부, 숫자: 기다리는 파티");
 
 // One city of the map as a screen reader sees it: a list item named with its

@@ -24,6 +24,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/settings.h"
 #include "app/ui/text.h"
+#include "app/ui/windowplaces.h"
 #include "lifecycle/characterinfo.h"
 #include "lifecycle/citymap.h"
 #include "lifecycle/savegame.h"
@@ -77,16 +78,19 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     connect(characterButton, &QPushButton::clicked, this, &TMainForm::characterButtonClick);
     setCentralWidget(central);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
     file->setObjectName(QStringLiteral("File1"));
-    saveAction = file->addAction(QStringLiteral("&Save"), this, &TMainForm::saveActionTriggered);
+    saveAction = file->addAction(QStringLiteral("저장(&S)"), this, &TMainForm::saveActionTriggered);
     saveAction->setObjectName(QStringLiteral("Save1"));
     saveAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     logAction = file->addAction(QStringLiteral("기록(&L)"), this, &TMainForm::logActionTriggered);
     logAction->setObjectName(QStringLiteral("Log1"));
     logAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    // The log, the overview and the map answer their keys in every window of a game.
+    logAction->setShortcutContext(Qt::ApplicationShortcut);
     file->addSeparator();
-    exitAction = file->addAction(QStringLiteral("Ex&it"), this, &TMainForm::exitActionTriggered);
+    exitAction =
+        file->addAction(QStringLiteral("끝내기(&X)"), this, &TMainForm::exitActionTriggered);
     exitAction->setObjectName(QStringLiteral("Exit1"));
     exitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
 
@@ -96,12 +100,13 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
         view->addAction(QStringLiteral("파티 현황(&P)"), this, &TMainForm::overviewActionTriggered);
     overviewAction->setObjectName(QStringLiteral("Overview1"));
     overviewAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    overviewAction->setShortcutContext(Qt::ApplicationShortcut);
     mapAction = view->addAction(QStringLiteral("지도(&M)"), this, &TMainForm::mapActionTriggered);
     mapAction->setObjectName(QStringLiteral("Map1"));
     mapAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
+    mapAction->setShortcutContext(Qt::ApplicationShortcut);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("설정(&O)"));
-    options->setObjectName(QStringLiteral("Options1"));
+    QMenu* options = addSettingsMenu(*this, windows_);
     askEndTurnAction = options->addAction(QStringLiteral("완료 전에 묻기(&A)"));
     askEndTurnAction->setObjectName(QStringLiteral("AskEndTurn1"));
     askEndTurnAction->setCheckable(true);
@@ -131,30 +136,41 @@ bool TMainForm::openForPlay() {
     refreshMarks();
     centralWidget()->setFixedSize(picture.size());
     setFixedSize(sizeHint());
-    move(0, 0);
     show();
-    // Once: later the companions come back where they were, or where the player put them.
-    if (!companionsPlaced_) placeCompanions();
+    // Once: later the three come back where they were, or where the player put them.
+    if (!companionsPlaced_) arrangeWindows();
     companionsPlaced_ = true;
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
-    windows_.window<Tcommform>().addActions({saveAction, logAction, exitAction});
-    windows_.window<Tcommform>().addActions({overviewAction, mapAction});
+    windows_.window<Tcommform>().addActions({saveAction, exitAction});
     return true;
 }
 
-// Beside the map, where the player's eye goes next, the command window below the
-// status panel. A window just shown may not have its title bar yet, so room for
-// one is kept, lest the command window cover the date.
-void TMainForm::placeCompanions() {
-    const QRect frame = frameGeometry();
-    const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
+// The map with the status panel beside it, where the player's eye goes next, and
+// the command window below the status panel: one group in the middle of the screen,
+// unless the player has placed them before (the windows then open where he left
+// them). A window just shown may not have its title bar yet, so room for one is
+// kept, lest the command window cover the date.
+void TMainForm::arrangeWindows() {
     Tinsform& statusPanel = windows_.window<Tinsform>();
     Tcommform& commands = windows_.window<Tcommform>();
+    if (hasRememberedPlace(*this) && hasRememberedPlace(statusPanel) &&
+        hasRememberedPlace(commands))
+        return;
     statusPanel.adjustSize();
     commands.adjustSize();
-    statusPanel.move(frame.right() + 8, frame.top());
-    commands.move(frame.right() + 8, frame.top() + titleBar + statusPanel.height() + 8);
+    const QRect frame = frameGeometry();
+    const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
+    constexpr int kGap = 8;
+    const QSize group(
+        frame.width() + kGap + std::max(statusPanel.width(), commands.width()),
+        std::max(frame.height(), 2 * titleBar + statusPanel.height() + kGap + commands.height()));
+    const QRect screen = this->screen()->availableGeometry();
+    const QPoint corner(std::max(screen.left(), screen.center().x() - group.width() / 2),
+                        std::max(screen.top(), screen.center().y() - group.height() / 2));
+    move(corner);
+    statusPanel.move(corner.x() + frame.width() + kGap, corner.y());
+    commands.move(statusPanel.x(), corner.y() + titleBar + statusPanel.height() + kGap);
 }
 
 void TMainForm::refreshMarks() {
@@ -186,7 +202,9 @@ void TMainForm::saveActionTriggered() {
     windows_.window<Tsaveform>().exec();
 }
 
+// Keys that reach the map from every window do nothing while no game is played.
 void TMainForm::logActionTriggered() {
+    if (!isVisible()) return;
     Tlogform& log = windows_.window<Tlogform>();
     log.show();
     log.raise();
@@ -194,12 +212,14 @@ void TMainForm::logActionTriggered() {
 }
 
 void TMainForm::overviewActionTriggered() {
+    if (!isVisible()) return;
     KeepActive keep;
     windows_.window<Tpartyoverviewform>().exec();
     windows_.afterPlayerAction();
 }
 
 void TMainForm::mapActionTriggered() {
+    if (!isVisible()) return;
     raise();
     activateWindow();
     mapPicture->setFocus(Qt::ShortcutFocusReason);

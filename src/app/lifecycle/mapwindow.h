@@ -48,7 +48,7 @@ class TMainForm : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void placeCompanions();
+    void arrangeWindows();
 
     Windows& windows_;
     MapView* mapPicture;

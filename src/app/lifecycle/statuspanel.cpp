@@ -41,7 +41,7 @@ void showValue(QLabel* label, const QString& value) {
 
 Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tinsform"));
-    setWindowTitle(QStringLiteral("Inspector"));
+    setWindowTitle(QStringLiteral("길드 현황"));
     setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: Command 창으로"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
@@ -107,6 +107,8 @@ void Tinsform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     statusShortcut->setEnabled(true);
     goldLabel->clear();
+    // A note such as "저장했습니다." belongs to the game it was said in.
+    noteTurn_ = -1;
     refreshStatusPanel();
 }
 

@@ -16,6 +16,7 @@
 #include "app/ui/jpeg.h"
 #include "app/ui/messages.h"
 #include "app/ui/picture.h"
+#include "app/ui/settings.h"
 #include "app/ui/text.h"
 #include "lifecycle/autosave.h"
 #include "lifecycle/savegame.h"
@@ -51,16 +52,16 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     titleImage->setObjectName(QStringLiteral("Image1"));
     titleImage->setImage(titlePicture(windows.paths));
     // The picture holds the keyboard, so that the window is not silent: it says
-    // how to reach the menu, which Enter, F10 or Alt+I opens.
+    // how to reach the menu, which Enter, F10 or Alt+F opens.
     titleImage->setFocusPolicy(Qt::StrongFocus);
     titleImage->setAccessibleDescription(
-        QStringLiteral("Enter, F10 또는 Alt+I: 파일 메뉴. Ctrl+N: 새 게임"));
+        QStringLiteral("Enter, F10 또는 Alt+F: 파일 메뉴. Ctrl+N: 새 게임"));
     setCentralWidget(titleImage);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("F&ile"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
     file->setObjectName(QStringLiteral("File1"));
     QAction* newGame =
-        file->addAction(QStringLiteral("N&ew Game"), this, &TForm1::newGameActionTriggered);
+        file->addAction(QStringLiteral("새 게임(&N)"), this, &TForm1::newGameActionTriggered);
     newGame->setObjectName(QStringLiteral("NewGame1"));
     newGame->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     continueAction =
@@ -69,19 +70,18 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
     continueAction->setVisible(false);
     file->addSeparator();
     loadGameAction =
-        file->addAction(QStringLiteral("L&oad Game"), this, &TForm1::loadGameActionTriggered);
+        file->addAction(QStringLiteral("불러오기(&O)"), this, &TForm1::loadGameActionTriggered);
     loadGameAction->setObjectName(QStringLiteral("LoadGame1"));
     loadAutosaveAction = file->addAction(QStringLiteral("자동 저장 불러오기"), this,
                                          &TForm1::loadAutosaveActionTriggered);
     loadAutosaveAction->setObjectName(QStringLiteral("LoadAutosave1"));
     loadAutosaveAction->setEnabled(false);
-    // Saving is done from the map window; here the entry does nothing.
-    QAction* saveGame = file->addAction(QStringLiteral("S&ave Game"));
-    saveGame->setObjectName(QStringLiteral("SaveGame1"));
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("Ex&it"), this, &TForm1::exitActionTriggered);
+    QAction* exit =
+        file->addAction(QStringLiteral("끝내기(&X)"), this, &TForm1::exitActionTriggered);
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    addSettingsMenu(*this, windows);
     addHelpMenu(*this, windows);
 
     auto* openMenu = new QAction(this);
@@ -100,8 +100,8 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
         }
     });
 
+    // Opens in the middle of the screen, or where the player last left it.
     setFixedSize(sizeHint());
-    move(0, 0);
 }
 
 // The first thing the player sees: without the game directory nothing else can
@@ -123,7 +123,15 @@ void TForm1::windowActivated() {
     startMusic(!gameDirMissing_);
 }
 
+void TForm1::applyMusicSetting() {
+    startMusic(false);
+}
+
 void TForm1::startMusic(bool tellFailure) {
+    if (!musicOn()) {
+        titleMusic.stop();
+        return;
+    }
     // The game directory is the working directory (main changes into it).
     const QString error = qs(titleMusic.playLooping(windows_.paths.resolve(kTitleMusic).string()));
     if (!tellFailure || error.isEmpty() || error == toldMusicError_) return;

@@ -30,6 +30,8 @@ class TForm1 : public QMainWindow {
     void exitActionTriggered();
 
     MidiPlayer& music() { return titleMusic; }
+    // Plays or stops the music as the player's setting now says.
+    void applyMusicSetting();
 
   protected:
     void showEvent(QShowEvent* event) override;

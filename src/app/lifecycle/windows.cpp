@@ -1,5 +1,8 @@
 #include "app/lifecycle/windows.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QShortcut>
 #include <type_traits>
 
 #include "app/city/adventurertalk.h"
@@ -18,10 +21,13 @@
 #include "app/lifecycle/charactercreation.h"
 #include "app/lifecycle/characterinfo.h"
 #include "app/lifecycle/creationprogress.h"
+#include "app/lifecycle/helpmenu.h"
+#include "app/lifecycle/helpwindow.h"
 #include "app/lifecycle/loadgame.h"
 #include "app/lifecycle/logwindow.h"
 #include "app/lifecycle/mapwindow.h"
 #include "app/lifecycle/savegame.h"
+#include "app/lifecycle/settingswindow.h"
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
 #include "app/parties/dispatch.h"
@@ -33,6 +39,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/windowfocus.h"
+#include "app/ui/windowplaces.h"
 #include "app/ui/windowrole.h"
 
 namespace orrowvale {
@@ -59,6 +66,7 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
     pressFocusedButtonsOnEnter();
     tellPlainWindowsAsWindows();
     keyboardFollowsWindows();
+    rememberWindowPlaces();
     // One after another, in the order of the list.
     std::apply(
         [this](auto&... owned) {
@@ -66,6 +74,21 @@ Windows::Windows(GamePaths gamePaths, Dice gameDice)
              ...);
         },
         windows_);
+    // The map, the status panel and the command window open as one group.
+    arrangesItself(window<TMainForm>());
+    arrangesItself(window<Tinsform>());
+    arrangesItself(window<Tcommform>());
+    // F1 in any window of the game: the help at the page of the window in front. A
+    // shortcut answers only while its own window shows: the title's before a game,
+    // the map's during one.
+    for (QWidget* owner :
+         {static_cast<QWidget*>(&window<TForm1>()), static_cast<QWidget*>(&window<TMainForm>())}) {
+        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), owner);
+        help->setObjectName(QStringLiteral("helpshortcut"));
+        help->setContext(Qt::ApplicationShortcut);
+        QObject::connect(help, &QShortcut::activated, help,
+                         [this] { showHelpFor(*this, QApplication::activeWindow()); });
+    }
 }
 
 void Windows::keepAutosaves(const std::filesystem::path& folder) {
@@ -122,8 +145,10 @@ void Windows::forgetChoices() {
     std::apply(
         [](auto&... each) {
             const auto emptyLists = [](QWidget& window) {
-                for (NumberedList* list : window.findChildren<NumberedList*>())
-                    list->fill({});
+                // NumberedList has no meta-object of its own: findChildren would take
+                // every plain list for one.
+                for (QListWidget* list : window.findChildren<QListWidget*>())
+                    if (auto* numbered = dynamic_cast<NumberedList*>(list)) numbered->fill({});
             };
             (emptyLists(*each), ...);
         },

@@ -75,7 +75,7 @@ class Windows {
               class Tadvlists, class Tcommandform, class Tmovecityform, class Tdoadvform,
               class Tannounceform, class Tfamform, class Ttradecform, class Tadvdtform,
               class Tprtdtform, class Tsaveform, class Tloadform, class Tequipform, class Tlogform,
-              class Tpartyoverviewform>
+              class Tpartyoverviewform, class Tsettingsform, class Thelpform>
         windows_;
 };
 

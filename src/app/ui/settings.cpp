@@ -4,8 +4,10 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 
 #include "world/datafiles.h"
 
@@ -13,6 +15,9 @@ namespace orrowvale {
 namespace {
 
 constexpr const char* kAskBeforeEndingTurn = "turn/askBeforeEnding";
+constexpr const char* kUiScale = "window/scalePercent";
+constexpr const char* kMusicOn = "sound/music";
+constexpr const char* kWindowPlaces = "windows/";
 
 // The file QSettings keeps the choices in, which it reads as soon as it is made.
 std::filesystem::path settingsFile() {
@@ -51,6 +56,51 @@ bool askBeforeEndingTurn() {
 void setAskBeforeEndingTurn(bool ask) {
     if (!settingsAreReadable()) return;
     playerSettings().setValue(QLatin1String(kAskBeforeEndingTurn), ask);
+}
+
+int uiScalePercent() {
+    if (!settingsAreReadable()) return 0;
+    const int percent = playerSettings().value(QLatin1String(kUiScale), 0).toInt();
+    // A hand-edited value the game never offers means the screen's own.
+    return std::find(std::begin(kUiScales), std::end(kUiScales), percent) != std::end(kUiScales)
+               ? percent
+               : 0;
+}
+
+void setUiScalePercent(int percent) {
+    if (!settingsAreReadable()) return;
+    playerSettings().setValue(QLatin1String(kUiScale), percent);
+}
+
+void applyUiScale() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    const int percent = uiScalePercent();
+    if (percent == 0) return;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+}
+
+std::optional<QRect> windowPlace(const QString& window) {
+    if (!settingsAreReadable()) return std::nullopt;
+    const QVariant place = playerSettings().value(QLatin1String(kWindowPlaces) + window);
+    if (!place.isValid()) return std::nullopt;
+    const QRect rect = place.toRect();
+    if (!rect.isValid()) return std::nullopt;
+    return rect;
+}
+
+void setWindowPlace(const QString& window, const QRect& place) {
+    if (!settingsAreReadable()) return;
+    playerSettings().setValue(QLatin1String(kWindowPlaces) + window, place);
+}
+
+bool musicOn() {
+    if (!settingsAreReadable()) return true;
+    return playerSettings().value(QLatin1String(kMusicOn), true).toBool();
+}
+
+void setMusicOn(bool on) {
+    if (!settingsAreReadable()) return;
+    playerSettings().setValue(QLatin1String(kMusicOn), on);
 }
 
 }  // namespace orrowvale

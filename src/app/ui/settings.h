@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QString>
+#include <optional>
+
 namespace orrowvale {
 
 // The player's choices kept between runs of the game (QSettings), apart from any
@@ -8,5 +12,23 @@ namespace orrowvale {
 // Whether "완료" asks before ending a turn; yes until the player turns it off.
 bool askBeforeEndingTurn();
 void setAskBeforeEndingTurn(bool ask);
+
+// The size of every window, font and picture in percent (100, 125, 150 or 200), or 0
+// for the screen's own scale, the default. Read once as the program starts.
+int uiScalePercent();
+void setUiScalePercent(int percent);
+inline constexpr int kUiScales[] = {100, 125, 150, 200};
+// Sets the scale the player chose for the program about to start, unless the
+// environment already names one (QT_SCALE_FACTOR). Call before the application.
+void applyUiScale();
+
+// Where the player last left the window named `window` (its top-left corner) and
+// its size; nothing before he ever closed it.
+std::optional<QRect> windowPlace(const QString& window);
+void setWindowPlace(const QString& window, const QRect& place);
+
+// Whether the title plays its music; yes until the player turns it off.
+bool musicOn();
+void setMusicOn(bool on);
 
 }  // namespace orrowvale

@@ -41,7 +41,7 @@ bool takeOffItem(Game& game, int party);
 // none. False, with nothing moved, when every slot is taken.
 bool storePartyItem(GameState& state, int party);
 
-// "버리다": the item of guild slot `slot` is thrown away. With no item chosen (slot
+// "버리기": the item of guild slot `slot` is thrown away. With no item chosen (slot
 // 0) the player is told to choose one. Returns whether an item was thrown away.
 bool discardItem(Game& game, int slot);
 

@@ -10,7 +10,9 @@ namespace orrowvale {
 std::vector<PanelLine> partyPanelLines(const GameState& state, int party) {
     const TParty& p = state.parties[party];
     return {
-        {"namelabel", "파티명: " + p.partyName},
+        // An unnamed party keeps its stored name "파티명 없음"; the label says "없음".
+        {"namelabel",
+         "파티명: " + (p.partyName == kNoPartyName ? std::string("없음") : p.partyName)},
         {"countslabel", "파티 인원: " + std::to_string(memberCount(state, party))},
         {"piplabel",
          "파티 개인 능력 종합 평가치: " + std::to_string(partyAbilityTotal(state, party))},

@@ -66,7 +66,7 @@ std::string leaderName(const GameState& state, int party) {
     if (!PartyTable::contains(party)) return {};
     const int leader = state.parties[party].leader;
     if (!Table<TAdven, kMaxAdventurers>::contains(leader)) return {};
-    return state.adventurers[leader].name;
+    return fullName(state.adventurers[leader]);
 }
 
 std::array<bool, 9> formationMarks(const GameState& state, int party, int slot) {
@@ -104,7 +104,7 @@ std::array<std::string, 9> formationNames(const GameState& state, int party) {
         const int adventurer = p.members[slot];
         if (!Table<TAdven, kMaxAdventurers>::contains(adventurer)) continue;
         std::string& cell = names[static_cast<std::size_t>(position - 1)];
-        cell = shortName(state.adventurers[adventurer].name);
+        cell = shortName(fullName(state.adventurers[adventurer]));
         if (adventurer == p.leader) cell += kLeaderMark;
     }
     return names;

@@ -58,7 +58,7 @@ std::vector<std::set<int>> joinedCities(const Game& game) {
 
 std::string spokenMark(const GameState& state, const CityMark& mark) {
     std::string spoken = mark.name;
-    if (mark.mainCharacterHere) spoken += ", 주인공 " + state.mainCharacter().name;
+    if (mark.mainCharacterHere) spoken += ", 주인공 " + fullName(state.mainCharacter());
     if (mark.guildBranch) spoken += ", 길드 지부";
     if (mark.waitingParties > 0) spoken += ", 파티 " + std::to_string(mark.waitingParties);
     return spoken;

@@ -82,7 +82,7 @@ void buryMember(Game& game, int party, int slot) {
     int victim = p.members[slot];
     if (Table<TAdven, kMaxAdventurers>::contains(victim)) {
         TAdven& dead = state.adventurers[victim];
-        game.presenter.inform(withParticle(dead.name, Particle::Subject, "이(가)") +
+        game.presenter.inform(withParticle(fullName(dead), Particle::Subject, "이(가)") +
                               " 모험 도중 사망했습니다.");
         removeAdventurer(dead);
     }

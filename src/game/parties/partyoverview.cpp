@@ -22,7 +22,7 @@ std::string cityNameOf(const GameState& state, int city) {
 
 std::string leaderName(const GameState& state, const TParty& party) {
     if (!Table<TAdven, kMaxAdventurers>::contains(party.leader)) return "없음";
-    return state.adventurers[party.leader].name;
+    return fullName(state.adventurers[party.leader]);
 }
 
 // The name of the site a search or war runs from its file: the first entry of the

@@ -41,9 +41,8 @@ constexpr const char* kAlignmentNames[3] = {"도덕적", "중도적", "이기적
 constexpr const char* kSchoolNames[5] = {"None", "위저드", "컨져러", "뉴에이지", "네크로맨서"};
 // Abilities of 8 and 9 come only from elves and dwarves at their best, and 0 only
 // from a hand-edited file; they get words of their own rather than borrowing one.
-constexpr const char* kRatingWords[10] = {"Terrible", "Terrible", "Poor",  "Mediocre",
-                                          "Fair",     "Good",     "Great", "Excellent",
-                                          "Superb",   "Legendary"};
+constexpr const char* kRatingWords[10] = {"최악", "최악",   "나쁨",   "보통 이하", "보통",
+                                          "좋음", "뛰어남", "탁월함", "최상",      "전설적"};
 constexpr const char* kItemNames[9] = {
     "아이템 없음", "이반의 갑주 강화", "축복의 성표",     "이미시르의 공격 마법 가이드북",
     "드래곤의 빛", "용의 이빨",        "드래곤 슬레이어", "윈드 아머",
@@ -333,8 +332,12 @@ int abilityTotal(const TAdven& adventurer) {
     return std::accumulate(adventurer.stats.begin(), adventurer.stats.end(), 0);
 }
 
+std::string fullName(const TAdven& adventurer) {
+    return adventurer.familyName + adventurer.name;
+}
+
 std::string weaponName(int code) {
-    if (code == 0) return "None";
+    if (code == 0) return kNoWeapon;
     const Weapon* weapon = findWeapon(code);
     return weapon ? weapon->name : "";
 }
@@ -389,10 +392,8 @@ std::vector<std::string> describeAdventurer(const TAdven& a) {
     static constexpr const char* kStatLabels[kStatCount] = {
         "힘: ", "지능: ", "지혜: ", "민첩: ", "매력: ", "건강: "};
     std::vector<std::string> lines = {
-        "이름: " + a.name + " " + a.familyName,
-        "성: " + sexName(a.sex),
-        "종족: " + raceName(a.race),
-        "직업: " + className(a.adventurerClass),
+        "이름: " + fullName(a),      "성별: " + sexName(a.sex),
+        "종족: " + raceName(a.race), "직업: " + className(a.adventurerClass),
         alignmentName(a.alignment),
     };
     for (int i = 1; i <= kStatCount; ++i)

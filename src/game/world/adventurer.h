@@ -104,6 +104,11 @@ void saveAdventurer(const TAdven& adventurer, const std::filesystem::path& file,
 void removeAdventurer(TAdven& adventurer);
 int abilityTotal(const TAdven& adventurer);
 
+// The name as Koreans write it, family name first and no space: "윤한결".
+std::string fullName(const TAdven& adventurer);
+
+// "없음" for no weapon.
+inline constexpr const char* kNoWeapon = "없음";
 std::string weaponName(int code);
 int weaponRowValue(int code, int row);  // row 1 front .. 3 rear
 std::string armourName(int code);

@@ -84,7 +84,7 @@ TEST(AdventurerPanel, EveryLabelGetsItsLineAndTheHelmetCountsFromTen) {
     const std::vector<PanelLine> lines = adventurerPanelLines(a);
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[4].control + "=" + lines[4].text, "algnlabel=이기적");
-    EXPECT_EQ(lines[12].control + "=" + lines[12].text, "wp2label=무기2: None");
+    EXPECT_EQ(lines[12].control + "=" + lines[12].text, "wp2label=무기2: 없음");
     EXPECT_EQ(lines[14].control, "helmetlabel");
 
     const std::pair<int, const char*> helmets[] = {

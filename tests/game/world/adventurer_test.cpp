@@ -211,11 +211,11 @@ TEST(AdventurerNames, CodedValuesShowTheirNames) {
 }
 
 TEST(AdventurerNames, RatingWordsCoverEveryAbilityValue) {
-    const char* const words[] = {"Terrible", "Terrible", "Poor",      "Mediocre", "Fair",
-                                 "Good",     "Great",    "Excellent", "Superb",   "Legendary"};
+    const char* const words[] = {"최악", "최악",   "나쁨",   "보통 이하", "보통",
+                                 "좋음", "뛰어남", "탁월함", "최상",      "전설적"};
     for (int value = 0; value <= 9; ++value)
         EXPECT_EQ(ratingWord(value), words[value]) << value;
-    EXPECT_EQ(ratingWord(255), "Legendary");
+    EXPECT_EQ(ratingWord(255), "전설적");
 }
 
 TEST(Equipment, WeaponsHaveTheirNamesAndRowValues) {
@@ -236,7 +236,7 @@ TEST(Equipment, WeaponsHaveTheirNamesAndRowValues) {
         {100, "", 0, 0, 0},
         {610, "", 0, 0, 0},
         {-110, "", 0, 0, 0},
-        {0, "None", 0, 0, 0},
+        {0, "없음", 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("weapon " + std::to_string(c.code));
@@ -267,9 +267,9 @@ TEST(AdventurerPanel, DescribesTheAdventurerInFifteenLines) {
     TAdven hero = sampleAdventurer();
     hero.weapon2 = 0;
     const std::vector<std::string> expected = {
-        "이름: 길동 홍", "성: 남성",        "종족: 엘프",   "직업: 마법사", "이기적",
-        "힘: Mediocre",  "지능: Excellent", "지혜: Superb", "민첩: Good",   "매력: Great",
-        "건강: Poor",    "무기1: 지팡이",   "무기2: None",  "갑옷: 옷",     "투구 미착용"};
+        "이름: 홍길동",  "성별: 남성",    "종족: 엘프",  "직업: 마법사", "이기적",
+        "힘: 보통 이하", "지능: 탁월함",  "지혜: 최상",  "민첩: 좋음",   "매력: 뛰어남",
+        "건강: 나쁨",    "무기1: 지팡이", "무기2: 없음", "갑옷: 옷",     "투구 미착용"};
     EXPECT_EQ(describeAdventurer(hero), expected);
 
     for (auto [helmet, line] :

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace orrowvale {
+
+class Windows;
+
+// "설정": the player's choices kept between runs: the size of the windows (the
+// screen's own or 100 % to 200 %, taken at the next start), the title music, and
+// whether "완료" asks before a turn ends. Each choice is kept as soon as it is made.
+// Opened from the "설정(&O)" menu of the title and of the map.
+class Tsettingsform : public QDialog {
+  public:
+    explicit Tsettingsform(Windows& windows);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void scaleChosen(int row);
+    void musicToggled(bool on);
+
+    Windows& windows_;
+    QComboBox* scaleCombo;
+    QLabel* scaleNote;
+    QCheckBox* musicCheck;
+    QCheckBox* askEndCheck;
+    QPushButton* closeButton;
+};
+
+}  // namespace orrowvale

@@ -1,0 +1,101 @@
+#include "app/ui/windowplaces.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+#include <optional>
+
+#include "app/ui/applicationfilter.h"
+#include "app/ui/settings.h"
+
+namespace orrowvale {
+namespace {
+
+constexpr const char* kPlacedThisRun = "orrowvalePlaced";
+constexpr const char* kArrangesItself = "orrowvaleArrangesItself";
+
+// The game's own windows: named, top-level, and neither a message box nor a popup.
+bool isGameWindow(const QObject* watched) {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget == nullptr || !widget->isWindow() || widget->objectName().isEmpty()) return false;
+    if (qobject_cast<const QMessageBox*>(widget) != nullptr) return false;
+    const Qt::WindowType type = widget->windowType();
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+}
+
+bool resizable(const QWidget& window) {
+    return window.minimumSize() != window.maximumSize();
+}
+
+// Whether a good part of `place` lies on some screen: its title bar can be grabbed.
+bool onAScreen(const QRect& place) {
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(
+                QRect(place.topLeft(), QSize(place.width(), 24))))
+            return true;
+    return false;
+}
+
+void centre(QWidget& window) {
+    const QWidget* over = QApplication::activeWindow();
+    const QScreen* screen = over != nullptr && over != &window ? over->screen() : window.screen();
+    if (screen == nullptr) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft().x() < screen->availableGeometry().left()
+                    ? screen->availableGeometry().topLeft()
+                    : frame.topLeft());
+}
+
+class WindowPlaces : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::Close) &&
+            isGameWindow(watched)) {
+            auto& window = *static_cast<QWidget*>(watched);
+            if (type == QEvent::Show)
+                shown(window);
+            else if (window.isVisible() || type == QEvent::Hide)
+                setWindowPlace(window.objectName(), QRect(window.pos(), window.size()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    static void shown(QWidget& window) {
+        if (window.property(kPlacedThisRun).toBool()) return;
+        window.setProperty(kPlacedThisRun, true);
+        const std::optional<QRect> place = windowPlace(window.objectName());
+        if (place && onAScreen(*place)) {
+            window.move(place->topLeft());
+            if (resizable(window) && place->size().isValid()) window.resize(place->size());
+            return;
+        }
+        if (!window.property(kArrangesItself).toBool()) centre(window);
+    }
+};
+
+}  // namespace
+
+void rememberWindowPlaces() {
+    installApplicationFilterOnce<WindowPlaces>("WindowPlaces");
+}
+
+void arrangesItself(QWidget& window) {
+    window.setProperty(kArrangesItself, true);
+}
+
+bool hasRememberedPlace(const QWidget& window) {
+    const std::optional<QRect> place = windowPlace(window.objectName());
+    return place && onAScreen(*place);
+}
+
+}  // namespace orrowvale

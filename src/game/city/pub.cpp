@@ -9,6 +9,7 @@
 #include "scripts/eventrunner.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -22,6 +23,11 @@ bool isBlank(const std::string& line) {
 }
 
 void runPubEvent(Game& game) {
+    const std::string cityEvents = cityPubEventFile(game.state);
+    if (game.paths.hasDataFile(cityEvents)) {
+        runEvent(game, cityEvents);
+        if (game.eventStopFlag) return;
+    }
     runEvent(game, pubEventFile(game.state));
 }
 
@@ -29,6 +35,14 @@ void runPubEvent(Game& game) {
 
 std::string pubEventFile(const GameState& state) {
     return "pubevent" + std::to_string(state.characterNumber) + ".evn";
+}
+
+std::string cityPubEventFile(const GameState& state) {
+    std::string file = "pub\\";
+    if (state.currentCity < 10) file += "0";
+    file += std::to_string(state.currentCity);
+    file += ".evn";
+    return file;
 }
 
 void openPub(Game& game) {

@@ -29,18 +29,24 @@ bool isEpilogue(const std::string& line) {
     return line.starts_with("announce[") && line.find("]: 에필로그") != std::string::npos;
 }
 
-// Follows the story through the scenario file the game runs every turn.
+// Follows the story through the scenario file the game runs every turn, keeping
+// the month (from 1) each chapter and the epilogue were first seen in: a month's
+// record is taken after the turn that has already entered the next month.
 struct StoryProgress {
     std::string file;
-    int chapter = 1;
-    bool epilogueShown = false;
+    std::vector<int> chapterMonths;
+    int epilogueMonth = 0;
 
-    void follow(const GameState& state) {
+    void follow(const GameState& state, int month) {
         if (state.scenarioFiles[1] == file) return;
-        if (!file.empty()) ++chapter;
         file = state.scenarioFiles[1];
+        chapterMonths.push_back(month);
     }
-    int reached() const { return epilogueShown ? 0 : chapter; }
+    int reachedBy(int month) const {
+        if (epilogueMonth != 0 && epilogueMonth <= month) return 0;
+        return static_cast<int>(std::count_if(chapterMonths.begin(), chapterMonths.end(),
+                                              [month](int m) { return m <= month; }));
+    }
 };
 
 // Written whole, every write checked: a full disk is an error naming the file.
@@ -77,10 +83,8 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
     auto count = [&record, &story, &live, &start](const std::string& line) {
         if (line.find("전멸했습니다") != std::string::npos) ++record.partiesLost;
         if (line.find("모험 도중 사망했습니다") != std::string::npos) ++record.membersLost;
-        if (isEpilogue(line) && !story.epilogueShown) {
-            story.epilogueShown = true;
-            record.epilogueMonth = live ? monthIndex(*live) - start + 1 : 1;
-        }
+        if (isEpilogue(line) && story.epilogueMonth == 0)
+            story.epilogueMonth = live ? monthIndex(*live) - start + 1 : 1;
     };
     TranscriptPresenter presenter(count);
     auto state = std::make_unique<GameState>();
@@ -94,7 +98,7 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
 
     start = monthIndex(game.state);
     live = &game.state;
-    story.follow(game.state);
+    story.follow(game.state, 1);
     int baseline = -1;
     // A turn may run many turns when the main character is away; a month has 20.
     const int turnLimit = options.months * kTurnsPerWeek * kWeeksPerMonth + 10;
@@ -107,12 +111,13 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
         if (baseline < 0) baseline = guildMembers(game.state);
         const int recruits = std::max(0, guildMembers(game.state) - baseline);
         const int elapsed = monthIndex(game.state) - start;
-        story.follow(game.state);
+        story.follow(game.state, elapsed + 1);
         while (static_cast<int>(record.months.size()) < std::min(elapsed, options.months)) {
             record.months.push_back({!game.mainCharacterDied, game.state.gold,
                                      static_cast<long long>(game.state.adventureFame) +
                                          game.state.politicalFame + game.state.covertFame,
-                                     recruits, cautious.pubHires(), story.reached()});
+                                     recruits, cautious.pubHires(),
+                                     story.reachedBy(static_cast<int>(record.months.size()) + 1)});
             if (recruits > 0 && record.firstRecruitMonth == 0)
                 record.firstRecruitMonth = static_cast<int>(record.months.size());
         }
@@ -124,7 +129,9 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
     while (static_cast<int>(record.months.size()) < options.months)
         record.months.push_back({false, game.state.gold, fame,
                                  std::max(0, guildMembers(game.state) - std::max(0, baseline)),
-                                 cautious.pubHires(), story.reached()});
+                                 cautious.pubHires(),
+                                 story.reachedBy(static_cast<int>(record.months.size()) + 1)});
+    record.epilogueMonth = story.epilogueMonth;
     if (transcriptFile) writeTranscript(*transcriptFile, cautious.transcript(), game.state);
     return record;
 }

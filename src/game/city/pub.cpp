@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "lifecycle/playlog.h"
 #include "scripts/eventrunner.h"
@@ -66,7 +67,9 @@ void closeAdventurerList(Game& game) {
 
 void hearRumour(Game& game) {
     RecordedAction recorded(game, "rumour");
-    game.presenter.inform(pickRumour(game.paths, game.dice));
+    const std::string rumour = pickRumour(game.paths, game.dice);
+    hearNamesIn(game, rumour);
+    game.presenter.inform(rumour);
     runPubEvent(game);
 }
 

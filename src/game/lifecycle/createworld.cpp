@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
@@ -136,8 +137,10 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
     game.mainCharacterDied = false;
     markProgressKept(game);
     game.presenter.enableGuildButtons();
-    for (const auto& text : prologue)
+    for (const auto& text : prologue) {
+        hearNamesIn(game, joinLines(text));
         game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);
+    }
 }
 
 }  // namespace

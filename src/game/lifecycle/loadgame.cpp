@@ -1,5 +1,7 @@
 #include "lifecycle/loadgame.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -104,6 +106,23 @@ class SlotReader {
         readPlayer();
         readSitesAndCampaigns();
         readScriptsAndTrade();
+        readHeardNames();
+    }
+
+    // A save from before names were kept, or of a game that heard none, has no such
+    // file: nobody is heard of.
+    void readHeardNames() {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(
+                paths_.resolve(slot_ + "\\" + std::string(kHeardNamesFile)), ec))
+            return;
+        LineReader in = open(kHeardNamesFile);
+        std::vector<std::string>& heard = state_.heardNames;
+        while (!in.atEnd() && heard.size() < kMaxHeardNames) {
+            std::string name = readText(in, "the name of someone heard of");
+            if (!name.empty() && std::find(heard.begin(), heard.end(), name) == heard.end())
+                heard.push_back(std::move(name));
+        }
     }
 
   private:

@@ -120,6 +120,17 @@ class SlotWriter {
         writePlayer();
         writeSitesAndCampaigns();
         writeScriptsAndTrade();
+        writeHeardNames();
+    }
+
+    // Kept beside the main file, whose shape stays that of every save before: a
+    // game that has heard no name writes no such file.
+    void writeHeardNames() {
+        if (state_.heardNames.empty()) return;
+        add(std::string(kHeardNamesFile), [this](TextFileWriter& out) {
+            for (const std::string& name : state_.heardNames)
+                out.writeLine(name);
+        });
     }
 
     // Adds the file `name`, its lines written by `writeLines` into the writer given.

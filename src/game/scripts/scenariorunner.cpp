@@ -1,6 +1,7 @@
 #include "scripts/scenariorunner.h"
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "parties/fight.h"
 #include "parties/party.h"
@@ -70,7 +71,9 @@ constexpr Keyword<ScriptCondition> kConditions[] = {
 // Actions.
 
 void announce(Game& game, LineReader& file) {
-    game.presenter.showScriptAnnouncement(readTextBlock(file));
+    const std::vector<std::string> lines = readTextBlock(file);
+    hearNamesIn(game, joinLines(lines));
+    game.presenter.showScriptAnnouncement(lines);
 }
 
 void exitFile(Game& game, LineReader&) {

@@ -165,6 +165,22 @@ TEST(SaveGame, ASavedGameLoadsIntoAnotherGameAndSavesAgainByteForByte) {
     EXPECT_TRUE(saver.leftovers().empty());
 }
 
+TEST(SaveGame, HeardNamesComeBackAndASaveFromBeforeThemLoadsWithNone) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 1);  // heard nobody: a slot as every older one
+    EXPECT_FALSE(fs::exists(saver.dir.path(slotGamePath(1) + "\\heard.sav")));
+    saver.game.state.heardNames = {"검은깃털", "달빛 행상"};
+    saveGame(saver.game.state, saver.paths, 2);
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 2);
+    EXPECT_EQ(loader.game.state.heardNames, saver.game.state.heardNames);
+    loadGame(loader.game, 1);
+    EXPECT_TRUE(loader.game.state.heardNames.empty());
+    EXPECT_TRUE(saver.leftovers().empty());
+}
+
 TEST(SaveGame, WritesEveryLineInItsFileKindsSpelling) {
     SaveGame saver;
     saver.newRandomGame();

@@ -107,6 +107,25 @@ class SlotReader {
         readSitesAndCampaigns();
         readScriptsAndTrade();
         readHeardNames();
+        readGoals();
+    }
+
+    bool slotHas(std::string_view name) const {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(paths_.resolve(slot_ + "\\" + std::string(name)),
+                                                ec);
+    }
+
+    void readGoals() {
+        if (!slotHas(kGoalsFile)) return;
+        LineReader in = open(kGoalsFile);
+        state_.closingChapter = true;
+        if (!in.atEnd()) readText(in, "\"open\"");
+        std::vector<std::string>& announced = state_.goalsAnnounced;
+        while (!in.atEnd() && announced.size() < kMaxGoals) {
+            std::string key = readText(in, "a goal announced");
+            if (!key.empty()) announced.push_back(std::move(key));
+        }
     }
 
     // A save from before names were kept, or of a game that heard none, has no such

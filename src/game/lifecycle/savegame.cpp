@@ -121,6 +121,18 @@ class SlotWriter {
         writeSitesAndCampaigns();
         writeScriptsAndTrade();
         writeHeardNames();
+        writeGoals();
+    }
+
+    // Whether the closing chapter is open, then the goals announced: no file while
+    // it is not.
+    void writeGoals() {
+        if (!state_.closingChapter) return;
+        add(std::string(kGoalsFile), [this](TextFileWriter& out) {
+            out.writeLine("open");
+            for (const std::string& key : state_.goalsAnnounced)
+                out.writeLine(key);
+        });
     }
 
     // Kept beside the main file, whose shape stays that of every save before: a

@@ -70,6 +70,11 @@ constexpr Keyword<ScriptCondition> kConditions[] = {
 
 // Actions.
 
+// The story is told: the fame window shows the guild's goals from now on.
+void openClosingChapter(Game& game, LineReader&) {
+    game.state.closingChapter = true;
+}
+
 void announce(Game& game, LineReader& file) {
     const std::vector<std::string> lines = readTextBlock(file);
     hearNamesIn(game, joinLines(lines));
@@ -201,6 +206,7 @@ constexpr Keyword<ScriptAction> kActions[] = {
     {":setvar", setVariable},
     {":addrandom", addRandomMember},
     {":openguild", openGuildBranch},
+    {":goals", openClosingChapter},
     {":gp", addGold},
     {":changequest", changeQuestFile},
     {":onquest", startQuest},

@@ -110,12 +110,9 @@ class SlotReader {
         readGoals();
     }
 
-    bool slotHas(std::string_view name) const {
-        std::error_code ec;
-        return std::filesystem::is_regular_file(paths_.resolve(slot_ + "\\" + std::string(name)),
-                                                ec);
-    }
-
+  private:
+    // A save from before the closing chapter, or of a game whose story goes on,
+    // has no such file: the chapter is not open.
     void readGoals() {
         if (!slotHas(kGoalsFile)) return;
         LineReader in = open(kGoalsFile);
@@ -128,13 +125,16 @@ class SlotReader {
         }
     }
 
+    bool slotHas(std::string_view name) const {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(paths_.resolve(slot_ + "\\" + std::string(name)),
+                                                ec);
+    }
+
     // A save from before names were kept, or of a game that heard none, has no such
     // file: nobody is heard of.
     void readHeardNames() {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(
-                paths_.resolve(slot_ + "\\" + std::string(kHeardNamesFile)), ec))
-            return;
+        if (!slotHas(kHeardNamesFile)) return;
         LineReader in = open(kHeardNamesFile);
         std::vector<std::string>& heard = state_.heardNames;
         while (!in.atEnd() && heard.size() < kMaxHeardNames) {
@@ -144,7 +144,6 @@ class SlotReader {
         }
     }
 
-  private:
     // A file of the slot: a plain file by its exact name is read in the slot folder
     // opened once; anything else by its whole path, as every data file is.
     LineReader open(std::string_view name) const {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -143,6 +144,22 @@ TEST_F(CommandWindow, AnUnknownContactFailsAndACancelledOneSaysNothing) {
         EXPECT_EQ(driver.seen, seen);
         EXPECT_LE(titleShortfall, 0);
     }
+}
+
+TEST_F(CommandWindow, TheContactBoxOffersTheNamesHeardAndStartsEmptyForTyping) {
+    state().heardNames = {"검은깃털", "달빛 행상"};
+    QStringList offered;
+    QString startsWith = QStringLiteral("not asked");
+    driver.onInput = [&](QWidget* widget) {
+        auto* input = qobject_cast<QInputDialog*>(widget);
+        ASSERT_NE(input, nullptr);
+        offered = input->comboBoxItems();
+        startsWith = input->textValue();
+    };
+    driver.type(QString());
+    press("contactbtn");
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("검은깃털"), QStringLiteral("달빛 행상")}));
+    EXPECT_EQ(startsWith, QString());
 }
 
 // The choice is the player's, kept between runs; the test puts it back as it was.

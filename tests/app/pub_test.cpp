@@ -102,6 +102,31 @@ TEST_F(PubWindows, GoldFromThePubsEventShowsWhileThePubIsOpen) {
     EXPECT_EQ(goldShown, QString::number(before + 5));
 }
 
+TEST_F(PubWindows, TheFameWindowListsTheGoalsOnceTheClosingChapterIsOpen) {
+    QStringList shown;
+    auto lookAtFame = [&] {
+        driver.when(QStringLiteral("TPubForm"),
+                    [](QWidget* pub) { button(pub, "Button3")->click(); });
+        driver.when(QStringLiteral("Tfamform"), [&](QWidget* fame) {
+            auto* goals = fame->findChild<QLabel*>(QStringLiteral("goalslabel"));
+            shown << (goals->isVisible() ? goals->text() : QStringLiteral("hidden"));
+            button(fame, "Button1")->click();
+        });
+        driver.when(QStringLiteral("TPubForm"),
+                    [](QWidget* pub) { button(pub, "Button1")->click(); });
+        enterPub();
+    };
+    lookAtFame();
+    state().closingChapter = true;
+    state().adventureFame = 150;
+    lookAtFame();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], QStringLiteral("hidden"));
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("[이룸] 명성 등급 '알려진 길드'")))
+        << shown[1].toStdString();
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("[목표] 길드원 30명")));
+}
+
 TEST_F(PubWindows, MissingFilesAreNamedAndThePubStaysOpen) {
     std::filesystem::remove(dir.path("data\\pubevent200.evn"));
     std::filesystem::remove(dir.path("data\\gossip\\gossip.txt"));

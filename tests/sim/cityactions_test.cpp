@@ -1,5 +1,5 @@
 // The command window's own actions played by the real simulator on the sample world:
-// ending a turn and visiting a place.
+// ending a turn, visiting a place and contacting someone.
 
 #include <gtest/gtest.h>
 
@@ -41,6 +41,23 @@ TEST(CityScript, VisitListsThePlacesBeforeOneIsChosen) {
     notOffered.push_back("refused: not offered");
     EXPECT_EQ(printedAfter(lines, "visit"), nothingChosen);
     EXPECT_EQ(printedAfter(lines, "visit 없는 곳"), notOffered);
+}
+
+// 윤한결's pub keeper names the steward: the contact box offers him, and the typed
+// name meets him.
+TEST(CityScript, ContactListsTheNamesHeardBeforeTheTypedOneIsMet) {
+    TempGameDir dir;
+    const std::vector<std::string> lines =
+        withoutAnnouncements(runSim("--game-dir " ORROWVALE_GAME_DIR " --seed 5 --new story:0 " +
+                                    actionsArgument(dir.root(), "contact\npub\ncontact 노 집사\n"))
+                                 .lines);
+    EXPECT_EQ(printedAfter(lines, "contact"),
+              std::vector<std::string>{"list[contactnames]: 1 석담"});
+    const std::vector<std::string> met = printedAfter(lines, "contact 노 집사");
+    ASSERT_GE(met.size(), 3u);
+    EXPECT_EQ(met[0], "list[contactnames]: 1 석담");
+    EXPECT_EQ(met[1], "list[contactnames]: 2 노 집사");
+    EXPECT_TRUE(met[2].starts_with("talk[노 집사]: ")) << met[2];
 }
 
 }  // namespace

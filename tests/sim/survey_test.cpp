@@ -31,11 +31,17 @@ TEST(Survey, PrintsAMonthlyTableAndEachGameReplaysThroughActions) {
                                                    "--months 1 --transcripts " +
                                                    transcripts.string());
     ASSERT_EQ(survey.exitCode, 0);
-    ASSERT_EQ(survey.lines.size(), 6u);
+    ASSERT_EQ(survey.lines.size(), 7u);
     EXPECT_EQ(survey.lines[0], "survey story:0: 2 games, 1 months, cautious player");
+    // The chapters the games reached, the story's first chapter always among them.
+    EXPECT_NE(survey.lines[1].find("  in pub  chapter 1/"), std::string::npos) << survey.lines[1];
+    EXPECT_TRUE(survey.lines[1].ends_with("/epilogue")) << survey.lines[1];
+    // Nobody sees the epilogue in April.
     EXPECT_TRUE(survey.lines[2].starts_with("    1  ")) << survey.lines[2];
+    EXPECT_TRUE(survey.lines[2].ends_with("%/0%")) << survey.lines[2];
     EXPECT_TRUE(survey.lines[3].starts_with("first recruit: never ")) << survey.lines[3];
     EXPECT_TRUE(survey.lines[5].starts_with("endings: main character died ")) << survey.lines[5];
+    EXPECT_EQ(survey.lines[6], "epilogue: not shown 100%; within 1 months 0%");
 
     // The second game played with seed 4: only player actions, so the same actions
     // with the same seed give the same guild.

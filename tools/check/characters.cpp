@@ -1,3 +1,4 @@
+#include "city/pub.h"
 #include "kinds.h"
 #include "slips.h"
 #include "world/adventurer.h"
@@ -7,7 +8,6 @@
 namespace orrowvale::check {
 namespace {
 
-constexpr int kStoryCharacters = 2;
 constexpr int kRandomPlayCharacter = 200;
 
 void checkPlaceList(Core& core, const std::string& gamePath) {
@@ -116,6 +116,20 @@ void checkMapAdventurer(Core& core) {
         loadAdventurerAsTheGameDoes(core, "data\\richard.txt");
 }
 
+// A city's own pub events are there only when the city has them.
+void checkCityPubs(Core& core) {
+    GameState where;
+    for (int city = 1; city <= kMaxCities; ++city) {
+        where.currentCity = city;
+        const std::string file = cityPubEventFile(where);
+        if (!core.paths().hasDataFile(file)) continue;
+        if (auto pub = core.fixedFile("data\\" + file)) {
+            core.state().pubEvents.insert(*pub);
+            core.queue(*pub, Layout::Event);
+        }
+    }
+}
+
 // The lists of places and cities every game starts from, the story characters and the
 // adventurer of random play.
 void checkCharacters(Core& core) {
@@ -133,6 +147,7 @@ void checkCharacters(Core& core) {
         core.state().pubEvents.insert(*pub);
         core.queue(*pub, Layout::Event);
     }
+    checkCityPubs(core);
 }
 
 }  // namespace

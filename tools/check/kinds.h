@@ -17,6 +17,9 @@ struct FileKind {
     void (*checkScript)(Core& core, const std::string& gamePath, const SourceFile& file) = nullptr;
 };
 
+// The story characters a world offers: "chrstat0.txt" and "chrstat1.txt".
+inline constexpr int kStoryCharacters = 2;
+
 // Every kind of content file, in the order their files are checked: a kind reads what
 // the kinds before it learnt (the number of cities, of dungeons, of wars...). A new
 // kind is one file defining `<name>Kind` and one line here.

@@ -41,6 +41,7 @@ const OperandTable& scenarioActions() {
         {":addrandom", {}},
         {":openguild", {}},
         {":gp", {SmallAmount}},
+        {":goals", {}},
         {":changequest", {Quest, ScriptFile}},
         {":onquest", {Quest, Value}},
         {":offquest", {Quest}},

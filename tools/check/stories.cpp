@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "kinds.h"
+#include "lifecycle/createworld.h"
 #include "slips.h"
 #include "world/datafiles.h"
 
@@ -58,6 +59,12 @@ void checkStories(Core& core) {
                              "data\\prologue\\alfred3.txt", "data\\prologue\\alfred4.txt",
                              "data\\prologue\\common.txt", "data\\common\\death.txt"})
         checkStoryText(core, text);
+    for (int character = 1; character < kStoryCharacters; ++character)
+        for (int part = 1; part <= 9; ++part) {
+            const std::string text = storyProloguePart(character, part);
+            if (!core.paths().hasDataFile(text)) break;
+            checkStoryText(core, "data\\" + text);
+        }
     checkGossip(core);
 }
 

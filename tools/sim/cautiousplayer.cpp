@@ -64,6 +64,13 @@ bool inAnyParty(const GameState& state, int adventurer) {
 
 }  // namespace
 
+int guildMemberCount(const GameState& state) {
+    int count = 0;
+    for (const TAdven& a : state.adventurers)
+        if (!a.isFree() && a.isGuildMember != 0) ++count;
+    return count;
+}
+
 void CautiousPlayer::act(const std::string& line) {
     std::istringstream in(line);
     player_.play(readActions(in, "cautious player"));
@@ -96,6 +103,7 @@ void CautiousPlayer::visitStoryPlaces() {
 // Rumours, then every adventurer at the tables is asked to join: asking costs
 // nothing, and the answer says whether the guild is famous enough.
 void CautiousPlayer::recruitInPub() {
+    const int membersBefore = guildMemberCount(player_.game.state);
     act("pub");
     act("rumour");
     act("look");
@@ -108,6 +116,7 @@ void CautiousPlayer::recruitInPub() {
         act("bye");
     }
     act("leave");
+    pubHires_ += std::max(0, guildMemberCount(player_.game.state) - membersBefore);
 }
 
 void CautiousPlayer::tryBranch() {

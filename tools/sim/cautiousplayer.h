@@ -10,7 +10,14 @@
 
 #include "playscript.h"
 
+namespace orrowvale {
+struct GameState;
+}
+
 namespace orrowvale::sim {
+
+// Everyone in the guild, the main character too.
+int guildMemberCount(const GameState& state);
 
 class CautiousPlayer {
   public:
@@ -29,6 +36,9 @@ class CautiousPlayer {
     // Whether the first quest was taken; the turn it was taken ends when its party
     // is home again or the main character has fallen.
     bool tookFirstQuest() const { return firstQuestTaken_; }
+    // Members who joined the guild while the player was in the pub: asked at a table
+    // or brought in by the pub's own events.
+    int pubHires() const { return pubHires_; }
 
   private:
     void act(const std::string& line);
@@ -48,6 +58,7 @@ class CautiousPlayer {
     int turnsPlayed_ = 0;
     bool takesFirstQuest_ = false;
     bool firstQuestTaken_ = false;
+    int pubHires_ = 0;
 };
 
 }  // namespace orrowvale::sim

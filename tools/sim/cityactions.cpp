@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "city/citycommands.h"
+#include "city/heardnames.h"
 #include "city/visit.h"
 #include "game.h"
 #include "parties/turn.h"
@@ -40,7 +41,9 @@ void visitAction(Player& player, const Action& action) {
     visitPlace(player.game, place);
 }
 
+// The box offers the names heard so far; the name is typed (or one of them chosen).
 void contactAction(Player& player, const Action& action) {
+    player.list(kHeardNamesControl, heardNameRows(player.game.state));
     contactPerson(player.game, action.name);
 }
 

@@ -7,6 +7,7 @@
 #include "city/pubpatrons.h"
 #include "game.h"
 #include "guild/fame.h"
+#include "guild/goals.h"
 #include "playscript.h"
 #include "world/gamestate.h"
 
@@ -72,6 +73,8 @@ void fameAction(Player& player, const Action&) {
     player.label("backfamelabel", fameNumberText(state.covertFame));
     for (const std::string& need : fameNeeds(state))
         player.label("needslabel", need);
+    for (const GuildGoal& goal : guildGoals(player.game))
+        player.label("goalslabel", goalLine(goal));
     closeFameWindow(player.game);
 }
 

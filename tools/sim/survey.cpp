@@ -21,11 +21,33 @@ int monthIndex(const GameState& state) {
 }
 
 int guildMembers(const GameState& state) {
-    int count = 0;
-    for (const TAdven& a : state.adventurers)
-        if (!a.isFree() && a.isGuildMember != 0) ++count;
-    return count;
+    return guildMemberCount(state);
 }
+
+// The epilogue is the announcement that opens with its title.
+bool isEpilogue(const std::string& line) {
+    return line.starts_with("announce[") && line.find("]: 에필로그") != std::string::npos;
+}
+
+// Follows the story through the scenario file the game runs every turn, keeping
+// the month (from 1) each chapter and the epilogue were first seen in: a month's
+// record is taken after the turn that has already entered the next month.
+struct StoryProgress {
+    std::string file;
+    std::vector<int> chapterMonths;
+    int epilogueMonth = 0;
+
+    void follow(const GameState& state, int month) {
+        if (state.scenarioFiles[1] == file) return;
+        file = state.scenarioFiles[1];
+        chapterMonths.push_back(month);
+    }
+    int reachedBy(int month) const {
+        if (epilogueMonth != 0 && epilogueMonth <= month) return 0;
+        return static_cast<int>(std::count_if(chapterMonths.begin(), chapterMonths.end(),
+                                              [month](int m) { return m <= month; }));
+    }
+};
 
 // Written whole, every write checked: a full disk is an error naming the file.
 void writeTranscript(const std::filesystem::path& file, const std::vector<std::string>& lines,
@@ -53,9 +75,16 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
                        const std::optional<std::filesystem::path>& transcriptFile) {
     Dice dice(seed);
     SurveyGame record;
-    auto count = [&record](const std::string& line) {
+    StoryProgress story;
+    // The game's state and its first month, once there is a game: the epilogue is
+    // counted in the month it shows in.
+    const GameState* live = nullptr;
+    int start = 0;
+    auto count = [&record, &story, &live, &start](const std::string& line) {
         if (line.find("전멸했습니다") != std::string::npos) ++record.partiesLost;
         if (line.find("모험 도중 사망했습니다") != std::string::npos) ++record.membersLost;
+        if (isEpilogue(line) && story.epilogueMonth == 0)
+            story.epilogueMonth = live ? monthIndex(*live) - start + 1 : 1;
     };
     TranscriptPresenter presenter(count);
     auto state = std::make_unique<GameState>();
@@ -67,7 +96,9 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
     Player player(game, presenter, count);
     CautiousPlayer cautious(player, options.takesFirstQuest);
 
-    const int start = monthIndex(game.state);
+    start = monthIndex(game.state);
+    live = &game.state;
+    story.follow(game.state, 1);
     int baseline = -1;
     // A turn may run many turns when the main character is away; a month has 20.
     const int turnLimit = options.months * kTurnsPerWeek * kWeeksPerMonth + 10;
@@ -80,11 +111,13 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
         if (baseline < 0) baseline = guildMembers(game.state);
         const int recruits = std::max(0, guildMembers(game.state) - baseline);
         const int elapsed = monthIndex(game.state) - start;
+        story.follow(game.state, elapsed + 1);
         while (static_cast<int>(record.months.size()) < std::min(elapsed, options.months)) {
             record.months.push_back({!game.mainCharacterDied, game.state.gold,
                                      static_cast<long long>(game.state.adventureFame) +
                                          game.state.politicalFame + game.state.covertFame,
-                                     recruits});
+                                     recruits, cautious.pubHires(),
+                                     story.reachedBy(static_cast<int>(record.months.size()) + 1)});
             if (recruits > 0 && record.firstRecruitMonth == 0)
                 record.firstRecruitMonth = static_cast<int>(record.months.size());
         }
@@ -95,7 +128,10 @@ SurveyGame playOneGame(const SurveyOptions& options, const GamePaths& paths, std
                            game.state.politicalFame + game.state.covertFame;
     while (static_cast<int>(record.months.size()) < options.months)
         record.months.push_back({false, game.state.gold, fame,
-                                 std::max(0, guildMembers(game.state) - std::max(0, baseline))});
+                                 std::max(0, guildMembers(game.state) - std::max(0, baseline)),
+                                 cautious.pubHires(),
+                                 story.reachedBy(static_cast<int>(record.months.size()) + 1)});
+    record.epilogueMonth = story.epilogueMonth;
     if (transcriptFile) writeTranscript(*transcriptFile, cautious.transcript(), game.state);
     return record;
 }
@@ -125,16 +161,27 @@ void printSurveyTable(const SurveyResult& result, std::ostream& out) {
     const int games = static_cast<int>(result.games.size());
     out << "survey " << result.start << ": " << games << " games, " << result.months << " months, "
         << (result.takesFirstQuest ? "first-quest" : "cautious") << " player\n";
-    out << "month  alive  recruited  gold p10/p50/p90      fame p10/p50/p90\n";
+    int chapters = 1;
+    for (const SurveyGame& game : result.games)
+        for (const MonthEnd& end : game.months)
+            chapters = std::max(chapters, end.chapter);
+    out << "month  alive  recruited  gold p10/p50/p90      fame p10/p50/p90  in pub  chapter";
+    for (int c = 1; c <= chapters; ++c)
+        out << (c == 1 ? " " : "/") << c;
+    out << "/epilogue\n";
     for (int m = 0; m < result.months; ++m) {
         int alive = 0;
         int recruited = 0;
+        int hiredInPub = 0;
+        std::vector<int> atChapter(static_cast<std::size_t>(chapters) + 1, 0);
         std::vector<long long> gold;
         std::vector<long long> fame;
         for (const SurveyGame& game : result.games) {
             const MonthEnd& end = game.months[static_cast<std::size_t>(m)];
             alive += end.alive;
             recruited += end.recruits > 0;
+            hiredInPub += end.pubHires > 0;
+            ++atChapter[static_cast<std::size_t>(std::clamp(end.chapter, 0, chapters))];
             gold.push_back(end.gold);
             fame.push_back(end.fame);
         }
@@ -143,7 +190,10 @@ void printSurveyTable(const SurveyResult& result, std::ostream& out) {
             << percentile(gold, 10) << "/" << std::setw(6) << percentile(gold, 50) << "/"
             << std::setw(6) << percentile(gold, 90) << "  " << std::setw(5) << percentile(fame, 10)
             << "/" << std::setw(5) << percentile(fame, 50) << "/" << std::setw(5)
-            << percentile(fame, 90) << "\n";
+            << percentile(fame, 90) << "  " << std::setw(6) << percent(hiredInPub, games) << "  ";
+        for (int c = 1; c <= chapters; ++c)
+            out << (c == 1 ? " " : "/") << percent(atChapter[static_cast<std::size_t>(c)], games);
+        out << "/" << percent(atChapter[0], games) << "\n";
     }
     out << "first recruit:";
     for (int m = 0; m <= result.months; ++m) {
@@ -176,6 +226,17 @@ void printSurveyTable(const SurveyResult& result, std::ostream& out) {
             << " games, main character back from it in " << percent(survived, taken) << "\n";
     }
     out << "endings: main character died " << died << ", still playing " << games - died << "\n";
+    out << "epilogue:";
+    int shown = 0;
+    for (int m = 1; m <= result.months; ++m) {
+        const int count = static_cast<int>(
+            std::count_if(result.games.begin(), result.games.end(),
+                          [m](const SurveyGame& g) { return g.epilogueMonth == m; }));
+        shown += count;
+        if (count > 0) out << " month " << m << " " << percent(count, games) << ",";
+    }
+    out << " not shown " << percent(games - shown, games) << "; within " << result.months
+        << " months " << percent(shown, games) << "\n";
 }
 
 }  // namespace orrowvale::sim

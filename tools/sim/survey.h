@@ -34,11 +34,18 @@ struct MonthEnd {
     long long gold = 0;
     long long fame = 0;  // adventure, political and covert together
     int recruits = 0;    // members who joined after the first turn
+    int pubHires = 0;    // of them, members who joined in the pub
+    // The chapter the story has reached: 1 for the scenario file the game starts
+    // with, one more for each file it hands over to; 0 once the epilogue was shown.
+    int chapter = 1;
 };
 
 struct SurveyGame {
     std::vector<MonthEnd> months;
     int firstRecruitMonth = 0;  // 0: nobody joined
+    // The month the epilogue was shown in (an announcement that opens with
+    // "에필로그"), 0 when it was not shown in the months played.
+    int epilogueMonth = 0;
     int partiesLost = 0;
     int membersLost = 0;
     // With --policy first-quest: 1 the main character came back from the first

@@ -21,6 +21,7 @@
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 #include "city/citycommands.h"
+#include "city/heardnames.h"
 #include "parties/turn.h"
 #include "world/datafiles.h"
 
@@ -122,8 +123,11 @@ void Tcommform::visitButtonClick() {
 
 void Tcommform::contactButtonClick() {
     KeepActive keep;
+    QStringList heard;
+    for (const ListRow& row : heardNameRows(windows_.game.state))
+        heard << QString::fromStdString(row.text);
     const QString name =
-        inputBox(this, QString::fromUtf8(kContactTitle), QString::fromUtf8(kContactPrompt));
+        inputBox(this, QString::fromUtf8(kContactTitle), QString::fromUtf8(kContactPrompt), heard);
     try {
         contactPerson(windows_.game, utf8(name));
     } catch (const DataError& error) {

@@ -9,6 +9,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/text.h"
 #include "guild/fame.h"
+#include "guild/goals.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -35,6 +36,14 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     needsLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     needsLabel->setFocusPolicy(Qt::StrongFocus);
     layout->addRow(needsLabel);
+
+    goalsLabel = new QLabel(this);
+    goalsLabel->setObjectName(QStringLiteral("goalslabel"));
+    goalsLabel->setAccessibleDescription(QStringLiteral("길드의 목표"));
+    goalsLabel->setWordWrap(true);
+    goalsLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    goalsLabel->setFocusPolicy(Qt::StrongFocus);
+    layout->addRow(goalsLabel);
 
     okButton = makeButton(this, "Button1", "확인");
     // The window's one button: Enter closes it.
@@ -84,6 +93,12 @@ void Tfamform::showFame() {
     for (const std::string& line : fameNeeds(state))
         needs << qs(line);
     needsLabel->setText(needs.join(QLatin1Char('\n')));
+    // The closing chapter's goals, once the story is told.
+    QStringList goals;
+    for (const GuildGoal& goal : guildGoals(windows_.game))
+        goals << qs(goalLine(goal));
+    goalsLabel->setText(goals.join(QLatin1Char('\n')));
+    goalsLabel->setVisible(!goals.isEmpty());
     // Said with the caption as the window opens, while "확인" has the keyboard.
     setAccessibleDescription(
         QStringLiteral("모험 %1, 정치 %2, 암행 %3")

@@ -31,6 +31,7 @@ class Tfamform : public QDialog {
     QLabel* politicalNumber;
     QLabel* covertNumber;
     QLabel* needsLabel;
+    QLabel* goalsLabel;
     QPushButton* okButton;
 };
 

@@ -117,14 +117,16 @@ void errorBox(QWidget* parent, const DataError& error) {
                                    "시도하십시오."));
 }
 
-QString inputBox(QWidget* parent, const QString& title, const QString& prompt) {
-    return askText(parent, title, prompt, QString()).value_or(QString());
-}
+namespace {
 
-std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,
-                               const QString& text) {
+std::optional<QString> askTextOrChoice(QWidget* parent, const QString& title, const QString& prompt,
+                                       const QString& text, const QStringList& choices) {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("inputbox"));
+    if (!choices.isEmpty()) {
+        dialog.setComboBoxItems(choices);
+        dialog.setComboBoxEditable(true);
+    }
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(text);
@@ -136,6 +138,18 @@ std::optional<QString> askText(QWidget* parent, const QString& title, const QStr
     if (auto* prompt = dialog.findChild<QLabel*>()) prompt->setMinimumWidth(titleWidth);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
+}
+
+}  // namespace
+
+QString inputBox(QWidget* parent, const QString& title, const QString& prompt,
+                 const QStringList& choices) {
+    return askTextOrChoice(parent, title, prompt, QString(), choices).value_or(QString());
+}
+
+std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,
+                               const QString& text) {
+    return askTextOrChoice(parent, title, prompt, text, {});
 }
 
 }  // namespace orrowvale

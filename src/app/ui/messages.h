@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -59,8 +60,11 @@ void errorBox(QWidget* parent, const DataError& error);
 // The player's text for a DataError: `what` (e.g. "파일을 읽을 수 없습니다") and the
 // file and line, then `advice`, then the author's detail.
 PlayerText dataErrorText(const DataError& error, const PlayerText& what, const PlayerText& advice);
-// A one-line text input box; cancelling gives the empty text.
-QString inputBox(QWidget* parent, const QString& title, const QString& prompt);
+// A one-line text input box; cancelling gives the empty text. With `choices` the
+// line drops down a list of them to pick from; it still starts empty and takes
+// whatever is typed.
+QString inputBox(QWidget* parent, const QString& title, const QString& prompt,
+                 const QStringList& choices = {});
 // A one-line text input box starting with `text`; nothing when it was cancelled, so
 // that an empty answer can mean something of its own.
 std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt,

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "lifecycle/playlog.h"
 #include "scripts/eventrunner.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
+#include "world/gamepaths.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -22,6 +24,11 @@ bool isBlank(const std::string& line) {
 }
 
 void runPubEvent(Game& game) {
+    const std::string cityEvents = cityPubEventFile(game.state);
+    if (game.paths.hasDataFile(cityEvents)) {
+        runEvent(game, cityEvents);
+        if (game.eventStopFlag) return;
+    }
     runEvent(game, pubEventFile(game.state));
 }
 
@@ -29,6 +36,14 @@ void runPubEvent(Game& game) {
 
 std::string pubEventFile(const GameState& state) {
     return "pubevent" + std::to_string(state.characterNumber) + ".evn";
+}
+
+std::string cityPubEventFile(const GameState& state) {
+    std::string file = "pub\\";
+    if (state.currentCity < 10) file += "0";
+    file += std::to_string(state.currentCity);
+    file += ".evn";
+    return file;
 }
 
 void openPub(Game& game) {
@@ -52,7 +67,9 @@ void closeAdventurerList(Game& game) {
 
 void hearRumour(Game& game) {
     RecordedAction recorded(game, "rumour");
-    game.presenter.inform(pickRumour(game.paths, game.dice));
+    const std::string rumour = pickRumour(game.paths, game.dice);
+    hearNamesIn(game, rumour);
+    game.presenter.inform(rumour);
     runPubEvent(game);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "lifecycle/playlog.h"
 #include "lifecycle/savegame.h"
@@ -29,6 +30,9 @@ constexpr int kRandomCharacterNumber = 200;
 constexpr const char* kStoryPrologue[] = {"prologue\\alfred.txt", "prologue\\alfred2.txt",
                                           "prologue\\alfred3.txt", "prologue\\alfred4.txt"};
 constexpr const char* kRandomPrologue = "prologue\\common.txt";
+// Every other story character's prologue: "prologue\storyN_1.txt", "..._2.txt" and
+// on, as many parts as there are files in a row.
+constexpr int kMostPrologueParts = 9;
 
 // A world under construction: its own state, so that a failure leaves the game
 // that is running untouched. The city list comes first: the adventurers are spread
@@ -113,6 +117,16 @@ std::vector<std::vector<std::string>> readTexts(const GamePaths& paths,
     return texts;
 }
 
+std::vector<std::vector<std::string>> readOwnPrologue(const GamePaths& paths, int character) {
+    std::vector<std::vector<std::string>> texts;
+    for (int part = 1; part <= kMostPrologueParts; ++part) {
+        const std::string file = storyProloguePart(character, part);
+        if (!paths.hasDataFile(file)) break;
+        texts.push_back(readStoryText(paths, file));
+    }
+    return texts;
+}
+
 // The windows hear of the new world only once it is in place: a creation that
 // failed before this leaves them as they were.
 void finish(Game& game, Building& building, const std::vector<std::vector<std::string>>& prologue) {
@@ -123,11 +137,22 @@ void finish(Game& game, Building& building, const std::vector<std::vector<std::s
     game.mainCharacterDied = false;
     markProgressKept(game);
     game.presenter.enableGuildButtons();
-    for (const auto& text : prologue)
+    for (const auto& text : prologue) {
+        hearNamesIn(game, joinLines(text));
         game.presenter.showStoryText(text, kPrologueCaption, kPrologueEndPosition);
+    }
 }
 
 }  // namespace
+
+std::string storyProloguePart(int character, int part) {
+    std::string file = "prologue\\story";
+    file += std::to_string(character);
+    file += "_";
+    file += std::to_string(part);
+    file += ".txt";
+    return file;
+}
 
 void createStoryWorld(Game& running, int character, const CreationProgress& progress) {
     NewWorldSeed seed(running);
@@ -170,6 +195,8 @@ void createStoryWorld(Game& running, int character, const CreationProgress& prog
     if (state.characterNumber == 0)
         prologue = readTexts(
             paths, {kStoryPrologue[0], kStoryPrologue[1], kStoryPrologue[2], kStoryPrologue[3]});
+    else
+        prologue = readOwnPrologue(paths, state.characterNumber);
     finish(running, building, prologue);
     seed.keep("new story:" + std::to_string(character));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace orrowvale {
 
@@ -9,6 +10,13 @@ struct NameLists;
 
 // Told how far world creation has come, 0 to 100, so a window can move its gauge.
 using CreationProgress = std::function<void(int percent)>;
+
+// Part `part` (from 1) of the prologue of a story character whose number is not 0,
+// relative to "data\": "prologue\story" + number + "_" + part + ".txt". Character 0
+// has the four-part prologue of its own ("prologue\alfred.txt" and on). A story
+// character shows the parts that exist in a row from the first; with none it starts
+// without a prologue.
+std::string storyProloguePart(int character, int part);
 
 // Builds a new game for story character `character` (its "data\chrstat" + number
 // + ".txt") or for random play, then shows the prologue. The world is built apart,

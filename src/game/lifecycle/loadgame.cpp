@@ -1,5 +1,7 @@
 #include "lifecycle/loadgame.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -104,9 +106,44 @@ class SlotReader {
         readPlayer();
         readSitesAndCampaigns();
         readScriptsAndTrade();
+        readHeardNames();
+        readGoals();
     }
 
   private:
+    // A save from before the closing chapter, or of a game whose story goes on,
+    // has no such file: the chapter is not open.
+    void readGoals() {
+        if (!slotHas(kGoalsFile)) return;
+        LineReader in = open(kGoalsFile);
+        state_.closingChapter = true;
+        if (!in.atEnd()) readText(in, "\"open\"");
+        std::vector<std::string>& announced = state_.goalsAnnounced;
+        while (!in.atEnd() && announced.size() < kMaxGoals) {
+            std::string key = readText(in, "a goal announced");
+            if (!key.empty()) announced.push_back(std::move(key));
+        }
+    }
+
+    bool slotHas(std::string_view name) const {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(paths_.resolve(slot_ + "\\" + std::string(name)),
+                                                ec);
+    }
+
+    // A save from before names were kept, or of a game that heard none, has no such
+    // file: nobody is heard of.
+    void readHeardNames() {
+        if (!slotHas(kHeardNamesFile)) return;
+        LineReader in = open(kHeardNamesFile);
+        std::vector<std::string>& heard = state_.heardNames;
+        while (!in.atEnd() && heard.size() < kMaxHeardNames) {
+            std::string name = readText(in, "the name of someone heard of");
+            if (!name.empty() && std::find(heard.begin(), heard.end(), name) == heard.end())
+                heard.push_back(std::move(name));
+        }
+    }
+
     // A file of the slot: a plain file by its exact name is read in the slot folder
     // opened once; anything else by its whole path, as every data file is.
     LineReader open(std::string_view name) const {

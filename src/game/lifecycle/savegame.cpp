@@ -120,6 +120,29 @@ class SlotWriter {
         writePlayer();
         writeSitesAndCampaigns();
         writeScriptsAndTrade();
+        writeHeardNames();
+        writeGoals();
+    }
+
+    // Whether the closing chapter is open, then the goals announced: no file while
+    // it is not.
+    void writeGoals() {
+        if (!state_.closingChapter) return;
+        add(std::string(kGoalsFile), [this](TextFileWriter& out) {
+            out.writeLine("open");
+            for (const std::string& key : state_.goalsAnnounced)
+                out.writeLine(key);
+        });
+    }
+
+    // Kept beside the main file, whose shape stays that of every save before: a
+    // game that has heard no name writes no such file.
+    void writeHeardNames() {
+        if (state_.heardNames.empty()) return;
+        add(std::string(kHeardNamesFile), [this](TextFileWriter& out) {
+            for (const std::string& name : state_.heardNames)
+                out.writeLine(name);
+        });
     }
 
     // Adds the file `name`, its lines written by `writeLines` into the writer given.

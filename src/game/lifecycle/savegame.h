@@ -19,6 +19,10 @@ struct Game;
 struct GameState;
 
 inline constexpr int kSaveSlots = 10;
+// The file of a slot that keeps the names the player has heard, one a line.
+inline constexpr std::string_view kHeardNamesFile = "heard.sav";
+// The file of a slot that keeps the closing chapter of goals once it is open.
+inline constexpr std::string_view kGoalsFile = "goals.sav";
 
 // The ten lines the save and load windows list, slot 1 first: "빈 공간" for an
 // empty slot, the main character's name and the saved date for a used one, and a

@@ -5,6 +5,7 @@
 
 #include "Presenter.h"
 #include "game.h"
+#include "guild/goals.h"
 #include "lifecycle/autosave.h"
 #include "lifecycle/playlog.h"
 #include "parties/missions.h"
@@ -67,6 +68,7 @@ void advanceTurn(Game& game, int turns) {
     runScript(game, state.scenarioFiles[1]);
     countDownQuests(state);
     walkParties(game);
+    if (!game.mainCharacterDied) announceReachedGoals(game);
     game.presenter.refreshStatus();
 }
 

@@ -1,6 +1,7 @@
 #include "scripts/eventrunner.h"
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "scripts/scenariorunner.h"
 #include "scripts/scriptactions.h"
@@ -29,7 +30,9 @@ void talkAsMainCharacter(Game& game, LineReader& file) {
     std::string speaker;
     if (decltype(state.adventurers)::contains(state.mainchrnum))
         speaker = state.mainCharacter().name;
-    game.presenter.talk(speaker, joinLines(readTextBlock(file)));
+    const std::string text = joinLines(readTextBlock(file));
+    hearNamesIn(game, text);
+    game.presenter.talk(speaker, text);
 }
 
 void exitAfterBlock(Game& game, LineReader&) {

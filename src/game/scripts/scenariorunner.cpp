@@ -1,6 +1,7 @@
 #include "scripts/scenariorunner.h"
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "parties/fight.h"
 #include "parties/party.h"
@@ -69,8 +70,15 @@ constexpr Keyword<ScriptCondition> kConditions[] = {
 
 // Actions.
 
+// The story is told: the fame window shows the guild's goals from now on.
+void openClosingChapter(Game& game, LineReader&) {
+    game.state.closingChapter = true;
+}
+
 void announce(Game& game, LineReader& file) {
-    game.presenter.showScriptAnnouncement(readTextBlock(file));
+    const std::vector<std::string> lines = readTextBlock(file);
+    hearNamesIn(game, joinLines(lines));
+    game.presenter.showScriptAnnouncement(lines);
 }
 
 void exitFile(Game& game, LineReader&) {
@@ -198,6 +206,7 @@ constexpr Keyword<ScriptAction> kActions[] = {
     {":setvar", setVariable},
     {":addrandom", addRandomMember},
     {":openguild", openGuildBranch},
+    {":goals", openClosingChapter},
     {":gp", addGold},
     {":changequest", changeQuestFile},
     {":onquest", startQuest},

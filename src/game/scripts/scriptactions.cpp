@@ -1,6 +1,7 @@
 #include "scripts/scriptactions.h"
 
 #include "Presenter.h"
+#include "city/heardnames.h"
 #include "game.h"
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
@@ -75,12 +76,16 @@ bool characterHolds(Game& game, LineReader& file) {
 }
 
 void showMessage(Game& game, LineReader& file) {
-    game.presenter.inform(file.readLine());
+    const std::string text = file.readLine();
+    hearNamesIn(game, text);
+    game.presenter.inform(text);
 }
 
 void showTalk(Game& game, LineReader& file) {
     std::string speaker = file.readLine();
-    game.presenter.talk(speaker, joinLines(readTextBlock(file)));
+    const std::string text = joinLines(readTextBlock(file));
+    hearNamesIn(game, speaker + "\n" + text);
+    game.presenter.talk(speaker, text);
 }
 
 void setSwitch(Game& game, LineReader& file) {

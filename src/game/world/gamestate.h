@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "parties/partyrecord.h"
 #include "world/adventurer.h"
@@ -11,6 +12,8 @@
 namespace orrowvale {
 
 inline constexpr int kMaxCities = 100;
+inline constexpr std::size_t kMaxHeardNames = 100;
+inline constexpr std::size_t kMaxGoals = 100;
 inline constexpr int kMaxPlacesPerCity = 100;
 inline constexpr int kMaxSitesPerCity = 100;
 inline constexpr int kMaxAdventurers = 1000;
@@ -135,6 +138,14 @@ struct GameState {
     // Trade and items.
     Table<Table<TradeGood, kTradeSlotsPerCity>, kMaxCities> tradeGoods;
     Table<std::int32_t, kGuildItemSlots> guildItems;
+
+    // The people of the contact list the player has heard of, in the order first
+    // heard; the contact window offers them. Saved beside the main file.
+    std::vector<std::string> heardNames;
+    // The closing chapter of goals, opened by ":goals" once the story is told, and
+    // the goals already announced. Saved beside the main file.
+    bool closingChapter = false;
+    std::vector<std::string> goalsAnnounced;
 
     // Not saved: the city picked on the map for the party command list, and the
     // adventurer shown in the information window.

@@ -179,6 +179,26 @@ TEST_F(Pub, TheStoryCharactersPubEventsRunOnOpeningAndAfterTheRumour) {
               (std::pair<std::string, int>{"data/pubevent0.evn", 0}));
 }
 
+TEST_F(Pub, TheCitysOwnPubSpeaksFirstOnlyThereAndItsExitfileEndsTheVisit) {
+    EXPECT_EQ(cityPubEventFile(state), "pub\\02.evn");
+    dir.write("data\\pubevent1.evn", "[START]\n-optend-\n:gp\n1\n[END]\n");
+    dir.write("data\\pub\\02.evn", "[START]\n-optend-\n:dlg\n바람언덕 주인\n[END]\n");
+    openPub(game);
+    EXPECT_EQ(presenter.lines(), (std::vector<std::string>{"inform: 바람언덕 주인"}));
+    EXPECT_EQ(state.gold, 1);
+
+    state.currentCity = 12;  // no pub file of its own: only the story character's events
+    EXPECT_EQ(cityPubEventFile(state), "pub\\12.evn");
+    returnToPub(game);
+    EXPECT_EQ(presenter.lines().size(), 1u);
+    EXPECT_EQ(state.gold, 2);
+
+    state.currentCity = 2;
+    dir.write("data\\pub\\02.evn", "[START]\n-optend-\n:gp\n5\n:exitfile\n[END]\n");
+    returnToPub(game);
+    EXPECT_EQ(state.gold, 7);
+}
+
 TEST(FameBars, ValuesPastEitherEndShowAtThatEndAndStayAsTheyAre) {
     GameState state;
     state.adventureFame = 6000;

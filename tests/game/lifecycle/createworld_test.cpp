@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -67,12 +68,26 @@ TEST(CreateWorld, StoryCharacterZeroStartsFromItsFileAndSeesTheFourPartPrologue)
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
 }
 
-TEST(CreateWorld, AnotherStoryCharacterHasNoPrologue) {
-    SampleGame sample;
+TEST(CreateWorld, AnotherStoryCharacterSeesItsOwnProloguePartsInARowOrNone) {
+    testing::TempGameDir dir;
+    dir.copySampleWorld();
+    EXPECT_EQ(storyProloguePart(1, 2), "prologue\\story1_2.txt");
+    for (int part = 1; part <= 9; ++part)
+        std::filesystem::remove(dir.path("data\\" + storyProloguePart(1, part)));
+    {
+        SampleGame sample(dir.paths());
+        createStoryWorld(sample.game, 1);
+        EXPECT_EQ(sample.game.state.characterNumber, 1);
+        EXPECT_EQ(sample.game.state.currentCity, 7);
+        EXPECT_TRUE(sample.presenter.lines().empty());
+    }
+    dir.write("data\\prologue\\story1_1.txt", "제목\n&start\n첫째\n&end\n");
+    dir.write("data\\prologue\\story1_2.txt", "&start\n둘째\n&end\n");
+    dir.write("data\\prologue\\story1_4.txt", "&start\n넷째는 셋째 없이 보이지 않는다\n&end\n");
+    SampleGame sample(dir.paths());
     createStoryWorld(sample.game, 1);
-    EXPECT_EQ(sample.game.state.characterNumber, 1);
-    EXPECT_EQ(sample.game.state.currentCity, 7);
-    EXPECT_TRUE(sample.presenter.lines().empty());
+    EXPECT_EQ(sample.presenter.lines(),
+              (std::vector<std::string>{"announce[프롤로그]: 첫째", "announce[프롤로그]: 둘째"}));
 }
 
 TEST(CreateWorld, RandomPlayFillsTheTopSlotsWithTheMainCharacterAndFifteenMembers) {

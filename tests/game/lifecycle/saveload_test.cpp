@@ -165,6 +165,29 @@ TEST(SaveGame, ASavedGameLoadsIntoAnotherGameAndSavesAgainByteForByte) {
     EXPECT_TRUE(saver.leftovers().empty());
 }
 
+TEST(SaveGame, HeardNamesAndGoalsComeBackAndASaveFromBeforeThemLoadsWithout) {
+    SaveGame saver;
+    saver.newRandomGame();
+    saveGame(saver.game.state, saver.paths, 1);  // heard nobody: a slot as every older one
+    EXPECT_FALSE(fs::exists(saver.dir.path(slotGamePath(1) + "\\heard.sav")));
+    EXPECT_FALSE(fs::exists(saver.dir.path(slotGamePath(1) + "\\goals.sav")));
+    saver.game.state.heardNames = {"검은깃털", "달빛 행상"};
+    saver.game.state.closingChapter = true;
+    saver.game.state.goalsAnnounced = {"rank 100", "members"};
+    saveGame(saver.game.state, saver.paths, 2);
+
+    LoadingGame loader(saver);
+    loadGame(loader.game, 2);
+    EXPECT_EQ(loader.game.state.heardNames, saver.game.state.heardNames);
+    EXPECT_TRUE(loader.game.state.closingChapter);
+    EXPECT_EQ(loader.game.state.goalsAnnounced, saver.game.state.goalsAnnounced);
+    loadGame(loader.game, 1);
+    EXPECT_TRUE(loader.game.state.heardNames.empty());
+    EXPECT_FALSE(loader.game.state.closingChapter);
+    EXPECT_TRUE(loader.game.state.goalsAnnounced.empty());
+    EXPECT_TRUE(saver.leftovers().empty());
+}
+
 TEST(SaveGame, WritesEveryLineInItsFileKindsSpelling) {
     SaveGame saver;
     saver.newRandomGame();

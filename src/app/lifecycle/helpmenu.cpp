@@ -61,8 +61,7 @@ QMenu* addSettingsMenu(QMainWindow& window, Windows& windows) {
 void showHelpFor(Windows& windows, const QWidget* inFront) {
     Thelpform& help = windows.window<Thelpform>();
     // The help itself in front keeps the page it shows.
-    if (inFront != &help)
-        help.showPageFor(inFront ? inFront->objectName() : QString());
+    if (inFront != &help) help.showPageFor(inFront ? inFront->objectName() : QString());
     showInFront(help);
 }
 

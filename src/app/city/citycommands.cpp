@@ -155,6 +155,9 @@ void Tcommform::endTurnButtonClick() {
         }
         windows_.presenter.finishTurnRun();
         setEnabled(true);
+        // Back on "완료" after the turn's last box, whichever window the closing box
+        // handed the keyboard to.
+        if (isVisible()) takeKeyboard();
         endTurnButton->setFocus();
     }
     windows_.afterPlayerAction();

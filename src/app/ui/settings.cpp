@@ -13,6 +13,7 @@ namespace orrowvale {
 namespace {
 
 constexpr const char* kAskBeforeEndingTurn = "turn/askBeforeEnding";
+constexpr const char* kOneTurnReport = "turn/oneReport";
 
 // The file QSettings keeps the choices in, which it reads as soon as it is made.
 std::filesystem::path settingsFile() {
@@ -51,6 +52,16 @@ bool askBeforeEndingTurn() {
 void setAskBeforeEndingTurn(bool ask) {
     if (!settingsAreReadable()) return;
     playerSettings().setValue(QLatin1String(kAskBeforeEndingTurn), ask);
+}
+
+bool oneTurnReport() {
+    if (!settingsAreReadable()) return true;
+    return playerSettings().value(QLatin1String(kOneTurnReport), true).toBool();
+}
+
+void setOneTurnReport(bool gathered) {
+    if (!settingsAreReadable()) return;
+    playerSettings().setValue(QLatin1String(kOneTurnReport), gathered);
 }
 
 }  // namespace orrowvale

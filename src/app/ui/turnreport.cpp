@@ -14,7 +14,7 @@ namespace {
 
 // Room for about ten reports of a dungeon trip without a scroll bar.
 constexpr int kReportLines = 12;
-constexpr int kReportColumns = 60;
+constexpr int kReportColumns = 72;
 
 }  // namespace
 

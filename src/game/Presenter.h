@@ -8,6 +8,19 @@ namespace orrowvale {
 // The caption of a script announcement until a story text or the ending sets another.
 inline constexpr const char* kScriptCaption = "시나리오";
 
+// The caption of the box that shows the turn report.
+inline constexpr const char* kTurnReportCaption = "이번 턴의 소식";
+
+// What one turn brought that need not stop the player: the game's date of the turn
+// and its reports (a party arrived, monsters were beaten, a mission ended, gold came
+// home), in the order the turn reached them.
+struct TurnNews {
+    std::string date;
+    std::vector<std::string> lines;
+
+    bool operator==(const TurnNews&) const = default;
+};
+
 // The answer a question's box offers first, which Enter gives.
 enum class DefaultAnswer { Yes, No };
 
@@ -41,6 +54,18 @@ class Presenter {
     // `turnsPlayed` of them: false once the player asked to stop the run, which
     // then ends after the turn just played.
     virtual bool keepPlayingTurns(int turnsPlayed) = 0;
+
+    // Whether the reports of the turns one press of "완료" plays are gathered into
+    // one turn report (showTurnReport); otherwise each is its own information box,
+    // shown as the turn reaches it. Asked once at each press. A death, a wiped-out
+    // party, a story box and a question stop the player on their own either way.
+    virtual bool gathersTurnReports() const = 0;
+    // A report has just been gathered for the turn report, dated by its turn; it is
+    // shown later, with showTurnReport. Nothing is shown here.
+    virtual void reportGathered(const std::string& /*date*/, const std::string& /*text*/) {}
+    // The turn report: what the turns of one press of "완료" brought, newest turn
+    // first, read and closed once. Never called without a line to show.
+    virtual void showTurnReport(const std::vector<TurnNews>& turns) = 0;
 
     // The announcement window keeps its caption and end position between uses: a
     // script announcement keeps both from whatever was shown last.

@@ -11,6 +11,7 @@ class PlayLogKeeper;
 class Dice;
 class GamePaths;
 class Presenter;
+class TurnReport;
 struct GameState;
 
 // One game in play: the state every rule reads and changes, the services the
@@ -46,6 +47,10 @@ struct Game {
     // of the state (an autosave being read) has neither, so it records nothing.
     PlayLog* playLog = nullptr;
     PlayLogKeeper* playLogKeeper = nullptr;
+    // The turn report that gathers the reports of the turns being played (see
+    // tellReport); none outside a press of "완료", or while the player keeps one box
+    // per report.
+    TurnReport* turnReport = nullptr;
 };
 
 // The party whose scripts run, for as long as the scope lasts.

@@ -25,6 +25,11 @@ void RecordingPresenter::record(const std::string& heading, const std::string& t
     log.add({dateText(state_), heading, text});
 }
 
+void RecordingPresenter::reportGathered(const std::string& date, const std::string& text) {
+    log.add({date, kReportHeading, text});
+    shown_.reportGathered(date, text);
+}
+
 void RecordingPresenter::inform(const std::string& text) {
     record(kInformHeading, text);
     shown_.inform(text);

@@ -10,7 +10,8 @@ namespace orrowvale {
 struct GameState;
 
 // One thing the game said to the player: when, under what heading (kInformHeading,
-// kQuestionHeading, an announcement's caption, a speaker's name) and what.
+// kReportHeading, kQuestionHeading, an announcement's caption, a speaker's name) and
+// what.
 struct LogEntry {
     std::string date;
     std::string heading;
@@ -21,6 +22,8 @@ struct LogEntry {
 
 inline constexpr const char* kInformHeading = "알림";
 inline constexpr const char* kQuestionHeading = "질문";
+// A line of the turn report, kept under the date of its turn as it happens.
+inline constexpr const char* kReportHeading = "소식";
 inline constexpr const char* kAnsweredYes = "(예)";
 inline constexpr const char* kAnsweredNo = "(아니요)";
 
@@ -68,6 +71,13 @@ class RecordingPresenter : public Presenter {
     void refreshStatus() override { shown_.refreshStatus(); }
     void enableGuildButtons() override { shown_.enableGuildButtons(); }
     bool keepPlayingTurns(int turnsPlayed) override { return shown_.keepPlayingTurns(turnsPlayed); }
+    bool gathersTurnReports() const override { return shown_.gathersTurnReports(); }
+    // Each report goes into the log when it happens, so that the log keeps the order
+    // of the turns; the report that shows them later adds nothing to it.
+    void reportGathered(const std::string& date, const std::string& text) override;
+    void showTurnReport(const std::vector<TurnNews>& turns) override {
+        shown_.showTurnReport(turns);
+    }
 
     MessageLog log;
 

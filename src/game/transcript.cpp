@@ -31,6 +31,13 @@ void TranscriptPresenter::ending(const std::string& text) {
     emit("ending: " + escapeLineBreaks(text));
 }
 
+void TranscriptPresenter::showTurnReport(const std::vector<TurnNews>& turns) {
+    emit(std::string("report: ") + kTurnReportCaption);
+    for (const TurnNews& turn : turns)
+        for (const std::string& line : turn.lines)
+            emit("report[" + turn.date + "]: " + escapeLineBreaks(line));
+}
+
 void TranscriptPresenter::queueAnswers(std::initializer_list<bool> answers) {
     answers_.insert(answers_.end(), answers.begin(), answers.end());
 }

@@ -12,8 +12,10 @@ namespace orrowvale {
 
 // A presenter without windows: every thing the player would see becomes one line,
 // "inform: TEXT", "confirm: TEXT", "announce[CAPTION]: TEXT", "talk[SPEAKER]: TEXT"
-// or "ending: TEXT", with line breaks inside a text written as "\n". Questions are
-// answered from a queue of answers, Yes when it is empty.
+// or "ending: TEXT", with line breaks inside a text written as "\n". The turn report
+// is "report: 이번 턴의 소식" followed by one "report[DATE]: TEXT" for each of its
+// lines, newest turn first. Questions are answered from a queue of answers, Yes when
+// it is empty.
 class TranscriptPresenter : public Presenter {
   public:
     using Sink = std::function<void(const std::string& line)>;
@@ -31,6 +33,12 @@ class TranscriptPresenter : public Presenter {
     void refreshStatus() override { ++refreshes_; }
     void enableGuildButtons() override { ++guildButtonEnables_; }
     bool keepPlayingTurns(int turnsPlayed) override { return turnsPlayed < stopTurnsAfter_; }
+    bool gathersTurnReports() const override { return gathersTurnReports_; }
+    void showTurnReport(const std::vector<TurnNews>& turns) override;
+
+    // The player keeps one box per report (false) or has them gathered (true, the
+    // default).
+    void gatherTurnReports(bool gather) { gathersTurnReports_ = gather; }
 
     // The player stops the next run of turns once `turns` of it were played.
     void stopTurnsAfter(int turns) { stopTurnsAfter_ = turns; }
@@ -53,6 +61,7 @@ class TranscriptPresenter : public Presenter {
     int endings_ = 0;
     int lastEndPosition_ = 0;
     int stopTurnsAfter_ = std::numeric_limits<int>::max();
+    bool gathersTurnReports_ = true;
 };
 
 // A text with its line breaks written as "\n", for one transcript line.

@@ -10,10 +10,12 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <tuple>
 
 #include "app/city/visit.h"
@@ -21,8 +23,12 @@
 #include "app/lifecycle/statuspanel.h"
 #include "app/lifecycle/title.h"
 #include "app/ui/settings.h"
+#include "app/ui/text.h"
 #include "city/citycommands.h"
+#include "messagelog.h"
 #include "modaldriver.h"
+#include "parties/party.h"
+#include "parties/travel.h"
 #include "parties/turn.h"
 
 namespace orrowvale::testing {
@@ -182,6 +188,62 @@ TEST_F(CommandWindow, TheOptionsMenuTurnsOffTheQuestionBeforeEndingATurn) {
     EXPECT_EQ(state().gameTurn, 2);
     EXPECT_TRUE(driver.seen.contains(question));
     setAskBeforeEndingTurn(before);
+}
+
+// The main character's party arrives after a run of two turns: its arrival is read in
+// the one turn report, closed with Enter, and the keyboard is back on "완료". The
+// test puts the player's choice back as it was.
+TEST_F(CommandWindow, ARunOfTurnsEndsInOneReportUnlessThePlayerKeepsOneBoxPerReport) {
+    const bool before = oneTurnReport();
+    setOneTurnReport(true);
+    GameState& s = state();
+    const int party = *findFreeParty(s);
+    TParty& p = s.parties[party];
+    p.inUse = true;
+    p.partyName = "선봉";
+    p.location = s.currentCity;
+    addMember(s, party, s.mainchrnum);
+    p.leader = s.mainchrnum;
+    const auto travel = [&s, party] { startTravel(s, party, 2, s.currentCity == 1 ? 2 : 1); };
+    travel();
+    QString focused;
+    QString description;
+    bool enterInTheTextCloses = false;
+    driver.when(QStringLiteral("turnreportbox"), [&](QWidget* box) {
+        QWidget* close = box->focusWidget();
+        focused = close->objectName();
+        description = heard(close, QAccessible::Description);
+        // Read line by line in the text, then Enter there closes the box too.
+        auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("turnreporttext"));
+        QTest::keyClick(close, Qt::Key_Backtab);
+        QTest::keyClick(text, Qt::Key_Return);
+        enterInTheTextCloses = !box->isVisible();
+        if (box->isVisible()) QTest::keyClick(box, Qt::Key_Escape);
+    });
+    press("skipturnbtn");
+    EXPECT_TRUE(enterInTheTextCloses);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(focused, QStringLiteral("turnreportclose"));
+    const QString arrival = QStringLiteral("선봉이 ");
+    const QString date = QLatin1Char('[') + qs(dateText(s)) + QStringLiteral("] ");
+    EXPECT_TRUE(description.startsWith(date + arrival)) << description.toStdString();
+    EXPECT_TRUE(description.endsWith(QStringLiteral("이동을 완료하였습니다.")));
+    auto& commands = windows->window<Tcommform>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return commands.isActiveWindow(); }));
+    EXPECT_EQ(commands.focusWidget(),
+              commands.findChild<QPushButton*>(QStringLiteral("skipturnbtn")));
+
+    setOneTurnReport(false);
+    travel();
+    driver.seen.clear();
+    press("skipturnbtn");
+    const auto arrivalBox = [&](const QString& seen) {
+        return seen.startsWith(QStringLiteral("box: ") + arrival);
+    };
+    EXPECT_TRUE(std::any_of(driver.seen.begin(), driver.seen.end(), arrivalBox))
+        << driver.seen.join('|').toStdString();
+    EXPECT_FALSE(driver.seen.join('|').contains(QStringLiteral("report: ")));
+    setOneTurnReport(before);
 }
 
 TEST_F(CommandWindow, TheKeyboardStartsOnEndTurnWhereSavingAndLeavingStillWork) {

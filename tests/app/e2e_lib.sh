@@ -237,11 +237,13 @@ save_into() {
     [ -f "$save_dir/save$slot/mainsave.sav" ] || fail "slot $slot was not written"
 }
 
-# Closes one thing the game shows and waits on: a message box, a dialogue line or
-# an announcement; false when none is on screen.
+# Closes one thing the game shows and waits on: a message box, the turn report, a
+# dialogue line or an announcement; false when none is on screen.
 answer_what_is_shown() {
     local id
     if id=$(visible "$message_box") && [ -n "$id" ]; then
+        keys_to "$id" Return
+    elif id=$(visible '이번 턴의 소식') && [ -n "$id" ]; then
         keys_to "$id" Return
     elif id=$(visible 대화) && [ -n "$id" ]; then
         keys_to "$id" Return

@@ -18,6 +18,7 @@ import pyatspi
 from blindplayer import BlindPlayer, Lost
 
 MESSAGE_BOX = r".* - (알림|질문|오류)"
+TURN_REPORT = "이번 턴의 소식"
 MAP = r"로반햄 대륙 서남부"
 
 
@@ -35,7 +36,7 @@ def answer_everything(player, until, seconds=120):
         name = window.name if window is not None else ""
         if pattern.fullmatch(name):
             return window
-        if re.fullmatch(MESSAGE_BOX, name) or name == "대화":
+        if re.fullmatch(MESSAGE_BOX, name) or name in ("대화", TURN_REPORT):
             player.answer(window)
         elif window is not None and window.getRoleName() == "dialog" and name not in ("",):
             # An announcement: Escape closes the story text once read.

@@ -81,6 +81,11 @@ void ModalDriver::tick() {
             answers_.pop_front();
         }
         box->button(choice)->click();
+    } else if (modal->objectName() == QStringLiteral("turnreportbox")) {
+        auto* text = modal->findChild<QPlainTextEdit*>(QStringLiteral("turnreporttext"));
+        for (const QString& line : text->toPlainText().split(QLatin1Char('\n')))
+            seen << QStringLiteral("report: ") + line;
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         seen << QStringLiteral("input: ") + input->windowTitle();
         if (onInput) onInput(input);

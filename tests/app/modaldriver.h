@@ -20,9 +20,10 @@ namespace orrowvale::testing {
 
 // Plays the player's part in the modal windows that open while a test presses
 // something: answers message boxes from a queue (Yes, or OK, when it is empty),
-// types into input boxes, closes announcements with a double click and dialogues
-// with "다음", picks rows in the chooser, and closes the guild and equipment windows after
-// `inScreen`. Everything it saw is kept in `seen`, one line each.
+// types into input boxes, closes announcements with a double click, dialogues
+// with "다음" and the turn report with Enter, picks rows in the chooser, and closes the guild and
+// equipment windows after `inScreen`. Everything it saw is kept in `seen`, one line each (the turn
+// report one line for each of its lines).
 class ModalDriver : public QObject {
   public:
     ModalDriver();

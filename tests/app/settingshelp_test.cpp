@@ -40,6 +40,11 @@ TEST_F(SettingsAndHelp, ChoicesAreKeptAndF1OpensThePageOfTheWindowInFront) {
     ask->click();
     EXPECT_EQ(askBeforeEndingTurn(), !asked);
     ask->click();
+    auto* oneReport = settings.findChild<QCheckBox*>(QStringLiteral("onereportcheck"));
+    oneReport->click();
+    EXPECT_FALSE(oneTurnReport()) << "one box per report";
+    oneReport->click();
+    EXPECT_TRUE(oneTurnReport());
     auto* music = settings.findChild<QCheckBox*>(QStringLiteral("musiccheck"));
     music->setChecked(false);
     EXPECT_FALSE(musicOn());

@@ -146,8 +146,13 @@ TEST_F(SimParties, AMovedPartyLeavesTheListPaysAndArrivesWithTheMainCharacter) {
                                              "캐릭터가 그 위치로 이동해서 새로운 파티 "
                                              "조직\\n               2) 기존의 "
                                              "파티가 이 장소로 이동")});
-    // One "완료" plays every turn of the main character's journey.
-    EXPECT_TRUE(run.has("inform: 선봉이 바람언덕으로의 이동을 완료하였습니다."));
+    // One "완료" plays every turn of the main character's journey, and its report
+    // closes the run, under the date of the turn the party arrived.
+    const auto report = run.after("end");
+    ASSERT_GE(report.size(), 2u);
+    EXPECT_EQ(report[report.size() - 2], "report: 이번 턴의 소식");
+    EXPECT_EQ(report.back(),
+              "report[200년 4월 1주 3턴]: 선봉이 바람언덕으로의 이동을 완료하였습니다.");
     EXPECT_TRUE(run.lines.back().starts_with("state: year=200 month=4 week=1 turn=3 gold=980 "))
         << run.lines.back();
     EXPECT_TRUE(run.lines.back().ends_with(" currentCity=2")) << run.lines.back();

@@ -91,7 +91,8 @@ TEST_F(PartySimulation, APartyIsFormedNamedAndSentWithGoodsUntilItComesHome) {
     EXPECT_EQ(after(lines, "setup").front(), "list[partylist]: 1 파티명 없음");
 
     const bool cameHome = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.starts_with("inform: 파티 파티명 없음이 수송 ") &&
+        return l.starts_with("report[") &&
+               l.find("]: 파티 파티명 없음이 수송 ") != std::string::npos &&
                l.find("귀환했습니다") != std::string::npos;
     });
     EXPECT_TRUE(cameHome);

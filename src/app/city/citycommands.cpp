@@ -1,7 +1,9 @@
 #include "app/city/citycommands.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -26,6 +28,13 @@
 #include "world/datafiles.h"
 
 namespace orrowvale {
+
+namespace {
+
+// How long a window manager may take to pass the keyboard on once a box closes.
+constexpr int kWindowManagerSettles = 300;
+
+}  // namespace
 
 Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tcommform"));
@@ -159,7 +168,20 @@ void Tcommform::endTurnButtonClick() {
         }
         windows_.presenter.finishTurnRun();
         setEnabled(true);
+        // Back on "완료" after the turn's last box, whichever window the closing box
+        // handed the keyboard to.
+        if (isVisible()) takeKeyboard();
         endTurnButton->setFocus();
+        // A window manager may hand the keyboard to the map a moment after the box
+        // is gone: it comes back here unless the player has since gone elsewhere.
+        QTimer::singleShot(kWindowManagerSettles, this, [this] {
+            QWidget* active = QApplication::activeWindow();
+            if (isVisible() && isEnabled() && !QApplication::activeModalWidget() &&
+                (!active || active == &windows_.window<TMainForm>())) {
+                takeKeyboard();
+                endTurnButton->setFocus();
+            }
+        });
     }
     windows_.afterPlayerAction();
     // The ending has been shown; the game is over and the title window returns.

@@ -48,6 +48,12 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
     askEndCheck->setObjectName(QStringLiteral("askendcheck"));
     askEndCheck->setToolTip(QStringLiteral("\"완료\"를 누르면 턴을 끝내기 전에 한 번 묻습니다."));
 
+    oneReportCheck = new QCheckBox(QStringLiteral("턴의 소식을 한 창에 모아 보기(&R)"), this);
+    oneReportCheck->setObjectName(QStringLiteral("onereportcheck"));
+    oneReportCheck->setToolTip(
+        QStringLiteral("끄면 도착, 전투, 귀환 소식이 저마다 창 하나로 "
+                       "나옵니다."));
+
     closeButton = makeButton(this, "closebtn", "닫기");
     closeButton->setToolTip(QStringLiteral("설정 창을 닫습니다. 고른 것은 이미 저장되었습니다."));
 
@@ -58,6 +64,7 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
     form->addRow(QString(), scaleNote);
     form->addRow(musicCheck);
     form->addRow(askEndCheck);
+    form->addRow(oneReportCheck);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(closeButton);
@@ -68,6 +75,7 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
     connect(scaleCombo, &QComboBox::activated, this, &Tsettingsform::scaleChosen);
     connect(musicCheck, &QCheckBox::toggled, this, &Tsettingsform::musicToggled);
     connect(askEndCheck, &QCheckBox::toggled, this, &setAskBeforeEndingTurn);
+    connect(oneReportCheck, &QCheckBox::toggled, this, &setOneTurnReport);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -79,6 +87,8 @@ void Tsettingsform::showEvent(QShowEvent* event) {
     musicCheck->setChecked(musicOn());
     const QSignalBlocker quietAsk(askEndCheck);
     askEndCheck->setChecked(askBeforeEndingTurn());
+    const QSignalBlocker quietReport(oneReportCheck);
+    oneReportCheck->setChecked(oneTurnReport());
     scaleCombo->setFocus();
 }
 

@@ -12,8 +12,9 @@ namespace orrowvale {
 class Windows;
 
 // "설정": the player's choices kept between runs: the size of the windows (the
-// screen's own or 100 % to 200 %, taken at the next start), the title music, and
-// whether "완료" asks before a turn ends. Each choice is kept as soon as it is made.
+// screen's own or 100 % to 200 %, taken at the next start), the title music,
+// whether "완료" asks before a turn ends, and whether a turn's reports come as one
+// "이번 턴의 소식" or each in its own box. Each choice is kept as soon as it is made.
 // Opened from the "설정(&O)" menu of the title and of the map.
 class Tsettingsform : public QDialog {
   public:
@@ -31,6 +32,7 @@ class Tsettingsform : public QDialog {
     QLabel* scaleNote;
     QCheckBox* musicCheck;
     QCheckBox* askEndCheck;
+    QCheckBox* oneReportCheck;
     QPushButton* closeButton;
 };
 

@@ -13,7 +13,9 @@
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"
 #include "app/ui/messages.h"
+#include "app/ui/settings.h"
 #include "app/ui/text.h"
+#include "app/ui/turnreport.h"
 
 namespace orrowvale {
 
@@ -60,6 +62,17 @@ void QtPresenter::refreshStatus() {
 
 void QtPresenter::enableGuildButtons() {
     windows_.window<Tcommform>().refreshCommandButtons();
+}
+
+bool QtPresenter::gathersTurnReports() const {
+    return oneTurnReport();
+}
+
+// The box of a run of turns is gone before the report: the report is read once the
+// run is over.
+void QtPresenter::showTurnReport(const std::vector<TurnNews>& turns) {
+    if (turnRunBox_) turnRunBox_->hide();
+    turnReportBox(boxOwner(), turns);
 }
 
 void QtPresenter::makeTurnRunBox() {

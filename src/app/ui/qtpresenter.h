@@ -30,6 +30,9 @@ class QtPresenter : public Presenter {
     // Shows a small box over the game while a run of turns plays, whose "멈춤"
     // (Enter, Space or Escape) asks the run to stop after the turn in progress.
     bool keepPlayingTurns(int turnsPlayed) override;
+    // As the player chose in the settings (oneTurnReport).
+    bool gathersTurnReports() const override;
+    void showTurnReport(const std::vector<TurnNews>& turns) override;
     // Closes the box of a run of turns once the run is over, however it ended.
     void finishTurnRun();
 

@@ -18,6 +18,7 @@ constexpr const char* kAskBeforeEndingTurn = "turn/askBeforeEnding";
 constexpr const char* kUiScale = "window/scalePercent";
 constexpr const char* kMusicOn = "sound/music";
 constexpr const char* kWindowPlaces = "windows/";
+constexpr const char* kOneTurnReport = "turn/oneReport";
 
 // The file QSettings keeps the choices in, which it reads as soon as it is made.
 std::filesystem::path settingsFile() {
@@ -101,6 +102,14 @@ bool musicOn() {
 void setMusicOn(bool on) {
     if (!settingsAreReadable()) return;
     playerSettings().setValue(QLatin1String(kMusicOn), on);
-}
+    bool oneTurnReport() {
+        if (!settingsAreReadable()) return true;
+        return playerSettings().value(QLatin1String(kOneTurnReport), true).toBool();
+    }
+
+    void setOneTurnReport(bool gathered) {
+        if (!settingsAreReadable()) return;
+        playerSettings().setValue(QLatin1String(kOneTurnReport), gathered);
+    }
 
 }  // namespace orrowvale

@@ -5,6 +5,7 @@
 #include "parties/fight.h"
 #include "parties/missions.h"
 #include "parties/party.h"
+#include "parties/turnreport.h"
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
 #include "world/datafiles.h"
@@ -76,10 +77,10 @@ void comeHome(Game& game, int party) {
 void bringDungeonGoldHome(Game& game, int party) {
     GameState& state = game.state;
     const TParty& p = state.parties[party];
-    game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Topic, "은") +
-                          " 던전 탐험 동안에 " + std::to_string(p.missionGold) +
-                          "gp를 획득했습니다(탐험한 깊이: " +
-                          std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
+    tellReport(game, "파티 " + withParticle(p.partyName, Particle::Topic, "은") +
+                         " 던전 탐험 동안에 " + std::to_string(p.missionGold) +
+                         "gp를 획득했습니다(탐험한 깊이: " +
+                         std::to_string(std::int64_t{p.missionLevel} - 1) + ").");
     state.gold = saturatingAdd(state.gold, p.missionGold);
 }
 
@@ -117,8 +118,8 @@ void dungeonTurn(Game& game, int party) {
         // No party ever gets past a level this deep: rather than stay down for
         // good, the party climbs back with what it has found.
         if (p.missionLevel > kDeepestPassableLevel) {
-            game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Topic, "은(는)") +
-                                  " 더 깊이 내려갈 길을 찾지 못하고 발길을 돌렸습니다.");
+            tellReport(game, "파티 " + withParticle(p.partyName, Particle::Topic, "은(는)") +
+                                 " 더 깊이 내려갈 길을 찾지 못하고 발길을 돌렸습니다.");
             comeHome(game, party);
         }
         return;

@@ -8,6 +8,7 @@
 #include "Presenter.h"
 #include "game.h"
 #include "parties/party.h"
+#include "parties/turnreport.h"
 #include "world/datafiles.h"
 #include "world/dice.h"
 #include "world/gamepaths.h"
@@ -150,12 +151,11 @@ MeetingResult meetMonster(Game& game, int party, const TMonster& monster, FightW
     result.beaten = true;
     const std::string& partyName = state.parties[party].partyName;
     if (wording == FightWording::Dungeon)
-        game.presenter.inform("파티 " + withParticle(partyName, Particle::Subject, "이") +
-                              " 모험 도중 " + monster.monsterName + "들을 격퇴했다는 소문입니다.");
+        tellReport(game, "파티 " + withParticle(partyName, Particle::Subject, "이") +
+                             " 모험 도중 " + monster.monsterName + "들을 격퇴했다는 소문입니다.");
     else
-        game.presenter.inform("파티 " + withParticle(partyName, Particle::Subject, "이") +
-                              " 모험 도중 " + monster.monsterName +
-                              "(들)을 격퇴했다는 소문입니다.");
+        tellReport(game, "파티 " + withParticle(partyName, Particle::Subject, "이") +
+                             " 모험 도중 " + monster.monsterName + "(들)을 격퇴했다는 소문입니다.");
     state.adventureFame = saturatingAdd(state.adventureFame, monster.fameReward);
     return result;
 }
@@ -198,10 +198,11 @@ FightOutcome scriptFight(Game& game, int party, const std::string& name, std::in
     }
     // Nobody alive withdraws: a party of only its fallen main character says nothing.
     if (!anyoneLeftToKill(game, party)) return FightOutcome::Undecided;
-    game.presenter.inform(
-        "파티 " + withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
-        " " + withParticle(name, Particle::Companion, "와(과)") +
-        "의 싸움에서 승부를 내지 못하고 물러났습니다.");
+    tellReport(game,
+               "파티 " +
+                   withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
+                   " " + withParticle(name, Particle::Companion, "와(과)") +
+                   "의 싸움에서 승부를 내지 못하고 물러났습니다.");
     return FightOutcome::Undecided;
 }
 

@@ -32,6 +32,8 @@ class UnseenPresenter : public Presenter {
     void refreshStatus() override {}
     void enableGuildButtons() override {}
     bool keepPlayingTurns(int) override { return true; }
+    bool gathersTurnReports() const override { return true; }
+    void showTurnReport(const std::vector<TurnNews>&) override {}
 };
 
 // The plays' dice: the same choice shows the same numbers each time it is looked at.

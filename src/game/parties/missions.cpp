@@ -10,6 +10,7 @@
 #include "parties/fight.h"
 #include "parties/party.h"
 #include "parties/travel.h"
+#include "parties/turnreport.h"
 #include "scripts/scenariorunner.h"
 #include "scripts/scriptactions.h"
 #include "world/datafiles.h"
@@ -82,9 +83,10 @@ std::int64_t totalFame(const GameState& state) {
 
 void returnHome(Game& game, int party, const std::string& why) {
     setOnMission(game.state, party, false);
-    game.presenter.inform(
-        "파티 " + withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
-        " " + why);
+    tellReport(game,
+               "파티 " +
+                   withParticle(game.state.parties[party].partyName, Particle::Subject, "이(가)") +
+                   " " + why);
 }
 
 void travelStep(Game& game, int party) {
@@ -243,15 +245,15 @@ void transportTurn(Game& game, int party) {
     setOnMission(state, party, false);
     const std::string goods = p.missionFile;
     if (p.cargoIntact) {
-        game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
-                              " 수송 " + withParticle(goods, Particle::Object, "을") +
-                              " 성공적으로 마치고 귀환했습니다.");
+        tellReport(game, "파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
+                             " 수송 " + withParticle(goods, Particle::Object, "을") +
+                             " 성공적으로 마치고 귀환했습니다.");
         state.adventureFame = saturatingAdd(state.adventureFame, p.missionLevel);
         state.gold = saturatingAdd(state.gold, p.missionGold);
     } else {
-        game.presenter.inform("파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
-                              " 수송 " + withParticle(goods, Particle::Object, "을") +
-                              " 실패하고 귀환했습니다.");
+        tellReport(game, "파티 " + withParticle(p.partyName, Particle::Subject, "이(가)") +
+                             " 수송 " + withParticle(goods, Particle::Object, "을") +
+                             " 실패하고 귀환했습니다.");
     }
     game.presenter.refreshStatus();
 }

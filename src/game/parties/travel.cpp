@@ -9,6 +9,7 @@
 #include "lifecycle/playlog.h"
 #include "parties/party.h"
 #include "parties/partycommands.h"
+#include "parties/turnreport.h"
 #include "world/datafiles.h"
 #include "world/gamepaths.h"
 #include "world/gamestate.h"
@@ -160,9 +161,9 @@ void travelOneTurn(Game& game, int party) {
     }
     std::string cityName =
         CityTable::contains(p.location) ? state.cityNames[p.location] : std::string();
-    game.presenter.inform(withParticle(p.partyName, Particle::Subject, "이(가)") + " " +
-                          withParticle(cityName, Particle::Direction, "으로") +
-                          "의 이동을 완료하였습니다.");
+    tellReport(game, withParticle(p.partyName, Particle::Subject, "이(가)") + " " +
+                         withParticle(cityName, Particle::Direction, "으로") +
+                         "의 이동을 완료하였습니다.");
 }
 
 }  // namespace orrowvale

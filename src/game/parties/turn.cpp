@@ -9,6 +9,7 @@
 #include "lifecycle/autosave.h"
 #include "lifecycle/playlog.h"
 #include "parties/missions.h"
+#include "parties/turnreport.h"
 #include "scripts/eventrunner.h"
 #include "scripts/scenariorunner.h"
 #include "world/adventurer.h"
@@ -93,27 +94,43 @@ void weeklyTurnover(Game& game) {
     }
 }
 
-int endTurn(Game& game, bool* stoppedByPlayer) {
+namespace {
+
+enum class RunEnd { Over, StoppedByPlayer, YearPassed };
+
+RunEnd playTurns(Game& game, int& turns) {
     if (!mainCharacterAway(game.state)) {
         advanceTurn(game, 1);
-        return 1;
+        ++turns;
+        return RunEnd::Over;
     }
-    int turns = 0;
     while (mainCharacterAway(game.state) && !game.mainCharacterDied && turns < kEndTurnLimit) {
         advanceTurn(game, 1);
         ++turns;
         const bool runGoesOn =
             mainCharacterAway(game.state) && !game.mainCharacterDied && turns < kEndTurnLimit;
-        if (runGoesOn && !game.presenter.keepPlayingTurns(turns)) {
-            if (stoppedByPlayer) *stoppedByPlayer = true;
-            game.presenter.inform(kTurnsStopped);
-            return turns;
-        }
+        if (runGoesOn && !game.presenter.keepPlayingTurns(turns)) return RunEnd::StoppedByPlayer;
     }
-    if (mainCharacterAway(game.state) && !game.mainCharacterDied)
+    if (mainCharacterAway(game.state) && !game.mainCharacterDied) return RunEnd::YearPassed;
+    return RunEnd::Over;
+}
+
+}  // namespace
+
+int endTurn(Game& game, bool* stoppedByPlayer) {
+    int turns = 0;
+    GatheredTurnReport report(game);
+    const RunEnd end = playTurns(game, turns);
+    // What the turns brought is read first, then why time stands still.
+    report.show();
+    if (end == RunEnd::StoppedByPlayer) {
+        if (stoppedByPlayer) *stoppedByPlayer = true;
+        game.presenter.inform(kTurnsStopped);
+    } else if (end == RunEnd::YearPassed) {
         game.presenter.inform(
             "주인공이 속한 파티가 1년이 지나도록 돌아오지 않아 시간을 멈췄습니다. "
             "완료를 누르면 다시 흘러갑니다.");
+    }
     return turns;
 }
 

@@ -22,8 +22,9 @@ inline constexpr const char* kTurnsStopped = "시간을 멈췄습니다. 완료�
 // One press of "완료" after the player said Yes: one turn, or while the main
 // character is away with a party, turn after turn until it is back (at most a game
 // year), or until the player stops the run (Presenter::keepPlayingTurns) and hears
-// kTurnsStopped, which sets `stoppedByPlayer` when given. Returns the number of
-// turns run.
+// kTurnsStopped, which sets `stoppedByPlayer` when given. The reports of the turns
+// run come as one turn report once they are over (before kTurnsStopped), unless the
+// player keeps one box per report (see tellReport). Returns the number of turns run.
 int endTurn(Game& game, bool* stoppedByPlayer = nullptr);
 
 // Whether "완료" asks kEndTurnQuestion first; the player may choose not to be asked.

@@ -102,14 +102,16 @@ bool musicOn() {
 void setMusicOn(bool on) {
     if (!settingsAreReadable()) return;
     playerSettings().setValue(QLatin1String(kMusicOn), on);
-    bool oneTurnReport() {
-        if (!settingsAreReadable()) return true;
-        return playerSettings().value(QLatin1String(kOneTurnReport), true).toBool();
-    }
+}
 
-    void setOneTurnReport(bool gathered) {
-        if (!settingsAreReadable()) return;
-        playerSettings().setValue(QLatin1String(kOneTurnReport), gathered);
-    }
+bool oneTurnReport() {
+    if (!settingsAreReadable()) return true;
+    return playerSettings().value(QLatin1String(kOneTurnReport), true).toBool();
+}
+
+void setOneTurnReport(bool gathered) {
+    if (!settingsAreReadable()) return;
+    playerSettings().setValue(QLatin1String(kOneTurnReport), gathered);
+}
 
 }  // namespace orrowvale

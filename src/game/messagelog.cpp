@@ -9,6 +9,66 @@ std::string dateText(const GameState& state) {
            std::to_string(state.gameWeek) + "주 " + std::to_string(state.gameTurn) + "턴";
 }
 
+namespace {
+
+void escapeInto(std::string& out, const std::string& field) {
+    for (const char c : field) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else
+            out += c;
+    }
+}
+
+std::vector<std::string> unescapedFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\t') {
+            fields.emplace_back();
+        } else if (c == '\\' && i + 1 < line.size()) {
+            const char next = line[++i];
+            fields.back() += next == 'n' ? '\n' : next == 't' ? '\t' : next;
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::string MessageLog::keptText() const {
+    std::string kept;
+    for (const LogEntry& entry : entries_) {
+        escapeInto(kept, entry.date);
+        kept += '\t';
+        escapeInto(kept, entry.heading);
+        kept += '\t';
+        escapeInto(kept, entry.text);
+        kept += '\n';
+    }
+    return kept;
+}
+
+MessageLog MessageLog::fromKeptText(const std::string& kept) {
+    MessageLog log;
+    std::size_t start = 0;
+    while (start < kept.size()) {
+        std::size_t end = kept.find('\n', start);
+        if (end == std::string::npos) end = kept.size();
+        std::vector<std::string> fields = unescapedFields(kept.substr(start, end - start));
+        if (fields.size() == 3)
+            log.add({std::move(fields[0]), std::move(fields[1]), std::move(fields[2])});
+        start = end + 1;
+    }
+    return log;
+}
+
 std::string MessageLog::text(const std::string& word) const {
     std::string shown;
     for (const LogEntry& entry : entries_) {

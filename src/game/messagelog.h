@@ -31,9 +31,9 @@ inline constexpr const char* kAnsweredNo = "(아니요)";
 std::string dateText(const GameState& state);
 
 // Everything said to the player in the game in play, oldest first, so that an
-// announcement that scrolled away or a box closed too soon can be read again. It
-// lives only as long as the game in play: it is not saved, and a new or loaded game
-// starts it empty.
+// announcement that scrolled away or a box closed too soon can be read again. It is
+// not saved in a slot: a new or loaded game starts it empty, but the windows keep it
+// beside the autosave after each turn, and "이어하기" takes it back.
 class MessageLog {
   public:
     void add(LogEntry entry) { entries_.push_back(std::move(entry)); }
@@ -49,6 +49,12 @@ class MessageLog {
     // word), oldest first, as one text: "[DATE] HEADING" above each entry's text,
     // entries apart by an empty line.
     std::string text(const std::string& word = {}) const;
+
+    // The whole log as it is kept beside the autosave, one entry a line (date, heading
+    // and text apart by tabs; a line break, tab or backslash in them escaped), and
+    // back. A line that is not an entry is passed over: a damaged file loses only it.
+    std::string keptText() const;
+    static MessageLog fromKeptText(const std::string& kept);
 
   private:
     std::vector<LogEntry> entries_;

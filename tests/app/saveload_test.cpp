@@ -140,6 +140,8 @@ TEST_F(SaveAndLoad, AfterAKilledRunTheTitleOffersToContinueFromTheLastTurnStart)
     EXPECT_TRUE(windows->window<TMainForm>().isVisible());
     EXPECT_EQ(state().gold, goldAtTurnStart);
     EXPECT_EQ(state().gameTurn, turn);
+    EXPECT_NE(windows->loggingPresenter.log.text("프롤로그"), "")
+        << "the log of the killed run comes back with its game";
 }
 
 }  // namespace

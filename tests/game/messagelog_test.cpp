@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "transcript.h"
 #include "world/gamestate.h"
 
@@ -34,6 +36,18 @@ TEST(MessageLog, KeepsEverythingSaidInOrderWithItsDateAndStillShowsIt) {
     EXPECT_EQ(presenter.log.text("없는 말"), "");
     presenter.log.clear();
     EXPECT_EQ(presenter.log.text(), "");
+}
+
+// Kept beside the autosave and read back, the log is the same; a damaged line costs
+// only itself.
+TEST(MessageLog, KeptTextGivesTheSameLogBack) {
+    MessageLog log;
+    log.add({"200년 4월 1주 1턴", "프롤로그", "첫 줄\n\t둘째 줄 \\ 끝"});
+    log.add({"200년 4월 1주 2턴", "소식", ""});
+    const std::string kept = log.keptText();
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 2) << "one line an entry";
+    EXPECT_EQ(MessageLog::fromKeptText(kept).entries(), log.entries());
+    EXPECT_EQ(MessageLog::fromKeptText("한 칸뿐인 줄\n" + kept).entries(), log.entries());
 }
 
 }  // namespace

@@ -184,6 +184,7 @@ void Tcommform::endTurnButtonClick() {
         });
     }
     windows_.afterPlayerAction();
+    windows_.keepLogWithAutosave();
     // The ending has been shown; the game is over and the title window returns.
     if (windows_.game.mainCharacterDied) windows_.window<TMainForm>().close();
 }

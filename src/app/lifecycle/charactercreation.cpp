@@ -165,6 +165,8 @@ void TNewGameForm::startGame(bool storyPlay) {
     // The panel shows the new world's gold, city and date; the prologue had the
     // keyboard, and it goes back to "완료".
     windows_.afterPlayerAction();
+    // The log kept beside the autosave is this game's from now on.
+    windows_.keepLogWithAutosave();
     windows_.window<Tcommform>().activateWindow();
 }
 

@@ -31,7 +31,8 @@ void Tloadform::showFailure(int slot, const DataError& error) {
 }
 
 void Tloadform::slotUsed() {
-    windows_.enterGame();
+    // The log kept beside the autosave is this game's from now on.
+    if (windows_.enterGame()) windows_.keepLogWithAutosave();
 }
 
 }  // namespace orrowvale

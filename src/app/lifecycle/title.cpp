@@ -202,7 +202,7 @@ void TForm1::loadAutosaveActionTriggered() {
                                      "지금의 게임은 그대로입니다."));
         return;
     }
-    windows_.enterGame();
+    if (windows_.enterGame()) windows_.takeLogFromAutosave();
 }
 
 void TForm1::exitActionTriggered() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QShortcut>
+#include <iostream>
 #include <type_traits>
 
 #include "app/city/adventurertalk.h"
@@ -41,6 +42,7 @@
 #include "app/ui/windowfocus.h"
 #include "app/ui/windowplaces.h"
 #include "app/ui/windowrole.h"
+#include "world/datafiles.h"
 
 namespace orrowvale {
 
@@ -153,6 +155,39 @@ void Windows::forgetChoices() {
             (emptyLists(*each), ...);
         },
         windows_);
+}
+
+namespace {
+
+constexpr const char* kKeptLog = "log.txt";
+
+}  // namespace
+
+void Windows::keepLogWithAutosave() {
+    if (!autosaver) return;
+    // Beside the turn start just kept, once its folder is written; before this world's
+    // first autosave there is nothing to keep it beside.
+    autosaver->waitForWrite();
+    std::error_code ec;
+    if (!std::filesystem::is_directory(autosaver->folder(), ec)) return;
+    try {
+        writePlainFile(autosaver->folder() / kKeptLog, loggingPresenter.log.keptText(), kKeptLog);
+    } catch (const DataError& error) {
+        // The game and its autosave are whole; only the log's copy is missing.
+        std::cerr << "orrowvale: " << error.what() << "\n";
+    }
+}
+
+void Windows::takeLogFromAutosave() {
+    if (!autosaver) return;
+    const std::filesystem::path file = autosaver->folder() / kKeptLog;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return;
+    try {
+        loggingPresenter.log = MessageLog::fromKeptText(readPlainFile(file, kKeptLog));
+    } catch (const DataError& error) {
+        std::cerr << "orrowvale: " << error.what() << "\n";
+    }
 }
 
 void Windows::afterPlayerAction() {

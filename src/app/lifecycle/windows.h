@@ -57,6 +57,11 @@ class Windows {
     // Shows what a player action may have changed: the gold, the city, the date and
     // the marks on the map.
     void afterPlayerAction();
+    // The log of the game in play, kept beside this world's autosaves after each turn
+    // and taken back when the autosave is loaded ("이어하기"), so a killed program
+    // loses none of what the game said. Neither does anything without autosaves.
+    void keepLogWithAutosave();
+    void takeLogFromAutosave();
 
   private:
     // Empties every window's lists and the log, so nothing of one game shows in the

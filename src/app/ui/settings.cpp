@@ -47,21 +47,29 @@ QSettings playerSettings() {
     return QSettings(QStringLiteral("orrowvale"), QStringLiteral("orrowvale"));
 }
 
+// A choice as kept, or `fallback` when none is or the file may not be read.
+QVariant kept(const QString& key, const QVariant& fallback) {
+    if (!settingsAreReadable()) return fallback;
+    return playerSettings().value(key, fallback);
+}
+
+// Keeps a choice; nothing where the file may not be read.
+void keep(const QString& key, const QVariant& value) {
+    if (settingsAreReadable()) playerSettings().setValue(key, value);
+}
+
 }  // namespace
 
 bool askBeforeEndingTurn() {
-    if (!settingsAreReadable()) return true;
-    return playerSettings().value(QLatin1String(kAskBeforeEndingTurn), true).toBool();
+    return kept(QLatin1String(kAskBeforeEndingTurn), true).toBool();
 }
 
 void setAskBeforeEndingTurn(bool ask) {
-    if (!settingsAreReadable()) return;
-    playerSettings().setValue(QLatin1String(kAskBeforeEndingTurn), ask);
+    keep(QLatin1String(kAskBeforeEndingTurn), ask);
 }
 
 int uiScalePercent() {
-    if (!settingsAreReadable()) return 0;
-    const int percent = playerSettings().value(QLatin1String(kUiScale), 0).toInt();
+    const int percent = kept(QLatin1String(kUiScale), 0).toInt();
     // A hand-edited value the game never offers means the screen's own.
     return std::find(std::begin(kUiScales), std::end(kUiScales), percent) != std::end(kUiScales)
                ? percent
@@ -69,8 +77,7 @@ int uiScalePercent() {
 }
 
 void setUiScalePercent(int percent) {
-    if (!settingsAreReadable()) return;
-    playerSettings().setValue(QLatin1String(kUiScale), percent);
+    keep(QLatin1String(kUiScale), percent);
 }
 
 void applyUiScale() {
@@ -81,37 +88,29 @@ void applyUiScale() {
 }
 
 std::optional<QRect> windowPlace(const QString& window) {
-    if (!settingsAreReadable()) return std::nullopt;
-    const QVariant place = playerSettings().value(QLatin1String(kWindowPlaces) + window);
-    if (!place.isValid()) return std::nullopt;
-    const QRect rect = place.toRect();
-    if (!rect.isValid()) return std::nullopt;
-    return rect;
+    const QVariant place = kept(QLatin1String(kWindowPlaces) + window, QVariant());
+    if (!place.isValid() || !place.toRect().isValid()) return std::nullopt;
+    return place.toRect();
 }
 
 void setWindowPlace(const QString& window, const QRect& place) {
-    if (!settingsAreReadable()) return;
-    playerSettings().setValue(QLatin1String(kWindowPlaces) + window, place);
+    keep(QLatin1String(kWindowPlaces) + window, place);
 }
 
 bool musicOn() {
-    if (!settingsAreReadable()) return true;
-    return playerSettings().value(QLatin1String(kMusicOn), true).toBool();
+    return kept(QLatin1String(kMusicOn), true).toBool();
 }
 
 void setMusicOn(bool on) {
-    if (!settingsAreReadable()) return;
-    playerSettings().setValue(QLatin1String(kMusicOn), on);
+    keep(QLatin1String(kMusicOn), on);
 }
 
 bool oneTurnReport() {
-    if (!settingsAreReadable()) return true;
-    return playerSettings().value(QLatin1String(kOneTurnReport), true).toBool();
+    return kept(QLatin1String(kOneTurnReport), true).toBool();
 }
 
 void setOneTurnReport(bool gathered) {
-    if (!settingsAreReadable()) return;
-    playerSettings().setValue(QLatin1String(kOneTurnReport), gathered);
+    keep(QLatin1String(kOneTurnReport), gathered);
 }
 
 }  // namespace orrowvale

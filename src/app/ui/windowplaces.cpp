@@ -1,5 +1,6 @@
 #include "app/ui/windowplaces.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 #include "app/ui/applicationfilter.h"
@@ -40,15 +42,16 @@ bool onAScreen(const QRect& place) {
     return false;
 }
 
+// In the middle of the screen of the window in front, its title bar never above or
+// left of the screen.
 void centre(QWidget& window) {
     const QWidget* over = QApplication::activeWindow();
     const QScreen* screen = over != nullptr && over != &window ? over->screen() : window.screen();
     if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft().x() < screen->availableGeometry().left()
-                    ? screen->availableGeometry().topLeft()
-                    : frame.topLeft());
+    frame.moveCenter(room.center());
+    window.move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
 }
 
 class WindowPlaces : public QObject {

@@ -81,5 +81,29 @@ TEST_F(MapWindow, KeysWalkTheCitiesAndEnterOpensTheCityAsAClickDoes) {
     EXPECT_EQ(map->focusedCity(), 3);
 }
 
+// Made larger, the map grows with its window: its cities are drawn, pointed at
+// and told to a screen reader where the grown picture shows them.
+TEST_F(MapWindow, AGrownMapIsClickedAndReadWhereItShowsItsCities) {
+    TMainForm& mapWindow = windows->window<TMainForm>();
+    MapView* map = mapWindow.map();
+    const QSize natural = map->size();
+    ASSERT_EQ(natural, map->image().size());
+    mapWindow.resize(mapWindow.size() + natural);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return map->shownScale() >= 1.9; }, 2000))
+        << map->shownScale();
+
+    const QRect spot = map->cityArea(3);
+    const QRect shown = map->fromPicture(spot);
+    EXPECT_NEAR(shown.width(), spot.width() * map->shownScale(), 1.5);
+    QAccessibleInterface* city = QAccessible::queryAccessibleInterface(map)->child(2);
+    EXPECT_EQ(city->rect(), QRect(map->mapToGlobal(shown.topLeft()), shown.size()));
+    // Where the picture shows 푸른여울, and not where it stood at the natural size.
+    EXPECT_EQ(map->toPicture(shown.center()), spot.center());
+
+    driver.when("Tcommandform", [](QWidget* window) { window->close(); });
+    QTest::mouseClick(map, Qt::LeftButton, {}, shown.center());
+    EXPECT_EQ(state().commandCity, 3);
+}
+
 }  // namespace
 }  // namespace orrowvale::testing

@@ -50,7 +50,7 @@ class CityAccessible : public QAccessibleInterface, public QAccessibleActionInte
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!map_) return {};
-        const QRect area = map_->cityArea(city_);
+        const QRect area = map_->fromPicture(map_->cityArea(city_));
         return QRect(map_->mapToGlobal(area.topLeft()), area.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -121,7 +121,7 @@ class MapAccessible : public QAccessibleWidget {
         return city->city() - 1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint point = map()->mapFromGlobal(QPoint(x, y));
+        const QPoint point = map()->toPicture(map()->mapFromGlobal(QPoint(x, y)));
         for (int index = 0; index < childCount(); ++index)
             if (map()->cityArea(index + 1).contains(point)) return child(index);
         return nullptr;
@@ -196,6 +196,7 @@ MapView::MapView(QWidget* parent) : Picture(parent, QStringLiteral("지도")) {
         made && !dynamic_cast<MapAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     setFocusPolicy(Qt::StrongFocus);
+    setGrowsWithWindow(true);
     setToolTip(kMapKeys);
     setStatusTip(kMapKeys);
     setAccessibleDescription(kMapKeys);
@@ -311,11 +312,13 @@ void MapView::focusOutEvent(QFocusEvent* event) {
 bool MapView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return Picture::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint point = toPicture(help->pos());
     for (const CityMark& mark : marks_) {
         const QRect area = cityArea(mark.city);
-        if (!area.contains(help->pos())) continue;
+        if (!area.contains(point)) continue;
         QToolTip::showText(help->globalPos(),
-                           spokenCity(mark.city) + QStringLiteral("\n\n") + kMapKeys, this, area);
+                           spokenCity(mark.city) + QStringLiteral("\n\n") + kMapKeys, this,
+                           fromPicture(area));
         return true;
     }
     QToolTip::showText(help->globalPos(), kMapKeys, this);
@@ -324,8 +327,13 @@ bool MapView::event(QEvent* event) {
 
 void MapView::paintEvent(QPaintEvent* event) {
     Picture::paintEvent(event);
+    // The marks are drawn in picture pixels, scaled with the picture: drawn rather
+    // than copied, they stay sharp at any size.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = shownArea();
+    painter.translate(area.topLeft());
+    painter.scale(shownScale(), shownScale());
     QFont font = painter.font();
     font.setPixelSize(10);
     font.setBold(true);
@@ -351,9 +359,11 @@ void MapView::drawMarks(QPainter& painter, const CityMark& mark) const {
     const int rowWidth = starWidth + flagWidth + countWidth + (badges - 1) * kBadgeGap;
 
     const QRect spot = toQRect(mark.spot);
-    int left = std::clamp(spot.center().x() - rowWidth / 2, 0, std::max(0, width() - rowWidth));
+    const QSize picture = image().size();
+    int left =
+        std::clamp(spot.center().x() - rowWidth / 2, 0, std::max(0, picture.width() - rowWidth));
     int top = spot.bottom() + 2;
-    if (top + kBadgeHeight > height()) top = spot.top() - kBadgeHeight - 2;
+    if (top + kBadgeHeight > picture.height()) top = spot.top() - kBadgeHeight - 2;
 
     if (starWidth > 0) {
         drawStar(painter, QRectF(left, top, starWidth, kBadgeHeight));

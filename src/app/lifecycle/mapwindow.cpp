@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <iostream>
 
@@ -60,10 +61,14 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 
+    // The map fills the window: made larger or maximised, the picture grows with it.
     auto* central = new QWidget(this);
     mapPicture = new MapView(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(mapPicture);
     mapPicture->setObjectName(QStringLiteral("Image1"));
     mapPicture->onMove = [this](QPoint p) { mapMouseMove(p); };
     mapPicture->onPress = [this](Qt::MouseButton b, QPoint p) { mapMouseDown(b, p); };
@@ -134,8 +139,6 @@ bool TMainForm::openForPlay() {
     mapPicture->setImage(picture);
     mapPicture->forgetFocusedCity();
     refreshMarks();
-    centralWidget()->setFixedSize(picture.size());
-    setFixedSize(sizeHint());
     show();
     // Once: later the three come back where they were, or where the player put them.
     if (!companionsPlaced_) arrangeWindows();

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace orrowvale {
 
@@ -12,21 +14,82 @@ Picture::Picture(QWidget* parent, const QString& accessibleName) : QWidget(paren
 
 void Picture::setImage(const QImage& image) {
     image_ = image;
-    setFixedSize(image_.size());
+    shown_ = QPixmap();
+    if (grows_) {
+        setMinimumSize(image_.size());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(image_.size());
+    }
+    updateGeometry();
     update();
+}
+
+void Picture::setGrowsWithWindow(bool grows) {
+    grows_ = grows;
+    setSizePolicy(grows ? QSizePolicy::Expanding : QSizePolicy::Fixed,
+                  grows ? QSizePolicy::Expanding : QSizePolicy::Fixed);
+    setImage(image_);
+}
+
+QSize Picture::sizeHint() const {
+    return image_.isNull() ? QWidget::sizeHint() : image_.size();
+}
+
+double Picture::shownScale() const {
+    if (!grows_ || image_.isNull()) return 1.0;
+    const double across = static_cast<double>(width()) / image_.width();
+    const double down = static_cast<double>(height()) / image_.height();
+    return std::max(1.0, std::min(across, down));
+}
+
+// A grown picture stands in the middle of its widget, the spare room on the two
+// sides that do not fit its shape.
+QRectF Picture::shownArea() const {
+    const double scale = shownScale();
+    const QSizeF size(image_.width() * scale, image_.height() * scale);
+    if (!grows_) return QRectF(QPointF(0, 0), size);
+    return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+QPoint Picture::toPicture(QPointF widgetPoint) const {
+    const QRectF area = shownArea();
+    const double scale = shownScale();
+    return QPoint(static_cast<int>(std::floor((widgetPoint.x() - area.left()) / scale)),
+                  static_cast<int>(std::floor((widgetPoint.y() - area.top()) / scale)));
+}
+
+QRect Picture::fromPicture(const QRect& pictureRect) const {
+    const QRectF area = shownArea();
+    const double scale = shownScale();
+    return QRectF(area.left() + pictureRect.left() * scale, area.top() + pictureRect.top() * scale,
+                  pictureRect.width() * scale, pictureRect.height() * scale)
+        .toAlignedRect();
 }
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    const QRectF area = shownArea();
+    const double ratio = devicePixelRatioF();
+    if (shownScale() * ratio == 1.0) {
+        painter.drawImage(area.topLeft(), image_);
+        return;
+    }
+    const QSize device = (area.size() * ratio).toSize();
+    if (shown_.size() != device) {
+        shown_ = QPixmap::fromImage(
+            image_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        shown_.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(area.topLeft(), shown_);
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* event) {
-    if (onMove) onMove(event->position().toPoint());
+    if (onMove) onMove(toPicture(event->position()));
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
-    if (onPress) onPress(event->button(), event->position().toPoint());
+    if (onPress) onPress(event->button(), toPicture(event->position()));
 }
 
 }  // namespace orrowvale

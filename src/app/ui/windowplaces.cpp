@@ -54,6 +54,24 @@ void centre(QWidget& window) {
     window.move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
 }
 
+// A place remembered on a larger screen, or at a larger scale, is brought back
+// whole onto the screen the window now stands on: no smaller than the window can
+// be, no larger than the screen, and its frame inside it where it fits.
+void keepWithinScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().topLeft());
+    if (screen == nullptr) screen = window.screen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const QSize frameExtra = window.frameGeometry().size() - window.size();
+    if (resizable(window))
+        window.resize(
+            window.size().boundedTo(room.size() - frameExtra).expandedTo(window.minimumSize()));
+    QRect frame = window.frameGeometry();
+    if (frame.right() > room.right()) frame.moveRight(room.right());
+    if (frame.bottom() > room.bottom()) frame.moveBottom(room.bottom());
+    window.move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
+}
+
 class WindowPlaces : public QObject {
   public:
     using QObject::QObject;
@@ -80,6 +98,7 @@ class WindowPlaces : public QObject {
         if (place && onAScreen(*place)) {
             window.move(place->topLeft());
             if (resizable(window) && place->size().isValid()) window.resize(place->size());
+            keepWithinScreen(window);
             return;
         }
         if (!window.property(kArrangesItself).toBool()) centre(window);

@@ -6,6 +6,7 @@
 
 #include "app/ui/jpeg.h"
 #include "app/ui/midiplayer.h"
+#include "app/ui/picture.h"
 #include "game/testfiles.h"
 
 namespace orrowvale::testing {
@@ -45,6 +46,40 @@ TEST(Jpeg, DecodesSizeAndColourAndReportsBrokenFilesWithoutExiting) {
     std::string bytes = dir.readBytes("data\\big.jpg");
     dir.writeBytes("data\\cut.jpg", bytes.substr(0, bytes.size() / 2));
     EXPECT_EQ(loadJpeg(dir.path("data\\cut.jpg"), error).size(), QSize(200, 150));
+}
+
+// A picture shown at twice its size is drawn from its companion with twice the
+// pixels, found beside it; a companion of another size is left alone.
+TEST(Jpeg, APictureShownLargerIsDrawnFromItsDetailedCompanion) {
+    TempGameDir dir;
+    const auto picture = dir.path("data\\map.jpg");
+    std::filesystem::create_directories(picture.parent_path());
+    const auto make = [](const std::string& size, const std::string& colour,
+                         const std::filesystem::path& file) {
+        const std::string command =
+            "convert -size " + size + " xc:'" + colour + "' '" + file.string() + "'";
+        return std::system(command.c_str());
+    };
+    ASSERT_EQ(make("40x30", "rgb(200,40,40)", picture), 0);
+    std::string error;
+    const QImage image = loadJpeg(picture, error);
+    EXPECT_TRUE(loadDetailedJpeg(picture, image).isNull()) << "no companion yet";
+
+    ASSERT_EQ(make("80x60", "rgb(40,40,200)", dir.path("data\\map@2x.jpg")), 0);
+    const QImage detailed = loadDetailedJpeg(picture, image);
+    ASSERT_EQ(detailed.size(), QSize(80, 60));
+
+    Picture shown(nullptr, QStringLiteral("그림"));
+    shown.setGrowsWithWindow(true);
+    shown.setImage(image, detailed);
+    shown.resize(80, 60);
+    EXPECT_EQ(shown.shownScale(), 2.0);
+    EXPECT_GT(shown.grab().toImage().pixelColor(40, 30).blue(), 150) << "drawn from the companion";
+    shown.resize(40, 30);
+    EXPECT_GT(shown.grab().toImage().pixelColor(20, 15).red(), 150) << "at its own size, itself";
+
+    ASSERT_EQ(make("81x60", "rgb(40,40,200)", dir.path("data\\map@2x.jpg")), 0);
+    EXPECT_TRUE(loadDetailedJpeg(picture, image).isNull()) << "not twice the size";
 }
 
 TEST(MidiPlayer, PlaysAStandardMidiFileAndRefusesAnythingElse) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "game/testfiles.h"
 #include "mapart.h"
 #include "world/datafiles.h"
@@ -68,6 +70,18 @@ TEST(MapPicture, CoversEveryRectangleAndKeepsItsInteriorsReadable) {
             map.pixelColor(city.rect.left + 3, (city.rect.top + city.rect.bottom) / 2);
         EXPECT_GT(inside.lightness(), 200) << city.name;
     }
+
+    // The detailed map is the same map, twice as large: made small again it is the
+    // map, up to the blur of the making.
+    const QImage detailed = drawMap(cities, kMapSeed, 2);
+    ASSERT_EQ(detailed.size(), map.size() * 2);
+    const QImage halved =
+        detailed.scaled(map.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long long difference = 0;
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
+            difference += std::abs(qGray(map.pixel(x, y)) - qGray(halved.pixel(x, y)));
+    EXPECT_LT(difference / (map.width() * map.height()), 6);
 }
 
 TEST(MapWorld, AMissingNationOrRouteFileOnlyCostsTintAndRoads) {

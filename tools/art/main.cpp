@@ -1,12 +1,14 @@
 // orrowvale-art: draws the game's pictures and writes its title tune.
 //
-//   orrowvale-art title OUT.jpg
-//   orrowvale-art map --game-dir DIR OUT.jpg
+//   orrowvale-art title OUT.jpg [OUT@2x.jpg]
+//   orrowvale-art map --game-dir DIR OUT.jpg [OUT@2x.jpg]
 //   orrowvale-art tune OUT.mid
 //   orrowvale-art icon SIZE OUT.png
 //
 // The map is drawn from the game directory's city list, rectangles, nations and
-// routes, so it follows the content wherever an author moves a city. A data error
+// routes, so it follows the content wherever an author moves a city; the second
+// file, when named, is the same map with twice the pixels for screens at 200 %
+// (and so for the title). A data error
 // prints "error: FILE:LINE: MESSAGE" and exits with 2.
 
 #include <unistd.h>
@@ -40,8 +42,8 @@ constexpr int kFailure = 1;
 constexpr int kJpegQuality = 90;
 
 constexpr const char* kUsage =
-    "Usage: orrowvale-art title OUT.jpg\n"
-    "  or:  orrowvale-art map --game-dir DIR OUT.jpg\n"
+    "Usage: orrowvale-art title OUT.jpg [OUT@2x.jpg]\n"
+    "  or:  orrowvale-art map --game-dir DIR OUT.jpg [OUT@2x.jpg]\n"
     "  or:  orrowvale-art tune OUT.mid\n"
     "  or:  orrowvale-art icon SIZE OUT.png   (SIZE from 16 to 1024 pixels)\n";
 
@@ -99,17 +101,20 @@ int run(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
     requireKoreanFonts();
     if (what == "title") {
-        if (argc != 3) usage("title takes one output file");
+        if (argc != 3 && argc != 4) usage("title takes an output file and perhaps a detailed one");
         art::writeJpeg(art::drawTitle(), argv[2], kJpegQuality);
+        if (argc == 4) art::writeJpeg(art::drawTitle(art::kTitleSeed, 2), argv[3], kJpegQuality);
         return 0;
     }
     if (what == "map") {
-        if (argc != 5 || std::string_view(argv[2]) != "--game-dir")
-            usage("map takes --game-dir DIR and an output file");
+        if ((argc != 5 && argc != 6) || std::string_view(argv[2]) != "--game-dir")
+            usage("map takes --game-dir DIR, an output file and perhaps a detailed one");
         const art::MapWorld world = art::readMapWorld(GamePaths(argv[3]));
         for (const std::string& warning : world.warnings)
             std::cerr << "orrowvale-art: warning: " << warning << "\n";
         art::writeJpeg(art::drawMap(world.cities), argv[4], kJpegQuality);
+        if (argc == 6)
+            art::writeJpeg(art::drawMap(world.cities, art::kMapSeed, 2), argv[5], kJpegQuality);
         return 0;
     }
     if (what == "icon") {

@@ -868,11 +868,13 @@ void drawFrame(QPainter& painter, QSize size) {
 
 }  // namespace
 
-QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed) {
+QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed, int detail) {
     const QSize size = mapSize(cities);
     const Terrain terrain(cities, size, seed);
     QImage image(size, QImage::Format_RGB32);
     paintGround(image, terrain, cities, seed);
+    if (detail > 1)
+        image = image.scaled(size * detail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     Occupancy occupancy(size);
     occupancy.take(QRectF(0, 0, size.width(), 9));
@@ -897,6 +899,7 @@ QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(detail, detail);
     drawCompass(painter, terrain, occupancy);
     drawTitleRibbon(painter, terrain, occupancy);
     for (const auto& river : rivers)

@@ -57,6 +57,9 @@ int commonLabelSize(const std::vector<MapCity>& cities);
 
 inline constexpr std::uint32_t kMapSeed = 20261207;
 
-QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed = kMapSeed);
+// The map at its size in map pixels, or with `detail` 2 the same map with twice the
+// pixels each way, for screens at 200 %: its ground is the same ground made larger,
+// everything drawn on it (roads, rivers, icons, names) drawn again at that size.
+QImage drawMap(const std::vector<MapCity>& cities, std::uint32_t seed = kMapSeed, int detail = 1);
 
 }  // namespace orrowvale::art

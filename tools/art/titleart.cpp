@@ -454,11 +454,12 @@ void paintScene(QPainter& painter, std::uint32_t seed) {
 
 }  // namespace
 
-QImage drawTitle(std::uint32_t seed) {
-    QImage image(kTitleWidth, kTitleHeight, QImage::Format_RGB32);
+QImage drawTitle(std::uint32_t seed, int detail) {
+    QImage image(kTitleWidth * detail, kTitleHeight * detail, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(detail, detail);
     paintScene(painter, seed);
     paintLettering(painter);
     paintVignette(painter);

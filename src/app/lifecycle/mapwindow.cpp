@@ -130,13 +130,14 @@ bool TMainForm::openForPlay() {
         return false;
     }
     std::string error;
-    QImage picture = loadJpeg(windows_.paths.resolve(kMapPicture), error);
+    const std::filesystem::path file = windows_.paths.resolve(kMapPicture);
+    QImage picture = loadJpeg(file, error);
     if (picture.isNull()) {
         std::cerr << "orrowvale: " << error << "; drawing the map from the city list\n";
         readCityRectsForDrawing(windows_.game);
         picture = drawnMap(*windows_.state);
     }
-    mapPicture->setImage(picture);
+    mapPicture->setImage(picture, loadDetailedJpeg(file, picture));
     mapPicture->forgetFocusedCity();
     refreshMarks();
     show();

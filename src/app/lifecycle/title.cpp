@@ -50,7 +50,8 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
 
     titleImage = new Picture(this, QStringLiteral("타이틀 그림"));
     titleImage->setObjectName(QStringLiteral("Image1"));
-    titleImage->setImage(titlePicture(windows.paths));
+    const QImage picture = titlePicture(windows.paths);
+    titleImage->setImage(picture, loadDetailedJpeg(windows.paths.resolve(kTitlePicture), picture));
     // The picture holds the keyboard, so that the window is not silent: it says
     // how to reach the menu, which Enter, F10 or Alt+F opens.
     titleImage->setFocusPolicy(Qt::StrongFocus);

@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <iostream>
 #include <string>
 
 #include "world/datafiles.h"
@@ -79,6 +80,26 @@ QImage loadJpeg(const std::filesystem::path& path, std::string& error) {
     }
     error.clear();
     return image;
+}
+
+QImage loadDetailedJpeg(const std::filesystem::path& file, const QImage& picture) {
+    if (picture.isNull()) return {};
+    std::filesystem::path companion = file;
+    companion.replace_filename(file.stem().string() + "@2x" + file.extension().string());
+    std::error_code missing;
+    if (!std::filesystem::exists(companion, missing)) return {};
+    std::string error;
+    QImage detailed = loadJpeg(companion, error);
+    if (detailed.isNull()) {
+        std::cerr << "orrowvale: " << error << "; the picture is shown without it\n";
+        return {};
+    }
+    if (detailed.size() != picture.size() * 2) {
+        std::cerr << "orrowvale: " << companion.string() << " is not twice the size of "
+                  << file.filename().string() << "; the picture is shown without it\n";
+        return {};
+    }
+    return detailed;
 }
 
 }  // namespace orrowvale

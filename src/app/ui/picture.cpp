@@ -12,8 +12,9 @@ Picture::Picture(QWidget* parent, const QString& accessibleName) : QWidget(paren
     setMouseTracking(true);
 }
 
-void Picture::setImage(const QImage& image) {
+void Picture::setImage(const QImage& image, const QImage& detailed) {
     image_ = image;
+    detailed_ = detailed.size() == image.size() * 2 ? detailed : QImage();
     shown_ = QPixmap();
     if (grows_) {
         setMinimumSize(image_.size());
@@ -29,7 +30,7 @@ void Picture::setGrowsWithWindow(bool grows) {
     grows_ = grows;
     setSizePolicy(grows ? QSizePolicy::Expanding : QSizePolicy::Fixed,
                   grows ? QSizePolicy::Expanding : QSizePolicy::Fixed);
-    setImage(image_);
+    setImage(image_, detailed_);
 }
 
 QSize Picture::sizeHint() const {
@@ -77,8 +78,9 @@ void Picture::paintEvent(QPaintEvent*) {
     }
     const QSize device = (area.size() * ratio).toSize();
     if (shown_.size() != device) {
+        const QImage& source = detailed_.isNull() ? image_ : detailed_;
         shown_ = QPixmap::fromImage(
-            image_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         shown_.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(area.topLeft(), shown_);

@@ -12,14 +12,17 @@ namespace orrowvale {
 // presses in picture pixels, whatever size it is shown at.
 //
 // By default it keeps its natural size. One that grows (`setGrowsWithWindow`) never
-// shrinks below it and fills whatever room its window gives, keeping its shape; it
-// is scaled once per size at the screen's own resolution, so that a window made
-// larger, or a screen at 200 %, shows a smooth picture rather than doubled pixels.
+// shrinks below it and fills whatever room its window gives, keeping its shape. Either
+// is scaled once per size at the screen's own resolution, from the detailed picture
+// where there is one, so that a window made larger, or a screen at 200 %, shows a
+// sharp picture rather than doubled pixels.
 class Picture : public QWidget {
   public:
     Picture(QWidget* parent, const QString& accessibleName);
 
-    void setImage(const QImage& image);
+    // `detailed`, when given, is the same picture with twice the pixels each way: it
+    // is what a picture shown larger than its natural size is drawn from.
+    void setImage(const QImage& image, const QImage& detailed = QImage());
     const QImage& image() const { return image_; }
 
     void setGrowsWithWindow(bool grows);
@@ -44,6 +47,7 @@ class Picture : public QWidget {
 
   private:
     QImage image_;
+    QImage detailed_;
     bool grows_ = false;
     // The picture scaled to the area it was last shown in, at device resolution.
     QPixmap shown_;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QSlider>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -49,7 +50,18 @@ TEST_F(SettingsAndHelp, ChoicesAreKeptAndF1OpensThePageOfTheWindowInFront) {
     music->setChecked(false);
     EXPECT_FALSE(musicOn());
     EXPECT_FALSE(windows->window<TForm1>().music().playing());
+    auto* volume = settings.findChild<QSlider*>(QStringLiteral("volumeslider"));
+    EXPECT_FALSE(volume->isEnabled()) << "no loudness to set for no music";
     music->setChecked(true);
+    ASSERT_TRUE(volume->isEnabled());
+    volume->setFocus();
+    QTest::keyClick(volume, Qt::Key_PageDown);
+    EXPECT_EQ(musicVolume(), 30);
+    EXPECT_EQ(windows->window<TForm1>().music().volume(), 30) << "heard at once";
+    settings.hide();
+    settings.show();
+    EXPECT_EQ(volume->value(), 30) << "kept";
+    setMusicVolume(50);
     setUiScalePercent(0);
     settings.hide();
 

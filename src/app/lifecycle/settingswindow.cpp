@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "app/lifecycle/title.h"
@@ -44,6 +45,14 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
     musicCheck = new QCheckBox(QStringLiteral("타이틀 음악(&M)"), this);
     musicCheck->setObjectName(QStringLiteral("musiccheck"));
     musicCheck->setToolTip(QStringLiteral("타이틀 화면에서 음악을 틉니다."));
+    volumeSlider = new QSlider(Qt::Horizontal, this);
+    volumeSlider->setObjectName(QStringLiteral("volumeslider"));
+    volumeSlider->setRange(0, 100);
+    volumeSlider->setSingleStep(10);
+    volumeSlider->setPageStep(20);
+    volumeSlider->setAccessibleName(QStringLiteral("음량"));
+    volumeSlider->setToolTip(
+        QStringLiteral("타이틀 음악의 크기. 화살표 키로 10씩, Page Up/Down으로 20씩."));
     askEndCheck = new QCheckBox(QStringLiteral("완료 전에 묻기(&A)"), this);
     askEndCheck->setObjectName(QStringLiteral("askendcheck"));
     askEndCheck->setToolTip(QStringLiteral("\"완료\"를 누르면 턴을 끝내기 전에 한 번 묻습니다."));
@@ -63,6 +72,9 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
     form->addRow(scaleLabel, scaleCombo);
     form->addRow(QString(), scaleNote);
     form->addRow(musicCheck);
+    auto* volumeLabel = new QLabel(QStringLiteral("음량(&V):"), this);
+    volumeLabel->setBuddy(volumeSlider);
+    form->addRow(volumeLabel, volumeSlider);
     form->addRow(askEndCheck);
     form->addRow(oneReportCheck);
     auto* buttons = new QHBoxLayout;
@@ -74,6 +86,7 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
 
     connect(scaleCombo, &QComboBox::activated, this, &Tsettingsform::scaleChosen);
     connect(musicCheck, &QCheckBox::toggled, this, &Tsettingsform::musicToggled);
+    connect(volumeSlider, &QSlider::valueChanged, this, &Tsettingsform::volumeChanged);
     connect(askEndCheck, &QCheckBox::toggled, this, &setAskBeforeEndingTurn);
     connect(oneReportCheck, &QCheckBox::toggled, this, &setOneTurnReport);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -85,6 +98,9 @@ void Tsettingsform::showEvent(QShowEvent* event) {
     scaleNote->clear();
     const QSignalBlocker quietMusic(musicCheck);
     musicCheck->setChecked(musicOn());
+    const QSignalBlocker quietVolume(volumeSlider);
+    volumeSlider->setValue(musicVolume());
+    volumeSlider->setEnabled(musicOn());
     const QSignalBlocker quietAsk(askEndCheck);
     askEndCheck->setChecked(askBeforeEndingTurn());
     const QSignalBlocker quietReport(oneReportCheck);
@@ -100,6 +116,13 @@ void Tsettingsform::scaleChosen(int row) {
 
 void Tsettingsform::musicToggled(bool on) {
     setMusicOn(on);
+    volumeSlider->setEnabled(on);
+    windows_.window<TForm1>().applyMusicSetting();
+}
+
+void Tsettingsform::volumeChanged(int percent) {
+    setMusicVolume(percent);
+    volumeSlider->setAccessibleDescription(QString::number(percent) + QLatin1Char('%'));
     windows_.window<TForm1>().applyMusicSetting();
 }
 

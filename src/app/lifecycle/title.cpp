@@ -124,11 +124,16 @@ void TForm1::windowActivated() {
     startMusic(!gameDirMissing_);
 }
 
+// A change of loudness is heard in the tune already playing; music turned on
+// starts it again from its beginning.
 void TForm1::applyMusicSetting() {
+    titleMusic.setVolume(musicVolume());
+    if (musicOn() && titleMusic.playing()) return;
     startMusic(false);
 }
 
 void TForm1::startMusic(bool tellFailure) {
+    titleMusic.setVolume(musicVolume());
     if (!musicOn()) {
         titleMusic.stop();
         return;

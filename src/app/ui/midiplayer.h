@@ -25,6 +25,9 @@ class MidiPlayer {
     std::string playLooping(const std::string& file);
     void stop();
     bool playing() const;
+    // How loud, 0 to 100; 50 is the synthesizer's own loudness. Heard at once.
+    void setVolume(int percent);
+    int volume() const { return volume_; }
     // False when there is no audio device or no soundfont: music is then silent.
     bool hasSound() const { return driver_ != nullptr; }
 
@@ -36,6 +39,7 @@ class MidiPlayer {
     _fluid_audio_driver_t* driver_ = nullptr;
     _fluid_player_t* player_ = nullptr;
     bool deviceTried_ = false;
+    int volume_ = 50;
 };
 
 inline constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";

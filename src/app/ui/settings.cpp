@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kAskBeforeEndingTurn = "turn/askBeforeEnding";
 constexpr const char* kUiScale = "window/scalePercent";
 constexpr const char* kMusicOn = "sound/music";
+constexpr const char* kMusicVolume = "sound/volume";
 constexpr const char* kWindowPlaces = "windows/";
 constexpr const char* kOneTurnReport = "turn/oneReport";
 
@@ -103,6 +104,14 @@ bool musicOn() {
 
 void setMusicOn(bool on) {
     keep(QLatin1String(kMusicOn), on);
+}
+
+int musicVolume() {
+    return std::clamp(kept(QLatin1String(kMusicVolume), 50).toInt(), 0, 100);
+}
+
+void setMusicVolume(int percent) {
+    keep(QLatin1String(kMusicVolume), std::clamp(percent, 0, 100));
 }
 
 bool oneTurnReport() {

@@ -30,6 +30,9 @@ void setWindowPlace(const QString& window, const QRect& place);
 // Whether the title plays its music; yes until the player turns it off.
 bool musicOn();
 void setMusicOn(bool on);
+// How loud the music plays, 0 to 100 (50 unless the player chose).
+int musicVolume();
+void setMusicVolume(int percent);
 
 // Whether the reports of the turns one press of "완료" plays (arrivals, monsters
 // beaten, missions ended, gold brought home) come as one turn report, "이번 턴의

@@ -35,7 +35,7 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     contractTurnsLabel->setObjectName(QStringLiteral("cturnslabel"));
     contractRiskLabel = new QLabel(contractBox);
     contractRiskLabel->setObjectName(QStringLiteral("crisklabel"));
-    takeButton = makeButton(contractBox, "caccept", "맡다");
+    takeButton = makeButton(contractBox, "caccept", "맡기");
     leaveButton = makeButton(this, "Button3", "닫기");
 
     auto* offerRow = new QHBoxLayout;

@@ -58,11 +58,16 @@ Tinfoform::Tinfoform() {
     addRow("직업", classLabel);
     raceLabel = named(this, "chrrace");
     addRow("종족", raceLabel);
-    grid->addWidget(named(this, "chrwp1", "무기 1"), row++, 0, 1, 3);
-    grid->addWidget(named(this, "chrwp2", "무기 2"), row++, 0, 1, 3);
-    grid->addWidget(named(this, "chrarmor", "갑옷"), row++, 0, 1, 3);
-    addRow("마법타입", named(this, "chrmtype", "-"));
-    addRow("가치관", named(this, "chralign", "-"));
+    weapon1Label = named(this, "chrwp1");
+    addRow("무기 1", weapon1Label);
+    weapon2Label = named(this, "chrwp2");
+    addRow("무기 2", weapon2Label);
+    armourLabel = named(this, "chrarmor");
+    addRow("갑옷", armourLabel);
+    schoolLabel = named(this, "chrmtype");
+    addRow("마법 계열", schoolLabel);
+    alignmentLabel = named(this, "chralign");
+    addRow("가치관", alignmentLabel);
 }
 
 void Tinfoform::fill(const TAdven& adventurer) {
@@ -76,6 +81,11 @@ void Tinfoform::fill(const TAdven& adventurer) {
                        dexterityLabel, charismaLabel,     healthLabel};
     for (int i = 0; i < kStatCount; ++i)
         stats[i]->setText(QString::number(adventurer.stat(i + 1)));
+    weapon1Label->setText(qs(weaponName(adventurer.weapon1)));
+    weapon2Label->setText(qs(weaponName(adventurer.weapon2)));
+    armourLabel->setText(qs(armourName(adventurer.armour)));
+    schoolLabel->setText(qs(schoolName(adventurer.school)));
+    alignmentLabel->setText(qs(alignmentName(adventurer.alignment)));
 }
 
 }  // namespace orrowvale

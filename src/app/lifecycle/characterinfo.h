@@ -27,6 +27,11 @@ class Tinfoform : public QWidget {
     QLabel* healthLabel;
     QLabel* classLabel;
     QLabel* raceLabel;
+    QLabel* weapon1Label;
+    QLabel* weapon2Label;
+    QLabel* armourLabel;
+    QLabel* schoolLabel;
+    QLabel* alignmentLabel;
 };
 
 }  // namespace orrowvale

@@ -42,7 +42,7 @@ void showValue(QLabel* label, const QString& value) {
 Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tinsform"));
     setWindowTitle(QStringLiteral("길드 현황"));
-    setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: Command 창으로"));
+    setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: 도시 명령 창으로"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
 

@@ -42,7 +42,7 @@ inline constexpr const char* kNoPartyToCarry = "위험: 맡을 파티 없음";
 // holds for it from its forecast: "매 (위험: 높음 (36%), 성공 확률 64%)".
 ListRows carrierRows(Game& game, int slot);
 
-// "맡다": a party of the current city that is at home carries the goods of `slot`
+// "맡기": a party of the current city that is at home carries the goods of `slot`
 // and the contract is no longer offered; the party is chosen among carrierRows. A
 // party holding the main character asks first where the risk its row shows is high. Returns the
 // party; nothing when nothing was taken.

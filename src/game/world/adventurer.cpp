@@ -38,7 +38,7 @@ constexpr const char* kRaceNames[4] = {"인간", "엘프", "드워프", "하프�
 constexpr const char* kClassNames[4] = {"전사", "마법사", "성직자", "도적"};
 constexpr const char* kSexNames[2] = {"남성", "여성"};
 constexpr const char* kAlignmentNames[3] = {"도덕적", "중도적", "이기적"};
-constexpr const char* kSchoolNames[5] = {"None", "위저드", "컨져러", "뉴에이지", "네크로맨서"};
+constexpr const char* kSchoolNames[5] = {"없음", "위저드", "컨져러", "뉴에이지", "네크로맨서"};
 // Abilities of 8 and 9 come only from elves and dwarves at their best, and 0 only
 // from a hand-edited file; they get words of their own rather than borrowing one.
 constexpr const char* kRatingWords[10] = {"최악", "최악",   "나쁨",   "보통 이하", "보통",

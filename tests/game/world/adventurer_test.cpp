@@ -202,7 +202,7 @@ TEST(AdventurerNames, CodedValuesShowTheirNames) {
     const Case cases[] = {
         {race, 3, "드워프"},       {race, 5, ""},
         {cls, 4, "도적"},          {sex, 2, "여성"},
-        {alignment, 3, "이기적"},  {school, 0, "None"},
+        {alignment, 3, "이기적"},  {school, 0, "없음"},
         {school, 4, "네크로맨서"}, {item, 3, "이미시르의 공격 마법 가이드북"},
         {item, 9, "아이템 없음"},  {item, -1, "아이템 없음"},
     };

@@ -189,10 +189,12 @@ TEST_F(CommandList, ThePartyButtonsAreRefusedForAPartyOnAMission) {
     pressCommand();
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_TRUE(seen[0].moveEnabled && seen[0].advEnabled);
-    EXPECT_TRUE(seen[0].tip.isEmpty());
     EXPECT_FALSE(seen[1].moveEnabled || seen[1].advEnabled);
     EXPECT_EQ(seen[1].tip, QString::fromUtf8(kPartyOnMission));
     EXPECT_TRUE(seen[2].moveEnabled && seen[2].advEnabled);
+    // Allowed again, the tip says once more what the button does.
+    EXPECT_FALSE(seen[0].tip.isEmpty());
+    EXPECT_EQ(seen[2].tip, seen[0].tip);
 }
 
 TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffTheList) {

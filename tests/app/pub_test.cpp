@@ -74,7 +74,7 @@ TEST_F(PubWindows, TheEventRunsOnOpeningAndAfterThePlayersOwnWindowsOnly) {
     driver.when(QStringLiteral("TPubForm"), [](QWidget* pub) { button(pub, "Button1")->click(); });
     QPushButton* pubbutton = button(&windows->window<Tcommform>(), "pubbutton");
     EXPECT_TRUE(pubbutton->isEnabled());
-    EXPECT_TRUE(pubbutton->toolTip().isEmpty());
+    EXPECT_FALSE(pubbutton->toolTip().isEmpty()) << "says what it does";
     enterPub();
 
     EXPECT_EQ(

@@ -1,8 +1,8 @@
 // Every window of the game, opened on the screen the run is given (a 1366x768 one at
 // 100 %, a 3840x2160 one at 200 %): each must stand whole on the screen, be as large
 // as its layout needs, and show every control whole, no button or label narrower
-// than its text. A picture of each window is left in the folder ORROWVALE_SHOTS
-// names, to be looked at.
+// than its text, and every button with a tip that says what it does. A picture of each window is
+// left in the folder ORROWVALE_SHOTS names, to be looked at.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSet>
 #include <QStyle>
@@ -77,8 +78,12 @@ QStringList controlFaults(const QWidget& control) {
         faults << QStringLiteral("%1 (%2) stands outside %3 (%4)")
                       .arg(nameOf(&control), describe(control.geometry()), nameOf(parent),
                            describe(parent->rect()));
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control);
-        button != nullptr && !button->text().isEmpty()) {
+    // A message box's buttons say all they do; every other button has a tip.
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    if (button != nullptr && button->toolTip().isEmpty() &&
+        qobject_cast<const QMessageBox*>(control.window()) == nullptr)
+        faults << QStringLiteral("button %1 \"%2\" has no tip").arg(nameOf(button), button->text());
+    if (button != nullptr && !button->text().isEmpty()) {
         const int needed = buttonTextRoom(*button);
         if (button->width() < needed || button->height() < button->fontMetrics().height() + 2)
             faults << QStringLiteral("button %1 \"%2\" is %3x%4, its text needs %5 across")

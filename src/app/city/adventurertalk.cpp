@@ -9,6 +9,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/text.h"
 #include "city/adventurertalk.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -29,10 +30,13 @@ Tttadvenform::Tttadvenform(Windows& windows) : windows_(windows) {
     answerText->installEventFilter(this);
     layout->addWidget(answerText);
 
-    askClassButton = addButton("yourjob", "어떤 종류의 모험가이십니까?");
-    askToJoinButton = addButton("joinus", "저희 길드에 들어오시겠습니까?");
-    buyDrinkButton = addButton("buydrink", "술을 산다");
-    goodbyeButton = addButton("goodbyebtn", "안녕히 계십시오.");
+    askClassButton = addButton("yourjob", "어떤 종류의 모험가이십니까?",
+                               "이 모험가의 직업과 됨됨이를 묻습니다.");
+    askToJoinButton = addButton("joinus", "저희 길드에 들어오시겠습니까?",
+                                "이 모험가에게 길드에 들어오라고 권합니다.");
+    buyDrinkButton = addButton("buydrink", "술을 산다", "이 모험가에게 술을 한 잔 삽니다.");
+    goodbyeButton =
+        addButton("goodbyebtn", "안녕히 계십시오.", "대화를 마치고 주점 손님 목록으로 돌아갑니다.");
 
     connect(askClassButton, &QPushButton::clicked, this, &Tttadvenform::askClassButtonClick);
     connect(askToJoinButton, &QPushButton::clicked, this, &Tttadvenform::askToJoinButtonClick);
@@ -40,8 +44,8 @@ Tttadvenform::Tttadvenform(Windows& windows) : windows_(windows) {
     connect(goodbyeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption) {
-    QPushButton* button = makeButton(this, objectName, caption);
+QPushButton* Tttadvenform::addButton(const char* objectName, const char* caption, const char* tip) {
+    QPushButton* button = makeButton(this, objectName, caption, tip);
     button->setAutoDefault(true);
     button->setMinimumHeight(28);
     layout()->addWidget(button);
@@ -61,9 +65,7 @@ void Tttadvenform::showConversation(int number) {
 }
 
 void Tttadvenform::updateJoinButton() {
-    const std::optional<std::string> refusal = joinRefusal(*windows_.state, talkTarget_);
-    askToJoinButton->setEnabled(!refusal);
-    askToJoinButton->setToolTip(refusal ? qs(*refusal) : QString());
+    allowUnless(*askToJoinButton, joinRefusal(*windows_.state, talkTarget_));
 }
 
 // The answer takes the focus, so a screen reader speaks it; Shift+Tab from it

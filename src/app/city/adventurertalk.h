@@ -29,7 +29,7 @@ class Tttadvenform : public QDialog {
 
   private:
     // A button of the column; Enter presses the one focused.
-    QPushButton* addButton(const char* objectName, const char* caption);
+    QPushButton* addButton(const char* objectName, const char* caption, const char* tip);
     void updateJoinButton();
     // Shows what the adventurer says to the question `askedBy` and gives it the focus.
     void showAnswer(const QString& answer, QPushButton* askedBy);

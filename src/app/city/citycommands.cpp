@@ -43,14 +43,18 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     new StayOnScreen(this);
     new QVBoxLayout(this);
 
-    guildButton = addButton("guildbutton", "길드 관리");
-    pubButton = addButton("pubbutton", "주점");
-    tradingPostButton = addButton("Button2", "교역소");
-    visitButton = addButton("gotobotton", "방문");
-    contactButton = addButton("contactbtn", "접선");
-    commandButton = addButton("Button1", "명령");
-    equipmentButton = addButton("image1", "장비");
-    endTurnButton = addButton("skipturnbtn", "완료");
+    guildButton = addButton("guildbutton", "길드 관리", "길드원과 파티를 보고 파티를 짭니다.");
+    pubButton = addButton("pubbutton", "주점",
+                          "이 도시의 주점에서 모험가를 만나고 명성과 소문을 듣습니다.");
+    tradingPostButton = addButton("Button2", "교역소", "이 도시의 수송 일을 골라 파티에 맡깁니다.");
+    visitButton = addButton("gotobotton", "방문", "이 도시의 장소 한 곳을 찾아갑니다.");
+    contactButton = addButton("contactbtn", "접선", "이름을 들은 사람을 찾아 만납니다.");
+    commandButton = addButton("Button1", "명령",
+                              "이 도시에 있는 파티를 골라 다른 도시로 보내거나 모험을 보냅니다.");
+    equipmentButton =
+        addButton("image1", "장비", "길드가 가진 물건을 파티에 맡기거나 돌려받습니다.");
+    endTurnButton = addButton("skipturnbtn", "완료",
+                              "이번 턴을 끝냅니다. 파티들이 움직이고 날짜가 넘어갑니다.");
 
     guildButton->setEnabled(false);
     contactButton->setEnabled(false);
@@ -67,8 +71,8 @@ Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     setMinimumWidth(200);
 }
 
-QPushButton* Tcommform::addButton(const char* objectName, const char* caption) {
-    QPushButton* button = makeButton(this, objectName, caption);
+QPushButton* Tcommform::addButton(const char* objectName, const char* caption, const char* tip) {
+    QPushButton* button = makeButton(this, objectName, caption, tip);
     button->setMinimumHeight(32);
     layout()->addWidget(button);
     return button;

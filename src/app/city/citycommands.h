@@ -33,7 +33,7 @@ class Tcommform : public QWidget {
 
   private:
     // A button of the column, as tall as the others.
-    QPushButton* addButton(const char* objectName, const char* caption);
+    QPushButton* addButton(const char* objectName, const char* caption, const char* tip);
 
     Windows& windows_;
     QPushButton* guildButton;

@@ -20,10 +20,11 @@ TPubForm::TPubForm(Windows& windows) : windows_(windows) {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    talkButton = addButton("Button2", "모험가들과 대화");
-    fameButton = addButton("Button3", "명성 조사");
-    rumourButton = addButton("Button4", "소문 듣기");
-    leaveButton = addButton("Button1", "나가기");
+    talkButton =
+        addButton("Button2", "모험가들과 대화", "주점에 있는 모험가와 이야기하고 길드에 부릅니다.");
+    fameButton = addButton("Button3", "명성 조사", "길드의 명성이 어느 만큼인지 듣습니다.");
+    rumourButton = addButton("Button4", "소문 듣기", "이 도시에 도는 소문을 듣습니다.");
+    leaveButton = addButton("Button1", "나가기", "주점을 나갑니다.");
 
     connect(leaveButton, &QPushButton::clicked, this, &TPubForm::leaveButtonClick);
     connect(talkButton, &QPushButton::clicked, this, &TPubForm::talkButtonClick);
@@ -31,8 +32,8 @@ TPubForm::TPubForm(Windows& windows) : windows_(windows) {
     connect(rumourButton, &QPushButton::clicked, this, &TPubForm::rumourButtonClick);
 }
 
-QPushButton* TPubForm::addButton(const char* objectName, const char* caption) {
-    QPushButton* button = makeButton(this, objectName, caption);
+QPushButton* TPubForm::addButton(const char* objectName, const char* caption, const char* tip) {
+    QPushButton* button = makeButton(this, objectName, caption, tip);
     button->setAutoDefault(true);
     button->setMinimumSize(200, 32);
     layout()->addWidget(button);

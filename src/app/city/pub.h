@@ -23,7 +23,7 @@ class TPubForm : public QDialog {
 
   private:
     // A button of the column, as wide as the others; Enter presses the one focused.
-    QPushButton* addButton(const char* objectName, const char* caption);
+    QPushButton* addButton(const char* objectName, const char* caption, const char* tip);
     // Runs a rule of the pub; a broken or missing file is shown and the pub stays open.
     template <typename Rule>
     void play(Rule rule);

@@ -10,6 +10,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "city/pubpatrons.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -21,10 +22,10 @@ Ttalkwithform::Ttalkwithform(Windows& windows) : windows_(windows) {
     auto* caption = new QLabel(QStringLiteral("주점의 모험가들"), this);
     adventurerList = new NumberedList(this, "adlist", caption);
     adventurerList->setMinimumSize(220, 240);
-    talkButton = makeButton(this, "Button2", "대화");
+    talkButton = makeButton(this, "Button2", "대화", "고른 모험가와 대화합니다.");
     talkButton->setAutoDefault(true);
     talkButton->setDefault(true);
-    closeButton = makeButton(this, "Button3", "닫기");
+    closeButton = makeButton(this, "Button3", "닫기", "주점으로 돌아갑니다.");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -60,13 +61,10 @@ void Ttalkwithform::showCompany(const ListRows& company) {
 }
 
 void Ttalkwithform::updateTalkButton() {
-    const bool chosen = adventurerList->chosen().has_value();
-    talkButton->setEnabled(chosen);
-    if (chosen)
-        talkButton->setToolTip(QString());
-    else
-        talkButton->setToolTip(QString::fromUtf8(
-            adventurerList->count() == 0 ? kNobodyInThePub : kChooseAdventurerFirst));
+    Refusal refusal;
+    if (!adventurerList->chosen())
+        refusal = adventurerList->count() == 0 ? kNobodyInThePub : kChooseAdventurerFirst;
+    allowUnless(*talkButton, refusal);
 }
 
 void Ttalkwithform::talkButtonClick() {

@@ -26,7 +26,7 @@ Tgoform::Tgoform(Windows& windows) : windows_(windows) {
     placeCombo = new QComboBox(this);
     placeCombo->setObjectName(QStringLiteral("realcombo"));
     placeCombo->setMinimumWidth(200);
-    moveButton = makeButton(this, "movebutton", "이동");
+    moveButton = makeButton(this, "movebutton", "이동", "고른 장소로 갑니다.");
     moveButton->setAutoDefault(true);
     moveButton->setDefault(true);
 

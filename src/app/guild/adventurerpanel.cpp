@@ -20,7 +20,7 @@ TDetailPanel::TDetailPanel(const char* name, const char* caption) {
     grid_ = new QGridLayout(this);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
     grid_->setColumnMinimumWidth(0, 280);
-    closeButton = makeButton(this, "Button1", "닫기");
+    closeButton = makeButton(this, "Button1", "닫기", "창을 닫습니다.");
     // The panel's one button: Enter closes it.
     closeButton->setAutoDefault(true);
     closeButton->setDefault(true);

@@ -7,6 +7,7 @@
 
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -20,8 +21,8 @@ Tadvlists::Tadvlists() {
     promptLabel->setWordWrap(true);
     rowList = new NumberedList(this, "advlistbox", promptLabel);
     rowList->setMinimumSize(220, 240);
-    okButton = makeButton(this, "ok_btn", "확인");
-    cancelButton = makeButton(this, "cancel_btn", "취소");
+    okButton = makeButton(this, "ok_btn", "확인", "고른 것으로 정합니다.");
+    cancelButton = makeButton(this, "cancel_btn", "취소", "고르지 않고 닫습니다.");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -64,9 +65,7 @@ void Tadvlists::okButtonClick() {
 }
 
 void Tadvlists::refreshOkButton() {
-    const bool chosen = rowList->chosen().has_value();
-    okButton->setEnabled(chosen);
-    okButton->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseRowFirst));
+    allowUnless(*okButton, rowList->chosen() ? Refusal() : kChooseRowFirst);
 }
 
 }  // namespace orrowvale

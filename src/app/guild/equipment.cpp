@@ -11,6 +11,7 @@
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "guild/equipment.h"
+#include "refusal.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -38,12 +39,14 @@ Tequipform::Tequipform(Windows& windows) : windows_(windows) {
     itemList->setAccessibleName(QStringLiteral("길드 보관 아이템"));
     itemList->setMinimumSize(220, 200);
 
-    equipButton = makeButton(this, "Button1", "장착");
+    equipButton = makeButton(this, "Button1", "장착", "고른 물건을 고른 파티에 맡깁니다.");
     // Choose a party, choose an item, Enter: it is equipped.
     equipButton->setDefault(true);
-    takeOffButton = makeButton(this, "Button2", "해제");
-    discardButton = makeButton(this, "Button4", "버리기");
-    closeButton = makeButton(this, "Button3", "닫기");
+    takeOffButton =
+        makeButton(this, "Button2", "해제", "고른 파티가 가진 물건을 길드로 돌려받습니다.");
+    discardButton =
+        makeButton(this, "Button4", "버리기", "고른 물건을 버립니다. 되돌릴 수 없습니다.");
+    closeButton = makeButton(this, "Button3", "닫기", "장비 창을 닫습니다.");
 
     auto* itemRow = new QHBoxLayout;
     itemRow->addWidget(itemCaption);
@@ -95,9 +98,7 @@ void Tequipform::showPartyItem() {
     itemLabel->setText(qs(carriedItemName(state, party)));
     itemLabel->setAccessibleDescription(itemLabel->text());
     describeCarriedItems();
-    const Refusal refusal = takeOffRefusal(state, party);
-    takeOffButton->setEnabled(!refusal);
-    takeOffButton->setToolTip(qs(refusal.value_or("")));
+    allowUnless(*takeOffButton, takeOffRefusal(state, party));
 }
 
 // Each party's row says what it carries, so a screen reader hears it with the party.

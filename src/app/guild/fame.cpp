@@ -45,7 +45,7 @@ Tfamform::Tfamform(Windows& windows) : windows_(windows) {
     goalsLabel->setFocusPolicy(Qt::StrongFocus);
     layout->addRow(goalsLabel);
 
-    okButton = makeButton(this, "Button1", "확인");
+    okButton = makeButton(this, "Button1", "확인", "명성 창을 닫습니다.");
     // The window's one button: Enter closes it.
     okButton->setAutoDefault(true);
     okButton->setDefault(true);

@@ -14,6 +14,7 @@
 #include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "guild/guildwindow.h"
+#include "refusal.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -43,12 +44,14 @@ Tguildform::Tguildform(Windows& windows) : windows_(windows) {
     partyList = makeList(this, "taskpartylist", partyListLabel);
 
     // No button takes Enter: on a list it opens that row's panel.
-    refreshButton = makeButton(this, "Button2", "동기화");
-    partySetupButton = makeButton(this, "partycon", "파티 구성");
-    overviewButton = makeButton(this, "overviewbtn", "파티 현황");
-    memberInfoButton = makeButton(this, "Button4", "캐릭터 정보");
-    partyInfoButton = makeButton(this, "Button5", "파티 정보");
-    closeButton = makeButton(this, "Button3", "닫기");
+    refreshButton = makeButton(this, "Button2", "동기화", "목록을 지금의 길드로 다시 채웁니다.");
+    partySetupButton =
+        makeButton(this, "partycon", "파티 구성", "파티를 새로 만들고 파티원과 대형을 정합니다.");
+    overviewButton =
+        makeButton(this, "overviewbtn", "파티 현황", "모든 파티가 어디서 무엇을 하는지 봅니다.");
+    memberInfoButton = makeButton(this, "Button4", "캐릭터 정보", "고른 길드원의 능력을 봅니다.");
+    partyInfoButton = makeButton(this, "Button5", "파티 정보", "고른 파티의 능력 평가를 봅니다.");
+    closeButton = makeButton(this, "Button3", "닫기", "길드 창을 닫습니다.");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(memberListLabel, 0, 0);
@@ -104,12 +107,8 @@ void Tguildform::fillLists() {
 }
 
 void Tguildform::updateButtons() {
-    const bool member = memberList->chosen().has_value();
-    memberInfoButton->setEnabled(member);
-    memberInfoButton->setToolTip(member ? QString() : QString::fromUtf8(kChooseGuildMemberFirst));
-    const bool party = partyList->chosen().has_value();
-    partyInfoButton->setEnabled(party);
-    partyInfoButton->setToolTip(party ? QString() : QString::fromUtf8(kChoosePartyFirst));
+    allowUnless(*memberInfoButton, memberList->chosen() ? Refusal() : kChooseGuildMemberFirst);
+    allowUnless(*partyInfoButton, partyList->chosen() ? Refusal() : kChoosePartyFirst);
 }
 
 void Tguildform::refreshButtonClick() {

@@ -19,6 +19,7 @@
 #include "app/ui/text.h"
 #include "app/ui/valuelabel.h"
 #include "lifecycle/characterinfo.h"
+#include "refusal.h"
 #include "world/gamestate.h"
 
 namespace orrowvale {
@@ -59,7 +60,7 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
 
     auto* buttons = new QVBoxLayout;
     auto layoutButton = [&](const char* objectName, const char* caption, SetupAction action,
-                            const char* hint = "") {
+                            const char* hint) {
         QPushButton* button = addButton(objectName, caption, action, hint);
         buttons->addWidget(button);
         return button;
@@ -72,13 +73,16 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
                                 "파티의 이름을 새롭게 정합니다.");
     foundButton =
         layoutButton("Button3", "새로운 파티", SetupAction::Found, "새로운 파티를 구성합니다.");
-    addMemberButton = layoutButton("addbtn", "추가", SetupAction::Add);
-    removeMemberButton = layoutButton("removebtn", "탈퇴", SetupAction::Remove);
-    disbandButton = layoutButton("desbtn", "해체", SetupAction::Disband);
+    addMemberButton =
+        layoutButton("addbtn", "추가", SetupAction::Add, "고른 파티에 길드원을 더합니다.");
+    removeMemberButton =
+        layoutButton("removebtn", "탈퇴", SetupAction::Remove, "고른 파티원을 파티에서 뺍니다.");
+    disbandButton = layoutButton("desbtn", "해체", SetupAction::Disband,
+                                 "고른 파티를 해체합니다. 파티원은 길드에 남습니다.");
     defenceButton = layoutButton("Button5", "방어 평가치", SetupAction::Defence,
                                  "파티가 적을 막아 내는 힘을 알려 줍니다.");
     buttons->addStretch();
-    closeButton = makeButton(this, "Button4", "닫기");
+    closeButton = makeButton(this, "Button4", "닫기", "파티 구성 창을 닫습니다.");
     buttons->addWidget(closeButton);
 
     auto* leaderRow = new QHBoxLayout;
@@ -113,8 +117,8 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
 
 QPushButton* Tpsform::addButton(const char* objectName, const char* caption, SetupAction action,
                                 const char* hint) {
-    QPushButton* button = makeButton(this, objectName, caption);
-    actionButtons_.push_back({button, action, QString::fromUtf8(hint)});
+    QPushButton* button = makeButton(this, objectName, caption, hint);
+    actionButtons_.push_back({button, action});
     return button;
 }
 
@@ -188,9 +192,7 @@ void Tpsform::refreshButtons() {
     const int party = partyList->chosen().value_or(0);
     const int slot = memberList->chosen().value_or(0);
     for (const ActionButton& b : actionButtons_) {
-        const Refusal refusal = setupRefusal(*windows_.state, b.action, party, slot);
-        b.button->setEnabled(!refusal);
-        b.button->setToolTip(refusal ? qs(*refusal) : b.hint);
+        allowUnless(*b.button, setupRefusal(*windows_.state, b.action, party, slot));
     }
 }
 

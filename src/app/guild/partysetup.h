@@ -46,7 +46,7 @@ class Tpsform : public QDialog {
 
   private:
     QPushButton* addButton(const char* objectName, const char* caption, SetupAction action,
-                           const char* hint = "");
+                           const char* hint);
     QGroupBox* buildFormationGrid();
     // Refills the party list and chooses `party` again when it is still listed.
     void fillPartyList(std::optional<int> party = std::nullopt);
@@ -75,11 +75,10 @@ class Tpsform : public QDialog {
     QPushButton* disbandButton;
     QPushButton* closeButton;
     QPushButton* defenceButton;
-    // The buttons that need a choice, what they do and their hint when enabled.
+    // The buttons that need a choice, and what they do.
     struct ActionButton {
         QPushButton* button;
         SetupAction action;
-        QString hint;
     };
     std::vector<ActionButton> actionButtons_;
 };

@@ -13,6 +13,7 @@
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 #include "guild/tradingpost.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -35,8 +36,9 @@ Ttradecform::Ttradecform(Windows& windows) : windows_(windows) {
     contractTurnsLabel->setObjectName(QStringLiteral("cturnslabel"));
     contractRiskLabel = new QLabel(contractBox);
     contractRiskLabel->setObjectName(QStringLiteral("crisklabel"));
-    takeButton = makeButton(contractBox, "caccept", "맡기");
-    leaveButton = makeButton(this, "Button3", "닫기");
+    takeButton = makeButton(contractBox, "caccept", "맡기",
+                            "고른 수송 일을 이 도시에 있는 파티에 맡깁니다.");
+    leaveButton = makeButton(this, "Button3", "닫기", "교역소를 나갑니다.");
 
     auto* offerRow = new QHBoxLayout;
     offerRow->addWidget(rewardLabel, 1);
@@ -109,9 +111,7 @@ void Ttradecform::takeButtonClick() {
 }
 
 void Ttradecform::refreshTakeButton() {
-    const bool chosen = contractList->chosen().has_value();
-    takeButton->setEnabled(chosen);
-    takeButton->setToolTip(chosen ? QString() : QString::fromUtf8(kChooseContractFirst));
+    allowUnless(*takeButton, contractList->chosen() ? Refusal() : kChooseContractFirst);
 }
 
 }  // namespace orrowvale

@@ -49,11 +49,13 @@ TNewGameForm::TNewGameForm(Windows& windows) : windows_(windows) {
     descriptionText->setAccessibleName(QStringLiteral("설명"));
     descriptionText->setReadOnly(true);
     descriptionText->setFixedSize(380, 170);
-    previousButton = makeButton(characterBox, "prev", "이전");
-    nextButton = makeButton(characterBox, "fwrd", "다음");
-    confirmButton = makeButton(this, "Button2", "확인");
-    cancelButton = makeButton(this, "Button1", "취소");
-    randomPlayButton = makeButton(this, "Button3", "랜덤 플레이");
+    previousButton = makeButton(characterBox, "prev", "이전", "앞의 주인공을 봅니다.");
+    nextButton = makeButton(characterBox, "fwrd", "다음", "다음 주인공을 봅니다.");
+    confirmButton = makeButton(this, "Button2", "확인", "이 주인공으로 이야기를 시작합니다.");
+    cancelButton =
+        makeButton(this, "Button1", "취소", "새 게임을 만들지 않고 타이틀로 돌아갑니다.");
+    randomPlayButton =
+        makeButton(this, "Button3", "랜덤 플레이", "이야기 없이 자유롭게 하는 게임을 시작합니다.");
 
     auto* browse = new QHBoxLayout;
     browse->addWidget(previousButton);

@@ -116,8 +116,7 @@ Thelpform::Thelpform() {
     // Tab leaves the text for the next control, as everywhere else.
     helpText->setTabChangesFocus(true);
 
-    closeButton = makeButton(this, "closebtn", "닫기");
-    closeButton->setToolTip(QStringLiteral("도움말을 닫습니다."));
+    closeButton = makeButton(this, "closebtn", "닫기", "도움말을 닫습니다.");
 
     auto* pages = new QHBoxLayout;
     pages->addWidget(topicList);

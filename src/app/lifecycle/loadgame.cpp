@@ -9,7 +9,9 @@
 namespace orrowvale {
 
 Tloadform::Tloadform(Windows& windows)
-    : TSlotWindow(windows.paths, " 읽어들일 슬롯을 선택하세요."), windows_(windows) {
+    : TSlotWindow(windows.paths, " 읽어들일 슬롯을 선택하세요.",
+                  "고른 칸에 저장된 게임을 불러옵니다."),
+      windows_(windows) {
     setObjectName(QStringLiteral("Tloadform"));
     setWindowTitle(QStringLiteral("파일 읽기"));
 }

@@ -34,7 +34,7 @@ Tlogform::Tlogform(Windows& windows) : windows_(windows) {
     logText->setTabChangesFocus(true);
     logText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
-    closeButton = makeButton(this, "closebtn", "닫기");
+    closeButton = makeButton(this, "closebtn", "닫기", "기록 창을 닫습니다.");
 
     auto* search = new QHBoxLayout;
     search->addWidget(searchLabel);

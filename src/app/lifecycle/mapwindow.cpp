@@ -76,9 +76,8 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     mapPicture->onLeave = [this] { windows_.window<Tcommform>().takeKeyboard(); };
     // The keyboard stays on the command window while the mouse reads the map.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    characterButton = makeButton(central, "Button1", "캐릭터");
-    characterButton->setToolTip(
-        QStringLiteral("프로그래밍이 제대로 되었다면 아무런 효과도 없다! "));
+    characterButton = makeButton(central, "Button1", "캐릭터",
+                                 "프로그래밍이 제대로 되었다면 아무런 효과도 없다! ");
     characterButton->hide();
     connect(characterButton, &QPushButton::clicked, this, &TMainForm::characterButtonClick);
     setCentralWidget(central);

@@ -9,7 +9,8 @@
 namespace orrowvale {
 
 Tsaveform::Tsaveform(Windows& windows)
-    : TSlotWindow(windows.paths, "저장할 슬롯을 선택하세요."), windows_(windows) {
+    : TSlotWindow(windows.paths, "저장할 슬롯을 선택하세요.", "지금 게임을 고른 칸에 저장합니다."),
+      windows_(windows) {
     setObjectName(QStringLiteral("Tsaveform"));
     setWindowTitle(QStringLiteral("저장"));
 }

@@ -63,8 +63,8 @@ Tsettingsform::Tsettingsform(Windows& windows) : windows_(windows) {
         QStringLiteral("끄면 도착, 전투, 귀환 소식이 저마다 창 하나로 "
                        "나옵니다."));
 
-    closeButton = makeButton(this, "closebtn", "닫기");
-    closeButton->setToolTip(QStringLiteral("설정 창을 닫습니다. 고른 것은 이미 저장되었습니다."));
+    closeButton =
+        makeButton(this, "closebtn", "닫기", "설정 창을 닫습니다. 고른 것은 이미 저장되었습니다.");
 
     auto* form = new QFormLayout;
     auto* scaleLabel = new QLabel(QStringLiteral("화면 배율(&S):"), this);

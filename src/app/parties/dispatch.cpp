@@ -52,8 +52,8 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     summaryPanel = new ErrandSummaryPanel(this);
     // No default button: Enter that closes an open list, or lands on a field, never
     // sends the party before the player has read the risk. "시작" is pressed itself.
-    startButton = makeButton(this, "startbtn", "시작");
-    cancelButton = makeButton(this, "Button2", "취소");
+    startButton = makeButton(this, "startbtn", "시작", "고른 일에 파티를 보냅니다.");
+    cancelButton = makeButton(this, "Button2", "취소", "보내지 않고 닫습니다.");
 
     auto* layout = new QFormLayout(this);
     layout->addRow(partyNameLabel);

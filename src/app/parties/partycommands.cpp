@@ -13,6 +13,7 @@
 #include "app/ui/text.h"
 #include "app/ui/valuelabel.h"
 #include "parties/partycommands.h"
+#include "refusal.h"
 
 namespace orrowvale {
 
@@ -25,9 +26,10 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     partyList = new NumberedList(this, "partylist", caption);
     partyList->setMinimumSize(220, 180);
     // Enter on a row moves the party, as a double click does; no button takes it.
-    moveButton = makeButton(this, "movebtn", "이동");
-    adventureButton = makeButton(this, "advbtn", "모험");
-    closeButton = makeButton(this, "closebtn", "닫기");
+    moveButton = makeButton(this, "movebtn", "이동", "고른 파티를 다른 도시로 보냅니다.");
+    adventureButton =
+        makeButton(this, "advbtn", "모험", "고른 파티를 던전, 퀘스트, 탐색, 전쟁에 보냅니다.");
+    closeButton = makeButton(this, "closebtn", "닫기", "명령 창을 닫습니다.");
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(moveButton);
@@ -87,12 +89,9 @@ void Tcommandform::describeRows() {
 
 // The game takes 0 for no party chosen.
 void Tcommandform::updateButtons() {
-    const QString why =
-        qs(whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0)).value_or(""));
-    for (QPushButton* button : {moveButton, adventureButton}) {
-        button->setEnabled(why.isEmpty());
-        button->setToolTip(why);
-    }
+    const Refusal why = whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0));
+    for (QPushButton* button : {moveButton, adventureButton})
+        allowUnless(*button, why);
 }
 
 void Tcommandform::moveButtonClick() {

@@ -24,8 +24,9 @@ Tpartyoverviewform::Tpartyoverviewform(Windows& windows) : windows_(windows) {
     partyList = new NumberedList(this, "overviewlist", caption);
     partyList->setAccessibleName(QStringLiteral("파티 현황"));
     partyList->setMinimumSize(560, 240);
-    commandsButton = makeButton(this, "commandsbtn", "명령");
-    closeButton = makeButton(this, "closebtn", "닫기");
+    commandsButton =
+        makeButton(this, "commandsbtn", "명령", "고른 파티가 있는 도시의 명령 창을 엽니다.");
+    closeButton = makeButton(this, "closebtn", "닫기", "파티 현황을 닫습니다.");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -60,10 +61,8 @@ void Tpartyoverviewform::fillList() {
 }
 
 void Tpartyoverviewform::updateButtons() {
-    const QString why = qs(
-        whyNoCommandsFromOverview(*windows_.state, partyList->chosen().value_or(0)).value_or(""));
-    commandsButton->setEnabled(why.isEmpty());
-    commandsButton->setToolTip(why);
+    allowUnless(*commandsButton,
+                whyNoCommandsFromOverview(*windows_.state, partyList->chosen().value_or(0)));
 }
 
 void Tpartyoverviewform::commandsButtonClick() {

@@ -40,10 +40,10 @@ Tmovecityform::Tmovecityform(Windows& windows) : windows_(windows) {
     costLabel->setObjectName(QStringLiteral("costlabel"));
     timeLabel = new QLabel(QString::fromUtf8(kTimeCaption), this);
     timeLabel->setObjectName(QStringLiteral("timelabel"));
-    okButton = makeButton(this, "okbtn", "확인");
+    okButton = makeButton(this, "okbtn", "확인", "고른 길로 파티를 목적지에 보냅니다.");
     okButton->setAutoDefault(true);
     okButton->setDefault(true);
-    cancelButton = makeButton(this, "cancelbtn", "취소");
+    cancelButton = makeButton(this, "cancelbtn", "취소", "보내지 않고 닫습니다.");
 
     auto* layout = new QFormLayout(this);
     auto* destinationLabel = new QLabel(QStringLiteral("목적지"), this);

@@ -50,7 +50,7 @@ Tannounceform::Tannounceform() {
     storyText->viewport()->installEventFilter(this);
     scrollPanel->installEventFilter(this);
 
-    nextButton = makeButton(this, "Button1", "다음");
+    nextButton = makeButton(this, "Button1", "다음", "글을 닫고 이야기를 이어 갑니다.");
     nextButton->setAutoDefault(true);
     nextButton->hide();
 

@@ -46,7 +46,7 @@ Ttalkform::Ttalkform() {
     pale.setColor(QPalette::Text, Qt::black);
     linesText->setPalette(pale);
 
-    nextButton = makeButton(this, "Button1", "다음");
+    nextButton = makeButton(this, "Button1", "다음", "다음 말로 넘어갑니다.");
     nextButton->setAutoDefault(true);
     nextButton->setDefault(true);
     connect(nextButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "app/ui/buttons.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -8,6 +9,9 @@
 namespace orrowvale {
 
 namespace {
+
+// The tip a button shows while it is allowed.
+constexpr const char* kWhatItDoes = "orrowvaleWhatItDoes";
 
 class EnterPressesButton : public QObject {
   public:
@@ -32,11 +36,20 @@ void pressFocusedButtonsOnEnter() {
     installApplicationFilterOnce<EnterPressesButton>("EnterPressesButton");
 }
 
-QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption) {
+QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption,
+                        const char* tip) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromUtf8(objectName));
     button->setAutoDefault(false);
+    button->setProperty(kWhatItDoes, QString::fromUtf8(tip));
+    button->setToolTip(QString::fromUtf8(tip));
     return button;
+}
+
+void allowUnless(QAbstractButton& button, const std::optional<std::string>& refusal) {
+    button.setEnabled(!refusal);
+    button.setToolTip(refusal ? QString::fromStdString(*refusal)
+                              : button.property(kWhatItDoes).toString());
 }
 
 }  // namespace orrowvale

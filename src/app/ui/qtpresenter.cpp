@@ -12,6 +12,7 @@
 #include "app/lifecycle/windows.h"
 #include "app/scripts/announce.h"
 #include "app/scripts/dialogue.h"
+#include "app/ui/buttons.h"
 #include "app/ui/messages.h"
 #include "app/ui/settings.h"
 #include "app/ui/text.h"
@@ -83,8 +84,8 @@ void QtPresenter::makeTurnRunBox() {
     turnsPlayedLabel_ = new QLabel(turnRunBox_.get());
     turnsPlayedLabel_->setObjectName(QStringLiteral("turnsplayed"));
     turnsPlayedLabel_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    auto* stop = new QPushButton(QStringLiteral("멈춤"), turnRunBox_.get());
-    stop->setObjectName(QStringLiteral("stopturnsbtn"));
+    QPushButton* stop = makeButton(turnRunBox_.get(), "stopturnsbtn", "멈춤",
+                                   "남은 턴을 진행하지 않고 이번 턴 뒤에 멈춥니다.");
     stop->setDefault(true);
     turnsPlayedLabel_->setBuddy(stop);
     auto* layout = new QVBoxLayout(turnRunBox_.get());

@@ -15,14 +15,15 @@
 
 namespace orrowvale {
 
-TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption) : paths_(paths) {
+TSlotWindow::TSlotWindow(const GamePaths& paths, const char* caption, const char* okTip)
+    : paths_(paths) {
     setModal(true);
     auto* prompt = new QLabel(QString::fromUtf8(caption), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     slotList = new NumberedList(this, "filelist", prompt);
     slotList->setMinimumSize(320, 200);
-    okButton = makeButton(this, "Button1", "확인");
-    cancelButton = makeButton(this, "Button2", "취소");
+    okButton = makeButton(this, "Button1", "확인", okTip);
+    cancelButton = makeButton(this, "Button2", "취소", "아무것도 하지 않고 닫습니다.");
     // Where the slots are, in small print under the list, so that a player can
     // find (and copy) the folder to back up or carry a save to another machine.
     folderLabel = new QLabel(this);

@@ -20,7 +20,8 @@ class TSlotWindow : public QDialog {
     void okButtonClick();
 
   protected:
-    TSlotWindow(const GamePaths& paths, const char* caption);
+    // `okTip` says what "확인" does with the chosen slot.
+    TSlotWindow(const GamePaths& paths, const char* caption, const char* okTip);
     void showEvent(QShowEvent* event) override;
     // Saves into or loads slot 1..10, under the busy cursor. False (the player kept
     // what the slot held) or a DataError, which is shown, keeps the window open for

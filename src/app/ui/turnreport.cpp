@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/buttons.h"
 #include "app/ui/text.h"
 
 namespace orrowvale {
@@ -45,8 +46,8 @@ void turnReportBox(QWidget* parent, const std::vector<TurnNews>& turns) {
     text->setMinimumSize(metrics.averageCharWidth() * kReportColumns,
                          metrics.lineSpacing() * kReportLines);
 
-    auto* close = new QPushButton(QStringLiteral("닫기"), &box);
-    close->setObjectName(QStringLiteral("turnreportclose"));
+    QPushButton* close =
+        makeButton(&box, "turnreportclose", "닫기", "소식을 닫고 게임으로 돌아갑니다.");
     close->setDefault(true);
     // Heard as the box opens, with the button that has the keyboard.
     close->setAccessibleDescription(report);

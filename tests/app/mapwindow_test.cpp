@@ -9,6 +9,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/mapview.h"
+#include "app/lifecycle/statuspanel.h"
 #include "modaldriver.h"
 #include "parties/party.h"
 #include "world/adventurer.h"
@@ -103,6 +104,26 @@ TEST_F(MapWindow, AGrownMapIsClickedAndReadWhereItShowsItsCities) {
     driver.when("Tcommandform", [](QWidget* window) { window->close(); });
     QTest::mouseClick(map, Qt::LeftButton, {}, shown.center());
     EXPECT_EQ(state().commandCity, 3);
+}
+
+// The status panel and the command window keep beside the map's right edge as it
+// grows; one the player has moved away stays where he put it.
+TEST_F(MapWindow, TheCompanionsFollowTheMapsEdgeUnlessMovedAway) {
+    TMainForm& mapWindow = windows->window<TMainForm>();
+    QWidget& status = windows->window<Tinsform>();
+    QWidget& commands = windows->window<Tcommform>();
+    const int gap = status.frameGeometry().left() - mapWindow.frameGeometry().right();
+    ASSERT_GT(gap, 0);
+    commands.move(commands.pos() + QPoint(0, 40));
+    const QPoint commandsBefore = commands.pos();
+    mapWindow.resize(mapWindow.size() + QSize(60, 0));
+    EXPECT_EQ(status.frameGeometry().left() - mapWindow.frameGeometry().right(), gap);
+    EXPECT_EQ(commands.pos(), commandsBefore + QPoint(60, 0)) << "still beside the map";
+
+    commands.move(commands.pos() + QPoint(5, 0));
+    const QPoint movedAway = commands.pos();
+    mapWindow.resize(mapWindow.size() + QSize(30, 0));
+    EXPECT_EQ(commands.pos(), movedAway);
 }
 
 }  // namespace

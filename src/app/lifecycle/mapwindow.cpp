@@ -38,6 +38,8 @@ namespace {
 constexpr const char* kMapPicture = "data\\map.jpg";
 // The height of a window manager's title bar and frame, where it is not known yet.
 constexpr int kTitleBarRoom = 32;
+// The room between the map and the companions beside it.
+constexpr int kCompanionGap = 8;
 
 // Without its picture the map is still playable: the city rectangles and names
 // from the data files, drawn on parchment.
@@ -143,6 +145,7 @@ bool TMainForm::openForPlay() {
     // Once: later the three come back where they were, or where the player put them.
     if (!companionsPlaced_) arrangeWindows();
     companionsPlaced_ = true;
+    followedFrame_ = frameGeometry();
     // The keyboard is on the command window while the map is played: saving and
     // leaving keep their shortcuts there.
     windows_.window<Tcommform>().addActions({saveAction, exitAction});
@@ -164,7 +167,7 @@ void TMainForm::arrangeWindows() {
     commands.adjustSize();
     const QRect frame = frameGeometry();
     const int titleBar = std::max(frame.height() - height(), kTitleBarRoom);
-    constexpr int kGap = 8;
+    constexpr int kGap = kCompanionGap;
     const QSize group(
         frame.width() + kGap + std::max(statusPanel.width(), commands.width()),
         std::max(frame.height(), 2 * titleBar + statusPanel.height() + kGap + commands.height()));
@@ -174,6 +177,34 @@ void TMainForm::arrangeWindows() {
     move(corner);
     statusPanel.move(corner.x() + frame.width() + kGap, corner.y());
     commands.move(statusPanel.x(), corner.y() + titleBar + statusPanel.height() + kGap);
+}
+
+// The status panel and the command window follow the map's right edge as the player
+// moves the map or makes it larger, as long as they stand beside it where they were
+// put and the move keeps them on the screen. One the player has moved away stays.
+void TMainForm::keepCompanionsBeside() {
+    const QRect frame = frameGeometry();
+    if (!isVisible() || followedFrame_.isNull() || frame == followedFrame_) return;
+    const QPoint shift(frame.right() - followedFrame_.right(), frame.top() - followedFrame_.top());
+    const QRect screen = this->screen()->availableGeometry();
+    for (QWidget* companion : {static_cast<QWidget*>(&windows_.window<Tinsform>()),
+                               static_cast<QWidget*>(&windows_.window<Tcommform>())}) {
+        const QRect place = companion->frameGeometry();
+        if (place.left() != followedFrame_.right() + 1 + kCompanionGap) continue;
+        if (!screen.contains(place.translated(shift))) continue;
+        companion->move(companion->pos() + shift);
+    }
+    followedFrame_ = frame;
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    keepCompanionsBeside();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    keepCompanionsBeside();
 }
 
 void TMainForm::refreshMarks() {

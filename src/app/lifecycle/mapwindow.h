@@ -46,9 +46,12 @@ class TMainForm : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void arrangeWindows();
+    void keepCompanionsBeside();
 
     Windows& windows_;
     MapView* mapPicture;
@@ -61,6 +64,8 @@ class TMainForm : public QMainWindow {
     QAction* askEndTurnAction;
     QAction* exitAction;
     bool companionsPlaced_ = false;
+    // Where the map stood when its companions last followed it.
+    QRect followedFrame_;
 };
 
 }  // namespace orrowvale

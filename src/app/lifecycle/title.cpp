@@ -101,8 +101,9 @@ TForm1::TForm1(Windows& windows) : windows_(windows) {
         }
     });
 
-    // Opens in the middle of the screen, or where the player last left it.
-    setFixedSize(sizeHint());
+    // Opens in the middle of the screen at the picture's size, or where and as large
+    // as the player last left it; made larger, the picture grows with it.
+    titleImage->setGrowsWithWindow(true);
 }
 
 // The first thing the player sees: without the game directory nothing else can

@@ -71,6 +71,10 @@ QRect Picture::fromPicture(const QRect& pictureRect) const {
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRectF area = shownArea();
+    // The room the picture's shape leaves takes the colour of its corner, so that a
+    // maximised window shows one picture rather than a picture on a grey page.
+    if (!image_.isNull() && area != QRectF(rect()))
+        painter.fillRect(rect(), image_.pixelColor(0, 0));
     const double ratio = devicePixelRatioF();
     if (shownScale() * ratio == 1.0) {
         painter.drawImage(area.topLeft(), image_);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTextBrowser>
@@ -81,6 +82,39 @@ TEST_F(SettingsAndHelp, ChoicesAreKeptAndF1OpensThePageOfTheWindowInFront) {
     QTest::keyClick(&commands, Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return windows->window<Tlogform>().isVisible(); }, 2000))
         << "Ctrl+L from the command window";
+}
+
+// A window that waits on the player holds the keyboard from the others; the game's
+// keys still answer there: the log opens above it and can be read, the overview
+// opens, and Ctrl+I tells the status panel's values.
+TEST_F(SettingsAndHelp, TheGamesKeysAnswerOverAWindowThatWaits) {
+    ModalDriver driver;
+    startRandomGame(driver);
+    bool logAbove = false;
+    bool overviewOpened = false;
+    driver.when("Tpartyoverviewform", [&](QWidget* overview) {
+        overviewOpened = true;
+        overview->close();
+    });
+    driver.inScreen = [&](QDialog* guild) {
+        QTest::keyClick(guild, Qt::Key_L, Qt::ControlModifier);
+        Tlogform& log = windows->window<Tlogform>();
+        logAbove = log.isVisible() && QApplication::activeModalWidget() == &log;
+        log.close();
+        QTest::keyClick(guild, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(guild, Qt::Key_I, Qt::ControlModifier);
+    };
+    windows->window<Tcommform>().findChild<QPushButton*>(QStringLiteral("guildbutton"))->click();
+    EXPECT_TRUE(logAbove);
+    EXPECT_TRUE(overviewOpened);
+    ASSERT_FALSE(driver.seen.filter(QStringLiteral("box: 자금 ")).isEmpty())
+        << driver.seen.join('|').toStdString();
+    EXPECT_TRUE(
+        driver.seen.filter(QStringLiteral("box: 자금 "))[0].contains(QStringLiteral("은빛나루")));
+
+    // Away from such a window the log opens beside the map again, not holding it.
+    windows->window<TMainForm>().logActionTriggered();
+    EXPECT_FALSE(windows->window<Tlogform>().isModal());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "app/lifecycle/mapwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -121,6 +123,8 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
             [this] { askEndTurnAction->setChecked(askBeforeEndingTurn()); });
     connect(askEndTurnAction, &QAction::toggled, this, &setAskBeforeEndingTurn);
     addHelpMenu(*this, windows_);
+    // The game's keys over a window that waits on the player.
+    qApp->installEventFilter(this);
 }
 
 bool TMainForm::openForPlay() {
@@ -240,6 +244,14 @@ void TMainForm::saveActionTriggered() {
 void TMainForm::logActionTriggered() {
     if (!isVisible()) return;
     Tlogform& log = windows_.window<Tlogform>();
+    // Over a window that waits on the player the log opens above it, or it could be
+    // seen but not read; otherwise it stays open beside the map.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal != nullptr ? Qt::ApplicationModal : Qt::NonModal;
+    if (modal != &log && log.windowModality() != wanted) {
+        log.hide();
+        log.setWindowModality(wanted);
+    }
     log.show();
     log.raise();
     log.activateWindow();
@@ -272,6 +284,33 @@ void TMainForm::characterButtonClick() {
     }
     windows_.window<Tinfoform>().show();
     windows_.afterPlayerAction();
+}
+
+// A window that waits on the player (the guild, the trading post, a box) holds the
+// keyboard from the game's other windows, and so from their keys. Over one, Ctrl+L
+// opens the log above it, Ctrl+P the party overview, Ctrl+I tells what the status
+// panel shows, and Ctrl+M says that the map waits for the window to close.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !isVisible()) return false;
+    QWidget* modal = QApplication::activeModalWidget();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (modal == nullptr || key->modifiers() != Qt::ControlModifier) return false;
+    switch (key->key()) {
+        case Qt::Key_L:
+            logActionTriggered();
+            return true;
+        case Qt::Key_P:
+            if (modal != &windows_.window<Tpartyoverviewform>()) overviewActionTriggered();
+            return true;
+        case Qt::Key_I:
+            informBox(modal, windows_.window<Tinsform>().summary());
+            return true;
+        case Qt::Key_M:
+            informBox(modal, QStringLiteral("지도는 이 창을 닫은 뒤에 쓸 수 있습니다."));
+            return true;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
 }
 
 bool TMainForm::mayLeaveGame() {

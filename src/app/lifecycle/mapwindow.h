@@ -45,6 +45,7 @@ class TMainForm : public QMainWindow {
     MapView* map() const { return mapPicture; }
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

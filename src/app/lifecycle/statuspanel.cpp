@@ -133,6 +133,14 @@ void Tinsform::showNote(const QString& note) {
     showValue(noteLabel, note);
 }
 
+QString Tinsform::summary() const {
+    QString said = QStringLiteral("자금 %1 GP, 현재위치 %2, %3년 %4월 %5주 %6턴")
+                       .arg(goldLabel->text(), cityLabel->text(), yearLabel->text(),
+                            monthLabel->text(), weekLabel->text(), turnLabel->text());
+    if (!noteLabel->text().isEmpty()) said += QStringLiteral(". ") + noteLabel->text();
+    return said;
+}
+
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
     if (noteTurn_ != turnCount(state)) {

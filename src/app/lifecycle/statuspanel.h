@@ -20,6 +20,8 @@ class Tinsform : public QWidget {
     void statusShortcutActivated();
     // A short word on what was just done ("저장했습니다."), kept until the date moves.
     void showNote(const QString& note);
+    // What the panel shows, as one sentence: "자금 1000 GP, 현재위치 은빛나루, ...".
+    QString summary() const;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -61,6 +61,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
+    // The command window takes the keyboard as a game opens; the map beside it waits
+    // for Ctrl+M, lest a screen reader say the map first.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto* central = new QWidget(this);
     mapPicture = new MapView(central);

@@ -44,6 +44,9 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("길드 현황"));
     setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: Command 창으로"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // Read with Ctrl+I: shown as a game opens, it leaves the keyboard to the command
+    // window, rather than have a screen reader say the gold on the way there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     new StayOnScreen(this);
 
     goldLabel = statusValue(this, "goldstat", "자금");

@@ -9,6 +9,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/notice.h"
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 #include "app/ui/valuelabel.h"
@@ -56,6 +57,12 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     weekLabel = statusValue(this, "weeks", "주");
     turnLabel = statusValue(this, "turns", "턴");
     noteLabel = statusValue(this, "notestat", "알림");
+    // A screen reader says the note as it is told ("저장했습니다."), wherever the
+    // keyboard is; the line keeps its room while there is no note.
+    makeNotice(noteLabel);
+    QSizePolicy keepRoom = noteLabel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    noteLabel->setSizePolicy(keepRoom);
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, "자금:", goldLabel), 0, 0);
@@ -133,14 +140,16 @@ long long turnCount(const GameState& state) {
 
 void Tinsform::showNote(const QString& note) {
     noteTurn_ = turnCount(*windows_.state);
-    showValue(noteLabel, note);
+    noteLabel->setAccessibleDescription(note);
+    showNotice(noteLabel, note);
 }
 
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
-    if (noteTurn_ != turnCount(state)) {
+    if (noteTurn_ != turnCount(state) && !noteLabel->isHidden()) {
         noteTurn_ = -1;
-        showValue(noteLabel, QString());
+        noteLabel->setAccessibleDescription(QString());
+        showNotice(noteLabel, QString());
     }
     showValue(goldLabel, QString::number(state.gold));
     showValue(cityLabel, CityTable::contains(state.currentCity)

@@ -62,8 +62,7 @@ void Tttadvenform::showConversation(int number) {
 
 void Tttadvenform::updateJoinButton() {
     const std::optional<std::string> refusal = joinRefusal(*windows_.state, talkTarget_);
-    askToJoinButton->setEnabled(!refusal);
-    askToJoinButton->setToolTip(refusal ? qs(*refusal) : QString());
+    setRefusal(askToJoinButton, refusal ? qs(*refusal) : QString());
 }
 
 // The answer takes the focus, so a screen reader speaks it; Shift+Tab from it
@@ -81,7 +80,7 @@ bool Tttadvenform::eventFilter(QObject* watched, QEvent* event) {
     if (watched == answerText && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            QPushButton* back = askedBy_ && askedBy_->isEnabled() ? askedBy_ : goodbyeButton;
+            QPushButton* back = askedBy_ && !isRefused(askedBy_) ? askedBy_ : goodbyeButton;
             back->setFocus();
             return true;
         }
@@ -98,8 +97,8 @@ void Tttadvenform::askToJoinButtonClick() {
     updateJoinButton();
     if (declined) {
         showAnswer(QString::fromUtf8(kJoinDeclined), askToJoinButton);
-    } else if (!askToJoinButton->isEnabled()) {
-        // The button has just gone grey under the keyboard.
+    } else if (isRefused(askToJoinButton)) {
+        // The button has just been refused under the keyboard: the talk is over.
         goodbyeButton->setFocus();
     }
 }

@@ -96,8 +96,7 @@ void Tequipform::showPartyItem() {
     itemLabel->setAccessibleDescription(itemLabel->text());
     describeCarriedItems();
     const Refusal refusal = takeOffRefusal(state, party);
-    takeOffButton->setEnabled(!refusal);
-    takeOffButton->setToolTip(qs(refusal.value_or("")));
+    setRefusal(takeOffButton, qs(refusal.value_or("")));
 }
 
 // Each party's row says what it carries, so a screen reader hears it with the party.

@@ -105,11 +105,9 @@ void Tguildform::fillLists() {
 
 void Tguildform::updateButtons() {
     const bool member = memberList->chosen().has_value();
-    memberInfoButton->setEnabled(member);
-    memberInfoButton->setToolTip(member ? QString() : QString::fromUtf8(kChooseGuildMemberFirst));
+    setRefusal(memberInfoButton, member ? QString() : QString::fromUtf8(kChooseGuildMemberFirst));
     const bool party = partyList->chosen().has_value();
-    partyInfoButton->setEnabled(party);
-    partyInfoButton->setToolTip(party ? QString() : QString::fromUtf8(kChoosePartyFirst));
+    setRefusal(partyInfoButton, party ? QString() : QString::fromUtf8(kChoosePartyFirst));
 }
 
 void Tguildform::refreshButtonClick() {

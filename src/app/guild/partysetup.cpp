@@ -52,6 +52,8 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     leaderCaption->setObjectName(QStringLiteral("Label1"));
     leaderLabel = makeValueLabel(this, "leaderlabel", "리더명");
     leaderLabel->setMinimumWidth(100);
+    // Tab reads the leader with the rest of the window.
+    leaderLabel->setFocusPolicy(Qt::StrongFocus);
     formationBox = buildFormationGrid();
     memberList = new NumberedList(this, "memberlist");
     memberList->setAccessibleName(QStringLiteral("파티원"));
@@ -189,8 +191,7 @@ void Tpsform::refreshButtons() {
     const int slot = memberList->chosen().value_or(0);
     for (const ActionButton& b : actionButtons_) {
         const Refusal refusal = setupRefusal(*windows_.state, b.action, party, slot);
-        b.button->setEnabled(!refusal);
-        b.button->setToolTip(refusal ? qs(*refusal) : b.hint);
+        setRefusal(b.button, refusal ? qs(*refusal) : QString(), b.hint);
     }
 }
 

@@ -48,7 +48,7 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     connect(partyList, &QListWidget::itemSelectionChanged, this, &Tcommandform::describeRows);
     connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
         partyList->setCurrentRow(row.row());
-        if (moveButton->isEnabled()) moveButtonClick();
+        if (!isRefused(moveButton)) moveButtonClick();
     });
     connect(moveButton, &QPushButton::clicked, this, &Tcommandform::moveButtonClick);
     connect(adventureButton, &QPushButton::clicked, this, &Tcommandform::adventureButtonClick);
@@ -89,10 +89,8 @@ void Tcommandform::describeRows() {
 void Tcommandform::updateButtons() {
     const QString why =
         qs(whyPartyCannotLeave(*windows_.state, partyList->chosen().value_or(0)).value_or(""));
-    for (QPushButton* button : {moveButton, adventureButton}) {
-        button->setEnabled(why.isEmpty());
-        button->setToolTip(why);
-    }
+    for (QPushButton* button : {moveButton, adventureButton})
+        setRefusal(button, why);
 }
 
 void Tcommandform::moveButtonClick() {
@@ -108,7 +106,7 @@ void Tcommandform::moveButtonClick() {
 // rather than the keyboard falling on "닫기".
 void Tcommandform::keyboardToPartyIfSent() {
     updateButtons();
-    if (!adventureButton->isEnabled()) partyList->setFocus();
+    if (isRefused(adventureButton)) partyList->setFocus();
 }
 
 void Tcommandform::adventureButtonClick() {

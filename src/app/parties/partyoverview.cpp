@@ -40,7 +40,7 @@ Tpartyoverviewform::Tpartyoverviewform(Windows& windows) : windows_(windows) {
             &Tpartyoverviewform::updateButtons);
     connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
         partyList->setCurrentRow(row.row());
-        if (commandsButton->isEnabled()) commandsButtonClick();
+        if (!isRefused(commandsButton)) commandsButtonClick();
     });
     connect(commandsButton, &QPushButton::clicked, this, &Tpartyoverviewform::commandsButtonClick);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -62,8 +62,7 @@ void Tpartyoverviewform::fillList() {
 void Tpartyoverviewform::updateButtons() {
     const QString why = qs(
         whyNoCommandsFromOverview(*windows_.state, partyList->chosen().value_or(0)).value_or(""));
-    commandsButton->setEnabled(why.isEmpty());
-    commandsButton->setToolTip(why);
+    setRefusal(commandsButton, why);
 }
 
 void Tpartyoverviewform::commandsButtonClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace orrowvale {
@@ -15,5 +16,15 @@ QPushButton* makeButton(QWidget* parent, const char* objectName, const char* cap
 // anything else is left to the window (a list's row, a dialog's default button).
 // Installed once for the application; calling it again does nothing.
 void pressFocusedButtonsOnEnter();
+
+// A button the player cannot press now keeps its place in the Tab order, so that a
+// screen reader reaches it and says why: it looks and reads as unavailable, the
+// reason is its tip and its description, and pressing it shows the reason instead of
+// doing anything. An empty `reason` makes it a plain button again, with `hint` as its
+// tip. A check button (a formation cell) is simply disabled with the reason as its tip.
+void setRefusal(QPushButton* button, const QString& reason, const QString& hint);
+void setRefusal(QPushButton* button, const QString& reason);
+// Refused with a reason by setRefusal, or disabled.
+bool isRefused(const QPushButton* button);
 
 }  // namespace orrowvale

@@ -124,7 +124,9 @@ bool TMainForm::openForPlay() {
     try {
         readMapData(windows_.game);
     } catch (const DataError& error) {
-        errorBox(activeParent(), error);
+        const PlayerText told = dataErrorText(error);
+        windows_.logBox(kErrorHeading, told.text());
+        errorBox(activeParent(), told);
         return false;
     }
     std::string error;

@@ -139,6 +139,8 @@ class BlindPlayer:
             return self._app
         deadline = time.time() + 60
         while time.time() < deadline:
+            # The desktop learns of a new program from the events the player takes in.
+            self.listen()
             desktop = pyatspi.Registry.getDesktop(0)
             for index in range(desktop.childCount):
                 app = desktop.getChildAtIndex(index)
@@ -263,6 +265,7 @@ class BlindPlayer:
         """Waits until the window named NAME (a regular expression) has the keyboard."""
         deadline = time.time() + seconds
         while time.time() < deadline:
+            self.listen()
             window = self.active()
             if window is not None and _named(name, window.name):
                 return window

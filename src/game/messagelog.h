@@ -22,6 +22,7 @@ struct LogEntry {
 
 inline constexpr const char* kInformHeading = "알림";
 inline constexpr const char* kQuestionHeading = "질문";
+inline constexpr const char* kErrorHeading = "오류";
 // A line of the turn report, kept under the date of its turn as it happens.
 inline constexpr const char* kReportHeading = "소식";
 inline constexpr const char* kAnsweredYes = "(예)";

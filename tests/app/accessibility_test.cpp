@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -40,6 +41,8 @@
 #include "app/parties/partycommands.h"
 #include "app/parties/travel.h"
 #include "app/scripts/dialogue.h"
+#include "app/ui/buttons.h"
+#include "app/ui/notice.h"
 #include "app/ui/picture.h"
 #include "modaldriver.h"
 
@@ -107,6 +110,20 @@ TEST(Accessibility, AControlWithoutAnObjectNameOrAReadableNameIsListed) {
               (QStringList{QStringLiteral("Twindow.(QPushButton \"확인\" without an object name)"),
                            QStringLiteral("Twindow.placecombo")}));
 }
+
+// Counts the events of one type that reach the objects it filters.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) ++count_;
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    int& count_;
+};
 
 // What Tab reaches in `window`, from its first control round to it again.
 QWidgetList tabCycle(QWidget* window) {
@@ -182,6 +199,7 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
     EXPECT_TRUE(reaches(&w.window<Tfamform>(), "advfamelabel"));
     EXPECT_TRUE(reaches(&w.window<Tfamform>(), "needslabel"));
     EXPECT_TRUE(reaches(&w.window<Tequipform>(), "pitemla"));
+    EXPECT_TRUE(reaches(&w.window<Tpsform>(), "leaderlabel"));
     auto& panel = w.window<Tadvdtform>();
     panel.show();
     const QWidgetList lines = tabCycle(&panel);
@@ -190,6 +208,74 @@ TEST_F(KeyboardWalk, TabFollowsTheVisualOrderInEveryWindow) {
     panel.hide();
     for (QWidget* window : opened)
         window->hide();
+}
+
+// A button refused for now stays in the Tab order and says why, as unavailable; no
+// key, click or screen reader's action presses it until it is offered again.
+TEST(RefusedButton, IsReachedAndHeardButNotPressedUntilOffered) {
+    QWidget window;
+    auto* before = new QPushButton(QStringLiteral("앞"), &window);
+    QPushButton* button = makeButton(&window, "addbtn", "추가", "힌트");
+    new QHBoxLayout(&window);
+    window.layout()->addWidget(before);
+    window.layout()->addWidget(button);
+    int pressed = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    allowUnless(*button, "파티를 먼저 고르십시오.");
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    EXPECT_TRUE(isRefused(button));
+    EXPECT_TRUE(tabCycle(&window).contains(button));
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(heard->role(), QAccessible::Button);
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("추가"));
+    EXPECT_EQ(heard->text(QAccessible::Description), QStringLiteral("파티를 먼저 고르십시오."));
+    EXPECT_TRUE(heard->state().disabled);
+    EXPECT_FALSE(heard->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    EXPECT_NE(button->palette().color(QPalette::Active, QPalette::ButtonText),
+              window.palette().color(QPalette::Active, QPalette::ButtonText));
+    pressFocusedButtonsOnEnter();
+    button->setFocus();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+        QTest::keyClick(button, key);
+    QTest::mouseClick(button, Qt::LeftButton);
+    heard->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(pressed, 0);
+
+    allowUnless(*button, std::nullopt);
+    EXPECT_FALSE(isRefused(button));
+    EXPECT_FALSE(heard->state().disabled);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("힌트"));
+    EXPECT_EQ(button->palette().color(QPalette::Active, QPalette::ButtonText),
+              window.palette().color(QPalette::Active, QPalette::ButtonText));
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    heard->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(pressed, 3);
+}
+
+// A notice is said as it appears (Qt tells a screen reader of each widget shown):
+// each new text shows it anew, and no text hides it.
+TEST(Notice, AppearsAsANotificationWithEachTextAndHidesWithNone) {
+    QWidget window;
+    QLabel* notice = makeUnseenNotice(&window, "summarynotice");
+    window.show();
+    int appeared = 0;
+    EventCounter counter(QEvent::Show, appeared);
+    notice->installEventFilter(&counter);
+    showNotice(notice, QStringLiteral("보수: 100gp"));
+    showNotice(notice, QStringLiteral("보수: 200gp"));
+    EXPECT_EQ(appeared, 2);
+    EXPECT_TRUE(notice->isVisible());
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
+    EXPECT_EQ(heard->role(), QAccessible::Notification);
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("보수: 200gp"));
+    EXPECT_TRUE(notice->size().isEmpty()) << "a screen reader's alone";
+    showNotice(notice, QString());
+    EXPECT_FALSE(notice->isVisible());
 }
 
 // The panel's values are read label first (PlayerWindows); here, that the

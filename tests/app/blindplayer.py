@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 class Lost(Exception):
@@ -72,11 +73,64 @@ def spoken(node):
     return ": ".join(part for part in parts if part)
 
 
+# What a screen reader says of its own accord, as Orca does: the object that takes
+# the keyboard, a new name or description of that object, a notification that shows.
+_SPOKEN_EVENTS = ("object:state-changed:focused", "object:state-changed:showing",
+                  "object:property-change:accessible-name",
+                  "object:property-change:accessible-description")
+
+
 class BlindPlayer:
     def __init__(self, pid, log=print):
         self.pid = pid
         self.log = log
         self._app = None
+        # What the reader said, in order, since the player started listening.
+        self.heard = []
+        self._focus = None
+        self._told = 0
+        pyatspi.Registry.registerEventListener(self._hear, *_SPOKEN_EVENTS)
+
+    # -- hearing --------------------------------------------------------------
+
+    def _hear(self, event):
+        try:
+            source = event.source
+            if source is None or source.get_process_id() != self.pid:
+                return
+            kind = event.type
+            if kind.startswith("object:state-changed:focused"):
+                if event.detail1:
+                    self._focus = source
+                    self.heard.append(spoken(source))
+            elif kind.startswith("object:state-changed:showing"):
+                if event.detail1 and source.getRole() in (pyatspi.ROLE_NOTIFICATION,
+                                                          pyatspi.ROLE_ALERT):
+                    self.heard.append(spoken(source))
+            elif self._focus is not None and source == self._focus:
+                said = source.name if kind.endswith("accessible-name") else source.description
+                if said:
+                    self.heard.append(said)
+        except Exception:
+            return
+
+    def listen(self):
+        """Lets the reader take in what the program said since the last call."""
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+        for said in self.heard[self._told:]:
+            self.log(f"    heard: {said}")
+        self._told = len(self.heard)
+
+    def mark(self):
+        """A point in what was heard, for heard_since."""
+        self.listen()
+        return len(self.heard)
+
+    def heard_since(self, mark):
+        self.listen()
+        return self.heard[mark:]
 
     # -- reading --------------------------------------------------------------
 
@@ -85,6 +139,8 @@ class BlindPlayer:
             return self._app
         deadline = time.time() + 60
         while time.time() < deadline:
+            # The desktop learns of a new program from the events the player takes in.
+            self.listen()
             desktop = pyatspi.Registry.getDesktop(0)
             for index in range(desktop.childCount):
                 app = desktop.getChildAtIndex(index)
@@ -192,6 +248,7 @@ class BlindPlayer:
         deadline = time.time() + seconds
         last, since = None, time.time()
         while time.time() < deadline:
+            self.listen()
             try:
                 now = self.where()
             except Exception:
@@ -208,6 +265,7 @@ class BlindPlayer:
         """Waits until the window named NAME (a regular expression) has the keyboard."""
         deadline = time.time() + seconds
         while time.time() < deadline:
+            self.listen()
             window = self.active()
             if window is not None and _named(name, window.name):
                 return window

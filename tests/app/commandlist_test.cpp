@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app/parties/partycommands.h"
 #include "app/parties/partyoverview.h"
 #include "app/parties/travel.h"
+#include "app/ui/buttons.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/picture.h"
 #include "lifecycle/citymap.h"
@@ -100,7 +102,7 @@ TEST_F(CommandList, AMapClickListsTheIdlePartiesOfThatCityAndAnEmptyCitySaysHowT
         listed = rows(find<QListWidget>(window, "partylist"));
         auto* move = find<QPushButton>(window, "movebtn");
         auto* adv = find<QPushButton>(window, "advbtn");
-        buttonsWait = !move->isEnabled() && !adv->isEnabled() &&
+        buttonsWait = isRefused(move) && isRefused(adv) &&
                       move->toolTip() == QString::fromUtf8(kChoosePartyFirst);
         find<QPushButton>(window, "closebtn")->click();
     });
@@ -146,7 +148,7 @@ TEST_F(CommandList, TheOverviewListsEveryPartyAndOpensTheCommandsOfOneInACity) {
         accessibleName = list->accessibleName();
         auto* commands = find<QPushButton>(window, "commandsbtn");
         list->choose(1);
-        roadTip = commands->isEnabled() ? QString() : commands->toolTip();
+        roadTip = isRefused(commands) ? commands->toolTip() : QString();
         list->choose(2);
         if (const char* shot = std::getenv("ORROWVALE_SHOT")) window->grab().save(shot);
         QTest::keyClick(list, Qt::Key_Return);
@@ -182,7 +184,7 @@ TEST_F(CommandList, ThePartyButtonsAreRefusedForAPartyOnAMission) {
         auto* adv = find<QPushButton>(window, "advbtn");
         for (int row : {0, 1, 0}) {
             list->setCurrentRow(row);
-            seen.push_back({move->isEnabled(), adv->isEnabled(), adv->toolTip()});
+            seen.push_back({!isRefused(move), !isRefused(adv), adv->toolTip()});
         }
         window->close();
     });
@@ -233,7 +235,7 @@ TEST_F(CommandList, AMoveTooDearKeepsTheWindowOpenAndADepartureTakesThePartyOffT
     });
     driver.when("Tcommandform", [&](QWidget* window) {
         listAfter = rows(find<QListWidget>(window, "partylist"));
-        buttonsAfter = find<QPushButton>(window, "movebtn")->isEnabled();
+        buttonsAfter = !isRefused(find<QPushButton>(window, "movebtn"));
         window->close();
     });
     pressCommand();
@@ -305,6 +307,16 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
         // The sewer has three levels: no deeper can be entered.
         number->setValue(6);
         EXPECT_EQ(number->value(), 3);
+        // The new numbers are said as the depth changes under the keyboard.
+        auto* notice = find<QLabel>(window, "summarynotice");
+        number->setValue(2);
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
+        const QString saidAtTwo = notice->text();
+        EXPECT_TRUE(saidAtTwo.contains(find<QLabel>(window, "rewardlabel")->text()));
+        EXPECT_TRUE(saidAtTwo.contains(find<QLabel>(window, "risklabel")->text()));
+        number->setValue(3);
+        EXPECT_NE(notice->text(), saidAtTwo);
         // Named by its label; the summary beneath is read after the dungeon.
         EXPECT_EQ(heard(kind), QStringLiteral("종류"));
         EXPECT_TRUE(heard(target, QAccessible::Description)
@@ -315,7 +327,7 @@ TEST_F(CommandList, ADungeonTakesTheDepthTypedAndTheNumberFieldKeepsItForTheNext
     QString standingAfter;
     driver.when("Tcommandform", [&](QWidget* window) {
         // The party just sent stays chosen, and its buttons now refuse.
-        refusedAfter = !find<QPushButton>(window, "advbtn")->isEnabled();
+        refusedAfter = isRefused(find<QPushButton>(window, "advbtn"));
         standingAfter = find<QLabel>(window, "standinglabel")->text();
     });
     dispatch(1, [&](QWidget* window) {
@@ -373,7 +385,7 @@ TEST_F(CommandList, TheKeyboardChoosesMovesAndCloses) {
         auto* list = find<QListWidget>(window, "partylist");
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Up);
-        const bool enabled = find<QPushButton>(window, "movebtn")->isEnabled();
+        const bool enabled = !isRefused(find<QPushButton>(window, "movebtn"));
         order << QStringLiteral("row %1 %2").arg(list->currentRow()).arg(enabled);
         QTest::keyClick(list, Qt::Key_Return);
         order << QStringLiteral("back");

@@ -42,13 +42,14 @@ shot '캐릭터 능력' adventurer_panel
 keys_to "$panel" Escape
 wait_gone '캐릭터 능력' 10
 
-# Party setup: Tab goes down each column, past "캐릭터 정보", the party list (its
-# "파티 정보" waits for a party) and "동기화", to "파티 구성".
-keys_to "$guild" Tab Tab Tab Tab space
+# Party setup: Tab goes down each column, past "캐릭터 정보", the party list, its
+# "파티 정보" (refused until a party is chosen, but reached) and "동기화", to "파티 구성".
+keys_to "$guild" Tab Tab Tab Tab Tab space
 setup=$(wait_window '파티 구성' 20)
 shot '파티 구성' party_setup
-# Past the empty lists to "새로운 파티": its message, then the chooser.
-keys_to "$setup" Tab Tab space
+# Past the leader, the empty member list and the three buttons that wait for a
+# party, to "새로운 파티": its message, then the chooser.
+keys_to "$setup" Tab Tab Tab Tab Tab Tab space
 message=$(wait_window "$message_box" 20)
 shot "$message_box" new_party_message
 keys_to "$message" Return

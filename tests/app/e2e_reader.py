@@ -20,6 +20,8 @@ from blindplayer import BlindPlayer, Lost
 MESSAGE_BOX = r".* - (알림|질문|오류)"
 TURN_REPORT = "이번 턴의 소식"
 MAP = r"로반햄 대륙 서남부"
+# What the reader says when the map has the keyboard.
+MAP_HEARD = "list: 지도"
 
 
 def log(line):
@@ -54,6 +56,15 @@ def answer_everything(player, until, seconds=120):
 def command_window(player):
     """Back in the command window, answering whatever a turn or a window said."""
     answer_everything(player, "도시 명령")
+
+
+def straight_back(player, since, leaving):
+    """The reader said nothing of the map since the mark SINCE, as the keyboard
+    went back from LEAVING."""
+    player.settle(quiet=0.6)
+    passed = [said for said in player.heard_since(since) if said.startswith(MAP_HEARD)]
+    if passed:
+        raise Lost(f"leaving {leaving}, the keyboard went by way of the map")
 
 
 def status(player):
@@ -134,9 +145,35 @@ def talk_in_pub(player):
     return joined
 
 
+def refused_button(player, name, reason):
+    """Tab reaches the button NAME that cannot be pressed yet: the reader says it is
+    unavailable and why, and Enter on it leaves the window as it was."""
+    button = player.tab_to(name, role="push button")
+    said = player.where()
+    if reason not in said or button.getState().contains(pyatspi.STATE_ENABLED):
+        raise Lost(f'the refused "{name}" reads {said!r}, not unavailable with "{reason}"')
+    log(f"refused: {said}")
+    window = player.active().name
+    player.press("Return")
+    if player.active().name != window:
+        raise Lost(f'Enter on the refused "{name}" opened {player.active().name}')
+
+
+def leader_read(player):
+    """Tab reaches the leader of the chosen party in party setup."""
+    for _ in range(40):
+        node = player.focus()
+        if node is not None and node.description == "리더명":
+            log(f"leader: {player.where()}")
+            return node.name
+        player.press("Tab")
+    raise Lost(f"Tab never reached the leader; the reader is at {player.where()}")
+
+
 def form_party(player, members=3):
     player.press_button("길드 관리", then="길드")
     player.press_button("파티 구성", then="파티 구성")
+    refused_button(player, "추가", "파티를 먼저 고르십시오.")
     player.press_button("새로운 파티")
     answer_everything(player, "선택하십시오.")
     log(f"chooser: {player.where()}")
@@ -151,10 +188,26 @@ def form_party(player, members=3):
     log(f"formation: {', '.join(standing)}")
     if len(standing) != members or not any("(리더)" in name for name in standing):
         raise Lost(f"the formation reads {standing}, not {members} members with a leader")
+    leader = next(name for name in standing if "(리더)" in name)
+    if leader_read(player) not in leader:
+        raise Lost(f"the leader read is not the formation's {leader}")
     player.press("Escape")
     player.wait_window("길드")
+    mark = player.mark()
     player.press("Escape")
     command_window(player)
+    straight_back(player, mark, "the guild window")
+
+
+def overview(player):
+    """The party overview (Ctrl+P) read and closed."""
+    player.press("ctrl+p")
+    player.wait_window("파티 현황")
+    log(f"overview: {player.where()}")
+    mark = player.mark()
+    player.press("Escape")
+    command_window(player)
+    straight_back(player, mark, "the party overview")
 
 
 def dispatch(player):
@@ -180,9 +233,14 @@ def dispatch(player):
 
 def end_turn(player):
     player.press_button("완료")
+    mark = player.mark()
     window = player.wait_window(MESSAGE_BOX)
     player.answer(window)
     command_window(player)
+    # After the turn's last box the keyboard is on "완료" again, for the next turn.
+    straight_back(player, mark, "the turn's boxes")
+    if player.focus() is None or player.focus().name != "완료":
+        raise Lost(f"after the turn the keyboard is at {player.where()}, not on 완료")
 
 
 def waiting_parties(player, city):
@@ -203,14 +261,18 @@ def save_into_first_slot(player):
     player.press("ctrl+s")
     player.wait_window("저장")
     log(f"save: {player.where()}")
+    mark = player.mark()
     player.press("Return")
     window = player.active()
     if window is not None and re.fullmatch(MESSAGE_BOX, window.name):
         player.answer(window)
     command_window(player)
+    straight_back(player, mark, "the save window")
     note = player.read("알림")
     if note != "저장했습니다.":
         raise Lost(f"after the save the status panel says {note!r}")
+    if not any("저장했습니다." in said for said in player.heard_since(mark)):
+        raise Lost("the reader never said 저장했습니다.")
 
 
 def leave_and_load(player):
@@ -225,9 +287,31 @@ def leave_and_load(player):
         player.press("Down")
     player.press("Return")
     player.wait_window("파일 읽기")
+    # The second slot is empty: its box is read, then the first is loaded.
+    player.press("Down")
     log(f"load: {player.where()}")
     player.press("Return")
+    said = player.answer(player.wait_window(MESSAGE_BOX))
+    if "빈 슬롯" not in said:
+        raise Lost(f"an empty slot said {said!r}")
+    player.wait_window("파일 읽기")
+    player.press("Up")
+    log(f"load: {player.where()}")
+    mark = player.mark()
+    player.press("Return")
     command_window(player)
+    return mark
+
+
+def logged(player, words):
+    """The log (Ctrl+L) holds WORDS."""
+    player.press("ctrl+l")
+    player.wait_window("기록")
+    text = player.find("기록", role="text")
+    kept = text is not None and words in text.queryText().getText(0, -1)
+    player.press("Escape")
+    command_window(player)
+    return kept
 
 
 def main():
@@ -246,6 +330,7 @@ def main():
         command_window(player)
         form_party(player)
         dispatch(player)
+        overview(player)
         for turns in range(1, 16):
             end_turn(player)
             if waiting_parties(player, home) > 0:
@@ -257,10 +342,15 @@ def main():
         command_window(player)
         save_into_first_slot(player)
         end_turn(player)
-        leave_and_load(player)
+        loading = leave_and_load(player)
         _, loaded_turn = status(player)
         if loaded_turn != turn:
             raise Lost(f"the loaded game is at turn {loaded_turn}, not {turn}")
+        gold_said = [said for said in player.heard_since(loading) if "자금" in said]
+        if len(gold_said) != 1:
+            raise Lost(f"the load and Ctrl+I said the gold {len(gold_said)} times: {gold_said}")
+        if not logged(player, "빈 슬롯입니다"):
+            raise Lost("the empty slot's box is missing from the loaded game's log")
         log(f"slot 1 loaded back at turn {turn}")
     except Lost as lost:
         print(f"reader: lost: {lost}", file=sys.stderr)

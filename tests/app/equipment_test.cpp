@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/city/citycommands.h"
+#include "app/ui/buttons.h"
 #include "guild/equipment.h"
 #include "modaldriver.h"
 
@@ -59,13 +60,13 @@ TEST_F(EquipmentWindow, OpensWithoutTouchingStorageAndTheLabelFollowsTheChosenPa
         auto* label = child<QLabel>(window, "pitemla");
         auto* takeOff = child<QPushButton>(window, "Button2");
         EXPECT_EQ(label->text(), QStringLiteral("아이템 없음"));
-        EXPECT_FALSE(takeOff->isEnabled());
+        EXPECT_TRUE(isRefused(takeOff));
         EXPECT_EQ(takeOff->toolTip(), QString::fromUtf8(kChoosePartyToTakeOff));
 
         auto* parties = child<QListWidget>(window, "partylist");
         parties->setCurrentRow(0);
         EXPECT_EQ(label->text(), QStringLiteral("용의 이빨"));
-        EXPECT_TRUE(takeOff->isEnabled());
+        EXPECT_FALSE(isRefused(takeOff));
         parties->setCurrentRow(1);
         EXPECT_EQ(label->text(), QStringLiteral("아이템 없음"));
         EXPECT_EQ(takeOff->toolTip(), QString::fromUtf8(kNothingToTakeOff));

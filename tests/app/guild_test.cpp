@@ -10,6 +10,7 @@
 #include "app/guild/adventurerpanel.h"
 #include "app/guild/guildwindow.h"
 #include "app/guild/partypanel.h"
+#include "app/ui/buttons.h"
 #include "app/ui/text.h"
 #include "guild/adventurerpanel.h"
 #include "guild/guildwindow.h"
@@ -109,7 +110,7 @@ TEST_F(GuildWindow, ListsMembersHereAndEveryPartyAndNeedsARowForItsPanels) {
         EXPECT_EQ(rows(guild, "taskpartylist"), QStringList{QStringLiteral("원정대")});
         for (const char* name : {"Button4", "Button5"}) {
             auto* button = guild->findChild<QPushButton*>(QString::fromUtf8(name));
-            EXPECT_FALSE(button->isEnabled()) << name;
+            EXPECT_TRUE(isRefused(button)) << name;
             EXPECT_FALSE(button->toolTip().isEmpty()) << name;
         }
         auto* setup = guild->findChild<QPushButton*>(QStringLiteral("partycon"));
@@ -117,7 +118,7 @@ TEST_F(GuildWindow, ListsMembersHereAndEveryPartyAndNeedsARowForItsPanels) {
         EXPECT_FALSE(guild->findChild<QPushButton*>(QStringLiteral("Button3"))->isDefault());
         // A row a screen reader selects is chosen: its panel's button wakes.
         selectAsAssistiveTool(guild->findChild<QListWidget*>(QStringLiteral("taskpartylist")), 0);
-        EXPECT_TRUE(guild->findChild<QPushButton*>(QStringLiteral("Button5"))->isEnabled());
+        EXPECT_FALSE(isRefused(guild->findChild<QPushButton*>(QStringLiteral("Button5"))));
         // Tab goes down each column, then along the foot; the party list holds every
         // party, not those "현 위치".
         QStringList tabs;
@@ -193,7 +194,7 @@ TEST_F(GuildWindow, PartySetupRefillsTheListsWhenItCloses) {
         EXPECT_EQ(rows(guild, "taskpartylist"),
                   (QStringList{QStringLiteral("원정대"), QStringLiteral("새 파티")}));
         EXPECT_EQ(parties->currentRow(), 0) << "the chosen party stays chosen";
-        EXPECT_TRUE(guild->findChild<QPushButton*>(QStringLiteral("Button5"))->isEnabled());
+        EXPECT_FALSE(isRefused(guild->findChild<QPushButton*>(QStringLiteral("Button5"))));
     });
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/guild/chooser.h"
 #include "app/lifecycle/characterinfo.h"
+#include "app/ui/buttons.h"
 #include "guild/chooser.h"
 #include "modaldriver.h"
 #include "parties/party.h"
@@ -88,10 +89,10 @@ TEST_F(PartySetupWindow, FoundingAddingPlacingAndLeadingThroughTheButtons) {
     // Nothing chosen yet: every button but "새로운 파티" says what to choose.
     for (const char* name : {"makeleader", "Button2", "nameparty", "addbtn", "removebtn", "desbtn",
                              "Button5", "loc5"}) {
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
+        EXPECT_TRUE(isRefused(control(name))) << name;
         EXPECT_EQ(control(name)->toolTip(), QString::fromUtf8(kChoosePartyFirst)) << name;
     }
-    EXPECT_TRUE(control("Button3")->isEnabled());
+    EXPECT_FALSE(isRefused(control("Button3")));
     EXPECT_EQ(control<QLabel>("leaderlabel")->text(), QString()) << "no party, no leader";
     EXPECT_EQ(heard(control<QLabel>("leaderlabel")), QStringLiteral("리더 없음"));
 
@@ -181,11 +182,11 @@ TEST_F(PartySetupWindow, APartyAwayOnlyTakesANewNameAndTheLastOneOutDisbandsIt) 
     control<QListWidget>("partylist")->setCurrentRow(0);
     members->setCurrentRow(1);
     for (const char* name : {"makeleader", "addbtn", "removebtn", "desbtn", "loc1"}) {
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
+        EXPECT_TRUE(isRefused(control(name))) << name;
         EXPECT_EQ(control(name)->toolTip(), QString::fromUtf8(kPartyTravelling)) << name;
     }
     for (const char* name : {"nameparty", "Button2", "Button3", "Button5"})
-        EXPECT_TRUE(control(name)->isEnabled()) << name;
+        EXPECT_FALSE(isRefused(control(name))) << name;
 
     // Home again, carrying an item the full storage has no room for.
     state().parties[1].travelling = false;
@@ -249,7 +250,7 @@ TEST(Chooser, OnlyOkWithARowChosenGivesItsNumber) {
         return chooser.choose(offered);
     };
     EXPECT_EQ(playing([&] {
-                  EXPECT_FALSE(ok->isEnabled());
+                  EXPECT_TRUE(isRefused(ok));
                   EXPECT_EQ(ok->toolTip(), QString::fromUtf8(kChooseRowFirst));
                   ok->click();
                   QTest::keyClick(list, Qt::Key_Escape);

@@ -12,6 +12,7 @@
 #include "app/city/citycommands.h"
 #include "app/city/pubpatrons.h"
 #include "app/lifecycle/statuspanel.h"
+#include "app/ui/buttons.h"
 #include "city/adventurertalk.h"
 #include "city/pubpatrons.h"
 #include "modaldriver.h"
@@ -173,10 +174,9 @@ TEST_F(PubWindows, ADrinkShowsAtOnceAndAnAdventurerJoinsOnceTheFameIsThere) {
         EXPECT_EQ(said(talk), QStringLiteral("제 직업은 성직자입니다."));
         // The answer has the focus, so a screen reader speaks it.
         EXPECT_EQ(talk->focusWidget(), talk->findChild<QPlainTextEdit*>(QStringLiteral("adsaid")));
-        joinOffered = button(talk, "joinus")->isEnabled();
+        joinOffered = !isRefused(button(talk, "joinus"));
         button(talk, "joinus")->click();
-        refusal =
-            button(talk, "joinus")->isEnabled() ? QString() : button(talk, "joinus")->toolTip();
+        refusal = isRefused(button(talk, "joinus")) ? button(talk, "joinus")->toolTip() : QString();
         dice.queueD100({100, 1});  // when the list comes back, only adventurer 11 is there
         button(talk, "goodbyebtn")->click();
     });
@@ -218,7 +218,7 @@ TEST_F(PubWindows, TheCompanyStaysWhileTheListIsInFrontAndTheKeyboardTalks) {
         EXPECT_EQ(dice.queued(), 1u);
         adlist->clearSelection();
         talkTooltip =
-            button(list, "Button2")->isEnabled() ? QString() : button(list, "Button2")->toolTip();
+            isRefused(button(list, "Button2")) ? button(list, "Button2")->toolTip() : QString();
         // The arrows choose, Enter talks.
         adlist->setFocus();
         adlist->setCurrentRow(1);
@@ -227,7 +227,7 @@ TEST_F(PubWindows, TheCompanyStaysWhileTheListIsInFrontAndTheKeyboardTalks) {
     });
     driver.when(QStringLiteral("Tttadvenform"), [&](QWidget* talk) {
         joinTooltip =
-            button(talk, "joinus")->isEnabled() ? QString() : button(talk, "joinus")->toolTip();
+            isRefused(button(talk, "joinus")) ? button(talk, "joinus")->toolTip() : QString();
         dice.queueD100({1, 1});
         QTest::keyClick(talk, Qt::Key_Escape);
     });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -64,8 +65,11 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
         EXPECT_FALSE(windows->window<Tsaveform>().isVisible());
     });
     EXPECT_TRUE(slotUsed(3));
-    EXPECT_EQ(windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("notestat"))->text(),
-              QStringLiteral("저장했습니다."));
+    // Said by a screen reader as it shows: a notification that has just appeared.
+    auto* note = windows->window<Tinsform>().findChild<QLabel*>(QStringLiteral("notestat"));
+    EXPECT_EQ(note->text(), QStringLiteral("저장했습니다."));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);
 
     state().gameTurn = 5;
     state().gold = 1;
@@ -94,6 +98,13 @@ TEST_F(SaveAndLoad, SavingNeedsARowAndLoadingBringsTheSavedDateBack) {
     EXPECT_EQ(state().gold, gold);
     EXPECT_TRUE(windows->window<TMainForm>().isVisible());
     EXPECT_FALSE(windows->window<TForm1>().isVisible());
+    // The loaded game's log starts with the box read on the way to it ("box: TEXT").
+    const std::vector<LogEntry>& log = windows->loggingPresenter.log.entries();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().heading, kErrorHeading);
+    EXPECT_EQ(log.front().date, "200년 4월 1주 1턴");
+    EXPECT_EQ(QString::fromStdString(log.front().text), driver.seen.first().mid(5))
+        << driver.seen.join('|').toStdString();
 }
 
 // Both windows name the folder that holds the slots, so the player can find the

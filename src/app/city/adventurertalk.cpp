@@ -83,7 +83,7 @@ bool Tttadvenform::eventFilter(QObject* watched, QEvent* event) {
     if (watched == answerText && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            QPushButton* back = askedBy_ && askedBy_->isEnabled() ? askedBy_ : goodbyeButton;
+            QPushButton* back = askedBy_ && !isRefused(askedBy_) ? askedBy_ : goodbyeButton;
             back->setFocus();
             return true;
         }
@@ -100,8 +100,8 @@ void Tttadvenform::askToJoinButtonClick() {
     updateJoinButton();
     if (declined) {
         showAnswer(QString::fromUtf8(kJoinDeclined), askToJoinButton);
-    } else if (!askToJoinButton->isEnabled()) {
-        // The button has just gone grey under the keyboard.
+    } else if (isRefused(askToJoinButton)) {
+        // The button has just been refused under the keyboard: the talk is over.
         goodbyeButton->setFocus();
     }
 }

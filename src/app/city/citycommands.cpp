@@ -39,7 +39,10 @@ constexpr int kWindowManagerSettles = 300;
 Tcommform::Tcommform(Windows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("Tcommform"));
     setWindowTitle(QStringLiteral("도시 명령"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A dialog rather than a tool window: a window manager gives the keyboard back to
+    // a dialog when a box over it closes, while it passes a tool window over for the
+    // map, and a screen reader would say the map on every way back here.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     new StayOnScreen(this);
     new QVBoxLayout(this);
 

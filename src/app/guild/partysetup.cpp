@@ -53,6 +53,8 @@ Tpsform::Tpsform(Windows& windows) : windows_(windows) {
     leaderCaption->setObjectName(QStringLiteral("Label1"));
     leaderLabel = makeValueLabel(this, "leaderlabel", "리더명");
     leaderLabel->setMinimumWidth(100);
+    // Tab reads the leader with the rest of the window.
+    leaderLabel->setFocusPolicy(Qt::StrongFocus);
     formationBox = buildFormationGrid();
     memberList = new NumberedList(this, "memberlist");
     memberList->setAccessibleName(QStringLiteral("파티원"));

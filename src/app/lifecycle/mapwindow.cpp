@@ -66,6 +66,9 @@ TMainForm::TMainForm(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("로반햄 대륙 서남부"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The command window takes the keyboard as a game opens; the map beside it waits
+    // for Ctrl+M, lest a screen reader say the map first.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     // The map fills the window: made larger or maximised, the picture grows with it.
     auto* central = new QWidget(this);
@@ -131,7 +134,9 @@ bool TMainForm::openForPlay() {
     try {
         readMapData(windows_.game);
     } catch (const DataError& error) {
-        errorBox(activeParent(), error);
+        const PlayerText told = dataErrorText(error);
+        windows_.logBox(kErrorHeading, told.text());
+        errorBox(activeParent(), told);
         return false;
     }
     std::string error;

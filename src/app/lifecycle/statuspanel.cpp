@@ -9,6 +9,7 @@
 
 #include "app/city/citycommands.h"
 #include "app/lifecycle/windows.h"
+#include "app/ui/notice.h"
 #include "app/ui/stayonscreen.h"
 #include "app/ui/text.h"
 #include "app/ui/valuelabel.h"
@@ -44,6 +45,9 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral("길드 현황"));
     setAccessibleDescription(QStringLiteral("Tab: 다음 값, Esc: 도시 명령 창으로"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // Read with Ctrl+I: shown as a game opens, it leaves the keyboard to the command
+    // window, rather than have a screen reader say the gold on the way there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     new StayOnScreen(this);
 
     goldLabel = statusValue(this, "goldstat", "자금");
@@ -53,6 +57,12 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     weekLabel = statusValue(this, "weeks", "주");
     turnLabel = statusValue(this, "turns", "턴");
     noteLabel = statusValue(this, "notestat", "알림");
+    // A screen reader says the note as it is told ("저장했습니다."), wherever the
+    // keyboard is; the line keeps its room while there is no note.
+    makeNotice(noteLabel);
+    QSizePolicy keepRoom = noteLabel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    noteLabel->setSizePolicy(keepRoom);
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, "자금:", goldLabel), 0, 0);
@@ -130,7 +140,8 @@ long long turnCount(const GameState& state) {
 
 void Tinsform::showNote(const QString& note) {
     noteTurn_ = turnCount(*windows_.state);
-    showValue(noteLabel, note);
+    noteLabel->setAccessibleDescription(note);
+    showNotice(noteLabel, note);
 }
 
 QString Tinsform::summary() const {
@@ -143,9 +154,10 @@ QString Tinsform::summary() const {
 
 void Tinsform::refreshStatusPanel() {
     const GameState& state = *windows_.state;
-    if (noteTurn_ != turnCount(state)) {
+    if (noteTurn_ != turnCount(state) && !noteLabel->isHidden()) {
         noteTurn_ = -1;
-        showValue(noteLabel, QString());
+        noteLabel->setAccessibleDescription(QString());
+        showNotice(noteLabel, QString());
     }
     showValue(goldLabel, QString::number(state.gold));
     showValue(cityLabel, CityTable::contains(state.currentCity)

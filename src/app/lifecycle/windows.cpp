@@ -190,6 +190,12 @@ void Windows::takeLogFromAutosave() {
     }
 }
 
+LogEntry Windows::logBox(const char* heading, const QString& text) {
+    LogEntry entry{dateText(*state), heading, text.toStdString()};
+    loggingPresenter.log.add(entry);
+    return entry;
+}
+
 void Windows::afterPlayerAction() {
     window<Tinsform>().refreshStatusPanel();
     window<TMainForm>().refreshMarks();

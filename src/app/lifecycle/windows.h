@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <filesystem>
 #include <memory>
 #include <tuple>
@@ -62,6 +63,9 @@ class Windows {
     // loses none of what the game said. Neither does anything without autosaves.
     void keepLogWithAutosave();
     void takeLogFromAutosave();
+    // A box the windows show of their own (not the game's through its presenter) goes
+    // into the log too, under `heading`, dated by the game in play; returns the entry.
+    LogEntry logBox(const char* heading, const QString& text);
 
   private:
     // Empties every window's lists and the log, so nothing of one game shows in the

@@ -13,6 +13,7 @@
 #include "app/parties/errandsummarypanel.h"
 #include "app/ui/buttons.h"
 #include "app/ui/labelledcombo.h"
+#include "app/ui/notice.h"
 #include "app/ui/numberedlist.h"
 #include "app/ui/text.h"
 
@@ -54,6 +55,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
     // sends the party before the player has read the risk. "시작" is pressed itself.
     startButton = makeButton(this, "startbtn", "시작", "고른 일에 파티를 보냅니다.");
     cancelButton = makeButton(this, "Button2", "취소", "보내지 않고 닫습니다.");
+    summaryNotice = makeUnseenNotice(this, "summarynotice");
 
     auto* layout = new QFormLayout(this);
     layout->addRow(partyNameLabel);
@@ -70,7 +72,7 @@ Tdoadvform::Tdoadvform(Windows& windows) : windows_(windows) {
         label->setObjectName(QString::fromUtf8(objectName));
         label->setBuddy(field);
         field->setAccessibleName(label->text());
-        connect(field, &QSpinBox::valueChanged, this, &Tdoadvform::refreshSummary);
+        connect(field, &QSpinBox::valueChanged, this, &Tdoadvform::numberFieldChange);
         layout->addRow(label, field);
     }
     layout->addRow(summaryPanel);
@@ -96,6 +98,7 @@ void Tdoadvform::prepareAndShow(int party) {
         kindCombo->setCurrentIndex(-1);
     }
     kindComboChange();
+    showNotice(summaryNotice, QString());
     kindCombo->setFocus();
     exec();
 }
@@ -153,6 +156,13 @@ void Tdoadvform::refreshSummary() {
     targetCombo->setAccessibleDescription(summary);
     depthField->setAccessibleDescription(summary);
     turnsField->setAccessibleDescription(summary);
+}
+
+// The field's description holds the new numbers too, but a screen reader does not
+// say a description that changes under the keyboard.
+void Tdoadvform::numberFieldChange() {
+    refreshSummary();
+    showNotice(summaryNotice, summaryPanel->spokenForNumber());
 }
 
 // The game takes target 0 for none chosen, and the window closes with the party

@@ -36,6 +36,8 @@ class Tdoadvform : public QDialog {
     QSpinBox* numberFieldOfKind() const;
     int fieldValue() const;
     void refreshSummary();
+    // The player changed the depth or the turns: the new reward and risk are said.
+    void numberFieldChange();
 
     Windows& windows_;
     int party_ = 0;
@@ -47,6 +49,7 @@ class Tdoadvform : public QDialog {
     ErrandSummaryPanel* summaryPanel;
     QPushButton* startButton;
     QPushButton* cancelButton;
+    QLabel* summaryNotice;
 };
 
 }  // namespace orrowvale

@@ -56,11 +56,23 @@ void ErrandSummaryPanel::showFor(Game& game, int party, std::optional<Errand> ki
     costLabel->setVisible(!shown.cost.empty());
 }
 
-QString ErrandSummaryPanel::spoken() const {
+namespace {
+
+QString joinShown(const std::vector<QLabel*>& labels) {
     QStringList shown;
-    for (const QLabel* label : lines())
+    for (const QLabel* label : labels)
         if (!label->text().isEmpty()) shown << label->text();
     return shown.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString ErrandSummaryPanel::spoken() const {
+    return joinShown(lines());
+}
+
+QString ErrandSummaryPanel::spokenForNumber() const {
+    return joinShown({lengthLabel, rewardLabel, costLabel, riskLabel, successLabel});
 }
 
 }  // namespace orrowvale

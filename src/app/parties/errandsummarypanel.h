@@ -24,6 +24,9 @@ class ErrandSummaryPanel : public QWidget {
                  int numberField);
     // Every line shown, joined, for the fields a screen reader is on when they change.
     QString spoken() const;
+    // The lines that follow the depth or the turns (how long, what it pays and costs,
+    // the risk, the chance), joined: what a screen reader says as that field changes.
+    QString spokenForNumber() const;
 
   private:
     QLabel* noTargetLabel;

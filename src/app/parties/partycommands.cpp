@@ -50,7 +50,7 @@ Tcommandform::Tcommandform(Windows& windows) : windows_(windows) {
     connect(partyList, &QListWidget::itemSelectionChanged, this, &Tcommandform::describeRows);
     connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
         partyList->setCurrentRow(row.row());
-        if (moveButton->isEnabled()) moveButtonClick();
+        if (!isRefused(moveButton)) moveButtonClick();
     });
     connect(moveButton, &QPushButton::clicked, this, &Tcommandform::moveButtonClick);
     connect(adventureButton, &QPushButton::clicked, this, &Tcommandform::adventureButtonClick);
@@ -107,7 +107,7 @@ void Tcommandform::moveButtonClick() {
 // rather than the keyboard falling on "닫기".
 void Tcommandform::keyboardToPartyIfSent() {
     updateButtons();
-    if (!adventureButton->isEnabled()) partyList->setFocus();
+    if (isRefused(adventureButton)) partyList->setFocus();
 }
 
 void Tcommandform::adventureButtonClick() {

@@ -41,7 +41,7 @@ Tpartyoverviewform::Tpartyoverviewform(Windows& windows) : windows_(windows) {
             &Tpartyoverviewform::updateButtons);
     connect(partyList, &QListWidget::activated, this, [this](const QModelIndex& row) {
         partyList->setCurrentRow(row.row());
-        if (commandsButton->isEnabled()) commandsButtonClick();
+        if (!isRefused(commandsButton)) commandsButtonClick();
     });
     connect(commandsButton, &QPushButton::clicked, this, &Tpartyoverviewform::commandsButtonClick);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);

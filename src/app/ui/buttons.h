@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-class QAbstractButton;
 class QPushButton;
 class QWidget;
 
@@ -16,10 +15,15 @@ namespace orrowvale {
 QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption,
                         const char* tip);
 
-// Enables `button`, or disables it when the game refuses what it does: its tip then
-// says why ("파티를 먼저 고르십시오."), for the mouse and a screen reader alike, and
-// says again what it does once allowed.
-void allowUnless(QAbstractButton& button, const std::optional<std::string>& refusal);
+// Allows `button`, or refuses it when the game refuses what it does. A refused button
+// keeps its place in the Tab order, so that a screen reader reaches it and says why:
+// it looks and reads as unavailable, the reason ("파티를 먼저 고르십시오.") is its tip
+// and its description, and pressing it shows the reason instead of doing anything.
+// Allowed again, its tip says once more what it does. A check button (a formation
+// cell) is simply disabled, with the reason as its tip.
+void allowUnless(QPushButton& button, const std::optional<std::string>& refusal);
+// Refused by allowUnless, or disabled.
+bool isRefused(const QPushButton* button);
 
 // In every window, Enter presses the push button that has the keyboard, as Space
 // does: a player who moved to "취소" and pressed Enter meant "취소". Enter on

@@ -111,10 +111,13 @@ PlayerText dataErrorText(const DataError& error, const PlayerText& what, const P
         .withDetail(qs(error.problem()));
 }
 
+PlayerText dataErrorText(const DataError& error) {
+    return dataErrorText(error, "파일을 읽을 수 없습니다",
+                         "게임 폴더의 이 파일을 고치거나 게임을 다시 설치한 뒤 다시 시도하십시오.");
+}
+
 void errorBox(QWidget* parent, const DataError& error) {
-    errorBox(parent, dataErrorText(error, "파일을 읽을 수 없습니다",
-                                   "게임 폴더의 이 파일을 고치거나 게임을 다시 설치한 뒤 다시 "
-                                   "시도하십시오."));
+    errorBox(parent, dataErrorText(error));
 }
 
 namespace {

@@ -57,6 +57,8 @@ void errorBox(QWidget* parent, const PlayerText& text);
 // The same for a DataError: in Korean, naming the file and line and what to do,
 // with the author's detail beneath.
 void errorBox(QWidget* parent, const DataError& error);
+// The player's text for a DataError that errorBox(QWidget*, const DataError&) shows.
+PlayerText dataErrorText(const DataError& error);
 // The player's text for a DataError: `what` (e.g. "파일을 읽을 수 없습니다") and the
 // file and line, then `advice`, then the author's detail.
 PlayerText dataErrorText(const DataError& error, const PlayerText& what, const PlayerText& advice);

@@ -17,8 +17,15 @@ bool isPlayerWindow(QObject* object) {
     if (!object->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(object);
     const Qt::WindowType type = widget->windowType();
-    return widget->isWindow() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool) &&
-           !widget->testAttribute(Qt::WA_ShowWithoutActivating);
+    return widget->isWindow() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool);
+}
+
+// A window shown beside the one the player works in (the map and the status panel
+// beside the command window) is not given the keyboard as it shows; it still gets it
+// back as any other once it has had it.
+bool takesKeyboardOnShow(QObject* object) {
+    return isPlayerWindow(object) &&
+           !static_cast<QWidget*>(object)->testAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 class KeyboardFollowsWindows : public QObject {
@@ -29,7 +36,7 @@ class KeyboardFollowsWindows : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
             case QEvent::Show:
-                if (isPlayerWindow(watched)) activateLater(static_cast<QWidget*>(watched));
+                if (takesKeyboardOnShow(watched)) activateLater(static_cast<QWidget*>(watched));
                 break;
             case QEvent::Hide:
                 if (isPlayerWindow(watched)) activateLater(nullptr);

@@ -12,7 +12,8 @@ QAccessibleInterface* plainWindowFactory(const QString& className, QObject* obje
     if (className != QLatin1String("QWidget") || !object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     const Qt::WindowType type = widget->windowType();
-    if (!widget->isWindow() || (type != Qt::Window && type != Qt::Tool)) return nullptr;
+    if (!widget->isWindow() || (type != Qt::Window && type != Qt::Tool && type != Qt::Dialog))
+        return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 

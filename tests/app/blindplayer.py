@@ -147,6 +147,11 @@ class BlindPlayer:
                 try:
                     if app is not None and app.get_process_id() == self.pid:
                         self._app = app
+                        # Told again, now that the program is on the bus: a program
+                        # still starting as the player first asked may have missed it,
+                        # and says nothing then.
+                        pyatspi.Registry.deregisterEventListener(self._hear, *_SPOKEN_EVENTS)
+                        pyatspi.Registry.registerEventListener(self._hear, *_SPOKEN_EVENTS)
                         return app
                 except Exception:
                     continue

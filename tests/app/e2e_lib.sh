@@ -38,6 +38,10 @@ log() {
 fail() {
     echo "e2e: $*" >&2
     [ -n "${DISPLAY:-}" ] && import -window root "$out/failure.png" 2>/dev/null || true
+    # Dead, or a zombie not yet waited for.
+    if [ -n "$wm_pid" ] && ! ps -o stat= -p "$wm_pid" 2>/dev/null | grep -qv Z; then
+        echo "e2e: the window manager has died: $(cat "$work/window_manager.log")" >&2
+    fi
     echo "e2e: the windows on screen:" >&2
     xdotool search --onlyvisible --name '.' getwindowname %@ >&2 2>/dev/null || true
     echo "e2e: the save slots:" >&2

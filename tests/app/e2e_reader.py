@@ -62,7 +62,10 @@ def straight_back(player, since, leaving):
     """The reader said nothing of the map since the mark SINCE, as the keyboard
     went back from LEAVING."""
     player.settle(quiet=0.6)
-    passed = [said for said in player.heard_since(since) if said.startswith(MAP_HEARD)]
+    heard = player.heard_since(since)
+    if not heard:
+        raise Lost(f"the reader said nothing as the keyboard went back from {leaving}")
+    passed = [said for said in heard if said.startswith(MAP_HEARD)]
     if passed:
         raise Lost(f"leaving {leaving}, the keyboard went by way of the map")
 

@@ -89,7 +89,6 @@ class BlindPlayer:
         self.heard = []
         self._focus = None
         self._told = 0
-        pyatspi.Registry.registerEventListener(self._hear, *_SPOKEN_EVENTS)
 
     # -- hearing --------------------------------------------------------------
 
@@ -147,10 +146,10 @@ class BlindPlayer:
                 try:
                     if app is not None and app.get_process_id() == self.pid:
                         self._app = app
-                        # Told again, now that the program is on the bus: a program
-                        # still starting as the player first asked may have missed it,
-                        # and says nothing then.
-                        pyatspi.Registry.deregisterEventListener(self._hear, *_SPOKEN_EVENTS)
+                        # The player listens once the program is on the bus: asked
+                        # while it was still starting, the program could miss the
+                        # listener and say nothing, and the desktop, listened to
+                        # before the program came, could miss the program itself.
                         pyatspi.Registry.registerEventListener(self._hear, *_SPOKEN_EVENTS)
                         return app
                 except Exception:

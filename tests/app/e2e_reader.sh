@@ -26,6 +26,11 @@ done
 # shellcheck source=e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 
+# A session and an accessibility bus of this run's own: the bus's socket lies in the
+# runtime folder (or the home's cache without one), where another run started at the
+# same moment would take it over.
+export XDG_RUNTIME_DIR="$work/bus-runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 eval "$(dbus-launch --sh-syntax)"
 reader_cleanup() {
     e2e_cleanup
@@ -33,6 +38,14 @@ reader_cleanup() {
 }
 trap reader_cleanup EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The accessibility bus is up before the program asks for it: on a busy machine a
+# program that asks while the bus is still starting goes on without it, and the
+# player never finds it there.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.2
+done
 
 # A blind player's desktop has a window manager: Alt+Tab, and the window that
 # opens takes the keyboard.

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/ui/accessiblefactory.h"
 #include "app/ui/text.h"
 
 namespace orrowvale {
@@ -186,15 +187,9 @@ void drawCount(QPainter& painter, QRectF box, const QString& count) {
 }  // namespace
 
 MapView::MapView(QWidget* parent) : Picture(parent, QStringLiteral("지도")) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&mapAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installAccessibleFactoryOnce(&mapAccessibleFactory);
     // Naming the picture, before this was a map, gave it a plain widget's interface.
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
-        made && !dynamic_cast<MapAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    dropInterfaceMadeBefore<MapAccessible>(this);
     setFocusPolicy(Qt::StrongFocus);
     setGrowsWithWindow(true);
     setToolTip(kMapKeys);

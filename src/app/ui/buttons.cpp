@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include "app/ui/accessiblefactory.h"
 #include "app/ui/applicationfilter.h"
 
 namespace orrowvale {
@@ -128,18 +129,10 @@ QAccessibleInterface* refusableButtonFactory(const QString& className, QObject* 
 // The first refusal of a button makes it refusable: its guard, and an interface for a
 // screen reader in place of any made before.
 void makeRefusable(QPushButton* button) {
-    static const bool installed = [] {
-        QAccessible::installFactory(refusableButtonFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactoryOnce(refusableButtonFactory);
     button->setProperty(kRefusableProperty, true);
     button->installEventFilter(new RefusedButtonGuard(button));
-    // Qt makes a widget's interface at its first change, even with no screen reader
-    // listening.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(button);
-    if (made && !dynamic_cast<RefusableButtonAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    dropInterfaceMadeBefore<RefusableButtonAccessible>(button);
 }
 
 // Greyed as a disabled button is, while it keeps the keyboard.

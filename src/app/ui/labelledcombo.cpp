@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "app/ui/accessiblefactory.h"
+
 namespace orrowvale {
 namespace {
 
@@ -69,17 +71,11 @@ QAccessibleInterface* labelledComboFactory(const QString& className, QObject* ob
 }  // namespace
 
 void labelCombo(QLabel* label, QComboBox* combo) {
-    static const bool installed = [] {
-        QAccessible::installFactory(labelledComboFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactoryOnce(labelledComboFactory);
     // Marked first: naming the combo below may already ask for its interface. One
     // made before the mark (filling the combo may make one) is dropped for ours.
     combo->setProperty(kLabelledProperty, true);
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(combo);
-    if (made && !dynamic_cast<LabelledComboAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    dropInterfaceMadeBefore<LabelledComboAccessible>(combo);
     label->setBuddy(combo);
     combo->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
     // The list drops below its field, as in a form, rather than over the choice

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "app/ui/accessiblefactory.h"
+
 namespace orrowvale {
 namespace {
 
@@ -33,18 +35,9 @@ QAccessibleInterface* noticeFactory(const QString& className, QObject* object) {
 }  // namespace
 
 void makeNotice(QLabel* label) {
-    static const bool installed = [] {
-        QAccessible::installFactory(noticeFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactoryOnce(noticeFactory);
     label->setProperty(kNoticeProperty, true);
-    // Qt makes a widget's interface at its first change, even with no screen reader
-    // listening: one made for the plain label is dropped, so that the next look at it
-    // finds the notice.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
-    if (made && made->role() != QAccessible::Notification)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    dropInterfaceMadeBefore<NoticeAccessible>(label);
     label->hide();
 }
 

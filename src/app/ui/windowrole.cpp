@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "app/ui/accessiblefactory.h"
+
 namespace orrowvale {
 namespace {
 
@@ -20,11 +22,7 @@ QAccessibleInterface* plainWindowFactory(const QString& className, QObject* obje
 }  // namespace
 
 void tellPlainWindowsAsWindows() {
-    static const bool installed = [] {
-        QAccessible::installFactory(plainWindowFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactoryOnce(plainWindowFactory);
 }
 
 }  // namespace orrowvale

@@ -298,24 +298,20 @@ void TMainForm::characterButtonClick() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !isVisible()) return false;
     QWidget* modal = QApplication::activeModalWidget();
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (modal == nullptr || key->modifiers() != Qt::ControlModifier) return false;
-    switch (key->key()) {
-        case Qt::Key_L:
-            logActionTriggered();
-            return true;
-        case Qt::Key_P:
-            if (modal != &windows_.window<Tpartyoverviewform>()) overviewActionTriggered();
-            return true;
-        case Qt::Key_I:
-            informBox(modal, windows_.window<Tinsform>().summary());
-            return true;
-        case Qt::Key_M:
-            informBox(modal, QStringLiteral("지도는 이 창을 닫은 뒤에 쓸 수 있습니다."));
-            return true;
-        default:
-            return QMainWindow::eventFilter(watched, event);
+    if (modal == nullptr) return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (pressed == logAction->shortcut()) {
+        logActionTriggered();
+    } else if (pressed == overviewAction->shortcut()) {
+        if (modal != &windows_.window<Tpartyoverviewform>()) overviewActionTriggered();
+    } else if (pressed == QKeySequence(QString::fromLatin1(kStatusKey))) {
+        informBox(modal, windows_.window<Tinsform>().summary());
+    } else if (pressed == mapAction->shortcut()) {
+        informBox(modal, QStringLiteral("지도는 이 창을 닫은 뒤에 쓸 수 있습니다."));
+    } else {
+        return QMainWindow::eventFilter(watched, event);
     }
+    return true;
 }
 
 bool TMainForm::mayLeaveGame() {

@@ -85,7 +85,7 @@ Tinsform::Tinsform(Windows& windows) : windows_(windows) {
     setLayout(grid);
     setMinimumWidth(200);
 
-    statusShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+I")), this);
+    statusShortcut = new QShortcut(QKeySequence(QString::fromLatin1(kStatusKey)), this);
     statusShortcut->setObjectName(QStringLiteral("statusshortcut"));
     statusShortcut->setContext(Qt::ApplicationShortcut);
     statusShortcut->setEnabled(false);

@@ -9,6 +9,9 @@ namespace orrowvale {
 
 class Windows;
 
+// The key that reads the status panel from any window of the game in play.
+inline constexpr const char* kStatusKey = "Ctrl+I";
+
 // The status panel beside the map: money, the main character's city and the date.
 class Tinsform : public QWidget {
   public:

@@ -128,9 +128,10 @@ void TForm1::windowActivated() {
 // A change of loudness is heard in the tune already playing; music turned on
 // starts it again from its beginning.
 void TForm1::applyMusicSetting() {
-    titleMusic.setVolume(musicVolume());
-    if (musicOn() && titleMusic.playing()) return;
-    startMusic(false);
+    if (musicOn() && titleMusic.playing())
+        titleMusic.setVolume(musicVolume());
+    else
+        startMusic(false);
 }
 
 void TForm1::startMusic(bool tellFailure) {
